@@ -1,0 +1,7 @@
+#include "CalculationState.h"
+
+namespace kvr {
+
+CalculationState State;
+
+} // namespace kvr

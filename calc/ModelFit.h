@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CalculationState.h"
+
+namespace kvr {
+
+inline constexpr long double kLowerSpanFactor = 0.85L;
+inline constexpr long double kUpperSpanFactor = 1.15L;
+inline constexpr long double kSpanTolerance = 1e-8L;
+
+// Base-10 logarithm as ln x / ln 10 in extended precision; faults for x <= 0.
+double DecimalLog(double x);
+
+// b^e in extended precision: 1 for e = 0, 0 for b = 0 and e > 0, repeated multiplication
+// for a whole e, exp(e·ln b) otherwise.
+long double Power(long double base, long double exponent);
+
+// Step 2: max_first_time and max_total_time, at least 0.
+void ComputeTimeSpan(CalculationState &state);
+
+// The span bounds as the warning prints them (without the tolerance).
+double SpanLowerBound(const CalculationState &state);
+double SpanUpperBound(const CalculationState &state);
+
+// Step 3: whether chosen_time lies within the widened span, tolerance included.
+bool ChosenTimeInSpan(const CalculationState &state);
+
+// Step 4: wear_at_chosen_time. Step 5: tool_life.
+void ComputeWearAtChosenTime(CalculationState &state);
+void ComputeToolLife(CalculationState &state);
+
+struct PowerLaw {
+    double slope = 0;
+    double coefficient = 0;
+};
+
+// Least squares of lg y against lg x over the three cutters: y = coefficient · x^slope.
+PowerLaw FitPowerLaw(const PerCutter &x, const PerCutter &y);
+
+// Step 6 and step 7: fit and store the two models.
+void FitWearModel(CalculationState &state);
+void FitLifeModel(CalculationState &state);
+
+} // namespace kvr
