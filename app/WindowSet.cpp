@@ -1,0 +1,61 @@
+#include "WindowSet.h"
+
+#include "Graphic.h"
+#include "Handler.h"
+#include "Help.h"
+#include "Main.h"
+#include "Result.h"
+#include "Warning.h"
+#include "Windows.h"
+
+#include <exception>
+
+namespace kvr {
+
+KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QString::fromUtf8(kApplicationTitle));
+    setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+    // The classic style draws group boxes and buttons as the window layouts were designed.
+    setStyle(QStringLiteral("Windows"));
+}
+
+bool KvrApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &fault) {
+        ShowFaultBox(QString::fromUtf8(fault.what()));
+        return true;
+    }
+}
+
+WindowSet::WindowSet()
+{
+    m_main = std::make_unique<TForm_Main>();
+    Form_Main = m_main.get();
+    m_result = std::make_unique<TForm_Result>();
+    Form_Result = m_result.get();
+    m_graphic = std::make_unique<TForm_Graphic>();
+    Form_Graphic = m_graphic.get();
+    m_warning = std::make_unique<TForm_Warning>();
+    Form_Warning = m_warning.get();
+    m_help = std::make_unique<TForm_Help>();
+    Form_Help = m_help.get();
+}
+
+WindowSet::~WindowSet()
+{
+    Form_Main = nullptr;
+    Form_Result = nullptr;
+    Form_Graphic = nullptr;
+    Form_Warning = nullptr;
+    Form_Help = nullptr;
+}
+
+void WindowSet::Start()
+{
+    m_main->show();
+}
+
+} // namespace kvr

@@ -1,0 +1,284 @@
+// "Розрахувати" and "Визначити параметри" driven through the real windows.
+#include "UiTestSupport.h"
+
+#include "Graphic.h"
+#include "InputFields.h"
+#include "Main.h"
+#include "Result.h"
+#include "Warning.h"
+#include "Windows.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kvr::test {
+namespace {
+
+// Replaces the locale-neutral "," of an expected text by the locale's separator.
+QString Shown(const char *text)
+{
+    return QString::fromUtf8(text).replace(QLatin1Char(','), Sep());
+}
+
+class CalculationFlow : public WindowTest {
+protected:
+    QList<ModalCapture> Calculate(const QString &name = QStringLiteral("Іваненко"))
+    {
+        Form_Main->Edit1->setText(name);
+        return AnswerModals([] { Form_Main->Button1->click(); });
+    }
+    QList<ModalCapture> Determine(const QString &time)
+    {
+        Form_Result->Edit1->setText(time);
+        return AnswerModals([] { Form_Result->Button1->click(); });
+    }
+    QString ResultText(int label) const { return Form_Result->Label(label)->text(); }
+};
+
+TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample)
+{
+    EXPECT_TRUE(Calculate().isEmpty());
+    const std::pair<int, const char *> expected[] = {
+        {6, "V = 182,06 м/хв."}, {3, "3,00 хв."},           {13, "h       = 3,36 мкм"},
+        {14, "h       = 4,08 мкм"}, {15, "h       = 4,38 мкм"}, {8, "V = 113,41 м/хв."},
+        {7, "4,50 хв."},           {9, "h       = 2,14 мкм"},  {10, "h       = 2,65 мкм"},
+        {11, "h       = 3,57 мкм"}, {24, "V = 55,21 м/хв."},    {23, "6,00 хв."},
+        {25, "h       = 1,53 мкм"}, {26, "h       = 2,34 мкм"}, {27, "h       = 2,65 мкм"},
+        {31, "[h  ] = 5,10 мкм"},  {50, "Виконав: Іваненко"}};
+    for (auto [label, text] : expected)
+        EXPECT_EQ(ResultText(label), Shown(text)) << "Label" << label;
+    EXPECT_TRUE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_TRUE(Form_Main->Image1->isVisibleTo(Form_Main));
+    EXPECT_EQ(Form_Main->Edit10->text(), QStringLiteral("0.25"));
+    EXPECT_EQ(Form_Main->Edit11->text(), QStringLiteral("0.1"));
+    EXPECT_EQ(Form_Main->Edit7->text(), QStringLiteral("1.5"));
+    for (QLineEdit *edit : Form_Main->findChildren<QLineEdit *>())
+        EXPECT_FALSE(IsMarked(edit)) << edit->objectName().toStdString();
+}
+
+TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine)
+{
+    Calculate(QStringLiteral("Перший"));
+    Calculate(QString());
+    EXPECT_TRUE(IsMarked(Form_Main->Edit1));
+    EXPECT_FALSE(Form_Main->Image1->isVisibleTo(Form_Main));
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_EQ(ResultText(50), QString::fromUtf8("Виконав: Перший"));
+    EXPECT_EQ(ResultText(6), Shown("V = 182,06 м/хв.")); // labels are still written
+}
+
+TEST_F(CalculationFlow, BlankNameCountsAsFilledIn)
+{
+    Calculate(QStringLiteral("  "));
+    EXPECT_FALSE(IsMarked(Form_Main->Edit1));
+    EXPECT_TRUE(Form_Main->Button2->isEnabled());
+    EXPECT_EQ(ResultText(50), QStringLiteral("Виконав:   "));
+}
+
+TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan)
+{
+    const char *const hostile[] = {
+        "", "   ", "+", "-", "1,2,3", "1e400", "-1e400", "0x10", "95 ", "١٢", "５", "abc",
+        "1e", "e", "..", "--1", "1e+", "∞", "nan", "inf"};
+    for (const char *text : hostile) {
+        for (const char *field : {"Edit3", "Edit2", "Edit5", "Edit20"}) {
+            Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
+            const QList<ModalCapture> modals = Calculate();
+            auto *edit = Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field));
+            EXPECT_TRUE(IsMarked(edit)) << field << " '" << text << "'";
+            EXPECT_FALSE(Form_Main->Button2->isEnabled()) << field << " '" << text << "'";
+            for (QLabel *label : Form_Result->findChildren<QLabel *>()) {
+                EXPECT_FALSE(label->text().contains(QLatin1String("inf"), Qt::CaseInsensitive));
+                EXPECT_FALSE(label->text().contains(QLatin1String("nan"), Qt::CaseInsensitive));
+            }
+            edit->setText(QString::fromUtf8(field == std::string("Edit3")   ? "95"
+                                            : field == std::string("Edit2") ? "50"
+                                            : field == std::string("Edit5") ? "1"
+                                                                            : "40"));
+        }
+    }
+    // Everything mended: the next press recovers.
+    EXPECT_TRUE(Calculate().isEmpty());
+    EXPECT_TRUE(Form_Main->Button2->isEnabled());
+}
+
+TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack)
+{
+    const std::tuple<const char *, const char *, bool> cases[] = {
+        {"1,2,3", "1.2.3", true}, {" 95", " 95", false}, {"95 ", "95 ", true},
+        {"2e1", "2e1", false},   {"-0,5", "-0.5", false}, {"5.", "5.", false}};
+    for (auto [typed, shown, marked] : cases) {
+        Form_Main->Edit3->setText(QString::fromUtf8(typed));
+        Calculate();
+        EXPECT_EQ(Form_Main->Edit3->text(), QString::fromUtf8(shown)) << typed;
+        EXPECT_EQ(IsMarked(Form_Main->Edit3), marked) << typed;
+    }
+    Form_Main->Edit3->setText(QStringLiteral("2e1"));
+    Calculate();
+    EXPECT_EQ(State.diameter, 20.0);
+}
+
+TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth)
+{
+    Form_Main->Edit2->setText(QStringLiteral("20"));
+    const QList<ModalCapture> modals = Calculate();
+    ASSERT_EQ(modals.size(), 1);
+    EXPECT_EQ(modals[0].objectName, QStringLiteral("Form_Warning"));
+    EXPECT_TRUE(modals[0].texts.contains(
+        Shown("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.")));
+    EXPECT_TRUE(Form_Warning->Label2->text().isEmpty());
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_EQ(ResultText(31), Shown("[h  ] = 2,04 мкм"));
+}
+
+TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs)
+{
+    Calculate();
+    Form_Result->Button1->click();
+    ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    Form_Main->Edit2->setText(QStringLiteral("50x"));
+    Calculate();
+    EXPECT_TRUE(IsMarked(Form_Main->Edit2));
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    Form_Main->Edit2->setText(QStringLiteral("50"));
+    Calculate();
+    EXPECT_FALSE(IsMarked(Form_Main->Edit2));
+    EXPECT_TRUE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+}
+
+TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons)
+{
+    Calculate();
+    Form_Result->Button1->click();
+    ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    const double firstLineRate = State.wear_rate[1];
+    Form_Main->Edit9->setText(QStringLiteral("0")); // cutter 2: times 1.5, 1.5, 1.5
+    Form_Main->Edit15->setText(QStringLiteral("0"));
+    const QList<ModalCapture> modals = Calculate();
+    ASSERT_EQ(modals.size(), 1);
+    EXPECT_EQ(modals[0].windowTitle, QString::fromUtf8("Kelvora \"KVR\""));
+    EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Invalid floating point operation.")});
+    EXPECT_EQ(ResultText(7), Shown("1,50 хв.")); // step C ran before the fault
+    EXPECT_EQ(State.wear_rate[1], firstLineRate);  // cutter 1's line was stored
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+}
+
+TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf)
+{
+    Form_Main->Edit3->setText(QStringLiteral("1e300"));
+    Form_Main->Edit12->setText(QStringLiteral("1e300"));
+    const QList<ModalCapture> modals = Calculate();
+    ASSERT_EQ(modals.size(), 1);
+    EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point overflow.")});
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_TRUE(std::isfinite(State.cutting_speed[1]));
+}
+
+class Determination : public CalculationFlow {
+protected:
+    void SetUp() override
+    {
+        CalculationFlow::SetUp();
+        Calculate();
+    }
+};
+
+TEST_F(Determination, DefaultTimeShowsBothModels)
+{
+    EXPECT_TRUE(Determine(QStringLiteral("3")).isEmpty());
+    EXPECT_EQ(ResultText(34), Shown("= 0,110V"));
+    EXPECT_EQ(ResultText(39), Shown("0,701"));
+    EXPECT_EQ(ResultText(41), Shown("= 845V"));
+    EXPECT_EQ(ResultText(46), Shown("-1,006"));
+    EXPECT_TRUE(Form_Main->Button3->isEnabled());
+    for (int hidden : {35, 36, 37, 42, 43, 44})
+        EXPECT_FALSE(Form_Result->Label(hidden)->isVisibleTo(Form_Result)) << hidden;
+    EXPECT_EQ(Form_Result->Label(39)->x(), Form_Result->Label(34)->x() + Form_Result->Label(34)->width() + 1);
+    EXPECT_EQ(Form_Result->Label(46)->x(), Form_Result->Label(41)->x() + Form_Result->Label(41)->width() + 1);
+}
+
+TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned)
+{
+    for (const char *accepted : {"1.7", "6.9", "1,7"}) {
+        EXPECT_TRUE(Determine(QString::fromLatin1(accepted)).isEmpty()) << accepted;
+        EXPECT_TRUE(Form_Main->Button3->isEnabled()) << accepted;
+    }
+    for (const char *rejected : {"1.6", "7"}) {
+        const QList<ModalCapture> modals = Determine(QString::fromLatin1(rejected));
+        ASSERT_EQ(modals.size(), 1) << rejected;
+        EXPECT_EQ(Form_Warning->Label1->text(),
+                  QString::fromUtf8("Значення довільного часу оброблення не повинно виходити"));
+        EXPECT_EQ(Form_Warning->Label2->text(),
+                  Shown("за межі часу проведення експерименту на 15% (1,7 - 6,9) хв."));
+        EXPECT_FALSE(Form_Main->Button3->isEnabled()) << rejected;
+    }
+    // The models of the last accepted press stay shown.
+    EXPECT_EQ(Form_Result->Edit1->text(), QStringLiteral("7"));
+    EXPECT_EQ(ResultText(41).left(2), QStringLiteral("= "));
+}
+
+TEST_F(Determination, CommaTimeIsRewrittenAndUsed)
+{
+    Determine(QStringLiteral("2,5"));
+    EXPECT_EQ(Form_Result->Edit1->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(State.chosen_time, 2.5);
+}
+
+TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled)
+{
+    Determine(QStringLiteral("3"));
+    ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    Determine(QStringLiteral("3x")); // read as 0: below the span
+    EXPECT_TRUE(IsMarked(Form_Result->Edit1));
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+}
+
+TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden)
+{
+    Determine(QStringLiteral("3"));
+    const QString first = ResultText(34);
+    Determine(QStringLiteral("5"));
+    EXPECT_NE(ResultText(34), first);
+    for (int hidden : {35, 36, 37, 42, 43, 44})
+        EXPECT_FALSE(Form_Result->Label(hidden)->isVisibleTo(Form_Result)) << hidden;
+}
+
+TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs)
+{
+    Determine(QStringLiteral("3"));
+    ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    for (QLineEdit *edit : {Form_Main->Edit19, Form_Main->Edit20, Form_Main->Edit21})
+        edit->setText(QStringLiteral("33")); // cutter 1 does not wear: slope 0
+    Calculate();
+    const QList<ModalCapture> modals = Determine(QStringLiteral("3"));
+    ASSERT_EQ(modals.size(), 1);
+    EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point division by zero.")});
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+}
+
+TEST_F(Determination, TenfoldSpeedsGiveExactModels)
+{
+    // V = 10, 100, 1000 m/min; a = 0.1, 1, 10; b = 0; [h_р] = 100; τ_д = 10.
+    State.cutting_speed = {{10, 100, 1000}};
+    State.wear_rate = {{0.1, 1, 10}};
+    State.initial_wear = {{0, 0, 0}};
+    State.allowable_dimensional_wear = 100;
+    for (int i = 1; i <= kCutters; ++i) // span 4.25 .. 11.5 minutes
+        State.cumulative_time[i] = {{5, 8, 10}};
+    EXPECT_TRUE(Determine(QStringLiteral("10")).isEmpty());
+    EXPECT_EQ(ResultText(34), Shown("= 0,100V"));
+    EXPECT_EQ(ResultText(39), Shown("1,000"));
+    EXPECT_EQ(ResultText(41), Shown("= 10000V"));
+    EXPECT_EQ(ResultText(46), Shown("-1,000"));
+}
+
+} // namespace
+} // namespace kvr::test

@@ -1,0 +1,133 @@
+#include "UiTestSupport.h"
+
+#include "Graphic.h"
+#include "Help.h"
+#include "InputFields.h"
+#include "Main.h"
+#include "Result.h"
+#include "Warning.h"
+#include "Windows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace kvr::test {
+namespace {
+
+using MainWindowStart = WindowTest;
+
+TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled)
+{
+    EXPECT_TRUE(Form_Main->isVisible());
+    for (QWidget *hidden : std::initializer_list<QWidget *>{Form_Result, Form_Graphic, Form_Warning, Form_Help})
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    EXPECT_TRUE(Form_Main->Button1->isEnabled());
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_TRUE(Form_Main->BitBtn1->isEnabled());
+    EXPECT_FALSE(Form_Main->Image1->isVisible());
+    EXPECT_EQ(State, CalculationState{});
+    EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8("Kelvora \"KVR\""));
+}
+
+TEST_F(MainWindowStart, EveryEditShowsItsDefault)
+{
+    const std::pair<const char *, const char *> defaults[] = {
+        {"Edit1", ""},    {"Edit2", "50"},   {"Edit3", "95"},   {"Edit10", "0,25"}, {"Edit11", "0,1"},
+        {"Edit12", "610"}, {"Edit13", "380"}, {"Edit14", "185"}, {"Edit4", "1"},     {"Edit5", "1"},
+        {"Edit6", "1"},   {"Edit19", "33"},  {"Edit20", "40"},  {"Edit21", "43"},   {"Edit7", "1,5"},
+        {"Edit9", "1,5"}, {"Edit15", "1,5"}, {"Edit16", "21"},  {"Edit17", "26"},   {"Edit18", "35"},
+        {"Edit22", "2"},  {"Edit23", "2"},   {"Edit24", "2"},   {"Edit25", "15"},   {"Edit26", "23"},
+        {"Edit27", "26"}};
+    for (auto [name, text] : defaults)
+        EXPECT_EQ(Find<QLineEdit>(Form_Main, name)->text(), QString::fromUtf8(text)) << name;
+    EXPECT_EQ(Form_Main->findChildren<QLineEdit *>().size(), 26);
+}
+
+TEST_F(MainWindowStart, ListsShowTheirDefaultsAndCannotBeTyped)
+{
+    const std::tuple<const char *, const char *, int> lists[] = {
+        {"ComboBox1", "сталь 12Х18Н9Т", 28}, {"ComboBox2", "45", 3}, {"ComboBox3", "45", 3},
+        {"ComboBox4", "8", 3}, {"ComboBox5", "10", 3}};
+    for (auto [name, text, count] : lists) {
+        auto *combo = Find<QComboBox>(Form_Main, name);
+        EXPECT_EQ(combo->currentText(), QString::fromUtf8(text)) << name;
+        EXPECT_EQ(combo->count(), count) << name;
+        EXPECT_FALSE(combo->isEditable()) << name;
+    }
+    EXPECT_EQ(Form_Main->ComboBox1->itemText(0), QString::fromUtf8("сталь 10"));
+    EXPECT_EQ(Form_Main->ComboBox1->maxVisibleItems(), 15);
+}
+
+TEST_F(MainWindowStart, ControlsCarryTheirNames)
+{
+    for (const char *name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5",
+                             "GroupBox6", "GroupBox7", "GroupBox8", "GroupBox9", "GroupBox10"})
+        Find<QGroupBox>(Form_Main, name);
+    for (const char *name : {"Label3", "Label6", "Image1"})
+        Find<QLabel>(Form_Main, name);
+    for (const char *name : {"Button1", "Button2", "Button3", "BitBtn1"})
+        Find<QPushButton>(Form_Main, name);
+    EXPECT_EQ(Form_Main->BitBtn1->text(), QString::fromUtf8("&Допомога"));
+    EXPECT_FALSE(Form_Main->BitBtn1->icon().isNull());
+    EXPECT_EQ(Form_Main->Label3->text(),
+              QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
+}
+
+TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow)
+{
+    Form_Main->BitBtn1->click();
+    Form_Main->BitBtn1->click();
+    int helpWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        helpWindows += qobject_cast<TForm_Help *>(window) != nullptr;
+    EXPECT_EQ(helpWindows, 1);
+    EXPECT_TRUE(Form_Help->isVisible());
+}
+
+TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize)
+{
+    for (QWidget *window : std::initializer_list<QWidget *>{Form_Main, Form_Result, Form_Graphic}) {
+        window->show();
+        const QSize before = window->size();
+        window->resize(before.width() + 50, before.height() - 40);
+        EXPECT_EQ(window->size(), before) << window->objectName().toStdString();
+        window->showMaximized();
+        QApplication::processEvents();
+        EXPECT_EQ(window->size(), before) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(Form_Result->size(), QSize(769, 353));
+    EXPECT_EQ(Form_Graphic->size(), QSize(1305, 393));
+}
+
+TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen)
+{
+    bool ended = false;
+    QTimer::singleShot(0, [] {
+        Form_Main->BitBtn1->click();
+        Form_Main->close();
+    });
+    // Fails the test instead of hanging when the application does not end.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QApplication::exit(1); });
+    watchdog.start(5000);
+    ended = QApplication::exec() == 0;
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled)
+{
+    Form_Main->Edit1->setText(QStringLiteral("Student"));
+    Form_Main->Button1->click();
+    Form_Main->Button2->click();
+    EXPECT_TRUE(Form_Result->isVisible());
+}
+
+} // namespace
+} // namespace kvr::test

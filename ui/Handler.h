@@ -1,0 +1,27 @@
+// Every handler of every window runs through RunHandler: a fault that escapes it ends the
+// handler, the application's error box shows it, and the application goes on.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+namespace kvr {
+
+inline constexpr const char *kApplicationTitle = "Kelvora \"KVR\"";
+
+void RunHandler(const std::function<void()> &handler);
+
+// The error box: error icon, the application's title, the message with a full stop.
+void ShowFaultBox(const QString &message);
+
+// Connects a signal to a handler of `receiver` guarded by RunHandler.
+template <typename Sender, typename Signal, typename Receiver, typename Handler>
+void ConnectHandler(Sender *sender, Signal signal, Receiver *receiver, Handler handler)
+{
+    QObject::connect(sender, signal, receiver,
+                     [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); });
+}
+
+} // namespace kvr

@@ -1,0 +1,161 @@
+#include "MainLayout.h"
+
+#include <deque>
+#include <string>
+
+namespace kvr {
+
+namespace {
+
+using K = ControlKind;
+
+constexpr int kSymbolPx = 13;    // φ, α, γ, τ
+constexpr int kDegreePx = 16;    // the degree signs
+constexpr int kSmallSubPx = 9;   // the "1" of φ1 and the indices of n1..n3
+
+const ControlSpec kFixedControls[] = {
+    {K::GroupBox, "GroupBox2", nullptr, 8, 8, 441, 321, "Вихідні дані"},
+    {K::Label, "Label3", "GroupBox2", 8, 16, 0, 0,
+     "Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"},
+    {K::Label, "Label6", "GroupBox2", 272, 16, 0, 0,
+     "Інструмент: різець прохідний\nМатеріал інструмента: ВК8"},
+
+    {K::GroupBox, "GroupBox5", "GroupBox2", 16, 56, 193, 89, "Заготовка"},
+    {K::Label, "MaterialCaption", "GroupBox5", 8, 20, 0, 0, "Матеріал:"},
+    {K::ComboBox, "ComboBox1", "GroupBox5", 64, 16, 121, kEditHeight},
+    {K::Label, "DiameterSymbol", "GroupBox5", 40, 52, 0, 0, "D = "},
+    {K::Edit, "Edit3", "GroupBox5", 64, 48, 65, kEditHeight, "95"},
+    {K::Label, "DiameterUnit", "GroupBox5", 133, 52, 0, 0, "мм"},
+
+    {K::GroupBox, "GroupBox3", "GroupBox2", 216, 56, 209, 89, "Геометричні параметри інструмента"},
+    {K::Label, "PhiSymbol", "GroupBox3", 10, 25, 0, 0, "φ", kSymbolPx},
+    {K::Label, "PhiEquals", "GroupBox3", 21, 28, 0, 0, "="},
+    {K::ComboBox, "ComboBox2", "GroupBox3", 32, 24, 49, kEditHeight},
+    {K::Label, "PhiDegree", "GroupBox3", 83, 20, 0, 0, "°", kDegreePx},
+    {K::Label, "Phi1Symbol", "GroupBox3", 112, 25, 0, 0, "φ", kSymbolPx},
+    {K::Label, "Phi1Subscript", "GroupBox3", 120, 33, 0, 0, "1", kSmallSubPx},
+    {K::Label, "Phi1Equals", "GroupBox3", 134, 28, 0, 0, "="},
+    {K::ComboBox, "ComboBox3", "GroupBox3", 148, 24, 49, kEditHeight},
+    {K::Label, "Phi1Degree", "GroupBox3", 199, 20, 0, 0, "°", kDegreePx},
+    {K::Label, "AlphaSymbol", "GroupBox3", 10, 57, 0, 0, "α", kSymbolPx},
+    {K::Label, "AlphaEquals", "GroupBox3", 21, 60, 0, 0, "="},
+    {K::ComboBox, "ComboBox4", "GroupBox3", 32, 56, 49, kEditHeight},
+    {K::Label, "AlphaDegree", "GroupBox3", 83, 52, 0, 0, "°", kDegreePx},
+    {K::Label, "GammaSymbol", "GroupBox3", 122, 57, 0, 0, "γ", kSymbolPx},
+    {K::Label, "GammaEquals", "GroupBox3", 134, 60, 0, 0, "="},
+    {K::ComboBox, "ComboBox5", "GroupBox3", 148, 56, 49, kEditHeight},
+    {K::Label, "GammaDegree", "GroupBox3", 199, 52, 0, 0, "°", kDegreePx},
+
+    {K::GroupBox, "GroupBox4", "GroupBox2", 16, 152, 409, 97, "Режим оброблення"},
+    {K::Label, "DepthSymbol", "GroupBox4", 48, 28, 0, 0, "h = "},
+    {K::Edit, "Edit10", "GroupBox4", 72, 24, 49, kEditHeight, "0,25"},
+    {K::Label, "DepthUnit", "GroupBox4", 125, 28, 0, 0, "мм"},
+    {K::Label, "FeedSymbol", "GroupBox4", 48, 60, 0, 0, "S = "},
+    {K::Edit, "Edit11", "GroupBox4", 72, 56, 49, kEditHeight, "0,1"},
+    {K::Label, "FeedUnit", "GroupBox4", 125, 60, 0, 0, "мм/об."},
+    {K::Label, "Speed1Symbol", "GroupBox4", 248, 20, 0, 0, "n"},
+    {K::Label, "Speed1Subscript", "GroupBox4", 255, 25, 0, 0, "1", kSmallSubPx},
+    {K::Label, "Speed1Equals", "GroupBox4", 264, 20, 0, 0, "="},
+    {K::Edit, "Edit12", "GroupBox4", 280, 16, 49, kEditHeight, "610"},
+    {K::Label, "Speed1Unit", "GroupBox4", 333, 20, 0, 0, "об./хв."},
+    {K::Label, "Speed2Symbol", "GroupBox4", 248, 44, 0, 0, "n"},
+    {K::Label, "Speed2Subscript", "GroupBox4", 255, 49, 0, 0, "2", kSmallSubPx},
+    {K::Label, "Speed2Equals", "GroupBox4", 264, 44, 0, 0, "="},
+    {K::Edit, "Edit13", "GroupBox4", 280, 40, 49, kEditHeight, "380"},
+    {K::Label, "Speed2Unit", "GroupBox4", 333, 44, 0, 0, "об./хв."},
+    {K::Label, "Speed3Symbol", "GroupBox4", 248, 68, 0, 0, "n"},
+    {K::Label, "Speed3Subscript", "GroupBox4", 255, 73, 0, 0, "3", kSmallSubPx},
+    {K::Label, "Speed3Equals", "GroupBox4", 264, 68, 0, 0, "="},
+    {K::Edit, "Edit14", "GroupBox4", 280, 64, 49, kEditHeight, "185"},
+    {K::Label, "Speed3Unit", "GroupBox4", 333, 68, 0, 0, "об./хв."},
+
+    {K::GroupBox, "GroupBox6", "GroupBox2", 16, 256, 409, 49,
+     "Допустиме зношування по задній поверхні"},
+    {K::Label, "AllowableWearSymbol", "GroupBox6", 128, 20, 0, 0, "[h  ] = "},
+    {K::Label, "AllowableWearSubscript", "GroupBox6", 138, 25, 0, 0, "з"},
+    {K::Edit, "Edit2", "GroupBox6", 168, 16, 49, kEditHeight, "50"},
+    {K::Label, "AllowableWearUnit", "GroupBox6", 221, 20, 0, 0, "мкм"},
+
+    {K::GroupBox, "GroupBox7", nullptr, 464, 8, 313, 321, "Результати вимірювань"},
+    {K::GroupBox, "GroupBox8", "GroupBox7", 16, 16, 281, 97, "Інструмент № 1"},
+    {K::GroupBox, "GroupBox9", "GroupBox7", 16, 112, 281, 97, "Інструмент № 2"},
+    {K::GroupBox, "GroupBox10", "GroupBox7", 16, 208, 281, 97, "Інструмент № 3"},
+
+    {K::GroupBox, "GroupBox1", nullptr, 8, 336, 233, 49, "Ідентифікаційні дані користувача програми"},
+    {K::Edit, "Edit1", "GroupBox1", 8, 20, 217, kEditHeight, ""},
+    {K::Image, "Image1", nullptr, 248, 352, 17, 17},
+
+    {K::Button, "Button1", nullptr, 304, 344, 97, 33, "Розрахувати"},
+    {K::Button, "Button2", nullptr, 416, 344, 137, 33, "Результати розрахунків"},
+    {K::Button, "Button3", nullptr, 568, 344, 81, 33, "Графіки"},
+    {K::Button, "BitBtn1", nullptr, 664, 344, 113, 33, "&Допомога"},
+};
+
+// One measurement row of a cutter group: τ_ij = [edit] хв.   h_з,ij = [edit] мкм
+struct MeasurementRow {
+    const char *group;
+    const char *timeEdit;
+    const char *timeDefault;
+    const char *wearEdit;
+    const char *wearDefault;
+    const char *index; // "11" .. "33"
+    int top;
+};
+
+const MeasurementRow kMeasurementRows[] = {
+    {"GroupBox8", "Edit4", "1", "Edit19", "33", "11", 16},
+    {"GroupBox8", "Edit5", "1", "Edit20", "40", "12", 40},
+    {"GroupBox8", "Edit6", "1", "Edit21", "43", "13", 64},
+    {"GroupBox9", "Edit7", "1,5", "Edit16", "21", "21", 16},
+    {"GroupBox9", "Edit9", "1,5", "Edit17", "26", "22", 40},
+    {"GroupBox9", "Edit15", "1,5", "Edit18", "35", "23", 64},
+    {"GroupBox10", "Edit22", "2", "Edit25", "15", "31", 16},
+    {"GroupBox10", "Edit23", "2", "Edit26", "23", "32", 40},
+    {"GroupBox10", "Edit24", "2", "Edit27", "26", "33", 64},
+};
+
+// Names and texts of generated rows need storage that outlives the table.
+const char *Keep(std::deque<std::string> &store, std::string text)
+{
+    store.push_back(std::move(text));
+    return store.back().c_str();
+}
+
+void AppendMeasurementRow(std::vector<ControlSpec> &specs, std::deque<std::string> &store,
+                          const MeasurementRow &row)
+{
+    const std::string index = row.index;
+    const int text = row.top + 4;
+    const int subscript = text + 6;
+    auto label = [&](const std::string &name, int left, int top, const std::string &caption,
+                     int fontPx = kWindowFontPx) {
+        specs.push_back({K::Label, Keep(store, name + index), row.group, left, top, 0, 0,
+                         Keep(store, caption), fontPx});
+    };
+    label("TimeSymbol", 8, row.top + 2, "τ", kSymbolPx);
+    label("TimeSubscript", 15, subscript, index);
+    label("TimeEquals", 30, text, "=");
+    specs.push_back({K::Edit, row.timeEdit, row.group, 45, row.top, 41, kEditHeight, row.timeDefault});
+    label("TimeUnit", 90, text, "хв.");
+    label("WearSymbol", 146, text, "h");
+    label("WearSubscript", 153, subscript, "з" + index);
+    label("WearEquals", 178, text, "=");
+    specs.push_back({K::Edit, row.wearEdit, row.group, 192, row.top, 41, kEditHeight, row.wearDefault});
+    label("WearUnit", 237, text, "мкм");
+}
+
+} // namespace
+
+const std::vector<ControlSpec> &MainWindowLayout()
+{
+    static std::deque<std::string> store;
+    static const std::vector<ControlSpec> layout = [] {
+        std::vector<ControlSpec> specs(std::begin(kFixedControls), std::end(kFixedControls));
+        for (const MeasurementRow &row : kMeasurementRows)
+            AppendMeasurementRow(specs, store, row);
+        return specs;
+    }();
+    return layout;
+}
+
+} // namespace kvr

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "FormBuilder.h"
+
+#include <span>
+
+namespace kvr {
+
+// The results window's controls in design coordinates, parents before children.
+std::span<const ControlSpec> ResultWindowLayout();
+
+} // namespace kvr
