@@ -12,7 +12,11 @@ inline constexpr long double kSpanTolerance = 1e-8L;
 double DecimalLog(double x);
 
 // b^e in extended precision: 1 for e = 0, 0 for b = 0 and e > 0, repeated multiplication
-// for a whole e, exp(e·ln b) otherwise.
+// (by squaring) for a whole e and its reciprocal for a negative one, exp(e·ln b) otherwise.
+// The result is always finite: 0 to a negative power is a division by zero, a negative
+// base with a fractional exponent or a non-finite argument an invalid operation, and a
+// result beyond the extended range an overflow, each an ArithmeticFault. A finite result
+// may still exceed a double; the caller stores it through StoreDouble.
 long double Power(long double base, long double exponent);
 
 // Step 2: max_first_time and max_total_time, at least 0.
