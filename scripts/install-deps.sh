@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the application need, and only
+# those that are missing (apt-get update runs once, before the first install).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++
+    qt6-base-dev libjpeg62-turbo-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+    "${sudo_cmd[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi

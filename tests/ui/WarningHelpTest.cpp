@@ -1,0 +1,421 @@
+// The pictures, the JPEG decoder, the warning window and the help window.
+#include "UiTestSupport.h"
+
+#include "Help.h"
+#include "InputFields.h"
+#include "JpegImage.h"
+#include "Warning.h"
+#include "Windows.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace kvr::test {
+namespace {
+
+// ---- Pictures ----------------------------------------------------------------------------
+
+struct PictureCase {
+    const char *path;
+    int width;
+    int height;
+    QRgb ground; // colour of the bottom-left pixel
+};
+
+class PictureTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(PictureTest, HasItsSizeGroundAndSomeInk)
+{
+    const PictureCase &c = GetParam();
+    const QImage picture(QString::fromLatin1(c.path));
+    ASSERT_FALSE(picture.isNull()) << c.path;
+    EXPECT_EQ(picture.size(), QSize(c.width, c.height));
+    EXPECT_EQ(picture.pixel(0, c.height - 1) & 0xFFFFFF, c.ground & 0xFFFFFF);
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            dark += qGray(picture.pixel(x, y)) < 64;
+    EXPECT_GT(dark, 10) << "nothing drawn in " << c.path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, PictureTest,
+                         ::testing::Values(PictureCase{":/warning.png", 33, 30, qRgb(240, 240, 240)},
+                                           PictureCase{":/cutter.png", 338, 219, qRgb(255, 255, 255)},
+                                           PictureCase{":/wear_axis_title.png", 17, 155, qRgb(240, 240, 240)},
+                                           PictureCase{":/life_axis_title.png", 13, 111, qRgb(240, 240, 240)}));
+
+// Text running bottom to top leaves ink in a tall, narrow band; the margins show it fits.
+TEST(AxisTitlePictures, TextFitsInsideWithAMargin)
+{
+    for (const char *path : {":/wear_axis_title.png", ":/life_axis_title.png"}) {
+        const QImage picture(QString::fromLatin1(path));
+        ASSERT_FALSE(picture.isNull()) << path;
+        EXPECT_TRUE(picture.format() == QImage::Format_RGB888 || !picture.hasAlphaChannel()) << path;
+        int top = picture.height();
+        int bottom = -1;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (qGray(picture.pixel(x, y)) < 128) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        EXPECT_GT(top, 0) << path;
+        EXPECT_LT(bottom, picture.height() - 1) << path;
+        EXPECT_GT(bottom - top, picture.height() * 3 / 4) << path;
+    }
+}
+
+// ---- JPEG decoding -----------------------------------------------------------------------
+
+TEST(LoadJpeg, CheckMarkDecodesToSeventeenSquareWithGreenInk)
+{
+    const QImage check = LoadJpeg(QStringLiteral(":/checkmark.jpg"));
+    ASSERT_FALSE(check.isNull());
+    EXPECT_EQ(check.size(), QSize(17, 17));
+    int green = 0;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x) {
+            const QColor c = check.pixelColor(x, y);
+            green += c.green() > 100 && c.green() > c.red() + 60 && c.green() > c.blue() + 60;
+        }
+    EXPECT_GT(green, 15);
+    // The corner shows the button-face grey, within JPEG's error.
+    const QColor corner = check.pixelColor(0, 0);
+    EXPECT_NEAR(corner.red(), 240, 8);
+    EXPECT_NEAR(corner.green(), 240, 8);
+    EXPECT_NEAR(corner.blue(), 240, 8);
+}
+
+struct CorruptCase {
+    const char *name;
+    std::function<QByteArray(QByteArray)> spoil;
+};
+
+class CorruptJpegTest : public ::testing::TestWithParam<CorruptCase> {};
+
+TEST_P(CorruptJpegTest, GivesANullImageAndTheProcessGoesOn)
+{
+    QFile source(QStringLiteral(":/checkmark.jpg"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("spoilt.jpg"));
+    QFile target(path);
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+    target.write(GetParam().spoil(source.readAll()));
+    target.close();
+    EXPECT_TRUE(LoadJpeg(path).isNull());
+}
+
+// Offset of the first start-of-frame marker's width field.
+int FrameWidthOffset(const QByteArray &bytes)
+{
+    const int marker = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    return marker < 0 ? -1 : marker + 7;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spoilt, CorruptJpegTest,
+    ::testing::Values(
+        CorruptCase{"NotAJpeg", [](QByteArray) { return QByteArray("plain text, not a picture"); }},
+        CorruptCase{"CutInTheHeader", [](QByteArray b) { return b.left(40); }},
+        CorruptCase{"EmptyFile", [](QByteArray) { return QByteArray(); }},
+        CorruptCase{"ZeroWidth",
+                    [](QByteArray b) {
+                        const int at = FrameWidthOffset(b);
+                        if (at > 0)
+                            b[at] = b[at + 1] = 0;
+                        return b;
+                    }}),
+    [](const ::testing::TestParamInfo<CorruptCase> &info) { return std::string(info.param.name); });
+
+TEST(LoadJpeg, MissingFileGivesANullImage)
+{
+    EXPECT_TRUE(LoadJpeg(QStringLiteral(":/no_such_picture.jpg")).isNull());
+}
+
+// ---- Warning window ----------------------------------------------------------------------
+
+struct CentreCase {
+    int outer;
+    int width;
+    int left;
+};
+
+class CentredLeftTest : public ::testing::TestWithParam<CentreCase> {};
+
+TEST_P(CentredLeftTest, RoundsHalvesToTheEvenNeighbour)
+{
+    const CentreCase &c = GetParam();
+    EXPECT_EQ(TForm_Warning::CentredLeft(c.outer, c.width), c.left) << c.outer << " " << c.width;
+}
+
+INSTANTIATE_TEST_SUITE_P(Halves, CentredLeftTest,
+                         ::testing::Values(CentreCase{200, 75, 62},  // 62.5 -> 62
+                                           CentreCase{202, 75, 64},  // 63.5 -> 64
+                                           CentreCase{201, 75, 63},  // exact
+                                           CentreCase{110, 75, 18},  // 17.5 -> 18
+                                           CentreCase{416, 75, 170}, // 170.5 -> 170
+                                           CentreCase{70, 75, -2})); // -2.5 -> -2
+
+class WarningWindowTest : public WindowTest {
+protected:
+    // Shows the warning with two lines and closes it with its own button.
+    void Warn(const QString &first, const QString &second)
+    {
+        SetCaption(Form_Warning->Label1, first);
+        SetCaption(Form_Warning->Label2, second);
+        QTimer::singleShot(0, Form_Warning, [] { Form_Warning->Button1->click(); });
+        Form_Warning->ShowModal();
+    }
+
+    // What FormShow must produce: an outer width (frame included) of the longer line plus
+    // 110, the button centred on that outer width.
+    void ExpectFitted(int longerLine)
+    {
+        const int outer = Form_Warning->frameGeometry().width();
+        EXPECT_EQ(outer, longerLine + 110);
+        const int buttonCentreTwice = 2 * Form_Warning->Button1->x() + Form_Warning->Button1->width();
+        EXPECT_LE(std::abs(buttonCentreTwice - outer), 1);
+        EXPECT_EQ(Form_Warning->Button1->y(), 64);
+    }
+};
+
+const QString kLong = QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.");
+const QString kShort = QStringLiteral("Невірне значення.");
+
+TEST_F(WarningWindowTest, DesignLayout)
+{
+    EXPECT_FALSE(Form_Warning->isVisible());
+    EXPECT_EQ(Form_Warning->objectName(), QStringLiteral("Form_Warning"));
+    EXPECT_EQ(Form_Warning->windowTitle(), QStringLiteral("Увага!"));
+    EXPECT_EQ(Form_Warning->size(), QSize(406, 105));
+    EXPECT_EQ(Form_Warning->pos(), QPoint(482, 256));
+    const Qt::WindowFlags flags = Form_Warning->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->text(), QStringLiteral("Добре"));
+    EXPECT_EQ(Form_Warning->Button1->geometry(), QRect(168, 64, 75, 25));
+    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->pos(), QPoint(72, 16));
+    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->pos(), QPoint(72, 32));
+    QLabel *image = Find<QLabel>(Form_Warning, "Image1");
+    EXPECT_EQ(image->geometry(), QRect(16, 16, 41, 41));
+    EXPECT_EQ(image->pixmap().size(), QSize(33, 30));
+    EXPECT_EQ(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_FALSE(image->hasScaledContents());
+}
+
+TEST_F(WarningWindowTest, EmptySecondLineFollowsTheFirst)
+{
+    Warn(kLong, QString());
+    ExpectFitted(Form_Warning->Label1->width());
+    EXPECT_TRUE(Form_Warning->Label2->text().isEmpty());
+    EXPECT_EQ(Form_Warning->Label2->pos(), QPoint(72, 32));
+}
+
+TEST_F(WarningWindowTest, LongerSecondLineSetsTheWidth)
+{
+    Warn(kShort, kLong);
+    ASSERT_GT(Form_Warning->Label2->width(), Form_Warning->Label1->width());
+    ExpectFitted(Form_Warning->Label2->width());
+}
+
+TEST_F(WarningWindowTest, EqualLinesGiveThatWidth)
+{
+    Warn(kLong, kLong);
+    ExpectFitted(Form_Warning->Label1->width());
+}
+
+TEST_F(WarningWindowTest, EachShowingRecomputesFromItsOwnTexts)
+{
+    Warn(kLong, QString());
+    const int wide = Form_Warning->width();
+    const int wideButton = Form_Warning->Button1->x();
+    Warn(kShort, QStringLiteral("Ще раз."));
+    ExpectFitted(Form_Warning->Label1->width());
+    EXPECT_LT(Form_Warning->width(), wide);
+    EXPECT_LT(Form_Warning->Button1->x(), wideButton);
+    Warn(kShort, kLong);
+    EXPECT_EQ(Form_Warning->width(), wide);
+    EXPECT_EQ(Form_Warning->Button1->x(), wideButton);
+}
+
+// A caller that writes the text without resizing the label still gets a fitting window.
+TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits)
+{
+    Form_Warning->Label1->setText(kLong);
+    Form_Warning->Label2->setText(QString());
+    QTimer::singleShot(0, Form_Warning, [] { Form_Warning->Button1->click(); });
+    Form_Warning->ShowModal();
+    EXPECT_EQ(Form_Warning->Label1->width(), Form_Warning->Label1->sizeHint().width());
+    ExpectFitted(Form_Warning->Label1->width());
+}
+
+TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard)
+{
+    SetCaption(Form_Warning->Label1, kShort);
+    SetCaption(Form_Warning->Label2, QString());
+    bool modal = false;
+    bool focused = false;
+    bool isDefault = false;
+    QTimer::singleShot(0, Form_Warning, [&] {
+        modal = QApplication::activeModalWidget() == Form_Warning &&
+                Form_Warning->windowModality() == Qt::ApplicationModal;
+        focused = Form_Warning->focusWidget() == Form_Warning->Button1;
+        isDefault = Form_Warning->Button1->isDefault();
+        QTest::keyClick(Form_Warning->Button1, Qt::Key_Space);
+        // Should the key not close it, the test must still end.
+        QTimer::singleShot(0, Form_Warning, [] { Form_Warning->close(); });
+    });
+    Form_Warning->ShowModal();
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(focused);
+    EXPECT_TRUE(isDefault);
+    EXPECT_FALSE(Form_Warning->isVisible());
+}
+
+TEST_F(WarningWindowTest, CloseBoxEndsTheModalDisplayLikeTheButton)
+{
+    SetCaption(Form_Warning->Label1, kShort);
+    SetCaption(Form_Warning->Label2, QString());
+    const QList<ModalCapture> shown = AnswerModals([] { Form_Warning->ShowModal(); });
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].objectName, QStringLiteral("Form_Warning"));
+    const int frame = Form_Warning->frameGeometry().width() - Form_Warning->width();
+    EXPECT_EQ(shown[0].width + frame, Form_Warning->Label1->width() + 110);
+    EXPECT_FALSE(Form_Warning->isVisible());
+}
+
+// ---- Help window -------------------------------------------------------------------------
+
+struct HelpLineCase {
+    int line; // 1-based
+    int leading;
+    int trailing;
+    const char *ending; // the line's last characters before its trailing blanks
+};
+
+class HelpTextTest : public ::testing::TestWithParam<HelpLineCase> {};
+
+TEST_P(HelpTextTest, KeepsIndentTrailingBlanksAndHyphens)
+{
+    const HelpLineCase &c = GetParam();
+    const QStringList lines = HelpText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 26);
+    const QString &line = lines[c.line - 1];
+    const QString trimmed = line.trimmed();
+    EXPECT_EQ(line.indexOf(trimmed), c.leading) << c.line;
+    EXPECT_EQ(line.size() - c.leading - trimmed.size(), c.trailing) << c.line;
+    EXPECT_TRUE(trimmed.endsWith(QString::fromUtf8(c.ending))) << c.line << ": " << line.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, HelpTextTest,
+                         ::testing::Values(HelpLineCase{1, 10, 0, "технологіч-"},
+                                           HelpLineCase{2, 0, 1, "а саме -"},
+                                           HelpLineCase{5, 10, 1, "діаметр"},
+                                           HelpLineCase{7, 0, 0, "Допустиме зношу-"},
+                                           HelpLineCase{16, 0, 0, "інстру-"},
+                                           HelpLineCase{21, 0, 0, "на 15%)."},
+                                           HelpLineCase{22, 10, 0, "параматрів математичних мо-"},
+                                           HelpLineCase{25, 0, 1, "від швидкості"},
+                                           HelpLineCase{26, 0, 0, "різання."}));
+
+TEST(HelpText, SevenParagraphIndentsAndNoOtherLeadingBlanks)
+{
+    int indented = 0;
+    for (const QString &line : HelpText().split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char(' '))) {
+            ++indented;
+            EXPECT_TRUE(line.startsWith(QString(10, QLatin1Char(' ')))) << line.toStdString();
+            EXPECT_NE(line.at(10), QLatin1Char(' ')) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(indented, 7);
+}
+
+using HelpWindowTest = WindowTest;
+
+TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize)
+{
+    EXPECT_FALSE(Form_Help->isVisible());
+    EXPECT_EQ(Form_Help->objectName(), QStringLiteral("Form_Help"));
+    EXPECT_EQ(Form_Help->windowTitle(), QStringLiteral("Kelvora \"KVR\". Допомога"));
+    EXPECT_EQ(Form_Help->windowType(), Qt::Tool);
+    EXPECT_FALSE(Form_Help->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(Form_Help->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(Form_Help->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(Form_Help->pos(), QPoint(505, 94));
+    EXPECT_EQ(Form_Help->size(), QSize(361, 531));
+    EXPECT_EQ(Form_Help->minimumSize(), Form_Help->maximumSize());
+}
+
+TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing)
+{
+    QLabel *text = Find<QLabel>(Form_Help, "Label1");
+    EXPECT_EQ(text->text(), HelpText());
+    EXPECT_EQ(text->textFormat(), Qt::PlainText);
+    EXPECT_FALSE(text->wordWrap());
+    EXPECT_EQ(text->pos(), QPoint(16, 8));
+    EXPECT_EQ(text->size(), text->sizeHint());
+    EXPECT_LE(text->geometry().right(), 360);
+    EXPECT_LT(text->geometry().bottom(), 352);
+    EXPECT_GE(text->font().pixelSize(), 9);
+}
+
+TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough)
+{
+    QLabel *image = Find<QLabel>(Form_Help, "Image2");
+    EXPECT_EQ(image->geometry(), QRect(48, 352, 265, 169));
+    EXPECT_EQ(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    const QImage drawing = image->pixmap().toImage();
+    // 338 × 219 into 265 × 169: the height limits, 338 · 169 / 219 = 260.8, kept as 260.
+    EXPECT_EQ(drawing.size(), QSize(260, 169));
+    EXPECT_EQ(qAlpha(drawing.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(drawing.pixel(2, 166)), 0);
+    int opaqueDark = 0;
+    for (int y = 0; y < drawing.height(); ++y)
+        for (int x = 0; x < drawing.width(); ++x)
+            opaqueDark += qAlpha(drawing.pixel(x, y)) > 200 && qGray(drawing.pixel(x, y)) < 80;
+    EXPECT_GT(opaqueDark, 200);
+
+    // On screen the face colour shows where the drawing was white.
+    const QImage shot = Form_Help->grab().toImage();
+    const QColor face = Form_Help->palette().color(QPalette::Window);
+    EXPECT_EQ(shot.pixelColor(48 + 2, 352 + 2), face);
+    EXPECT_EQ(shot.pixelColor(48 + 130, 352 + 160), face);
+}
+
+TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow)
+{
+    QWidget *main = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("Form_Main"))
+            main = window;
+    ASSERT_NE(main, nullptr);
+    auto *help = main->findChild<QPushButton *>(QStringLiteral("BitBtn1"));
+    if (!help)
+        GTEST_SKIP() << "the main window has no help button yet";
+    help->click();
+    help->click();
+    EXPECT_TRUE(Form_Help->isVisible());
+    int helpWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        helpWindows += window->objectName() == QLatin1String("Form_Help");
+    EXPECT_EQ(helpWindows, 1);
+    Form_Help->close();
+    EXPECT_FALSE(Form_Help->isVisible());
+    help->click();
+    EXPECT_TRUE(Form_Help->isVisible());
+}
+
+} // namespace
+} // namespace kvr::test

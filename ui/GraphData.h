@@ -1,0 +1,44 @@
+// The points the graphs window plots, computed from the calculation record: plain C++,
+// so that they are tested without a window. Points whose value is infinite or undefined
+// are left out: they never reach a chart.
+#pragma once
+
+#include "CalculationState.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace kvr {
+
+struct PlotPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const PlotPoint &) const = default;
+};
+
+// Above this many integer speeds a model curve is sampled: evenly spaced integer speeds,
+// the first and last kept. The curve is monotonic, so between two samples less than a
+// pixel apart the full polyline covers the same pixels as the one through the samples.
+inline constexpr std::size_t kCurvePointCap = 8192;
+
+// The measured dimensional wear of one cutter against its cumulative running time.
+std::vector<PlotPoint> MeasuredWear(const CalculationState &state, int cutter);
+
+// The fitted wear line of one cutter, from its first measurement to a tenth of the
+// measured span plus 0.1 minute past its last.
+std::vector<PlotPoint> WearLine(const CalculationState &state, int cutter);
+
+// The three cutters' speeds against the given per-cutter values.
+std::vector<PlotPoint> SpeedPoints(const CalculationState &state, const PerCutter &values);
+
+struct SpeedRange {
+    double lo = 0; // the third cutter's speed truncated
+    double hi = 0; // the first cutter's speed rounded half to even
+};
+SpeedRange CurveSpeedRange(const CalculationState &state);
+
+// coefficient · s^exponent for the integer speeds s from lo to hi (none when hi < lo).
+std::vector<PlotPoint> ModelCurve(double coefficient, double exponent, SpeedRange range,
+                                  std::size_t cap = kCurvePointCap);
+
+} // namespace kvr

@@ -1,0 +1,89 @@
+#include "Warning.h"
+
+#include "Fonts.h"
+#include "FormBuilder.h"
+#include "Handler.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <array>
+
+namespace kvr {
+
+namespace {
+
+constexpr int kTextAllowance = 110; // picture, margins and frame around the longer line
+
+constexpr std::array kLayout{
+    ControlSpec{ControlKind::Button, "Button1", nullptr, 168, 64, 75, 25, "Добре"},
+    ControlSpec{ControlKind::Label, "Label1", nullptr, 72, 16, 0, 0, "Label1"},
+    ControlSpec{ControlKind::Label, "Label2", nullptr, 72, 32, 0, 0, "Label2"},
+    ControlSpec{ControlKind::Image, "Image1", nullptr, 16, 16, 41, 41},
+};
+
+} // namespace
+
+TForm_Warning::TForm_Warning()
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form_Warning"));
+    setWindowTitle(QStringLiteral("Увага!"));
+    setFont(WindowFont());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowModality(Qt::ApplicationModal);
+    move(482, 256);
+    setFixedSize(406, 105);
+
+    FormBuilder builder(this);
+    builder.Build(kLayout);
+    Button1 = builder.Get<QPushButton>("Button1");
+    Label1 = builder.Get<QLabel>("Label1");
+    Label2 = builder.Get<QLabel>("Label2");
+    Image1 = builder.Get<QLabel>("Image1");
+
+    Image1->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
+    Button1->setDefault(true);
+    Button1->setFocusPolicy(Qt::StrongFocus);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Warning::Button1Click);
+}
+
+int TForm_Warning::CentredLeft(int outerWidth, int width)
+{
+    const int twice = outerWidth - width;
+    const int down = twice >= 0 ? twice / 2 : -((-twice + 1) / 2);
+    const bool half = twice % 2 != 0;
+    return half && down % 2 != 0 ? down + 1 : down;
+}
+
+void TForm_Warning::showEvent(QShowEvent *event)
+{
+    // A window coming back from the task bar is not a new showing.
+    if (!event->spontaneous())
+        RunHandler([this] { FormShow(); });
+    QDialog::showEvent(event);
+}
+
+void TForm_Warning::FormShow()
+{
+    // A caller that set the text without resizing the label still gets the right width.
+    Label1->adjustSize();
+    Label2->adjustSize();
+    const int w1 = Label1->width();
+    const int w2 = Label2->width();
+    const int outerWidth = (w2 < w1 ? w1 : w2) + kTextAllowance;
+    const int frameAllowance = frameGeometry().width() - geometry().width();
+    setFixedWidth(outerWidth - frameAllowance);
+    Button1->move(CentredLeft(outerWidth, Button1->width()), Button1->y());
+    Button1->setFocus();
+}
+
+void TForm_Warning::Button1Click()
+{
+    close();
+}
+
+} // namespace kvr
