@@ -3,7 +3,6 @@
 #include "Fonts.h"
 #include "FormBuilder.h"
 
-#include <QBitmap>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -53,7 +52,7 @@ constexpr int kClientWidth = 361;
 constexpr int kClientHeight = 531;
 constexpr int kImageTop = 352;
 
-const std::array kLayout{
+constexpr std::array kLayout{
     ControlSpec{ControlKind::Label, "Label1", nullptr, 16, 8},
     ControlSpec{ControlKind::Image, "Image2", nullptr, 48, kImageTop, 265, 169},
 };
@@ -101,7 +100,6 @@ TForm_Help::TForm_Help()
     Label1 = builder.Get<QLabel>("Label1");
     Image2 = builder.Get<QLabel>("Image2");
 
-    Label1->setWordWrap(false);
     // Where the design face is missing, a wider stand-in must still leave the text inside
     // the window and above the drawing.
     for (int pixelSize = kWindowFontPx;; --pixelSize) {
