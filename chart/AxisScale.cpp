@@ -1,0 +1,115 @@
+#include "AxisScale.h"
+
+#include "ChartGeometry.h"
+
+#include <climits>
+#include <cmath>
+
+namespace kvr::chart {
+namespace {
+
+constexpr double kMaxPixelOffset = 2147483647.0;
+constexpr double kSmallestStep = 1e-12;
+// Bounds the search for absurd ranges (around 1e308 the steps need ~900 rounds).
+constexpr int kMaxStepRounds = 4000;
+
+} // namespace
+
+double NextStep(double step) {
+    if (!std::isfinite(step) || step <= 0.0)
+        return step;
+    double mantissa = step;
+    double scale = 1.0;
+    while (mantissa >= 10.0) {
+        mantissa *= 0.1;
+        scale *= 10.0;
+    }
+    while (mantissa < 1.0) {
+        mantissa *= 10.0;
+        scale *= 0.1;
+    }
+    // Scaling by tenths drifts (1e-12 comes out as 9.99…e-13): take the first of the
+    // 1-2-5 steps that is really above the given one, so the search always climbs.
+    for (double candidate : {2.0, 5.0, 10.0, 20.0}) {
+        if (candidate * scale > step * (1.0 + 1e-9))
+            return candidate * scale;
+    }
+    return 50.0 * scale;
+}
+
+double LabelStep(const StepQuery& q) {
+    int fits = 1;
+    if (q.labelSize > 0) {
+        const int spaced = q.labelsSeparation > 0
+                               ? q.labelSize + RoundEven(q.labelsSeparation * 0.01 * q.labelSize)
+                               : q.labelSize;
+        fits = RoundEven(double(q.axisLength) / spaced);
+    }
+    if (fits < 1)
+        return kSmallestStep;
+    double step = q.increment > 0.0 ? q.increment
+                  : std::fabs(q.range) >= 1.0 ? 1.0
+                                              : kSmallestStep;
+    if (q.labelsSeparation > 0 && std::isfinite(q.range) && std::isfinite(step)) {
+        long long count = LLONG_MAX;
+        for (int round = 0; round < kMaxStepRounds; ++round) {
+            const double quotient = q.range / step;
+            if (std::fabs(quotient) < kMaxPixelOffset) {
+                count = std::llrint(quotient);
+                if (count <= fits)
+                    break;
+            } else if (count <= fits) {
+                break;
+            }
+            step = NextStep(step);
+        }
+    }
+    return step < kSmallestStep ? kSmallestStep : step;
+}
+
+QString AxisValueText(double value, const QLocale& locale) {
+    if (!std::isfinite(value))
+        return QString();
+    QString text = locale.toString(value, 'f', 3);
+    const QString decimal = locale.decimalPoint();
+    const qsizetype point = text.lastIndexOf(decimal);
+    if (point >= 0) {
+        qsizetype end = text.size();
+        while (end > point + decimal.size() && text[end - 1] == QLatin1Char('0'))
+            --end;
+        if (end == point + decimal.size())
+            end = point;
+        text.truncate(end);
+    }
+    // A value that rounds to zero is shown without a sign.
+    const QString negativeZero = locale.negativeSign() + locale.zeroDigit();
+    if (text == negativeZero)
+        return locale.zeroDigit();
+    return text;
+}
+
+int AxisMapping::ValueToPixel(double value) const {
+    const double range = Range();
+    if (range == 0.0)
+        return Centre();
+    const double t = (value - minimum) * Length() / range;
+    if (!(std::fabs(t) < kMaxPixelOffset))
+        return Centre();
+    const long long offset = std::llrint(t);
+    const bool fromStart = horizontal != inverted;
+    const long long pixel = fromStart ? start + offset : end - offset;
+    // start + offset can leave the int range although the offset itself is below 2^31.
+    if (pixel > INT_MAX || pixel < INT_MIN)
+        return Centre();
+    return int(pixel);
+}
+
+double AxisMapping::PixelToValue(int pixel) const {
+    if (Length() < 1)
+        return 0.0;
+    const double t = inverted ? double(end - pixel) * Range() / Length()
+                              : double(pixel - start) * Range() / Length();
+    return horizontal ? minimum + t : maximum - t;
+}
+
+} // namespace kvr::chart

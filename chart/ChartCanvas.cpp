@@ -1,0 +1,262 @@
+#include "ChartCanvas.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+
+namespace {
+
+Qt::PenStyle ToQtPenStyle(TPenStyle style) {
+    switch (style) {
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    case psSolid:
+    case psInsideFrame:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
+    switch (style) {
+    case bsClear:
+        return Qt::NoBrush;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
+    case bsSolid:
+        break;
+    }
+    return Qt::SolidPattern;
+}
+
+} // namespace
+
+ChartCanvas::ChartCanvas(QImage& target, const QPalette& palette)
+    : m_target(target), m_palette(palette), m_painter(&target) {
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_font = TChartFont().ToQFont();
+}
+
+void ChartCanvas::ApplyPen(const TChartPen& pen) {
+    m_penColor = pen.Color();
+    m_penWidth = pen.Width();
+    m_penStyle = pen.Visible() ? pen.Style() : psClear;
+    m_penMode = pen.Mode();
+    m_penSmallDots = pen.Visible() && pen.SmallDots() && pen.Width() == 1;
+}
+
+void ChartCanvas::SetPen(TColor color, int width, TPenStyle style, TPenMode mode) {
+    m_penColor = color;
+    m_penWidth = width;
+    m_penStyle = style;
+    m_penMode = mode;
+    m_penSmallDots = false;
+}
+
+void ChartCanvas::SetPenColor(TColor color) { m_penColor = color; }
+
+void ChartCanvas::SetPenStyle(TPenStyle style) {
+    m_penStyle = style;
+    if (style == psClear)
+        m_penSmallDots = false;
+}
+
+void ChartCanvas::SetBrush(TColor color, TBrushStyle style) {
+    m_brushColor = color;
+    m_brushStyle = style;
+    m_brushBitmap = QImage();
+}
+
+void ChartCanvas::SetFont(const TChartFont& font) { SetFont(font.ToQFont(), font.Color()); }
+
+void ChartCanvas::SetFont(const QFont& font, TColor color) {
+    m_font = font;
+    m_fontColor = color;
+}
+
+void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
+    m_alignH = horizontal;
+    m_alignV = vertical;
+}
+
+int ChartCanvas::TextWidth(const QString& text) const {
+    return QFontMetrics(m_font, &m_target).horizontalAdvance(text);
+}
+
+int ChartCanvas::TextHeight(const QString& text) const {
+    Q_UNUSED(text);
+    return QFontMetrics(m_font, &m_target).height();
+}
+
+QPen ChartCanvas::MakePen() const {
+    if (m_penStyle == psClear)
+        return QPen(Qt::NoPen);
+    QPen pen(Resolve(m_penColor));
+    // Flat caps leave the end point of an aliased line undrawn.
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setWidth(m_penWidth <= 1 ? 1 : m_penWidth);
+    if (m_penSmallDots) {
+        pen.setWidth(1);
+        pen.setDashPattern({1.0, 1.0});
+    } else {
+        pen.setStyle(ToQtPenStyle(m_penStyle));
+    }
+    return pen;
+}
+
+QBrush ChartCanvas::MakeBrush() const {
+    if (!m_brushBitmap.isNull())
+        return QBrush(m_brushBitmap);
+    return QBrush(Resolve(m_brushColor), ToQtBrushStyle(m_brushStyle));
+}
+
+void ChartCanvas::ApplyMode() {
+    m_painter.setCompositionMode(m_penMode == pmNotXor
+                                     ? QPainter::RasterOp_NotSourceXorDestination
+                                     : QPainter::CompositionMode_SourceOver);
+    m_painter.setBackgroundMode(m_backOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter.setBackground(Resolve(m_backColor));
+}
+
+void ChartCanvas::PrepareOutline() {
+    ApplyMode();
+    m_painter.setPen(MakePen());
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void ChartCanvas::PrepareFill() {
+    ApplyMode();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(MakeBrush());
+}
+
+void ChartCanvas::LineTo(int x, int y) {
+    Line(m_current.x(), m_current.y(), x, y);
+}
+
+void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
+    m_current = QPoint(x1, y1);
+    if (m_penStyle == psClear || (x0 == x1 && y0 == y1))
+        return;
+    PrepareOutline();
+    m_painter.drawLine(x0, y0, x1, y1);
+}
+
+void ChartCanvas::FillSpan(const ChartRect& r, const QColor& color) {
+    if (kvr::chart::IsEmpty(r))
+        return;
+    m_painter.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), color);
+}
+
+void ChartCanvas::FillRect(const ChartRect& r) {
+    if (!HasBrush() || kvr::chart::IsEmpty(r))
+        return;
+    PrepareFill();
+    m_painter.drawRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+}
+
+void ChartCanvas::Rectangle(const ChartRect& r) {
+    FillRect(r);
+    if (m_penStyle == psClear || kvr::chart::IsEmpty(r))
+        return;
+    const int right = r.Right - 1;
+    const int bottom = r.Bottom - 1;
+    if (r.Width() == 1 || r.Height() == 1) {
+        // A one-pixel-thin outline: one stroke, so not-xor does not cancel itself.
+        PrepareOutline();
+        m_painter.drawLine(r.Left, r.Top, right, bottom);
+        return;
+    }
+    MoveTo(r.Left, r.Top);
+    LineTo(right, r.Top);
+    LineTo(right, bottom);
+    LineTo(r.Left, bottom);
+    LineTo(r.Left, r.Top);
+}
+
+void ChartCanvas::Ellipse(const ChartRect& r) {
+    if (r.Width() < 1 || r.Height() < 1)
+        return;
+    ApplyMode();
+    m_painter.setPen(MakePen());
+    m_painter.setBrush(HasBrush() ? MakeBrush() : QBrush(Qt::NoBrush));
+    m_painter.drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+}
+
+void ChartCanvas::Polygon(std::span<const QPoint> points) {
+    ApplyMode();
+    m_painter.setPen(MakePen());
+    m_painter.setBrush(HasBrush() ? MakeBrush() : QBrush(Qt::NoBrush));
+    m_painter.drawPolygon(points.data(), int(points.size()));
+}
+
+void ChartCanvas::SetPixel(int x, int y, TColor color) {
+    ApplyMode();
+    m_painter.fillRect(QRect(x, y, 1, 1), Resolve(color));
+}
+
+void ChartCanvas::TextOut(int x, int y, const QString& text) {
+    const QFontMetrics metrics(m_font, &m_target);
+    const int width = metrics.horizontalAdvance(text);
+    const int left = m_alignH == TextAlignH::Left     ? x
+                     : m_alignH == TextAlignH::Center ? x - width / 2
+                                                      : x - width;
+    const int top = m_alignV == TextAlignV::Top ? y : y - metrics.height();
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // As on the platform, a clear brush writes text without a background.
+    if (m_backOpaque && m_brushStyle != bsClear)
+        FillSpan({left, top, left + width, top + metrics.height()}, Resolve(m_backColor));
+    m_painter.setFont(m_font);
+    m_painter.setPen(Resolve(m_fontColor));
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_painter.drawText(left, top + metrics.ascent(), text);
+}
+
+void ChartCanvas::ClipRect(const ChartRect& r) {
+    m_painter.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+}
+
+void ChartCanvas::UnClip() { m_painter.setClipping(false); }
+
+ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRight, int count) {
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QColor light = Resolve(topLeft);
+    const QColor dark = Resolve(bottomRight);
+    for (int ring = 0; ring < count && !kvr::chart::IsEmpty(r); ++ring) {
+        FillSpan({r.Left, r.Top, r.Right - 1, r.Top + 1}, light);
+        FillSpan({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, light);
+        FillSpan({r.Left, r.Bottom - 1, r.Right, r.Bottom}, dark);
+        FillSpan({r.Right - 1, r.Top, r.Right, r.Bottom}, dark);
+        r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    }
+    return r;
+}
+
+void ChartCanvas::Reset() {
+    SetPen(clBlack);
+    SetBrush(clWhite, bsSolid);
+    QFont font = TChartFont().ToQFont();
+    font.setPointSize(10);
+    SetFont(font, clBlack);
+    m_backColor = clWhite;
+    m_backOpaque = false;
+    UnClip();
+}

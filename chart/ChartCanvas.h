@@ -1,0 +1,108 @@
+#pragma once
+
+#include "ChartColor.h"
+#include "ChartGeometry.h"
+#include "ChartPen.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPalette>
+#include <QPoint>
+#include <span>
+
+enum class TextAlignH { Left, Center, Right };
+enum class TextAlignV { Top, Bottom };
+
+// The drawing surface of the chart: a QPainter on an image, aliased, speaking the chart's
+// pixel conventions so that the code above it uses its own coordinates unchanged:
+// a line leaves out its end point, a rectangle's right and bottom are exclusive,
+// an ellipse fills the same box a rectangle would, system colours resolve when drawn.
+class ChartCanvas {
+public:
+    ChartCanvas(QImage& target, const QPalette& palette);
+    ChartCanvas(const ChartCanvas&) = delete;
+    ChartCanvas& operator=(const ChartCanvas&) = delete;
+
+    const QPalette& Palette() const { return m_palette; }
+    QColor Resolve(TColor color) const { return kvr::chart::ResolveColor(color, m_palette); }
+
+    // Pen: a hidden chart pen becomes psClear; SmallDots at width 1 sets every other pixel.
+    void ApplyPen(const TChartPen& pen);
+    void SetPen(TColor color, int width = 1, TPenStyle style = psSolid, TPenMode mode = pmCopy);
+    void SetPenColor(TColor color);
+    void SetPenStyle(TPenStyle style);
+    TColor PenColor() const { return m_penColor; }
+    bool PenVisible() const { return m_penStyle != psClear; }
+
+    void SetBrush(TColor color, TBrushStyle style);
+    void SetBrushColor(TColor color) { m_brushColor = color; }
+    void SetBrushStyle(TBrushStyle style) { m_brushStyle = style; }
+    void SetBrushBitmap(const QImage& bitmap) { m_brushBitmap = bitmap; }
+    TColor BrushColor() const { return m_brushColor; }
+    TBrushStyle BrushStyle() const { return m_brushStyle; }
+
+    void SetFont(const TChartFont& font);
+    void SetFont(const QFont& font, TColor color);
+    void SetBackOpaque(bool opaque) { m_backOpaque = opaque; }
+    void SetBackColor(TColor color) { m_backColor = color; }
+    void SetTextAlign(TextAlignH horizontal, TextAlignV vertical);
+
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+    // The chart's font height: the measured height of "W".
+    int FontHeight() const { return TextHeight(QStringLiteral("W")); }
+
+    void MoveTo(int x, int y) { m_current = QPoint(x, y); }
+    void LineTo(int x, int y);
+    void Line(int x0, int y0, int x1, int y1);
+    void HorizLine(int x0, int x1, int y) { Line(x0, y, x1, y); }
+    void VertLine(int x, int y0, int y1) { Line(x, y0, x, y1); }
+    void Rectangle(const ChartRect& r);
+    void FillRect(const ChartRect& r);
+    void Ellipse(const ChartRect& r);
+    void Polygon(std::span<const QPoint> points);
+    void SetPixel(int x, int y, TColor color);
+    void TextOut(int x, int y, const QString& text);
+    void ClipRect(const ChartRect& r);
+    void UnClip();
+
+    // Rings of one pixel, top and left in one colour, bottom and right in the other;
+    // returns the rectangle inside the rings.
+    ChartRect BevelRings(ChartRect r, TColor topLeft, TColor bottomRight, int count);
+
+    // The state the chart leaves behind after every picture.
+    void Reset();
+
+    QImage& Target() { return m_target; }
+
+private:
+    QPen MakePen() const;
+    QBrush MakeBrush() const;
+    void ApplyMode();
+    void PrepareOutline();
+    void PrepareFill();
+    void FillSpan(const ChartRect& r, const QColor& color);
+    bool HasBrush() const { return m_brushStyle != bsClear || !m_brushBitmap.isNull(); }
+
+    QImage& m_target;
+    QPalette m_palette;
+    QPainter m_painter;
+
+    TColor m_penColor = clBlack;
+    int m_penWidth = 1;
+    TPenStyle m_penStyle = psSolid;
+    TPenMode m_penMode = pmCopy;
+    bool m_penSmallDots = false;
+
+    TColor m_brushColor = clWhite;
+    TBrushStyle m_brushStyle = bsSolid;
+    QImage m_brushBitmap;
+
+    QFont m_font;
+    TColor m_fontColor = clBlack;
+    bool m_backOpaque = false;
+    TColor m_backColor = clWhite;
+    TextAlignH m_alignH = TextAlignH::Left;
+    TextAlignV m_alignV = TextAlignV::Top;
+    QPoint m_current;
+};

@@ -1,0 +1,8 @@
+#include "ChartPen.h"
+
+QFont TChartFont::ToQFont() const {
+    QFont font(m_name, m_size);
+    font.setBold(m_bold);
+    font.setItalic(m_italic);
+    return font;
+}

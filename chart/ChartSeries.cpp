@@ -1,0 +1,217 @@
+#include "ChartSeries.h"
+
+#include "ChartCanvas.h"
+#include "TChart.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The colours that ColorEachPoint hands out by point index.
+constexpr TColor kPointPalette[] = {clRed,    0x00FF00, 0x00FFFF, clBlue,   clWhite, clGray,
+                                    0xFF00FF, 0x008000, 0x000080, 0x808000, 0x800080,
+                                    0x008080, clBlack,  0x00FF00, 0xC0C0C0};
+
+} // namespace
+
+TChartSeries::TChartSeries(TChart& chart, const QString& name) : m_chart(chart), m_name(name) {}
+
+void TChartSeries::SetSeriesSink(ChangeSink* sink) {
+    SetSink(sink);
+    m_xValues.SetSink(sink);
+    m_yValues.SetSink(sink);
+    m_marks.SetSink(sink);
+}
+
+void TChartSeries::InvalidateIfActive() {
+    if (m_active)
+        Changed();
+}
+
+int TChartSeries::AddPoint(double x, double y, const QString& label, TColor color) {
+    if (OnBeforeAdd && !OnBeforeAdd(*this, x, y))
+        return -1;
+    const int index = m_xValues.AppendOrdered(x);
+    m_yValues.InsertAt(index, y);
+    // The other points had no own colour or label: fill them in on first need.
+    const std::size_t others = std::size_t(Count() - 1);
+    if (color != clDefault && m_colors.empty())
+        m_colors.assign(others, clDefault);
+    if (!m_colors.empty())
+        m_colors.insert(m_colors.begin() + index, color);
+    if (!label.isEmpty() && m_labels.empty())
+        m_labels.assign(others, QString());
+    if (!m_labels.empty())
+        m_labels.insert(m_labels.begin() + index, label);
+    if (OnAfterAdd)
+        OnAfterAdd(*this, index);
+    InvalidateIfActive();
+    return index;
+}
+
+void TChartSeries::RemoveAllPoints() {
+    m_xValues.RemoveAllValues();
+    m_yValues.RemoveAllValues();
+    m_colors = {};
+    m_labels = {};
+    if (OnClearValues)
+        OnClearValues(*this);
+    InvalidateIfActive();
+}
+
+std::size_t TChartSeries::CapacityBytes() const {
+    return m_xValues.CapacityBytes() + m_yValues.CapacityBytes() +
+           m_colors.capacity() * sizeof(TColor) + m_labels.capacity() * sizeof(QString);
+}
+
+TColor TChartSeries::PointColor(int index) const {
+    if (index >= int(m_colors.size()) && !m_colorEachPoint)
+        return m_seriesColor;
+    const TColor own = index < int(m_colors.size()) ? m_colors[std::size_t(index)] : clDefault;
+    if (own != clDefault)
+        return own;
+    if (m_colorEachPoint)
+        return kPointPalette[std::size_t(index) % std::size(kPointPalette)];
+    return m_seriesColor;
+}
+
+QString TChartSeries::PointLabel(int index) const {
+    return index < int(m_labels.size()) ? m_labels[std::size_t(index)] : QString();
+}
+
+TCustomChartAxis& TChartSeries::GetHorizAxis() const {
+    return m_horizAxis == aTopAxis ? static_cast<TCustomChartAxis&>(m_chart.TopAxis())
+                                   : m_chart.BottomAxis();
+}
+
+TCustomChartAxis& TChartSeries::GetVertAxis() const {
+    return m_vertAxis == aRightAxis ? static_cast<TCustomChartAxis&>(m_chart.RightAxis())
+                                    : m_chart.LeftAxis();
+}
+
+int TChartSeries::XPixel(int index) const {
+    return GetHorizAxis().ValueToPixel(m_xValues.ValueAt(index));
+}
+
+int TChartSeries::YPixel(int index) const {
+    return GetVertAxis().ValueToPixel(m_yValues.ValueAt(index));
+}
+
+bool TChartSeries::PointIsFinite(int index) const {
+    return std::isfinite(m_xValues.ValueAt(index)) && std::isfinite(m_yValues.ValueAt(index));
+}
+
+void TChartSeries::HorizontalMargins(int& left, int& right) const { left = right = 0; }
+
+void TChartSeries::VerticalMargins(int& top, int& bottom) const { top = bottom = 0; }
+
+int TChartSeries::FirstIndexNotBelow(double value, int from) const {
+    const int count = Count();
+    // An ascending list searched by halving gives the same index as a scan from the
+    // front; values read with a negative or NaN multiplier are not ascending.
+    if (m_xValues.Order() == loAscending && m_xValues.Multiplier() > 0.0) {
+        int low = from;
+        int high = count;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (m_xValues.ValueAt(mid) < value)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        return low < count ? low : -1;
+    }
+    for (int i = from; i < count; ++i) {
+        if (!(m_xValues.ValueAt(i) < value))
+            return i;
+    }
+    return -1;
+}
+
+void TChartSeries::FindShownRange() {
+    m_firstShown = m_lastShown = -1;
+    const int count = Count();
+    if (count == 0)
+        return;
+    if (!RangeLimited() || m_xValues.Order() == loNone) {
+        m_firstShown = 0;
+        m_lastShown = count - 1;
+        return;
+    }
+    const TCustomChartAxis& axis = GetHorizAxis();
+    const ChartRect plot = m_chart.PlotRect();
+    const double xmin = axis.PixelToValue(axis.Inverted() ? plot.Right : plot.Left);
+    m_firstShown = FirstIndexNotBelow(xmin, 0);
+    if (m_firstShown < 0)
+        return;
+    const double xmax = axis.PixelToValue(axis.Inverted() ? plot.Left : plot.Right);
+    if (!(m_xValues.LastValue() > xmax)) {
+        m_lastShown = count - 1;
+        return;
+    }
+    const int beyond = FirstIndexNotBelow(xmax, m_firstShown);
+    m_lastShown = beyond < 0 ? count - 1 : beyond;
+    if (!ReachBeyondEdge() && m_xValues.ValueAt(m_lastShown) > xmax)
+        --m_lastShown;
+}
+
+void TChartSeries::DrawShownPoints(ChartCanvas& canvas) {
+    for (int i = m_firstShown; i <= m_lastShown; ++i)
+        PaintPoint(canvas, i);
+}
+
+void TChartSeries::PaintPoint(ChartCanvas&, int) {}
+
+int TChartSeries::Clicked(int x, int y) const {
+    constexpr int kReach = 3;
+    for (int i = 0; i < Count(); ++i) {
+        if (PointIsFinite(i) && std::abs(XPixel(i) - x) <= kReach &&
+            std::abs(YPixel(i) - y) <= kReach)
+            return i;
+    }
+    return -1;
+}
+
+void TChartSeries::PrepareLegendCanvas(ChartCanvas&, TColor&, TBrushStyle&) {}
+
+void TChartSeries::PaintLegendSymbol(ChartCanvas& canvas, const ChartRect& rect) {
+    if (m_colorEachPoint)
+        return;
+    canvas.SetBrushColor(m_seriesColor);
+    if (m_seriesColor == clNone)
+        return;
+    TColor back = m_chart.LegendColor();
+    TBrushStyle style = bsSolid;
+    PrepareLegendCanvas(canvas, back, style);
+    if (back == clDefault)
+        back = m_chart.LegendColor() != clDefault ? m_chart.LegendColor() : m_chart.Color();
+    TColor brushColor = canvas.BrushColor();
+    canvas.SetBrushStyle(style);
+    if (style == bsSolid) {
+        canvas.SetBackOpaque(false);
+    } else {
+        canvas.SetBackOpaque(true);
+        canvas.SetBackColor(back);
+        if (brushColor == back)
+            canvas.SetBrushColor(back == clBlack ? clWhite : clBlack);
+    }
+    PaintLegendShape(canvas, rect, m_seriesColor);
+}
+
+void TChartSeries::PaintLegendBox(ChartCanvas& canvas, const ChartRect& rect) {
+    canvas.Rectangle(rect);
+    if (canvas.BrushColor() != m_chart.LegendColor())
+        return;
+    const TBrushStyle style = canvas.BrushStyle();
+    canvas.SetBrushStyle(bsClear);
+    if (m_chart.LegendColor() == clBlack)
+        canvas.SetPenColor(clWhite);
+    canvas.Rectangle(rect);
+    canvas.SetPenColor(clBlack);
+    canvas.SetBrushStyle(style);
+}
+
+void TChartSeries::PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor) {
+    PaintLegendBox(canvas, rect);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ChartPart.h"
+
+#include <QString>
+#include <vector>
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+// One list of a series' values. Values are stored as given; reading multiplies them by
+// Multiplier. The statistics are recomputed once after a change, when first asked for.
+class TChartValueList : public ChartPart {
+public:
+    explicit TChartValueList(const QString& name, TChartListOrder order);
+
+    QString Name() const { return m_name; }
+    TChartListOrder Order() const { return m_order; }
+    double Multiplier() const { return m_multiplier; }
+    bool DateTime() const { return m_dateTime; }
+    void SetName(const QString& value) { Store(m_name, value); }
+    void SetOrder(TChartListOrder value) { Store(m_order, value); }
+    void SetMultiplier(double value);
+    void SetDateTime(bool value) { Store(m_dateTime, value); }
+
+    // Stores the value where Order puts it, scanning from the end; returns its index.
+    int AppendOrdered(double value);
+    void InsertAt(int index, double value);
+    void RemoveAllValues();
+
+    int Count() const { return int(m_values.size()); }
+    double ValueAt(int index) const { return m_values[std::size_t(index)] * m_multiplier; }
+    double LastValue() const { return ValueAt(Count() - 1); }
+    // Bytes held for the values, for memory accounting.
+    std::size_t CapacityBytes() const { return m_values.capacity() * sizeof(double); }
+
+    // Non-finite values are left out of the statistics, so one of them cannot spoil
+    // an axis range.
+    double HighestValue() const;
+    double LowestValue() const;
+    double SumOfValues() const;
+    double SumOfMagnitudes() const;
+
+private:
+    void Grow();
+    void Recalculate() const;
+
+    QString m_name;
+    TChartListOrder m_order;
+    double m_multiplier = 1.0;
+    bool m_dateTime = false;
+    std::vector<double> m_values;
+
+    mutable bool m_statsStale = true;
+    mutable double m_highest = 0.0;
+    mutable double m_lowest = 0.0;
+    mutable double m_sum = 0.0;
+    mutable double m_sumOfMagnitudes = 0.0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ChartPen.h"
+
+class TCustomChartWall : public ChartPart {
+public:
+    TCustomChartWall() = default;
+    virtual ~TCustomChartWall() = default;
+
+    TColor Color() const { return m_color; }
+    int Size() const { return m_size; }
+    bool Dark3D() const { return m_dark3D; }
+    TChartBrush& Brush() { return m_brush; }
+    const TChartBrush& Brush() const { return m_brush; }
+    TChartPen& Pen() { return m_pen; }
+    const TChartPen& Pen() const { return m_pen; }
+
+    void SetColor(TColor value) { Store(m_color, value); }
+    void SetSize(int value) { Store(m_size, value); }
+    void SetDark3D(bool value) { Store(m_dark3D, value); }
+
+    void SetWallSink(ChangeSink* sink) {
+        SetSink(sink);
+        m_brush.SetSink(sink);
+        m_pen.SetSink(sink);
+    }
+
+private:
+    TColor m_color = clDefault;
+    int m_size = 0;
+    bool m_dark3D = true;
+    TChartBrush m_brush;
+    TChartPen m_pen;
+};
+
+class TChartWall : public TCustomChartWall {};

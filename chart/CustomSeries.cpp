@@ -1,0 +1,169 @@
+#include "ChartAxis.h"
+#include "ChartCanvas.h"
+#include "LineSeries.h"
+#include "TChart.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Pixels at or beyond this distance are not drawn: the platform's coordinates are 16-bit.
+constexpr int kMaxDrawablePixel = 32767;
+
+bool Drawable(int x, int y) {
+    return -kMaxDrawablePixel < x && x < kMaxDrawablePixel && -kMaxDrawablePixel < y &&
+           y < kMaxDrawablePixel;
+}
+
+} // namespace
+
+TCustomSeries::TCustomSeries(TChart& chart, const QString& name) : TChartSeries(chart, name) {}
+
+void TCustomSeries::SetCustomSink(ChangeSink* sink) {
+    SetSeriesSink(sink);
+    m_pointer.SetPointerSink(sink);
+    m_linePen.SetSink(sink);
+    m_lineBrush.SetSink(sink);
+    m_areaLinesPen.SetSink(sink);
+}
+
+void TCustomSeries::HorizontalMargins(int& left, int& right) const {
+    TChartSeries::HorizontalMargins(left, right);
+    if (m_pointer.Visible() && m_pointer.InflateMargins()) {
+        left = std::max(left, m_pointer.HorizSize() + 1);
+        right = std::max(right, m_pointer.HorizSize() + 1);
+    }
+}
+
+void TCustomSeries::VerticalMargins(int& top, int& bottom) const {
+    TChartSeries::VerticalMargins(top, bottom);
+    if (m_pointer.Visible() && m_pointer.InflateMargins()) {
+        top = std::max(top, m_pointer.VertSize() + 1);
+        bottom = std::max(bottom, m_pointer.VertSize() + 1);
+    }
+}
+
+void TCustomSeries::DrawShownPoints(ChartCanvas& canvas) {
+    m_prevValid = false;
+    TChartSeries::DrawShownPoints(canvas);
+}
+
+void TCustomSeries::PaintPoint(ChartCanvas& canvas, int index) {
+    const TColor c = PointColor(index);
+    const int x = XPixel(index);
+    const int y = YPixel(index);
+    // Infinite and undefined values are skipped like points far off the plot.
+    if (!PointIsFinite(index) || !Drawable(x, y)) {
+        m_prevColor = c;
+        return;
+    }
+    canvas.SetPenColor(clBlack);
+    canvas.SetBrushColor(c);
+    if (m_prevColor == clNone) {
+        m_prevX = x;
+        m_prevY = y;
+    }
+    const bool isLast = index == LastShownIndex();
+    if (index == FirstShownIndex()) {
+        if (index > 0)
+            EnterFromLeftEdge(canvas, index, c, x, y);
+        if (isLast && m_pointer.Visible())
+            PaintMarker(canvas, x, y, c, index);
+    } else {
+        Connect(canvas, index, c, x, y, true);
+    }
+    m_prevX = x;
+    m_prevY = y;
+    m_prevColor = c;
+    m_prevValid = true;
+}
+
+void TCustomSeries::EnterFromLeftEdge(ChartCanvas& canvas, int index, TColor c, int x, int y) {
+    const int before = index - 1;
+    if (!PointIsFinite(before))
+        return;
+    const TCustomChartAxis& horiz = GetHorizAxis();
+    const ChartRect plot = ParentChart().PlotRect();
+    m_prevX = horiz.Inverted() ? plot.Right : plot.Left;
+    const double x0 = XValues().ValueAt(before);
+    const double x1 = XValues().ValueAt(index);
+    if (x1 == x0) {
+        m_prevY = YPixel(before);
+    } else {
+        const double xe = horiz.PixelToValue(m_prevX);
+        const double y0 = YValues().ValueAt(before);
+        const double y1 = YValues().ValueAt(index);
+        m_prevY = GetVertAxis().ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
+    }
+    m_prevValid = true;
+    if (PointColor(before) != clNone)
+        Connect(canvas, index, c, x, y, false);
+}
+
+void TCustomSeries::Connect(ChartCanvas& canvas, int index, TColor c, int x, int y,
+                            bool markers) {
+    // Without a point drawn earlier in this paint there is nothing to start from.
+    if (!m_prevValid)
+        return;
+    if ((x != m_prevX || y != m_prevY) && c != clNone && m_connectPoints)
+        DrawLine(canvas, c, m_prevX, m_prevY, x, y);
+    if (!markers || !m_pointer.Visible())
+        return;
+    if (m_prevColor != clNone)
+        PaintMarker(canvas, m_prevX, m_prevY, m_prevColor, index - 1);
+    if (index == LastShownIndex() && c != clNone)
+        PaintMarker(canvas, x, y, c, index);
+}
+
+void TCustomSeries::DrawLine(ChartCanvas& canvas, TColor c, int x0, int y0, int x1, int y1) {
+    canvas.ApplyPen(m_linePen);
+    canvas.SetBrushStyle(bsClear);
+    canvas.SetPenColor(c);
+    canvas.Line(x0, y0, x1, y1);
+}
+
+void TCustomSeries::PaintMarker(ChartCanvas& canvas, int x, int y, TColor color, int index) {
+    m_pointer.PrepareCanvas(canvas, color);
+    const TSeriesPointerStyle style =
+        OnGetPointerStyle ? OnGetPointerStyle(*this, index) : m_pointer.Style();
+    TSeriesPointer::DrawShape(canvas, style, x, y, m_pointer.HorizSize(), m_pointer.VertSize());
+}
+
+void TCustomSeries::PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor c) {
+    const int middle = (rect.Top + rect.Bottom) / 2;
+    auto drawStroke = [&] {
+        DrawLine(canvas, c, rect.Left, middle, rect.Right, middle);
+    };
+    if (m_pointer.Visible()) {
+        if (m_connectPoints)
+            drawStroke();
+        const bool lineShown = m_linePen.Visible();
+        const int w = lineShown ? rect.Width() / 3 : rect.Width() / 2 + 1;
+        const int hh = lineShown ? rect.Height() / 3 : rect.Height() / 2 + 1;
+        m_pointer.PrepareCanvas(canvas, c);
+        TSeriesPointer::DrawShape(canvas, m_pointer.Style(), (rect.Left + rect.Right) / 2, middle,
+                                  std::min(m_pointer.HorizSize(), w),
+                                  std::min(m_pointer.VertSize(), hh));
+    } else if (!m_connectPoints || m_drawArea) {
+        PaintLegendBox(canvas, rect);
+    } else {
+        drawStroke();
+    }
+}
+
+TLineSeries::TLineSeries(TChart& chart, const QString& name) : TCustomSeries(chart, name) {
+    SetConnectPoints(true);
+    Pointer().SetVisible(false);
+}
+
+void TLineSeries::PrepareLegendCanvas(ChartCanvas& canvas, TColor&, TBrushStyle& brushStyle) {
+    canvas.ApplyPen(LinePen());
+    brushStyle = LineBrush().Style();
+}
+
+TPointSeries::TPointSeries(TChart& chart, const QString& name) : TCustomSeries(chart, name) {
+    SetConnectPoints(false);
+    Marks().SetArrowLength(0);
+    Pointer().SetVisible(true);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ChartSeries.h"
+#include "SeriesPointer.h"
+
+// Base of line and point series: a pen line between points and a marker at each.
+class TCustomSeries : public TChartSeries {
+public:
+    TCustomSeries(TChart& chart, const QString& name);
+
+    TSeriesPointer& Pointer() { return m_pointer; }
+    const TSeriesPointer& Pointer() const { return m_pointer; }
+    TChartPen& LinePen() { return m_linePen; }
+    const TChartPen& LinePen() const { return m_linePen; }
+    TChartBrush& LineBrush() { return m_lineBrush; }
+    TChartPen& AreaLinesPen() { return m_areaLinesPen; }
+    bool ConnectPoints() const { return m_connectPoints; }
+    bool Stairs() const { return m_stairs; }
+    bool InvertedStairs() const { return m_invertedStairs; }
+    bool DrawArea() const { return m_drawArea; }
+    TColor AreaColor() const { return m_areaColor; }
+    int LineHeight() const { return m_lineHeight; }
+    bool Dark3D() const { return m_dark3D; }
+    void SetStairs(bool value) { Store(m_stairs, value); }
+    void SetInvertedStairs(bool value) { Store(m_invertedStairs, value); }
+    void SetDrawArea(bool value) { Store(m_drawArea, value); }
+    void SetAreaColor(TColor value) { Store(m_areaColor, value); }
+    void SetLineHeight(int value) { Store(m_lineHeight, value); }
+    void SetDark3D(bool value) { Store(m_dark3D, value); }
+
+    // Picks the marker style for a point; when unset, Pointer's Style is used.
+    std::function<TSeriesPointerStyle(TCustomSeries&, int index)> OnGetPointerStyle;
+
+    void HorizontalMargins(int& left, int& right) const override;
+    void VerticalMargins(int& top, int& bottom) const override;
+    bool ReachBeyondEdge() const override { return true; }
+    void DrawShownPoints(ChartCanvas& canvas) override;
+    void PaintPoint(ChartCanvas& canvas, int index) override;
+    void PaintMarker(ChartCanvas& canvas, int x, int y, TColor color, int index);
+
+    void SetCustomSink(ChangeSink* sink);
+
+    // Pixel state carried from one point to the next.
+    int PrevX() const { return m_prevX; }
+    int PrevY() const { return m_prevY; }
+    TColor PrevColor() const { return m_prevColor; }
+
+protected:
+    void SetConnectPoints(bool value) { m_connectPoints = value; }
+    void PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor color) override;
+
+private:
+    void EnterFromLeftEdge(ChartCanvas& canvas, int index, TColor color, int x, int y);
+    void Connect(ChartCanvas& canvas, int index, TColor color, int x, int y, bool markers);
+    void DrawLine(ChartCanvas& canvas, TColor color, int x0, int y0, int x1, int y1);
+
+    TSeriesPointer m_pointer;
+    TChartPen m_linePen;
+    TChartBrush m_lineBrush;
+    TChartPen m_areaLinesPen;
+    bool m_connectPoints = true;
+    bool m_stairs = false;
+    bool m_invertedStairs = false;
+    bool m_drawArea = false;
+    TColor m_areaColor = clDefault;
+    int m_lineHeight = 0;
+    bool m_dark3D = true;
+
+    int m_prevX = 0;
+    int m_prevY = 0;
+    TColor m_prevColor = 0;
+    // Whether a point was drawn earlier in this paint, so PrevX and PrevY are its own.
+    bool m_prevValid = false;
+};
+
+class TLineSeries : public TCustomSeries {
+public:
+    TLineSeries(TChart& chart, const QString& name);
+
+protected:
+    void PrepareLegendCanvas(ChartCanvas& canvas, TColor& backColor,
+                             TBrushStyle& brushStyle) override;
+};
+
+class TPointSeries : public TCustomSeries {
+public:
+    TPointSeries(TChart& chart, const QString& name);
+};

@@ -1,0 +1,73 @@
+#include "SeriesPointer.h"
+
+#include "ChartCanvas.h"
+#include "ChartException.h"
+
+#include <array>
+
+void TSeriesPointer::SetHorizSize(int value) {
+    if (value < 1)
+        throw ChartException("Pointer size must be greater than zero");
+    Store(m_horizSize, value);
+}
+
+void TSeriesPointer::SetVertSize(int value) {
+    if (value < 1)
+        throw ChartException("Pointer size must be greater than zero");
+    Store(m_vertSize, value);
+}
+
+void TSeriesPointer::SetPointerSink(ChangeSink* sink) {
+    SetSink(sink);
+    m_pen.SetSink(sink);
+    m_brush.SetSink(sink);
+}
+
+void TSeriesPointer::PrepareCanvas(ChartCanvas& canvas, TColor color) const {
+    canvas.ApplyPen(m_pen);
+    if (m_pen.Visible() && m_pen.Color() == clDefault)
+        canvas.SetPenColor(color);
+    canvas.SetBrush(m_brush.Color() == clDefault ? color : m_brush.Color(), m_brush.Style());
+}
+
+void TSeriesPointer::DrawShape(ChartCanvas& canvas, TSeriesPointerStyle style, int x, int y,
+                               int h, int v) {
+    switch (style) {
+    case psRectangle:
+        canvas.Rectangle({x - h, y - v, x + h + 1, y + v + 1});
+        break;
+    case psCircle:
+        canvas.Ellipse({x - h, y - v, x + h, y + v});
+        break;
+    case psTriangle: {
+        const std::array points{QPoint(x - h, y + v), QPoint(x + h, y + v), QPoint(x, y - v)};
+        canvas.Polygon(points);
+        break;
+    }
+    case psDownTriangle: {
+        const std::array points{QPoint(x - h, y - v), QPoint(x + h, y - v), QPoint(x, y + v)};
+        canvas.Polygon(points);
+        break;
+    }
+    case psDiamond: {
+        const std::array points{QPoint(x - h, y), QPoint(x, y - v), QPoint(x + h, y),
+                                QPoint(x, y + v)};
+        canvas.Polygon(points);
+        break;
+    }
+    case psSmallDot:
+        canvas.SetPixel(x, y, canvas.BrushColor());
+        break;
+    case psCross:
+    case psStar:
+        canvas.Line(x - h, y, x + h + 1, y);
+        canvas.Line(x, y - v, x, y + v + 1);
+        if (style == psCross)
+            break;
+        [[fallthrough]];
+    case psDiagCross:
+        canvas.Line(x - h, y - v, x + h + 1, y + v + 1);
+        canvas.Line(x - h, y + v, x + h + 1, y - v - 1);
+        break;
+    }
+}

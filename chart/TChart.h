@@ -1,0 +1,253 @@
+#pragma once
+
+// The chart component: a panel widget (TChart) drawing a two-dimensional chart.
+//
+// Map: ChartCanvas is the drawing surface and owns every pixel convention; ChartColor,
+// ChartPen (pens, brushes, fonts), ChartWall and ChartTitle are the shared drawing types;
+// AxisScale holds the axis arithmetic (step search, label text, value<->pixel mapping)
+// and ChartAxis uses it to lay out and draw an axis; ChartValueList, ChartSeries,
+// CustomSeries, SeriesPointer and LineSeries are the data and how it draws itself;
+// ChartLegend lists the series. TChart orders the steps of one picture (TChart.cpp)
+// and handles zoom, panning and the wheel (TChartMouse.cpp).
+
+#include "ChartAxis.h"
+#include "ChartException.h"
+#include "ChartGeometry.h"
+#include "ChartLegend.h"
+#include "ChartSeries.h"
+#include "ChartTitle.h"
+#include "ChartWall.h"
+#include "LineSeries.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+enum TPanelBevel { bvNone, bvLowered, bvRaised };
+enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+
+struct TZoomPanningRecord {
+    int X0 = 0;
+    int Y0 = 0;
+    int X1 = 0;
+    int Y1 = 0;
+    bool Active = false;
+
+    void Activate(int x, int y);
+    void Normalise();
+};
+
+class TChart : public QWidget, public ChangeSink {
+    Q_OBJECT
+
+public:
+    explicit TChart(QWidget* parent = nullptr);
+    ~TChart() override;
+
+    // While loading, a window applies its stored definition: BackColor leaves the brush
+    // style alone and the axes skip their checks and couplings.
+    void BeginLoading() { m_loading = true; }
+    void EndLoading() { m_loading = false; }
+    bool IsLoading() const { return m_loading; }
+
+    TColor Color() const { return m_color; }
+    TPanelBevel BevelOuter() const { return m_bevelOuter; }
+    TPanelBevel BevelInner() const { return m_bevelInner; }
+    int BevelWidth() const { return m_bevelWidth; }
+    int BorderWidth() const { return m_borderWidth; }
+    int MarginLeft() const { return m_margins.Left; }
+    int MarginTop() const { return m_margins.Top; }
+    int MarginRight() const { return m_margins.Right; }
+    int MarginBottom() const { return m_margins.Bottom; }
+    bool View3D() const { return m_view3D; }
+    int Chart3DPercent() const { return m_chart3DPercent; }
+    bool View3DWalls() const { return m_view3DWalls; }
+    bool AxisVisible() const { return m_axisVisible; }
+    bool ClipPoints() const { return m_clipPoints; }
+    bool AllowZoom() const { return m_allowZoom; }
+    TPanningMode AllowPanning() const { return m_allowPanning; }
+    bool AnimatedZoom() const { return m_animatedZoom; }
+    int AnimatedZoomSteps() const { return m_animatedZoomSteps; }
+    TColor BackColor() const { return m_backWall.Color(); }
+
+    void SetColor(TColor value) { StoreProperty(m_color, value); }
+    void SetBevelOuter(TPanelBevel value) { StoreProperty(m_bevelOuter, value); }
+    void SetBevelInner(TPanelBevel value) { StoreProperty(m_bevelInner, value); }
+    void SetBevelWidth(int value) { StoreProperty(m_bevelWidth, value); }
+    void SetBorderWidth(int value) { StoreProperty(m_borderWidth, value); }
+    void SetMarginLeft(int value) { StoreProperty(m_margins.Left, value); }
+    void SetMarginTop(int value) { StoreProperty(m_margins.Top, value); }
+    void SetMarginRight(int value) { StoreProperty(m_margins.Right, value); }
+    void SetMarginBottom(int value) { StoreProperty(m_margins.Bottom, value); }
+    void SetView3D(bool value) { StoreProperty(m_view3D, value); }
+    void SetChart3DPercent(int value);
+    void SetView3DWalls(bool value) { StoreProperty(m_view3DWalls, value); }
+    void SetAxisVisible(bool value) { StoreProperty(m_axisVisible, value); }
+    void SetClipPoints(bool value) { StoreProperty(m_clipPoints, value); }
+    void SetAllowZoom(bool value) { StoreProperty(m_allowZoom, value); }
+    void SetAllowPanning(TPanningMode value) { StoreProperty(m_allowPanning, value); }
+    void SetAnimatedZoom(bool value) { StoreProperty(m_animatedZoom, value); }
+    void SetAnimatedZoomSteps(int value) { StoreProperty(m_animatedZoomSteps, value); }
+    // Outside loading this also fills the back wall solid.
+    void SetBackColor(TColor value);
+
+    TChartWall& BackWall() { return m_backWall; }
+    TChartWall& LeftWall() { return m_leftWall; }
+    TChartWall& BottomWall() { return m_bottomWall; }
+    TChartTitle& Title() { return m_titleText; }
+    TChartTitle& Foot() { return m_foot; }
+    TChartLegend& Legend() { return m_legend; }
+    const TChartLegend& Legend() const { return m_legend; }
+
+    TChartAxis& BottomAxis() { return *m_bottomAxis; }
+    TChartAxis& TopAxis() { return *m_topAxis; }
+    TChartAxis& LeftAxis() { return *m_leftAxis; }
+    TChartAxis& RightAxis() { return *m_rightAxis; }
+    TChartDepthAxis& DepthAxis() { return *m_depthAxis; }
+    // The five axes in their fixed order: bottom, top, left, right, depth.
+    const std::array<TCustomChartAxis*, 5>& Axes() const { return m_axes; }
+
+    // Creates a series owned by the chart, at the end of its series list.
+    template <class S> S& AddSeries(const QString& name) {
+        auto series = std::make_unique<S>(*this, name);
+        S& result = *series;
+        AdoptSeries(std::move(series));
+        return result;
+    }
+    int SeriesCount() const { return int(m_series.size()); }
+    TChartSeries& Series(int index) const { return *m_series[std::size_t(index)]; }
+    int ActiveSeriesCount() const;
+
+    // The rectangle of the last (or current) drawing.
+    ChartRect PanelBounds() const { return m_panelBounds; }
+    ChartRect PlotRect() const { return m_plotRect; }
+    // Stores a narrowed PlotRect, normalised.
+    void SetPlotRect(const ChartRect& rect);
+    int PlotWidth() const { return m_plotRect.Width(); }
+    int PlotHeight() const { return m_plotRect.Height(); }
+    int PlotXCenter() const { return (m_plotRect.Left + m_plotRect.Right) / 2; }
+    int PlotYCenter() const { return (m_plotRect.Top + m_plotRect.Bottom) / 2; }
+    // The legend's colour, kept while drawing for the series' symbols.
+    TColor LegendColor() const { return m_legendColor; }
+    void SetLegendColor(TColor color) { m_legendColor = color; }
+    // Locale of the value labels: the widget's own when one was set, else the system's.
+    QLocale LabelLocale() const;
+
+    // Draws one complete picture straight into target, PanelBounds being rect.
+    void Draw(QImage& target, const QRect& rect);
+    // The off-screen picture, redrawn first when something changed since the last one.
+    const QImage& Picture();
+    bool BufferClean() const { return m_bufferClean; }
+    void Invalidate() override;
+
+    // Zoom and panning.
+    const TZoomPanningRecord& ZoomRecord() const { return m_zoom; }
+    const TZoomPanningRecord& PanningRecord() const { return m_panning; }
+    bool Zoomed() const { return m_zoomed; }
+    void ZoomRect(const ChartRect& pixels);
+    void UndoZoom();
+
+    std::function<void(TChart&)> OnBeforeDrawAxes;
+    std::function<void(TChart&)> OnBeforeDrawSeries;
+    std::function<void(TChart&)> OnAfterDraw;
+    std::function<void(TChart&)> OnZoom;
+    std::function<void(TChart&)> OnUndoZoom;
+    std::function<void(TChart&)> OnScroll;
+    std::function<bool(TCustomChartAxis&, double minimum, double maximum)> OnAllowScroll;
+    std::function<void(TChart&, int index, QString& text)> OnGetLegendText;
+    std::function<void(TChart&, int index, int& x, int& y)> OnGetLegendPos;
+    std::function<void(TChart&, ChartRect& rect)> OnGetLegendRect;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    enum class ClickedPart { None, Series, Axis, Title, Foot, PlotArea, Legend };
+    struct SavedScale {
+        bool automatic = true;
+        bool automaticMinimum = true;
+        bool automaticMaximum = true;
+        double minimum = 0.0;
+        double maximum = 0.0;
+    };
+
+    template <class T, class V> void StoreProperty(T& field, const V& value) {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+    void AdoptSeries(std::unique_ptr<TChartSeries> series);
+
+    // The steps of one picture.
+    void InternalDraw(ChartCanvas& canvas);
+    void DrawPanelBackground(ChartCanvas& canvas);
+    void DrawTitlesAndLegend(ChartCanvas& canvas);
+    void LayOutAxes(ChartCanvas& canvas);
+    void DrawBackWall(ChartCanvas& canvas);
+    void DrawAxes(ChartCanvas& canvas);
+    void DrawSeries(ChartCanvas& canvas);
+    void DrawZoomRectangle(ChartCanvas& canvas);
+
+    // Mouse helpers (TChartMouse.cpp).
+    ClickedPart PartAt(int x, int y) const;
+    void SaveScales();
+    void PanAxes(int x, int y);
+    bool PanAxis(TCustomChartAxis& axis, int from, int to);
+    void StopPanning();
+    void ScrollVertical(int notches);
+    std::array<TCustomChartAxis*, 4> ZoomAxes() const;
+
+    bool m_loading = false;
+    bool m_creating = true;
+
+    TColor m_color = clBtnFace;
+    TPanelBevel m_bevelOuter = bvRaised;
+    TPanelBevel m_bevelInner = bvNone;
+    int m_bevelWidth = 1;
+    int m_borderWidth = 0;
+    ChartMargins m_margins;
+    bool m_view3D = true;
+    int m_chart3DPercent = 15;
+    bool m_view3DWalls = true;
+    bool m_axisVisible = true;
+    bool m_clipPoints = true;
+    bool m_allowZoom = true;
+    TPanningMode m_allowPanning = pmBoth;
+    bool m_animatedZoom = false;
+    int m_animatedZoomSteps = 8;
+
+    TChartWall m_backWall;
+    TChartWall m_leftWall;
+    TChartWall m_bottomWall;
+    TChartTitle m_titleText{false};
+    TChartTitle m_foot{true};
+    TChartLegend m_legend{*this};
+    std::unique_ptr<TChartAxis> m_bottomAxis;
+    std::unique_ptr<TChartAxis> m_topAxis;
+    std::unique_ptr<TChartAxis> m_leftAxis;
+    std::unique_ptr<TChartAxis> m_rightAxis;
+    std::unique_ptr<TChartDepthAxis> m_depthAxis;
+    std::array<TCustomChartAxis*, 5> m_axes{};
+    std::vector<std::unique_ptr<TChartSeries>> m_series;
+
+    ChartRect m_panelBounds;
+    ChartRect m_plotRect;
+    TColor m_legendColor = clWhite;
+    QImage m_buffer;
+    bool m_bufferClean = false;
+
+    TZoomPanningRecord m_zoom;
+    TZoomPanningRecord m_panning;
+    std::array<SavedScale, 4> m_savedScales{};
+    bool m_scalesRestored = true;
+    bool m_zoomed = false;
+};

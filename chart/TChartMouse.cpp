@@ -1,0 +1,198 @@
+#include "TChart.h"
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <cstdlib>
+
+namespace {
+
+// A drag must exceed this many pixels both ways to zoom or undo.
+constexpr int kZoomThreshold = 16;
+constexpr double kWheelScrollFraction = 0.03;
+
+} // namespace
+
+std::array<TCustomChartAxis*, 4> TChart::ZoomAxes() const {
+    return {m_topAxis.get(), m_bottomAxis.get(), m_leftAxis.get(), m_rightAxis.get()};
+}
+
+TChart::ClickedPart TChart::PartAt(int x, int y) const {
+    for (int i = SeriesCount() - 1; i >= 0; --i) {
+        const TChartSeries& s = Series(i);
+        if (s.Active() && s.Clicked(x, y) >= 0)
+            return ClickedPart::Series;
+    }
+    for (TCustomChartAxis* axis : m_axes) {
+        if (axis->HitRect().Contains(x, y))
+            return ClickedPart::Axis;
+    }
+    if (m_titleText.Visible() && m_titleText.Contains(x, y))
+        return ClickedPart::Title;
+    if (m_foot.Visible() && m_foot.Contains(x, y))
+        return ClickedPart::Foot;
+    if (m_plotRect.Contains(x, y) && ActiveSeriesCount() > 0)
+        return ClickedPart::PlotArea;
+    if (m_legend.Contains(x, y) && ActiveSeriesCount() > 0)
+        return ClickedPart::Legend;
+    return ClickedPart::None;
+}
+
+void TChart::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (m_zoom.Active || m_panning.Active)
+        return;
+    const QPoint at = event->position().toPoint();
+    const ClickedPart part = PartAt(at.x(), at.y());
+    if (part != ClickedPart::Series && part != ClickedPart::Axis && part != ClickedPart::PlotArea)
+        return;
+    if (m_allowZoom && event->button() == Qt::LeftButton) {
+        setCursor(Qt::ArrowCursor);
+        m_zoom.Activate(at.x(), at.y());
+        update();
+    } else if (m_allowPanning != pmNone && event->button() == Qt::RightButton) {
+        setCursor(Qt::ArrowCursor);
+        m_panning.Activate(at.x(), at.y());
+    }
+}
+
+void TChart::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    const QPoint at = event->position().toPoint();
+    if (m_zoom.Active) {
+        if (at.x() != m_zoom.X1 || at.y() != m_zoom.Y1) {
+            m_zoom.X1 = at.x();
+            m_zoom.Y1 = at.y();
+            update();
+        }
+    } else if (m_panning.Active) {
+        PanAxes(at.x(), at.y());
+    } else {
+        unsetCursor();
+    }
+}
+
+void TChart::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    if (m_zoom.Active && event->button() == Qt::LeftButton) {
+        m_zoom.Active = false;
+        m_zoom.X1 = at.x();
+        m_zoom.Y1 = at.y();
+        update();
+        if (std::abs(at.x() - m_zoom.X0) > kZoomThreshold &&
+            std::abs(at.y() - m_zoom.Y0) > kZoomThreshold) {
+            if (m_zoom.X0 < at.x() && m_zoom.Y0 < at.y())
+                ZoomRect({m_zoom.X0, m_zoom.Y0, m_zoom.X1, m_zoom.Y1});
+            else
+                UndoZoom();
+        }
+    }
+    StopPanning();
+}
+
+void TChart::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    unsetCursor();
+    StopPanning();
+}
+
+void TChart::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / 120;
+    if (notches != 0)
+        ScrollVertical(notches);
+    event->accept();
+}
+
+void TChart::ScrollVertical(int notches) {
+    // Turning the wheel toward the user (a negative delta) scrolls the values upward.
+    for (TCustomChartAxis* axis : {m_axes[2], m_axes[3]}) {
+        const double span = axis->Maximum() - axis->Minimum();
+        axis->Scroll(-notches * kWheelScrollFraction * span);
+    }
+}
+
+void TChart::StopPanning() { m_panning.Active = false; }
+
+void TChart::SaveScales() {
+    if (!m_scalesRestored)
+        return;
+    const auto axes = ZoomAxes();
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        const TCustomChartAxis& a = *axes[i];
+        m_savedScales[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(),
+                            a.Minimum(), a.Maximum()};
+    }
+    m_scalesRestored = false;
+}
+
+bool TChart::PanAxis(TCustomChartAxis& axis, int from, int to) {
+    const double delta = axis.PixelToValue(from) - axis.PixelToValue(to);
+    const double low = axis.Minimum() + delta;
+    const double high = axis.Maximum() + delta;
+    if (OnAllowScroll && !OnAllowScroll(axis, low, high))
+        return false;
+    axis.SetMinMax(low, high);
+    return true;
+}
+
+void TChart::PanAxes(int x, int y) {
+    if (!m_plotRect.Contains(x, y)) {
+        StopPanning();
+        return;
+    }
+    if (x == m_panning.X1 && y == m_panning.Y1)
+        return;
+    SaveScales();
+    bool panned = false;
+    if (x != m_panning.X1 && (m_allowPanning == pmHorizontal || m_allowPanning == pmBoth)) {
+        for (TCustomChartAxis* axis : {m_axes[0], m_axes[1]})
+            panned = PanAxis(*axis, m_panning.X1, x) || panned;
+    }
+    if (y != m_panning.Y1 && (m_allowPanning == pmVertical || m_allowPanning == pmBoth)) {
+        for (TCustomChartAxis* axis : {m_axes[2], m_axes[3]})
+            panned = PanAxis(*axis, m_panning.Y1, y) || panned;
+    }
+    m_panning.X1 = x;
+    m_panning.Y1 = y;
+    if (panned && OnScroll)
+        OnScroll(*this);
+}
+
+void TChart::ZoomRect(const ChartRect& pixels) {
+    m_zoom.X0 = pixels.Left;
+    m_zoom.Y0 = pixels.Top;
+    m_zoom.X1 = pixels.Right;
+    m_zoom.Y1 = pixels.Bottom;
+    m_zoom.Normalise();
+    SaveScales();
+    for (TCustomChartAxis* axis : {m_axes[1], m_axes[0]})
+        axis->SetMinMax(axis->PixelToValue(m_zoom.X0), axis->PixelToValue(m_zoom.X1));
+    for (TCustomChartAxis* axis : {m_axes[2], m_axes[3]})
+        axis->SetMinMax(axis->PixelToValue(m_zoom.Y0), axis->PixelToValue(m_zoom.Y1));
+    m_zoomed = true;
+    if (OnZoom)
+        OnZoom(*this);
+}
+
+void TChart::UndoZoom() {
+    if (!m_scalesRestored) {
+        const auto axes = ZoomAxes();
+        for (std::size_t i = 0; i < axes.size(); ++i) {
+            TCustomChartAxis& a = *axes[i];
+            const SavedScale& saved = m_savedScales[i];
+            if (!saved.automatic)
+                a.SetMinMax(saved.minimum, saved.maximum);
+            // The flags come back exactly as saved, so an axis whose maximum followed the
+            // data before the zoom follows it again afterwards.
+            a.SetAutomatic(saved.automatic);
+            a.SetAutomaticMinimum(saved.automaticMinimum);
+            a.SetAutomaticMaximum(saved.automaticMaximum);
+        }
+        m_scalesRestored = true;
+    }
+    if (OnUndoZoom)
+        OnUndoZoom(*this);
+    Invalidate();
+    update();
+    m_zoomed = false;
+}

@@ -1,0 +1,134 @@
+#include "AxisScale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace kvr::chart;
+
+namespace {
+
+struct NextCase {
+    double step;
+    double next;
+};
+
+class NextStepTable : public ::testing::TestWithParam<NextCase> {};
+
+TEST_P(NextStepTable, ClimbsOneTwoFive) {
+    EXPECT_NEAR(NextStep(GetParam().step), GetParam().next, GetParam().next * 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(AxisScale, NextStepTable,
+                         ::testing::Values(NextCase{1, 2}, NextCase{2, 5}, NextCase{5, 10},
+                                           NextCase{10, 20}, NextCase{20, 50},
+                                           NextCase{50, 100}, NextCase{1.5, 2},
+                                           NextCase{0.1, 0.2}, NextCase{0.2, 0.5},
+                                           NextCase{0.5, 1}, NextCase{0.05, 0.1},
+                                           NextCase{1e-12, 2e-12}));
+
+struct StepCase {
+    const char* name;
+    StepQuery query;
+    double step;
+};
+
+class LabelStepTable : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(LabelStepTable, FindsTheFirstStepThatFits) {
+    EXPECT_DOUBLE_EQ(LabelStep(GetParam().query), GetParam().step);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AxisScale, LabelStepTable,
+    ::testing::Values(
+        // s' = 14 + round(1.4) = 15, n = round(320 / 15) = 21; 40 / 1 > 21, 40 / 2 <= 21.
+        StepCase{"example_0_to_40", {320, 14, 10, 0.0, 40.0}, 2.0},
+        // n = round(100 / 11) = 9; range 5 / 2 = 2.5 rounds to 2 <= 9 at once with step 1? 5 <= 9.
+        StepCase{"range_five_fits_at_one", {100, 10, 10, 0.0, 5.0}, 1.0},
+        // n = round(22 / 11) = 2: step 1 gives 5, step 2 gives round(2.5) = 2 (to even).
+        StepCase{"count_rounds_to_even", {22, 10, 10, 0.0, 5.0}, 2.0},
+        StepCase{"increment_is_the_first_step", {320, 14, 10, 5.0, 40.0}, 5.0},
+        StepCase{"separation_zero_keeps_first", {320, 14, 0, 0.0, 4000.0}, 1.0},
+        StepCase{"no_room_gives_smallest", {0, 14, 10, 0.0, 40.0}, 1e-12},
+        StepCase{"small_range_starts_below_one", {320, 14, 10, 0.0, 0.4}, 0.02},
+        StepCase{"empty_label_fits_once", {320, 0, 10, 0.0, 40.0}, 50.0},
+        StepCase{"huge_range_climbs_past_int", {320, 14, 10, 0.0, 1e15}, 5e13}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AxisScale, StepSearchEndsOnNonFiniteRanges) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(LabelStep({320, 14, 10, 0.0, inf}), 1.0);
+    EXPECT_EQ(LabelStep({320, 14, 10, 0.0, std::nan("")}), 1e-12);
+    EXPECT_EQ(LabelStep({320, 14, 10, inf, 40.0}), inf);
+}
+
+struct TextCase {
+    double value;
+    const char* text;
+};
+
+class LabelTextTable : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(LabelTextTable, FormatsWithTheLocaleSeparators) {
+    const QLocale ukrainian(QLocale::Ukrainian, QLocale::Ukraine);
+    QString expected = QString::fromUtf8(GetParam().text);
+    expected.replace(QLatin1Char('_'), ukrainian.groupSeparator());
+    EXPECT_EQ(AxisValueText(GetParam().value, ukrainian), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(AxisScale, LabelTextTable,
+                         ::testing::Values(TextCase{100, "100"}, TextCase{2.5, "2,5"},
+                                           TextCase{12.3456, "12,346"}, TextCase{0, "0"},
+                                           TextCase{-0.0001, "0"}, TextCase{-3.25, "-3,25"},
+                                           TextCase{1234567.8, "1_234_567,8"},
+                                           TextCase{0.1 + 0.2, "0,3"}));
+
+TEST(AxisScale, LabelTextUsesTheGivenLocale) {
+    EXPECT_EQ(AxisValueText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("1,234.5"));
+}
+
+struct MapCase {
+    const char* name;
+    AxisMapping map;
+    double value;
+    int pixel;
+};
+
+class ValueToPixelTable : public ::testing::TestWithParam<MapCase> {};
+
+TEST_P(ValueToPixelTable, MapsValuesOntoTheAxis) {
+    EXPECT_EQ(GetParam().map.ValueToPixel(GetParam().value), GetParam().pixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AxisScale, ValueToPixelTable,
+    ::testing::Values(
+        // 100 + round((25 - 0) * 200 / 100) = 150.
+        MapCase{"horizontal", {100, 300, 0, 100, true, false}, 25, 150},
+        // 300 - round(50) = 250.
+        MapCase{"vertical", {100, 300, 0, 100, false, false}, 25, 250},
+        MapCase{"horizontal_inverted", {100, 300, 0, 100, true, true}, 25, 250},
+        MapCase{"vertical_inverted", {100, 300, 0, 100, false, true}, 25, 150},
+        // t = 0.5 exactly: ties go to the even neighbour, 100 + 0.
+        MapCase{"tie_to_even", {100, 300, 0, 400, true, false}, 1, 100},
+        MapCase{"zero_range_centre", {100, 300, 5, 5, true, false}, 7, 200},
+        MapCase{"beyond_guard_centre", {100, 300, 0, 1, true, false}, 1e9, 200},
+        MapCase{"nan_centre", {100, 300, 0, 1, true, false}, std::nan(""), 200},
+        // t is below 2^31 - 1 but start + t is not: the centre, not an overflow.
+        MapCase{"start_plus_offset_overflow", {1000, 1200, 0, 200, true, false}, 2147483000,
+                1100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AxisScale, PixelToValueInvertsTheMapping) {
+    const AxisMapping horizontal{100, 300, 0, 100, true, false};
+    EXPECT_DOUBLE_EQ(horizontal.PixelToValue(150), 25.0);
+    const AxisMapping vertical{100, 300, 0, 100, false, false};
+    EXPECT_DOUBLE_EQ(vertical.PixelToValue(250), 25.0);
+    const AxisMapping empty{100, 100, 0, 100, true, false};
+    EXPECT_EQ(empty.PixelToValue(150), 0.0);
+}
+
+} // namespace

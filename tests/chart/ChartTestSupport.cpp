@@ -1,0 +1,56 @@
+#include "ChartTestSupport.h"
+
+#include <QApplication>
+
+void EnsureApplication() {
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "kvr_chart_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+std::unique_ptr<TChart> MakeGraphChart(int width, int height) {
+    EnsureApplication();
+    auto chart = std::make_unique<TChart>();
+    chart->resize(width, height);
+    chart->BeginLoading();
+    chart->SetMarginBottom(7);
+    chart->SetMarginLeft(6);
+    chart->SetMarginTop(3);
+    chart->SetView3D(false);
+    chart->Title().SetVisible(false);
+    chart->BackWall().Brush().SetColor(clWhite);
+    chart->BackWall().Brush().SetStyle(bsClear);
+    for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
+        axis->SetAutomatic(false);
+        axis->SetAutomaticMinimum(false);
+    }
+    chart->EndLoading();
+    return chart;
+}
+
+WearSeries AddWearSeries(TChart& chart) {
+    const TColor colors[3] = {clRed, clBlue, 0x00CA00};
+    const char* titles[3] = {"V1", "V2", "V3"};
+    WearSeries result{};
+    for (int i = 0; i < 3; ++i) {
+        auto& line = chart.AddSeries<TLineSeries>(QStringLiteral("Series%1").arg(2 * i + 2));
+        line.SetSeriesColor(colors[i]);
+        line.SetTitle(QString::fromLatin1(titles[i]));
+        line.LinePen().SetWidth(2);
+        auto& points = chart.AddSeries<TPointSeries>(QStringLiteral("Series%1").arg(2 * i + 1));
+        points.SetShowInLegend(false);
+        points.Pointer().SetStyle(psCircle);
+        points.Pointer().Brush().SetColor(colors[i]);
+        result.lines[i] = &line;
+        result.points[i] = &points;
+    }
+    return result;
+}
+
+unsigned PixelRgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+
+// fontconfig keeps its caches until the process ends; that is not ours to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TChart.h"
+
+#include <QImage>
+#include <memory>
+
+// One application object for every test of the binary; charts are widgets.
+void EnsureApplication();
+
+// A chart set up the way the graphs window sets up its first chart, 441 × 377, before
+// any point is added: margins 6/3/3/7, bottom and left minimum fixed at 0.
+std::unique_ptr<TChart> MakeGraphChart(int width = 441, int height = 377);
+
+// The six series of the first chart: three wear lines and three measured point sets.
+struct WearSeries {
+    TLineSeries* lines[3];
+    TPointSeries* points[3];
+};
+WearSeries AddWearSeries(TChart& chart);
+
+// The colour of one pixel as 0xRRGGBB.
+unsigned PixelRgb(const QImage& image, int x, int y);

@@ -1,0 +1,148 @@
+#include "ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+struct OrderCase {
+    const char* name;
+    TChartListOrder order;
+    std::vector<double> added;
+    std::vector<int> indexes;
+    std::vector<double> stored;
+};
+
+class OrderedInsertion : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OrderedInsertion, PutsEachValueWhereTheOrderDemands) {
+    const OrderCase& c = GetParam();
+    TChartValueList list(QStringLiteral("X"), c.order);
+    std::vector<int> indexes;
+    for (double v : c.added)
+        indexes.push_back(list.AppendOrdered(v));
+    EXPECT_EQ(indexes, c.indexes);
+    std::vector<double> stored;
+    for (int i = 0; i < list.Count(); ++i)
+        stored.push_back(list.ValueAt(i));
+    EXPECT_EQ(stored, c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ValueList, OrderedInsertion,
+    ::testing::Values(
+        OrderCase{"ascending_3_1_2", loAscending, {3, 1, 2}, {0, 0, 1}, {1, 2, 3}},
+        OrderCase{"ascending_equal_goes_last", loAscending, {2, 2, 1}, {0, 1, 0}, {1, 2, 2}},
+        OrderCase{"ascending_appends_in_order", loAscending, {1, 2, 3}, {0, 1, 2}, {1, 2, 3}},
+        OrderCase{"descending_1_3_2", loDescending, {1, 3, 2}, {0, 0, 1}, {3, 2, 1}},
+        OrderCase{"descending_equal_goes_last", loDescending, {2, 2, 3}, {0, 1, 0}, {3, 2, 2}},
+        OrderCase{"none_keeps_arrival", loNone, {3, 1, 2}, {0, 1, 2}, {3, 1, 2}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ValueList, StatisticsOfAnEmptyListAreZero) {
+    TChartValueList list(QStringLiteral("Y"), loNone);
+    EXPECT_EQ(list.HighestValue(), 0.0);
+    EXPECT_EQ(list.LowestValue(), 0.0);
+    EXPECT_EQ(list.SumOfValues(), 0.0);
+    EXPECT_EQ(list.SumOfMagnitudes(), 0.0);
+}
+
+TEST(ValueList, StatisticsFollowEveryChangeAndTheMultiplier) {
+    TChartValueList list(QStringLiteral("Y"), loNone);
+    for (double v : {2.0, -5.0, 4.0})
+        list.AppendOrdered(v);
+    EXPECT_EQ(list.HighestValue(), 4.0);
+    EXPECT_EQ(list.LowestValue(), -5.0);
+    EXPECT_EQ(list.SumOfValues(), 1.0);
+    EXPECT_EQ(list.SumOfMagnitudes(), 11.0);
+    list.AppendOrdered(9.0);
+    EXPECT_EQ(list.HighestValue(), 9.0);
+    list.SetMultiplier(2.0);
+    EXPECT_EQ(list.ValueAt(0), 4.0);
+    EXPECT_EQ(list.LowestValue(), -10.0);
+    list.RemoveAllValues();
+    EXPECT_EQ(list.HighestValue(), 0.0);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(ValueList, NonFiniteValuesStayOutOfTheStatistics) {
+    TChartValueList list(QStringLiteral("Y"), loNone);
+    list.AppendOrdered(std::numeric_limits<double>::quiet_NaN());
+    list.AppendOrdered(3.0);
+    list.AppendOrdered(std::numeric_limits<double>::infinity());
+    list.AppendOrdered(-1.0);
+    EXPECT_EQ(list.HighestValue(), 3.0);
+    EXPECT_EQ(list.LowestValue(), -1.0);
+    EXPECT_EQ(list.SumOfValues(), 2.0);
+}
+
+TEST(ValueList, MultiplierDoesNotTakePartInOrdering) {
+    TChartValueList list(QStringLiteral("X"), loAscending);
+    list.SetMultiplier(-1.0);
+    list.AppendOrdered(1.0);
+    EXPECT_EQ(list.AppendOrdered(2.0), 1);
+    EXPECT_EQ(list.ValueAt(1), -2.0);
+}
+
+TEST(Series, AddPointKeepsEachYBesideItsX) {
+    auto chart = MakeGraphChart();
+    auto& series = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    EXPECT_EQ(series.AddPoint(3, 30), 0);
+    EXPECT_EQ(series.AddPoint(1, 10), 0);
+    EXPECT_EQ(series.AddPoint(2, 20), 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(series.YValues().ValueAt(i), 10.0 * series.XValues().ValueAt(i));
+}
+
+TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
+    auto chart = MakeGraphChart();
+    auto& series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    series.SetSeriesColor(clRed);
+    series.AddPoint(2, 0);
+    series.AddPoint(1, 0, QStringLiteral("one"), clBlue);
+    series.AddPoint(3, 0, QString(), clNone);
+    EXPECT_EQ(series.PointColor(0), clBlue);
+    EXPECT_EQ(series.PointColor(1), clRed);
+    EXPECT_EQ(series.PointColor(2), clNone);
+    EXPECT_EQ(series.PointLabel(0), QStringLiteral("one"));
+    EXPECT_TRUE(series.PointLabel(1).isEmpty());
+    series.RemoveAllPoints();
+    EXPECT_EQ(series.Count(), 0);
+    EXPECT_EQ(series.PointColor(0), clRed);
+    EXPECT_EQ(series.HighestX(), 0.0);
+}
+
+TEST(Series, RefusedPointChangesNothing) {
+    auto chart = MakeGraphChart();
+    auto& series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    series.OnBeforeAdd = [](TChartSeries&, double x, double) { return x > 0; };
+    EXPECT_EQ(series.AddPoint(-1, 5), -1);
+    EXPECT_EQ(series.Count(), 0);
+    EXPECT_EQ(series.AddPoint(1, 5), 0);
+}
+
+TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {
+    auto chart = MakeGraphChart();
+    auto& series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    constexpr int kPoints = 100000;
+    for (int i = 0; i < kPoints; ++i)
+        series.AddPoint(i, i);
+    EXPECT_LE(double(series.CapacityBytes()) / kPoints, 24.0);
+}
+
+TEST(Series, AddingPointsRepaintsOnlyActiveSeries) {
+    auto chart = MakeGraphChart();
+    auto& series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    chart->Picture();
+    series.SetActive(false);
+    chart->Picture();
+    series.AddPoint(1, 1);
+    EXPECT_TRUE(chart->BufferClean());
+    series.SetActive(true);
+    EXPECT_FALSE(chart->BufferClean());
+}
+
+} // namespace
