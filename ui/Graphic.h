@@ -1,6 +1,14 @@
+// The graphs window: three charts side by side, filled from the calculation record each
+// time the window is shown and emptied when it is closed.
 #pragma once
 
 #include "FixedForm.h"
+
+class QLabel;
+class TChart;
+class TCustomSeries;
+class TLineSeries;
+class TPointSeries;
 
 namespace kvr {
 
@@ -9,8 +17,28 @@ class TForm_Graphic : public TFixedForm {
 public:
     TForm_Graphic();
 
+    // Every showing from hidden: fills the three charts.
+    void FormShow();
+    // Closing: empties the ten series, then the window hides.
+    void FormClose();
+
+    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
+    // Series1 .. Series10 by number; index 0 is unused.
+    TCustomSeries *Series[11] = {};
+    QLabel *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr;
+    QLabel *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr;
+
+    TCustomSeries &SeriesNo(int number) const { return *Series[number]; }
+
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildCharts();
+    void BuildSeries();
+    void BuildCaptions();
 };
 
 } // namespace kvr
