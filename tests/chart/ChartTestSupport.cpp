@@ -11,7 +11,7 @@ void EnsureApplication() {
     new QApplication(argc, argv);
 }
 
-std::unique_ptr<TChart> MakeGraphChart(int width, int height) {
+std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinimum) {
     EnsureApplication();
     auto chart = std::make_unique<TChart>();
     chart->resize(width, height);
@@ -27,6 +27,7 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height) {
         axis->SetAutomatic(false);
         axis->SetAutomaticMinimum(false);
     }
+    chart->BottomAxis().SetMinimum(bottomMinimum);
     chart->EndLoading();
     return chart;
 }
@@ -48,6 +49,10 @@ WearSeries AddWearSeries(TChart& chart) {
         result.points[i] = &points;
     }
     return result;
+}
+
+void PrintTo(const ChartRect& r, std::ostream* out) {
+    *out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 
 unsigned PixelRgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }

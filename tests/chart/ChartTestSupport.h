@@ -4,13 +4,18 @@
 
 #include <QImage>
 #include <memory>
+#include <ostream>
+
+// Readable rectangles in test failures.
+void PrintTo(const ChartRect& rect, std::ostream* out);
 
 // One application object for every test of the binary; charts are widgets.
 void EnsureApplication();
 
 // A chart set up the way the graphs window sets up its first chart, 441 × 377, before
-// any point is added: margins 6/3/3/7, bottom and left minimum fixed at 0.
-std::unique_ptr<TChart> MakeGraphChart(int width = 441, int height = 377);
+// any point is added: margins 6/3/3/7, left minimum fixed at 0, bottom at bottomMinimum.
+std::unique_ptr<TChart> MakeGraphChart(int width = 441, int height = 377,
+                                       double bottomMinimum = 0.0);
 
 // The six series of the first chart: three wear lines and three measured point sets.
 struct WearSeries {

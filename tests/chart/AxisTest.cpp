@@ -1,0 +1,257 @@
+#include "ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::vector<double> LabelValues(TChartAxis& axis) {
+    std::vector<double> values;
+    for (int pixel : axis.TickList())
+        values.push_back(std::round(axis.PixelToValue(pixel) * 1000) / 1000);
+    return values;
+}
+
+TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
+    auto chart = MakeGraphChart(417, 377, 50);
+    chart->BottomAxis().SetIncrement(20);
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    points.AddPoint(60, 1);
+    points.AddPoint(187, 2);
+    chart->Picture();
+    // Ticks come from the labels, produced from the top down.
+    const auto values = LabelValues(chart->BottomAxis());
+    ASSERT_FALSE(values.empty());
+    EXPECT_NEAR(values.front(), 180, 1.0);
+    EXPECT_NEAR(values.back(), 60, 1.0);
+    EXPECT_EQ(values.size(), 7u);
+}
+
+TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
+    auto chart = MakeGraphChart();
+    chart->LeftAxis().SetLabelsSeparation(10);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 0);
+    line.AddPoint(1, 40);
+    chart->Picture();
+    chart->Picture();
+    auto& axis = chart->LeftAxis();
+    const double step = axis.WorkingMaximum() > 0 ? std::abs(axis.PixelToValue(axis.TickList()[0]) -
+                                                             axis.PixelToValue(axis.TickList()[1]))
+                                                  : 0;
+    EXPECT_NEAR(step, 2.0, 0.2);
+    EXPECT_NEAR(LabelValues(axis).back(), 0.0, 1e-9);
+}
+
+TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
+    auto chart = MakeGraphChart();
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    points.AddPoint(0, 0);
+    points.AddPoint(10, 40);
+    chart->Picture();
+    const auto& axis = chart->LeftAxis();
+    const double length = axis.AxisLength();
+    // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
+    EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
+    EXPECT_EQ(axis.WorkingMinimum(), 0.0);
+    EXPECT_EQ(axis.ValueToPixel(40), axis.IStartPos() + 5);
+}
+
+TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
+    auto chart = MakeGraphChart();
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.Pointer().SetInflateMargins(true);
+    line.AddPoint(0, 0);
+    line.AddPoint(10, 40);
+    chart->Picture();
+    EXPECT_EQ(chart->LeftAxis().WorkingMaximum(), 40.0);
+    EXPECT_EQ(chart->BottomAxis().WorkingMaximum(), 10.0);
+}
+
+TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
+    auto chart = MakeGraphChart(417, 377, 50);
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    points.AddPoint(20, 1);
+    points.AddPoint(30, 2);
+    chart->Picture();
+    const auto& axis = chart->BottomAxis();
+    EXPECT_LT(axis.WorkingMinimum(), 30.0);
+    EXPECT_EQ(axis.WorkingMaximum(), 50.0);
+}
+
+struct MinMaxCase {
+    double a, b, minimum, maximum;
+};
+
+class SetMinMaxTable : public ::testing::TestWithParam<MinMaxCase> {};
+
+TEST_P(SetMinMaxTable, OrdersThePairAndTurnsAutomaticOff) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->BottomAxis();
+    axis.SetAutomatic(true);
+    axis.SetMinMax(GetParam().a, GetParam().b);
+    EXPECT_EQ(axis.Minimum(), GetParam().minimum);
+    EXPECT_EQ(axis.Maximum(), GetParam().maximum);
+    EXPECT_FALSE(axis.Automatic() || axis.AutomaticMinimum() || axis.AutomaticMaximum());
+}
+
+INSTANTIATE_TEST_SUITE_P(Axis, SetMinMaxTable,
+                         ::testing::Values(MinMaxCase{5, 5, 5, 5 + 1e-10}, MinMaxCase{7, 3, 3, 7},
+                                           MinMaxCase{-1, 2, -1, 2}));
+
+struct RefusedCase {
+    const char* name;
+    std::function<void(TChartAxis&)> set;
+    const char* message;
+    bool axisException;
+};
+
+class RefusedSetterTable : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsTheValue) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->LeftAxis();
+    axis.SetMinMax(-5, 10);
+    try {
+        GetParam().set(axis);
+        FAIL() << "not refused";
+    } catch (const AxisException& e) {
+        EXPECT_TRUE(GetParam().axisException);
+        EXPECT_STREQ(e.what(), GetParam().message);
+    } catch (const ChartException& e) {
+        EXPECT_FALSE(GetParam().axisException);
+        EXPECT_STREQ(e.what(), GetParam().message);
+    }
+    EXPECT_EQ(axis.Minimum(), -5.0);
+    EXPECT_EQ(axis.Maximum(), 10.0);
+    EXPECT_EQ(axis.Increment(), 0.0);
+    EXPECT_EQ(axis.LabelsSeparation(), 10);
+    EXPECT_EQ(axis.LabelsAngle(), 0);
+    EXPECT_EQ(axis.Title().Angle(), 90);
+    EXPECT_EQ(axis.LogarithmicBase(), 10);
+    EXPECT_FALSE(axis.Logarithmic());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Axis, RefusedSetterTable,
+    ::testing::Values(
+        RefusedCase{"minimum", [](TChartAxis& a) { a.SetMinimum(11); },
+                    "Axis Minimum Value must be <= Maximum", true},
+        RefusedCase{"maximum", [](TChartAxis& a) { a.SetMaximum(-6); },
+                    "Axis Maximum Value must be >= Minimum", true},
+        RefusedCase{"increment", [](TChartAxis& a) { a.SetIncrement(-0.5); },
+                    "Axis increment must be >= 0", true},
+        RefusedCase{"increment_nan", [](TChartAxis& a) { a.SetIncrement(std::nan("")); },
+                    "Axis increment must be >= 0", true},
+        RefusedCase{"separation", [](TChartAxis& a) { a.SetLabelsSeparation(-1); },
+                    "Labels Separation % must be greater than 0", true},
+        RefusedCase{"log_base", [](TChartAxis& a) { a.SetLogarithmicBase(1); },
+                    "Axis Logarithmic Base should be >= 2", true},
+        RefusedCase{"log_negative", [](TChartAxis& a) { a.SetLogarithmic(true); },
+                    "Logarithmic Axis Min and Max values should be >= 0", true},
+        RefusedCase{"labels_angle", [](TChartAxis& a) { a.SetLabelsAngle(360); },
+                    "Axis Labels Angle must be between 0 and 359 degrees", false},
+        RefusedCase{"title_angle", [](TChartAxis& a) { a.Title().SetAngle(-1); },
+                    "Axis Title Angle must be between 0 and 359 degrees", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Axis, StoredMinimumAboveMaximumLoadsSilently) {
+    auto chart = MakeGraphChart();
+    chart->BeginLoading();
+    chart->BottomAxis().SetMinimum(50);
+    chart->EndLoading();
+    EXPECT_EQ(chart->BottomAxis().Minimum(), 50.0);
+    EXPECT_THROW(chart->BottomAxis().SetMinimum(60), AxisException);
+    EXPECT_EQ(chart->BottomAxis().Minimum(), 50.0);
+}
+
+TEST(Axis, AutomaticSetterCouplesTheFlagsExceptWhileLoading) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->TopAxis();
+    chart->BeginLoading();
+    axis.SetAutomatic(false);
+    axis.SetAutomaticMinimum(false);
+    chart->EndLoading();
+    EXPECT_TRUE(axis.AutomaticMaximum());
+    axis.SetAutomatic(true);
+    EXPECT_TRUE(axis.AutomaticMinimum() && axis.AutomaticMaximum());
+    axis.SetAutomaticMaximum(false);
+    EXPECT_FALSE(axis.Automatic());
+    axis.SetAutomaticMaximum(true);
+    EXPECT_TRUE(axis.Automatic());
+}
+
+TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
+    auto chart = MakeGraphChart();
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 0);
+    line.AddPoint(10, 40);
+    chart->LeftAxis().SetLabels(false);
+    chart->Picture();
+    EXPECT_TRUE(chart->LeftAxis().TickList().empty());
+    chart->LeftAxis().SetTickOnLabelsOnly(false);
+    chart->Picture();
+    EXPECT_FALSE(chart->LeftAxis().TickList().empty());
+}
+
+TEST(Axis, ZeroMinimumIsLabelled) {
+    auto chart = MakeGraphChart();
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 0);
+    line.AddPoint(10, 40);
+    chart->Picture();
+    const auto ticks = chart->LeftAxis().TickList();
+    ASSERT_FALSE(ticks.empty());
+    EXPECT_EQ(ticks.back(), chart->LeftAxis().IEndPos());
+}
+
+TEST(Axis, ScrollMovesBothEndsWithAutomaticOff) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->LeftAxis();
+    axis.SetMinMax(0, 10);
+    axis.SetAutomatic(true);
+    axis.Scroll(2.5);
+    EXPECT_FALSE(axis.Automatic() || axis.AutomaticMinimum() || axis.AutomaticMaximum());
+}
+
+TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->LeftAxis();
+    axis.SetLabelsSeparation(0);
+    axis.SetIncrement(0.001);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 0);
+    line.AddPoint(1, 10);
+    chart->Picture();
+    EXPECT_TRUE(axis.TickList().empty());
+    // 1000 steps: positions are recorded, never beyond the list's capacity.
+    axis.SetIncrement(0.01);
+    chart->Picture();
+    EXPECT_LE(axis.TickList().size(), std::size_t(TChartAxis::kTickCapacity));
+    EXPECT_FALSE(axis.TickList().empty());
+}
+
+TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->LeftAxis();
+    axis.SetLabelsSeparation(0);
+    axis.SetMinMax(1e17, 1e17 + 64);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 1e17);
+    chart->Picture();
+    SUCCEED();
+}
+
+TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
+    auto chart = MakeGraphChart();
+    auto& axis = chart->LeftAxis();
+    axis.SetMinMax(-1e308, 1e308);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 1);
+    chart->Picture();
+    EXPECT_TRUE(axis.TickList().empty());
+}
+
+} // namespace

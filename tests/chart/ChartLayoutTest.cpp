@@ -1,0 +1,178 @@
+#include "ChartCanvas.h"
+#include "ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct InitialRectCase {
+    int width;
+    int height;
+    ChartRect expected;
+};
+
+class InitialPlotRectTable : public ::testing::TestWithParam<InitialRectCase> {};
+
+TEST_P(InitialPlotRectTable, TakesTheMarginsAsPercentOfThePanel) {
+    const auto& c = GetParam();
+    const ChartRect bounds{0, 0, c.width, c.height};
+    EXPECT_EQ(kvr::chart::InitialPlotRect(bounds, {6, 3, 3, 7}, 0), c.expected);
+}
+
+// 441: left MulDiv(6, 441, 100) = 26 (26.46), right 441 − 13 (13.23) = 428;
+// 417: left 25 (25.02), right 417 − 13 (12.51 rounds up) = 404; 377: top 11, bottom 377 − 26.
+INSTANTIATE_TEST_SUITE_P(Layout, InitialPlotRectTable,
+                         ::testing::Values(InitialRectCase{441, 377, {26, 11, 428, 351}},
+                                           InitialRectCase{417, 377, {25, 11, 404, 351}}));
+
+struct MulDivCase {
+    int a, b, c, result;
+};
+
+class MulDivTable : public ::testing::TestWithParam<MulDivCase> {};
+
+TEST_P(MulDivTable, RoundsHalvesAwayFromZero) {
+    const auto& c = GetParam();
+    EXPECT_EQ(kvr::chart::MulDiv(c.a, c.b, c.c), c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layout, MulDivTable,
+                         ::testing::Values(MulDivCase{1, 5, 10, 1}, MulDivCase{-1, 5, 10, -1},
+                                           MulDivCase{1, 4, 10, 0}, MulDivCase{3, 417, 100, 13},
+                                           MulDivCase{1, -15, 10, -2}));
+
+struct NormaliseCase {
+    const char* name;
+    ChartRect in;
+    ChartRect out;
+};
+
+class NormaliseTable : public ::testing::TestWithParam<NormaliseCase> {};
+
+TEST_P(NormaliseTable, NeverLeavesAnEmptyRectangle) {
+    EXPECT_EQ(kvr::chart::NormalisePlotRect(GetParam().in, {0, 0, 400, 250}, 400, 250),
+              GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, NormaliseTable,
+    ::testing::Values(NormaliseCase{"unchanged", {10, 10, 300, 200}, {10, 10, 300, 200}},
+                      NormaliseCase{"left_of_panel", {-5, -3, 300, 200}, {0, 0, 300, 200}},
+                      NormaliseCase{"right_before_left", {50, 10, 40, 200}, {50, 10, 51, 200}},
+                      NormaliseCase{"zero_width", {50, 10, 50, 200}, {50, 10, 450, 200}},
+                      NormaliseCase{"zero_height", {50, 10, 300, 10}, {50, 10, 300, 260}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+int FontHeightOf(const TChartFont& font) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    ChartCanvas canvas(image, QPalette());
+    canvas.SetFont(font);
+    return canvas.FontHeight();
+}
+
+int TextWidthOf(const TChartFont& font, const QString& text) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    ChartCanvas canvas(image, QPalette());
+    canvas.SetFont(font);
+    return canvas.TextWidth(text);
+}
+
+TEST(Layout, AxesTakeTheirLabelsAndTicksOffPlotRect) {
+    auto chart = MakeGraphChart(417, 377, 50);
+    chart->Legend().SetVisible(false);
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    points.AddPoint(60, 100);
+    points.AddPoint(180, 20);
+    chart->Picture();
+    const TChartFont font;
+    const int h = FontHeightOf(font);
+    const int w = TextWidthOf(font, QStringLiteral("100")) + TextWidthOf(font, QStringLiteral(" "));
+    // (25 + W + 6, 11, 404, 351 − h − 6): labels, then axis pen 2 + tick 4.
+    EXPECT_EQ(chart->PlotRect(), (ChartRect{25 + w + 6, 11, 404, 351 - h - 6}));
+    EXPECT_EQ(chart->BottomAxis().IStartPos(), 31 + w);
+    EXPECT_EQ(chart->BottomAxis().IEndPos(), 404);
+    EXPECT_EQ(chart->LeftAxis().IStartPos(), 11);
+    EXPECT_EQ(chart->LeftAxis().IEndPos(), 345 - h);
+}
+
+TEST(Layout, TitleWithOneLineMovesTheTopDownByAFontHeightAndTheGap) {
+    auto chart = MakeGraphChart();
+    chart->Legend().SetVisible(false);
+    chart->SetAxisVisible(false);
+    chart->Picture();
+    const int topWithout = chart->PlotRect().Top;
+    chart->Title().SetVisible(true);
+    chart->Title().SetText({QStringLiteral("TChart")});
+    chart->Picture();
+    EXPECT_EQ(chart->PlotRect().Top, topWithout + FontHeightOf(chart->Title().Font()) + 5);
+}
+
+TEST(Layout, VisibleFootWithoutLinesTakesNoRoom) {
+    auto chart = MakeGraphChart();
+    chart->SetAxisVisible(false);
+    chart->Foot().SetVisible(true);
+    chart->Picture();
+    EXPECT_EQ(chart->PlotRect().Bottom, 351);
+}
+
+TEST(Layout, BackColorFillsTheWallOnlyOutsideLoading) {
+    auto chart = MakeGraphChart();
+    QWidget window;
+    chart->setParent(&window);
+    chart->BeginLoading();
+    chart->SetBackColor(0xC4FFFF);
+    chart->EndLoading();
+    EXPECT_EQ(chart->BackWall().Brush().Style(), bsClear);
+    EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
+    // The same colour again at run time still switches the wall to solid.
+    chart->SetBackColor(0xC4FFFF);
+    EXPECT_EQ(chart->BackWall().Brush().Style(), bsSolid);
+    chart->setParent(nullptr);
+}
+
+TEST(Layout, SettersInvalidateOnlyOnARealChange) {
+    auto chart = MakeGraphChart();
+    chart->Picture();
+    ASSERT_TRUE(chart->BufferClean());
+    chart->SetMarginLeft(6);
+    chart->LeftAxis().Grid().SetColor(clGray);
+    chart->Legend().SetColorWidth(12);
+    EXPECT_TRUE(chart->BufferClean());
+    chart->LeftAxis().Grid().SetColor(clRed);
+    EXPECT_FALSE(chart->BufferClean());
+}
+
+TEST(Layout, BufferIsReusedWhileTheSizeStays) {
+    auto chart = MakeGraphChart();
+    const uchar* first = chart->Picture().constBits();
+    chart->SetMarginLeft(7);
+    EXPECT_EQ(chart->Picture().constBits(), first);
+    chart->resize(300, 200);
+    chart->SetMarginLeft(6);
+    EXPECT_EQ(chart->Picture().size(), QSize(300, 200));
+}
+
+TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
+    auto chart = MakeGraphChart();
+    for (int bad : {0, 101}) {
+        try {
+            chart->SetChart3DPercent(bad);
+            FAIL() << bad;
+        } catch (const ChartException& e) {
+            EXPECT_STREQ(e.what(), "3D effect percent must be between 1 and 100");
+        }
+    }
+    EXPECT_EQ(chart->Chart3DPercent(), 15);
+}
+
+TEST(Layout, NotificationPointsAreCalledInDrawingOrder) {
+    auto chart = MakeGraphChart();
+    QStringList calls;
+    chart->OnBeforeDrawAxes = [&](TChart&) { calls << QStringLiteral("axes"); };
+    chart->OnBeforeDrawSeries = [&](TChart&) { calls << QStringLiteral("series"); };
+    chart->OnAfterDraw = [&](TChart&) { calls << QStringLiteral("after"); };
+    chart->Picture();
+    EXPECT_EQ(calls, (QStringList{"axes", "series", "after"}));
+}
+
+} // namespace
