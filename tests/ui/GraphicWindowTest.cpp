@@ -1,0 +1,182 @@
+#include "UiTestSupport.h"
+
+#include "Graphic.h"
+#include "Main.h"
+#include "Result.h"
+#include "TChart.h"
+#include "Windows.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kvr::test {
+namespace {
+
+std::vector<std::pair<double, double>> Points(const TChartSeries &series)
+{
+    std::vector<std::pair<double, double>> points;
+    for (int k = 0; k < series.Count(); ++k)
+        points.emplace_back(series.XValues().ValueAt(k), series.YValues().ValueAt(k));
+    return points;
+}
+
+class GraphicWindow : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Form_Main->Edit1->setText(QStringLiteral("Student"));
+    }
+    void CalculateAndDetermine()
+    {
+        AnswerModals([] {
+            Form_Main->Button1->click();
+            Form_Result->Button1->click();
+        });
+        ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    }
+    void ShowGraphs()
+    {
+        Form_Main->Button3->click();
+        QApplication::processEvents();
+    }
+    const TCustomSeries &Series(int number) const { return Form_Graphic->SeriesNo(number); }
+};
+
+TEST_F(GraphicWindow, DefaultRunFillsEverySeries)
+{
+    CalculateAndDetermine();
+    ShowGraphs();
+    for (int measured : {1, 3, 5})
+        EXPECT_EQ(Series(measured).Count(), 3) << measured;
+    const std::pair<int, double> lineEnds[] = {{2, 3.3}, {4, 4.9}, {6, 6.5}};
+    for (auto [line, end] : lineEnds) {
+        ASSERT_EQ(Series(line).Count(), 2) << line;
+        EXPECT_DOUBLE_EQ(Series(line).XValues().ValueAt(1), end) << line;
+    }
+    for (int curve : {8, 10}) {
+        ASSERT_EQ(Series(curve).Count(), 128) << curve; // s = 55 .. 182
+        EXPECT_EQ(Series(curve).XValues().ValueAt(0), 55);
+        EXPECT_EQ(Series(curve).XValues().ValueAt(127), 182);
+    }
+}
+
+TEST_F(GraphicWindow, SpeedPointsAreSortedWithEachValueBesideItsSpeed)
+{
+    CalculateAndDetermine();
+    ShowGraphs();
+    for (auto [number, values] : {std::pair{7, &State.wear_at_chosen_time}, {9, &State.tool_life}}) {
+        const auto points = Points(Series(number));
+        ASSERT_EQ(points.size(), 3u);
+        for (int k = 0; k < 3; ++k) { // speeds descend from cutter 1 to 3
+            EXPECT_EQ(points[k].first, State.cutting_speed[3 - k]) << number;
+            EXPECT_EQ(points[k].second, (*values)[3 - k]) << number;
+        }
+    }
+}
+
+TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts)
+{
+    CalculateAndDetermine();
+    ShowGraphs();
+    std::vector<std::vector<std::pair<double, double>>> first;
+    for (int number = 1; number <= 10; ++number)
+        first.push_back(Points(Series(number)));
+    ShowGraphs(); // already open: nothing is added
+    for (int number = 1; number <= 10; ++number)
+        EXPECT_EQ(Points(Series(number)), first[number - 1]) << number;
+    Form_Graphic->close();
+    for (int number = 1; number <= 10; ++number)
+        EXPECT_EQ(Series(number).Count(), 0) << number;
+    EXPECT_FALSE(Form_Graphic->isVisible());
+    ShowGraphs();
+    for (int number = 1; number <= 10; ++number)
+        EXPECT_EQ(Points(Series(number)), first[number - 1]) << number;
+}
+
+TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd)
+{
+    CalculateAndDetermine();
+    for (auto [speed, end] : {std::pair{182.5, 182.0}, {183.5, 184.0}}) {
+        State.cutting_speed[1] = speed;
+        ShowGraphs();
+        EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), end) << speed;
+        EXPECT_EQ(Series(10).XValues().ValueAt(Series(10).Count() - 1), end) << speed;
+        Form_Graphic->close();
+    }
+}
+
+TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly)
+{
+    CalculateAndDetermine();
+    ShowGraphs();
+    const TChartLegend &legend = Form_Graphic->Chart1->Legend();
+    ASSERT_EQ(legend.ItemCount(), 3);
+    EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
+    EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
+    EXPECT_EQ(legend.ItemText(2), QStringLiteral("V3"));
+    EXPECT_FALSE(Form_Graphic->Chart2->Legend().Visible());
+    EXPECT_FALSE(Form_Graphic->Chart3->Legend().Visible());
+}
+
+TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData)
+{
+    CalculateAndDetermine();
+    State.cumulative_time[1][1] = -5; // data below the minimum does not move it
+    ShowGraphs();
+    const std::tuple<TChart *, double, double> charts[] = {
+        {Form_Graphic->Chart1, 0, 0}, {Form_Graphic->Chart2, 50, 0}, {Form_Graphic->Chart3, 50, 0}};
+    for (auto [chart, bottom, left] : charts) {
+        chart->Picture();
+        EXPECT_EQ(chart->BottomAxis().WorkingMinimum(), bottom) << chart->objectName().toStdString();
+        EXPECT_EQ(chart->LeftAxis().WorkingMinimum(), left) << chart->objectName().toStdString();
+        EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
+        EXPECT_FALSE(chart->BottomAxis().Automatic());
+    }
+}
+
+TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown)
+{
+    CalculateAndDetermine();
+    EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), bsClear);
+    ShowGraphs();
+    for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3}) {
+        EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
+        EXPECT_EQ(chart->BackWall().Brush().Style(), bsSolid);
+        const QImage &picture = chart->Picture();
+        const ChartRect plot = chart->PlotRect();
+        // Inside the frame, away from grid lines and series: the back wall's fill.
+        EXPECT_EQ(picture.pixelColor(plot.Left + 3, plot.Bottom - 3), QColor(255, 255, 196))
+            << chart->objectName().toStdString();
+    }
+}
+
+TEST_F(GraphicWindow, HugeSpeedRangesStaySmall)
+{
+    CalculateAndDetermine();
+    for (double speed : {1e6, 1e12, 1e300}) {
+        State.cutting_speed[1] = speed;
+        ShowGraphs();
+        EXPECT_LE(Series(8).Count(), 8192) << speed;
+        EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), speed) << speed;
+        Form_Graphic->Chart2->Picture();
+        Form_Graphic->close();
+    }
+}
+
+TEST_F(GraphicWindow, ControlsCarryTheirNames)
+{
+    for (const char *name : {"Chart1", "Chart2", "Chart3"})
+        Find<TChart>(Form_Graphic, name);
+    for (const char *name : {"Label4", "Label5", "Label6", "Label7", "Image1", "Image2", "Image3"})
+        Find<QLabel>(Form_Graphic, name);
+    for (int number = 1; number <= 10; ++number)
+        EXPECT_EQ(Series(number).Name(), QStringLiteral("Series%1").arg(number));
+    EXPECT_EQ(Form_Graphic->Image2->pixmap().size(), QSize(17, 155));
+    EXPECT_EQ(Form_Graphic->Image3->pixmap().size(), QSize(13, 111));
+}
+
+} // namespace
+} // namespace kvr::test
