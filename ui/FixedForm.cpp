@@ -27,6 +27,30 @@ void TFixedForm::ApplyResizePolicy()
         setFixedSize(m_designSize);
 }
 
+void TFixedForm::KeepOuterSize(QSize outerSize)
+{
+    m_outerSize = outerSize;
+    FitToOuterSize();
+}
+
+void TFixedForm::FitToOuterSize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize client = m_outerSize - frame;
+    if (client == m_designSize)
+        return;
+    m_designSize = client;
+    setFixedSize(client);
+}
+
+bool TFixedForm::event(QEvent *event)
+{
+    // The frame is known only once the window system has framed the window.
+    if (m_outerSize.isValid() && (event->type() == QEvent::Show || event->type() == QEvent::Move))
+        FitToOuterSize();
+    return QWidget::event(event);
+}
+
 bool TFixedForm::FormCanResize(int &, int &)
 {
     return true;

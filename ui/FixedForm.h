@@ -18,11 +18,17 @@ protected:
     // Called by the subclass at the end of its constructor, once FormCanResize is its own.
     void ApplyResizePolicy();
     virtual bool FormCanResize(int &newWidth, int &newHeight);
+    // A window whose design size counts its frame keeps that outer size on every frame.
+    void KeepOuterSize(QSize outerSize);
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void FitToOuterSize();
+
     QSize m_designSize;
+    QSize m_outerSize;
 };
 
 } // namespace kvr

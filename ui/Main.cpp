@@ -52,7 +52,7 @@ void Fill(QComboBox *combo, std::initializer_list<const char *> items, int selec
 
 TForm_Main::TForm_Main()
     : TFixedForm("Form_Main", QString::fromUtf8(kApplicationTitle), QPoint(282, 110),
-                 QSize(kMainClientWidth, kMainClientHeight),
+                 QSize(kMainOuterWidth, kMainOuterHeight),
                  Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setAttribute(Qt::WA_QuitOnClose, true);
@@ -61,6 +61,7 @@ TForm_Main::TForm_Main()
     SetTabOrder();
     ConnectHandlers();
     ApplyResizePolicy();
+    KeepOuterSize(QSize(kMainOuterWidth, kMainOuterHeight));
 }
 
 void TForm_Main::BuildControls()
@@ -173,6 +174,7 @@ void TForm_Main::Button1Click()
     ReadAngles();
     ReadMaterial();
     ReadConditions();
+    std::optional<double> smallestAllowableWear;
     try {
         ComputeAllowableDimensionalWear(State);
         ReadRunningTimes();
@@ -181,12 +183,14 @@ void TForm_Main::Button1Click()
         Form_Result->WriteCalculationLabels();
         DecideResultButtons();
         ComputeWearLines(State);
+        smallestAllowableWear = CheckAllowableWear(State);
     } catch (const ArithmeticFault &) {
         // The wear lines of this press were never completed: nothing may be built on them.
         DisableResultButtons();
         throw;
     }
-    CheckAllowableWear();
+    if (smallestAllowableWear)
+        WarnAllowableWear(*smallestAllowableWear);
 }
 
 void TForm_Main::ReadUserName()
@@ -267,15 +271,12 @@ void TForm_Main::DecideResultButtons()
         Button2->setEnabled(true);
 }
 
-void TForm_Main::CheckAllowableWear()
+void TForm_Main::WarnAllowableWear(double minimum)
 {
-    const std::optional<double> minimum = kvr::CheckAllowableWear(State);
-    if (!minimum)
-        return;
     DisableResultButtons();
     SetCaption(Form_Warning->Label1,
                QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні ") +
-                   ShowNumber(*minimum, 5, 2) + QStringLiteral(" мкм."));
+                   ShowNumber(minimum, 5, 2) + QStringLiteral(" мкм."));
     SetCaption(Form_Warning->Label2, QString());
     Form_Warning->ShowModal();
 }

@@ -57,7 +57,7 @@ private:
     void ReadRunningTimes();
     void ReadFlankWear();
     void DecideResultButtons();
-    void CheckAllowableWear();
+    void WarnAllowableWear(double minimum);
     void DisableResultButtons();
 };
 

@@ -9,7 +9,7 @@ namespace kvr {
 // The main window's controls in design coordinates, parents before children.
 const std::vector<ControlSpec> &MainWindowLayout();
 
-inline constexpr int kMainClientWidth = 785;  // 801 outer less a 2 × 8 pixel frame
-inline constexpr int kMainClientHeight = 392; // 431 outer less title bar and frame
+inline constexpr int kMainOuterWidth = 801;
+inline constexpr int kMainOuterHeight = 431;
 
 } // namespace kvr

@@ -153,6 +153,18 @@ TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs)
     EXPECT_FALSE(Form_Main->Button3->isEnabled());
 }
 
+TEST_F(CalculationFlow, DisablingTheButtonsLeavesOpenWindowsOpen)
+{
+    Calculate();
+    Form_Result->Button1->click();
+    Form_Main->Button2->click();
+    Form_Main->Button3->click();
+    Calculate(QString());
+    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_TRUE(Form_Result->isVisible());
+    EXPECT_TRUE(Form_Graphic->isVisible());
+}
+
 TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons)
 {
     Calculate();

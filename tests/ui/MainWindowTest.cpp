@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QKeySequence>
 #include <QTimer>
 
 namespace kvr::test {
@@ -75,6 +76,8 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames)
         Find<QPushButton>(Form_Main, name);
     EXPECT_EQ(Form_Main->BitBtn1->text(), QString::fromUtf8("&Допомога"));
     EXPECT_FALSE(Form_Main->BitBtn1->icon().isNull());
+    EXPECT_EQ(Form_Main->BitBtn1->shortcut(), QKeySequence::mnemonic(Form_Main->BitBtn1->text()));
+    EXPECT_EQ(QKeySequence::mnemonic(Form_Main->BitBtn1->text()).toString(), QString::fromUtf8("Alt+Д"));
     EXPECT_EQ(Form_Main->Label3->text(),
               QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
@@ -101,6 +104,7 @@ TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize)
         QApplication::processEvents();
         EXPECT_EQ(window->size(), before) << window->objectName().toStdString();
     }
+    EXPECT_EQ(Form_Main->frameGeometry().size(), QSize(801, 431));
     EXPECT_EQ(Form_Result->size(), QSize(769, 353));
     EXPECT_EQ(Form_Graphic->size(), QSize(1305, 393));
 }

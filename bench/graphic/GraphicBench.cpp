@@ -1,0 +1,73 @@
+// Showing the graphs window and its first paint, for the default run and for first-cutter
+// speeds of 10^6 and 10^12 m/min. Counters: the heap the shown charts hold (bytes) and
+// the points in the wear-model curve.
+#include "CalculationState.h"
+#include "Graphic.h"
+#include "Main.h"
+#include "Result.h"
+#include "TChart.h"
+#include "WindowSet.h"
+#include "Windows.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+namespace {
+
+std::size_t HeapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+void ShowAndPaint(benchmark::State &state, double firstSpeed)
+{
+    using namespace kvr;
+    WindowSet windows;
+    windows.Start();
+    Form_Main->Edit1->setText(QStringLiteral("Bench"));
+    Form_Main->Button1->click();
+    Form_Result->Button1->click();
+    if (firstSpeed > 0)
+        State.cutting_speed[1] = firstSpeed;
+
+    std::size_t held = 0;
+    for (auto _ : state) {
+        const std::size_t before = HeapInUse();
+        Form_Graphic->show();
+        for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3})
+            benchmark::DoNotOptimize(chart->Picture().constBits());
+        held = HeapInUse() - before;
+        state.PauseTiming();
+        Form_Graphic->close();
+        state.ResumeTiming();
+    }
+    state.counters["heap_bytes"] = static_cast<double>(held);
+    Form_Graphic->show();
+    state.counters["curve_points"] = Form_Graphic->SeriesNo(8).Count();
+    Form_Graphic->close();
+}
+
+void BM_ShowGraphsDefault(benchmark::State &state) { ShowAndPaint(state, 0); }
+void BM_ShowGraphsSpeed1e6(benchmark::State &state) { ShowAndPaint(state, 1e6); }
+void BM_ShowGraphsSpeed1e12(benchmark::State &state) { ShowAndPaint(state, 1e12); }
+
+BENCHMARK(BM_ShowGraphsDefault)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowGraphsSpeed1e6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowGraphsSpeed1e12)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kvr::KvrApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
