@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPolygon>
 
+#include <cstdlib>
+#include <vector>
+
 namespace {
 
 Qt::PenStyle ToQtPenStyle(TPenStyle style) {
@@ -132,7 +135,11 @@ void ChartCanvas::ApplyMode() {
     m_painter.setCompositionMode(m_penMode == pmNotXor
                                      ? QPainter::RasterOp_NotSourceXorDestination
                                      : QPainter::CompositionMode_SourceOver);
-    m_painter.setBackgroundMode(m_backOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    // The background only shows behind hatches and broken pens; Qt's opaque mode also
+    // changes how solid outlines are rasterised, so it is set only where it shows.
+    const bool patterned = (m_brushStyle != bsSolid && m_brushStyle != bsClear) ||
+                           (m_penStyle != psSolid && m_penStyle != psClear) || m_penSmallDots;
+    m_painter.setBackgroundMode(m_backOpaque && patterned ? Qt::OpaqueMode : Qt::TransparentMode);
     m_painter.setBackground(Resolve(m_backColor));
 }
 
@@ -156,8 +163,93 @@ void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
     m_current = QPoint(x1, y1);
     if (m_penStyle == psClear || (x0 == x1 && y0 == y1))
         return;
+    if (m_penWidth <= 1 || m_penSmallDots)
+        ThinLine(x0, y0, x1, y1);
+    else
+        WideLine(x0, y0, x1, y1);
+}
+
+std::vector<int> ChartCanvas::DashPattern() const {
+    if (m_penSmallDots)
+        return {1, 1};
+    switch (m_penStyle) {
+    case psDash:
+        return {4, 2};
+    case psDot:
+        return {1, 2};
+    case psDashDot:
+        return {4, 2, 1, 2};
+    case psDashDotDot:
+        return {4, 2, 1, 2, 1, 2};
+    case psSolid:
+    case psClear:
+    case psInsideFrame:
+        break;
+    }
+    return {};
+}
+
+// One-pixel lines are stepped here rather than by Qt, which leaves out whichever end has
+// the larger coordinate; here the start is always drawn and the end never.
+void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
+    ApplyMode();
+    const QColor color = Resolve(m_penColor);
+    const std::vector<int> pattern = DashPattern();
+    std::size_t dash = 0;
+    int dashLeft = pattern.empty() ? 0 : pattern[0];
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    const bool xMajor = dx >= -dy;
+    int error = dx + dy;
+    int x = x0;
+    int y = y0;
+    QRect run;
+    auto flush = [&] {
+        if (!run.isNull())
+            m_painter.fillRect(run, color);
+        run = QRect();
+    };
+    while (x != x1 || y != y1) {
+        const bool on = pattern.empty() || dash % 2 == 0;
+        if (on) {
+            const QRect pixel(x, y, 1, 1);
+            const bool extends = !run.isNull() && (xMajor ? run.top() == y : run.left() == x);
+            if (extends)
+                run = run.united(pixel);
+            else {
+                flush();
+                run = pixel;
+            }
+        } else {
+            flush();
+        }
+        if (!pattern.empty() && --dashLeft == 0) {
+            dash = (dash + 1) % pattern.size();
+            dashLeft = pattern[dash];
+        }
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+    flush();
+}
+
+// Qt strokes a wide flat-capped line over [low, high) of its major coordinate whichever
+// way it runs; a line running backward is moved by one so that its start is covered.
+void ChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
     PrepareOutline();
-    m_painter.drawLine(x0, y0, x1, y1);
+    const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    const int shiftX = xMajor && x1 < x0 ? 1 : 0;
+    const int shiftY = !xMajor && y1 < y0 ? 1 : 0;
+    m_painter.drawLine(x0 + shiftX, y0 + shiftY, x1 + shiftX, y1 + shiftY);
 }
 
 void ChartCanvas::FillSpan(const ChartRect& r, const QColor& color) {
@@ -181,8 +273,7 @@ void ChartCanvas::Rectangle(const ChartRect& r) {
     const int bottom = r.Bottom - 1;
     if (r.Width() == 1 || r.Height() == 1) {
         // A one-pixel-thin outline: one stroke, so not-xor does not cancel itself.
-        PrepareOutline();
-        m_painter.drawLine(r.Left, r.Top, right, bottom);
+        Line(r.Left, r.Top, r.Width() == 1 ? r.Left : r.Right, r.Width() == 1 ? r.Bottom : r.Top);
         return;
     }
     MoveTo(r.Left, r.Top);

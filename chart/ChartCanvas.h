@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPoint>
 #include <span>
+#include <vector>
 
 enum class TextAlignH { Left, Center, Right };
 enum class TextAlignV { Top, Bottom };
@@ -77,6 +78,9 @@ public:
 
 private:
     QPen MakePen() const;
+    void ThinLine(int x0, int y0, int x1, int y1);
+    void WideLine(int x0, int y0, int x1, int y1);
+    std::vector<int> DashPattern() const;
     QBrush MakeBrush() const;
     void ApplyMode();
     void PrepareOutline();
