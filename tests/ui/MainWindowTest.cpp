@@ -82,6 +82,15 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames)
               QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
+TEST_F(MainWindowStart, ShownNumbersFollowTheLocale)
+{
+    const QByteArray language = qgetenv("LANG");
+    if (language.startsWith("uk_UA"))
+        EXPECT_EQ(Sep(), QStringLiteral(","));
+    else if (language == "C")
+        EXPECT_EQ(Sep(), QStringLiteral("."));
+}
+
 TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow)
 {
     Form_Main->BitBtn1->click();
