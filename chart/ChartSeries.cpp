@@ -36,14 +36,14 @@ int TChartSeries::AddPoint(double x, double y, const QString& label, TColor colo
     m_yValues.InsertAt(index, y);
     // The other points had no own colour or label: fill them in on first need.
     const std::size_t others = std::size_t(Count() - 1);
-    if (color != clDefault && m_colors.empty())
-        m_colors.assign(others, clDefault);
-    if (!m_colors.empty())
+    if (color != clDefault || !m_colors.empty()) {
+        m_colors.resize(others, clDefault);
         m_colors.insert(m_colors.begin() + index, color);
-    if (!label.isEmpty() && m_labels.empty())
-        m_labels.assign(others, QString());
-    if (!m_labels.empty())
+    }
+    if (!label.isEmpty() || !m_labels.empty()) {
+        m_labels.resize(others);
         m_labels.insert(m_labels.begin() + index, label);
+    }
     if (OnAfterAdd)
         OnAfterAdd(*this, index);
     InvalidateIfActive();

@@ -101,12 +101,16 @@ TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
     auto chart = MakeGraphChart();
     auto& series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     series.SetSeriesColor(clRed);
+    series.AddPoint(5, 0, QStringLiteral("five"), 0x123456);
     series.AddPoint(2, 0);
     series.AddPoint(1, 0, QStringLiteral("one"), clBlue);
     series.AddPoint(3, 0, QString(), clNone);
+    ASSERT_EQ(series.Count(), 4);
     EXPECT_EQ(series.PointColor(0), clBlue);
     EXPECT_EQ(series.PointColor(1), clRed);
     EXPECT_EQ(series.PointColor(2), clNone);
+    EXPECT_EQ(series.PointColor(3), 0x123456u);
+    EXPECT_EQ(series.PointLabel(3), QStringLiteral("five"));
     EXPECT_EQ(series.PointLabel(0), QStringLiteral("one"));
     EXPECT_TRUE(series.PointLabel(1).isEmpty());
     series.RemoveAllPoints();

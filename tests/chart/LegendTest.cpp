@@ -1,0 +1,189 @@
+#include "ChartCanvas.h"
+#include "ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+std::unique_ptr<TChart> WearChart(int colorWidth = 50, int shadow = 1) {
+    auto chart = MakeGraphChart();
+    const WearSeries wear = AddWearSeries(*chart);
+    for (int i = 0; i < 3; ++i) {
+        wear.points[i]->AddPoint(1 + i, 10);
+        wear.lines[i]->AddPoint(1 + i, 10);
+        wear.lines[i]->AddPoint(3 + i, 20);
+    }
+    chart->Legend().SetColorWidth(colorWidth);
+    chart->Legend().SetShadowSize(shadow);
+    return chart;
+}
+
+int WidestTitle(const TChartFont& font) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    ChartCanvas canvas(image, QPalette());
+    canvas.SetFont(font);
+    int widest = 0;
+    for (const char* title : {"V1", "V2", "V3"})
+        widest = std::max(widest, canvas.TextWidth(QString::fromLatin1(title)));
+    return widest;
+}
+
+TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
+    auto chart = WearChart();
+    const auto& legend = chart->Legend();
+    EXPECT_EQ(legend.EffectiveStyle(), lsSeries);
+    ASSERT_EQ(legend.ItemCount(), 3);
+    EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
+    EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
+    EXPECT_EQ(legend.ItemText(2), QStringLiteral("V3"));
+}
+
+TEST(Legend, ItemWithoutTitleTakesTheSeriesName) {
+    auto chart = MakeGraphChart();
+    chart->AddSeries<TLineSeries>(QStringLiteral("Series8"));
+    chart->AddSeries<TLineSeries>(QString());
+    EXPECT_EQ(chart->Legend().ItemText(0), QStringLiteral("Series8"));
+    EXPECT_EQ(chart->Legend().ItemText(1), QStringLiteral("Series 1"));
+}
+
+struct SymbolCase {
+    int colorWidth;
+    double fraction;
+};
+
+class SymbolWidthTable : public ::testing::TestWithParam<SymbolCase> {};
+
+TEST_P(SymbolWidthTable, IsAShareOfTheWidestTextPlusTen) {
+    auto chart = WearChart(GetParam().colorWidth);
+    chart->Picture();
+    const int w = WidestTitle(chart->Legend().Font());
+    EXPECT_EQ(chart->Legend().SymbolWidth(), int(std::nearbyint((w + 10) * GetParam().fraction)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Legend, SymbolWidthTable,
+                         ::testing::Values(SymbolCase{50, 0.5}, SymbolCase{12, 0.12}));
+
+TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
+    auto chart = WearChart();
+    chart->Picture();
+    const ChartRect box = chart->Legend().LegendRect();
+    // PlotRect before: (26, 11, 428, 351); frame width 1 + 1, shadow 1.
+    EXPECT_EQ(box.Right, 428 - 2 - 1);
+    // Top at TopPos 10 % of 377.
+    EXPECT_EQ(box.Top, 38);
+    const int h = (box.Bottom - box.Top - 2) / 3;
+    EXPECT_EQ(box.Bottom, 38 + 3 * h + 2);
+    // Gap: 3 % of the former PlotWidth 402, rounded: 12.
+    EXPECT_EQ(chart->PlotRect().Right, box.Left - 12);
+}
+
+TEST(Legend, InvisibleLegendOrNoActiveSeriesTakesNoRoom) {
+    auto chart = WearChart();
+    chart->SetAxisVisible(false);
+    chart->Legend().SetVisible(false);
+    chart->Picture();
+    EXPECT_EQ(chart->PlotRect().Right, 428);
+    chart->Legend().SetVisible(true);
+    for (int i = 0; i < chart->SeriesCount(); ++i)
+        chart->Series(i).SetActive(false);
+    chart->Picture();
+    EXPECT_EQ(chart->PlotRect().Right, 428);
+}
+
+TEST(Legend, TopPosZeroPutsTheBoxAtThePanelTop) {
+    auto chart = WearChart();
+    chart->Legend().SetTopPos(0);
+    chart->Picture();
+    EXPECT_EQ(chart->Legend().LegendRect().Top, 0);
+}
+
+TEST(Legend, NoRoomForOneItemDrawsNothing) {
+    auto chart = WearChart();
+    chart->SetAxisVisible(false);
+    chart->Legend().SetTopPos(100);
+    chart->Picture();
+    EXPECT_EQ(chart->Legend().RowCount(), 0);
+    EXPECT_EQ(chart->PlotRect().Right, 428);
+}
+
+TEST(Legend, SingleSeriesListsItsPoints) {
+    auto chart = MakeGraphChart();
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    points.AddPoint(1, 2);
+    points.AddPoint(2, 3);
+    EXPECT_EQ(chart->Legend().EffectiveStyle(), lsValues);
+    EXPECT_EQ(chart->Legend().ItemCount(), 2);
+}
+
+TEST(Legend, LeftLegendNarrowsFromTheLeft) {
+    auto chart = WearChart();
+    chart->SetAxisVisible(false);
+    chart->Legend().SetAlignment(laLeft);
+    chart->Picture();
+    const ChartRect box = chart->Legend().LegendRect();
+    EXPECT_EQ(box.Left, 26 + 2);
+    EXPECT_EQ(chart->PlotRect().Left, box.Right + 12);
+}
+
+TEST(Legend, HorizontalLegendsTakeTheirRoomAboveOrBelow) {
+    for (TLegendAlignment alignment : {laTop, laBottom}) {
+        auto chart = WearChart();
+        chart->SetAxisVisible(false);
+        chart->Legend().SetAlignment(alignment);
+        chart->Picture();
+        const ChartRect box = chart->Legend().LegendRect();
+        EXPECT_GT(chart->Legend().RowCount(), 0);
+        if (alignment == laTop)
+            EXPECT_EQ(chart->PlotRect().Top, box.Bottom + 1 + 14);
+        else
+            EXPECT_EQ(chart->PlotRect().Bottom, box.Top - 14);
+    }
+}
+
+struct RefusedCase {
+    const char* name;
+    std::function<void(TChartLegend&)> set;
+    const char* message;
+};
+
+class LegendRefusedTable : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(LegendRefusedTable, KeepsTheOldValue) {
+    auto chart = MakeGraphChart();
+    auto& legend = chart->Legend();
+    try {
+        GetParam().set(legend);
+        FAIL() << "not refused";
+    } catch (const ChartException& e) {
+        EXPECT_STREQ(e.what(), GetParam().message);
+    }
+    EXPECT_EQ(legend.ColorWidth(), 12);
+    EXPECT_EQ(legend.TopPos(), 10);
+    EXPECT_EQ(legend.FirstValue(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Legend, LegendRefusedTable,
+    ::testing::Values(
+        RefusedCase{"color_width_high", [](TChartLegend& l) { l.SetColorWidth(101); },
+                    "Legend Color Width must be between 0 and 100 %"},
+        RefusedCase{"color_width_low", [](TChartLegend& l) { l.SetColorWidth(-1); },
+                    "Legend Color Width must be between 0 and 100 %"},
+        RefusedCase{"top_pos", [](TChartLegend& l) { l.SetTopPos(101); },
+                    "Top Legend Position must be between 0 and 100 %"},
+        RefusedCase{"first_value", [](TChartLegend& l) { l.SetFirstValue(-1); },
+                    "First Legend Value must be > 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Legend, PointerSizeBelowOneIsRefused) {
+    auto chart = MakeGraphChart();
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    EXPECT_THROW(points.Pointer().SetHorizSize(0), ChartException);
+    EXPECT_THROW(points.Pointer().SetVertSize(-3), ChartException);
+    EXPECT_EQ(points.Pointer().HorizSize(), 4);
+    EXPECT_EQ(points.Pointer().VertSize(), 4);
+}
+
+} // namespace

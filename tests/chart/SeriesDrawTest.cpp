@@ -1,0 +1,199 @@
+#include "ChartCanvas.h"
+#include "ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace {
+
+constexpr unsigned kRed = 0xFF0000;
+constexpr unsigned kBlue = 0x0000FF;
+
+int CountPixels(const QImage& image, unsigned rgb) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += PixelRgb(image, x, y) == rgb ? 1 : 0;
+    return count;
+}
+
+TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
+    auto chart = MakeGraphChart();
+    chart->BottomAxis().SetMinMax(0, 10);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.SetSeriesColor(clRed);
+    line.AddPoint(0, 0);
+    line.AddPoint(20, 20);
+    const QImage& image = chart->Picture();
+    EXPECT_EQ(line.FirstShownIndex(), 0);
+    EXPECT_EQ(line.LastShownIndex(), 1);
+    // The clip ends at PlotRect.Right exclusive: the last column inside is drawn.
+    const ChartRect plot = chart->PlotRect();
+    bool reachesEdge = false;
+    for (int y = plot.Top; y < plot.Bottom; ++y)
+        reachesEdge = reachesEdge || PixelRgb(image, plot.Right - 1, y) == kRed;
+    EXPECT_TRUE(reachesEdge);
+    for (int y = 0; y < image.height(); ++y)
+        EXPECT_NE(PixelRgb(image, plot.Right + 1, y), kRed) << y;
+}
+
+TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
+    auto chart = MakeGraphChart(417, 377, 50);
+    chart->BottomAxis().SetMinMax(50, 200);
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
+    points.Pointer().SetStyle(psCircle);
+    points.Pointer().Brush().SetColor(clRed);
+    points.AddPoint(20, 1);
+    points.AddPoint(30, 2);
+    points.AddPoint(40, 3);
+    const QImage& image = chart->Picture();
+    EXPECT_EQ(points.FirstShownIndex(), -1);
+    EXPECT_EQ(CountPixels(image, kRed), 0);
+}
+
+TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
+    auto chart = MakeGraphChart();
+    chart->BottomAxis().SetMinMax(10, 20);
+    chart->LeftAxis().SetMinMax(0, 10);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.SetSeriesColor(clRed);
+    line.AddPoint(0, 5);
+    line.AddPoint(20, 5);
+    const QImage& image = chart->Picture();
+    EXPECT_EQ(line.FirstShownIndex(), 1);
+    const ChartRect plot = chart->PlotRect();
+    const int y = chart->LeftAxis().ValueToPixel(5);
+    EXPECT_EQ(PixelRgb(image, plot.Left + 1, y), kRed);
+    EXPECT_EQ(PixelRgb(image, plot.Left + 40, y), kRed);
+}
+
+TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
+    auto chart = MakeGraphChart();
+    chart->BottomAxis().SetMinMax(0, 100);
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    points.Pointer().SetStyle(psRectangle);
+    points.AddPoint(50, 1, QString(), clRed);
+    points.AddPoint(51, 1, QString(), clBlue);
+    points.AddPoint(52, 1, QString(), 0x00FF00);
+    const QImage& image = chart->Picture();
+    // Boxes of half-size 4 about 4 pixels apart: x − 3 lies inside the previous box too.
+    const int y = points.YPixel(1);
+    ASSERT_LE(points.XPixel(1) - points.XPixel(0), 6);
+    EXPECT_EQ(PixelRgb(image, points.XPixel(1) - 3, y), kBlue);
+    EXPECT_EQ(PixelRgb(image, points.XPixel(2) - 3, y), 0x00FF00u);
+    EXPECT_EQ(PixelRgb(image, points.XPixel(0) - 3, y), kRed);
+}
+
+TEST(SeriesDraw, NullColourPointBreaksTheLine) {
+    auto chart = MakeGraphChart();
+    chart->LeftAxis().SetMinMax(0, 10);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.SetSeriesColor(clRed);
+    line.AddPoint(0, 5);
+    line.AddPoint(10, 5, QString(), clNone);
+    line.AddPoint(20, 5);
+    line.AddPoint(30, 5);
+    const QImage& image = chart->Picture();
+    const int y = line.YPixel(0);
+    EXPECT_NE(PixelRgb(image, (line.XPixel(0) + line.XPixel(1)) / 2, y), kRed);
+    EXPECT_NE(PixelRgb(image, (line.XPixel(1) + line.XPixel(2)) / 2, y), kRed);
+    EXPECT_EQ(PixelRgb(image, (line.XPixel(2) + line.XPixel(3)) / 2, y), kRed);
+}
+
+TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    auto chart = MakeGraphChart();
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.SetSeriesColor(clRed);
+    line.AddPoint(0, 0.5);
+    line.AddPoint(1, nan);
+    line.AddPoint(2, inf);
+    line.AddPoint(3, -inf);
+    line.AddPoint(4, 0.5);
+    line.AddPoint(inf, 1);
+    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    points.AddPoint(nan, nan);
+    const QImage& image = chart->Picture();
+    EXPECT_EQ(chart->BottomAxis().Maximum(), 4.0);
+    EXPECT_EQ(chart->LeftAxis().Maximum(), 1.0);
+    // The line runs on from the first point to the next finite one.
+    EXPECT_EQ(PixelRgb(image, (line.XPixel(0) + line.XPixel(4)) / 2, line.YPixel(0)), kRed);
+    EXPECT_NE(PixelRgb(image, chart->PlotXCenter(), chart->PlotYCenter()), kRed);
+}
+
+TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
+    auto chart = MakeGraphChart();
+    const WearSeries wear = AddWearSeries(*chart);
+    for (int i = 0; i < 3; ++i) {
+        wear.points[i]->AddPoint(1, 1);
+        wear.lines[i]->AddPoint(1, 1);
+    }
+    const QImage& image = chart->Picture();
+    const auto& legend = chart->Legend();
+    const ChartRect box = legend.LegendRect();
+    const int h = (box.Bottom - box.Top - 2) / legend.RowCount();
+    // Item 0: box from (text left − 4 − SymbolWidth, top + 1 + 2) to (text left − 4, …).
+    const int symbolLeft = box.Left + 4;
+    const int middle = (box.Top + 1 + 2 + box.Top + 1 + h - 2) / 2;
+    EXPECT_EQ(PixelRgb(image, symbolLeft, middle), kRed);
+    EXPECT_EQ(PixelRgb(image, symbolLeft + legend.SymbolWidth() - 1, middle), kRed);
+    EXPECT_EQ(PixelRgb(image, symbolLeft + legend.SymbolWidth(), middle), 0xFFFFFFu);
+    EXPECT_EQ(PixelRgb(image, symbolLeft, middle - 1), kRed);
+    EXPECT_NE(PixelRgb(image, symbolLeft, middle - 2), kRed);
+    EXPECT_NE(PixelRgb(image, symbolLeft, middle + 1), kRed);
+}
+
+// Renders a chart whose line series draws itself, and the same chart whose series is
+// hidden with every segment drawn afterwards by a plain loop, point after point.
+TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
+    std::mt19937 random(20261207);
+    std::uniform_real_distribution<double> step(0.0, 0.02);
+    std::uniform_real_distribution<double> value(-50.0, 50.0);
+    std::vector<std::pair<double, double>> data;
+    double x = 0;
+    for (int i = 0; i < 20000; ++i) {
+        x += i % 7 == 0 ? 0.0 : step(random);
+        data.emplace_back(x, i % 11 == 0 ? data.empty() ? 0.0 : data.back().second : value(random));
+    }
+    for (int width : {1, 2}) {
+        auto drawn = MakeGraphChart();
+        auto reference = MakeGraphChart();
+        TLineSeries* series[2];
+        for (int k = 0; k < 2; ++k) {
+            TChart& chart = k == 0 ? *drawn : *reference;
+            chart.Legend().SetVisible(false);
+            chart.BottomAxis().SetMinMax(20, 150);
+            series[k] = &chart.AddSeries<TLineSeries>(QStringLiteral("S"));
+            series[k]->SetSeriesColor(clRed);
+            series[k]->LinePen().SetWidth(width);
+            for (const auto& [px, py] : data)
+                series[k]->AddPoint(px, py);
+        }
+        series[1]->LinePen().SetVisible(false);
+        const QImage actual = drawn->Picture();
+        QImage expected = reference->Picture();
+        {
+            ChartCanvas canvas(expected, reference->palette());
+            const ChartRect plot = reference->PlotRect();
+            canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
+            canvas.SetPen(clRed, width);
+            const TLineSeries& s = *series[1];
+            const int first = s.FirstShownIndex();
+            const auto& axis = reference->BottomAxis();
+            const double xe = axis.PixelToValue(plot.Left);
+            const double x0 = s.XValues().ValueAt(first - 1), x1 = s.XValues().ValueAt(first);
+            const double y0 = s.YValues().ValueAt(first - 1), y1 = s.YValues().ValueAt(first);
+            const double ye = x1 == x0 ? y0 : y0 + (y1 - y0) * (xe - x0) / (x1 - x0);
+            canvas.MoveTo(plot.Left, reference->LeftAxis().ValueToPixel(ye));
+            for (int i = first; i <= s.LastShownIndex(); ++i)
+                canvas.LineTo(s.XPixel(i), s.YPixel(i));
+        }
+        EXPECT_EQ(actual, expected) << "pen width " << width;
+    }
+}
+
+} // namespace
