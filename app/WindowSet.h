@@ -2,17 +2,13 @@
 // escape an event handler, and the five windows created in their fixed order.
 #pragma once
 
+#include "Windows.h"
+
 #include <QApplication>
 
 #include <memory>
 
 namespace kvr {
-
-class TForm_Main;
-class TForm_Result;
-class TForm_Graphic;
-class TForm_Warning;
-class TForm_Help;
 
 // Any fault escaping an event handler ends that handler only: the error box shows it.
 class KvrApplication : public QApplication {
