@@ -19,7 +19,7 @@ struct PlotPoint {
 // Above this many integer speeds a model curve is sampled: evenly spaced integer speeds,
 // the first and last kept. The curve is monotonic, so between two samples less than a
 // pixel apart the full polyline covers the same pixels as the one through the samples.
-inline constexpr std::size_t kCurvePointCap = 8192;
+inline constexpr std::size_t kCurvePointCap = 1024;
 
 // The measured dimensional wear of one cutter against its cumulative running time.
 std::vector<PlotPoint> MeasuredWear(const CalculationState &state, int cutter);

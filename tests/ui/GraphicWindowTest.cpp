@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 
 #include "Graphic.h"
+#include "GraphData.h"
 #include "Main.h"
 #include "Result.h"
 #include "TChart.h"
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <limits>
 
 namespace kvr::test {
 namespace {
@@ -159,11 +162,54 @@ TEST_F(GraphicWindow, HugeSpeedRangesStaySmall)
     for (double speed : {1e6, 1e12, 1e300}) {
         State.cutting_speed[1] = speed;
         ShowGraphs();
-        EXPECT_LE(Series(8).Count(), 8192) << speed;
+        EXPECT_LE(Series(8).Count(), static_cast<int>(kCurvePointCap)) << speed;
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), speed) << speed;
         Form_Graphic->Chart2->Picture();
         Form_Graphic->close();
     }
+}
+
+// Pixels of `colour` in `image` that have no pixel of that colour within one pixel in `other`.
+int PixelsWithoutNeighbour(const QImage &image, const QImage &other, QColor colour)
+{
+    int lonely = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != colour)
+                continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = other.valid(x + dx, y + dy) && other.pixelColor(x + dx, y + dy) == colour;
+            lonely += !near;
+        }
+    return lonely;
+}
+
+TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve)
+{
+    CalculateAndDetermine();
+    State.cutting_speed[1] = 200000; // 200 000 integer speeds, far above the cap
+    ShowGraphs();
+    TChart &chart = *Form_Graphic->Chart2;
+    ASSERT_EQ(Series(8).Count(), static_cast<int>(kCurvePointCap));
+    // The label room follows the axis length of the previous drawing: compare second drawings.
+    chart.Picture();
+    chart.Invalidate();
+    const QImage sampled = chart.Picture().copy();
+    Form_Graphic->SeriesNo(8).RemoveAllPoints();
+    const std::vector<PlotPoint> full =
+        ModelCurve(State.wear_model_coefficient, State.wear_model_exponent, CurveSpeedRange(State),
+                   std::numeric_limits<std::size_t>::max());
+    ASSERT_GT(full.size(), 100000u);
+    for (const PlotPoint &point : full)
+        Form_Graphic->SeriesNo(8).AddPoint(point.x, point.y);
+    chart.Picture();
+    chart.Invalidate();
+    const QImage everyPoint = chart.Picture().copy();
+    const QColor curve(170, 0, 0); // 0x0000AA
+    EXPECT_EQ(PixelsWithoutNeighbour(sampled, everyPoint, curve), 0);
+    EXPECT_EQ(PixelsWithoutNeighbour(everyPoint, sampled, curve), 0);
 }
 
 TEST_F(GraphicWindow, ControlsCarryTheirNames)
