@@ -50,9 +50,15 @@ void TCustomChartAxis::DrawTitle(ChartCanvas& canvas) {
     canvas.SetFont(m_title.Font());
     canvas.SetBrush(m_chart.Color(), bsClear);
     canvas.SetBackOpaque(false);
+    // The title fills the room taken for it, between its position and the plot's far side.
+    const int angle = m_title.Angle();
     if (Horizontal()) {
         canvas.SetTextAlign(TextAlignH::Center, OtherSide() ? TextAlignV::Bottom : TextAlignV::Top);
-        canvas.TextOut(m_mapping.Centre(), m_titlePos, m_title.Caption());
+        canvas.TextOut(m_mapping.Centre(), m_titlePos, m_title.Caption(), angle == 180 ? 180 : 0);
+    } else if (angle == 90 || angle == 270) {
+        canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Bottom);
+        canvas.TextOut(m_titlePos, m_mapping.Centre(), m_title.Caption(),
+                       OtherSide() ? 270 : 90);
     } else {
         canvas.SetTextAlign(OtherSide() ? TextAlignH::Left : TextAlignH::Right, TextAlignV::Top);
         canvas.TextOut(m_titlePos, m_mapping.Centre() - canvas.FontHeight() / 2,

@@ -304,13 +304,16 @@ void ChartCanvas::SetPixel(int x, int y, TColor color) {
     m_painter.fillRect(QRect(x, y, 1, 1), Resolve(color));
 }
 
-void ChartCanvas::TextOut(int x, int y, const QString& text) {
+void ChartCanvas::TextOut(int x, int y, const QString& text, int angle) {
     const QFontMetrics metrics(m_font, &m_target);
     const int width = metrics.horizontalAdvance(text);
-    const int left = m_alignH == TextAlignH::Left     ? x
-                     : m_alignH == TextAlignH::Center ? x - width / 2
-                                                      : x - width;
-    const int top = m_alignV == TextAlignV::Top ? y : y - metrics.height();
+    const int left = m_alignH == TextAlignH::Left     ? 0
+                     : m_alignH == TextAlignH::Center ? -width / 2
+                                                      : -width;
+    const int top = m_alignV == TextAlignV::Top ? 0 : -metrics.height();
+    m_painter.save();
+    m_painter.translate(x, y);
+    m_painter.rotate(-angle);
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     // As on the platform, a clear brush writes text without a background.
     if (m_backOpaque && m_brushStyle != bsClear)
@@ -319,6 +322,7 @@ void ChartCanvas::TextOut(int x, int y, const QString& text) {
     m_painter.setPen(Resolve(m_fontColor));
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.drawText(left, top + metrics.ascent(), text);
+    m_painter.restore();
 }
 
 void ChartCanvas::ClipRect(const ChartRect& r) {

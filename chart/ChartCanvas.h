@@ -63,7 +63,9 @@ public:
     void Ellipse(const ChartRect& r);
     void Polygon(std::span<const QPoint> points);
     void SetPixel(int x, int y, TColor color);
-    void TextOut(int x, int y, const QString& text);
+    // Text at (x, y) by the current alignment; angle turns it counter-clockwise about
+    // the reference point, the alignment applying along the turned text.
+    void TextOut(int x, int y, const QString& text, int angle = 0);
     void ClipRect(const ChartRect& r);
     void UnClip();
 

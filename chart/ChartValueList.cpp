@@ -47,7 +47,10 @@ int TChartValueList::AppendOrdered(double value) {
 void TChartValueList::InsertAt(int index, double value) {
     Grow();
     m_statsStale = true;
-    m_values.insert(m_values.begin() + index, value);
+    if (index == Count())
+        m_values.push_back(value);
+    else
+        m_values.insert(m_values.begin() + index, value);
 }
 
 void TChartValueList::RemoveAllValues() {

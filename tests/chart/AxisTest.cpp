@@ -207,6 +207,29 @@ TEST(Axis, ZeroMinimumIsLabelled) {
     EXPECT_EQ(ticks.back(), chart->LeftAxis().IEndPos());
 }
 
+TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
+    auto chart = MakeGraphChart();
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.AddPoint(0, 0);
+    line.AddPoint(10, 40);
+    chart->LeftAxis().SetTitleSize(1);
+    chart->Picture();
+    const int left = chart->PlotRect().Left;
+    chart->LeftAxis().SetTitleSize(0);
+    chart->Picture();
+    EXPECT_EQ(chart->PlotRect().Left, left);
+    chart->LeftAxis().Title().SetCaption(QStringLiteral("Wear"));
+    const QImage& image = chart->Picture();
+    const int titleRoom = chart->PlotRect().Left - left;
+    EXPECT_GT(titleRoom, 8);
+    // The turned caption lies in the room just taken, left of the labels.
+    bool ink = false;
+    for (int x = 26; x < 26 + titleRoom; ++x)
+        for (int y = chart->LeftAxis().IStartPos(); y < chart->LeftAxis().IEndPos(); ++y)
+            ink = ink || PixelRgb(image, x, y) == 0x000000;
+    EXPECT_TRUE(ink);
+}
+
 TEST(Axis, ScrollMovesBothEndsWithAutomaticOff) {
     auto chart = MakeGraphChart();
     auto& axis = chart->LeftAxis();

@@ -103,6 +103,22 @@ TEST(SeriesDraw, NullColourPointBreaksTheLine) {
     EXPECT_EQ(PixelRgb(image, (line.XPixel(2) + line.XPixel(3)) / 2, y), kRed);
 }
 
+TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
+    auto chart = MakeGraphChart();
+    chart->LeftAxis().SetMinMax(0, 1);
+    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.SetSeriesColor(clRed);
+    line.AddPoint(0, 0.5);
+    line.AddPoint(1, 1e6);
+    line.AddPoint(2, 0.5);
+    const QImage& image = chart->Picture();
+    // The middle point maps ~3e8 pixels above the plot: beyond ±32767, so not drawn.
+    ASSERT_LT(line.YPixel(1), -32767);
+    const int y = line.YPixel(0);
+    EXPECT_EQ(PixelRgb(image, line.XPixel(1), y), kRed);
+    EXPECT_NE(PixelRgb(image, (line.XPixel(0) + line.XPixel(1)) / 2, y - 20), kRed);
+}
+
 TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
