@@ -56,7 +56,7 @@ void RoundToDigits(Decimal &d, int keep)
         while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9')
             --i;
         if (i < 0) {
-            d.digits = "1";
+            d.digits.assign(1, '1');
             ++d.exponent;
         } else {
             d.digits.resize(static_cast<std::size_t>(i) + 1);
