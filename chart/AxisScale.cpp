@@ -37,7 +37,7 @@ double NextStep(double step) {
     return 50.0 * scale;
 }
 
-double LabelStep(const StepQuery& q) {
+double LabelStep(const StepQuery &q) {
     int fits = 1;
     if (q.labelSize > 0) {
         const int spaced = q.labelsSeparation > 0
@@ -47,9 +47,7 @@ double LabelStep(const StepQuery& q) {
     }
     if (fits < 1)
         return kSmallestStep;
-    double step = q.increment > 0.0 ? q.increment
-                  : std::fabs(q.range) >= 1.0 ? 1.0
-                                              : kSmallestStep;
+    double step = q.increment > 0.0 ? q.increment : std::fabs(q.range) >= 1.0 ? 1.0 : kSmallestStep;
     if (q.labelsSeparation > 0 && std::isfinite(q.range) && std::isfinite(step)) {
         long long count = LLONG_MAX;
         for (int round = 0; round < kMaxStepRounds; ++round) {
@@ -67,7 +65,7 @@ double LabelStep(const StepQuery& q) {
     return step < kSmallestStep ? kSmallestStep : step;
 }
 
-QString AxisValueText(double value, const QLocale& locale) {
+QString AxisValueText(double value, const QLocale &locale) {
     if (!std::isfinite(value))
         return QString();
     QString text = locale.toString(value, 'f', 3);

@@ -11,19 +11,19 @@ namespace kvr::chart {
 double NextStep(double step);
 
 struct StepQuery {
-    int axisLength = 0;          // pixels
-    int labelSize = 0;           // the larger label extent along the axis, pixels
-    int labelsSeparation = 10;   // percent of a label's size
-    double increment = 0.0;      // smallest step wanted; 0 means none
-    double range = 0.0;          // working maximum − working minimum
+    int axisLength = 0;        // pixels
+    int labelSize = 0;         // the larger label extent along the axis, pixels
+    int labelsSeparation = 10; // percent of a label's size
+    double increment = 0.0;    // smallest step wanted; 0 means none
+    double range = 0.0;        // working maximum − working minimum
 };
 
 // The label step: the first of the steps, from Increment or 1 upward, whose label count
 // fits on the axis.
-double LabelStep(const StepQuery& query);
+double LabelStep(const StepQuery &query);
 
 // v formatted as "#,##0.###" with the locale's separators.
-QString AxisValueText(double value, const QLocale& locale);
+QString AxisValueText(double value, const QLocale &locale);
 
 // The working state of one axis that the value<->pixel mappings read.
 struct AxisMapping {

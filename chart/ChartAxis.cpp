@@ -16,7 +16,7 @@ void TChartAxisTitle::SetAngle(int value) {
     Store(m_angle, value);
 }
 
-TCustomChartAxis::TCustomChartAxis(TChart& chart, AxisSide side) : m_chart(chart), m_side(side) {
+TCustomChartAxis::TCustomChartAxis(TChart &chart, AxisSide side) : m_chart(chart), m_side(side) {
     if (side == AxisSide::Left)
         m_title.SetAngle(90);
     else if (side == AxisSide::Right)
@@ -24,15 +24,15 @@ TCustomChartAxis::TCustomChartAxis(TChart& chart, AxisSide side) : m_chart(chart
     m_mapping.horizontal = Horizontal();
 }
 
-TChartDepthAxis::TChartDepthAxis(TChart& chart) : TCustomChartAxis(chart, AxisSide::Depth) {
+TChartDepthAxis::TChartDepthAxis(TChart &chart) : TCustomChartAxis(chart, AxisSide::Depth) {
     SetVisible(false);
 }
 
-void TCustomChartAxis::SetAxisSink(ChangeSink* sink) {
+void TCustomChartAxis::SetAxisSink(ChangeSink *sink) {
     SetSink(sink);
-    for (ChartPart* part : std::initializer_list<ChartPart*>{
-             &m_labelsFont, &m_axisPen, &m_ticks, &m_ticksInner, &m_minorTicks, &m_grid,
-             &m_minorGrid})
+    for (ChartPart *part :
+         std::initializer_list<ChartPart *>{&m_labelsFont, &m_axisPen, &m_ticks, &m_ticksInner,
+                                            &m_minorTicks, &m_grid, &m_minorGrid})
         part->SetSink(sink);
     m_title.SetTitleSink(sink);
 }
@@ -124,7 +124,7 @@ void TCustomChartAxis::Scroll(double delta) {
     Changed();
 }
 
-bool TCustomChartAxis::IsAssociated(const TChartSeries& series) const {
+bool TCustomChartAxis::IsAssociated(const TChartSeries &series) const {
     switch (m_side) {
     case AxisSide::Bottom:
         return series.HorizAxis() == aBottomAxis || series.HorizAxis() == aBothHorizAxis;
@@ -140,18 +140,18 @@ bool TCustomChartAxis::IsAssociated(const TChartSeries& series) const {
     return false;
 }
 
-std::vector<const TChartSeries*> TCustomChartAxis::RangeSeries() const {
-    std::vector<const TChartSeries*> associated;
+std::vector<const TChartSeries *> TCustomChartAxis::RangeSeries() const {
+    std::vector<const TChartSeries *> associated;
     bool anyActive = false;
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries& s = m_chart.Series(i);
+        const TChartSeries &s = m_chart.Series(i);
         if (IsAssociated(s)) {
             associated.push_back(&s);
             anyActive = anyActive || s.Active();
         }
     }
-    std::vector<const TChartSeries*> counting;
-    for (const TChartSeries* s : associated) {
+    std::vector<const TChartSeries *> counting;
+    for (const TChartSeries *s : associated) {
         if ((s->Active() || !anyActive) && s->Count() > 0)
             counting.push_back(s);
     }
@@ -162,13 +162,13 @@ double TCustomChartAxis::SeriesExtreme(bool highest) const {
     const auto series = RangeSeries();
     if (series.empty())
         return 0.0;
-    auto value = [&](const TChartSeries* s) {
+    auto value = [&](const TChartSeries *s) {
         if (Horizontal())
             return highest ? s->HighestX() : s->LowestX();
         return highest ? s->HighestY() : s->LowestY();
     };
     double result = value(series.front());
-    for (const TChartSeries* s : series)
+    for (const TChartSeries *s : series)
         result = highest ? std::max(result, value(s)) : std::min(result, value(s));
     return result;
 }
@@ -187,7 +187,7 @@ bool TCustomChartAxis::IsShown() const {
         return false;
     bool anyActive = false;
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries& s = m_chart.Series(i);
+        const TChartSeries &s = m_chart.Series(i);
         if (!s.Active())
             continue;
         anyActive = true;
@@ -202,7 +202,7 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const {
         return m_labelStyle;
     bool associated = false;
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries& s = m_chart.Series(i);
+        const TChartSeries &s = m_chart.Series(i);
         if (!s.Active() || !IsAssociated(s))
             continue;
         associated = true;
@@ -221,44 +221,43 @@ QString TCustomChartAxis::LabelText(double value) const {
     return text;
 }
 
-QStringList TCustomChartAxis::LabelLines(const QString& text) const {
+QStringList TCustomChartAxis::LabelLines(const QString &text) const {
     return text.split(QLatin1Char('\n'));
 }
 
-int TCustomChartAxis::LabelWidth(ChartCanvas& canvas, const QString& text) const {
+int TCustomChartAxis::LabelWidth(ChartCanvas &canvas, const QString &text) const {
     const QStringList lines = LabelLines(text);
     if (m_labelsAngle == 90 || m_labelsAngle == 270)
         return canvas.FontHeight() * int(lines.size());
     int widest = 0;
-    for (const QString& line : lines)
+    for (const QString &line : lines)
         widest = std::max(widest, canvas.TextWidth(line));
     return widest;
 }
 
-int TCustomChartAxis::LabelHeight(ChartCanvas& canvas, const QString& text) const {
+int TCustomChartAxis::LabelHeight(ChartCanvas &canvas, const QString &text) const {
     const QStringList lines = LabelLines(text);
     if (m_labelsAngle == 0 || m_labelsAngle == 180)
         return canvas.FontHeight() * int(lines.size());
     int widest = 0;
-    for (const QString& line : lines)
+    for (const QString &line : lines)
         widest = std::max(widest, canvas.TextWidth(line));
     return widest;
 }
 
-double TCustomChartAxis::CalcLabelStep(ChartCanvas& canvas, int axisLength) const {
+double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas, int axisLength) const {
     const QString low = LabelText(WorkingMinimum());
     const QString high = LabelText(WorkingMaximum());
-    const int size = Horizontal()
-                         ? std::max(LabelWidth(canvas, low), LabelWidth(canvas, high))
-                         : std::max(LabelHeight(canvas, low), LabelHeight(canvas, high));
+    const int size = Horizontal() ? std::max(LabelWidth(canvas, low), LabelWidth(canvas, high))
+                                  : std::max(LabelHeight(canvas, low), LabelHeight(canvas, high));
     return kvr::chart::LabelStep(
         {axisLength, size, m_labelsSeparation, m_increment, WorkingRange()});
 }
 
-int TCustomChartAxis::WidestSeriesText(ChartCanvas& canvas) const {
+int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
     int widest = 0;
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries& s = m_chart.Series(i);
+        const TChartSeries &s = m_chart.Series(i);
         if (!s.Active() || !IsAssociated(s) || !s.HasPointLabels())
             continue;
         for (int p = 0; p < s.Count(); ++p)
@@ -267,7 +266,7 @@ int TCustomChartAxis::WidestSeriesText(ChartCanvas& canvas) const {
     return widest;
 }
 
-int TCustomChartAxis::WidestLabel(ChartCanvas& canvas) const {
+int TCustomChartAxis::WidestLabel(ChartCanvas &canvas) const {
     switch (EffectiveLabelStyle()) {
     case talValue: {
         double low = WorkingMinimum();
@@ -295,7 +294,7 @@ bool TCustomChartAxis::TextRunsAlong(int angle) const {
     return Horizontal() ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
 }
 
-void TCustomChartAxis::TakeRoom(ChartCanvas& canvas, ChartRect& rect) {
+void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect) {
     auto take = [&](int size) {
         switch (m_side) {
         case AxisSide::Left:
@@ -313,20 +312,20 @@ void TCustomChartAxis::TakeRoom(ChartCanvas& canvas, ChartRect& rect) {
     };
     if (!m_title.Caption().isEmpty()) {
         canvas.SetFont(m_title.Font());
-        const int size = m_titleSize != 0                  ? m_titleSize
+        const int size = m_titleSize != 0                 ? m_titleSize
                          : TextRunsAlong(m_title.Angle()) ? canvas.FontHeight()
-                                                           : canvas.TextWidth(m_title.Caption());
+                                                          : canvas.TextWidth(m_title.Caption());
         m_titlePos = take(size);
     }
     if (m_labels) {
         canvas.SetFont(m_labelsFont);
-        const int size = m_labelsSize != 0                ? m_labelsSize
+        const int size = m_labelsSize != 0              ? m_labelsSize
                          : TextRunsAlong(m_labelsAngle) ? canvas.FontHeight()
-                                                         : WidestLabel(canvas);
+                                                        : WidestLabel(canvas);
         m_labelsPos = take(size);
     }
-    int tickRoom = (m_axisPen.Visible() ? m_axisPen.Width() : 0) +
-                   (m_ticks.Visible() ? m_tickLength : 0);
+    int tickRoom =
+        (m_axisPen.Visible() ? m_axisPen.Width() : 0) + (m_ticks.Visible() ? m_tickLength : 0);
     if (m_minorTicks.Visible())
         tickRoom = std::max(tickRoom, m_minorTickLength);
     if (tickRoom > 0)
@@ -349,7 +348,7 @@ int TCustomChartAxis::LabelsShift() const {
     return (m_side == AxisSide::Left || m_side == AxisSide::Top) ? shift : -shift;
 }
 
-void TCustomChartAxis::CalcPixelEnds(const ChartRect& plot) {
+void TCustomChartAxis::CalcPixelEnds(const ChartRect &plot) {
     const int origin = Horizontal() ? plot.Left : plot.Top;
     const int size = Horizontal() ? plot.Width() : plot.Height();
     m_mapping.start = origin + RoundEven(size * 0.01 * m_startPosition);
@@ -362,7 +361,7 @@ void TCustomChartAxis::AdjustMarginsFromSeries() {
     int a = 0;
     int b = 0;
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries& s = m_chart.Series(i);
+        const TChartSeries &s = m_chart.Series(i);
         if (!s.Active() || !IsAssociated(s))
             continue;
         int first = 0;

@@ -20,10 +20,10 @@ class TChartAxisTitle : public TChartFontObject {
 public:
     QString Caption() const { return m_caption; }
     int Angle() const { return m_angle; }
-    void SetCaption(const QString& value) { Store(m_caption, value); }
+    void SetCaption(const QString &value) { Store(m_caption, value); }
     // Refuses angles outside 0 … 359 with a ChartException.
     void SetAngle(int value);
-    void SetTitleSink(ChangeSink* sink) { SetFontSink(sink); }
+    void SetTitleSink(ChangeSink *sink) { SetFontSink(sink); }
 
 private:
     QString m_caption;
@@ -34,7 +34,7 @@ private:
 // between values and pixels, its room in the layout and its drawing.
 class TCustomChartAxis : public ChartPart {
 public:
-    TCustomChartAxis(TChart& chart, AxisSide side);
+    TCustomChartAxis(TChart &chart, AxisSide side);
     virtual ~TCustomChartAxis() = default;
 
     AxisSide Side() const { return m_side; }
@@ -71,14 +71,14 @@ public:
     double EndPosition() const { return m_endPosition; }
     double PositionPercent() const { return m_positionPercent; }
 
-    TChartFont& LabelsFont() { return m_labelsFont; }
-    TChartAxisPen& Axis() { return m_axisPen; }
-    TDarkGrayPen& Ticks() { return m_ticks; }
-    TDarkGrayPen& TicksInner() { return m_ticksInner; }
-    TDarkGrayPen& MinorTicks() { return m_minorTicks; }
-    TDottedGrayPen& Grid() { return m_grid; }
-    TChartHiddenPen& MinorGrid() { return m_minorGrid; }
-    TChartAxisTitle& Title() { return m_title; }
+    TChartFont &LabelsFont() { return m_labelsFont; }
+    TChartAxisPen &Axis() { return m_axisPen; }
+    TDarkGrayPen &Ticks() { return m_ticks; }
+    TDarkGrayPen &TicksInner() { return m_ticksInner; }
+    TDarkGrayPen &MinorTicks() { return m_minorTicks; }
+    TDottedGrayPen &Grid() { return m_grid; }
+    TChartHiddenPen &MinorGrid() { return m_minorGrid; }
+    TChartAxisTitle &Title() { return m_title; }
 
     void SetAutomatic(bool value);
     void SetAutomaticMinimum(bool value);
@@ -95,7 +95,7 @@ public:
     void SetLabelsOnAxis(bool value) { Store(m_labelsOnAxis, value); }
     void SetLabelsMultiLine(bool value) { Store(m_labelsMultiLine, value); }
     void SetLabelStyle(TAxisLabelStyle value) { Store(m_labelStyle, value); }
-    void SetAxisValuesFormat(const QString& value) { Store(m_axisValuesFormat, value); }
+    void SetAxisValuesFormat(const QString &value) { Store(m_axisValuesFormat, value); }
     void SetRoundFirstLabel(bool value) { Store(m_roundFirstLabel, value); }
     void SetTickLength(int value) { Store(m_tickLength, value); }
     void SetTickInnerLength(int value) { Store(m_tickInnerLength, value); }
@@ -119,15 +119,15 @@ public:
     void CalcWorkingRange();
     bool IsShown() const;
     TAxisLabelStyle EffectiveLabelStyle() const;
-    void TakeRoom(ChartCanvas& canvas, ChartRect& rect);
-    void CalcPixelEnds(const ChartRect& plotRect);
+    void TakeRoom(ChartCanvas &canvas, ChartRect &rect);
+    void CalcPixelEnds(const ChartRect &plotRect);
     void AdjustMarginsFromSeries();
-    void Draw(ChartCanvas& canvas);
+    void Draw(ChartCanvas &canvas);
 
-    bool IsAssociated(const TChartSeries& series) const;
+    bool IsAssociated(const TChartSeries &series) const;
     int ValueToPixel(double value) const { return m_mapping.ValueToPixel(value); }
     double PixelToValue(int pixel) const { return m_mapping.PixelToValue(pixel); }
-    const kvr::chart::AxisMapping& Mapping() const { return m_mapping; }
+    const kvr::chart::AxisMapping &Mapping() const { return m_mapping; }
     double WorkingMinimum() const { return m_mapping.minimum; }
     double WorkingMaximum() const { return m_mapping.maximum; }
     double WorkingRange() const { return m_mapping.Range(); }
@@ -138,45 +138,45 @@ public:
     int AxisLinePosition() const { return m_linePos; }
 
     QString LabelText(double value) const;
-    double CalcLabelStep(ChartCanvas& canvas, int axisLength) const;
+    double CalcLabelStep(ChartCanvas &canvas, int axisLength) const;
     std::span<const int> TickList() const { return {m_tickList.data(), std::size_t(m_tickCount)}; }
     ChartRect HitRect() const;
 
-    void SetAxisSink(ChangeSink* sink);
+    void SetAxisSink(ChangeSink *sink);
 
     static constexpr int kTickCapacity = 2000;
 
 private:
     // Working range helpers.
-    std::vector<const TChartSeries*> RangeSeries() const;
+    std::vector<const TChartSeries *> RangeSeries() const;
     double SeriesExtreme(bool highest) const;
     bool Loading() const;
 
     // Label measuring.
-    QStringList LabelLines(const QString& text) const;
-    int LabelWidth(ChartCanvas& canvas, const QString& text) const;
-    int LabelHeight(ChartCanvas& canvas, const QString& text) const;
-    int WidestLabel(ChartCanvas& canvas) const;
-    int WidestSeriesText(ChartCanvas& canvas) const;
+    QStringList LabelLines(const QString &text) const;
+    int LabelWidth(ChartCanvas &canvas, const QString &text) const;
+    int LabelHeight(ChartCanvas &canvas, const QString &text) const;
+    int WidestLabel(ChartCanvas &canvas) const;
+    int WidestSeriesText(ChartCanvas &canvas) const;
     bool TextRunsAlong(int angle) const;
 
     // Drawing helpers (ChartAxisDraw.cpp).
-    void DrawTitle(ChartCanvas& canvas);
-    void ProduceLabels(ChartCanvas& canvas, double step);
-    void ProduceValueLabels(ChartCanvas& canvas, double step);
-    void ProduceTextLabels(ChartCanvas& canvas);
-    void DrawLabelAt(ChartCanvas& canvas, double value, const QString& text);
-    void PlaceLabel(ChartCanvas& canvas, int pixel, const QString& text);
+    void DrawTitle(ChartCanvas &canvas);
+    void ProduceLabels(ChartCanvas &canvas, double step);
+    void ProduceValueLabels(ChartCanvas &canvas, double step);
+    void ProduceTextLabels(ChartCanvas &canvas);
+    void DrawLabelAt(ChartCanvas &canvas, double value, const QString &text);
+    void PlaceLabel(ChartCanvas &canvas, int pixel, const QString &text);
     void AddTick(int pixel);
-    void DrawTicksAndGrid(ChartCanvas& canvas);
-    void DrawTick(ChartCanvas& canvas, int at, int offset, int length);
-    void DrawGridLine(ChartCanvas& canvas, int at);
+    void DrawTicksAndGrid(ChartCanvas &canvas);
+    void DrawTick(ChartCanvas &canvas, int at, int offset, int length);
+    void DrawGridLine(ChartCanvas &canvas, int at);
     std::vector<int> MinorTickPositions() const;
     int ShiftIntoPlot() const;
-    int LinePosition(const ChartRect& plot) const;
+    int LinePosition(const ChartRect &plot) const;
     int LabelsShift() const;
 
-    TChart& m_chart;
+    TChart &m_chart;
     AxisSide m_side;
 
     bool m_automatic = true;
@@ -233,5 +233,5 @@ public:
 
 class TChartDepthAxis : public TCustomChartAxis {
 public:
-    explicit TChartDepthAxis(TChart& chart);
+    explicit TChartDepthAxis(TChart &chart);
 };

@@ -17,7 +17,7 @@ constexpr double kMaxLabelSteps = 10000.0;
 
 } // namespace
 
-int TCustomChartAxis::LinePosition(const ChartRect& plot) const {
+int TCustomChartAxis::LinePosition(const ChartRect &plot) const {
     switch (m_side) {
     case AxisSide::Left:
         return plot.Left + LabelsShift();
@@ -33,7 +33,7 @@ int TCustomChartAxis::LinePosition(const ChartRect& plot) const {
     return 0;
 }
 
-void TCustomChartAxis::Draw(ChartCanvas& canvas) {
+void TCustomChartAxis::Draw(ChartCanvas &canvas) {
     canvas.SetFont(m_labelsFont);
     const double step = CalcLabelStep(canvas, m_mapping.Length());
     m_linePos = LinePosition(m_chart.PlotRect());
@@ -44,7 +44,7 @@ void TCustomChartAxis::Draw(ChartCanvas& canvas) {
     DrawTicksAndGrid(canvas);
 }
 
-void TCustomChartAxis::DrawTitle(ChartCanvas& canvas) {
+void TCustomChartAxis::DrawTitle(ChartCanvas &canvas) {
     if (m_title.Caption().isEmpty())
         return;
     canvas.SetFont(m_title.Font());
@@ -57,16 +57,14 @@ void TCustomChartAxis::DrawTitle(ChartCanvas& canvas) {
         canvas.TextOut(m_mapping.Centre(), m_titlePos, m_title.Caption(), angle == 180 ? 180 : 0);
     } else if (angle == 90 || angle == 270) {
         canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Bottom);
-        canvas.TextOut(m_titlePos, m_mapping.Centre(), m_title.Caption(),
-                       OtherSide() ? 270 : 90);
+        canvas.TextOut(m_titlePos, m_mapping.Centre(), m_title.Caption(), OtherSide() ? 270 : 90);
     } else {
         canvas.SetTextAlign(OtherSide() ? TextAlignH::Left : TextAlignH::Right, TextAlignV::Top);
-        canvas.TextOut(m_titlePos, m_mapping.Centre() - canvas.FontHeight() / 2,
-                       m_title.Caption());
+        canvas.TextOut(m_titlePos, m_mapping.Centre() - canvas.FontHeight() / 2, m_title.Caption());
     }
 }
 
-void TCustomChartAxis::ProduceLabels(ChartCanvas& canvas, double step) {
+void TCustomChartAxis::ProduceLabels(ChartCanvas &canvas, double step) {
     switch (EffectiveLabelStyle()) {
     case talValue:
         ProduceValueLabels(canvas, step);
@@ -81,7 +79,7 @@ void TCustomChartAxis::ProduceLabels(ChartCanvas& canvas, double step) {
     }
 }
 
-void TCustomChartAxis::ProduceValueLabels(ChartCanvas& canvas, double step) {
+void TCustomChartAxis::ProduceValueLabels(ChartCanvas &canvas, double step) {
     const double low = WorkingMinimum();
     const double high = WorkingMaximum();
     if (!(std::fabs((high - low) / step) < kMaxLabelSteps))
@@ -96,9 +94,9 @@ void TCustomChartAxis::ProduceValueLabels(ChartCanvas& canvas, double step) {
     }
 }
 
-void TCustomChartAxis::ProduceTextLabels(ChartCanvas& canvas) {
+void TCustomChartAxis::ProduceTextLabels(ChartCanvas &canvas) {
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries& s = m_chart.Series(i);
+        const TChartSeries &s = m_chart.Series(i);
         if (!s.Active() || !IsAssociated(s) || !s.HasPointLabels())
             continue;
         for (int p = 0; p < s.Count(); ++p) {
@@ -112,7 +110,7 @@ void TCustomChartAxis::ProduceTextLabels(ChartCanvas& canvas) {
     }
 }
 
-void TCustomChartAxis::DrawLabelAt(ChartCanvas& canvas, double value, const QString& text) {
+void TCustomChartAxis::DrawLabelAt(ChartCanvas &canvas, double value, const QString &text) {
     const int p = ValueToPixel(value);
     if (!m_labelsOnAxis && !(m_mapping.start < p && p < m_mapping.end))
         return;
@@ -129,7 +127,7 @@ void TCustomChartAxis::DrawLabelAt(ChartCanvas& canvas, double value, const QStr
     PlaceLabel(canvas, p, label);
 }
 
-void TCustomChartAxis::PlaceLabel(ChartCanvas& canvas, int p, const QString& text) {
+void TCustomChartAxis::PlaceLabel(ChartCanvas &canvas, int p, const QString &text) {
     const QStringList lines = LabelLines(text);
     const int h = canvas.FontHeight();
     const int k = int(lines.size());
@@ -164,7 +162,7 @@ void TCustomChartAxis::AddTick(int pixel) {
         m_tickList[std::size_t(m_tickCount++)] = pixel;
 }
 
-void TCustomChartAxis::DrawTick(ChartCanvas& canvas, int at, int offset, int length) {
+void TCustomChartAxis::DrawTick(ChartCanvas &canvas, int at, int offset, int length) {
     // offset and length are signed away from the plot; inner ticks pass them negated.
     const int pos = m_linePos;
     switch (m_side) {
@@ -185,7 +183,7 @@ void TCustomChartAxis::DrawTick(ChartCanvas& canvas, int at, int offset, int len
     }
 }
 
-void TCustomChartAxis::DrawGridLine(ChartCanvas& canvas, int at) {
+void TCustomChartAxis::DrawGridLine(ChartCanvas &canvas, int at) {
     const ChartRect plot = m_chart.PlotRect();
     if (Horizontal())
         canvas.VertLine(at, plot.Top, plot.Bottom);
@@ -217,7 +215,7 @@ std::vector<int> TCustomChartAxis::MinorTickPositions() const {
     return result;
 }
 
-void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas& canvas) {
+void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas &canvas) {
     const auto ticks = TickList();
     if (m_axisPen.Visible()) {
         canvas.ApplyPen(m_axisPen);

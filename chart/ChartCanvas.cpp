@@ -51,13 +51,13 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
 
 } // namespace
 
-ChartCanvas::ChartCanvas(QImage& target, const QPalette& palette)
+ChartCanvas::ChartCanvas(QImage &target, const QPalette &palette)
     : m_target(target), m_palette(palette), m_painter(&target) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_font = TChartFont().ToQFont();
 }
 
-void ChartCanvas::ApplyPen(const TChartPen& pen) {
+void ChartCanvas::ApplyPen(const TChartPen &pen) {
     m_penColor = pen.Color();
     m_penWidth = pen.Width();
     m_penStyle = pen.Visible() ? pen.Style() : psClear;
@@ -87,9 +87,9 @@ void ChartCanvas::SetBrush(TColor color, TBrushStyle style) {
     m_brushBitmap = QImage();
 }
 
-void ChartCanvas::SetFont(const TChartFont& font) { SetFont(font.ToQFont(), font.Color()); }
+void ChartCanvas::SetFont(const TChartFont &font) { SetFont(font.ToQFont(), font.Color()); }
 
-void ChartCanvas::SetFont(const QFont& font, TColor color) {
+void ChartCanvas::SetFont(const QFont &font, TColor color) {
     m_font = font;
     m_fontColor = color;
 }
@@ -99,11 +99,11 @@ void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
     m_alignV = vertical;
 }
 
-int ChartCanvas::TextWidth(const QString& text) const {
+int ChartCanvas::TextWidth(const QString &text) const {
     return QFontMetrics(m_font, &m_target).horizontalAdvance(text);
 }
 
-int ChartCanvas::TextHeight(const QString& text) const {
+int ChartCanvas::TextHeight(const QString &text) const {
     Q_UNUSED(text);
     return QFontMetrics(m_font, &m_target).height();
 }
@@ -132,9 +132,8 @@ QBrush ChartCanvas::MakeBrush() const {
 }
 
 void ChartCanvas::ApplyMode() {
-    m_painter.setCompositionMode(m_penMode == pmNotXor
-                                     ? QPainter::RasterOp_NotSourceXorDestination
-                                     : QPainter::CompositionMode_SourceOver);
+    m_painter.setCompositionMode(m_penMode == pmNotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                       : QPainter::CompositionMode_SourceOver);
     // The background only shows behind hatches and broken pens; Qt's opaque mode also
     // changes how solid outlines are rasterised, so it is set only where it shows.
     const bool patterned = (m_brushStyle != bsSolid && m_brushStyle != bsClear) ||
@@ -155,9 +154,7 @@ void ChartCanvas::PrepareFill() {
     m_painter.setBrush(MakeBrush());
 }
 
-void ChartCanvas::LineTo(int x, int y) {
-    Line(m_current.x(), m_current.y(), x, y);
-}
+void ChartCanvas::LineTo(int x, int y) { Line(m_current.x(), m_current.y(), x, y); }
 
 void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
     m_current = QPoint(x1, y1);
@@ -252,20 +249,20 @@ void ChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
     m_painter.drawLine(x0 + shiftX, y0 + shiftY, x1 + shiftX, y1 + shiftY);
 }
 
-void ChartCanvas::FillSpan(const ChartRect& r, const QColor& color) {
+void ChartCanvas::FillSpan(const ChartRect &r, const QColor &color) {
     if (kvr::chart::IsEmpty(r))
         return;
     m_painter.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), color);
 }
 
-void ChartCanvas::FillRect(const ChartRect& r) {
+void ChartCanvas::FillRect(const ChartRect &r) {
     if (!HasBrush() || kvr::chart::IsEmpty(r))
         return;
     PrepareFill();
     m_painter.drawRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 
-void ChartCanvas::Rectangle(const ChartRect& r) {
+void ChartCanvas::Rectangle(const ChartRect &r) {
     FillRect(r);
     if (m_penStyle == psClear || kvr::chart::IsEmpty(r))
         return;
@@ -283,7 +280,7 @@ void ChartCanvas::Rectangle(const ChartRect& r) {
     LineTo(r.Left, r.Top);
 }
 
-void ChartCanvas::Ellipse(const ChartRect& r) {
+void ChartCanvas::Ellipse(const ChartRect &r) {
     if (r.Width() < 1 || r.Height() < 1)
         return;
     ApplyMode();
@@ -304,7 +301,7 @@ void ChartCanvas::SetPixel(int x, int y, TColor color) {
     m_painter.fillRect(QRect(x, y, 1, 1), Resolve(color));
 }
 
-void ChartCanvas::TextOut(int x, int y, const QString& text, int angle) {
+void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
     const QFontMetrics metrics(m_font, &m_target);
     const int width = metrics.horizontalAdvance(text);
     const int left = m_alignH == TextAlignH::Left     ? 0
@@ -325,7 +322,7 @@ void ChartCanvas::TextOut(int x, int y, const QString& text, int angle) {
     m_painter.restore();
 }
 
-void ChartCanvas::ClipRect(const ChartRect& r) {
+void ChartCanvas::ClipRect(const ChartRect &r) {
     m_painter.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 

@@ -20,15 +20,15 @@ enum class TextAlignV { Top, Bottom };
 // an ellipse fills the same box a rectangle would, system colours resolve when drawn.
 class ChartCanvas {
 public:
-    ChartCanvas(QImage& target, const QPalette& palette);
-    ChartCanvas(const ChartCanvas&) = delete;
-    ChartCanvas& operator=(const ChartCanvas&) = delete;
+    ChartCanvas(QImage &target, const QPalette &palette);
+    ChartCanvas(const ChartCanvas &) = delete;
+    ChartCanvas &operator=(const ChartCanvas &) = delete;
 
-    const QPalette& Palette() const { return m_palette; }
+    const QPalette &Palette() const { return m_palette; }
     QColor Resolve(TColor color) const { return kvr::chart::ResolveColor(color, m_palette); }
 
     // Pen: a hidden chart pen becomes psClear; SmallDots at width 1 sets every other pixel.
-    void ApplyPen(const TChartPen& pen);
+    void ApplyPen(const TChartPen &pen);
     void SetPen(TColor color, int width = 1, TPenStyle style = psSolid, TPenMode mode = pmCopy);
     void SetPenColor(TColor color);
     void SetPenStyle(TPenStyle style);
@@ -38,18 +38,18 @@ public:
     void SetBrush(TColor color, TBrushStyle style);
     void SetBrushColor(TColor color) { m_brushColor = color; }
     void SetBrushStyle(TBrushStyle style) { m_brushStyle = style; }
-    void SetBrushBitmap(const QImage& bitmap) { m_brushBitmap = bitmap; }
+    void SetBrushBitmap(const QImage &bitmap) { m_brushBitmap = bitmap; }
     TColor BrushColor() const { return m_brushColor; }
     TBrushStyle BrushStyle() const { return m_brushStyle; }
 
-    void SetFont(const TChartFont& font);
-    void SetFont(const QFont& font, TColor color);
+    void SetFont(const TChartFont &font);
+    void SetFont(const QFont &font, TColor color);
     void SetBackOpaque(bool opaque) { m_backOpaque = opaque; }
     void SetBackColor(TColor color) { m_backColor = color; }
     void SetTextAlign(TextAlignH horizontal, TextAlignV vertical);
 
-    int TextWidth(const QString& text) const;
-    int TextHeight(const QString& text) const;
+    int TextWidth(const QString &text) const;
+    int TextHeight(const QString &text) const;
     // The chart's font height: the measured height of "W".
     int FontHeight() const { return TextHeight(QStringLiteral("W")); }
 
@@ -58,15 +58,15 @@ public:
     void Line(int x0, int y0, int x1, int y1);
     void HorizLine(int x0, int x1, int y) { Line(x0, y, x1, y); }
     void VertLine(int x, int y0, int y1) { Line(x, y0, x, y1); }
-    void Rectangle(const ChartRect& r);
-    void FillRect(const ChartRect& r);
-    void Ellipse(const ChartRect& r);
+    void Rectangle(const ChartRect &r);
+    void FillRect(const ChartRect &r);
+    void Ellipse(const ChartRect &r);
     void Polygon(std::span<const QPoint> points);
     void SetPixel(int x, int y, TColor color);
     // Text at (x, y) by the current alignment; angle turns it counter-clockwise about
     // the reference point, the alignment applying along the turned text.
-    void TextOut(int x, int y, const QString& text, int angle = 0);
-    void ClipRect(const ChartRect& r);
+    void TextOut(int x, int y, const QString &text, int angle = 0);
+    void ClipRect(const ChartRect &r);
     void UnClip();
 
     // Rings of one pixel, top and left in one colour, bottom and right in the other;
@@ -76,7 +76,7 @@ public:
     // The state the chart leaves behind after every picture.
     void Reset();
 
-    QImage& Target() { return m_target; }
+    QImage &Target() { return m_target; }
 
 private:
     QPen MakePen() const;
@@ -87,10 +87,10 @@ private:
     void ApplyMode();
     void PrepareOutline();
     void PrepareFill();
-    void FillSpan(const ChartRect& r, const QColor& color);
+    void FillSpan(const ChartRect &r, const QColor &color);
     bool HasBrush() const { return m_brushStyle != bsClear || !m_brushBitmap.isNull(); }
 
-    QImage& m_target;
+    QImage &m_target;
     QPalette m_palette;
     QPainter m_painter;
 

@@ -30,9 +30,9 @@ inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF
 
 // Turns a chart colour into a device colour; clDefault and clNone fall back to black,
 // since callers decide beforehand whether those draw at all.
-QColor ResolveColor(TColor color, const QPalette& palette);
+QColor ResolveColor(TColor color, const QPalette &palette);
 
 // The plain RGB value of a colour, with system colours looked up in the palette.
-TColor ToRgb(TColor color, const QPalette& palette);
+TColor ToRgb(TColor color, const QPalette &palette);
 
 } // namespace kvr::chart

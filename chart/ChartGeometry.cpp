@@ -16,7 +16,7 @@ int MulDiv(int a, int b, int c) {
     return int(negative ? -magnitude : magnitude);
 }
 
-ChartRect InitialPlotRect(const ChartRect& bounds, const ChartMargins& percent, int border) {
+ChartRect InitialPlotRect(const ChartRect &bounds, const ChartMargins &percent, int border) {
     const int w = bounds.Width();
     const int h = bounds.Height();
     return {bounds.Left + border + MulDiv(percent.Left, w, 100),
@@ -25,8 +25,7 @@ ChartRect InitialPlotRect(const ChartRect& bounds, const ChartMargins& percent, 
             bounds.Bottom - border - MulDiv(percent.Bottom, h, 100)};
 }
 
-ChartRect NormalisePlotRect(ChartRect r, const ChartRect& bounds, int panelWidth,
-                            int panelHeight) {
+ChartRect NormalisePlotRect(ChartRect r, const ChartRect &bounds, int panelWidth, int panelHeight) {
     r.Left = std::max(r.Left, bounds.Left);
     r.Top = std::max(r.Top, bounds.Top);
     if (r.Right < r.Left)
@@ -40,12 +39,12 @@ ChartRect NormalisePlotRect(ChartRect r, const ChartRect& bounds, int panelWidth
     return r;
 }
 
-ChartRect Intersect(const ChartRect& a, const ChartRect& b) {
+ChartRect Intersect(const ChartRect &a, const ChartRect &b) {
     return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
             std::min(a.Bottom, b.Bottom)};
 }
 
-bool IsEmpty(const ChartRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+bool IsEmpty(const ChartRect &r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
 
 int RoundEven(double value) {
     if (!std::isfinite(value))

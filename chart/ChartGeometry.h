@@ -10,7 +10,7 @@ struct ChartRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    bool operator==(const ChartRect&) const = default;
+    bool operator==(const ChartRect &) const = default;
 };
 
 struct ChartMargins {
@@ -26,16 +26,16 @@ namespace kvr::chart {
 int MulDiv(int a, int b, int c);
 
 // The plotting rectangle before titles, legend and axes take their room.
-ChartRect InitialPlotRect(const ChartRect& panelBounds, const ChartMargins& percent,
+ChartRect InitialPlotRect(const ChartRect &panelBounds, const ChartMargins &percent,
                           int borderWidth);
 
 // Keeps the rectangle inside the panel's top-left and never empty.
-ChartRect NormalisePlotRect(ChartRect rect, const ChartRect& panelBounds, int panelWidth,
+ChartRect NormalisePlotRect(ChartRect rect, const ChartRect &panelBounds, int panelWidth,
                             int panelHeight);
 
 // The common part of two rectangles; empty when Right <= Left or Bottom <= Top.
-ChartRect Intersect(const ChartRect& a, const ChartRect& b);
-bool IsEmpty(const ChartRect& r);
+ChartRect Intersect(const ChartRect &a, const ChartRect &b);
+bool IsEmpty(const ChartRect &r);
 
 // Nearest integer, halves to the even neighbour.
 int RoundEven(double value);

@@ -9,12 +9,12 @@
 using kvr::chart::MulDiv;
 using kvr::chart::RoundEven;
 
-TCustomChartLegend::TCustomChartLegend(TChart& chart) : m_chart(chart) {}
+TCustomChartLegend::TCustomChartLegend(TChart &chart) : m_chart(chart) {}
 
-void TCustomChartLegend::SetLegendSink(ChangeSink* sink) {
+void TCustomChartLegend::SetLegendSink(ChangeSink *sink) {
     SetSink(sink);
-    for (ChartPart* part :
-         std::initializer_list<ChartPart*>{&m_brush, &m_frame, &m_dividingLines, &m_font})
+    for (ChartPart *part :
+         std::initializer_list<ChartPart *>{&m_brush, &m_frame, &m_dividingLines, &m_font})
         part->SetSink(sink);
 }
 
@@ -44,7 +44,7 @@ TLegendStyle TCustomChartLegend::EffectiveStyle() const {
 
 namespace {
 
-const TChartSeries* FirstActiveSeries(const TChart& chart) {
+const TChartSeries *FirstActiveSeries(const TChart &chart) {
     for (int i = 0; i < chart.SeriesCount(); ++i) {
         if (chart.Series(i).Active())
             return &chart.Series(i);
@@ -54,10 +54,10 @@ const TChartSeries* FirstActiveSeries(const TChart& chart) {
 
 } // namespace
 
-TChartSeries* TCustomChartLegend::LegendSeries(int index) const {
+TChartSeries *TCustomChartLegend::LegendSeries(int index) const {
     int k = 0;
     for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        TChartSeries& s = m_chart.Series(i);
+        TChartSeries &s = m_chart.Series(i);
         if (s.Active() && s.ShowInLegend() && k++ == index)
             return &s;
     }
@@ -67,11 +67,11 @@ TChartSeries* TCustomChartLegend::LegendSeries(int index) const {
 int TCustomChartLegend::ItemCount() const {
     int count = 0;
     if (EffectiveStyle() == lsValues) {
-        const TChartSeries* first = FirstActiveSeries(m_chart);
+        const TChartSeries *first = FirstActiveSeries(m_chart);
         count = first && first->ShowInLegend() ? first->Count() : 0;
     } else {
         for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-            const TChartSeries& s = m_chart.Series(i);
+            const TChartSeries &s = m_chart.Series(i);
             count += s.Active() && s.ShowInLegend() ? 1 : 0;
         }
     }
@@ -81,15 +81,15 @@ int TCustomChartLegend::ItemCount() const {
 QString TCustomChartLegend::ItemText(int index) const {
     QString text;
     if (EffectiveStyle() == lsValues) {
-        const TChartSeries* first = FirstActiveSeries(m_chart);
+        const TChartSeries *first = FirstActiveSeries(m_chart);
         if (first && index < first->Count()) {
             text = first->PointLabel(index);
             if (text.isEmpty())
                 text = kvr::chart::AxisValueText(first->YValues().ValueAt(index),
                                                  m_chart.LabelLocale());
         }
-    } else if (const TChartSeries* s = LegendSeries(index)) {
-        text = !s->Title().isEmpty() ? s->Title()
+    } else if (const TChartSeries *s = LegendSeries(index)) {
+        text = !s->Title().isEmpty()  ? s->Title()
                : !s->Name().isEmpty() ? s->Name()
                                       : QStringLiteral("Series ") + QString::number(index);
     }
@@ -98,7 +98,7 @@ QString TCustomChartLegend::ItemText(int index) const {
     return text;
 }
 
-int TCustomChartLegend::WidestText(ChartCanvas& canvas, int count) const {
+int TCustomChartLegend::WidestText(ChartCanvas &canvas, int count) const {
     int widest = 0;
     for (int i = m_firstValue; i < m_firstValue + count; ++i)
         widest = std::max(widest, canvas.TextWidth(ItemText(i)));
@@ -109,7 +109,7 @@ bool TCustomChartLegend::Contains(int x, int y) const {
     return m_visible && m_rowCount > 0 && m_legendRect.Contains(x, y);
 }
 
-void TCustomChartLegend::DrawLegend(ChartCanvas& canvas) {
+void TCustomChartLegend::DrawLegend(ChartCanvas &canvas) {
     m_effectiveStyle = EffectiveStyle();
     m_chart.SetLegendColor(m_color);
     canvas.SetFont(m_font);
@@ -147,7 +147,7 @@ void TCustomChartLegend::DrawLegend(ChartCanvas& canvas) {
     m_chart.SetPlotRect(plot);
 }
 
-bool TCustomChartLegend::LayOutVertical(ChartCanvas& canvas, int h) {
+bool TCustomChartLegend::LayOutVertical(ChartCanvas &canvas, int h) {
     const ChartRect bounds = m_chart.PanelBounds();
     const ChartRect plot = m_chart.PlotRect();
     const int fw = m_frame.Width();
@@ -157,7 +157,8 @@ bool TCustomChartLegend::LayOutVertical(ChartCanvas& canvas, int h) {
     if (m_legendRect.Top >= plot.Bottom || h <= 0)
         m_rowCount = 0;
     else
-        m_rowCount = std::min(m_itemCount, (plot.Height() + plot.Top - 2 * fw - m_legendRect.Top) / h);
+        m_rowCount =
+            std::min(m_itemCount, (plot.Height() + plot.Top - 2 * fw - m_legendRect.Top) / h);
     m_rowCount = std::max(m_rowCount, 0);
     m_legendRect.Bottom = m_legendRect.Top + m_rowCount * h + 2;
     const int w = WidestText(canvas, m_rowCount);
@@ -177,7 +178,7 @@ bool TCustomChartLegend::LayOutVertical(ChartCanvas& canvas, int h) {
 
 // Horizontal legends: items side by side, as many per row as fit across PlotRect, at most
 // MaxNumRows rows, the box centred over the plot.
-bool TCustomChartLegend::LayOutHorizontal(ChartCanvas& canvas, int h) {
+bool TCustomChartLegend::LayOutHorizontal(ChartCanvas &canvas, int h) {
     const ChartRect plot = m_chart.PlotRect();
     const int w = WidestText(canvas, m_itemCount);
     m_symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
@@ -187,8 +188,8 @@ bool TCustomChartLegend::LayOutHorizontal(ChartCanvas& canvas, int h) {
         return false;
     }
     m_columnCount = std::clamp(plot.Width() / m_columnWidth, 1, m_itemCount);
-    m_rowCount = std::min((m_itemCount + m_columnCount - 1) / m_columnCount,
-                          std::max(m_maxNumRows, 1));
+    m_rowCount =
+        std::min((m_itemCount + m_columnCount - 1) / m_columnCount, std::max(m_maxNumRows, 1));
     const int width = m_columnCount * m_columnWidth + 2;
     const int height = m_rowCount * h + 2;
     m_legendRect.Left = (plot.Left + plot.Right - width) / 2;
@@ -199,7 +200,7 @@ bool TCustomChartLegend::LayOutHorizontal(ChartCanvas& canvas, int h) {
     return true;
 }
 
-void TCustomChartLegend::DrawBackground(ChartCanvas& canvas) {
+void TCustomChartLegend::DrawBackground(ChartCanvas &canvas) {
     ChartRect r = m_legendRect;
     canvas.ApplyPen(m_frame);
     const int fw = m_frame.Width();
@@ -238,7 +239,7 @@ QPoint TCustomChartLegend::ItemPosition(int place, int h) const {
     return {m_textLeft + column * m_columnWidth, m_legendRect.Top + 1 + row * h};
 }
 
-void TCustomChartLegend::DrawItems(ChartCanvas& canvas, int h) {
+void TCustomChartLegend::DrawItems(ChartCanvas &canvas, int h) {
     const int places = Vertical() ? m_rowCount : m_rowCount * m_columnCount;
     const int last = std::min(m_itemCount, places) + m_firstValue - 1;
     for (int i = m_firstValue; i <= last; ++i) {
@@ -254,7 +255,7 @@ void TCustomChartLegend::DrawItems(ChartCanvas& canvas, int h) {
     }
 }
 
-void TCustomChartLegend::DrawItem(ChartCanvas& canvas, int item, int x, int y, int h,
+void TCustomChartLegend::DrawItem(ChartCanvas &canvas, int item, int x, int y, int h,
                                   bool firstRow) {
     const QString text = ItemText(item);
     if (text.isEmpty())
@@ -271,14 +272,14 @@ void TCustomChartLegend::DrawItem(ChartCanvas& canvas, int item, int x, int y, i
     }
 }
 
-void TCustomChartLegend::DrawItemSymbol(ChartCanvas& canvas, int item, const ChartRect& box) {
+void TCustomChartLegend::DrawItemSymbol(ChartCanvas &canvas, int item, const ChartRect &box) {
     canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
     if (m_effectiveStyle != lsValues) {
-        if (TChartSeries* s = LegendSeries(item))
+        if (TChartSeries *s = LegendSeries(item))
             s->PaintLegendSymbol(canvas, box);
         return;
     }
-    const TChartSeries* first = FirstActiveSeries(m_chart);
+    const TChartSeries *first = FirstActiveSeries(m_chart);
     canvas.SetBrush(first ? first->PointColor(item) : clWhite, bsSolid);
     canvas.Rectangle(box);
 }

@@ -23,7 +23,7 @@ enum TLegendTextStyle {
 // The framed box beside the plot listing the series, each as a symbol and a text.
 class TCustomChartLegend : public ChartPart {
 public:
-    explicit TCustomChartLegend(TChart& chart);
+    explicit TCustomChartLegend(TChart &chart);
     virtual ~TCustomChartLegend() = default;
 
     bool Visible() const { return m_visible; }
@@ -41,10 +41,10 @@ public:
     int MaxNumRows() const { return m_maxNumRows; }
     int FirstValue() const { return m_firstValue; }
     bool Inverted() const { return m_inverted; }
-    TChartBrush& Brush() { return m_brush; }
-    TChartPen& Frame() { return m_frame; }
-    TChartHiddenPen& DividingLines() { return m_dividingLines; }
-    TChartFont& Font() { return m_font; }
+    TChartBrush &Brush() { return m_brush; }
+    TChartPen &Frame() { return m_frame; }
+    TChartHiddenPen &DividingLines() { return m_dividingLines; }
+    TChartFont &Font() { return m_font; }
 
     void SetVisible(bool value) { Store(m_visible, value); }
     void SetAlignment(TLegendAlignment value) { Store(m_alignment, value); }
@@ -68,7 +68,7 @@ public:
     QString ItemText(int index) const;
 
     // Lays out and draws the box, then narrows the chart's PlotRect by its room.
-    void DrawLegend(ChartCanvas& canvas);
+    void DrawLegend(ChartCanvas &canvas);
 
     // Computed by the last drawing.
     ChartRect LegendRect() const { return m_legendRect; }
@@ -77,21 +77,21 @@ public:
     int ColumnCount() const { return m_columnCount; }
     bool Contains(int x, int y) const;
 
-    void SetLegendSink(ChangeSink* sink);
+    void SetLegendSink(ChangeSink *sink);
 
 private:
-    TChartSeries* LegendSeries(int index) const;
-    int WidestText(ChartCanvas& canvas, int count) const;
-    bool LayOutVertical(ChartCanvas& canvas, int itemHeight);
-    bool LayOutHorizontal(ChartCanvas& canvas, int itemHeight);
-    void DrawBackground(ChartCanvas& canvas);
-    void DrawItems(ChartCanvas& canvas, int itemHeight);
-    void DrawItem(ChartCanvas& canvas, int item, int x, int y, int itemHeight, bool firstRow);
-    void DrawItemSymbol(ChartCanvas& canvas, int item, const ChartRect& box);
+    TChartSeries *LegendSeries(int index) const;
+    int WidestText(ChartCanvas &canvas, int count) const;
+    bool LayOutVertical(ChartCanvas &canvas, int itemHeight);
+    bool LayOutHorizontal(ChartCanvas &canvas, int itemHeight);
+    void DrawBackground(ChartCanvas &canvas);
+    void DrawItems(ChartCanvas &canvas, int itemHeight);
+    void DrawItem(ChartCanvas &canvas, int item, int x, int y, int itemHeight, bool firstRow);
+    void DrawItemSymbol(ChartCanvas &canvas, int item, const ChartRect &box);
     void ShrinkPlotRect();
     QPoint ItemPosition(int place, int itemHeight) const;
 
-    TChart& m_chart;
+    TChart &m_chart;
     bool m_visible = true;
     TLegendAlignment m_alignment = laRight;
     TLegendStyle m_legendStyle = lsAuto;

@@ -14,16 +14,16 @@ protected:
 class ChartPart {
 public:
     ChartPart() = default;
-    ChartPart(const ChartPart&) = delete;
-    ChartPart& operator=(const ChartPart&) = delete;
+    ChartPart(const ChartPart &) = delete;
+    ChartPart &operator=(const ChartPart &) = delete;
 
-    void SetSink(ChangeSink* sink) { m_sink = sink; }
-    ChangeSink* Sink() const { return m_sink; }
+    void SetSink(ChangeSink *sink) { m_sink = sink; }
+    ChangeSink *Sink() const { return m_sink; }
 
 protected:
     ~ChartPart() = default;
 
-    template <class T, class V> bool Store(T& field, const V& value) {
+    template <class T, class V> bool Store(T &field, const V &value) {
         if (field == value)
             return false;
         field = value;
@@ -36,5 +36,5 @@ protected:
     }
 
 private:
-    ChangeSink* m_sink = nullptr;
+    ChangeSink *m_sink = nullptr;
 };

@@ -81,11 +81,11 @@ class TChartBrush : public ChartPart {
 public:
     TColor Color() const { return m_color; }
     TBrushStyle Style() const { return m_style; }
-    const QImage& Bitmap() const { return m_bitmap; }
+    const QImage &Bitmap() const { return m_bitmap; }
 
     void SetColor(TColor value) { Store(m_color, value); }
     void SetStyle(TBrushStyle value) { Store(m_style, value); }
-    void SetBitmap(const QImage& value) { Store(m_bitmap, value); }
+    void SetBitmap(const QImage &value) { Store(m_bitmap, value); }
 
 private:
     TColor m_color = clDefault;
@@ -101,7 +101,7 @@ public:
     bool Bold() const { return m_bold; }
     bool Italic() const { return m_italic; }
 
-    void SetName(const QString& value) { Store(m_name, value); }
+    void SetName(const QString &value) { Store(m_name, value); }
     void SetSize(int value) { Store(m_size, value); }
     void SetColor(TColor value) { Store(m_color, value); }
     void SetBold(bool value) { Store(m_bold, value); }

@@ -9,15 +9,15 @@
 namespace {
 
 // The colours that ColorEachPoint hands out by point index.
-constexpr TColor kPointPalette[] = {clRed,    0x00FF00, 0x00FFFF, clBlue,   clWhite, clGray,
-                                    0xFF00FF, 0x008000, 0x000080, 0x808000, 0x800080,
-                                    0x008080, clBlack,  0x00FF00, 0xC0C0C0};
+constexpr TColor kPointPalette[] = {clRed,    0x00FF00, 0x00FFFF, clBlue,   clWhite,
+                                    clGray,   0xFF00FF, 0x008000, 0x000080, 0x808000,
+                                    0x800080, 0x008080, clBlack,  0x00FF00, 0xC0C0C0};
 
 } // namespace
 
-TChartSeries::TChartSeries(TChart& chart, const QString& name) : m_chart(chart), m_name(name) {}
+TChartSeries::TChartSeries(TChart &chart, const QString &name) : m_chart(chart), m_name(name) {}
 
-void TChartSeries::SetSeriesSink(ChangeSink* sink) {
+void TChartSeries::SetSeriesSink(ChangeSink *sink) {
     SetSink(sink);
     m_xValues.SetSink(sink);
     m_yValues.SetSink(sink);
@@ -29,7 +29,7 @@ void TChartSeries::InvalidateIfActive() {
         Changed();
 }
 
-int TChartSeries::AddPoint(double x, double y, const QString& label, TColor color) {
+int TChartSeries::AddPoint(double x, double y, const QString &label, TColor color) {
     if (OnBeforeAdd && !OnBeforeAdd(*this, x, y))
         return -1;
     const int index = m_xValues.AppendOrdered(x);
@@ -80,13 +80,13 @@ QString TChartSeries::PointLabel(int index) const {
     return index < int(m_labels.size()) ? m_labels[std::size_t(index)] : QString();
 }
 
-TCustomChartAxis& TChartSeries::GetHorizAxis() const {
-    return m_horizAxis == aTopAxis ? static_cast<TCustomChartAxis&>(m_chart.TopAxis())
+TCustomChartAxis &TChartSeries::GetHorizAxis() const {
+    return m_horizAxis == aTopAxis ? static_cast<TCustomChartAxis &>(m_chart.TopAxis())
                                    : m_chart.BottomAxis();
 }
 
-TCustomChartAxis& TChartSeries::GetVertAxis() const {
-    return m_vertAxis == aRightAxis ? static_cast<TCustomChartAxis&>(m_chart.RightAxis())
+TCustomChartAxis &TChartSeries::GetVertAxis() const {
+    return m_vertAxis == aRightAxis ? static_cast<TCustomChartAxis &>(m_chart.RightAxis())
                                     : m_chart.LeftAxis();
 }
 
@@ -102,9 +102,9 @@ bool TChartSeries::PointIsFinite(int index) const {
     return std::isfinite(m_xValues.ValueAt(index)) && std::isfinite(m_yValues.ValueAt(index));
 }
 
-void TChartSeries::HorizontalMargins(int& left, int& right) const { left = right = 0; }
+void TChartSeries::HorizontalMargins(int &left, int &right) const { left = right = 0; }
 
-void TChartSeries::VerticalMargins(int& top, int& bottom) const { top = bottom = 0; }
+void TChartSeries::VerticalMargins(int &top, int &bottom) const { top = bottom = 0; }
 
 int TChartSeries::FirstIndexNotBelow(double value, int from) const {
     const int count = Count();
@@ -139,7 +139,7 @@ void TChartSeries::FindShownRange() {
         m_lastShown = count - 1;
         return;
     }
-    const TCustomChartAxis& axis = GetHorizAxis();
+    const TCustomChartAxis &axis = GetHorizAxis();
     const ChartRect plot = m_chart.PlotRect();
     const double xmin = axis.PixelToValue(axis.Inverted() ? plot.Right : plot.Left);
     m_firstShown = FirstIndexNotBelow(xmin, 0);
@@ -156,12 +156,12 @@ void TChartSeries::FindShownRange() {
         --m_lastShown;
 }
 
-void TChartSeries::DrawShownPoints(ChartCanvas& canvas) {
+void TChartSeries::DrawShownPoints(ChartCanvas &canvas) {
     for (int i = m_firstShown; i <= m_lastShown; ++i)
         PaintPoint(canvas, i);
 }
 
-void TChartSeries::PaintPoint(ChartCanvas&, int) {}
+void TChartSeries::PaintPoint(ChartCanvas &, int) {}
 
 int TChartSeries::Clicked(int x, int y) const {
     constexpr int kReach = 3;
@@ -173,9 +173,9 @@ int TChartSeries::Clicked(int x, int y) const {
     return -1;
 }
 
-void TChartSeries::PrepareLegendCanvas(ChartCanvas&, TColor&, TBrushStyle&) {}
+void TChartSeries::PrepareLegendCanvas(ChartCanvas &, TColor &, TBrushStyle &) {}
 
-void TChartSeries::PaintLegendSymbol(ChartCanvas& canvas, const ChartRect& rect) {
+void TChartSeries::PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect) {
     if (m_colorEachPoint)
         return;
     canvas.SetBrushColor(m_seriesColor);
@@ -199,7 +199,7 @@ void TChartSeries::PaintLegendSymbol(ChartCanvas& canvas, const ChartRect& rect)
     PaintLegendShape(canvas, rect, m_seriesColor);
 }
 
-void TChartSeries::PaintLegendBox(ChartCanvas& canvas, const ChartRect& rect) {
+void TChartSeries::PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect) {
     canvas.Rectangle(rect);
     if (canvas.BrushColor() != m_chart.LegendColor())
         return;
@@ -212,6 +212,6 @@ void TChartSeries::PaintLegendBox(ChartCanvas& canvas, const ChartRect& rect) {
     canvas.SetBrushStyle(style);
 }
 
-void TChartSeries::PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor) {
+void TChartSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor) {
     PaintLegendBox(canvas, rect);
 }

@@ -34,16 +34,16 @@ private:
 // series draws itself onto the chart and into the legend.
 class TChartSeries : public ChartPart {
 public:
-    TChartSeries(TChart& chart, const QString& name);
+    TChartSeries(TChart &chart, const QString &name);
     virtual ~TChartSeries() = default;
 
     QString Name() const { return m_name; }
-    TChart& ParentChart() const { return m_chart; }
-    TChartValueList& XValues() { return m_xValues; }
-    TChartValueList& YValues() { return m_yValues; }
-    const TChartValueList& XValues() const { return m_xValues; }
-    const TChartValueList& YValues() const { return m_yValues; }
-    TSeriesMarks& Marks() { return m_marks; }
+    TChart &ParentChart() const { return m_chart; }
+    TChartValueList &XValues() { return m_xValues; }
+    TChartValueList &YValues() { return m_yValues; }
+    const TChartValueList &XValues() const { return m_xValues; }
+    const TChartValueList &YValues() const { return m_yValues; }
+    TSeriesMarks &Marks() { return m_marks; }
 
     TColor SeriesColor() const { return m_seriesColor; }
     QString Title() const { return m_title; }
@@ -55,21 +55,21 @@ public:
     QString ValueFormat() const { return m_valueFormat; }
     QString PercentFormat() const { return m_percentFormat; }
     void SetSeriesColor(TColor value) { Store(m_seriesColor, value); }
-    void SetTitle(const QString& value) { Store(m_title, value); }
+    void SetTitle(const QString &value) { Store(m_title, value); }
     void SetShowInLegend(bool value) { Store(m_showInLegend, value); }
     void SetActive(bool value) { Store(m_active, value); }
     void SetColorEachPoint(bool value) { Store(m_colorEachPoint, value); }
     void SetHorizAxis(THorizAxis value) { Store(m_horizAxis, value); }
     void SetVertAxis(TVertAxis value) { Store(m_vertAxis, value); }
-    void SetValueFormat(const QString& value) { Store(m_valueFormat, value); }
-    void SetPercentFormat(const QString& value) { Store(m_percentFormat, value); }
+    void SetValueFormat(const QString &value) { Store(m_valueFormat, value); }
+    void SetPercentFormat(const QString &value) { Store(m_percentFormat, value); }
 
     // Answering false refuses the point; AddPoint then returns -1.
-    std::function<bool(TChartSeries&, double x, double y)> OnBeforeAdd;
-    std::function<void(TChartSeries&, int index)> OnAfterAdd;
-    std::function<void(TChartSeries&)> OnClearValues;
+    std::function<bool(TChartSeries &, double x, double y)> OnBeforeAdd;
+    std::function<void(TChartSeries &, int index)> OnAfterAdd;
+    std::function<void(TChartSeries &)> OnClearValues;
 
-    int AddPoint(double x, double y, const QString& label = QString(), TColor color = clDefault);
+    int AddPoint(double x, double y, const QString &label = QString(), TColor color = clDefault);
     void RemoveAllPoints();
     int Count() const { return m_xValues.Count(); }
     TColor PointColor(int index) const;
@@ -83,42 +83,42 @@ public:
     double HighestY() const { return m_yValues.HighestValue(); }
     double LowestY() const { return m_yValues.LowestValue(); }
 
-    TCustomChartAxis& GetHorizAxis() const;
-    TCustomChartAxis& GetVertAxis() const;
+    TCustomChartAxis &GetHorizAxis() const;
+    TCustomChartAxis &GetVertAxis() const;
     int XPixel(int index) const;
     int YPixel(int index) const;
 
-    virtual void HorizontalMargins(int& left, int& right) const;
-    virtual void VerticalMargins(int& top, int& bottom) const;
+    virtual void HorizontalMargins(int &left, int &right) const;
+    virtual void VerticalMargins(int &top, int &bottom) const;
     virtual bool ReachBeyondEdge() const { return false; }
     bool RangeLimited() const { return true; }
 
     void FindShownRange();
     int FirstShownIndex() const { return m_firstShown; }
     int LastShownIndex() const { return m_lastShown; }
-    virtual void DrawShownPoints(ChartCanvas& canvas);
-    virtual void PaintPoint(ChartCanvas& canvas, int index);
+    virtual void DrawShownPoints(ChartCanvas &canvas);
+    virtual void PaintPoint(ChartCanvas &canvas, int index);
 
     // Tells the series the chart is about to draw.
     virtual void BeforeDrawChart() {}
-    void PaintLegendSymbol(ChartCanvas& canvas, const ChartRect& rect);
+    void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect);
     // The nearest point within a few pixels of (x, y), or -1.
     virtual int Clicked(int x, int y) const;
 
-    void SetSeriesSink(ChangeSink* sink);
+    void SetSeriesSink(ChangeSink *sink);
 
 protected:
-    virtual void PrepareLegendCanvas(ChartCanvas& canvas, TColor& backColor,
-                                     TBrushStyle& brushStyle);
-    virtual void PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor color);
-    void PaintLegendBox(ChartCanvas& canvas, const ChartRect& rect);
+    virtual void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
+                                     TBrushStyle &brushStyle);
+    virtual void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color);
+    void PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect);
     bool PointIsFinite(int index) const;
 
 private:
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
 
-    TChart& m_chart;
+    TChart &m_chart;
     QString m_name;
     TChartValueList m_xValues{QStringLiteral("X"), loAscending};
     TChartValueList m_yValues{QStringLiteral("Y"), loNone};

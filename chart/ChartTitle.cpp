@@ -6,7 +6,7 @@
 
 TChartTitle::TChartTitle(bool isFoot) : m_isFoot(isFoot) { Font().SetColor(clBlue); }
 
-void TChartTitle::SetTitleSink(ChangeSink* sink) {
+void TChartTitle::SetTitleSink(ChangeSink *sink) {
     SetFontSink(sink);
     m_brush.SetSink(sink);
     m_frame.SetSink(sink);
@@ -16,7 +16,7 @@ int TChartTitle::FrameWidth() const {
     return m_frame.Visible() && m_frame.Color() != clDefault ? m_frame.Width() : 0;
 }
 
-void TChartTitle::Draw(ChartCanvas& canvas, ChartRect& plotRect) const {
+void TChartTitle::Draw(ChartCanvas &canvas, ChartRect &plotRect) const {
     m_shownRect = {};
     if (!m_visible || m_text.isEmpty())
         return;
@@ -31,7 +31,7 @@ void TChartTitle::Draw(ChartCanvas& canvas, ChartRect& plotRect) const {
     const int textTop = m_isFoot ? plotRect.Bottom - frame - lines * h : plotRect.Top + frame;
     int widest = 0;
     for (int i = 0; i < lines; ++i) {
-        const QString& line = m_text[i];
+        const QString &line = m_text[i];
         const int y = textTop + i * h;
         widest = std::max(widest, canvas.TextWidth(line));
         if (m_alignment == taLeftJustify) {

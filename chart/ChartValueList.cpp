@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-TChartValueList::TChartValueList(const QString& name, TChartListOrder order)
+TChartValueList::TChartValueList(const QString &name, TChartListOrder order)
     : m_name(name), m_order(order) {}
 
 void TChartValueList::SetMultiplier(double value) {

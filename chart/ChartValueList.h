@@ -11,13 +11,13 @@ enum TChartListOrder { loNone, loAscending, loDescending };
 // Multiplier. The statistics are recomputed once after a change, when first asked for.
 class TChartValueList : public ChartPart {
 public:
-    explicit TChartValueList(const QString& name, TChartListOrder order);
+    explicit TChartValueList(const QString &name, TChartListOrder order);
 
     QString Name() const { return m_name; }
     TChartListOrder Order() const { return m_order; }
     double Multiplier() const { return m_multiplier; }
     bool DateTime() const { return m_dateTime; }
-    void SetName(const QString& value) { Store(m_name, value); }
+    void SetName(const QString &value) { Store(m_name, value); }
     void SetOrder(TChartListOrder value) { Store(m_order, value); }
     void SetMultiplier(double value);
     void SetDateTime(bool value) { Store(m_dateTime, value); }

@@ -10,16 +10,16 @@ public:
     TColor Color() const { return m_color; }
     int Size() const { return m_size; }
     bool Dark3D() const { return m_dark3D; }
-    TChartBrush& Brush() { return m_brush; }
-    const TChartBrush& Brush() const { return m_brush; }
-    TChartPen& Pen() { return m_pen; }
-    const TChartPen& Pen() const { return m_pen; }
+    TChartBrush &Brush() { return m_brush; }
+    const TChartBrush &Brush() const { return m_brush; }
+    TChartPen &Pen() { return m_pen; }
+    const TChartPen &Pen() const { return m_pen; }
 
     void SetColor(TColor value) { Store(m_color, value); }
     void SetSize(int value) { Store(m_size, value); }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
 
-    void SetWallSink(ChangeSink* sink) {
+    void SetWallSink(ChangeSink *sink) {
         SetSink(sink);
         m_brush.SetSink(sink);
         m_pen.SetSink(sink);

@@ -18,9 +18,9 @@ bool Drawable(int x, int y) {
 
 } // namespace
 
-TCustomSeries::TCustomSeries(TChart& chart, const QString& name) : TChartSeries(chart, name) {}
+TCustomSeries::TCustomSeries(TChart &chart, const QString &name) : TChartSeries(chart, name) {}
 
-void TCustomSeries::SetCustomSink(ChangeSink* sink) {
+void TCustomSeries::SetCustomSink(ChangeSink *sink) {
     SetSeriesSink(sink);
     m_pointer.SetPointerSink(sink);
     m_linePen.SetSink(sink);
@@ -28,7 +28,7 @@ void TCustomSeries::SetCustomSink(ChangeSink* sink) {
     m_areaLinesPen.SetSink(sink);
 }
 
-void TCustomSeries::HorizontalMargins(int& left, int& right) const {
+void TCustomSeries::HorizontalMargins(int &left, int &right) const {
     TChartSeries::HorizontalMargins(left, right);
     if (m_pointer.Visible() && m_pointer.InflateMargins()) {
         left = std::max(left, m_pointer.HorizSize() + 1);
@@ -36,7 +36,7 @@ void TCustomSeries::HorizontalMargins(int& left, int& right) const {
     }
 }
 
-void TCustomSeries::VerticalMargins(int& top, int& bottom) const {
+void TCustomSeries::VerticalMargins(int &top, int &bottom) const {
     TChartSeries::VerticalMargins(top, bottom);
     if (m_pointer.Visible() && m_pointer.InflateMargins()) {
         top = std::max(top, m_pointer.VertSize() + 1);
@@ -44,12 +44,12 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) const {
     }
 }
 
-void TCustomSeries::DrawShownPoints(ChartCanvas& canvas) {
+void TCustomSeries::DrawShownPoints(ChartCanvas &canvas) {
     m_prevValid = false;
     TChartSeries::DrawShownPoints(canvas);
 }
 
-void TCustomSeries::PaintPoint(ChartCanvas& canvas, int index) {
+void TCustomSeries::PaintPoint(ChartCanvas &canvas, int index) {
     const TColor c = PointColor(index);
     const int x = XPixel(index);
     const int y = YPixel(index);
@@ -79,11 +79,11 @@ void TCustomSeries::PaintPoint(ChartCanvas& canvas, int index) {
     m_prevValid = true;
 }
 
-void TCustomSeries::EnterFromLeftEdge(ChartCanvas& canvas, int index, TColor c, int x, int y) {
+void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, int index, TColor c, int x, int y) {
     const int before = index - 1;
     if (!PointIsFinite(before))
         return;
-    const TCustomChartAxis& horiz = GetHorizAxis();
+    const TCustomChartAxis &horiz = GetHorizAxis();
     const ChartRect plot = ParentChart().PlotRect();
     m_prevX = horiz.Inverted() ? plot.Right : plot.Left;
     const double x0 = XValues().ValueAt(before);
@@ -101,8 +101,7 @@ void TCustomSeries::EnterFromLeftEdge(ChartCanvas& canvas, int index, TColor c, 
         Connect(canvas, index, c, x, y, false);
 }
 
-void TCustomSeries::Connect(ChartCanvas& canvas, int index, TColor c, int x, int y,
-                            bool markers) {
+void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int y, bool markers) {
     // Without a point drawn earlier in this paint there is nothing to start from.
     if (!m_prevValid)
         return;
@@ -116,25 +115,23 @@ void TCustomSeries::Connect(ChartCanvas& canvas, int index, TColor c, int x, int
         PaintMarker(canvas, x, y, c, index);
 }
 
-void TCustomSeries::DrawLine(ChartCanvas& canvas, TColor c, int x0, int y0, int x1, int y1) {
+void TCustomSeries::DrawLine(ChartCanvas &canvas, TColor c, int x0, int y0, int x1, int y1) {
     canvas.ApplyPen(m_linePen);
     canvas.SetBrushStyle(bsClear);
     canvas.SetPenColor(c);
     canvas.Line(x0, y0, x1, y1);
 }
 
-void TCustomSeries::PaintMarker(ChartCanvas& canvas, int x, int y, TColor color, int index) {
+void TCustomSeries::PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index) {
     m_pointer.PrepareCanvas(canvas, color);
     const TSeriesPointerStyle style =
         OnGetPointerStyle ? OnGetPointerStyle(*this, index) : m_pointer.Style();
     TSeriesPointer::DrawShape(canvas, style, x, y, m_pointer.HorizSize(), m_pointer.VertSize());
 }
 
-void TCustomSeries::PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor c) {
+void TCustomSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor c) {
     const int middle = (rect.Top + rect.Bottom) / 2;
-    auto drawStroke = [&] {
-        DrawLine(canvas, c, rect.Left, middle, rect.Right, middle);
-    };
+    auto drawStroke = [&] { DrawLine(canvas, c, rect.Left, middle, rect.Right, middle); };
     if (m_pointer.Visible()) {
         if (m_connectPoints)
             drawStroke();
@@ -152,17 +149,17 @@ void TCustomSeries::PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect,
     }
 }
 
-TLineSeries::TLineSeries(TChart& chart, const QString& name) : TCustomSeries(chart, name) {
+TLineSeries::TLineSeries(TChart &chart, const QString &name) : TCustomSeries(chart, name) {
     SetConnectPoints(true);
     Pointer().SetVisible(false);
 }
 
-void TLineSeries::PrepareLegendCanvas(ChartCanvas& canvas, TColor&, TBrushStyle& brushStyle) {
+void TLineSeries::PrepareLegendCanvas(ChartCanvas &canvas, TColor &, TBrushStyle &brushStyle) {
     canvas.ApplyPen(LinePen());
     brushStyle = LineBrush().Style();
 }
 
-TPointSeries::TPointSeries(TChart& chart, const QString& name) : TCustomSeries(chart, name) {
+TPointSeries::TPointSeries(TChart &chart, const QString &name) : TCustomSeries(chart, name) {
     SetConnectPoints(false);
     Marks().SetArrowLength(0);
     Pointer().SetVisible(true);

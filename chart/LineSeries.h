@@ -6,14 +6,14 @@
 // Base of line and point series: a pen line between points and a marker at each.
 class TCustomSeries : public TChartSeries {
 public:
-    TCustomSeries(TChart& chart, const QString& name);
+    TCustomSeries(TChart &chart, const QString &name);
 
-    TSeriesPointer& Pointer() { return m_pointer; }
-    const TSeriesPointer& Pointer() const { return m_pointer; }
-    TChartPen& LinePen() { return m_linePen; }
-    const TChartPen& LinePen() const { return m_linePen; }
-    TChartBrush& LineBrush() { return m_lineBrush; }
-    TChartPen& AreaLinesPen() { return m_areaLinesPen; }
+    TSeriesPointer &Pointer() { return m_pointer; }
+    const TSeriesPointer &Pointer() const { return m_pointer; }
+    TChartPen &LinePen() { return m_linePen; }
+    const TChartPen &LinePen() const { return m_linePen; }
+    TChartBrush &LineBrush() { return m_lineBrush; }
+    TChartPen &AreaLinesPen() { return m_areaLinesPen; }
     bool ConnectPoints() const { return m_connectPoints; }
     bool Stairs() const { return m_stairs; }
     bool InvertedStairs() const { return m_invertedStairs; }
@@ -29,16 +29,16 @@ public:
     void SetDark3D(bool value) { Store(m_dark3D, value); }
 
     // Picks the marker style for a point; when unset, Pointer's Style is used.
-    std::function<TSeriesPointerStyle(TCustomSeries&, int index)> OnGetPointerStyle;
+    std::function<TSeriesPointerStyle(TCustomSeries &, int index)> OnGetPointerStyle;
 
-    void HorizontalMargins(int& left, int& right) const override;
-    void VerticalMargins(int& top, int& bottom) const override;
+    void HorizontalMargins(int &left, int &right) const override;
+    void VerticalMargins(int &top, int &bottom) const override;
     bool ReachBeyondEdge() const override { return true; }
-    void DrawShownPoints(ChartCanvas& canvas) override;
-    void PaintPoint(ChartCanvas& canvas, int index) override;
-    void PaintMarker(ChartCanvas& canvas, int x, int y, TColor color, int index);
+    void DrawShownPoints(ChartCanvas &canvas) override;
+    void PaintPoint(ChartCanvas &canvas, int index) override;
+    void PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index);
 
-    void SetCustomSink(ChangeSink* sink);
+    void SetCustomSink(ChangeSink *sink);
 
     // Pixel state carried from one point to the next.
     int PrevX() const { return m_prevX; }
@@ -47,12 +47,12 @@ public:
 
 protected:
     void SetConnectPoints(bool value) { m_connectPoints = value; }
-    void PaintLegendShape(ChartCanvas& canvas, const ChartRect& rect, TColor color) override;
+    void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color) override;
 
 private:
-    void EnterFromLeftEdge(ChartCanvas& canvas, int index, TColor color, int x, int y);
-    void Connect(ChartCanvas& canvas, int index, TColor color, int x, int y, bool markers);
-    void DrawLine(ChartCanvas& canvas, TColor color, int x0, int y0, int x1, int y1);
+    void EnterFromLeftEdge(ChartCanvas &canvas, int index, TColor color, int x, int y);
+    void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers);
+    void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1);
 
     TSeriesPointer m_pointer;
     TChartPen m_linePen;
@@ -75,14 +75,14 @@ private:
 
 class TLineSeries : public TCustomSeries {
 public:
-    TLineSeries(TChart& chart, const QString& name);
+    TLineSeries(TChart &chart, const QString &name);
 
 protected:
-    void PrepareLegendCanvas(ChartCanvas& canvas, TColor& backColor,
-                             TBrushStyle& brushStyle) override;
+    void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
+                             TBrushStyle &brushStyle) override;
 };
 
 class TPointSeries : public TCustomSeries {
 public:
-    TPointSeries(TChart& chart, const QString& name);
+    TPointSeries(TChart &chart, const QString &name);
 };

@@ -17,21 +17,21 @@ void TSeriesPointer::SetVertSize(int value) {
     Store(m_vertSize, value);
 }
 
-void TSeriesPointer::SetPointerSink(ChangeSink* sink) {
+void TSeriesPointer::SetPointerSink(ChangeSink *sink) {
     SetSink(sink);
     m_pen.SetSink(sink);
     m_brush.SetSink(sink);
 }
 
-void TSeriesPointer::PrepareCanvas(ChartCanvas& canvas, TColor color) const {
+void TSeriesPointer::PrepareCanvas(ChartCanvas &canvas, TColor color) const {
     canvas.ApplyPen(m_pen);
     if (m_pen.Visible() && m_pen.Color() == clDefault)
         canvas.SetPenColor(color);
     canvas.SetBrush(m_brush.Color() == clDefault ? color : m_brush.Color(), m_brush.Style());
 }
 
-void TSeriesPointer::DrawShape(ChartCanvas& canvas, TSeriesPointerStyle style, int x, int y,
-                               int h, int v) {
+void TSeriesPointer::DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, int x, int y, int h,
+                               int v) {
     switch (style) {
     case psRectangle:
         canvas.Rectangle({x - h, y - v, x + h + 1, y + v + 1});

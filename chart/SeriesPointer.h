@@ -26,10 +26,10 @@ public:
     bool InflateMargins() const { return m_inflateMargins; }
     bool Draw3D() const { return m_draw3D; }
     bool Dark3D() const { return m_dark3D; }
-    TChartPen& Pen() { return m_pen; }
-    const TChartPen& Pen() const { return m_pen; }
-    TChartBrush& Brush() { return m_brush; }
-    const TChartBrush& Brush() const { return m_brush; }
+    TChartPen &Pen() { return m_pen; }
+    const TChartPen &Pen() const { return m_pen; }
+    TChartBrush &Brush() { return m_brush; }
+    const TChartBrush &Brush() const { return m_brush; }
 
     void SetVisible(bool value) { Store(m_visible, value); }
     void SetStyle(TSeriesPointerStyle value) { Store(m_style, value); }
@@ -40,12 +40,12 @@ public:
     void SetDraw3D(bool value) { Store(m_draw3D, value); }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
 
-    void SetPointerSink(ChangeSink* sink);
+    void SetPointerSink(ChangeSink *sink);
 
     // Puts the pen and brush on the canvas, point colour standing in for clDefault.
-    void PrepareCanvas(ChartCanvas& canvas, TColor color) const;
+    void PrepareCanvas(ChartCanvas &canvas, TColor color) const;
     // The shape centred at (x, y) with half-sizes h and v, in the canvas' pen and brush.
-    static void DrawShape(ChartCanvas& canvas, TSeriesPointerStyle style, int x, int y, int h,
+    static void DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, int x, int y, int h,
                           int v);
 
 private:

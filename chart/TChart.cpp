@@ -23,14 +23,14 @@ void TZoomPanningRecord::Normalise() {
         std::swap(Y0, Y1);
 }
 
-TChart::TChart(QWidget* parent) : QWidget(parent) {
+TChart::TChart(QWidget *parent) : QWidget(parent) {
     resize(400, 250);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     m_backWall.Brush().SetStyle(bsClear);
     m_leftWall.SetColor(0x80FFFF);
     m_bottomWall.SetColor(clWhite);
-    for (TChartWall* wall : {&m_backWall, &m_leftWall, &m_bottomWall})
+    for (TChartWall *wall : {&m_backWall, &m_leftWall, &m_bottomWall})
         wall->SetWallSink(this);
     m_titleText.SetTitleSink(this);
     m_foot.SetTitleSink(this);
@@ -42,7 +42,7 @@ TChart::TChart(QWidget* parent) : QWidget(parent) {
     m_depthAxis = std::make_unique<TChartDepthAxis>(*this);
     m_axes = {m_bottomAxis.get(), m_topAxis.get(), m_leftAxis.get(), m_rightAxis.get(),
               m_depthAxis.get()};
-    for (TCustomChartAxis* axis : m_axes)
+    for (TCustomChartAxis *axis : m_axes)
         axis->SetAxisSink(this);
     m_creating = false;
 }
@@ -50,7 +50,7 @@ TChart::TChart(QWidget* parent) : QWidget(parent) {
 TChart::~TChart() = default;
 
 void TChart::AdoptSeries(std::unique_ptr<TChartSeries> series) {
-    if (auto* custom = dynamic_cast<TCustomSeries*>(series.get()))
+    if (auto *custom = dynamic_cast<TCustomSeries *>(series.get()))
         custom->SetCustomSink(this);
     else
         series->SetSeriesSink(this);
@@ -60,7 +60,7 @@ void TChart::AdoptSeries(std::unique_ptr<TChartSeries> series) {
 
 int TChart::ActiveSeriesCount() const {
     int count = 0;
-    for (const auto& s : m_series)
+    for (const auto &s : m_series)
         count += s->Active() ? 1 : 0;
     return count;
 }
@@ -77,7 +77,7 @@ void TChart::SetBackColor(TColor value) {
         m_backWall.Brush().SetStyle(bsSolid);
 }
 
-void TChart::SetPlotRect(const ChartRect& rect) {
+void TChart::SetPlotRect(const ChartRect &rect) {
     m_plotRect = NormalisePlotRect(rect, m_panelBounds, width(), height());
 }
 
@@ -96,7 +96,7 @@ void TChart::Invalidate() {
     }
 }
 
-void TChart::Draw(QImage& target, const QRect& rect) {
+void TChart::Draw(QImage &target, const QRect &rect) {
     ChartCanvas canvas(target, palette());
     m_panelBounds = {rect.left(), rect.top(), rect.left() + rect.width(),
                      rect.top() + rect.height()};
@@ -104,7 +104,7 @@ void TChart::Draw(QImage& target, const QRect& rect) {
     InternalDraw(canvas);
 }
 
-const QImage& TChart::Picture() {
+const QImage &TChart::Picture() {
     if (m_bufferClean)
         return m_buffer;
     if (m_buffer.size() != size())
@@ -116,8 +116,8 @@ const QImage& TChart::Picture() {
 
 // The buffer holds the picture without the zoom rectangle; during a drag the rectangle is
 // inverted over a copy, so moving it never has to erase anything.
-void TChart::paintEvent(QPaintEvent*) {
-    const QImage& picture = Picture();
+void TChart::paintEvent(QPaintEvent *) {
+    const QImage &picture = Picture();
     QPainter painter(this);
     painter.drawImage(0, 0, picture);
     if (m_zoom.Active) {
@@ -130,15 +130,15 @@ void TChart::paintEvent(QPaintEvent*) {
     }
 }
 
-void TChart::InternalDraw(ChartCanvas& canvas) {
+void TChart::InternalDraw(ChartCanvas &canvas) {
     DrawPanelBackground(canvas);
-    for (const auto& s : m_series) {
+    for (const auto &s : m_series) {
         if (s->Active())
             s->BeforeDrawChart();
     }
     DrawTitlesAndLegend(canvas);
     LayOutAxes(canvas);
-    for (TCustomChartAxis* axis : {m_axes[1], m_axes[2], m_axes[3], m_axes[0]})
+    for (TCustomChartAxis *axis : {m_axes[1], m_axes[2], m_axes[3], m_axes[0]})
         axis->AdjustMarginsFromSeries();
     DrawBackWall(canvas);
     if (OnBeforeDrawAxes)
@@ -152,7 +152,7 @@ void TChart::InternalDraw(ChartCanvas& canvas) {
         OnAfterDraw(*this);
 }
 
-void TChart::DrawPanelBackground(ChartCanvas& canvas) {
+void TChart::DrawPanelBackground(ChartCanvas &canvas) {
     canvas.SetBrush(m_color, bsSolid);
     canvas.FillRect(m_panelBounds);
     ChartRect r = m_panelBounds;
@@ -168,7 +168,7 @@ void TChart::DrawPanelBackground(ChartCanvas& canvas) {
     bevel(m_bevelInner);
 }
 
-void TChart::DrawTitlesAndLegend(ChartCanvas& canvas) {
+void TChart::DrawTitlesAndLegend(ChartCanvas &canvas) {
     ChartRect plot = m_plotRect;
     if (!m_legend.Visible() || ActiveSeriesCount() == 0) {
         m_titleText.Draw(canvas, plot);
@@ -190,12 +190,12 @@ void TChart::DrawTitlesAndLegend(ChartCanvas& canvas) {
     m_legend.DrawLegend(canvas);
 }
 
-void TChart::LayOutAxes(ChartCanvas& canvas) {
-    for (TCustomChartAxis* axis : m_axes)
+void TChart::LayOutAxes(ChartCanvas &canvas) {
+    for (TCustomChartAxis *axis : m_axes)
         axis->CalcWorkingRange();
     SetPlotRect(m_plotRect);
     ChartRect r = m_plotRect;
-    for (TCustomChartAxis* axis : m_axes) {
+    for (TCustomChartAxis *axis : m_axes) {
         if (!axis->IsShown())
             continue;
         ChartRect t = r;
@@ -205,13 +205,13 @@ void TChart::LayOutAxes(ChartCanvas& canvas) {
             r = common;
     }
     SetPlotRect(r);
-    for (TCustomChartAxis* axis : m_axes)
+    for (TCustomChartAxis *axis : m_axes)
         axis->CalcPixelEnds(m_plotRect);
 }
 
-void TChart::DrawBackWall(ChartCanvas& canvas) {
+void TChart::DrawBackWall(ChartCanvas &canvas) {
     canvas.ApplyPen(m_backWall.Pen());
-    const TChartBrush& brush = m_backWall.Brush();
+    const TChartBrush &brush = m_backWall.Brush();
     const TColor color = m_backWall.Color();
     canvas.SetBackOpaque(false);
     if (!brush.Bitmap().isNull()) {
@@ -227,37 +227,38 @@ void TChart::DrawBackWall(ChartCanvas& canvas) {
                 canvas.SetBrushColor(brush.Color() == clBlack ? clWhite : clBlack);
         }
     }
-    canvas.Rectangle({m_plotRect.Left, m_plotRect.Top, m_plotRect.Right + 1, m_plotRect.Bottom + 1});
+    canvas.Rectangle(
+        {m_plotRect.Left, m_plotRect.Top, m_plotRect.Right + 1, m_plotRect.Bottom + 1});
     canvas.SetBrushBitmap(QImage());
     canvas.SetBackOpaque(false);
 }
 
-void TChart::DrawAxes(ChartCanvas& canvas) {
+void TChart::DrawAxes(ChartCanvas &canvas) {
     if (!m_axisVisible)
         return;
-    for (TCustomChartAxis* axis : m_axes) {
+    for (TCustomChartAxis *axis : m_axes) {
         if (axis->IsShown())
             axis->Draw(canvas);
     }
 }
 
-void TChart::DrawSeries(ChartCanvas& canvas) {
-    for (const auto& s : m_series) {
+void TChart::DrawSeries(ChartCanvas &canvas) {
+    for (const auto &s : m_series) {
         if (!s->Active())
             continue;
         s->FindShownRange();
         if (s->FirstShownIndex() < 0)
             continue;
         if (m_clipPoints)
-            canvas.ClipRect({m_plotRect.Left + 1, m_plotRect.Top + 1, m_plotRect.Right,
-                             m_plotRect.Bottom - 1});
+            canvas.ClipRect(
+                {m_plotRect.Left + 1, m_plotRect.Top + 1, m_plotRect.Right, m_plotRect.Bottom - 1});
         s->DrawShownPoints(canvas);
         canvas.UnClip();
     }
 }
 
-void TChart::DrawZoomRectangle(ChartCanvas& canvas) {
-    const QPalette& pal = palette();
+void TChart::DrawZoomRectangle(ChartCanvas &canvas) {
+    const QPalette &pal = palette();
     const TColor rgb = kvr::chart::ToRgb(m_color, pal);
     canvas.SetPen(rgb == clWhite ? clBlack : rgb, 1, psSolid, pmNotXor);
     canvas.SetBrush(clWhite, bsClear);

@@ -44,7 +44,7 @@ class TChart : public QWidget, public ChangeSink {
     Q_OBJECT
 
 public:
-    explicit TChart(QWidget* parent = nullptr);
+    explicit TChart(QWidget *parent = nullptr);
     ~TChart() override;
 
     // While loading, a window applies its stored definition: BackColor leaves the brush
@@ -94,38 +94,38 @@ public:
     // Outside loading this also fills the back wall solid.
     void SetBackColor(TColor value);
 
-    TChartWall& BackWall() { return m_backWall; }
-    TChartWall& LeftWall() { return m_leftWall; }
-    TChartWall& BottomWall() { return m_bottomWall; }
-    TChartTitle& Title() { return m_titleText; }
-    TChartTitle& Foot() { return m_foot; }
-    TChartLegend& Legend() { return m_legend; }
-    const TChartLegend& Legend() const { return m_legend; }
+    TChartWall &BackWall() { return m_backWall; }
+    TChartWall &LeftWall() { return m_leftWall; }
+    TChartWall &BottomWall() { return m_bottomWall; }
+    TChartTitle &Title() { return m_titleText; }
+    TChartTitle &Foot() { return m_foot; }
+    TChartLegend &Legend() { return m_legend; }
+    const TChartLegend &Legend() const { return m_legend; }
 
-    TChartAxis& BottomAxis() { return *m_bottomAxis; }
-    TChartAxis& TopAxis() { return *m_topAxis; }
-    TChartAxis& LeftAxis() { return *m_leftAxis; }
-    TChartAxis& RightAxis() { return *m_rightAxis; }
-    TChartDepthAxis& DepthAxis() { return *m_depthAxis; }
+    TChartAxis &BottomAxis() { return *m_bottomAxis; }
+    TChartAxis &TopAxis() { return *m_topAxis; }
+    TChartAxis &LeftAxis() { return *m_leftAxis; }
+    TChartAxis &RightAxis() { return *m_rightAxis; }
+    TChartDepthAxis &DepthAxis() { return *m_depthAxis; }
     // The five axes in their fixed order: bottom, top, left, right, depth.
-    const std::array<TCustomChartAxis*, 5>& Axes() const { return m_axes; }
+    const std::array<TCustomChartAxis *, 5> &Axes() const { return m_axes; }
 
     // Creates a series owned by the chart, at the end of its series list.
-    template <class S> S& AddSeries(const QString& name) {
+    template <class S> S &AddSeries(const QString &name) {
         auto series = std::make_unique<S>(*this, name);
-        S& result = *series;
+        S &result = *series;
         AdoptSeries(std::move(series));
         return result;
     }
     int SeriesCount() const { return int(m_series.size()); }
-    TChartSeries& Series(int index) const { return *m_series[std::size_t(index)]; }
+    TChartSeries &Series(int index) const { return *m_series[std::size_t(index)]; }
     int ActiveSeriesCount() const;
 
     // The rectangle of the last (or current) drawing.
     ChartRect PanelBounds() const { return m_panelBounds; }
     ChartRect PlotRect() const { return m_plotRect; }
     // Stores a narrowed PlotRect, normalised.
-    void SetPlotRect(const ChartRect& rect);
+    void SetPlotRect(const ChartRect &rect);
     int PlotWidth() const { return m_plotRect.Width(); }
     int PlotHeight() const { return m_plotRect.Height(); }
     int PlotXCenter() const { return (m_plotRect.Left + m_plotRect.Right) / 2; }
@@ -137,37 +137,37 @@ public:
     QLocale LabelLocale() const;
 
     // Draws one complete picture straight into target, PanelBounds being rect.
-    void Draw(QImage& target, const QRect& rect);
+    void Draw(QImage &target, const QRect &rect);
     // The off-screen picture, redrawn first when something changed since the last one.
-    const QImage& Picture();
+    const QImage &Picture();
     bool BufferClean() const { return m_bufferClean; }
     void Invalidate() override;
 
     // Zoom and panning.
-    const TZoomPanningRecord& ZoomRecord() const { return m_zoom; }
-    const TZoomPanningRecord& PanningRecord() const { return m_panning; }
+    const TZoomPanningRecord &ZoomRecord() const { return m_zoom; }
+    const TZoomPanningRecord &PanningRecord() const { return m_panning; }
     bool Zoomed() const { return m_zoomed; }
-    void ZoomRect(const ChartRect& pixels);
+    void ZoomRect(const ChartRect &pixels);
     void UndoZoom();
 
-    std::function<void(TChart&)> OnBeforeDrawAxes;
-    std::function<void(TChart&)> OnBeforeDrawSeries;
-    std::function<void(TChart&)> OnAfterDraw;
-    std::function<void(TChart&)> OnZoom;
-    std::function<void(TChart&)> OnUndoZoom;
-    std::function<void(TChart&)> OnScroll;
-    std::function<bool(TCustomChartAxis&, double minimum, double maximum)> OnAllowScroll;
-    std::function<void(TChart&, int index, QString& text)> OnGetLegendText;
-    std::function<void(TChart&, int index, int& x, int& y)> OnGetLegendPos;
-    std::function<void(TChart&, ChartRect& rect)> OnGetLegendRect;
+    std::function<void(TChart &)> OnBeforeDrawAxes;
+    std::function<void(TChart &)> OnBeforeDrawSeries;
+    std::function<void(TChart &)> OnAfterDraw;
+    std::function<void(TChart &)> OnZoom;
+    std::function<void(TChart &)> OnUndoZoom;
+    std::function<void(TChart &)> OnScroll;
+    std::function<bool(TCustomChartAxis &, double minimum, double maximum)> OnAllowScroll;
+    std::function<void(TChart &, int index, QString &text)> OnGetLegendText;
+    std::function<void(TChart &, int index, int &x, int &y)> OnGetLegendPos;
+    std::function<void(TChart &, ChartRect &rect)> OnGetLegendRect;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     enum class ClickedPart { None, Series, Axis, Title, Foot, PlotArea, Legend };
@@ -179,7 +179,7 @@ private:
         double maximum = 0.0;
     };
 
-    template <class T, class V> void StoreProperty(T& field, const V& value) {
+    template <class T, class V> void StoreProperty(T &field, const V &value) {
         if (field == value)
             return;
         field = value;
@@ -188,23 +188,23 @@ private:
     void AdoptSeries(std::unique_ptr<TChartSeries> series);
 
     // The steps of one picture.
-    void InternalDraw(ChartCanvas& canvas);
-    void DrawPanelBackground(ChartCanvas& canvas);
-    void DrawTitlesAndLegend(ChartCanvas& canvas);
-    void LayOutAxes(ChartCanvas& canvas);
-    void DrawBackWall(ChartCanvas& canvas);
-    void DrawAxes(ChartCanvas& canvas);
-    void DrawSeries(ChartCanvas& canvas);
-    void DrawZoomRectangle(ChartCanvas& canvas);
+    void InternalDraw(ChartCanvas &canvas);
+    void DrawPanelBackground(ChartCanvas &canvas);
+    void DrawTitlesAndLegend(ChartCanvas &canvas);
+    void LayOutAxes(ChartCanvas &canvas);
+    void DrawBackWall(ChartCanvas &canvas);
+    void DrawAxes(ChartCanvas &canvas);
+    void DrawSeries(ChartCanvas &canvas);
+    void DrawZoomRectangle(ChartCanvas &canvas);
 
     // Mouse helpers (TChartMouse.cpp).
     ClickedPart PartAt(int x, int y) const;
     void SaveScales();
     void PanAxes(int x, int y);
-    bool PanAxis(TCustomChartAxis& axis, int from, int to);
+    bool PanAxis(TCustomChartAxis &axis, int from, int to);
     void StopPanning();
     void ScrollVertical(int notches);
-    std::array<TCustomChartAxis*, 4> ZoomAxes() const;
+    std::array<TCustomChartAxis *, 4> ZoomAxes() const;
 
     bool m_loading = false;
     bool m_creating = true;
@@ -236,7 +236,7 @@ private:
     std::unique_ptr<TChartAxis> m_leftAxis;
     std::unique_ptr<TChartAxis> m_rightAxis;
     std::unique_ptr<TChartDepthAxis> m_depthAxis;
-    std::array<TCustomChartAxis*, 5> m_axes{};
+    std::array<TCustomChartAxis *, 5> m_axes{};
     std::vector<std::unique_ptr<TChartSeries>> m_series;
 
     ChartRect m_panelBounds;

@@ -12,17 +12,17 @@ constexpr double kWheelScrollFraction = 0.03;
 
 } // namespace
 
-std::array<TCustomChartAxis*, 4> TChart::ZoomAxes() const {
+std::array<TCustomChartAxis *, 4> TChart::ZoomAxes() const {
     return {m_topAxis.get(), m_bottomAxis.get(), m_leftAxis.get(), m_rightAxis.get()};
 }
 
 TChart::ClickedPart TChart::PartAt(int x, int y) const {
     for (int i = SeriesCount() - 1; i >= 0; --i) {
-        const TChartSeries& s = Series(i);
+        const TChartSeries &s = Series(i);
         if (s.Active() && s.Clicked(x, y) >= 0)
             return ClickedPart::Series;
     }
-    for (TCustomChartAxis* axis : m_axes) {
+    for (TCustomChartAxis *axis : m_axes) {
         if (axis->HitRect().Contains(x, y))
             return ClickedPart::Axis;
     }
@@ -37,7 +37,7 @@ TChart::ClickedPart TChart::PartAt(int x, int y) const {
     return ClickedPart::None;
 }
 
-void TChart::mousePressEvent(QMouseEvent* event) {
+void TChart::mousePressEvent(QMouseEvent *event) {
     QWidget::mousePressEvent(event);
     if (m_zoom.Active || m_panning.Active)
         return;
@@ -55,7 +55,7 @@ void TChart::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void TChart::mouseMoveEvent(QMouseEvent* event) {
+void TChart::mouseMoveEvent(QMouseEvent *event) {
     QWidget::mouseMoveEvent(event);
     const QPoint at = event->position().toPoint();
     if (m_zoom.Active) {
@@ -71,7 +71,7 @@ void TChart::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void TChart::mouseReleaseEvent(QMouseEvent* event) {
+void TChart::mouseReleaseEvent(QMouseEvent *event) {
     QWidget::mouseReleaseEvent(event);
     const QPoint at = event->position().toPoint();
     if (m_zoom.Active && event->button() == Qt::LeftButton) {
@@ -90,13 +90,13 @@ void TChart::mouseReleaseEvent(QMouseEvent* event) {
     StopPanning();
 }
 
-void TChart::leaveEvent(QEvent* event) {
+void TChart::leaveEvent(QEvent *event) {
     QWidget::leaveEvent(event);
     unsetCursor();
     StopPanning();
 }
 
-void TChart::wheelEvent(QWheelEvent* event) {
+void TChart::wheelEvent(QWheelEvent *event) {
     const int notches = event->angleDelta().y() / 120;
     if (notches != 0)
         ScrollVertical(notches);
@@ -105,7 +105,7 @@ void TChart::wheelEvent(QWheelEvent* event) {
 
 void TChart::ScrollVertical(int notches) {
     // Turning the wheel toward the user (a negative delta) scrolls the values upward.
-    for (TCustomChartAxis* axis : {m_axes[2], m_axes[3]}) {
+    for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]}) {
         const double span = axis->Maximum() - axis->Minimum();
         axis->Scroll(-notches * kWheelScrollFraction * span);
     }
@@ -118,14 +118,14 @@ void TChart::SaveScales() {
         return;
     const auto axes = ZoomAxes();
     for (std::size_t i = 0; i < axes.size(); ++i) {
-        const TCustomChartAxis& a = *axes[i];
-        m_savedScales[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(),
-                            a.Minimum(), a.Maximum()};
+        const TCustomChartAxis &a = *axes[i];
+        m_savedScales[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(),
+                            a.Maximum()};
     }
     m_scalesRestored = false;
 }
 
-bool TChart::PanAxis(TCustomChartAxis& axis, int from, int to) {
+bool TChart::PanAxis(TCustomChartAxis &axis, int from, int to) {
     const double delta = axis.PixelToValue(from) - axis.PixelToValue(to);
     const double low = axis.Minimum() + delta;
     const double high = axis.Maximum() + delta;
@@ -145,11 +145,11 @@ void TChart::PanAxes(int x, int y) {
     SaveScales();
     bool panned = false;
     if (x != m_panning.X1 && (m_allowPanning == pmHorizontal || m_allowPanning == pmBoth)) {
-        for (TCustomChartAxis* axis : {m_axes[0], m_axes[1]})
+        for (TCustomChartAxis *axis : {m_axes[0], m_axes[1]})
             panned = PanAxis(*axis, m_panning.X1, x) || panned;
     }
     if (y != m_panning.Y1 && (m_allowPanning == pmVertical || m_allowPanning == pmBoth)) {
-        for (TCustomChartAxis* axis : {m_axes[2], m_axes[3]})
+        for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]})
             panned = PanAxis(*axis, m_panning.Y1, y) || panned;
     }
     m_panning.X1 = x;
@@ -158,16 +158,16 @@ void TChart::PanAxes(int x, int y) {
         OnScroll(*this);
 }
 
-void TChart::ZoomRect(const ChartRect& pixels) {
+void TChart::ZoomRect(const ChartRect &pixels) {
     m_zoom.X0 = pixels.Left;
     m_zoom.Y0 = pixels.Top;
     m_zoom.X1 = pixels.Right;
     m_zoom.Y1 = pixels.Bottom;
     m_zoom.Normalise();
     SaveScales();
-    for (TCustomChartAxis* axis : {m_axes[1], m_axes[0]})
+    for (TCustomChartAxis *axis : {m_axes[1], m_axes[0]})
         axis->SetMinMax(axis->PixelToValue(m_zoom.X0), axis->PixelToValue(m_zoom.X1));
-    for (TCustomChartAxis* axis : {m_axes[2], m_axes[3]})
+    for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]})
         axis->SetMinMax(axis->PixelToValue(m_zoom.Y0), axis->PixelToValue(m_zoom.Y1));
     m_zoomed = true;
     if (OnZoom)
@@ -178,8 +178,8 @@ void TChart::UndoZoom() {
     if (!m_scalesRestored) {
         const auto axes = ZoomAxes();
         for (std::size_t i = 0; i < axes.size(); ++i) {
-            TCustomChartAxis& a = *axes[i];
-            const SavedScale& saved = m_savedScales[i];
+            TCustomChartAxis &a = *axes[i];
+            const SavedScale &saved = m_savedScales[i];
             if (!saved.automatic)
                 a.SetMinMax(saved.minimum, saved.maximum);
             // The flags come back exactly as saved, so an axis whose maximum followed the

@@ -19,8 +19,8 @@ double CurveY(double x) { return 844.82 * std::pow(x, -1.00643); }
 // three circles, bevel, solid back wall, two axes with labels and grid, and the legend.
 struct BenchChart {
     QWidget window;
-    TChart* chart = nullptr;
-    TLineSeries* line = nullptr;
+    TChart *chart = nullptr;
+    TLineSeries *line = nullptr;
 
     explicit BenchChart(int n) {
         chart = new TChart(&window);
@@ -31,7 +31,7 @@ struct BenchChart {
         chart->SetMarginTop(3);
         chart->SetView3D(false);
         chart->Title().SetVisible(false);
-        for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
+        for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
             axis->SetAutomatic(false);
             axis->SetAutomaticMinimum(false);
         }
@@ -43,7 +43,7 @@ struct BenchChart {
         line->SetSeriesColor(0xFF0080);
         line->SetTitle(QStringLiteral("T = C·V^z"));
         line->LinePen().SetWidth(2);
-        auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
+        auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
         points.Pointer().SetStyle(psCircle);
         points.Pointer().Brush().SetColor(0xFF0080);
         for (double x : {60.0, 120.0, 180.0})
@@ -54,7 +54,7 @@ struct BenchChart {
     }
 };
 
-void Redraw(benchmark::State& state) {
+void Redraw(benchmark::State &state) {
     BenchChart bench(int(state.range(0)));
     for (auto _ : state) {
         bench.chart->Invalidate();
@@ -62,11 +62,11 @@ void Redraw(benchmark::State& state) {
     }
 }
 
-void MappingPass(benchmark::State& state) {
+void MappingPass(benchmark::State &state) {
     BenchChart bench(int(state.range(0)));
-    const TLineSeries& line = *bench.line;
-    const TCustomChartAxis& horizontal = line.GetHorizAxis();
-    const TCustomChartAxis& vertical = line.GetVertAxis();
+    const TLineSeries &line = *bench.line;
+    const TCustomChartAxis &horizontal = line.GetHorizAxis();
+    const TCustomChartAxis &vertical = line.GetVertAxis();
     for (auto _ : state) {
         long long sum = 0;
         for (int i = 0; i < line.Count(); ++i)
@@ -76,7 +76,7 @@ void MappingPass(benchmark::State& state) {
     }
 }
 
-void AddPoints(benchmark::State& state) {
+void AddPoints(benchmark::State &state) {
     const int n = int(state.range(0));
     BenchChart bench(0);
     std::size_t held = 0;
@@ -89,7 +89,7 @@ void AddPoints(benchmark::State& state) {
     state.counters["bytes_per_point"] = double(held) / n;
 }
 
-void FillTwoVectors(benchmark::State& state) {
+void FillTwoVectors(benchmark::State &state) {
     const int n = int(state.range(0));
     for (auto _ : state) {
         std::vector<double> xs;
@@ -105,7 +105,7 @@ void FillTwoVectors(benchmark::State& state) {
 
 constexpr int kSizes[] = {128, 10000, 1000000};
 
-void Sizes(benchmark::internal::Benchmark* b) {
+void Sizes(benchmark::internal::Benchmark *b) {
     for (int n : kSizes)
         b->Arg(n);
     b->Unit(benchmark::kMillisecond);
@@ -118,7 +118,7 @@ BENCHMARK(FillTwoVectors)->Apply(Sizes);
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

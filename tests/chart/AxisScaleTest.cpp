@@ -22,14 +22,13 @@ TEST_P(NextStepTable, ClimbsOneTwoFive) {
 
 INSTANTIATE_TEST_SUITE_P(AxisScale, NextStepTable,
                          ::testing::Values(NextCase{1, 2}, NextCase{2, 5}, NextCase{5, 10},
-                                           NextCase{10, 20}, NextCase{20, 50},
-                                           NextCase{50, 100}, NextCase{1.5, 2},
-                                           NextCase{0.1, 0.2}, NextCase{0.2, 0.5},
+                                           NextCase{10, 20}, NextCase{20, 50}, NextCase{50, 100},
+                                           NextCase{1.5, 2}, NextCase{0.1, 0.2}, NextCase{0.2, 0.5},
                                            NextCase{0.5, 1}, NextCase{0.05, 0.1},
                                            NextCase{1e-12, 2e-12}));
 
 struct StepCase {
-    const char* name;
+    const char *name;
     StepQuery query;
     double step;
 };
@@ -55,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"small_range_starts_below_one", {320, 14, 10, 0.0, 0.4}, 0.02},
         StepCase{"empty_label_fits_once", {320, 0, 10, 0.0, 40.0}, 50.0},
         StepCase{"huge_range_climbs_past_int", {320, 14, 10, 0.0, 1e15}, 5e13}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AxisScale, StepSearchEndsOnNonFiniteRanges) {
     const double inf = std::numeric_limits<double>::infinity();
@@ -66,7 +65,7 @@ TEST(AxisScale, StepSearchEndsOnNonFiniteRanges) {
 
 struct TextCase {
     double value;
-    const char* text;
+    const char *text;
 };
 
 class LabelTextTable : public ::testing::TestWithParam<TextCase> {};
@@ -91,7 +90,7 @@ TEST(AxisScale, LabelTextUsesTheGivenLocale) {
 }
 
 struct MapCase {
-    const char* name;
+    const char *name;
     AxisMapping map;
     double value;
     int pixel;
@@ -118,9 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
         MapCase{"beyond_guard_centre", {100, 300, 0, 1, true, false}, 1e9, 200},
         MapCase{"nan_centre", {100, 300, 0, 1, true, false}, std::nan(""), 200},
         // t is below 2^31 - 1 but start + t is not: the centre, not an overflow.
-        MapCase{"start_plus_offset_overflow", {1000, 1200, 0, 200, true, false}, 2147483000,
-                1100}),
-    [](const auto& info) { return std::string(info.param.name); });
+        MapCase{"start_plus_offset_overflow", {1000, 1200, 0, 200, true, false}, 2147483000, 1100}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AxisScale, PixelToValueInvertsTheMapping) {
     const AxisMapping horizontal{100, 300, 0, 100, true, false};

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<double> LabelValues(TChartAxis& axis) {
+std::vector<double> LabelValues(TChartAxis &axis) {
     std::vector<double> values;
     for (int pixel : axis.TickList())
         values.push_back(std::round(axis.PixelToValue(pixel) * 1000) / 1000);
@@ -17,7 +17,7 @@ std::vector<double> LabelValues(TChartAxis& axis) {
 TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
     auto chart = MakeGraphChart(417, 377, 50);
     chart->BottomAxis().SetIncrement(20);
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 1);
     points.AddPoint(187, 2);
     chart->Picture();
@@ -32,12 +32,12 @@ TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
 TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
     auto chart = MakeGraphChart();
     chart->LeftAxis().SetLabelsSeparation(10);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 40);
     chart->Picture();
     chart->Picture();
-    auto& axis = chart->LeftAxis();
+    auto &axis = chart->LeftAxis();
     const double step = axis.WorkingMaximum() > 0 ? std::abs(axis.PixelToValue(axis.TickList()[0]) -
                                                              axis.PixelToValue(axis.TickList()[1]))
                                                   : 0;
@@ -47,11 +47,11 @@ TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
 
 TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
     auto chart = MakeGraphChart();
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(0, 0);
     points.AddPoint(10, 40);
     chart->Picture();
-    const auto& axis = chart->LeftAxis();
+    const auto &axis = chart->LeftAxis();
     const double length = axis.AxisLength();
     // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
     EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
@@ -61,7 +61,7 @@ TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
 
 TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
     auto chart = MakeGraphChart();
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.Pointer().SetInflateMargins(true);
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
@@ -72,11 +72,11 @@ TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
 
 TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
     auto chart = MakeGraphChart(417, 377, 50);
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
     chart->Picture();
-    const auto& axis = chart->BottomAxis();
+    const auto &axis = chart->BottomAxis();
     EXPECT_LT(axis.WorkingMinimum(), 30.0);
     EXPECT_EQ(axis.WorkingMaximum(), 50.0);
 }
@@ -89,7 +89,7 @@ class SetMinMaxTable : public ::testing::TestWithParam<MinMaxCase> {};
 
 TEST_P(SetMinMaxTable, OrdersThePairAndTurnsAutomaticOff) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->BottomAxis();
+    auto &axis = chart->BottomAxis();
     axis.SetAutomatic(true);
     axis.SetMinMax(GetParam().a, GetParam().b);
     EXPECT_EQ(axis.Minimum(), GetParam().minimum);
@@ -102,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(Axis, SetMinMaxTable,
                                            MinMaxCase{-1, 2, -1, 2}));
 
 struct RefusedCase {
-    const char* name;
-    std::function<void(TChartAxis&)> set;
-    const char* message;
+    const char *name;
+    std::function<void(TChartAxis &)> set;
+    const char *message;
     bool axisException;
 };
 
@@ -112,15 +112,15 @@ class RefusedSetterTable : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsTheValue) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->LeftAxis();
+    auto &axis = chart->LeftAxis();
     axis.SetMinMax(-5, 10);
     try {
         GetParam().set(axis);
         FAIL() << "not refused";
-    } catch (const AxisException& e) {
+    } catch (const AxisException &e) {
         EXPECT_TRUE(GetParam().axisException);
         EXPECT_STREQ(e.what(), GetParam().message);
-    } catch (const ChartException& e) {
+    } catch (const ChartException &e) {
         EXPECT_FALSE(GetParam().axisException);
         EXPECT_STREQ(e.what(), GetParam().message);
     }
@@ -136,26 +136,26 @@ TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsTheValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Axis, RefusedSetterTable,
-    ::testing::Values(
-        RefusedCase{"minimum", [](TChartAxis& a) { a.SetMinimum(11); },
-                    "Axis Minimum Value must be <= Maximum", true},
-        RefusedCase{"maximum", [](TChartAxis& a) { a.SetMaximum(-6); },
-                    "Axis Maximum Value must be >= Minimum", true},
-        RefusedCase{"increment", [](TChartAxis& a) { a.SetIncrement(-0.5); },
-                    "Axis increment must be >= 0", true},
-        RefusedCase{"increment_nan", [](TChartAxis& a) { a.SetIncrement(std::nan("")); },
-                    "Axis increment must be >= 0", true},
-        RefusedCase{"separation", [](TChartAxis& a) { a.SetLabelsSeparation(-1); },
-                    "Labels Separation % must be greater than 0", true},
-        RefusedCase{"log_base", [](TChartAxis& a) { a.SetLogarithmicBase(1); },
-                    "Axis Logarithmic Base should be >= 2", true},
-        RefusedCase{"log_negative", [](TChartAxis& a) { a.SetLogarithmic(true); },
-                    "Logarithmic Axis Min and Max values should be >= 0", true},
-        RefusedCase{"labels_angle", [](TChartAxis& a) { a.SetLabelsAngle(360); },
-                    "Axis Labels Angle must be between 0 and 359 degrees", false},
-        RefusedCase{"title_angle", [](TChartAxis& a) { a.Title().SetAngle(-1); },
-                    "Axis Title Angle must be between 0 and 359 degrees", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(RefusedCase{"minimum", [](TChartAxis &a) { a.SetMinimum(11); },
+                                  "Axis Minimum Value must be <= Maximum", true},
+                      RefusedCase{"maximum", [](TChartAxis &a) { a.SetMaximum(-6); },
+                                  "Axis Maximum Value must be >= Minimum", true},
+                      RefusedCase{"increment", [](TChartAxis &a) { a.SetIncrement(-0.5); },
+                                  "Axis increment must be >= 0", true},
+                      RefusedCase{"increment_nan",
+                                  [](TChartAxis &a) { a.SetIncrement(std::nan("")); },
+                                  "Axis increment must be >= 0", true},
+                      RefusedCase{"separation", [](TChartAxis &a) { a.SetLabelsSeparation(-1); },
+                                  "Labels Separation % must be greater than 0", true},
+                      RefusedCase{"log_base", [](TChartAxis &a) { a.SetLogarithmicBase(1); },
+                                  "Axis Logarithmic Base should be >= 2", true},
+                      RefusedCase{"log_negative", [](TChartAxis &a) { a.SetLogarithmic(true); },
+                                  "Logarithmic Axis Min and Max values should be >= 0", true},
+                      RefusedCase{"labels_angle", [](TChartAxis &a) { a.SetLabelsAngle(360); },
+                                  "Axis Labels Angle must be between 0 and 359 degrees", false},
+                      RefusedCase{"title_angle", [](TChartAxis &a) { a.Title().SetAngle(-1); },
+                                  "Axis Title Angle must be between 0 and 359 degrees", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Axis, StoredMinimumAboveMaximumLoadsSilently) {
     auto chart = MakeGraphChart();
@@ -169,7 +169,7 @@ TEST(Axis, StoredMinimumAboveMaximumLoadsSilently) {
 
 TEST(Axis, AutomaticSetterCouplesTheFlagsExceptWhileLoading) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->TopAxis();
+    auto &axis = chart->TopAxis();
     chart->BeginLoading();
     axis.SetAutomatic(false);
     axis.SetAutomaticMinimum(false);
@@ -185,7 +185,7 @@ TEST(Axis, AutomaticSetterCouplesTheFlagsExceptWhileLoading) {
 
 TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
     auto chart = MakeGraphChart();
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->LeftAxis().SetLabels(false);
@@ -198,7 +198,7 @@ TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
 
 TEST(Axis, ZeroMinimumIsLabelled) {
     auto chart = MakeGraphChart();
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->Picture();
@@ -209,7 +209,7 @@ TEST(Axis, ZeroMinimumIsLabelled) {
 
 TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
     auto chart = MakeGraphChart();
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->LeftAxis().SetTitleSize(1);
@@ -219,7 +219,7 @@ TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
     chart->Picture();
     EXPECT_EQ(chart->PlotRect().Left, left);
     chart->LeftAxis().Title().SetCaption(QStringLiteral("Wear"));
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     const int titleRoom = chart->PlotRect().Left - left;
     EXPECT_GT(titleRoom, 8);
     // The turned caption lies in the room just taken, left of the labels.
@@ -232,7 +232,7 @@ TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
 
 TEST(Axis, ScrollMovesBothEndsWithAutomaticOff) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->LeftAxis();
+    auto &axis = chart->LeftAxis();
     axis.SetMinMax(0, 10);
     axis.SetAutomatic(true);
     axis.Scroll(2.5);
@@ -241,10 +241,10 @@ TEST(Axis, ScrollMovesBothEndsWithAutomaticOff) {
 
 TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->LeftAxis();
+    auto &axis = chart->LeftAxis();
     axis.SetLabelsSeparation(0);
     axis.SetIncrement(0.001);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 10);
     chart->Picture();
@@ -258,10 +258,10 @@ TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
 
 TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->LeftAxis();
+    auto &axis = chart->LeftAxis();
     axis.SetLabelsSeparation(0);
     axis.SetMinMax(1e17, 1e17 + 64);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1e17);
     chart->Picture();
     SUCCEED();
@@ -269,9 +269,9 @@ TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
 
 TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
     auto chart = MakeGraphChart();
-    auto& axis = chart->LeftAxis();
+    auto &axis = chart->LeftAxis();
     axis.SetMinMax(-1e308, 1e308);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1);
     chart->Picture();
     EXPECT_TRUE(axis.TickList().empty());

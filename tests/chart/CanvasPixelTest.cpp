@@ -16,7 +16,7 @@ QImage WhiteImage(int w = 40, int h = 40) {
 }
 
 struct LineCase {
-    const char* name;
+    const char *name;
     int x0, y0, x1, y1;
     QPoint lastDrawn;
     QPoint endPoint;
@@ -25,7 +25,7 @@ struct LineCase {
 class LineEndTable : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineEndTable, LeavesOutTheEndPoint) {
-    const auto& c = GetParam();
+    const auto &c = GetParam();
     QImage image = WhiteImage();
     {
         ChartCanvas canvas(image, QPalette());
@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Canvas, LineEndTable,
                                            LineCase{"down", 5, 2, 5, 10, {5, 9}, {5, 10}},
                                            LineCase{"up", 5, 10, 5, 2, {5, 3}, {5, 2}},
                                            LineCase{"diagonal", 2, 2, 8, 8, {7, 7}, {8, 8}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Canvas, RectangleExcludesRightAndBottom) {
     QImage image = WhiteImage();
@@ -181,7 +181,7 @@ TEST(Canvas, SystemColoursResolveFromThePaletteWhenDrawn) {
 }
 
 struct AlignCase {
-    const char* name;
+    const char *name;
     TextAlignH horizontal;
     TextAlignV vertical;
     bool inkLeftOfX;
@@ -192,7 +192,7 @@ struct AlignCase {
 class TextAlignTable : public ::testing::TestWithParam<AlignCase> {};
 
 TEST_P(TextAlignTable, PlacesTheTextAroundItsReferencePoint) {
-    const auto& c = GetParam();
+    const auto &c = GetParam();
     EnsureApplication();
     QImage image = WhiteImage(120, 60);
     {
@@ -216,13 +216,14 @@ TEST_P(TextAlignTable, PlacesTheTextAroundItsReferencePoint) {
     EXPECT_EQ(above, c.inkAboveY);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Canvas, TextAlignTable,
-    ::testing::Values(AlignCase{"left_top", TextAlignH::Left, TextAlignV::Top, false, true, false},
-                      AlignCase{"right_top", TextAlignH::Right, TextAlignV::Top, true, false, false},
-                      AlignCase{"centre_bottom", TextAlignH::Center, TextAlignV::Bottom, true,
-                                true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Canvas, TextAlignTable,
+                         ::testing::Values(AlignCase{"left_top", TextAlignH::Left, TextAlignV::Top,
+                                                     false, true, false},
+                                           AlignCase{"right_top", TextAlignH::Right,
+                                                     TextAlignV::Top, true, false, false},
+                                           AlignCase{"centre_bottom", TextAlignH::Center,
+                                                     TextAlignV::Bottom, true, true, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     auto chart = MakeGraphChart();
@@ -230,7 +231,7 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     chart->setParent(&window);
     chart->SetBackColor(0xC4FFFF);
     chart->SetAxisVisible(false);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     const ChartRect r = chart->PlotRect();
     for (int y = r.Top; y <= r.Bottom; ++y) {
         EXPECT_EQ(PixelRgb(image, r.Left, y), kBlack) << y;
@@ -250,7 +251,7 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
 TEST(ChartPixels, BackWallWithClearBrushIsNotFilled) {
     auto chart = MakeGraphChart();
     chart->SetAxisVisible(false);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     const ChartRect r = chart->PlotRect();
     EXPECT_EQ(PixelRgb(image, r.Left, r.Top + 3), kBlack);
     EXPECT_EQ(image.pixel(r.Left + 5, r.Top + 5), image.pixel(r.Left - 5, r.Top + 5));
@@ -264,7 +265,7 @@ TEST(ChartPixels, PanelHasOneRaisedBevelRing) {
     palette.setColor(QPalette::Button, QColor(0x70, 0x80, 0x90));
     chart->setPalette(palette);
     chart->Invalidate();
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     EXPECT_EQ(PixelRgb(image, 100, 0), 0x102030u);
     EXPECT_EQ(PixelRgb(image, 0, 100), 0x102030u);
     EXPECT_EQ(PixelRgb(image, 100, 376), 0x405060u);
@@ -274,13 +275,13 @@ TEST(ChartPixels, PanelHasOneRaisedBevelRing) {
 
 TEST(ChartPixels, CircleMarkerOfHalfSizeFourHasABlackOutline) {
     auto chart = MakeGraphChart();
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series1"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series1"));
     points.Pointer().SetStyle(psCircle);
     points.Pointer().Brush().SetColor(clRed);
     points.AddPoint(1, 1);
     points.AddPoint(2, 2);
     points.AddPoint(3, 3);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     const int x = points.XPixel(1);
     const int y = points.YPixel(1);
     // Box (x − 4, y − 4) to (x + 4, y + 4), right and bottom exclusive.
@@ -298,7 +299,7 @@ TEST(ChartPixels, LegendShadowIsAOnePixelBand) {
     AddWearSeries(*chart);
     chart->Legend().SetShadowSize(1);
     chart->Legend().SetColorWidth(50);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     const ChartRect box = chart->Legend().LegendRect();
     const int midY = (box.Top + box.Bottom) / 2;
     const int midX = (box.Left + box.Right) / 2;

@@ -14,7 +14,7 @@ struct InitialRectCase {
 class InitialPlotRectTable : public ::testing::TestWithParam<InitialRectCase> {};
 
 TEST_P(InitialPlotRectTable, TakesTheMarginsAsPercentOfThePanel) {
-    const auto& c = GetParam();
+    const auto &c = GetParam();
     const ChartRect bounds{0, 0, c.width, c.height};
     EXPECT_EQ(kvr::chart::InitialPlotRect(bounds, {6, 3, 3, 7}, 0), c.expected);
 }
@@ -32,7 +32,7 @@ struct MulDivCase {
 class MulDivTable : public ::testing::TestWithParam<MulDivCase> {};
 
 TEST_P(MulDivTable, RoundsHalvesAwayFromZero) {
-    const auto& c = GetParam();
+    const auto &c = GetParam();
     EXPECT_EQ(kvr::chart::MulDiv(c.a, c.b, c.c), c.result);
 }
 
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Layout, MulDivTable,
                                            MulDivCase{1, -15, 10, -2}));
 
 struct NormaliseCase {
-    const char* name;
+    const char *name;
     ChartRect in;
     ChartRect out;
 };
@@ -61,16 +61,16 @@ INSTANTIATE_TEST_SUITE_P(
                       NormaliseCase{"right_before_left", {50, 10, 40, 200}, {50, 10, 51, 200}},
                       NormaliseCase{"zero_width", {50, 10, 50, 200}, {50, 10, 450, 200}},
                       NormaliseCase{"zero_height", {50, 10, 300, 10}, {50, 10, 300, 260}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
-int FontHeightOf(const TChartFont& font) {
+int FontHeightOf(const TChartFont &font) {
     QImage image(10, 10, QImage::Format_RGB32);
     ChartCanvas canvas(image, QPalette());
     canvas.SetFont(font);
     return canvas.FontHeight();
 }
 
-int TextWidthOf(const TChartFont& font, const QString& text) {
+int TextWidthOf(const TChartFont &font, const QString &text) {
     QImage image(10, 10, QImage::Format_RGB32);
     ChartCanvas canvas(image, QPalette());
     canvas.SetFont(font);
@@ -80,7 +80,7 @@ int TextWidthOf(const TChartFont& font, const QString& text) {
 TEST(Layout, AxesTakeTheirLabelsAndTicksOffPlotRect) {
     auto chart = MakeGraphChart(417, 377, 50);
     chart->Legend().SetVisible(false);
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 100);
     points.AddPoint(180, 20);
     chart->Picture();
@@ -144,7 +144,7 @@ TEST(Layout, SettersInvalidateOnlyOnARealChange) {
 
 TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     auto chart = MakeGraphChart();
-    const uchar* first = chart->Picture().constBits();
+    const uchar *first = chart->Picture().constBits();
     chart->SetMarginLeft(7);
     EXPECT_EQ(chart->Picture().constBits(), first);
     chart->resize(300, 200);
@@ -158,7 +158,7 @@ TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
         try {
             chart->SetChart3DPercent(bad);
             FAIL() << bad;
-        } catch (const ChartException& e) {
+        } catch (const ChartException &e) {
             EXPECT_STREQ(e.what(), "3D effect percent must be between 1 and 100");
         }
     }
@@ -168,9 +168,9 @@ TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
 TEST(Layout, NotificationPointsAreCalledInDrawingOrder) {
     auto chart = MakeGraphChart();
     QStringList calls;
-    chart->OnBeforeDrawAxes = [&](TChart&) { calls << QStringLiteral("axes"); };
-    chart->OnBeforeDrawSeries = [&](TChart&) { calls << QStringLiteral("series"); };
-    chart->OnAfterDraw = [&](TChart&) { calls << QStringLiteral("after"); };
+    chart->OnBeforeDrawAxes = [&](TChart &) { calls << QStringLiteral("axes"); };
+    chart->OnBeforeDrawSeries = [&](TChart &) { calls << QStringLiteral("series"); };
+    chart->OnAfterDraw = [&](TChart &) { calls << QStringLiteral("after"); };
     chart->Picture();
     EXPECT_EQ(calls, (QStringList{"axes", "series", "after"}));
 }

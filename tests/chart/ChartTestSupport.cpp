@@ -7,7 +7,7 @@ void EnsureApplication() {
         return;
     static int argc = 1;
     static char name[] = "kvr_chart_tests";
-    static char* argv[] = {name, nullptr};
+    static char *argv[] = {name, nullptr};
     new QApplication(argc, argv);
 }
 
@@ -23,7 +23,7 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     chart->Title().SetVisible(false);
     chart->BackWall().Brush().SetColor(clWhite);
     chart->BackWall().Brush().SetStyle(bsClear);
-    for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
+    for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
         axis->SetAutomatic(false);
         axis->SetAutomaticMinimum(false);
     }
@@ -32,16 +32,16 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     return chart;
 }
 
-WearSeries AddWearSeries(TChart& chart) {
+WearSeries AddWearSeries(TChart &chart) {
     const TColor colors[3] = {clRed, clBlue, 0x00CA00};
-    const char* titles[3] = {"V1", "V2", "V3"};
+    const char *titles[3] = {"V1", "V2", "V3"};
     WearSeries result{};
     for (int i = 0; i < 3; ++i) {
-        auto& line = chart.AddSeries<TLineSeries>(QStringLiteral("Series%1").arg(2 * i + 2));
+        auto &line = chart.AddSeries<TLineSeries>(QStringLiteral("Series%1").arg(2 * i + 2));
         line.SetSeriesColor(colors[i]);
         line.SetTitle(QString::fromLatin1(titles[i]));
         line.LinePen().SetWidth(2);
-        auto& points = chart.AddSeries<TPointSeries>(QStringLiteral("Series%1").arg(2 * i + 1));
+        auto &points = chart.AddSeries<TPointSeries>(QStringLiteral("Series%1").arg(2 * i + 1));
         points.SetShowInLegend(false);
         points.Pointer().SetStyle(psCircle);
         points.Pointer().Brush().SetColor(colors[i]);
@@ -51,11 +51,11 @@ WearSeries AddWearSeries(TChart& chart) {
     return result;
 }
 
-void PrintTo(const ChartRect& r, std::ostream* out) {
+void PrintTo(const ChartRect &r, std::ostream *out) {
     *out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 
-unsigned PixelRgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+unsigned PixelRgb(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 
 // fontconfig keeps its caches until the process ends; that is not ours to free.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig\n"; }

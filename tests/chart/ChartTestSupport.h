@@ -7,7 +7,7 @@
 #include <ostream>
 
 // Readable rectangles in test failures.
-void PrintTo(const ChartRect& rect, std::ostream* out);
+void PrintTo(const ChartRect &rect, std::ostream *out);
 
 // One application object for every test of the binary; charts are widgets.
 void EnsureApplication();
@@ -19,10 +19,10 @@ std::unique_ptr<TChart> MakeGraphChart(int width = 441, int height = 377,
 
 // The six series of the first chart: three wear lines and three measured point sets.
 struct WearSeries {
-    TLineSeries* lines[3];
-    TPointSeries* points[3];
+    TLineSeries *lines[3];
+    TPointSeries *points[3];
 };
-WearSeries AddWearSeries(TChart& chart);
+WearSeries AddWearSeries(TChart &chart);
 
 // The colour of one pixel as 0xRRGGBB.
-unsigned PixelRgb(const QImage& image, int x, int y);
+unsigned PixelRgb(const QImage &image, int x, int y);

@@ -20,19 +20,19 @@ std::unique_ptr<TChart> WearChart(int colorWidth = 50, int shadow = 1) {
     return chart;
 }
 
-int WidestTitle(const TChartFont& font) {
+int WidestTitle(const TChartFont &font) {
     QImage image(10, 10, QImage::Format_RGB32);
     ChartCanvas canvas(image, QPalette());
     canvas.SetFont(font);
     int widest = 0;
-    for (const char* title : {"V1", "V2", "V3"})
+    for (const char *title : {"V1", "V2", "V3"})
         widest = std::max(widest, canvas.TextWidth(QString::fromLatin1(title)));
     return widest;
 }
 
 TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
     auto chart = WearChart();
-    const auto& legend = chart->Legend();
+    const auto &legend = chart->Legend();
     EXPECT_EQ(legend.EffectiveStyle(), lsSeries);
     ASSERT_EQ(legend.ItemCount(), 3);
     EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
@@ -110,7 +110,7 @@ TEST(Legend, NoRoomForOneItemDrawsNothing) {
 
 TEST(Legend, SingleSeriesListsItsPoints) {
     auto chart = MakeGraphChart();
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(1, 2);
     points.AddPoint(2, 3);
     EXPECT_EQ(chart->Legend().EffectiveStyle(), lsValues);
@@ -143,20 +143,20 @@ TEST(Legend, HorizontalLegendsTakeTheirRoomAboveOrBelow) {
 }
 
 struct RefusedCase {
-    const char* name;
-    std::function<void(TChartLegend&)> set;
-    const char* message;
+    const char *name;
+    std::function<void(TChartLegend &)> set;
+    const char *message;
 };
 
 class LegendRefusedTable : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(LegendRefusedTable, KeepsTheOldValue) {
     auto chart = MakeGraphChart();
-    auto& legend = chart->Legend();
+    auto &legend = chart->Legend();
     try {
         GetParam().set(legend);
         FAIL() << "not refused";
-    } catch (const ChartException& e) {
+    } catch (const ChartException &e) {
         EXPECT_STREQ(e.what(), GetParam().message);
     }
     EXPECT_EQ(legend.ColorWidth(), 12);
@@ -166,20 +166,19 @@ TEST_P(LegendRefusedTable, KeepsTheOldValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Legend, LegendRefusedTable,
-    ::testing::Values(
-        RefusedCase{"color_width_high", [](TChartLegend& l) { l.SetColorWidth(101); },
-                    "Legend Color Width must be between 0 and 100 %"},
-        RefusedCase{"color_width_low", [](TChartLegend& l) { l.SetColorWidth(-1); },
-                    "Legend Color Width must be between 0 and 100 %"},
-        RefusedCase{"top_pos", [](TChartLegend& l) { l.SetTopPos(101); },
-                    "Top Legend Position must be between 0 and 100 %"},
-        RefusedCase{"first_value", [](TChartLegend& l) { l.SetFirstValue(-1); },
-                    "First Legend Value must be > 0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(RefusedCase{"color_width_high", [](TChartLegend &l) { l.SetColorWidth(101); },
+                                  "Legend Color Width must be between 0 and 100 %"},
+                      RefusedCase{"color_width_low", [](TChartLegend &l) { l.SetColorWidth(-1); },
+                                  "Legend Color Width must be between 0 and 100 %"},
+                      RefusedCase{"top_pos", [](TChartLegend &l) { l.SetTopPos(101); },
+                                  "Top Legend Position must be between 0 and 100 %"},
+                      RefusedCase{"first_value", [](TChartLegend &l) { l.SetFirstValue(-1); },
+                                  "First Legend Value must be > 0"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Legend, PointerSizeBelowOneIsRefused) {
     auto chart = MakeGraphChart();
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     EXPECT_THROW(points.Pointer().SetHorizSize(0), ChartException);
     EXPECT_THROW(points.Pointer().SetVertSize(-3), ChartException);
     EXPECT_EQ(points.Pointer().HorizSize(), 4);

@@ -21,14 +21,14 @@ std::unique_ptr<TChart> ShownWearChart() {
     return chart;
 }
 
-void Drag(TChart& chart, Qt::MouseButton button, QPoint from, QPoint to) {
+void Drag(TChart &chart, Qt::MouseButton button, QPoint from, QPoint to) {
     QTest::mousePress(&chart, button, Qt::NoModifier, from);
     QTest::mouseMove(&chart, to);
     QTest::mouseRelease(&chart, button, Qt::NoModifier, to);
 }
 
 struct ZoomCase {
-    const char* name;
+    const char *name;
     int dx;
     int dy;
     bool zooms;
@@ -56,12 +56,12 @@ INSTANTIATE_TEST_SUITE_P(Mouse, ZoomThresholdTable,
                                            ZoomCase{"40_across_16_down", 40, 16, false},
                                            ZoomCase{"17_both", 17, 17, true},
                                            ZoomCase{"large", 120, 90, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Mouse, ZoomInSetsTheRangeBetweenTheDraggedPixels) {
     auto chart = ShownWearChart();
-    auto& bottom = chart->BottomAxis();
-    auto& left = chart->LeftAxis();
+    auto &bottom = chart->BottomAxis();
+    auto &left = chart->LeftAxis();
     const QPoint from(bottom.ValueToPixel(2), left.ValueToPixel(30));
     const QPoint to(bottom.ValueToPixel(4), left.ValueToPixel(15));
     const double x0 = bottom.PixelToValue(from.x()), x1 = bottom.PixelToValue(to.x());
@@ -84,7 +84,7 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
     Drag(*chart, Qt::LeftButton, start + QPoint(100, 100), start);
     EXPECT_FALSE(chart->Zoomed());
     // The stored settings come back: minimum fixed at 0, maximum from the data.
-    const auto& bottom = chart->BottomAxis();
+    const auto &bottom = chart->BottomAxis();
     EXPECT_FALSE(bottom.Automatic());
     EXPECT_FALSE(bottom.AutomaticMinimum());
     EXPECT_TRUE(bottom.AutomaticMaximum());
@@ -94,8 +94,8 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
 TEST(Mouse, PressOnTheLegendOrOutsideStartsNoDrag) {
     auto chart = ShownWearChart();
     const ChartRect box = chart->Legend().LegendRect();
-    for (QPoint at : {QPoint((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2),
-                      QPoint(2, 2)}) {
+    for (QPoint at :
+         {QPoint((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2), QPoint(2, 2)}) {
         QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier, at);
         EXPECT_FALSE(chart->ZoomRecord().Active);
         QTest::mouseRelease(chart.get(), Qt::LeftButton, Qt::NoModifier, at);
@@ -118,7 +118,7 @@ TEST(Mouse, RightDragInsidePlotRectPansTheAxes) {
     auto chart = ShownWearChart();
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
-    auto& bottom = chart->BottomAxis();
+    auto &bottom = chart->BottomAxis();
     const double span = bottom.Maximum() - bottom.Minimum();
     const double shift = bottom.PixelToValue(from.x()) - bottom.PixelToValue(from.x() + 30);
     const double minimum = bottom.Minimum();
@@ -141,7 +141,7 @@ class WheelTable : public ::testing::TestWithParam<WheelCase> {};
 
 TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercent) {
     auto chart = ShownWearChart();
-    auto& left = chart->LeftAxis();
+    auto &left = chart->LeftAxis();
     const double minimum = left.Minimum();
     const double maximum = left.Maximum();
     const double bottomMinimum = chart->BottomAxis().Minimum();

@@ -12,7 +12,7 @@ namespace {
 constexpr unsigned kRed = 0xFF0000;
 constexpr unsigned kBlue = 0x0000FF;
 
-int CountPixels(const QImage& image, unsigned rgb) {
+int CountPixels(const QImage &image, unsigned rgb) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -23,11 +23,11 @@ int CountPixels(const QImage& image, unsigned rgb) {
 TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
     auto chart = MakeGraphChart();
     chart->BottomAxis().SetMinMax(0, 10);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 0);
     line.AddPoint(20, 20);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     EXPECT_EQ(line.FirstShownIndex(), 0);
     EXPECT_EQ(line.LastShownIndex(), 1);
     // The clip ends at PlotRect.Right exclusive: the last column inside is drawn.
@@ -43,13 +43,13 @@ TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
 TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
     auto chart = MakeGraphChart(417, 377, 50);
     chart->BottomAxis().SetMinMax(50, 200);
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
     points.Pointer().SetStyle(psCircle);
     points.Pointer().Brush().SetColor(clRed);
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
     points.AddPoint(40, 3);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     EXPECT_EQ(points.FirstShownIndex(), -1);
     EXPECT_EQ(CountPixels(image, kRed), 0);
 }
@@ -58,11 +58,11 @@ TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
     auto chart = MakeGraphChart();
     chart->BottomAxis().SetMinMax(10, 20);
     chart->LeftAxis().SetMinMax(0, 10);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 5);
     line.AddPoint(20, 5);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     EXPECT_EQ(line.FirstShownIndex(), 1);
     const ChartRect plot = chart->PlotRect();
     const int y = chart->LeftAxis().ValueToPixel(5);
@@ -73,12 +73,12 @@ TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
 TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     auto chart = MakeGraphChart();
     chart->BottomAxis().SetMinMax(0, 100);
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.Pointer().SetStyle(psRectangle);
     points.AddPoint(50, 1, QString(), clRed);
     points.AddPoint(51, 1, QString(), clBlue);
     points.AddPoint(52, 1, QString(), 0x00FF00);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     // Boxes of half-size 4 about 4 pixels apart: x − 3 lies inside the previous box too.
     const int y = points.YPixel(1);
     ASSERT_LE(points.XPixel(1) - points.XPixel(0), 6);
@@ -90,13 +90,13 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
 TEST(SeriesDraw, NullColourPointBreaksTheLine) {
     auto chart = MakeGraphChart();
     chart->LeftAxis().SetMinMax(0, 10);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 5);
     line.AddPoint(10, 5, QString(), clNone);
     line.AddPoint(20, 5);
     line.AddPoint(30, 5);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     const int y = line.YPixel(0);
     EXPECT_NE(PixelRgb(image, (line.XPixel(0) + line.XPixel(1)) / 2, y), kRed);
     EXPECT_NE(PixelRgb(image, (line.XPixel(1) + line.XPixel(2)) / 2, y), kRed);
@@ -106,12 +106,12 @@ TEST(SeriesDraw, NullColourPointBreaksTheLine) {
 TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
     auto chart = MakeGraphChart();
     chart->LeftAxis().SetMinMax(0, 1);
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 0.5);
     line.AddPoint(1, 1e6);
     line.AddPoint(2, 0.5);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     // The middle point maps ~3e8 pixels above the plot: beyond ±32767, so not drawn.
     ASSERT_LT(line.YPixel(1), -32767);
     const int y = line.YPixel(0);
@@ -123,7 +123,7 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     auto chart = MakeGraphChart();
-    auto& line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 0.5);
     line.AddPoint(1, nan);
@@ -131,9 +131,9 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     line.AddPoint(3, -inf);
     line.AddPoint(4, 0.5);
     line.AddPoint(inf, 1);
-    auto& points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
     points.AddPoint(nan, nan);
-    const QImage& image = chart->Picture();
+    const QImage &image = chart->Picture();
     EXPECT_EQ(chart->BottomAxis().Maximum(), 4.0);
     EXPECT_EQ(chart->LeftAxis().Maximum(), 1.0);
     // The line runs on from the first point to the next finite one.
@@ -148,8 +148,8 @@ TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
         wear.points[i]->AddPoint(1, 1);
         wear.lines[i]->AddPoint(1, 1);
     }
-    const QImage& image = chart->Picture();
-    const auto& legend = chart->Legend();
+    const QImage &image = chart->Picture();
+    const auto &legend = chart->Legend();
     const ChartRect box = legend.LegendRect();
     const int h = (box.Bottom - box.Top - 2) / legend.RowCount();
     // Item 0: box from (text left − 4 − SymbolWidth, top + 1 + 2) to (text left − 4, …).
@@ -178,15 +178,15 @@ TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
     for (int width : {1, 2}) {
         auto drawn = MakeGraphChart();
         auto reference = MakeGraphChart();
-        TLineSeries* series[2];
+        TLineSeries *series[2];
         for (int k = 0; k < 2; ++k) {
-            TChart& chart = k == 0 ? *drawn : *reference;
+            TChart &chart = k == 0 ? *drawn : *reference;
             chart.Legend().SetVisible(false);
             chart.BottomAxis().SetMinMax(20, 150);
             series[k] = &chart.AddSeries<TLineSeries>(QStringLiteral("S"));
             series[k]->SetSeriesColor(clRed);
             series[k]->LinePen().SetWidth(width);
-            for (const auto& [px, py] : data)
+            for (const auto &[px, py] : data)
                 series[k]->AddPoint(px, py);
         }
         series[1]->LinePen().SetVisible(false);
@@ -197,9 +197,9 @@ TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
             const ChartRect plot = reference->PlotRect();
             canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
             canvas.SetPen(clRed, width);
-            const TLineSeries& s = *series[1];
+            const TLineSeries &s = *series[1];
             const int first = s.FirstShownIndex();
-            const auto& axis = reference->BottomAxis();
+            const auto &axis = reference->BottomAxis();
             const double xe = axis.PixelToValue(plot.Left);
             const double x0 = s.XValues().ValueAt(first - 1), x1 = s.XValues().ValueAt(first);
             const double y0 = s.YValues().ValueAt(first - 1), y1 = s.YValues().ValueAt(first);

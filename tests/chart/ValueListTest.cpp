@@ -9,7 +9,7 @@
 namespace {
 
 struct OrderCase {
-    const char* name;
+    const char *name;
     TChartListOrder order;
     std::vector<double> added;
     std::vector<int> indexes;
@@ -19,7 +19,7 @@ struct OrderCase {
 class OrderedInsertion : public ::testing::TestWithParam<OrderCase> {};
 
 TEST_P(OrderedInsertion, PutsEachValueWhereTheOrderDemands) {
-    const OrderCase& c = GetParam();
+    const OrderCase &c = GetParam();
     TChartValueList list(QStringLiteral("X"), c.order);
     std::vector<int> indexes;
     for (double v : c.added)
@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"descending_1_3_2", loDescending, {1, 3, 2}, {0, 0, 1}, {3, 2, 1}},
         OrderCase{"descending_equal_goes_last", loDescending, {2, 2, 3}, {0, 1, 0}, {3, 2, 2}},
         OrderCase{"none_keeps_arrival", loNone, {3, 1, 2}, {0, 1, 2}, {3, 1, 2}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ValueList, StatisticsOfAnEmptyListAreZero) {
     TChartValueList list(QStringLiteral("Y"), loNone);
@@ -89,7 +89,7 @@ TEST(ValueList, MultiplierDoesNotTakePartInOrdering) {
 
 TEST(Series, AddPointKeepsEachYBesideItsX) {
     auto chart = MakeGraphChart();
-    auto& series = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    auto &series = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     EXPECT_EQ(series.AddPoint(3, 30), 0);
     EXPECT_EQ(series.AddPoint(1, 10), 0);
     EXPECT_EQ(series.AddPoint(2, 20), 1);
@@ -99,7 +99,7 @@ TEST(Series, AddPointKeepsEachYBesideItsX) {
 
 TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
     auto chart = MakeGraphChart();
-    auto& series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     series.SetSeriesColor(clRed);
     series.AddPoint(5, 0, QStringLiteral("five"), 0x123456);
     series.AddPoint(2, 0);
@@ -121,8 +121,8 @@ TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
 
 TEST(Series, RefusedPointChangesNothing) {
     auto chart = MakeGraphChart();
-    auto& series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
-    series.OnBeforeAdd = [](TChartSeries&, double x, double) { return x > 0; };
+    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    series.OnBeforeAdd = [](TChartSeries &, double x, double) { return x > 0; };
     EXPECT_EQ(series.AddPoint(-1, 5), -1);
     EXPECT_EQ(series.Count(), 0);
     EXPECT_EQ(series.AddPoint(1, 5), 0);
@@ -130,7 +130,7 @@ TEST(Series, RefusedPointChangesNothing) {
 
 TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {
     auto chart = MakeGraphChart();
-    auto& series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     constexpr int kPoints = 100000;
     for (int i = 0; i < kPoints; ++i)
         series.AddPoint(i, i);
@@ -139,7 +139,7 @@ TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {
 
 TEST(Series, AddingPointsRepaintsOnlyActiveSeries) {
     auto chart = MakeGraphChart();
-    auto& series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     chart->Picture();
     series.SetActive(false);
     chart->Picture();
