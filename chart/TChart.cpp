@@ -97,6 +97,8 @@ void TChart::Invalidate() {
 }
 
 void TChart::Draw(QImage &target, const QRect &rect) {
+    if (target.isNull() || rect.isEmpty())
+        return;
     ChartCanvas canvas(target, palette());
     m_panelBounds = {rect.left(), rect.top(), rect.left() + rect.width(),
                      rect.top() + rect.height()};
@@ -105,7 +107,7 @@ void TChart::Draw(QImage &target, const QRect &rect) {
 }
 
 const QImage &TChart::Picture() {
-    if (m_bufferClean)
+    if (m_bufferClean || size().isEmpty())
         return m_buffer;
     if (m_buffer.size() != size())
         m_buffer = QImage(size(), QImage::Format_RGB32);
@@ -118,6 +120,8 @@ const QImage &TChart::Picture() {
 // inverted over a copy, so moving it never has to erase anything.
 void TChart::paintEvent(QPaintEvent *) {
     const QImage &picture = Picture();
+    if (picture.isNull())
+        return;
     QPainter painter(this);
     painter.drawImage(0, 0, picture);
     if (m_zoom.Active) {

@@ -38,7 +38,7 @@ TChart::ClickedPart TChart::PartAt(int x, int y) const {
 }
 
 void TChart::mousePressEvent(QMouseEvent *event) {
-    QWidget::mousePressEvent(event);
+    event->accept();
     if (m_zoom.Active || m_panning.Active)
         return;
     const QPoint at = event->position().toPoint();
@@ -56,7 +56,7 @@ void TChart::mousePressEvent(QMouseEvent *event) {
 }
 
 void TChart::mouseMoveEvent(QMouseEvent *event) {
-    QWidget::mouseMoveEvent(event);
+    event->accept();
     const QPoint at = event->position().toPoint();
     if (m_zoom.Active) {
         if (at.x() != m_zoom.X1 || at.y() != m_zoom.Y1) {
@@ -72,7 +72,7 @@ void TChart::mouseMoveEvent(QMouseEvent *event) {
 }
 
 void TChart::mouseReleaseEvent(QMouseEvent *event) {
-    QWidget::mouseReleaseEvent(event);
+    event->accept();
     const QPoint at = event->position().toPoint();
     if (m_zoom.Active && event->button() == Qt::LeftButton) {
         m_zoom.Active = false;

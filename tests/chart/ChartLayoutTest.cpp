@@ -152,6 +152,14 @@ TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     EXPECT_EQ(chart->Picture().size(), QSize(300, 200));
 }
 
+TEST(Layout, EmptyPanelDrawsNothing) {
+    auto chart = MakeGraphChart(0, 0);
+    EXPECT_TRUE(chart->Picture().isNull());
+    QImage empty;
+    chart->Draw(empty, QRect());
+    SUCCEED();
+}
+
 TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
     auto chart = MakeGraphChart();
     for (int bad : {0, 101}) {
