@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPolygon>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -156,9 +158,47 @@ void ChartCanvas::PrepareFill() {
 
 void ChartCanvas::LineTo(int x, int y) { Line(m_current.x(), m_current.y(), x, y); }
 
+// A segment running far beyond the image is cut to a generous box around it first, so
+// that stepping it costs pixels of the image, not billions off it.
+bool ChartCanvas::CutToReach(int &x0, int &y0, int &x1, int &y1) const {
+    const double margin = 64.0 + m_penWidth;
+    const double left = -margin, top = -margin;
+    const double right = m_target.width() + margin, bottom = m_target.height() + margin;
+    auto inside = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
+    if (inside(x0, y0) && inside(x1, y1))
+        return true;
+    // Liang-Barsky on the segment's parameter t in [0, 1].
+    const double dx = double(x1) - x0, dy = double(y1) - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return false;
+    const double sx = x0, sy = y0;
+    x0 = int(std::lround(sx + t0 * dx));
+    y0 = int(std::lround(sy + t0 * dy));
+    x1 = int(std::lround(sx + t1 * dx));
+    y1 = int(std::lround(sy + t1 * dy));
+    return true;
+}
+
 void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
     m_current = QPoint(x1, y1);
     if (m_penStyle == psClear || (x0 == x1 && y0 == y1))
+        return;
+    if (!CutToReach(x0, y0, x1, y1))
         return;
     if (m_penWidth <= 1 || m_penSmallDots)
         ThinLine(x0, y0, x1, y1);

@@ -80,6 +80,7 @@ public:
 
 private:
     QPen MakePen() const;
+    bool CutToReach(int &x0, int &y0, int &x1, int &y1) const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
     std::vector<int> DashPattern() const;

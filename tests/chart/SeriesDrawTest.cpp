@@ -119,6 +119,24 @@ TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
     EXPECT_NE(PixelRgb(image, (line.XPixel(0) + line.XPixel(1)) / 2, y - 20), kRed);
 }
 
+TEST(SeriesDraw, EntryFromFarBelowIsCutToThePicture) {
+    auto chart = MakeGraphChart();
+    chart->BottomAxis().SetMinMax(5, 10);
+    chart->LeftAxis().SetMinMax(0, 1);
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    line.SetSeriesColor(clRed);
+    // At the left edge (x = 5) the line between the first two points is near y = −1e6,
+    // some 3e8 pixels below the plot.
+    line.AddPoint(0, -6e6);
+    line.AddPoint(6, 0.5);
+    line.AddPoint(7, 0.5);
+    const QImage &image = chart->Picture();
+    EXPECT_EQ(line.FirstShownIndex(), 1);
+    const int x = line.XPixel(1);
+    EXPECT_EQ(PixelRgb(image, x, chart->PlotRect().Bottom - 2), kRed);
+    EXPECT_EQ(PixelRgb(image, (x + line.XPixel(2)) / 2, line.YPixel(1)), kRed);
+}
+
 TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
