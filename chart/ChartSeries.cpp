@@ -109,8 +109,9 @@ void TChartSeries::VerticalMargins(int &top, int &bottom) const { top = bottom =
 int TChartSeries::FirstIndexNotBelow(double value, int from) const {
     const int count = Count();
     // An ascending list searched by halving gives the same index as a scan from the
-    // front; values read with a negative or NaN multiplier are not ascending.
-    if (m_xValues.Order() == loAscending && m_xValues.Multiplier() > 0.0) {
+    // front; a NaN stored or a multiplier not above 0 leaves the list unsorted.
+    if (m_xValues.Order() == loAscending && m_xValues.Multiplier() > 0.0 &&
+        m_xValues.AllNumbers()) {
         int low = from;
         int high = count;
         while (low < high) {

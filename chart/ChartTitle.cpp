@@ -16,6 +16,19 @@ int TChartTitle::FrameWidth() const {
     return m_frame.Visible() && m_frame.Color() != clDefault ? m_frame.Width() : 0;
 }
 
+// The frame hugs the text when AdjustFrame is set, else spans the plot's width.
+void TChartTitle::DrawFrame(ChartCanvas &canvas, int widest, int top, int bottom) const {
+    const int frame = FrameWidth();
+    if (frame == 0)
+        return;
+    const int centre = (m_shownRect.Left + m_shownRect.Right) / 2;
+    const int left = m_adjustFrame ? centre - widest / 2 - frame : m_shownRect.Left - frame;
+    const int right = m_adjustFrame ? centre + widest / 2 + frame : m_shownRect.Right + frame;
+    canvas.ApplyPen(m_frame);
+    canvas.SetBrush(clWhite, bsClear);
+    canvas.Rectangle({left, top - frame, right + 1, bottom + frame});
+}
+
 void TChartTitle::Draw(ChartCanvas &canvas, ChartRect &plotRect) const {
     m_shownRect = {};
     if (!m_visible || m_text.isEmpty())
@@ -47,6 +60,7 @@ void TChartTitle::Draw(ChartCanvas &canvas, ChartRect &plotRect) const {
     }
     const int textBottom = textTop + lines * h;
     m_shownRect = {left, textTop, right, textBottom};
+    DrawFrame(canvas, widest, textTop, textBottom);
     constexpr int kTitleFootGap = 5;
     if (m_isFoot)
         plotRect.Bottom = textTop - frame - kTitleFootGap;

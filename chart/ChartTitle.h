@@ -54,6 +54,7 @@ public:
 
 private:
     int FrameWidth() const;
+    void DrawFrame(ChartCanvas &canvas, int widest, int top, int bottom) const;
 
     bool m_isFoot;
     QStringList m_text;

@@ -19,6 +19,7 @@ void TChartValueList::Grow() {
 int TChartValueList::AppendOrdered(double value) {
     Grow();
     m_statsStale = true;
+    m_nanCount += std::isnan(value) ? 1 : 0;
     const int count = Count();
     if (m_order == loNone || count == 0) {
         m_values.push_back(value);
@@ -47,6 +48,7 @@ int TChartValueList::AppendOrdered(double value) {
 void TChartValueList::InsertAt(int index, double value) {
     Grow();
     m_statsStale = true;
+    m_nanCount += std::isnan(value) ? 1 : 0;
     if (index == Count())
         m_values.push_back(value);
     else
@@ -55,6 +57,7 @@ void TChartValueList::InsertAt(int index, double value) {
 
 void TChartValueList::RemoveAllValues() {
     m_values.clear();
+    m_nanCount = 0;
     m_values.shrink_to_fit();
     m_statsStale = true;
 }

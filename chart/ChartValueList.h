@@ -32,6 +32,8 @@ public:
     double LastValue() const { return ValueAt(Count() - 1); }
     // Bytes held for the values, for memory accounting.
     std::size_t CapacityBytes() const { return m_values.capacity() * sizeof(double); }
+    // Whether every stored value is a number, so that an ordered list really is sorted.
+    bool AllNumbers() const { return m_nanCount == 0; }
 
     // Non-finite values are left out of the statistics, so one of them cannot spoil
     // an axis range.
@@ -49,6 +51,7 @@ private:
     double m_multiplier = 1.0;
     bool m_dateTime = false;
     std::vector<double> m_values;
+    int m_nanCount = 0;
 
     mutable bool m_statsStale = true;
     mutable double m_highest = 0.0;

@@ -107,6 +107,21 @@ TEST(Layout, TitleWithOneLineMovesTheTopDownByAFontHeightAndTheGap) {
     EXPECT_EQ(chart->PlotRect().Top, topWithout + FontHeightOf(chart->Title().Font()) + 5);
 }
 
+TEST(Layout, FramedTitleTakesTheFrameOnBothSides) {
+    auto chart = MakeGraphChart();
+    chart->SetAxisVisible(false);
+    chart->Legend().SetVisible(false);
+    chart->Title().SetVisible(true);
+    chart->Title().SetText({QStringLiteral("TChart")});
+    chart->Title().Frame().SetVisible(true);
+    const QImage &image = chart->Picture();
+    const int h = FontHeightOf(chart->Title().Font());
+    // Top 11, frame 1, text h, frame 1, gap 5.
+    EXPECT_EQ(chart->PlotRect().Top, 11 + 1 + h + 1 + 5);
+    EXPECT_EQ(PixelRgb(image, (26 + 428) / 2, 11), 0x000000u);
+    EXPECT_EQ(PixelRgb(image, (26 + 428) / 2, 11 + h + 1), 0x000000u);
+}
+
 TEST(Layout, VisibleFootWithoutLinesTakesNoRoom) {
     auto chart = MakeGraphChart();
     chart->SetAxisVisible(false);

@@ -40,6 +40,19 @@ TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
         EXPECT_NE(PixelRgb(image, plot.Right + 1, y), kRed) << y;
 }
 
+TEST(SeriesDraw, ShownRangeWithAStoredNaNFallsBackToAScan) {
+    auto chart = MakeGraphChart();
+    chart->BottomAxis().SetMinMax(4.5, 40);
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    // After the NaN, later values are appended unsorted: 5, NaN, 3, 4, 30. Scanning from
+    // the front finds 5 first; halving would land on 30.
+    for (double x : {5.0, std::nan(""), 3.0, 4.0, 30.0})
+        points.AddPoint(x, 1);
+    chart->Picture();
+    EXPECT_EQ(points.FirstShownIndex(), 0);
+    EXPECT_EQ(points.LastShownIndex(), 4);
+}
+
 TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
     auto chart = MakeGraphChart(417, 377, 50);
     chart->BottomAxis().SetMinMax(50, 200);
