@@ -2,6 +2,7 @@
 
 #include "ChartCanvas.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -107,7 +108,7 @@ void TChart::Draw(QImage &target, const QRect &rect) {
 }
 
 const QImage &TChart::Picture() {
-    if (m_bufferClean || size().isEmpty())
+    if (size().isEmpty() || (m_bufferClean && m_buffer.size() == size()))
         return m_buffer;
     if (m_buffer.size() != size())
         m_buffer = QImage(size(), QImage::Format_RGB32);
@@ -118,6 +119,14 @@ const QImage &TChart::Picture() {
 
 // The buffer holds the picture without the zoom rectangle; during a drag the rectangle is
 // inverted over a copy, so moving it never has to erase anything.
+// The palette resolves system colours and the locale writes the labels: either change
+// alters the picture.
+void TChart::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::LocaleChange)
+        Invalidate();
+}
+
 void TChart::paintEvent(QPaintEvent *) {
     const QImage &picture = Picture();
     if (picture.isNull())

@@ -132,6 +132,7 @@ public:
     int PlotYCenter() const { return (m_plotRect.Top + m_plotRect.Bottom) / 2; }
     // The legend's colour, kept while drawing for the series' symbols.
     TColor LegendColor() const { return m_legendColor; }
+    // Set by the legend as it draws.
     void SetLegendColor(TColor color) { m_legendColor = color; }
     // Locale of the value labels: the widget's own when one was set, else the system's.
     QLocale LabelLocale() const;
@@ -162,6 +163,7 @@ public:
     std::function<void(TChart &, ChartRect &rect)> OnGetLegendRect;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

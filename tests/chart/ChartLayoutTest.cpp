@@ -159,12 +159,14 @@ TEST(Layout, SettersInvalidateOnlyOnARealChange) {
 
 TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     auto chart = MakeGraphChart();
+    chart->SetAxisVisible(false);
     const uchar *first = chart->Picture().constBits();
     chart->SetMarginLeft(7);
     EXPECT_EQ(chart->Picture().constBits(), first);
     chart->resize(300, 200);
-    chart->SetMarginLeft(6);
     EXPECT_EQ(chart->Picture().size(), QSize(300, 200));
+    // MulDiv(3, 300, 100) = 9.
+    EXPECT_EQ(chart->PlotRect().Right, 300 - 9);
 }
 
 TEST(Layout, EmptyPanelDrawsNothing) {
@@ -173,6 +175,19 @@ TEST(Layout, EmptyPanelDrawsNothing) {
     QImage empty;
     chart->Draw(empty, QRect());
     SUCCEED();
+}
+
+TEST(Layout, LocaleOrPaletteChangeRedraws) {
+    auto chart = MakeGraphChart();
+    chart->Picture();
+    chart->setLocale(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
+    EXPECT_FALSE(chart->BufferClean());
+    EXPECT_EQ(chart->LabelLocale().decimalPoint(), QStringLiteral(","));
+    chart->Picture();
+    QPalette palette = chart->palette();
+    palette.setColor(QPalette::Button, Qt::red);
+    chart->setPalette(palette);
+    EXPECT_FALSE(chart->BufferClean());
 }
 
 TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
