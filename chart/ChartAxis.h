@@ -169,6 +169,8 @@ private:
     void PlaceLabel(ChartCanvas &canvas, int pixel, const QString &text);
     void AddTick(int pixel);
     void DrawTicksAndGrid(ChartCanvas &canvas);
+    void DrawGrid(ChartCanvas &canvas);
+    void DrawMinorTicksAndGrid(ChartCanvas &canvas);
     void DrawTick(ChartCanvas &canvas, int at, int offset, int length);
     void DrawGridLine(ChartCanvas &canvas, int at);
     std::vector<int> MinorTickPositions() const;

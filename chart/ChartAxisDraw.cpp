@@ -229,28 +229,35 @@ void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas &canvas) {
         for (int q : ticks)
             DrawTick(canvas, q, 1, m_tickLength);
     }
-    if (m_grid.Visible()) {
-        canvas.SetBrushStyle(bsClear);
-        canvas.SetBackOpaque(false);
-        canvas.ApplyPen(m_grid);
-        if (m_grid.Color() == clDefault)
-            canvas.SetPenColor(clGray);
-        if (m_gridCentered) {
-            for (std::size_t i = 1; i < ticks.size(); ++i)
-                DrawGridLine(canvas, RoundEven((ticks[i] + ticks[i - 1]) * 0.5));
-        } else {
-            for (int q : ticks)
-                DrawGridLine(canvas, q);
-        }
-        canvas.SetBackOpaque(true);
-    }
+    if (m_grid.Visible())
+        DrawGrid(canvas);
     if (m_ticksInner.Visible()) {
         canvas.ApplyPen(m_ticksInner);
         for (int q : ticks)
             DrawTick(canvas, q, -1, -m_tickInnerLength);
     }
-    if (ticks.empty())
-        return;
+    if (!ticks.empty())
+        DrawMinorTicksAndGrid(canvas);
+}
+
+void TCustomChartAxis::DrawGrid(ChartCanvas &canvas) {
+    const auto ticks = TickList();
+    canvas.SetBrushStyle(bsClear);
+    canvas.SetBackOpaque(false);
+    canvas.ApplyPen(m_grid);
+    if (m_grid.Color() == clDefault)
+        canvas.SetPenColor(clGray);
+    if (m_gridCentered) {
+        for (std::size_t i = 1; i < ticks.size(); ++i)
+            DrawGridLine(canvas, RoundEven((ticks[i] + ticks[i - 1]) * 0.5));
+    } else {
+        for (int q : ticks)
+            DrawGridLine(canvas, q);
+    }
+    canvas.SetBackOpaque(true);
+}
+
+void TCustomChartAxis::DrawMinorTicksAndGrid(ChartCanvas &canvas) {
     const std::vector<int> minor = MinorTickPositions();
     if (m_minorTicks.Visible()) {
         canvas.ApplyPen(m_minorTicks);

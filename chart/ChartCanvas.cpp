@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -226,46 +227,75 @@ std::vector<int> ChartCanvas::DashPattern() const {
     return {};
 }
 
+namespace {
+
+// Collects the pixels of a stepped line into rows (or columns) filled at once.
+class PixelRuns {
+public:
+    PixelRuns(QPainter &painter, const QColor &color, bool rows)
+        : m_painter(painter), m_color(color), m_rows(rows) {}
+    ~PixelRuns() { Flush(); }
+
+    void Add(int x, int y) {
+        const QRect pixel(x, y, 1, 1);
+        if (!m_run.isNull() && (m_rows ? m_run.top() == y : m_run.left() == x)) {
+            m_run = m_run.united(pixel);
+            return;
+        }
+        Flush();
+        m_run = pixel;
+    }
+    void Flush() {
+        if (!m_run.isNull())
+            m_painter.fillRect(m_run, m_color);
+        m_run = QRect();
+    }
+
+private:
+    QPainter &m_painter;
+    QColor m_color;
+    bool m_rows;
+    QRect m_run;
+};
+
+// Walks a pen's on/off pattern one pixel at a time; an empty pattern is always on.
+class DashWalk {
+public:
+    explicit DashWalk(std::vector<int> pattern)
+        : m_pattern(std::move(pattern)), m_left(m_pattern.empty() ? 0 : m_pattern[0]) {}
+
+    bool On() const { return m_pattern.empty() || m_index % 2 == 0; }
+    void Step() {
+        if (m_pattern.empty() || --m_left > 0)
+            return;
+        m_index = (m_index + 1) % m_pattern.size();
+        m_left = m_pattern[m_index];
+    }
+
+private:
+    std::vector<int> m_pattern;
+    std::size_t m_index = 0;
+    int m_left;
+};
+
+} // namespace
+
 // One-pixel lines are stepped here rather than by Qt, which leaves out whichever end has
 // the larger coordinate; here the start is always drawn and the end never.
 void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     ApplyMode();
-    const QColor color = Resolve(m_penColor);
-    const std::vector<int> pattern = DashPattern();
-    std::size_t dash = 0;
-    int dashLeft = pattern.empty() ? 0 : pattern[0];
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1;
     const int sy = y0 < y1 ? 1 : -1;
-    const bool xMajor = dx >= -dy;
+    PixelRuns runs(m_painter, Resolve(m_penColor), dx >= -dy);
+    DashWalk dash(DashPattern());
     int error = dx + dy;
-    int x = x0;
-    int y = y0;
-    QRect run;
-    auto flush = [&] {
-        if (!run.isNull())
-            m_painter.fillRect(run, color);
-        run = QRect();
-    };
-    while (x != x1 || y != y1) {
-        const bool on = pattern.empty() || dash % 2 == 0;
-        if (on) {
-            const QRect pixel(x, y, 1, 1);
-            const bool extends = !run.isNull() && (xMajor ? run.top() == y : run.left() == x);
-            if (extends)
-                run = run.united(pixel);
-            else {
-                flush();
-                run = pixel;
-            }
-        } else {
-            flush();
-        }
-        if (!pattern.empty() && --dashLeft == 0) {
-            dash = (dash + 1) % pattern.size();
-            dashLeft = pattern[dash];
-        }
+    for (int x = x0, y = y0; x != x1 || y != y1; dash.Step()) {
+        if (dash.On())
+            runs.Add(x, y);
+        else
+            runs.Flush();
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
@@ -276,7 +306,6 @@ void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
             y += sy;
         }
     }
-    flush();
 }
 
 // Qt strokes a wide flat-capped line over [low, high) of its major coordinate whichever
