@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -13,6 +15,8 @@ struct NextCase {
     double step;
     double next;
 };
+
+void PrintTo(const NextCase &c, std::ostream *out) { *out << c.step; }
 
 class NextStepTable : public ::testing::TestWithParam<NextCase> {};
 
@@ -32,6 +36,8 @@ struct StepCase {
     StepQuery query;
     double step;
 };
+
+void PrintTo(const StepCase &c, std::ostream *out) { *out << c.name; }
 
 class LabelStepTable : public ::testing::TestWithParam<StepCase> {};
 
@@ -68,6 +74,8 @@ struct TextCase {
     const char *text;
 };
 
+void PrintTo(const TextCase &c, std::ostream *out) { *out << c.text; }
+
 class LabelTextTable : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(LabelTextTable, FormatsWithTheLocaleSeparators) {
@@ -95,6 +103,8 @@ struct MapCase {
     double value;
     int pixel;
 };
+
+void PrintTo(const MapCase &c, std::ostream *out) { *out << c.name; }
 
 class ValueToPixelTable : public ::testing::TestWithParam<MapCase> {};
 

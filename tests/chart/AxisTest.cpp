@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -85,6 +87,8 @@ struct MinMaxCase {
     double a, b, minimum, maximum;
 };
 
+void PrintTo(const MinMaxCase &c, std::ostream *out) { *out << c.a << ", " << c.b; }
+
 class SetMinMaxTable : public ::testing::TestWithParam<MinMaxCase> {};
 
 TEST_P(SetMinMaxTable, OrdersThePairAndTurnsAutomaticOff) {
@@ -107,6 +111,8 @@ struct RefusedCase {
     const char *message;
     bool axisException;
 };
+
+void PrintTo(const RefusedCase &c, std::ostream *out) { *out << c.name; }
 
 class RefusedSetterTable : public ::testing::TestWithParam<RefusedCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 constexpr unsigned kWhite = 0xFFFFFF;
@@ -21,6 +23,8 @@ struct LineCase {
     QPoint lastDrawn;
     QPoint endPoint;
 };
+
+void PrintTo(const LineCase &c, std::ostream *out) { *out << c.name; }
 
 class LineEndTable : public ::testing::TestWithParam<LineCase> {};
 
@@ -188,6 +192,8 @@ struct AlignCase {
     bool inkRightOfX;
     bool inkAboveY;
 };
+
+void PrintTo(const AlignCase &c, std::ostream *out) { *out << c.name; }
 
 class TextAlignTable : public ::testing::TestWithParam<AlignCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct InitialRectCase {
@@ -10,6 +12,8 @@ struct InitialRectCase {
     int height;
     ChartRect expected;
 };
+
+void PrintTo(const InitialRectCase &c, std::ostream *out) { *out << c.width << " x " << c.height; }
 
 class InitialPlotRectTable : public ::testing::TestWithParam<InitialRectCase> {};
 
@@ -29,6 +33,10 @@ struct MulDivCase {
     int a, b, c, result;
 };
 
+void PrintTo(const MulDivCase &c, std::ostream *out) {
+    *out << c.a << " * " << c.b << " / " << c.c;
+}
+
 class MulDivTable : public ::testing::TestWithParam<MulDivCase> {};
 
 TEST_P(MulDivTable, RoundsHalvesAwayFromZero) {
@@ -46,6 +54,8 @@ struct NormaliseCase {
     ChartRect in;
     ChartRect out;
 };
+
+void PrintTo(const NormaliseCase &c, std::ostream *out) { *out << c.name; }
 
 class NormaliseTable : public ::testing::TestWithParam<NormaliseCase> {};
 

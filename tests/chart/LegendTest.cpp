@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace {
@@ -52,6 +54,8 @@ struct SymbolCase {
     int colorWidth;
     double fraction;
 };
+
+void PrintTo(const SymbolCase &c, std::ostream *out) { *out << c.colorWidth; }
 
 class SymbolWidthTable : public ::testing::TestWithParam<SymbolCase> {};
 
@@ -147,6 +151,8 @@ struct RefusedCase {
     std::function<void(TChartLegend &)> set;
     const char *message;
 };
+
+void PrintTo(const RefusedCase &c, std::ostream *out) { *out << c.name; }
 
 class LegendRefusedTable : public ::testing::TestWithParam<RefusedCase> {};
 

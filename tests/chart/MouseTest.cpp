@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QTest>
 #include <QWheelEvent>
@@ -33,6 +35,8 @@ struct ZoomCase {
     int dy;
     bool zooms;
 };
+
+void PrintTo(const ZoomCase &c, std::ostream *out) { *out << c.name; }
 
 class ZoomThresholdTable : public ::testing::TestWithParam<ZoomCase> {};
 
@@ -136,6 +140,8 @@ struct WheelCase {
     int delta;
     double fraction;
 };
+
+void PrintTo(const WheelCase &c, std::ostream *out) { *out << c.delta; }
 
 class WheelTable : public ::testing::TestWithParam<WheelCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -15,6 +17,8 @@ struct OrderCase {
     std::vector<int> indexes;
     std::vector<double> stored;
 };
+
+void PrintTo(const OrderCase &c, std::ostream *out) { *out << c.name; }
 
 class OrderedInsertion : public ::testing::TestWithParam<OrderCase> {};
 
