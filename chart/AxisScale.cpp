@@ -2,6 +2,8 @@
 
 #include "ChartGeometry.h"
 
+#include <QRegularExpression>
+
 #include <climits>
 #include <cmath>
 
@@ -65,24 +67,39 @@ double LabelStep(const StepQuery &q) {
     return step < kSmallestStep ? kSmallestStep : step;
 }
 
-QString AxisValueText(double value, const QLocale &locale) {
+NumberFormat ParseNumberFormat(const QString &format) {
+    static const QRegularExpression family(QStringLiteral("^[#,0]*0(\\.0*#*)?$"));
+    if (!family.match(format).hasMatch())
+        return {};
+    const qsizetype point = format.indexOf(QLatin1Char('.'));
+    const QString fraction = point < 0 ? QString() : format.mid(point + 1);
+    return {format.left(point < 0 ? format.size() : point).contains(QLatin1Char(',')),
+            int(fraction.count(QLatin1Char('0'))), int(fraction.size())};
+}
+
+QString AxisValueText(double value, const QLocale &locale, const NumberFormat &format) {
     if (!std::isfinite(value))
         return QString();
-    QString text = locale.toString(value, 'f', 3);
+    QLocale writer = locale;
+    writer.setNumberOptions(format.grouped ? QLocale::DefaultNumberOptions
+                                           : QLocale::OmitGroupSeparator);
+    QString text = writer.toString(value, 'f', format.maxDecimals);
     const QString decimal = locale.decimalPoint();
     const qsizetype point = text.lastIndexOf(decimal);
     if (point >= 0) {
+        const qsizetype kept = point + decimal.size() + format.minDecimals;
         qsizetype end = text.size();
-        while (end > point + decimal.size() && text[end - 1] == QLatin1Char('0'))
+        while (end > kept && text[end - 1] == QLatin1Char('0'))
             --end;
         if (end == point + decimal.size())
             end = point;
         text.truncate(end);
     }
     // A value that rounds to zero is shown without a sign.
-    const QString negativeZero = locale.negativeSign() + locale.zeroDigit();
-    if (text == negativeZero)
-        return locale.zeroDigit();
+    const QString negative = locale.negativeSign();
+    if (text.startsWith(negative) &&
+        text.mid(negative.size()).remove(locale.zeroDigit()).remove(decimal).isEmpty())
+        return text.mid(negative.size());
     return text;
 }
 

@@ -22,8 +22,19 @@ struct StepQuery {
 // fits on the axis.
 double LabelStep(const StepQuery &query);
 
-// v formatted as "#,##0.###" with the locale's separators.
-QString AxisValueText(double value, const QLocale &locale);
+// A number format of the "#,##0.###" family: a comma before the point groups the
+// digits, each "0" after it is a decimal always shown, each "#" one shown unless zero.
+struct NumberFormat {
+    bool grouped = true;
+    int minDecimals = 0;
+    int maxDecimals = 3;
+};
+
+// Formats outside the family read as the default "#,##0.###".
+NumberFormat ParseNumberFormat(const QString &format);
+
+// v written by the format with the locale's separators.
+QString AxisValueText(double value, const QLocale &locale, const NumberFormat &format = {});
 
 // The working state of one axis that the value<->pixel mappings read.
 struct AxisMapping {

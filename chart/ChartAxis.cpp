@@ -215,7 +215,8 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const {
 }
 
 QString TCustomChartAxis::LabelText(double value) const {
-    QString text = kvr::chart::AxisValueText(value, m_chart.LabelLocale());
+    QString text = kvr::chart::AxisValueText(value, m_chart.LabelLocale(),
+                                             kvr::chart::ParseNumberFormat(m_axisValuesFormat));
     if (m_labelsMultiLine)
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
     return text;

@@ -92,6 +92,31 @@ INSTANTIATE_TEST_SUITE_P(AxisScale, LabelTextTable,
                                            TextCase{1234567.8, "1_234_567,8"},
                                            TextCase{0.1 + 0.2, "0,3"}));
 
+struct FormatCase {
+    const char *format;
+    double value;
+    const char *text;
+};
+
+void PrintTo(const FormatCase &c, std::ostream *out) { *out << c.format << " " << c.value; }
+
+class NumberFormatTable : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(NumberFormatTable, WritesTheDecimalsTheFormatAsksFor) {
+    const auto &c = GetParam();
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(AxisValueText(c.value, english, ParseNumberFormat(QString::fromLatin1(c.format))),
+              QString::fromLatin1(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AxisScale, NumberFormatTable,
+    ::testing::Values(FormatCase{"#,##0.###", 1234.5, "1,234.5"},
+                      FormatCase{"0.00", 1234.5, "1234.50"}, FormatCase{"0.0#", 2, "2.0"},
+                      FormatCase{"0.0#", 2.124, "2.12"}, FormatCase{"#,##0", 1234.4, "1,234"},
+                      FormatCase{"0", -0.2, "0"}, FormatCase{"0.00", -0.001, "0.00"},
+                      FormatCase{"dd/mm/yyyy", 2.5, "2.5"}));
+
 TEST(AxisScale, LabelTextUsesTheGivenLocale) {
     EXPECT_EQ(AxisValueText(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)),
               QStringLiteral("1,234.5"));
