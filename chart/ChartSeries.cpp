@@ -66,8 +66,9 @@ std::size_t TChartSeries::CapacityBytes() const {
 }
 
 TColor TChartSeries::PointColor(int index) const {
-    if (index >= int(m_colors.size()) && !m_colorEachPoint)
+    if (index < 0 || index >= Count())
         return m_seriesColor;
+    // An empty colour list stands for clDefault at every point.
     const TColor own = index < int(m_colors.size()) ? m_colors[std::size_t(index)] : clDefault;
     if (own != clDefault)
         return own;

@@ -123,6 +123,19 @@ TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
     EXPECT_EQ(series.HighestX(), 0.0);
 }
 
+TEST(Series, ColorEachPointTakesPaletteColoursForPointsWithoutTheirOwn) {
+    auto chart = MakeGraphChart();
+    auto &series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    series.SetSeriesColor(clRed);
+    series.SetColorEachPoint(true);
+    series.AddPoint(1, 0);
+    series.AddPoint(2, 0);
+    series.AddPoint(3, 0, QString(), clBlue);
+    EXPECT_NE(series.PointColor(0), series.PointColor(1));
+    EXPECT_EQ(series.PointColor(2), clBlue);
+    EXPECT_EQ(series.PointColor(3), clRed);
+}
+
 TEST(Series, RefusedPointChangesNothing) {
     auto chart = MakeGraphChart();
     auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
