@@ -85,10 +85,11 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames)
 TEST_F(MainWindowStart, ShownNumbersFollowTheLocale)
 {
     const QByteArray language = qgetenv("LANG");
-    if (language.startsWith("uk_UA"))
+    if (language.startsWith("uk_UA")) {
         EXPECT_EQ(Sep(), QStringLiteral(","));
-    else if (language == "C")
+    } else if (language == "C") {
         EXPECT_EQ(Sep(), QStringLiteral("."));
+    }
 }
 
 TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow)
