@@ -93,13 +93,13 @@ TEST(GraphData, HugeRangesAreSampledFromLoToHi)
 
 TEST(GraphData, SamplesLieWithinAPixelOfTheFullCurve)
 {
-    // Over a 400-pixel axis each sample step is below a tenth of a pixel, and a monotonic
-    // curve between neighbouring samples stays between their values.
+    // Over a 400-pixel axis each sample step is below half a pixel, and a monotonic curve
+    // between neighbouring samples stays between their values.
     const double hi = 1e6;
     const std::vector<PlotPoint> curve = ModelCurve(844.82, -1.00643, {55, hi});
     const double pixelsPerSpeed = 400 / (hi - 50);
     for (std::size_t k = 1; k < curve.size(); ++k)
-        EXPECT_LT((curve[k].x - curve[k - 1].x) * pixelsPerSpeed, 0.1);
+        EXPECT_LT((curve[k].x - curve[k - 1].x) * pixelsPerSpeed, 0.5);
 }
 
 TEST(GraphData, UndefinedAndInfiniteValuesAreLeftOut)
@@ -120,7 +120,7 @@ TEST(GraphData, FarSpeedsAreCountedNotStepped)
 {
     // Beyond 2^64 adding 1 to a long double speed no longer changes it.
     const double lo = std::ldexp(1.0, 64);
-    const std::vector<PlotPoint> curve = ModelCurve(1, 0, {lo, lo + 4096});
+    const std::vector<PlotPoint> curve = ModelCurve(1, 0, {lo, lo + 4096}, 8192);
     ASSERT_EQ(curve.size(), 4097u);
     EXPECT_EQ(curve.back().x, lo + 4096);
 }
