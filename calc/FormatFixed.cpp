@@ -33,7 +33,10 @@ Decimal ExactDecimal(double value)
     std::snprintf(buffer, sizeof buffer, "%.*e", kExactDigits, std::fabs(value));
     const std::string text(buffer);
     const std::size_t e = text.find('e');
-    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
+    // The C library writes the process locale's decimal point, of any length: skip it.
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] >= '0' && text[i] <= '9')
+            d.digits += text[i];
     d.exponent = std::stoi(text.substr(e + 1));
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
     return d;

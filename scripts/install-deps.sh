@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core locales
 )
 
 missing=()

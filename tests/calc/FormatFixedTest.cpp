@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -72,6 +73,17 @@ TEST(FormatFixed, UsesTheSeparatorGiven)
     EXPECT_EQ(kvr::FormatFixed(0.10989, 5, 3, "."), "0.110");
     EXPECT_EQ(kvr::FormatFixed(312345678912.3, 10, 0, "."), "3.123456789E11");
     EXPECT_EQ(kvr::FormatFixed(10000, 10, 0, "."), "10000");
+}
+
+TEST(FormatFixed, IgnoresTheProcessLocale)
+{
+    // The application runs with the user's C library locale, whose decimal point may be ",".
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "uk_UA.UTF-8") == nullptr)
+        GTEST_SKIP() << "no uk_UA locale installed";
+    const std::string text = kvr::FormatFixed(1234.5, 3, 2, ".");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(text, "1.23E03");
 }
 
 TEST(FormatFixed, RefusesInfinityAndNan)
