@@ -10,28 +10,28 @@
 
 namespace kvr {
 
-void FormBuilder::Build(std::span<const ControlSpec> specs)
+void FormBuilder::Build(std::span<const ControlRow> rows)
 {
-    for (const ControlSpec &spec : specs) {
-        QWidget *parent = spec.parent ? m_controls.value(QString::fromLatin1(spec.parent)) : m_window;
-        Q_ASSERT_X(parent, "FormBuilder::Build", spec.parent);
-        QWidget *control = Create(spec, parent);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        if (spec.fontPx != kWindowFontPx)
-            control->setFont(WindowFont(spec.fontPx));
-        control->move(spec.left, spec.top);
-        if (spec.width > 0)
-            control->resize(spec.width, spec.height > 0 ? spec.height : control->sizeHint().height());
+    for (const ControlRow &row : rows) {
+        QWidget *parent = row.parent ? m_controls.value(QString::fromLatin1(row.parent)) : m_window;
+        Q_ASSERT_X(parent, "FormBuilder::Build", row.parent);
+        QWidget *control = Create(row, parent);
+        control->setObjectName(QString::fromLatin1(row.name));
+        if (row.fontPx != kWindowFontPx)
+            control->setFont(WindowFont(row.fontPx));
+        control->move(row.left, row.top);
+        if (row.width > 0)
+            control->resize(row.width, row.height > 0 ? row.height : control->sizeHint().height());
         else
             control->adjustSize();
         m_controls.insert(control->objectName(), control);
     }
 }
 
-QWidget *FormBuilder::Create(const ControlSpec &spec, QWidget *parent)
+QWidget *FormBuilder::Create(const ControlRow &row, QWidget *parent)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case ControlKind::GroupBox:
         return new QGroupBox(text, parent);
     case ControlKind::Label: {

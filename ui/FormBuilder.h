@@ -1,4 +1,4 @@
-// Windows are built from declarative tables: one ControlSpec row per control, in the
+// Windows are built from declarative tables: one ControlRow per control, in the
 // design's pixel coordinates relative to the parent's client area.
 #pragma once
 
@@ -15,7 +15,7 @@ enum class ControlKind { GroupBox, Label, Edit, ComboBox, Button, Image };
 inline constexpr int kWindowFontPx = 11;
 inline constexpr int kEditHeight = 21;
 
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     const char *name;
     const char *parent; // nullptr: the window's client area
@@ -27,13 +27,13 @@ struct ControlSpec {
     int fontPx = kWindowFontPx;
 };
 
-// Creates the controls of `specs` on `window`, in table order (which is also the order
+// Creates the controls of `rows` on `window`, in table order (which is also the order
 // they are stacked in and, for focusable ones, a default tab order).
 class FormBuilder {
 public:
     explicit FormBuilder(QWidget *window) : m_window(window) {}
 
-    void Build(std::span<const ControlSpec> specs);
+    void Build(std::span<const ControlRow> rows);
 
     template <typename T> T *Get(const char *name) const {
         T *control = qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    QWidget *Create(const ControlSpec &spec, QWidget *parent);
+    QWidget *Create(const ControlRow &row, QWidget *parent);
 
     QWidget *m_window;
     QHash<QString, QWidget *> m_controls;

@@ -53,8 +53,8 @@ constexpr int kClientHeight = 531;
 constexpr int kImageTop = 352;
 
 constexpr std::array kLayout{
-    ControlSpec{ControlKind::Label, "Label1", nullptr, 16, 8},
-    ControlSpec{ControlKind::Image, "Image2", nullptr, 48, kImageTop, 265, 169},
+    ControlRow{ControlKind::Label, "Label1", nullptr, 16, 8},
+    ControlRow{ControlKind::Image, "Image2", nullptr, 48, kImageTop, 265, 169},
 };
 
 // Scaled into the box with its proportions kept; pixels of the bottom-left pixel's colour

@@ -13,7 +13,7 @@ constexpr int kSymbolPx = 13;    // φ, α, γ, τ
 constexpr int kDegreePx = 16;    // the degree signs
 constexpr int kSmallSubPx = 9;   // the "1" of φ1 and the indices of n1..n3
 
-const ControlSpec kFixedControls[] = {
+const ControlRow kFixedControls[] = {
     {K::GroupBox, "GroupBox2", nullptr, 8, 8, 441, 321, "Вихідні дані"},
     {K::Label, "Label3", "GroupBox2", 8, 16, 0, 0,
      "Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"},
@@ -121,7 +121,7 @@ const char *Keep(std::deque<std::string> &store, std::string text)
     return store.back().c_str();
 }
 
-void AppendMeasurementRow(std::vector<ControlSpec> &specs, std::deque<std::string> &store,
+void AppendMeasurementRow(std::vector<ControlRow> &controls, std::deque<std::string> &store,
                           const MeasurementRow &row)
 {
     const std::string index = row.index;
@@ -129,31 +129,31 @@ void AppendMeasurementRow(std::vector<ControlSpec> &specs, std::deque<std::strin
     const int subscript = text + 6;
     auto label = [&](const std::string &name, int left, int top, const std::string &caption,
                      int fontPx = kWindowFontPx) {
-        specs.push_back({K::Label, Keep(store, name + index), row.group, left, top, 0, 0,
+        controls.push_back({K::Label, Keep(store, name + index), row.group, left, top, 0, 0,
                          Keep(store, caption), fontPx});
     };
     label("TimeSymbol", 8, row.top + 2, "τ", kSymbolPx);
     label("TimeSubscript", 15, subscript, index);
     label("TimeEquals", 30, text, "=");
-    specs.push_back({K::Edit, row.timeEdit, row.group, 45, row.top, 41, kEditHeight, row.timeDefault});
+    controls.push_back({K::Edit, row.timeEdit, row.group, 45, row.top, 41, kEditHeight, row.timeDefault});
     label("TimeUnit", 90, text, "хв.");
     label("WearSymbol", 146, text, "h");
     label("WearSubscript", 153, subscript, "з" + index);
     label("WearEquals", 178, text, "=");
-    specs.push_back({K::Edit, row.wearEdit, row.group, 192, row.top, 41, kEditHeight, row.wearDefault});
+    controls.push_back({K::Edit, row.wearEdit, row.group, 192, row.top, 41, kEditHeight, row.wearDefault});
     label("WearUnit", 237, text, "мкм");
 }
 
 } // namespace
 
-const std::vector<ControlSpec> &MainWindowLayout()
+const std::vector<ControlRow> &MainWindowLayout()
 {
     static std::deque<std::string> store;
-    static const std::vector<ControlSpec> layout = [] {
-        std::vector<ControlSpec> specs(std::begin(kFixedControls), std::end(kFixedControls));
+    static const std::vector<ControlRow> layout = [] {
+        std::vector<ControlRow> controls(std::begin(kFixedControls), std::end(kFixedControls));
         for (const MeasurementRow &row : kMeasurementRows)
-            AppendMeasurementRow(specs, store, row);
-        return specs;
+            AppendMeasurementRow(controls, store, row);
+        return controls;
     }();
     return layout;
 }

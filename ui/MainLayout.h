@@ -7,7 +7,7 @@
 namespace kvr {
 
 // The main window's controls in design coordinates, parents before children.
-const std::vector<ControlSpec> &MainWindowLayout();
+const std::vector<ControlRow> &MainWindowLayout();
 
 inline constexpr int kMainOuterWidth = 801;
 inline constexpr int kMainOuterHeight = 431;

@@ -24,7 +24,7 @@ constexpr int kFormulaSmallPx = 11;
         {K::Label, s2, group, 142, 52, 0, 0, "р" i2},                                              \
         {K::Label, s3, group, 262, 52, 0, 0, "р" i3}
 
-const ControlSpec kLayout[] = {
+const ControlRow kLayout[] = {
     {K::Label, "Label50", nullptr, 384, 328, 0, 0, "Виконав: "},
     {K::Label, "Label51", nullptr, 632, 328, 0, 0, "Перевірив: Тарвилко Н. Г. "},
     CUTTER_GROUP("GroupBox1", 8, "Інструмент №1", "Label6", "Label1", "Label2", "Label3", "Label13",
@@ -71,7 +71,7 @@ const ControlSpec kLayout[] = {
 
 } // namespace
 
-std::span<const ControlSpec> ResultWindowLayout()
+std::span<const ControlRow> ResultWindowLayout()
 {
     return kLayout;
 }

@@ -7,6 +7,6 @@
 namespace kvr {
 
 // The results window's controls in design coordinates, parents before children.
-std::span<const ControlSpec> ResultWindowLayout();
+std::span<const ControlRow> ResultWindowLayout();
 
 } // namespace kvr

@@ -18,10 +18,10 @@ namespace {
 constexpr int kTextAllowance = 110; // picture, margins and frame around the longer line
 
 constexpr std::array kLayout{
-    ControlSpec{ControlKind::Button, "Button1", nullptr, 168, 64, 75, 25, "Добре"},
-    ControlSpec{ControlKind::Label, "Label1", nullptr, 72, 16, 0, 0, "Label1"},
-    ControlSpec{ControlKind::Label, "Label2", nullptr, 72, 32, 0, 0, "Label2"},
-    ControlSpec{ControlKind::Image, "Image1", nullptr, 16, 16, 41, 41},
+    ControlRow{ControlKind::Button, "Button1", nullptr, 168, 64, 75, 25, "Добре"},
+    ControlRow{ControlKind::Label, "Label1", nullptr, 72, 16, 0, 0, "Label1"},
+    ControlRow{ControlKind::Label, "Label2", nullptr, 72, 32, 0, 0, "Label2"},
+    ControlRow{ControlKind::Image, "Image1", nullptr, 16, 16, 41, 41},
 };
 
 } // namespace
