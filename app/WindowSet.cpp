@@ -12,16 +12,14 @@
 
 namespace kvr {
 
-KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv)
-{
+KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kApplicationTitle));
     setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
     // The classic style draws group boxes and buttons as the window layouts were designed.
     setStyle(QStringLiteral("Windows"));
 }
 
-bool KvrApplication::notify(QObject *receiver, QEvent *event)
-{
+bool KvrApplication::notify(QObject *receiver, QEvent *event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &fault) {
@@ -30,8 +28,7 @@ bool KvrApplication::notify(QObject *receiver, QEvent *event)
     }
 }
 
-WindowSet::WindowSet()
-{
+WindowSet::WindowSet() {
     m_main = std::make_unique<TForm_Main>();
     Form_Main = m_main.get();
     m_result = std::make_unique<TForm_Result>();
@@ -44,8 +41,7 @@ WindowSet::WindowSet()
     Form_Help = m_help.get();
 }
 
-WindowSet::~WindowSet()
-{
+WindowSet::~WindowSet() {
     Form_Main = nullptr;
     Form_Result = nullptr;
     Form_Graphic = nullptr;
@@ -53,9 +49,6 @@ WindowSet::~WindowSet()
     Form_Help = nullptr;
 }
 
-void WindowSet::Start()
-{
-    m_main->show();
-}
+void WindowSet::Start() { m_main->show(); }
 
 } // namespace kvr

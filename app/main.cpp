@@ -1,7 +1,6 @@
 #include "WindowSet.h"
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     kvr::KvrApplication application(argc, argv);
     kvr::WindowSet windows;
     windows.Start();

@@ -4,8 +4,7 @@
 
 namespace kvr {
 
-long double Divide(long double num, long double den)
-{
+long double Divide(long double num, long double den) {
     if (std::isnan(num) || std::isnan(den))
         throw ArithmeticFault(kInvalidOperation);
     if (den == 0)
@@ -18,8 +17,7 @@ long double Divide(long double num, long double den)
     return quotient;
 }
 
-long double NaturalLog(long double x)
-{
+long double NaturalLog(long double x) {
     if (std::isnan(x) || x < 0)
         throw ArithmeticFault(kInvalidOperation);
     if (x == 0)
@@ -29,8 +27,7 @@ long double NaturalLog(long double x)
     return std::log(x);
 }
 
-double StoreDouble(long double value)
-{
+double StoreDouble(long double value) {
     if (std::isnan(value))
         throw ArithmeticFault(kInvalidOperation);
     // DBL_MAX plus half an ulp: the first magnitude that rounds to infinity. Testing

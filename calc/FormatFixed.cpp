@@ -23,8 +23,7 @@ struct Decimal {
     int exponent = 0;   // power of ten of digits[0]
 };
 
-Decimal ExactDecimal(double value)
-{
+Decimal ExactDecimal(double value) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0)
@@ -44,8 +43,7 @@ Decimal ExactDecimal(double value)
 
 // Keeps `keep` leading digits, rounding half away from zero; keep may be 0 or negative
 // (everything is dropped, and a first digit of 5 or more still rounds up at keep = 0).
-void RoundToDigits(Decimal &d, int keep)
-{
+void RoundToDigits(Decimal &d, int keep) {
     if (static_cast<int>(d.digits.size()) <= keep)
         return;
     if (keep < 0) {
@@ -71,8 +69,7 @@ void RoundToDigits(Decimal &d, int keep)
 }
 
 // The digit of d at the given power of ten.
-char DigitAt(const Decimal &d, int power)
-{
+char DigitAt(const Decimal &d, int power) {
     const int index = d.exponent - power;
     if (index < 0 || index >= static_cast<int>(d.digits.size()))
         return '0';
@@ -81,8 +78,7 @@ char DigitAt(const Decimal &d, int power)
 
 } // namespace
 
-std::string FormatFixed(double value, int precision, int decimals, std::string_view separator)
-{
+std::string FormatFixed(double value, int precision, int decimals, std::string_view separator) {
     if (std::isnan(value))
         throw ArithmeticFault(kInvalidOperation);
     if (std::isinf(value))

@@ -8,8 +8,7 @@ namespace kvr {
 
 namespace {
 
-long double Finite(long double value)
-{
+long double Finite(long double value) {
     if (std::isinf(value))
         throw ArithmeticFault(kOverflow);
     return value;
@@ -19,8 +18,7 @@ struct LogSums {
     long double sx = 0, sy = 0, sxy = 0, sxx = 0;
 };
 
-LogSums SumLogs(const PerCutter &x, const PerCutter &y)
-{
+LogSums SumLogs(const PerCutter &x, const PerCutter &y) {
     LogSums s;
     for (int i = 1; i <= kCutters; ++i) {
         const long double xi = DecimalLog(x[i]);
@@ -33,26 +31,22 @@ LogSums SumLogs(const PerCutter &x, const PerCutter &y)
     return s;
 }
 
-double Slope(const LogSums &s)
-{
+double Slope(const LogSums &s) {
     return StoreDouble(Divide(3 * s.sxy - s.sx * s.sy, 3 * s.sxx - s.sx * s.sx));
 }
 
-double Coefficient(const LogSums &s, double storedSlope)
-{
+double Coefficient(const LogSums &s, double storedSlope) {
     return StoreDouble(Power(10, (s.sy - storedSlope * s.sx) / 3));
 }
 
 } // namespace
 
-double DecimalLog(double x)
-{
+double DecimalLog(double x) {
     static const long double ln10 = std::log(10.0L);
     return StoreDouble(NaturalLog(x) / ln10);
 }
 
-long double Power(long double base, long double exponent)
-{
+long double Power(long double base, long double exponent) {
     if (std::isnan(base) || std::isnan(exponent) || std::isinf(base) || std::isinf(exponent))
         throw ArithmeticFault(kInvalidOperation);
     if (exponent == 0)
@@ -85,8 +79,7 @@ long double Power(long double base, long double exponent)
     return Divide(1, result);
 }
 
-void ComputeTimeSpan(CalculationState &state)
-{
+void ComputeTimeSpan(CalculationState &state) {
     state.max_first_time = 0;
     state.max_total_time = 0;
     for (int i = 1; i <= kCutters; ++i) {
@@ -97,34 +90,30 @@ void ComputeTimeSpan(CalculationState &state)
     }
 }
 
-double SpanLowerBound(const CalculationState &state)
-{
+double SpanLowerBound(const CalculationState &state) {
     return StoreDouble(kLowerSpanFactor * state.max_first_time);
 }
 
-double SpanUpperBound(const CalculationState &state)
-{
+double SpanUpperBound(const CalculationState &state) {
     return StoreDouble(kUpperSpanFactor * state.max_total_time);
 }
 
-bool ChosenTimeInSpan(const CalculationState &state)
-{
+bool ChosenTimeInSpan(const CalculationState &state) {
     const long double t = state.chosen_time;
     const bool tooEarly = kLowerSpanFactor * state.max_first_time - kSpanTolerance > t;
     const bool tooLate = t > kUpperSpanFactor * state.max_total_time + kSpanTolerance;
     return !tooEarly && !tooLate;
 }
 
-void ComputeWearAtChosenTime(CalculationState &state)
-{
+void ComputeWearAtChosenTime(CalculationState &state) {
     for (int i = 1; i <= kCutters; ++i) {
-        state.wear_at_chosen_time[i] = StoreDouble(
-            static_cast<long double>(state.wear_rate[i]) * state.chosen_time + state.initial_wear[i]);
+        state.wear_at_chosen_time[i] =
+            StoreDouble(static_cast<long double>(state.wear_rate[i]) * state.chosen_time +
+                        state.initial_wear[i]);
     }
 }
 
-void ComputeToolLife(CalculationState &state)
-{
+void ComputeToolLife(CalculationState &state) {
     for (int i = 1; i <= kCutters; ++i) {
         state.tool_life[i] = StoreDouble(Divide(
             static_cast<long double>(state.allowable_dimensional_wear) - state.initial_wear[i],
@@ -132,8 +121,7 @@ void ComputeToolLife(CalculationState &state)
     }
 }
 
-PowerLaw FitPowerLaw(const PerCutter &x, const PerCutter &y)
-{
+PowerLaw FitPowerLaw(const PerCutter &x, const PerCutter &y) {
     const LogSums sums = SumLogs(x, y);
     PowerLaw law;
     law.slope = Slope(sums);
@@ -143,15 +131,13 @@ PowerLaw FitPowerLaw(const PerCutter &x, const PerCutter &y)
 
 // The exponent is stored before the coefficient is computed, so that a coefficient
 // too large for a double leaves the new exponent in place.
-void FitWearModel(CalculationState &state)
-{
+void FitWearModel(CalculationState &state) {
     const LogSums sums = SumLogs(state.cutting_speed, state.wear_at_chosen_time);
     state.wear_model_exponent = Slope(sums);
     state.wear_model_coefficient = Coefficient(sums, state.wear_model_exponent);
 }
 
-void FitLifeModel(CalculationState &state)
-{
+void FitLifeModel(CalculationState &state) {
     const LogSums sums = SumLogs(state.cutting_speed, state.tool_life);
     state.life_model_exponent = Slope(sums);
     state.life_model_coefficient = Coefficient(sums, state.life_model_exponent);

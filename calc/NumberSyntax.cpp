@@ -14,14 +14,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The decimal point must not follow the user's locale, so strtold runs in a "C" locale
 // of its own rather than the process one.
-locale_t ClassicLocale()
-{
+locale_t ClassicLocale() {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return locale;
 }
 
-NumberReading Rejected(std::size_t byteIndex)
-{
+NumberReading Rejected(std::size_t byteIndex) {
     // Every character the syntax accepts is ASCII, so everything before the first
     // rejected one is one byte per character and the byte index is the character index.
     return {0, static_cast<int>(byteIndex + 1)};
@@ -29,8 +27,7 @@ NumberReading Rejected(std::size_t byteIndex)
 
 } // namespace
 
-NumberReading ReadNumber(std::string_view text)
-{
+NumberReading ReadNumber(std::string_view text) {
     const std::size_t end = text.size();
     std::size_t pos = 0;
     while (pos < end && text[pos] == ' ')

@@ -12,43 +12,36 @@ long double Cot(long double angle) { return Divide(std::cos(angle), std::sin(ang
 
 } // namespace
 
-double DegreesToRadians(double degrees)
-{
+double DegreesToRadians(double degrees) {
     return StoreDouble(static_cast<long double>(degrees) * kPi / 180);
 }
 
-long double WearConversionFactor(const CalculationState &state)
-{
+long double WearConversionFactor(const CalculationState &state) {
     const long double x = Cot(state.alpha) - std::tan(static_cast<long double>(state.gamma));
     const long double y = (Cot(state.phi) + Cot(state.phi1)) * x;
     return std::sin(static_cast<long double>(state.phi)) * y;
 }
 
-void ComputeAllowableDimensionalWear(CalculationState &state)
-{
+void ComputeAllowableDimensionalWear(CalculationState &state) {
     const long double k = WearConversionFactor(state);
     state.allowable_dimensional_wear = StoreDouble(Divide(state.allowable_flank_wear, k));
 }
 
-void ComputeSpeedsAndDimensionalWear(CalculationState &state)
-{
+void ComputeSpeedsAndDimensionalWear(CalculationState &state) {
     const long double k = WearConversionFactor(state);
     for (int i = 1; i <= kCutters; ++i) {
-        state.cutting_speed[i] =
-            StoreDouble(kPi * state.diameter * state.spindle_speed[i] / 1000);
+        state.cutting_speed[i] = StoreDouble(kPi * state.diameter * state.spindle_speed[i] / 1000);
         for (int j = 1; j <= kIntervals; ++j)
             state.dimensional_wear[i][j] = StoreDouble(Divide(state.flank_wear[i][j], k));
     }
 }
 
-double TotalRunningTime(const CalculationState &state, int cutter)
-{
+double TotalRunningTime(const CalculationState &state, int cutter) {
     const auto &tau = state.running_time[cutter];
     return StoreDouble(static_cast<long double>(tau[1]) + tau[2] + tau[3]);
 }
 
-void ComputeWearLines(CalculationState &state)
-{
+void ComputeWearLines(CalculationState &state) {
     for (int i = 1; i <= kCutters; ++i) {
         const auto &tau = state.running_time[i];
         auto &t = state.cumulative_time[i];
@@ -65,14 +58,12 @@ void ComputeWearLines(CalculationState &state)
             sumTT += tj * tj;
             sumTH += tj * h[j];
         }
-        state.wear_rate[i] =
-            StoreDouble(Divide(3 * sumTH - sumT * sumH, 3 * sumTT - sumT * sumT));
+        state.wear_rate[i] = StoreDouble(Divide(3 * sumTH - sumT * sumH, 3 * sumTT - sumT * sumT));
         state.initial_wear[i] = StoreDouble((sumH - sumT * state.wear_rate[i]) / 3);
     }
 }
 
-std::optional<double> CheckAllowableWear(CalculationState &state)
-{
+std::optional<double> CheckAllowableWear(CalculationState &state) {
     state.max_initial_wear = 0;
     for (int i = 1; i <= kCutters; ++i) {
         if (state.initial_wear[i] > state.max_initial_wear)

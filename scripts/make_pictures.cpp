@@ -21,8 +21,7 @@ namespace {
 
 const QColor kFace(240, 240, 240);
 
-QString Family()
-{
+QString Family() {
     const QStringList families = QFontDatabase::families();
     for (const char *candidate : {"Liberation Sans", "Arial", "DejaVu Sans"}) {
         if (families.contains(QLatin1String(candidate), Qt::CaseInsensitive))
@@ -31,8 +30,7 @@ QString Family()
     return QString();
 }
 
-QFont SansFont(qreal pixelSize)
-{
+QFont SansFont(qreal pixelSize) {
     QFont font(Family());
     font.setPixelSize(qRound(pixelSize));
     font.setStyleHint(QFont::SansSerif);
@@ -40,8 +38,7 @@ QFont SansFont(qreal pixelSize)
     return font;
 }
 
-bool WriteJpeg(const QImage &picture, const QString &path)
-{
+bool WriteJpeg(const QImage &picture, const QString &path) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!file)
@@ -70,8 +67,7 @@ bool WriteJpeg(const QImage &picture, const QString &path)
     return std::fclose(file) == 0;
 }
 
-QImage CheckMark()
-{
+QImage CheckMark() {
     QImage picture(17, 17, QImage::Format_RGB32);
     picture.fill(kFace);
     QPainter painter(&picture);
@@ -82,8 +78,7 @@ QImage CheckMark()
     return picture;
 }
 
-QImage WarningSymbol()
-{
+QImage WarningSymbol() {
     QImage picture(33, 30, QImage::Format_RGB32);
     picture.fill(kFace);
     QPainter painter(&picture);
@@ -99,8 +94,7 @@ QImage WarningSymbol()
 }
 
 // A filled arrow head at `tip`, pointing along (dx, dy).
-void ArrowHead(QPainter &painter, QPointF tip, qreal dx, qreal dy)
-{
+void ArrowHead(QPainter &painter, QPointF tip, qreal dx, qreal dy) {
     const qreal length = 8.0;
     const qreal half = 2.6;
     const QPointF back = tip - QPointF(dx, dy) * length;
@@ -113,8 +107,7 @@ void ArrowHead(QPainter &painter, QPointF tip, qreal dx, qreal dy)
 }
 
 // "h" in italics with a subscript, its left end at `origin` on the baseline.
-void WearSymbol(QPainter &painter, QPointF origin, const QString &subscript)
-{
+void WearSymbol(QPainter &painter, QPointF origin, const QString &subscript) {
     QFont letter(QStringLiteral("DejaVu Serif"));
     letter.setPixelSize(19);
     letter.setItalic(true);
@@ -131,8 +124,7 @@ void WearSymbol(QPainter &painter, QPointF origin, const QString &subscript)
 // The cutter's tip in side view: the rake face on top, the flank falling away from the edge
 // at the clearance angle. The worn zone is the sliver between the original edge and the flat
 // wear land: its width along the rake face is the dimensional wear, its height the flank wear.
-QImage CutterDrawing()
-{
+QImage CutterDrawing() {
     QImage picture(338, 219, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
@@ -161,7 +153,8 @@ QImage CutterDrawing()
     painter.setClipPath(worn);
     painter.setPen(QPen(Qt::black, 1.0));
     for (qreal offset = -120.0; offset < 40.0; offset += 4.0)
-        painter.drawLine(QPointF(landX + offset, landBottomY), QPointF(landX + offset + 80.0, landBottomY - 80.0));
+        painter.drawLine(QPointF(landX + offset, landBottomY),
+                         QPointF(landX + offset + 80.0, landBottomY - 80.0));
     painter.restore();
 
     // The original edge and flank before wear, thin and dashed.
@@ -182,8 +175,10 @@ QImage CutterDrawing()
     QPainterPath breakLine;
     breakLine.moveTo(leftX, rakeY);
     const qreal span = baseY - rakeY;
-    breakLine.cubicTo(leftX - 10.0, rakeY + span * 0.25, leftX + 10.0, rakeY + span * 0.45, leftX, rakeY + span * 0.5);
-    breakLine.cubicTo(leftX - 10.0, rakeY + span * 0.55, leftX + 10.0, rakeY + span * 0.75, leftX, baseY);
+    breakLine.cubicTo(leftX - 10.0, rakeY + span * 0.25, leftX + 10.0, rakeY + span * 0.45, leftX,
+                      rakeY + span * 0.5);
+    breakLine.cubicTo(leftX - 10.0, rakeY + span * 0.55, leftX + 10.0, rakeY + span * 0.75, leftX,
+                      baseY);
     painter.setPen(QPen(Qt::black, 1.0));
     painter.drawPath(breakLine);
 
@@ -198,7 +193,8 @@ QImage CutterDrawing()
     painter.drawLine(QPointF(dimX, rakeY), QPointF(dimX, landBottomY));
     ArrowHead(painter, QPointF(dimX, rakeY), 0.0, -1.0);
     ArrowHead(painter, QPointF(dimX, landBottomY), 0.0, 1.0);
-    WearSymbol(painter, QPointF(dimX + 7.0, (rakeY + landBottomY) / 2.0 + 5.0), QStringLiteral("з"));
+    WearSymbol(painter, QPointF(dimX + 7.0, (rakeY + landBottomY) / 2.0 + 5.0),
+               QStringLiteral("з"));
 
     // Dimensional wear: a short horizontal dimension above the edge, arrows from outside.
     const qreal dimY = 40.0;
@@ -219,8 +215,7 @@ struct Run {
     bool subscript;
 };
 
-QImage AxisTitle(int width, int height, const std::vector<Run> &runs)
-{
+QImage AxisTitle(int width, int height, const std::vector<Run> &runs) {
     // The largest face size whose text fits the picture's length.
     int pixelSize = 12;
     qreal length = 0.0;
@@ -257,21 +252,21 @@ QImage AxisTitle(int width, int height, const std::vector<Run> &runs)
     return picture;
 }
 
-bool Save(const QImage &picture, const QString &path)
-{
-    const bool written = path.endsWith(QLatin1String(".jpg")) ? WriteJpeg(picture, path) : picture.save(path, "PNG");
+bool Save(const QImage &picture, const QString &path) {
+    const bool written =
+        path.endsWith(QLatin1String(".jpg")) ? WriteJpeg(picture, path) : picture.save(path, "PNG");
     QTextStream(stdout) << (written ? "wrote " : "FAILED ") << path << "\n";
     return written;
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KVR_RESOURCES_DIR);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KVR_RESOURCES_DIR);
     QTextStream(stdout) << "text face: " << Family() << "\n";
 
     bool ok = Save(CheckMark(), folder + QStringLiteral("/checkmark.jpg"));

@@ -9,8 +9,7 @@ namespace kvr {
 
 TFixedForm::TFixedForm(const char *objectName, const QString &caption, QPoint position,
                        QSize clientSize, Qt::WindowFlags flags)
-    : QWidget(nullptr, flags), m_designSize(clientSize)
-{
+    : QWidget(nullptr, flags), m_designSize(clientSize) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setFont(WindowFont());
@@ -19,22 +18,19 @@ TFixedForm::TFixedForm(const char *objectName, const QString &caption, QPoint po
     resize(clientSize);
 }
 
-void TFixedForm::ApplyResizePolicy()
-{
+void TFixedForm::ApplyResizePolicy() {
     int newWidth = m_designSize.width();
     int newHeight = m_designSize.height();
     if (!FormCanResize(newWidth, newHeight))
         setFixedSize(m_designSize);
 }
 
-void TFixedForm::KeepOuterSize(QSize outerSize)
-{
+void TFixedForm::KeepOuterSize(QSize outerSize) {
     m_outerSize = outerSize;
     FitToOuterSize();
 }
 
-void TFixedForm::FitToOuterSize()
-{
+void TFixedForm::FitToOuterSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize client = m_outerSize - frame;
     if (client == m_designSize)
@@ -43,21 +39,16 @@ void TFixedForm::FitToOuterSize()
     setFixedSize(client);
 }
 
-bool TFixedForm::event(QEvent *event)
-{
+bool TFixedForm::event(QEvent *event) {
     // The frame is known only once the window system has framed the window.
     if (m_outerSize.isValid() && (event->type() == QEvent::Show || event->type() == QEvent::Move))
         FitToOuterSize();
     return QWidget::event(event);
 }
 
-bool TFixedForm::FormCanResize(int &, int &)
-{
-    return true;
-}
+bool TFixedForm::FormCanResize(int &, int &) { return true; }
 
-void TFixedForm::changeEvent(QEvent *event)
-{
+void TFixedForm::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMaximized))
         return;
@@ -67,8 +58,7 @@ void TFixedForm::changeEvent(QEvent *event)
         setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
-void TFixedForm::resizeEvent(QResizeEvent *event)
-{
+void TFixedForm::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     int newWidth = event->size().width();
     int newHeight = event->size().height();

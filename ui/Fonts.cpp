@@ -5,8 +5,7 @@
 
 namespace kvr {
 
-static QString WindowFamily()
-{
+static QString WindowFamily() {
     // Liberation Sans keeps Arial's metrics, the nearest to the design face of the free
     // faces Debian ships; DejaVu Sans is wider but always there.
     static const QString family = [] {
@@ -20,8 +19,7 @@ static QString WindowFamily()
     return family;
 }
 
-QFont WindowFont(int pixelSize)
-{
+QFont WindowFont(int pixelSize) {
     QFont font(WindowFamily());
     font.setPixelSize(pixelSize);
     font.setStyleHint(QFont::SansSerif);

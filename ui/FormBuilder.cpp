@@ -10,8 +10,7 @@
 
 namespace kvr {
 
-void FormBuilder::Build(std::span<const ControlRow> rows)
-{
+void FormBuilder::Build(std::span<const ControlRow> rows) {
     for (const ControlRow &row : rows) {
         QWidget *parent = row.parent ? m_controls.value(QString::fromLatin1(row.parent)) : m_window;
         Q_ASSERT_X(parent, "FormBuilder::Build", row.parent);
@@ -28,8 +27,7 @@ void FormBuilder::Build(std::span<const ControlRow> rows)
     }
 }
 
-QWidget *FormBuilder::Create(const ControlRow &row, QWidget *parent)
-{
+QWidget *FormBuilder::Create(const ControlRow &row, QWidget *parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
     case ControlKind::GroupBox:

@@ -9,16 +9,14 @@ namespace kvr {
 
 namespace {
 
-void AddFinite(std::vector<PlotPoint> &points, long double x, long double y)
-{
+void AddFinite(std::vector<PlotPoint> &points, long double x, long double y) {
     const double storedX = static_cast<double>(x);
     const double storedY = static_cast<double>(y);
     if (std::isfinite(storedX) && std::isfinite(storedY))
         points.push_back({storedX, storedY});
 }
 
-std::vector<long double> CurveSpeeds(SpeedRange range, std::size_t cap)
-{
+std::vector<long double> CurveSpeeds(SpeedRange range, std::size_t cap) {
     std::vector<long double> speeds;
     if (!(range.hi >= range.lo) || cap < 2)
         return speeds;
@@ -39,16 +37,14 @@ std::vector<long double> CurveSpeeds(SpeedRange range, std::size_t cap)
 
 } // namespace
 
-std::vector<PlotPoint> MeasuredWear(const CalculationState &state, int cutter)
-{
+std::vector<PlotPoint> MeasuredWear(const CalculationState &state, int cutter) {
     std::vector<PlotPoint> points;
     for (int j = 1; j <= kIntervals; ++j)
         AddFinite(points, state.cumulative_time[cutter][j], state.dimensional_wear[cutter][j]);
     return points;
 }
 
-std::vector<PlotPoint> WearLine(const CalculationState &state, int cutter)
-{
+std::vector<PlotPoint> WearLine(const CalculationState &state, int cutter) {
     const long double first = state.cumulative_time[cutter][1];
     const long double last = state.cumulative_time[cutter][3];
     const double runOn = static_cast<double>(0.1L * (last - first + 1));
@@ -62,23 +58,20 @@ std::vector<PlotPoint> WearLine(const CalculationState &state, int cutter)
     return points;
 }
 
-std::vector<PlotPoint> SpeedPoints(const CalculationState &state, const PerCutter &values)
-{
+std::vector<PlotPoint> SpeedPoints(const CalculationState &state, const PerCutter &values) {
     std::vector<PlotPoint> points;
     for (int i = 1; i <= kCutters; ++i)
         AddFinite(points, state.cutting_speed[i], values[i]);
     return points;
 }
 
-SpeedRange CurveSpeedRange(const CalculationState &state)
-{
+SpeedRange CurveSpeedRange(const CalculationState &state) {
     // nearbyint rounds in the default mode: to nearest, halves to the even neighbour.
     return {std::trunc(state.cutting_speed[3]), std::nearbyint(state.cutting_speed[1])};
 }
 
 std::vector<PlotPoint> ModelCurve(double coefficient, double exponent, SpeedRange range,
-                                  std::size_t cap)
-{
+                                  std::size_t cap) {
     std::vector<PlotPoint> points;
     const std::vector<long double> speeds = CurveSpeeds(range, cap);
     points.reserve(speeds.size());

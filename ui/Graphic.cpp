@@ -15,14 +15,12 @@ namespace kvr {
 
 namespace {
 
-void AddPoints(TChartSeries &series, const std::vector<PlotPoint> &points)
-{
+void AddPoints(TChartSeries &series, const std::vector<PlotPoint> &points) {
     for (const PlotPoint &point : points)
         series.AddPoint(point.x, point.y, QString(), clDefault);
 }
 
-void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition)
-{
+void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition) {
     chart.BackWall().Brush().SetColor(clWhite);
     chart.BackWall().Brush().SetStyle(bsClear);
     chart.SetMarginBottom(7);
@@ -47,8 +45,7 @@ void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition)
     chart.SetView3D(false);
 }
 
-void ApplySeriesDefinition(TCustomSeries &series, const SeriesDefinition &definition)
-{
+void ApplySeriesDefinition(TCustomSeries &series, const SeriesDefinition &definition) {
     series.SetSeriesColor(definition.color);
     series.SetTitle(QString::fromUtf8(definition.title));
     series.SetShowInLegend(definition.showInLegend);
@@ -69,16 +66,14 @@ void ApplySeriesDefinition(TCustomSeries &series, const SeriesDefinition &defini
 
 TForm_Graphic::TForm_Graphic()
     : TFixedForm("Form_Graphic", QString::fromUtf8("Kelvora \"KVR\". Графіки залежностей"),
-                 QPoint(23, 181), QSize(1305, 393))
-{
+                 QPoint(23, 181), QSize(1305, 393)) {
     BuildCharts();
     BuildSeries();
     BuildCaptions();
     ApplyResizePolicy();
 }
 
-void TForm_Graphic::BuildCharts()
-{
+void TForm_Graphic::BuildCharts() {
     TChart **charts[] = {&Chart1, &Chart2, &Chart3};
     int index = 0;
     for (const ChartDefinition &definition : GraphChartDefinitions()) {
@@ -95,24 +90,23 @@ void TForm_Graphic::BuildCharts()
     QWidget::setTabOrder(Chart2, Chart3);
 }
 
-void TForm_Graphic::BuildSeries()
-{
+void TForm_Graphic::BuildSeries() {
     TChart *charts[] = {nullptr, Chart1, Chart2, Chart3};
     for (const SeriesDefinition &definition : GraphSeriesDefinitions()) {
         TChart &chart = *charts[definition.chart];
         const QString name = QStringLiteral("Series%1").arg(definition.number);
         chart.BeginLoading();
-        TCustomSeries &series = definition.kind == SeriesKind::Line
-                                    ? static_cast<TCustomSeries &>(chart.AddSeries<TLineSeries>(name))
-                                    : chart.AddSeries<TPointSeries>(name);
+        TCustomSeries &series =
+            definition.kind == SeriesKind::Line
+                ? static_cast<TCustomSeries &>(chart.AddSeries<TLineSeries>(name))
+                : chart.AddSeries<TPointSeries>(name);
         ApplySeriesDefinition(series, definition);
         chart.EndLoading();
         Series[definition.number] = &series;
     }
 }
 
-void TForm_Graphic::BuildCaptions()
-{
+void TForm_Graphic::BuildCaptions() {
     TChart *charts[] = {nullptr, Chart1, Chart2, Chart3};
     for (const ChartCaption &caption : GraphCaptions()) {
         auto *label = new QLabel(charts[caption.chart]);
@@ -133,27 +127,21 @@ void TForm_Graphic::BuildCaptions()
     Image3 = Chart3->findChild<QLabel *>(QStringLiteral("Image3"));
 }
 
-bool TForm_Graphic::FormCanResize(int &, int &)
-{
-    return false;
-}
+bool TForm_Graphic::FormCanResize(int &, int &) { return false; }
 
-void TForm_Graphic::showEvent(QShowEvent *event)
-{
+void TForm_Graphic::showEvent(QShowEvent *event) {
     TFixedForm::showEvent(event);
     // A window-system show (restoring from the task bar) is no new showing.
     if (!event->spontaneous())
         RunHandler([this] { FormShow(); });
 }
 
-void TForm_Graphic::closeEvent(QCloseEvent *event)
-{
+void TForm_Graphic::closeEvent(QCloseEvent *event) {
     RunHandler([this] { FormClose(); });
     TFixedForm::closeEvent(event);
 }
 
-void TForm_Graphic::FormShow()
-{
+void TForm_Graphic::FormShow() {
     for (TChart *chart : {Chart1, Chart2, Chart3})
         chart->SetBackColor(kGraphBackColor);
     const int measured[] = {1, 3, 5};
@@ -165,13 +153,14 @@ void TForm_Graphic::FormShow()
 
     const SpeedRange range = CurveSpeedRange(State);
     AddPoints(SeriesNo(7), SpeedPoints(State, State.wear_at_chosen_time));
-    AddPoints(SeriesNo(8), ModelCurve(State.wear_model_coefficient, State.wear_model_exponent, range));
+    AddPoints(SeriesNo(8),
+              ModelCurve(State.wear_model_coefficient, State.wear_model_exponent, range));
     AddPoints(SeriesNo(9), SpeedPoints(State, State.tool_life));
-    AddPoints(SeriesNo(10), ModelCurve(State.life_model_coefficient, State.life_model_exponent, range));
+    AddPoints(SeriesNo(10),
+              ModelCurve(State.life_model_coefficient, State.life_model_exponent, range));
 }
 
-void TForm_Graphic::FormClose()
-{
+void TForm_Graphic::FormClose() {
     for (int number = 1; number <= 10; ++number)
         SeriesNo(number).RemoveAllPoints();
 }

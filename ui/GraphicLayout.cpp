@@ -40,19 +40,10 @@ const ChartCaption kCaptions[] = {
 
 } // namespace
 
-std::span<const ChartDefinition> GraphChartDefinitions()
-{
-    return kCharts;
-}
+std::span<const ChartDefinition> GraphChartDefinitions() { return kCharts; }
 
-std::span<const SeriesDefinition> GraphSeriesDefinitions()
-{
-    return kSeries;
-}
+std::span<const SeriesDefinition> GraphSeriesDefinitions() { return kSeries; }
 
-std::span<const ChartCaption> GraphCaptions()
-{
-    return kCaptions;
-}
+std::span<const ChartCaption> GraphCaptions() { return kCaptions; }
 
 } // namespace kvr

@@ -19,7 +19,7 @@ struct ChartDefinition {
 enum class SeriesKind { Line, Point };
 
 struct SeriesDefinition {
-    int chart; // 1..3
+    int chart;  // 1..3
     int number; // SeriesN
     SeriesKind kind;
     TColor color;
@@ -34,8 +34,8 @@ struct ChartCaption {
     int chart;
     const char *name;
     int left, top, width, height;
-    const char *text;     // a label's text, or empty for a picture
-    const char *picture;  // a resource path, or nullptr for a label
+    const char *text;    // a label's text, or empty for a picture
+    const char *picture; // a resource path, or nullptr for a label
 };
 
 std::span<const ChartDefinition> GraphChartDefinitions();

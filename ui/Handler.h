@@ -18,8 +18,7 @@ void ShowFaultBox(const QString &message);
 
 // Connects a signal to a handler of `receiver` guarded by RunHandler.
 template <typename Sender, typename Signal, typename Receiver, typename Handler>
-void ConnectHandler(Sender *sender, Signal signal, Receiver *receiver, Handler handler)
-{
+void ConnectHandler(Sender *sender, Signal signal, Receiver *receiver, Handler handler) {
     QObject::connect(sender, signal, receiver,
                      [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); });
 }

@@ -59,8 +59,7 @@ constexpr std::array kLayout{
 
 // Scaled into the box with its proportions kept; pixels of the bottom-left pixel's colour
 // are keyed out before scaling, so the smoothed edges fade into the face colour.
-QPixmap TransparentDrawing(const QString &path, QSize box)
-{
+QPixmap TransparentDrawing(const QString &path, QSize box) {
     QImage picture = QImage(path).convertToFormat(QImage::Format_ARGB32);
     if (picture.isNull())
         return QPixmap();
@@ -78,8 +77,7 @@ QPixmap TransparentDrawing(const QString &path, QSize box)
 
 } // namespace
 
-QString HelpText()
-{
+QString HelpText() {
     QStringList lines;
     for (const HelpLine &line : kHelpLines) {
         lines << QString(line.leading, QLatin1Char(' ')) + QString::fromUtf8(line.text) +
@@ -91,8 +89,8 @@ QString HelpText()
 TForm_Help::TForm_Help()
     : TFixedForm("Form_Help", QStringLiteral("Kelvora \"KVR\". Допомога"), QPoint(505, 94),
                  QSize(kClientWidth, kClientHeight),
-                 Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-{
+                 Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint) {
     setFixedSize(kClientWidth, kClientHeight);
 
     FormBuilder builder(this);

@@ -13,8 +13,7 @@
 namespace kvr {
 
 // Unmarked controls go back to the application palette: the window colour.
-static void Paint(QWidget *control, bool marked)
-{
+static void Paint(QWidget *control, bool marked) {
     QPalette palette;
     if (marked) {
         palette.setColor(QPalette::Base, clInputError);
@@ -24,23 +23,15 @@ static void Paint(QWidget *control, bool marked)
     control->setPalette(palette);
 }
 
-void MarkEdit(QLineEdit *edit, int code)
-{
-    Paint(edit, code != 0);
-}
+void MarkEdit(QLineEdit *edit, int code) { Paint(edit, code != 0); }
 
-void MarkComboBox(QComboBox *combo)
-{
-    Paint(combo, combo->currentIndex() < 0);
-}
+void MarkComboBox(QComboBox *combo) { Paint(combo, combo->currentIndex() < 0); }
 
-bool IsMarked(const QWidget *control)
-{
+bool IsMarked(const QWidget *control) {
     return control->palette().color(QPalette::Base) == clInputError;
 }
 
-double ReadNumberField(QLineEdit *edit, int slot)
-{
+double ReadNumberField(QLineEdit *edit, int slot) {
     QString text = edit->text();
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     edit->setText(text);
@@ -50,14 +41,12 @@ double ReadNumberField(QLineEdit *edit, int slot)
     return reading.value;
 }
 
-void SetCaption(QLabel *label, const QString &text)
-{
+void SetCaption(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
 }
 
-QString ShowNumber(double value, int precision, int decimals)
-{
+QString ShowNumber(double value, int precision, int decimals) {
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     return QString::fromStdString(FormatFixed(value, precision, decimals, separator));
 }

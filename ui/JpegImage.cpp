@@ -18,8 +18,7 @@ struct ErrorManager {
     std::jmp_buf resume;
 };
 
-[[noreturn]] void OnError(j_common_ptr info)
-{
+[[noreturn]] void OnError(j_common_ptr info) {
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->resume, 1);
 }
 
@@ -32,8 +31,7 @@ struct Decoding {
     QImage image;
 };
 
-bool Decode(Decoding &d, const QByteArray &bytes)
-{
+bool Decode(Decoding &d, const QByteArray &bytes) {
     d.info.err = jpeg_std_error(&d.errors.base);
     d.errors.base.error_exit = OnError;
     d.errors.base.output_message = OnMessage;
@@ -61,8 +59,7 @@ bool Decode(Decoding &d, const QByteArray &bytes)
 
 } // namespace
 
-QImage LoadJpeg(const QString &path)
-{
+QImage LoadJpeg(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();

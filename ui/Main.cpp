@@ -33,16 +33,16 @@ namespace kvr {
 namespace {
 
 const char *const kMaterials[] = {
-    "сталь 10",    "сталь 20",     "сталь 25",     "сталь 30",     "сталь 35",    "сталь 40",
-    "сталь 45",    "сталь 50",     "сталь 55",     "сталь 60",     "сталь 20Г",   "сталь 30Г",
-    "сталь 50Г",   "сталь 20Х",    "сталь 40Х",    "сталь 45Х",    "сталь 30ХМ",  "сталь 35ХМ",
-    "сталь 40ХН",  "сталь 50ХН",   "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А", "сталь 20ХН3А",
-    "сталь 30ХН3А", "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
+    "сталь 10",     "сталь 20",     "сталь 25",       "сталь 30",     "сталь 35",
+    "сталь 40",     "сталь 45",     "сталь 50",       "сталь 55",     "сталь 60",
+    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",      "сталь 20Х",    "сталь 40Х",
+    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",     "сталь 40ХН",   "сталь 50ХН",
+    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А",   "сталь 20ХН3А", "сталь 30ХН3А",
+    "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
 };
 constexpr int kMaterialRowsShown = 15;
 
-void Fill(QComboBox *combo, std::initializer_list<const char *> items, int selected)
-{
+void Fill(QComboBox *combo, std::initializer_list<const char *> items, int selected) {
     for (const char *item : items)
         combo->addItem(QString::fromUtf8(item));
     combo->setCurrentIndex(selected);
@@ -53,8 +53,7 @@ void Fill(QComboBox *combo, std::initializer_list<const char *> items, int selec
 TForm_Main::TForm_Main()
     : TFixedForm("Form_Main", QString::fromUtf8(kApplicationTitle), QPoint(282, 110),
                  QSize(kMainOuterWidth, kMainOuterHeight),
-                 Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
-{
+                 Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_QuitOnClose, true);
     BuildControls();
     FillLists();
@@ -64,33 +63,42 @@ TForm_Main::TForm_Main()
     KeepOuterSize(QSize(kMainOuterWidth, kMainOuterHeight));
 }
 
-void TForm_Main::BuildControls()
-{
+void TForm_Main::BuildControls() {
     FormBuilder form(this);
     form.Build(MainWindowLayout());
-    for (auto [member, name] : {std::pair{&GroupBox1, "GroupBox1"}, {&GroupBox2, "GroupBox2"},
-                                {&GroupBox3, "GroupBox3"}, {&GroupBox4, "GroupBox4"},
-                                {&GroupBox5, "GroupBox5"}, {&GroupBox6, "GroupBox6"},
-                                {&GroupBox7, "GroupBox7"}, {&GroupBox8, "GroupBox8"},
-                                {&GroupBox9, "GroupBox9"}, {&GroupBox10, "GroupBox10"}})
+    for (auto [member, name] : {std::pair{&GroupBox1, "GroupBox1"},
+                                {&GroupBox2, "GroupBox2"},
+                                {&GroupBox3, "GroupBox3"},
+                                {&GroupBox4, "GroupBox4"},
+                                {&GroupBox5, "GroupBox5"},
+                                {&GroupBox6, "GroupBox6"},
+                                {&GroupBox7, "GroupBox7"},
+                                {&GroupBox8, "GroupBox8"},
+                                {&GroupBox9, "GroupBox9"},
+                                {&GroupBox10, "GroupBox10"}})
         *member = form.Get<QGroupBox>(name);
-    for (auto [member, name] : {std::pair{&Label3, "Label3"}, {&Label6, "Label6"}, {&Image1, "Image1"}})
+    for (auto [member, name] :
+         {std::pair{&Label3, "Label3"}, {&Label6, "Label6"}, {&Image1, "Image1"}})
         *member = form.Get<QLabel>(name);
-    for (auto [member, name] : {std::pair{&ComboBox1, "ComboBox1"}, {&ComboBox2, "ComboBox2"},
-                                {&ComboBox3, "ComboBox3"}, {&ComboBox4, "ComboBox4"},
+    for (auto [member, name] : {std::pair{&ComboBox1, "ComboBox1"},
+                                {&ComboBox2, "ComboBox2"},
+                                {&ComboBox3, "ComboBox3"},
+                                {&ComboBox4, "ComboBox4"},
                                 {&ComboBox5, "ComboBox5"}})
         *member = form.Get<QComboBox>(name);
     for (auto [member, name] :
-         {std::pair{&Edit1, "Edit1"}, {&Edit2, "Edit2"}, {&Edit3, "Edit3"}, {&Edit4, "Edit4"},
-          {&Edit5, "Edit5"}, {&Edit6, "Edit6"}, {&Edit7, "Edit7"}, {&Edit9, "Edit9"},
-          {&Edit10, "Edit10"}, {&Edit11, "Edit11"}, {&Edit12, "Edit12"}, {&Edit13, "Edit13"},
-          {&Edit14, "Edit14"}, {&Edit15, "Edit15"}, {&Edit16, "Edit16"}, {&Edit17, "Edit17"},
-          {&Edit18, "Edit18"}, {&Edit19, "Edit19"}, {&Edit20, "Edit20"}, {&Edit21, "Edit21"},
-          {&Edit22, "Edit22"}, {&Edit23, "Edit23"}, {&Edit24, "Edit24"}, {&Edit25, "Edit25"},
-          {&Edit26, "Edit26"}, {&Edit27, "Edit27"}})
+         {std::pair{&Edit1, "Edit1"}, {&Edit2, "Edit2"},   {&Edit3, "Edit3"},   {&Edit4, "Edit4"},
+          {&Edit5, "Edit5"},          {&Edit6, "Edit6"},   {&Edit7, "Edit7"},   {&Edit9, "Edit9"},
+          {&Edit10, "Edit10"},        {&Edit11, "Edit11"}, {&Edit12, "Edit12"}, {&Edit13, "Edit13"},
+          {&Edit14, "Edit14"},        {&Edit15, "Edit15"}, {&Edit16, "Edit16"}, {&Edit17, "Edit17"},
+          {&Edit18, "Edit18"},        {&Edit19, "Edit19"}, {&Edit20, "Edit20"}, {&Edit21, "Edit21"},
+          {&Edit22, "Edit22"},        {&Edit23, "Edit23"}, {&Edit24, "Edit24"}, {&Edit25, "Edit25"},
+          {&Edit26, "Edit26"},        {&Edit27, "Edit27"}})
         *member = form.Get<QLineEdit>(name);
-    for (auto [member, name] : {std::pair{&Button1, "Button1"}, {&Button2, "Button2"},
-                                {&Button3, "Button3"}, {&BitBtn1, "BitBtn1"}})
+    for (auto [member, name] : {std::pair{&Button1, "Button1"},
+                                {&Button2, "Button2"},
+                                {&Button3, "Button3"},
+                                {&BitBtn1, "BitBtn1"}})
         *member = form.Get<QPushButton>(name);
 
     Image1->setPixmap(QPixmap::fromImage(LoadJpeg(QStringLiteral(":/checkmark.jpg"))));
@@ -100,8 +108,7 @@ void TForm_Main::BuildControls()
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 }
 
-void TForm_Main::FillLists()
-{
+void TForm_Main::FillLists() {
     for (const char *material : kMaterials)
         ComboBox1->addItem(QString::fromUtf8(material));
     ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
@@ -112,62 +119,45 @@ void TForm_Main::FillLists()
     Fill(ComboBox5, {"-15", "0", "10"}, 2);
 }
 
-void TForm_Main::SetTabOrder()
-{
+void TForm_Main::SetTabOrder() {
     const QList<QWidget *> order = {
-        Button1, Edit1,  Button2, Button3, ComboBox1, Edit3,  ComboBox2, ComboBox3, ComboBox4,
-        ComboBox5, Edit10, Edit11, Edit12, Edit13, Edit14, Edit2, Edit4, Edit5, Edit6, Edit19,
-        Edit20, Edit21, Edit7, Edit9, Edit15, Edit16, Edit17, Edit18, Edit22, Edit23, Edit24,
-        Edit25, Edit26, Edit27, BitBtn1,
+        Button1,   Edit1,  Button2, Button3, ComboBox1, Edit3,  ComboBox2, ComboBox3, ComboBox4,
+        ComboBox5, Edit10, Edit11,  Edit12,  Edit13,    Edit14, Edit2,     Edit4,     Edit5,
+        Edit6,     Edit19, Edit20,  Edit21,  Edit7,     Edit9,  Edit15,    Edit16,    Edit17,
+        Edit18,    Edit22, Edit23,  Edit24,  Edit25,    Edit26, Edit27,    BitBtn1,
     };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TForm_Main::ConnectHandlers()
-{
+void TForm_Main::ConnectHandlers() {
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Main::Button1Click);
     ConnectHandler(Button2, &QPushButton::clicked, this, &TForm_Main::Button2Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &TForm_Main::Button3Click);
     ConnectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Main::BitBtn1Click);
 }
 
-bool TForm_Main::FormCanResize(int &, int &)
-{
-    return false;
-}
+bool TForm_Main::FormCanResize(int &, int &) { return false; }
 
-void TForm_Main::closeEvent(QCloseEvent *event)
-{
+void TForm_Main::closeEvent(QCloseEvent *event) {
     // The main window is the application: the other windows go with it.
     TFixedForm::closeEvent(event);
     QApplication::quit();
 }
 
-static void ShowNonModal(QWidget *window)
-{
+static void ShowNonModal(QWidget *window) {
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void TForm_Main::Button2Click()
-{
-    ShowNonModal(Form_Result);
-}
+void TForm_Main::Button2Click() { ShowNonModal(Form_Result); }
 
-void TForm_Main::Button3Click()
-{
-    ShowNonModal(Form_Graphic);
-}
+void TForm_Main::Button3Click() { ShowNonModal(Form_Graphic); }
 
-void TForm_Main::BitBtn1Click()
-{
-    ShowNonModal(Form_Help);
-}
+void TForm_Main::BitBtn1Click() { ShowNonModal(Form_Help); }
 
-void TForm_Main::Button1Click()
-{
+void TForm_Main::Button1Click() {
     std::fill_n(State.input_error_flags.begin(), kMainWindowSlots, 0);
     State.input_error_sum = 0;
     ReadUserName();
@@ -193,8 +183,7 @@ void TForm_Main::Button1Click()
         WarnAllowableWear(*smallestAllowableWear);
 }
 
-void TForm_Main::ReadUserName()
-{
+void TForm_Main::ReadUserName() {
     const QString name = Edit1->text();
     if (name.isEmpty()) {
         MarkEdit(Edit1, 1);
@@ -206,11 +195,11 @@ void TForm_Main::ReadUserName()
     Form_Result->SetStudentLine(QStringLiteral("Виконав: ") + name);
 }
 
-void TForm_Main::ReadAngles()
-{
-    const std::pair<QComboBox *, double *> angles[] = {
-        {ComboBox2, &State.phi}, {ComboBox3, &State.phi1},
-        {ComboBox4, &State.alpha}, {ComboBox5, &State.gamma}};
+void TForm_Main::ReadAngles() {
+    const std::pair<QComboBox *, double *> angles[] = {{ComboBox2, &State.phi},
+                                                       {ComboBox3, &State.phi1},
+                                                       {ComboBox4, &State.alpha},
+                                                       {ComboBox5, &State.gamma}};
     int slot = 0;
     for (auto [combo, field] : angles) {
         const NumberReading reading = ReadNumber(combo->currentText().toStdString());
@@ -223,15 +212,13 @@ void TForm_Main::ReadAngles()
     }
 }
 
-void TForm_Main::ReadMaterial()
-{
+void TForm_Main::ReadMaterial() {
     MarkComboBox(ComboBox1);
     if (IsMarked(ComboBox1))
         State.input_error_flags[4] = 1;
 }
 
-void TForm_Main::ReadConditions()
-{
+void TForm_Main::ReadConditions() {
     State.diameter = ReadNumberField(Edit3, 5);
     State.depth_of_cut = ReadNumberField(Edit10, 6);
     State.feed = ReadNumberField(Edit11, 7);
@@ -241,8 +228,7 @@ void TForm_Main::ReadConditions()
     State.allowable_flank_wear = ReadNumberField(Edit2, 29);
 }
 
-void TForm_Main::ReadRunningTimes()
-{
+void TForm_Main::ReadRunningTimes() {
     QLineEdit *const edits[kCutters][kIntervals] = {
         {Edit4, Edit5, Edit6}, {Edit7, Edit9, Edit15}, {Edit22, Edit23, Edit24}};
     int slot = 11;
@@ -251,8 +237,7 @@ void TForm_Main::ReadRunningTimes()
             State.running_time[i][j] = ReadNumberField(edits[i - 1][j - 1], slot++);
 }
 
-void TForm_Main::ReadFlankWear()
-{
+void TForm_Main::ReadFlankWear() {
     QLineEdit *const edits[kCutters][kIntervals] = {
         {Edit19, Edit20, Edit21}, {Edit16, Edit17, Edit18}, {Edit25, Edit26, Edit27}};
     int slot = 20;
@@ -261,8 +246,7 @@ void TForm_Main::ReadFlankWear()
             State.flank_wear[i][j] = ReadNumberField(edits[i - 1][j - 1], slot++);
 }
 
-void TForm_Main::DecideResultButtons()
-{
+void TForm_Main::DecideResultButtons() {
     const auto &flags = State.input_error_flags;
     State.input_error_sum = std::accumulate(flags.begin(), flags.begin() + kMainWindowSlots, 0);
     if (State.input_error_sum != 0 || IsMarked(Edit1))
@@ -271,8 +255,7 @@ void TForm_Main::DecideResultButtons()
         Button2->setEnabled(true);
 }
 
-void TForm_Main::WarnAllowableWear(double minimum)
-{
+void TForm_Main::WarnAllowableWear(double minimum) {
     DisableResultButtons();
     SetCaption(Form_Warning->Label1,
                QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні ") +
@@ -281,8 +264,7 @@ void TForm_Main::WarnAllowableWear(double minimum)
     Form_Warning->ShowModal();
 }
 
-void TForm_Main::DisableResultButtons()
-{
+void TForm_Main::DisableResultButtons() {
     Button2->setEnabled(false);
     Button3->setEnabled(false);
 }

@@ -9,9 +9,9 @@ namespace {
 
 using K = ControlKind;
 
-constexpr int kSymbolPx = 13;    // φ, α, γ, τ
-constexpr int kDegreePx = 16;    // the degree signs
-constexpr int kSmallSubPx = 9;   // the "1" of φ1 and the indices of n1..n3
+constexpr int kSymbolPx = 13;  // φ, α, γ, τ
+constexpr int kDegreePx = 16;  // the degree signs
+constexpr int kSmallSubPx = 9; // the "1" of φ1 and the indices of n1..n3
 
 const ControlRow kFixedControls[] = {
     {K::GroupBox, "GroupBox2", nullptr, 8, 8, 441, 321, "Вихідні дані"},
@@ -81,7 +81,8 @@ const ControlRow kFixedControls[] = {
     {K::GroupBox, "GroupBox9", "GroupBox7", 16, 112, 281, 97, "Інструмент № 2"},
     {K::GroupBox, "GroupBox10", "GroupBox7", 16, 208, 281, 97, "Інструмент № 3"},
 
-    {K::GroupBox, "GroupBox1", nullptr, 8, 336, 233, 49, "Ідентифікаційні дані користувача програми"},
+    {K::GroupBox, "GroupBox1", nullptr, 8, 336, 233, 49,
+     "Ідентифікаційні дані користувача програми"},
     {K::Edit, "Edit1", "GroupBox1", 8, 20, 217, kEditHeight, ""},
     {K::Image, "Image1", nullptr, 248, 352, 17, 17},
 
@@ -115,39 +116,38 @@ const MeasurementRow kMeasurementRows[] = {
 };
 
 // Names and texts of generated rows need storage that outlives the table.
-const char *Keep(std::deque<std::string> &store, std::string text)
-{
+const char *Keep(std::deque<std::string> &store, std::string text) {
     store.push_back(std::move(text));
     return store.back().c_str();
 }
 
 void AppendMeasurementRow(std::vector<ControlRow> &controls, std::deque<std::string> &store,
-                          const MeasurementRow &row)
-{
+                          const MeasurementRow &row) {
     const std::string index = row.index;
     const int text = row.top + 4;
     const int subscript = text + 6;
     auto label = [&](const std::string &name, int left, int top, const std::string &caption,
                      int fontPx = kWindowFontPx) {
         controls.push_back({K::Label, Keep(store, name + index), row.group, left, top, 0, 0,
-                         Keep(store, caption), fontPx});
+                            Keep(store, caption), fontPx});
     };
     label("TimeSymbol", 8, row.top + 2, "τ", kSymbolPx);
     label("TimeSubscript", 15, subscript, index);
     label("TimeEquals", 30, text, "=");
-    controls.push_back({K::Edit, row.timeEdit, row.group, 45, row.top, 41, kEditHeight, row.timeDefault});
+    controls.push_back(
+        {K::Edit, row.timeEdit, row.group, 45, row.top, 41, kEditHeight, row.timeDefault});
     label("TimeUnit", 90, text, "хв.");
     label("WearSymbol", 146, text, "h");
     label("WearSubscript", 153, subscript, "з" + index);
     label("WearEquals", 178, text, "=");
-    controls.push_back({K::Edit, row.wearEdit, row.group, 192, row.top, 41, kEditHeight, row.wearDefault});
+    controls.push_back(
+        {K::Edit, row.wearEdit, row.group, 192, row.top, 41, kEditHeight, row.wearDefault});
     label("WearUnit", 237, text, "мкм");
 }
 
 } // namespace
 
-const std::vector<ControlRow> &MainWindowLayout()
-{
+const std::vector<ControlRow> &MainWindowLayout() {
     static std::deque<std::string> store;
     static const std::vector<ControlRow> layout = [] {
         std::vector<ControlRow> controls(std::begin(kFixedControls), std::end(kFixedControls));

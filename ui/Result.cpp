@@ -36,20 +36,21 @@ constexpr int kStudentLabel = 50;
 
 TForm_Result::TForm_Result()
     : TFixedForm("Form_Result", QString::fromUtf8("Kelvora \"KVR\". Результати розрахунків"),
-                 QPoint(299, 143), QSize(769, 353))
-{
+                 QPoint(299, 143), QSize(769, 353)) {
     BuildControls();
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Result::Button1Click);
     ApplyResizePolicy();
 }
 
-void TForm_Result::BuildControls()
-{
+void TForm_Result::BuildControls() {
     FormBuilder form(this);
     form.Build(ResultWindowLayout());
-    for (auto [member, name] : {std::pair{&GroupBox1, "GroupBox1"}, {&GroupBox2, "GroupBox2"},
-                                {&GroupBox3, "GroupBox3"}, {&GroupBox4, "GroupBox4"},
-                                {&GroupBox5, "GroupBox5"}, {&GroupBox6, "GroupBox6"},
+    for (auto [member, name] : {std::pair{&GroupBox1, "GroupBox1"},
+                                {&GroupBox2, "GroupBox2"},
+                                {&GroupBox3, "GroupBox3"},
+                                {&GroupBox4, "GroupBox4"},
+                                {&GroupBox5, "GroupBox5"},
+                                {&GroupBox6, "GroupBox6"},
                                 {&GroupBox7, "GroupBox7"}})
         *member = form.Get<QGroupBox>(name);
     Edit1 = form.Get<QLineEdit>("Edit1");
@@ -66,18 +67,11 @@ void TForm_Result::BuildControls()
     QWidget::setTabOrder(Edit1, Button1);
 }
 
-bool TForm_Result::FormCanResize(int &, int &)
-{
-    return false;
-}
+bool TForm_Result::FormCanResize(int &, int &) { return false; }
 
-void TForm_Result::SetStudentLine(const QString &text)
-{
-    SetCaption(Label(kStudentLabel), text);
-}
+void TForm_Result::SetStudentLine(const QString &text) { SetCaption(Label(kStudentLabel), text); }
 
-void TForm_Result::WriteCalculationLabels()
-{
+void TForm_Result::WriteCalculationLabels() {
     const QString wearPrefix = QStringLiteral("h       = ");
     for (int i = 1; i <= kCutters; ++i) {
         const CutterLabels &labels = kCutterLabels[i - 1];
@@ -87,17 +81,16 @@ void TForm_Result::WriteCalculationLabels()
         SetCaption(Label(labels.total),
                    ShowNumber(TotalRunningTime(State, i), 3, 2) + QStringLiteral(" хв."));
         for (int j = 1; j <= kIntervals; ++j)
-            SetCaption(Label(labels.wear[j - 1]), wearPrefix +
-                                                      ShowNumber(State.dimensional_wear[i][j], 3, 2) +
-                                                      QStringLiteral(" мкм"));
+            SetCaption(Label(labels.wear[j - 1]),
+                       wearPrefix + ShowNumber(State.dimensional_wear[i][j], 3, 2) +
+                           QStringLiteral(" мкм"));
     }
     SetCaption(Label(kAllowableWearLabel), QStringLiteral("[h  ] = ") +
                                                ShowNumber(State.allowable_dimensional_wear, 3, 2) +
                                                QStringLiteral(" мкм"));
 }
 
-void TForm_Result::Button1Click()
-{
+void TForm_Result::Button1Click() {
     State.chosen_time = ReadNumberField(Edit1, kChosenTimeSlot);
     ComputeTimeSpan(State);
     if (!ChosenTimeInSpan(State)) {
@@ -119,8 +112,7 @@ void TForm_Result::Button1Click()
     Form_Main->Button3->setEnabled(State.input_error_flags[kChosenTimeSlot] == 0);
 }
 
-void TForm_Result::WarnOutOfSpan()
-{
+void TForm_Result::WarnOutOfSpan() {
     Form_Main->Button3->setEnabled(false);
     SetCaption(Form_Warning->Label1,
                QStringLiteral("Значення довільного часу оброблення не повинно виходити"));
@@ -131,21 +123,18 @@ void TForm_Result::WarnOutOfSpan()
     Form_Warning->ShowModal();
 }
 
-void TForm_Result::ShowWearModel()
-{
+void TForm_Result::ShowWearModel() {
     ShowModel(Label(34), Label(39), ShowNumber(State.wear_model_coefficient, 5, 3),
               State.wear_model_exponent, {35, 36, 37});
 }
 
-void TForm_Result::ShowLifeModel()
-{
+void TForm_Result::ShowLifeModel() {
     ShowModel(Label(41), Label(46), ShowNumber(State.life_model_coefficient, 10, 0),
               State.life_model_exponent, {42, 43, 44});
 }
 
 void TForm_Result::ShowModel(QLabel *coefficient, QLabel *exponent, const QString &coefficientText,
-                             double exponentValue, std::initializer_list<int> symbolicLabels)
-{
+                             double exponentValue, std::initializer_list<int> symbolicLabels) {
     SetCaption(coefficient, QStringLiteral("= ") + coefficientText + QStringLiteral("V"));
     SetCaption(exponent, ShowNumber(exponentValue, 5, 3));
     // The exponent follows the V directly, raised by its own higher top.

@@ -11,28 +11,28 @@ constexpr int kFormulaSubPx = 13;
 constexpr int kFormulaSmallPx = 11;
 
 // The three cutter groups share one arrangement of eleven labels.
-#define CUTTER_GROUP(group, top, caption, speed, tau, sigma, total, w1, w2, w3, s1, s2, s3, i1, i2, i3) \
-    {K::GroupBox, group, nullptr, 5, top, 356, 81, caption},                                           \
-        {K::Label, speed, group, 64, 24, 0, 0, "V = "},                                             \
-        {K::Label, tau, group, 208, 24, 0, 0, "τ    ="},                                            \
-        {K::Label, sigma, group, 213, 29, 0, 0, "Σ"},                                               \
-        {K::Label, total, group, 240, 24, 0, 0, ""},                                                \
-        {K::Label, w1, group, 16, 48, 0, 0, "h"},                                                   \
-        {K::Label, w2, group, 136, 48, 0, 0, "h"},                                                  \
-        {K::Label, w3, group, 256, 48, 0, 0, "h"},                                                  \
-        {K::Label, s1, group, 22, 52, 0, 0, "р" i1},                                               \
-        {K::Label, s2, group, 142, 52, 0, 0, "р" i2},                                              \
-        {K::Label, s3, group, 262, 52, 0, 0, "р" i3}
+#define CUTTER_GROUP(group, top, caption, speed, tau, sigma, total, w1, w2, w3, s1, s2, s3, i1,    \
+                     i2, i3)                                                                       \
+    {K::GroupBox, group, nullptr, 5, top, 356, 81, caption},                                       \
+        {K::Label, speed, group, 64, 24, 0, 0, "V = "},                                            \
+        {K::Label, tau, group, 208, 24, 0, 0, "τ    ="},                                           \
+        {K::Label, sigma, group, 213, 29, 0, 0, "Σ"}, {K::Label, total, group, 240, 24, 0, 0, ""}, \
+        {K::Label, w1, group, 16, 48, 0, 0, "h"}, {K::Label, w2, group, 136, 48, 0, 0, "h"},       \
+        {K::Label, w3, group, 256, 48, 0, 0, "h"}, {K::Label, s1, group, 22, 52, 0, 0, "р" i1},    \
+        {K::Label, s2, group, 142, 52, 0, 0, "р" i2}, {                                            \
+        K::Label, s3, group, 262, 52, 0, 0, "р" i3                                                 \
+    }
 
 const ControlRow kLayout[] = {
     {K::Label, "Label50", nullptr, 384, 328, 0, 0, "Виконав: "},
     {K::Label, "Label51", nullptr, 632, 328, 0, 0, "Перевірив: Тарвилко Н. Г. "},
     CUTTER_GROUP("GroupBox1", 8, "Інструмент №1", "Label6", "Label1", "Label2", "Label3", "Label13",
                  "Label14", "Label15", "Label16", "Label17", "Label18", "11", "12", "13"),
-    CUTTER_GROUP("GroupBox2", 104, "Інструмент №2", "Label8", "Label4", "Label5", "Label7", "Label9",
-                 "Label10", "Label11", "Label12", "Label19", "Label20", "21", "22", "23"),
+    CUTTER_GROUP("GroupBox2", 104, "Інструмент №2", "Label8", "Label4", "Label5", "Label7",
+                 "Label9", "Label10", "Label11", "Label12", "Label19", "Label20", "21", "22", "23"),
     CUTTER_GROUP("GroupBox3", 200, "Інструмент №3", "Label24", "Label21", "Label22", "Label23",
-                 "Label25", "Label26", "Label27", "Label28", "Label29", "Label30", "31", "32", "33"),
+                 "Label25", "Label26", "Label27", "Label28", "Label29", "Label30", "31", "32",
+                 "33"),
 
     {K::GroupBox, "GroupBox4", nullptr, 384, 8, 377, 305, "Математичні моделі"},
     {K::Label, "Label32", "GroupBox4", 22, 24, 0, 0,
@@ -71,9 +71,6 @@ const ControlRow kLayout[] = {
 
 } // namespace
 
-std::span<const ControlRow> ResultWindowLayout()
-{
-    return kLayout;
-}
+std::span<const ControlRow> ResultWindowLayout() { return kLayout; }
 
 } // namespace kvr

@@ -28,8 +28,7 @@ constexpr std::array kLayout{
 
 TForm_Warning::TForm_Warning()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-{
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form_Warning"));
     setWindowTitle(QStringLiteral("Увага!"));
     setFont(WindowFont());
@@ -51,24 +50,21 @@ TForm_Warning::TForm_Warning()
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Warning::Button1Click);
 }
 
-int TForm_Warning::CentredLeft(int outerWidth, int width)
-{
+int TForm_Warning::CentredLeft(int outerWidth, int width) {
     const int twice = outerWidth - width;
     const int down = twice >= 0 ? twice / 2 : -((-twice + 1) / 2);
     const bool half = twice % 2 != 0;
     return half && down % 2 != 0 ? down + 1 : down;
 }
 
-void TForm_Warning::showEvent(QShowEvent *event)
-{
+void TForm_Warning::showEvent(QShowEvent *event) {
     // A window coming back from the task bar is not a new showing.
     if (!event->spontaneous())
         RunHandler([this] { FormShow(); });
     QDialog::showEvent(event);
 }
 
-void TForm_Warning::FormShow()
-{
+void TForm_Warning::FormShow() {
     // A caller that set the text without resizing the label still gets the right width.
     Label1->adjustSize();
     Label2->adjustSize();
@@ -81,9 +77,6 @@ void TForm_Warning::FormShow()
     Button1->setFocus();
 }
 
-void TForm_Warning::Button1Click()
-{
-    close();
-}
+void TForm_Warning::Button1Click() { close(); }
 
 } // namespace kvr

@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTextStream>
+#include <QTimer>
 
 #include <functional>
 
@@ -22,16 +22,14 @@ class Tour {
 public:
     explicit Tour(const QString &folder) : m_folder(folder) {}
 
-    void Save(QWidget *window, const QString &name)
-    {
+    void Save(QWidget *window, const QString &name) {
         const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
         window->grab().save(path);
         QTextStream(stdout) << path << '\n';
     }
 
     // Presses `button`; a modal window it raises is photographed and closed.
-    void PressAndSaveModal(QPushButton *button, const QString &name)
-    {
+    void PressAndSaveModal(QPushButton *button, const QString &name) {
         QTimer::singleShot(0, [this, name] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
                 Save(modal, name);
@@ -45,15 +43,11 @@ private:
     QString m_folder;
 };
 
-void Settle()
-{
-    QApplication::processEvents();
-}
+void Settle() { QApplication::processEvents(); }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     kvr::KvrApplication application(argc, argv);

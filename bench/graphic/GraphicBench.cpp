@@ -18,13 +18,9 @@
 
 namespace {
 
-std::size_t HeapInUse()
-{
-    return mallinfo2().uordblks;
-}
+std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
-void ShowAndPaint(benchmark::State &state, double firstSpeed)
-{
+void ShowAndPaint(benchmark::State &state, double firstSpeed) {
     using namespace kvr;
     WindowSet windows;
     windows.Start();
@@ -61,8 +57,7 @@ BENCHMARK(BM_ShowGraphsSpeed1e12)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     kvr::KvrApplication application(argc, argv);

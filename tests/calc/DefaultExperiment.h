@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculationState.h"
 #include "ArithmeticFault.h"
+#include "CalculationState.h"
 #include "WearCalculation.h"
 
 #include <functional>
@@ -12,8 +12,7 @@ namespace kvr::test {
 // The main window's defaults: φ = φ1 = 45°, α = 8°, γ = 10°, D = 95 mm,
 // n = 610, 380, 185 rev/min, [h_з] = 50 µm, τ = 1 / 1.5 / 2 min per interval,
 // h_з = 33, 40, 43 / 21, 26, 35 / 15, 23, 26 µm.
-inline CalculationState DefaultInputs()
-{
+inline CalculationState DefaultInputs() {
     CalculationState s;
     s.phi = DegreesToRadians(45);
     s.phi1 = DegreesToRadians(45);
@@ -38,8 +37,7 @@ inline CalculationState DefaultInputs()
 }
 
 // Steps A, B and E as the "Розрахувати" press runs them.
-inline CalculationState DefaultCalculated()
-{
+inline CalculationState DefaultCalculated() {
     CalculationState s = DefaultInputs();
     ComputeAllowableDimensionalWear(s);
     ComputeSpeedsAndDimensionalWear(s);
@@ -48,8 +46,7 @@ inline CalculationState DefaultCalculated()
 }
 
 // The message the application's error box would show, or "" when nothing was thrown.
-inline std::string FaultOf(const std::function<void()> &operation)
-{
+inline std::string FaultOf(const std::function<void()> &operation) {
     try {
         operation();
     } catch (const ArithmeticFault &fault) {

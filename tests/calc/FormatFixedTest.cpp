@@ -19,15 +19,13 @@ struct Case {
     std::string text; // with a decimal comma
 };
 
-void PrintTo(const Case &c, std::ostream *os)
-{
+void PrintTo(const Case &c, std::ostream *os) {
     *os << c.value << " P=" << c.precision << " D=" << c.decimals;
 }
 
 class FormatFixedTable : public ::testing::TestWithParam<Case> {};
 
-TEST_P(FormatFixedTable, WritesTheText)
-{
+TEST_P(FormatFixedTable, WritesTheText) {
     const Case &c = GetParam();
     EXPECT_EQ(kvr::FormatFixed(c.value, c.precision, c.decimals, ","), c.text);
 }
@@ -49,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{0.70130, 5, 3, "0,701"}, Case{-1.00643, 5, 3, "-1,006"}, Case{1, 5, 3, "1,000"},
         // Tool-life model, P = 10, D = 0: no separator, no decimals.
         Case{844.82, 10, 0, "845"}, Case{312345678912.3, 10, 0, "3,123456789E11"},
-        Case{10000, 10, 0, "10000"}, Case{9999.9999999, 10, 0, "10000"},
-        Case{0.4, 10, 0, "0"}, Case{0.5, 10, 0, "1"}, Case{-0.5, 10, 0, "-1"},
+        Case{10000, 10, 0, "10000"}, Case{9999.9999999, 10, 0, "10000"}, Case{0.4, 10, 0, "0"},
+        Case{0.5, 10, 0, "1"}, Case{-0.5, 10, 0, "-1"},
         // Warnings: P = 5, D = 2 and the span bounds at P = 5, D = 1.
         Case{28.676666666666666, 5, 2, "28,68"}, Case{0.01, 5, 2, "0,01"},
         Case{0.85 * 2, 5, 1, "1,7"}, Case{1.15 * 6, 5, 1, "6,9"},
@@ -68,15 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Exponent digits beyond D are kept; fewer are padded.
         Case{1.5e15, 3, 0, "1,5E15"}, Case{1.5e15, 3, 5, "1,5E00015"}));
 
-TEST(FormatFixed, UsesTheSeparatorGiven)
-{
+TEST(FormatFixed, UsesTheSeparatorGiven) {
     EXPECT_EQ(kvr::FormatFixed(0.10989, 5, 3, "."), "0.110");
     EXPECT_EQ(kvr::FormatFixed(312345678912.3, 10, 0, "."), "3.123456789E11");
     EXPECT_EQ(kvr::FormatFixed(10000, 10, 0, "."), "10000");
 }
 
-TEST(FormatFixed, IgnoresTheProcessLocale)
-{
+TEST(FormatFixed, IgnoresTheProcessLocale) {
     // The application runs with the user's C library locale, whose decimal point may be ",".
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     if (std::setlocale(LC_NUMERIC, "uk_UA.UTF-8") == nullptr)
@@ -86,8 +82,7 @@ TEST(FormatFixed, IgnoresTheProcessLocale)
     EXPECT_EQ(text, "1.23E03");
 }
 
-TEST(FormatFixed, RefusesInfinityAndNan)
-{
+TEST(FormatFixed, RefusesInfinityAndNan) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     EXPECT_THROW(kvr::FormatFixed(inf, 3, 2, ","), kvr::ArithmeticFault);
     EXPECT_THROW(kvr::FormatFixed(-inf, 3, 2, ","), kvr::ArithmeticFault);

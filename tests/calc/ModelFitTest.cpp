@@ -1,6 +1,6 @@
+#include "ModelFit.h"
 #include "DefaultExperiment.h"
 #include "FormatFixed.h"
-#include "ModelFit.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,7 @@ using kvr::test::FaultOf;
 
 constexpr double kUntouched = 777; // marks a field that a faulting step must not write
 
-CalculationState DefaultDetermined(double chosenTime)
-{
+CalculationState DefaultDetermined(double chosenTime) {
     CalculationState s = DefaultCalculated();
     s.chosen_time = chosenTime;
     kvr::ComputeTimeSpan(s);
@@ -26,8 +25,7 @@ CalculationState DefaultDetermined(double chosenTime)
 
 // V = 10, 100, 1000 m/min, a = 0.1, 1, 10 µm/min, b = 0, [h_р] = 100 µm, τ_д = 10 min:
 // wear 1, 10, 100 µm and tool life 1000, 100, 10 min, i.e. h = 0.1·V and T = 10000/V.
-CalculationState DecadeCase()
-{
+CalculationState DecadeCase() {
     CalculationState s;
     const double speeds[] = {10, 100, 1000};
     const double rates[] = {0.1, 1, 10};
@@ -41,8 +39,7 @@ CalculationState DecadeCase()
     return s;
 }
 
-TEST(ModelFit, DefaultSpanAcceptsTheDefaultTime)
-{
+TEST(ModelFit, DefaultSpanAcceptsTheDefaultTime) {
     CalculationState s = DefaultDetermined(3);
     // Largest first cumulative time 2, largest total 6: 0.85·2 to 1.15·6.
     EXPECT_EQ(s.max_first_time, 2);
@@ -61,8 +58,7 @@ class ModelFitSpan : public ::testing::TestWithParam<SpanCase> {};
 
 // The bounds as printed are accepted: the tolerance absorbs the rounding of 0.85·2 and
 // 1.15·6; a tenth of a minute beyond is not.
-TEST_P(ModelFitSpan, ChecksTheWidenedSpan)
-{
+TEST_P(ModelFitSpan, ChecksTheWidenedSpan) {
     const CalculationState s = DefaultDetermined(GetParam().time);
     EXPECT_EQ(kvr::ChosenTimeInSpan(s), GetParam().inSpan);
 }
@@ -73,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(ModelFit, ModelFitSpan,
                                            SpanCase{1.7 - 2e-8, false}, SpanCase{6.9 + 2e-8, false},
                                            SpanCase{0, false}, SpanCase{-3, false}));
 
-TEST(ModelFit, NegativeTimesLeaveTheSpanAtZero)
-{
+TEST(ModelFit, NegativeTimesLeaveTheSpanAtZero) {
     CalculationState s;
     for (int i = 1; i <= 3; ++i) {
         s.cumulative_time[i][1] = -1;
@@ -88,8 +83,7 @@ TEST(ModelFit, NegativeTimesLeaveTheSpanAtZero)
     EXPECT_TRUE(kvr::ChosenTimeInSpan(s));
 }
 
-TEST(ModelFit, DefaultCaseModels)
-{
+TEST(ModelFit, DefaultCaseModels) {
     CalculationState s = DefaultDetermined(3);
     kvr::ComputeWearAtChosenTime(s);
     kvr::ComputeToolLife(s);
@@ -112,8 +106,7 @@ TEST(ModelFit, DefaultCaseModels)
     EXPECT_EQ(FormatFixed(s.life_model_exponent, 5, 3, ","), "-1,006");
 }
 
-TEST(ModelFit, DecadeCaseGivesWholeModels)
-{
+TEST(ModelFit, DecadeCaseGivesWholeModels) {
     CalculationState s = DecadeCase();
     kvr::ComputeWearAtChosenTime(s);
     kvr::ComputeToolLife(s);
@@ -129,8 +122,7 @@ TEST(ModelFit, DecadeCaseGivesWholeModels)
     EXPECT_EQ(FormatFixed(s.life_model_exponent, 5, 3, "."), "-1.000");
 }
 
-TEST(ModelFit, ZeroSlopeInToolLifeDividesByZero)
-{
+TEST(ModelFit, ZeroSlopeInToolLifeDividesByZero) {
     CalculationState s = DecadeCase();
     s.wear_rate[2] = 0;
     s.tool_life[2] = s.tool_life[3] = kUntouched;
@@ -143,8 +135,7 @@ TEST(ModelFit, ZeroSlopeInToolLifeDividesByZero)
     EXPECT_EQ(FaultOf([&] { kvr::ComputeToolLife(s); }), "Invalid floating point operation");
 }
 
-TEST(ModelFit, LogarithmOfZeroOrNegativeWearFaults)
-{
+TEST(ModelFit, LogarithmOfZeroOrNegativeWearFaults) {
     CalculationState s = DecadeCase();
     s.wear_at_chosen_time = kvr::PerCutter{{1, 0, 100}};
     s.wear_model_exponent = s.wear_model_coefficient = kUntouched;
@@ -158,8 +149,7 @@ TEST(ModelFit, LogarithmOfZeroOrNegativeWearFaults)
     EXPECT_EQ(FaultOf([&] { kvr::FitLifeModel(s); }), "Invalid floating point operation");
 }
 
-TEST(ModelFit, EqualSpeedsMakeTheSlopeInvalid)
-{
+TEST(ModelFit, EqualSpeedsMakeTheSlopeInvalid) {
     CalculationState s = DecadeCase();
     s.cutting_speed = kvr::PerCutter{{100, 100, 100}};
     s.wear_at_chosen_time = kvr::PerCutter{{1, 10, 100}};
@@ -167,8 +157,7 @@ TEST(ModelFit, EqualSpeedsMakeTheSlopeInvalid)
     EXPECT_EQ(FaultOf([&] { kvr::FitWearModel(s); }), "Invalid floating point operation");
 }
 
-TEST(ModelFit, CoefficientBeyondDoubleRangeKeepsTheNewExponent)
-{
+TEST(ModelFit, CoefficientBeyondDoubleRangeKeepsTheNewExponent) {
     CalculationState s;
     // lg V = −300, −299, −298 and lg T = 100, 101, 102: slope 1, lg C = 100 + 300 = 400.
     s.cutting_speed = kvr::PerCutter{{1e-300, 1e-299, 1e-298}};
@@ -179,8 +168,7 @@ TEST(ModelFit, CoefficientBeyondDoubleRangeKeepsTheNewExponent)
     EXPECT_EQ(s.life_model_coefficient, kUntouched);
 }
 
-TEST(ModelFit, FitPowerLawRecoversAnExactLaw)
-{
+TEST(ModelFit, FitPowerLawRecoversAnExactLaw) {
     // y = 2·x^3 at x = 1, 10, 100.
     const kvr::PowerLaw law =
         kvr::FitPowerLaw(kvr::PerCutter{{1, 10, 100}}, kvr::PerCutter{{2, 2000, 2000000}});
@@ -188,8 +176,7 @@ TEST(ModelFit, FitPowerLawRecoversAnExactLaw)
     EXPECT_NEAR(law.coefficient, 2, 1e-13);
 }
 
-TEST(ModelFit, DecimalLog)
-{
+TEST(ModelFit, DecimalLog) {
     EXPECT_EQ(kvr::DecimalLog(1), 0);
     EXPECT_EQ(kvr::DecimalLog(10), 1);
     EXPECT_EQ(kvr::DecimalLog(1000), 3);
@@ -207,24 +194,23 @@ struct PowerCase {
 
 class ModelFitPower : public ::testing::TestWithParam<PowerCase> {};
 
-TEST_P(ModelFitPower, Computes)
-{
+TEST_P(ModelFitPower, Computes) {
     const PowerCase &c = GetParam();
     EXPECT_EQ(kvr::Power(c.base, c.exponent), c.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ModelFit, ModelFitPower,
-    ::testing::Values(PowerCase{0, 0, 1}, PowerCase{-7, 0, 1}, PowerCase{0, 2, 0},
-                      PowerCase{0, 0.5L, 0}, PowerCase{2, 10, 1024}, PowerCase{-2, 3, -8},
-                      PowerCase{10, -1, 1 / 10.0L}, PowerCase{10, 4, 10000},
-                      PowerCase{-1, 1e300L, 1}, PowerCase{-1, 1e300L + 1, 1}, // 1e300 + 1 == 1e300
-                      PowerCase{-1, 9007199254740993.0L, -1}, // 2^53 + 1, odd
-                      PowerCase{1, -1e300L, 1}, PowerCase{0.5L, 1e300L, 0}, PowerCase{2, -1e300L, 0},
-                      PowerCase{4, 0.5L, 2}));
+INSTANTIATE_TEST_SUITE_P(ModelFit, ModelFitPower,
+                         ::testing::Values(PowerCase{0, 0, 1}, PowerCase{-7, 0, 1},
+                                           PowerCase{0, 2, 0}, PowerCase{0, 0.5L, 0},
+                                           PowerCase{2, 10, 1024}, PowerCase{-2, 3, -8},
+                                           PowerCase{10, -1, 1 / 10.0L}, PowerCase{10, 4, 10000},
+                                           PowerCase{-1, 1e300L, 1},
+                                           PowerCase{-1, 1e300L + 1, 1}, // 1e300 + 1 == 1e300
+                                           PowerCase{-1, 9007199254740993.0L, -1}, // 2^53 + 1, odd
+                                           PowerCase{1, -1e300L, 1}, PowerCase{0.5L, 1e300L, 0},
+                                           PowerCase{2, -1e300L, 0}, PowerCase{4, 0.5L, 2}));
 
-TEST(ModelFit, PowerFaults)
-{
+TEST(ModelFit, PowerFaults) {
     EXPECT_EQ(FaultOf([] { kvr::Power(0, -1); }), "Floating point division by zero");
     EXPECT_EQ(FaultOf([] { kvr::Power(0, -0.5L); }), "Floating point division by zero");
     EXPECT_EQ(FaultOf([] { kvr::Power(-8, 1.0L / 3); }), "Invalid floating point operation");

@@ -1,6 +1,6 @@
+#include "WearCalculation.h"
 #include "DefaultExperiment.h"
 #include "FormatFixed.h"
-#include "WearCalculation.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,7 @@ using kvr::test::FaultOf;
 
 constexpr double kUntouched = 777; // marks a field that a faulting step must not write
 
-TEST(WearCalculation, DefaultExampleFactorAndAllowableWear)
-{
+TEST(WearCalculation, DefaultExampleFactorAndAllowableWear) {
     CalculationState s = DefaultInputs();
     // sin 45° · (cot 45° + cot 45°) · (cot 8° − tan 10°)
     //   = 0.70710678 · 2 · (7.11536972 − 0.17632698) = 9.8132883552
@@ -28,8 +27,7 @@ TEST(WearCalculation, DefaultExampleFactorAndAllowableWear)
     EXPECT_EQ(FormatFixed(s.allowable_dimensional_wear, 3, 2, ","), "5,10");
 }
 
-TEST(WearCalculation, DefaultExampleLabels)
-{
+TEST(WearCalculation, DefaultExampleLabels) {
     CalculationState s = DefaultInputs();
     kvr::ComputeAllowableDimensionalWear(s);
     kvr::ComputeSpeedsAndDimensionalWear(s);
@@ -37,7 +35,8 @@ TEST(WearCalculation, DefaultExampleLabels)
     const char *speeds[] = {"182,06", "113,41", "55,21"};
     const char *totals[] = {"3,00", "4,50", "6,00"};
     // h_р = h_з / K.
-    const char *wear[3][3] = {{"3,36", "4,08", "4,38"}, {"2,14", "2,65", "3,57"}, {"1,53", "2,34", "2,65"}};
+    const char *wear[3][3] = {
+        {"3,36", "4,08", "4,38"}, {"2,14", "2,65", "3,57"}, {"1,53", "2,34", "2,65"}};
     for (int i = 1; i <= 3; ++i) {
         EXPECT_NEAR(s.cutting_speed[i], 3.14159265358979 * 95 * s.spindle_speed[i] / 1000, 1e-9);
         EXPECT_EQ(FormatFixed(s.cutting_speed[i], 10, 2, ","), speeds[i - 1]);
@@ -47,8 +46,7 @@ TEST(WearCalculation, DefaultExampleLabels)
     }
 }
 
-TEST(WearCalculation, DefaultExampleWearLines)
-{
+TEST(WearCalculation, DefaultExampleWearLines) {
     CalculationState s = DefaultCalculated();
     // Cumulative times 1, 2, 3 / 1.5, 3, 4.5 / 2, 4, 6; least-squares lines through
     // (T, h_з/K); the figures are those of the worked example, to five decimals.
@@ -66,8 +64,7 @@ TEST(WearCalculation, DefaultExampleWearLines)
     EXPECT_EQ(s.max_initial_wear, s.initial_wear[1]);
 }
 
-TEST(WearCalculation, SmallAllowableWearWarnsWithTheMinimum)
-{
+TEST(WearCalculation, SmallAllowableWearWarnsWithTheMinimum) {
     CalculationState s = DefaultInputs();
     s.allowable_flank_wear = 20;
     kvr::ComputeAllowableDimensionalWear(s);
@@ -80,15 +77,13 @@ TEST(WearCalculation, SmallAllowableWearWarnsWithTheMinimum)
     EXPECT_EQ(FormatFixed(*minimum, 5, 2, ","), "28,68");
 }
 
-TEST(WearCalculation, AllowableWearEqualToLargestInterceptPasses)
-{
+TEST(WearCalculation, AllowableWearEqualToLargestInterceptPasses) {
     CalculationState s = DefaultCalculated();
     s.allowable_dimensional_wear = s.initial_wear[1];
     EXPECT_EQ(kvr::CheckAllowableWear(s), std::nullopt);
 }
 
-TEST(WearCalculation, NegativeInterceptsLeaveTheMaximumAtZero)
-{
+TEST(WearCalculation, NegativeInterceptsLeaveTheMaximumAtZero) {
     CalculationState s = DefaultInputs();
     s.initial_wear[1] = -1;
     s.initial_wear[2] = -2;
@@ -104,8 +99,7 @@ TEST(WearCalculation, NegativeInterceptsLeaveTheMaximumAtZero)
     EXPECT_EQ(FormatFixed(*minimum, 5, 2, ","), "0,01"); // K · 0 + 0.01
 }
 
-TEST(WearCalculation, EqualCumulativeTimesAreInvalidAndKeepEarlierLines)
-{
+TEST(WearCalculation, EqualCumulativeTimesAreInvalidAndKeepEarlierLines) {
     const CalculationState defaults = DefaultCalculated();
     CalculationState s = defaults;
     s.running_time[2][1] = 1;
@@ -123,8 +117,7 @@ TEST(WearCalculation, EqualCumulativeTimesAreInvalidAndKeepEarlierLines)
     EXPECT_EQ(s.cumulative_time[3][1], kUntouched);
 }
 
-TEST(WearCalculation, ZeroDenominatorWithNonZeroNumeratorIsDivisionByZero)
-{
+TEST(WearCalculation, ZeroDenominatorWithNonZeroNumeratorIsDivisionByZero) {
     CalculationState s = DefaultCalculated();
     // With ε = 2^-40, T = 1, 1+ε, 1+ε: T² = 1 + 2ε + ε² loses its ε² (2^-80) in a 64-bit
     // mantissa, and so does (ΣT)² = 9 + 12ε + 4ε²; both terms come to 9 + 12ε and the
@@ -140,8 +133,7 @@ TEST(WearCalculation, ZeroDenominatorWithNonZeroNumeratorIsDivisionByZero)
     EXPECT_EQ(s.wear_rate[2], kUntouched);
 }
 
-TEST(WearCalculation, SpeedBeyondDoubleRangeOverflowsAndStoresNothing)
-{
+TEST(WearCalculation, SpeedBeyondDoubleRangeOverflowsAndStoresNothing) {
     CalculationState s = DefaultInputs();
     s.diameter = 1e300;
     s.spindle_speed[1] = 1e300;
@@ -150,8 +142,7 @@ TEST(WearCalculation, SpeedBeyondDoubleRangeOverflowsAndStoresNothing)
     EXPECT_EQ(s, before);
 }
 
-TEST(WearCalculation, OverflowAtSecondCutterKeepsTheFirst)
-{
+TEST(WearCalculation, OverflowAtSecondCutterKeepsTheFirst) {
     CalculationState s = DefaultInputs();
     s.diameter = 1e12;
     s.spindle_speed[2] = 1e300; // π · 1e312 / 1000
@@ -164,8 +155,7 @@ TEST(WearCalculation, OverflowAtSecondCutterKeepsTheFirst)
     EXPECT_EQ(s.dimensional_wear[2][1], kUntouched);
 }
 
-TEST(WearCalculation, TotalTimeBeyondDoubleRangeOverflows)
-{
+TEST(WearCalculation, TotalTimeBeyondDoubleRangeOverflows) {
     CalculationState s = DefaultInputs();
     s.running_time[3][1] = 1e308;
     s.running_time[3][2] = 1e308;
@@ -174,8 +164,7 @@ TEST(WearCalculation, TotalTimeBeyondDoubleRangeOverflows)
     EXPECT_EQ(s.cumulative_time[3][1], 1e308);
 }
 
-TEST(WearCalculation, ZeroClearanceAngleDividesByZero)
-{
+TEST(WearCalculation, ZeroClearanceAngleDividesByZero) {
     CalculationState s = DefaultInputs();
     s.alpha = 0; // cot 0°
     s.allowable_dimensional_wear = kUntouched;

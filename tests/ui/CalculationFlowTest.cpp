@@ -17,36 +17,40 @@ namespace kvr::test {
 namespace {
 
 // Replaces the locale-neutral "," of an expected text by the locale's separator.
-QString Shown(const char *text)
-{
-    return QString::fromUtf8(text).replace(QLatin1Char(','), Sep());
-}
+QString Shown(const char *text) { return QString::fromUtf8(text).replace(QLatin1Char(','), Sep()); }
 
 class CalculationFlow : public WindowTest {
 protected:
-    QList<ModalCapture> Calculate(const QString &name = QStringLiteral("Іваненко"))
-    {
+    QList<ModalCapture> Calculate(const QString &name = QStringLiteral("Іваненко")) {
         Form_Main->Edit1->setText(name);
         return AnswerModals([] { Form_Main->Button1->click(); });
     }
-    QList<ModalCapture> Determine(const QString &time)
-    {
+    QList<ModalCapture> Determine(const QString &time) {
         Form_Result->Edit1->setText(time);
         return AnswerModals([] { Form_Result->Button1->click(); });
     }
     QString ResultText(int label) const { return Form_Result->Label(label)->text(); }
 };
 
-TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample)
-{
+TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
     EXPECT_TRUE(Calculate().isEmpty());
-    const std::pair<int, const char *> expected[] = {
-        {6, "V = 182,06 м/хв."}, {3, "3,00 хв."},           {13, "h       = 3,36 мкм"},
-        {14, "h       = 4,08 мкм"}, {15, "h       = 4,38 мкм"}, {8, "V = 113,41 м/хв."},
-        {7, "4,50 хв."},           {9, "h       = 2,14 мкм"},  {10, "h       = 2,65 мкм"},
-        {11, "h       = 3,57 мкм"}, {24, "V = 55,21 м/хв."},    {23, "6,00 хв."},
-        {25, "h       = 1,53 мкм"}, {26, "h       = 2,34 мкм"}, {27, "h       = 2,65 мкм"},
-        {31, "[h  ] = 5,10 мкм"},  {50, "Виконав: Іваненко"}};
+    const std::pair<int, const char *> expected[] = {{6, "V = 182,06 м/хв."},
+                                                     {3, "3,00 хв."},
+                                                     {13, "h       = 3,36 мкм"},
+                                                     {14, "h       = 4,08 мкм"},
+                                                     {15, "h       = 4,38 мкм"},
+                                                     {8, "V = 113,41 м/хв."},
+                                                     {7, "4,50 хв."},
+                                                     {9, "h       = 2,14 мкм"},
+                                                     {10, "h       = 2,65 мкм"},
+                                                     {11, "h       = 3,57 мкм"},
+                                                     {24, "V = 55,21 м/хв."},
+                                                     {23, "6,00 хв."},
+                                                     {25, "h       = 1,53 мкм"},
+                                                     {26, "h       = 2,34 мкм"},
+                                                     {27, "h       = 2,65 мкм"},
+                                                     {31, "[h  ] = 5,10 мкм"},
+                                                     {50, "Виконав: Іваненко"}};
     for (auto [label, text] : expected)
         EXPECT_EQ(ResultText(label), Shown(text)) << "Label" << label;
     EXPECT_TRUE(Form_Main->Button2->isEnabled());
@@ -59,8 +63,7 @@ TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample)
         EXPECT_FALSE(IsMarked(edit)) << edit->objectName().toStdString();
 }
 
-TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine)
-{
+TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
     Calculate(QStringLiteral("Перший"));
     Calculate(QString());
     EXPECT_TRUE(IsMarked(Form_Main->Edit1));
@@ -71,22 +74,21 @@ TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine)
     EXPECT_EQ(ResultText(6), Shown("V = 182,06 м/хв.")); // labels are still written
 }
 
-TEST_F(CalculationFlow, BlankNameCountsAsFilledIn)
-{
+TEST_F(CalculationFlow, BlankNameCountsAsFilledIn) {
     Calculate(QStringLiteral("  "));
     EXPECT_FALSE(IsMarked(Form_Main->Edit1));
     EXPECT_TRUE(Form_Main->Button2->isEnabled());
     EXPECT_EQ(ResultText(50), QStringLiteral("Виконав:   "));
 }
 
-TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan)
-{
-    const char *const hostile[] = {
-        "", "   ", "+", "-", "1,2,3", "1e400", "-1e400", "0x10", "95 ", "١٢", "５", "abc",
-        "1e", "e", "..", "--1", "1e+", "∞", "nan", "inf"};
+TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
+    const char *const hostile[] = {"",     "   ", "+",   "-",  "1,2,3", "1e400", "-1e400",
+                                   "0x10", "95 ", "١٢",  "５", "abc",   "1e",    "e",
+                                   "..",   "--1", "1e+", "∞",  "nan",   "inf"};
     for (const char *text : hostile) {
         for (const char *field : {"Edit3", "Edit2", "Edit5", "Edit20"}) {
-            Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
+            Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field))
+                ->setText(QString::fromUtf8(text));
             const QList<ModalCapture> modals = Calculate();
             auto *edit = Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field));
             EXPECT_TRUE(IsMarked(edit)) << field << " '" << text << "'";
@@ -106,11 +108,10 @@ TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan)
     EXPECT_TRUE(Form_Main->Button2->isEnabled());
 }
 
-TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack)
-{
+TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
     const std::tuple<const char *, const char *, bool> cases[] = {
-        {"1,2,3", "1.2.3", true}, {" 95", " 95", false}, {"95 ", "95 ", true},
-        {"2e1", "2e1", false},   {"-0,5", "-0.5", false}, {"5.", "5.", false}};
+        {"1,2,3", "1.2.3", true}, {" 95", " 95", false},   {"95 ", "95 ", true},
+        {"2e1", "2e1", false},    {"-0,5", "-0.5", false}, {"5.", "5.", false}};
     for (auto [typed, shown, marked] : cases) {
         Form_Main->Edit3->setText(QString::fromUtf8(typed));
         Calculate();
@@ -122,8 +123,7 @@ TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack)
     EXPECT_EQ(State.diameter, 20.0);
 }
 
-TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth)
-{
+TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth) {
     Form_Main->Edit2->setText(QStringLiteral("20"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
@@ -136,8 +136,7 @@ TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth)
     EXPECT_EQ(ResultText(31), Shown("[h  ] = 2,04 мкм"));
 }
 
-TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs)
-{
+TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs) {
     Calculate();
     Form_Result->Button1->click();
     ASSERT_TRUE(Form_Main->Button3->isEnabled());
@@ -153,8 +152,7 @@ TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs)
     EXPECT_FALSE(Form_Main->Button3->isEnabled());
 }
 
-TEST_F(CalculationFlow, DisablingTheButtonsLeavesOpenWindowsOpen)
-{
+TEST_F(CalculationFlow, DisablingTheButtonsLeavesOpenWindowsOpen) {
     Calculate();
     Form_Result->Button1->click();
     Form_Main->Button2->click();
@@ -165,8 +163,7 @@ TEST_F(CalculationFlow, DisablingTheButtonsLeavesOpenWindowsOpen)
     EXPECT_TRUE(Form_Graphic->isVisible());
 }
 
-TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons)
-{
+TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     Calculate();
     Form_Result->Button1->click();
     ASSERT_TRUE(Form_Main->Button3->isEnabled());
@@ -177,14 +174,13 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons)
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].windowTitle, QString::fromUtf8("Kelvora \"KVR\""));
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Invalid floating point operation.")});
-    EXPECT_EQ(ResultText(7), Shown("1,50 хв.")); // step C ran before the fault
-    EXPECT_EQ(State.wear_rate[1], firstLineRate);  // cutter 1's line was stored
+    EXPECT_EQ(ResultText(7), Shown("1,50 хв."));  // step C ran before the fault
+    EXPECT_EQ(State.wear_rate[1], firstLineRate); // cutter 1's line was stored
     EXPECT_FALSE(Form_Main->Button2->isEnabled());
     EXPECT_FALSE(Form_Main->Button3->isEnabled());
 }
 
-TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf)
-{
+TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf) {
     Form_Main->Edit3->setText(QStringLiteral("1e300"));
     Form_Main->Edit12->setText(QStringLiteral("1e300"));
     const QList<ModalCapture> modals = Calculate();
@@ -196,15 +192,13 @@ TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf)
 
 class Determination : public CalculationFlow {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CalculationFlow::SetUp();
         Calculate();
     }
 };
 
-TEST_F(Determination, DefaultTimeShowsBothModels)
-{
+TEST_F(Determination, DefaultTimeShowsBothModels) {
     EXPECT_TRUE(Determine(QStringLiteral("3")).isEmpty());
     EXPECT_EQ(ResultText(34), Shown("= 0,110V"));
     EXPECT_EQ(ResultText(39), Shown("0,701"));
@@ -213,12 +207,13 @@ TEST_F(Determination, DefaultTimeShowsBothModels)
     EXPECT_TRUE(Form_Main->Button3->isEnabled());
     for (int hidden : {35, 36, 37, 42, 43, 44})
         EXPECT_FALSE(Form_Result->Label(hidden)->isVisibleTo(Form_Result)) << hidden;
-    EXPECT_EQ(Form_Result->Label(39)->x(), Form_Result->Label(34)->x() + Form_Result->Label(34)->width() + 1);
-    EXPECT_EQ(Form_Result->Label(46)->x(), Form_Result->Label(41)->x() + Form_Result->Label(41)->width() + 1);
+    EXPECT_EQ(Form_Result->Label(39)->x(),
+              Form_Result->Label(34)->x() + Form_Result->Label(34)->width() + 1);
+    EXPECT_EQ(Form_Result->Label(46)->x(),
+              Form_Result->Label(41)->x() + Form_Result->Label(41)->width() + 1);
 }
 
-TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned)
-{
+TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     for (const char *accepted : {"1.7", "6.9", "1,7"}) {
         EXPECT_TRUE(Determine(QString::fromLatin1(accepted)).isEmpty()) << accepted;
         EXPECT_TRUE(Form_Main->Button3->isEnabled()) << accepted;
@@ -237,15 +232,13 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned)
     EXPECT_EQ(ResultText(41).left(2), QStringLiteral("= "));
 }
 
-TEST_F(Determination, CommaTimeIsRewrittenAndUsed)
-{
+TEST_F(Determination, CommaTimeIsRewrittenAndUsed) {
     Determine(QStringLiteral("2,5"));
     EXPECT_EQ(Form_Result->Edit1->text(), QStringLiteral("2.5"));
     EXPECT_EQ(State.chosen_time, 2.5);
 }
 
-TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled)
-{
+TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled) {
     Determine(QStringLiteral("3"));
     ASSERT_TRUE(Form_Main->Button3->isEnabled());
     Determine(QStringLiteral("3x")); // read as 0: below the span
@@ -253,8 +246,7 @@ TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled)
     EXPECT_FALSE(Form_Main->Button3->isEnabled());
 }
 
-TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden)
-{
+TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
     Determine(QStringLiteral("3"));
     const QString first = ResultText(34);
     Determine(QStringLiteral("5"));
@@ -263,8 +255,7 @@ TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden)
         EXPECT_FALSE(Form_Result->Label(hidden)->isVisibleTo(Form_Result)) << hidden;
 }
 
-TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs)
-{
+TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs) {
     Determine(QStringLiteral("3"));
     ASSERT_TRUE(Form_Main->Button3->isEnabled());
     for (QLineEdit *edit : {Form_Main->Edit19, Form_Main->Edit20, Form_Main->Edit21})
@@ -276,8 +267,7 @@ TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs)
     EXPECT_FALSE(Form_Main->Button3->isEnabled());
 }
 
-TEST_F(Determination, TenfoldSpeedsGiveExactModels)
-{
+TEST_F(Determination, TenfoldSpeedsGiveExactModels) {
     // V = 10, 100, 1000 m/min; a = 0.1, 1, 10; b = 0; [h_р] = 100; τ_д = 10.
     State.cutting_speed = {{10, 100, 1000}};
     State.wear_rate = {{0.1, 1, 10}};

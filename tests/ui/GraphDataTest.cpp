@@ -10,8 +10,7 @@
 namespace kvr {
 namespace {
 
-CalculationState DefaultRun()
-{
+CalculationState DefaultRun() {
     // Cumulative times, speeds and models of the default inputs after a determination at 3.
     CalculationState state;
     const double times[3][3] = {{1, 2, 3}, {1.5, 3, 4.5}, {2, 4, 6}};
@@ -24,8 +23,7 @@ CalculationState DefaultRun()
     return state;
 }
 
-TEST(GraphData, WearLinesRunATenthOfTheSpanPastTheLastMeasurement)
-{
+TEST(GraphData, WearLinesRunATenthOfTheSpanPastTheLastMeasurement) {
     const CalculationState state = DefaultRun();
     const double ends[] = {3.3, 4.9, 6.5}; // T3 + 0.1 (T3 - T1 + 1)
     for (int i = 1; i <= 3; ++i) {
@@ -36,8 +34,7 @@ TEST(GraphData, WearLinesRunATenthOfTheSpanPastTheLastMeasurement)
     }
 }
 
-TEST(GraphData, EqualFirstAndLastTimesGiveATenthOfAMinute)
-{
+TEST(GraphData, EqualFirstAndLastTimesGiveATenthOfAMinute) {
     CalculationState state;
     state.cumulative_time[1] = {{2, 2, 2}};
     state.wear_rate[1] = 1;
@@ -47,13 +44,14 @@ TEST(GraphData, EqualFirstAndLastTimesGiveATenthOfAMinute)
     EXPECT_DOUBLE_EQ(line[1].y, 2.1);
 }
 
-TEST(GraphData, CurveRangeTruncatesTheLowAndRoundsTheHighHalfToEven)
-{
+TEST(GraphData, CurveRangeTruncatesTheLowAndRoundsTheHighHalfToEven) {
     CalculationState state = DefaultRun();
     struct Case {
         double v1, v3, lo, hi;
-    } cases[] = {{182.0552942755, 55.2135, 55, 182}, {182.5, 55.9, 55, 182},
-                 {183.5, 55.2, 55, 184},           {50, 60, 60, 50}};
+    } cases[] = {{182.0552942755, 55.2135, 55, 182},
+                 {182.5, 55.9, 55, 182},
+                 {183.5, 55.2, 55, 184},
+                 {50, 60, 60, 50}};
     for (const Case &c : cases) {
         state.cutting_speed[1] = c.v1;
         state.cutting_speed[3] = c.v3;
@@ -63,8 +61,7 @@ TEST(GraphData, CurveRangeTruncatesTheLowAndRoundsTheHighHalfToEven)
     }
 }
 
-TEST(GraphData, DefaultCurveHasOnePointPerIntegerSpeed)
-{
+TEST(GraphData, DefaultCurveHasOnePointPerIntegerSpeed) {
     const std::vector<PlotPoint> curve = ModelCurve(0.10989, 0.70130, {55, 182});
     ASSERT_EQ(curve.size(), 128u);
     EXPECT_EQ(curve.front().x, 55);
@@ -72,13 +69,11 @@ TEST(GraphData, DefaultCurveHasOnePointPerIntegerSpeed)
     EXPECT_DOUBLE_EQ(curve[45].y, 0.10989 * std::pow(100.0, 0.70130));
 }
 
-TEST(GraphData, EmptyCurveWhenTheRangeRunsBackwards)
-{
+TEST(GraphData, EmptyCurveWhenTheRangeRunsBackwards) {
     EXPECT_TRUE(ModelCurve(1, 1, {60, 50}).empty());
 }
 
-TEST(GraphData, HugeRangesAreSampledFromLoToHi)
-{
+TEST(GraphData, HugeRangesAreSampledFromLoToHi) {
     for (double hi : {1e6, 1e12, 1e300}) {
         const std::vector<PlotPoint> curve = ModelCurve(844.82, -1.00643, {55, hi});
         ASSERT_EQ(curve.size(), kCurvePointCap) << hi;
@@ -91,8 +86,7 @@ TEST(GraphData, HugeRangesAreSampledFromLoToHi)
     }
 }
 
-TEST(GraphData, SamplesLieWithinAPixelOfTheFullCurve)
-{
+TEST(GraphData, SamplesLieWithinAPixelOfTheFullCurve) {
     // Over a 400-pixel axis each sample step is below half a pixel, and a monotonic curve
     // between neighbouring samples stays between their values.
     const double hi = 1e6;
@@ -102,8 +96,7 @@ TEST(GraphData, SamplesLieWithinAPixelOfTheFullCurve)
         EXPECT_LT((curve[k].x - curve[k - 1].x) * pixelsPerSpeed, 0.5);
 }
 
-TEST(GraphData, UndefinedAndInfiniteValuesAreLeftOut)
-{
+TEST(GraphData, UndefinedAndInfiniteValuesAreLeftOut) {
     // 0 to a negative power is undefined; 1e300 · s^30 overflows for s > 1.
     EXPECT_EQ(ModelCurve(1, -1, {0, 3}).size(), 3u);
     const std::vector<PlotPoint> overflow = ModelCurve(1e300, 30, {1, 3});
@@ -116,8 +109,7 @@ TEST(GraphData, UndefinedAndInfiniteValuesAreLeftOut)
     EXPECT_EQ(WearLine(state, 1).size(), 1u); // the end beyond any double is dropped
 }
 
-TEST(GraphData, FarSpeedsAreCountedNotStepped)
-{
+TEST(GraphData, FarSpeedsAreCountedNotStepped) {
     // Beyond 2^64 adding 1 to a long double speed no longer changes it.
     const double lo = std::ldexp(1.0, 64);
     const std::vector<PlotPoint> curve = ModelCurve(1, 0, {lo, lo + 4096}, 8192);

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "Graphic.h"
 #include "GraphData.h"
+#include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
 #include "TChart.h"
@@ -17,8 +17,7 @@
 namespace kvr::test {
 namespace {
 
-std::vector<std::pair<double, double>> Points(const TChartSeries &series)
-{
+std::vector<std::pair<double, double>> Points(const TChartSeries &series) {
     std::vector<std::pair<double, double>> points;
     for (int k = 0; k < series.Count(); ++k)
         points.emplace_back(series.XValues().ValueAt(k), series.YValues().ValueAt(k));
@@ -27,29 +26,25 @@ std::vector<std::pair<double, double>> Points(const TChartSeries &series)
 
 class GraphicWindow : public WindowTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         WindowTest::SetUp();
         Form_Main->Edit1->setText(QStringLiteral("Student"));
     }
-    void CalculateAndDetermine()
-    {
+    void CalculateAndDetermine() {
         AnswerModals([] {
             Form_Main->Button1->click();
             Form_Result->Button1->click();
         });
         ASSERT_TRUE(Form_Main->Button3->isEnabled());
     }
-    void ShowGraphs()
-    {
+    void ShowGraphs() {
         Form_Main->Button3->click();
         QApplication::processEvents();
     }
     const TCustomSeries &Series(int number) const { return Form_Graphic->SeriesNo(number); }
 };
 
-TEST_F(GraphicWindow, DefaultRunFillsEverySeries)
-{
+TEST_F(GraphicWindow, DefaultRunFillsEverySeries) {
     CalculateAndDetermine();
     ShowGraphs();
     for (int measured : {1, 3, 5})
@@ -66,11 +61,11 @@ TEST_F(GraphicWindow, DefaultRunFillsEverySeries)
     }
 }
 
-TEST_F(GraphicWindow, SpeedPointsAreSortedWithEachValueBesideItsSpeed)
-{
+TEST_F(GraphicWindow, SpeedPointsAreSortedWithEachValueBesideItsSpeed) {
     CalculateAndDetermine();
     ShowGraphs();
-    for (auto [number, values] : {std::pair{7, &State.wear_at_chosen_time}, {9, &State.tool_life}}) {
+    for (auto [number, values] :
+         {std::pair{7, &State.wear_at_chosen_time}, {9, &State.tool_life}}) {
         const auto points = Points(Series(number));
         ASSERT_EQ(points.size(), 3u);
         for (int k = 0; k < 3; ++k) { // speeds descend from cutter 1 to 3
@@ -80,8 +75,7 @@ TEST_F(GraphicWindow, SpeedPointsAreSortedWithEachValueBesideItsSpeed)
     }
 }
 
-TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts)
-{
+TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts) {
     CalculateAndDetermine();
     ShowGraphs();
     std::vector<std::vector<std::pair<double, double>>> first;
@@ -99,8 +93,7 @@ TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts)
         EXPECT_EQ(Points(Series(number)), first[number - 1]) << number;
 }
 
-TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd)
-{
+TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd) {
     CalculateAndDetermine();
     for (auto [speed, end] : {std::pair{182.5, 182.0}, {183.5, 184.0}}) {
         State.cutting_speed[1] = speed;
@@ -111,8 +104,7 @@ TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd)
     }
 }
 
-TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly)
-{
+TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly) {
     CalculateAndDetermine();
     ShowGraphs();
     const TChartLegend &legend = Form_Graphic->Chart1->Legend();
@@ -124,8 +116,7 @@ TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly)
     EXPECT_FALSE(Form_Graphic->Chart3->Legend().Visible());
 }
 
-TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData)
-{
+TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
     CalculateAndDetermine();
     State.cumulative_time[1][1] = -5; // data below the minimum does not move it
     ShowGraphs();
@@ -133,15 +124,15 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData)
         {Form_Graphic->Chart1, 0, 0}, {Form_Graphic->Chart2, 50, 0}, {Form_Graphic->Chart3, 50, 0}};
     for (auto [chart, bottom, left] : charts) {
         chart->Picture();
-        EXPECT_EQ(chart->BottomAxis().WorkingMinimum(), bottom) << chart->objectName().toStdString();
+        EXPECT_EQ(chart->BottomAxis().WorkingMinimum(), bottom)
+            << chart->objectName().toStdString();
         EXPECT_EQ(chart->LeftAxis().WorkingMinimum(), left) << chart->objectName().toStdString();
         EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
         EXPECT_FALSE(chart->BottomAxis().Automatic());
     }
 }
 
-TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown)
-{
+TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
     CalculateAndDetermine();
     EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), bsClear);
     ShowGraphs();
@@ -156,8 +147,7 @@ TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown)
     }
 }
 
-TEST_F(GraphicWindow, HugeSpeedRangesStaySmall)
-{
+TEST_F(GraphicWindow, HugeSpeedRangesStaySmall) {
     CalculateAndDetermine();
     for (double speed : {1e6, 1e12, 1e300}) {
         State.cutting_speed[1] = speed;
@@ -170,8 +160,7 @@ TEST_F(GraphicWindow, HugeSpeedRangesStaySmall)
 }
 
 // Pixels of `colour` in `image` that have no pixel of that colour within one pixel in `other`.
-int PixelsWithoutNeighbour(const QImage &image, const QImage &other, QColor colour)
-{
+int PixelsWithoutNeighbour(const QImage &image, const QImage &other, QColor colour) {
     int lonely = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -180,14 +169,14 @@ int PixelsWithoutNeighbour(const QImage &image, const QImage &other, QColor colo
             bool near = false;
             for (int dy = -1; dy <= 1 && !near; ++dy)
                 for (int dx = -1; dx <= 1 && !near; ++dx)
-                    near = other.valid(x + dx, y + dy) && other.pixelColor(x + dx, y + dy) == colour;
+                    near =
+                        other.valid(x + dx, y + dy) && other.pixelColor(x + dx, y + dy) == colour;
             lonely += !near;
         }
     return lonely;
 }
 
-TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve)
-{
+TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     CalculateAndDetermine();
     State.cutting_speed[1] = 200000; // 200 000 integer speeds, far above the cap
     ShowGraphs();
@@ -212,8 +201,7 @@ TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve)
     EXPECT_EQ(PixelsWithoutNeighbour(everyPoint, sampled, curve), 0);
 }
 
-TEST_F(GraphicWindow, ControlsCarryTheirNames)
-{
+TEST_F(GraphicWindow, ControlsCarryTheirNames) {
     for (const char *name : {"Chart1", "Chart2", "Chart3"})
         Find<TChart>(Form_Graphic, name);
     for (const char *name : {"Label4", "Label5", "Label6", "Label7", "Image1", "Image2", "Image3"})

@@ -5,8 +5,8 @@
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
-#include "Warning.h"
 #include "TChart.h"
+#include "Warning.h"
 #include "Windows.h"
 
 #include <QApplication>
@@ -19,8 +19,7 @@
 namespace kvr::test {
 namespace {
 
-bool ShowsInfOrNan(QWidget *window)
-{
+bool ShowsInfOrNan(QWidget *window) {
     for (QLabel *label : window->findChildren<QLabel *>()) {
         const QString text = label->text().toLower();
         if (text.contains(QLatin1String("inf")) || text.contains(QLatin1String("nan")))
@@ -31,10 +30,9 @@ bool ShowsInfOrNan(QWidget *window)
 
 using HostileRun = WindowTest;
 
-TEST_F(HostileRun, ExtremeNumbersNeverBreakTheWindows)
-{
-    const char *const values[] = {"0", "-1", "1e-300", "1e300", "1.7e308", "5e-324", "-0",
-                                  "3", "1e6", "0.001", "-1e300", "7", "1e12"};
+TEST_F(HostileRun, ExtremeNumbersNeverBreakTheWindows) {
+    const char *const values[] = {"0", "-1",  "1e-300", "1e300",  "1.7e308", "5e-324", "-0",
+                                  "3", "1e6", "0.001",  "-1e300", "7",       "1e12"};
     std::mt19937 random(20261207);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
     const QList<QLineEdit *> edits = Form_Main->findChildren<QLineEdit *>();
@@ -52,14 +50,16 @@ TEST_F(HostileRun, ExtremeNumbersNeverBreakTheWindows)
         for (int changes = 1 + run % 2; changes > 0; --changes)
             if (QLineEdit *edit = edits[field(random)]; edit != Form_Main->Edit1)
                 edit->setText(QString::fromLatin1(values[pick(random)]));
-        Form_Result->Edit1->setText(run % 3 ? QStringLiteral("3") : QString::fromLatin1(values[pick(random)]));
+        Form_Result->Edit1->setText(run % 3 ? QStringLiteral("3")
+                                            : QString::fromLatin1(values[pick(random)]));
         AnswerModals([&graphsShown] {
             Form_Main->Button1->click();
             Form_Result->Button1->click();
             if (Form_Main->Button3->isEnabled()) {
                 ++graphsShown;
                 Form_Main->Button3->click();
-                for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3})
+                for (TChart *chart :
+                     {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3})
                     chart->Picture();
                 Form_Graphic->close();
             }

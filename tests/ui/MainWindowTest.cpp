@@ -11,10 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QKeySequence>
 #include <QTimer>
 
 namespace kvr::test {
@@ -22,10 +22,10 @@ namespace {
 
 using MainWindowStart = WindowTest;
 
-TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled)
-{
+TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled) {
     EXPECT_TRUE(Form_Main->isVisible());
-    for (QWidget *hidden : std::initializer_list<QWidget *>{Form_Result, Form_Graphic, Form_Warning, Form_Help})
+    for (QWidget *hidden :
+         std::initializer_list<QWidget *>{Form_Result, Form_Graphic, Form_Warning, Form_Help})
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     EXPECT_TRUE(Form_Main->Button1->isEnabled());
     EXPECT_FALSE(Form_Main->Button2->isEnabled());
@@ -36,25 +36,27 @@ TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled)
     EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8("Kelvora \"KVR\""));
 }
 
-TEST_F(MainWindowStart, EveryEditShowsItsDefault)
-{
+TEST_F(MainWindowStart, EveryEditShowsItsDefault) {
     const std::pair<const char *, const char *> defaults[] = {
-        {"Edit1", ""},    {"Edit2", "50"},   {"Edit3", "95"},   {"Edit10", "0,25"}, {"Edit11", "0,1"},
-        {"Edit12", "610"}, {"Edit13", "380"}, {"Edit14", "185"}, {"Edit4", "1"},     {"Edit5", "1"},
-        {"Edit6", "1"},   {"Edit19", "33"},  {"Edit20", "40"},  {"Edit21", "43"},   {"Edit7", "1,5"},
-        {"Edit9", "1,5"}, {"Edit15", "1,5"}, {"Edit16", "21"},  {"Edit17", "26"},   {"Edit18", "35"},
-        {"Edit22", "2"},  {"Edit23", "2"},   {"Edit24", "2"},   {"Edit25", "15"},   {"Edit26", "23"},
-        {"Edit27", "26"}};
+        {"Edit1", ""},     {"Edit2", "50"},   {"Edit3", "95"},   {"Edit10", "0,25"},
+        {"Edit11", "0,1"}, {"Edit12", "610"}, {"Edit13", "380"}, {"Edit14", "185"},
+        {"Edit4", "1"},    {"Edit5", "1"},    {"Edit6", "1"},    {"Edit19", "33"},
+        {"Edit20", "40"},  {"Edit21", "43"},  {"Edit7", "1,5"},  {"Edit9", "1,5"},
+        {"Edit15", "1,5"}, {"Edit16", "21"},  {"Edit17", "26"},  {"Edit18", "35"},
+        {"Edit22", "2"},   {"Edit23", "2"},   {"Edit24", "2"},   {"Edit25", "15"},
+        {"Edit26", "23"},  {"Edit27", "26"}};
     for (auto [name, text] : defaults)
         EXPECT_EQ(Find<QLineEdit>(Form_Main, name)->text(), QString::fromUtf8(text)) << name;
     EXPECT_EQ(Form_Main->findChildren<QLineEdit *>().size(), 26);
 }
 
-TEST_F(MainWindowStart, ListsShowTheirDefaultsAndCannotBeTyped)
-{
+TEST_F(MainWindowStart, ListsShowTheirDefaultsAndCannotBeTyped) {
     const std::tuple<const char *, const char *, int> lists[] = {
-        {"ComboBox1", "сталь 12Х18Н9Т", 28}, {"ComboBox2", "45", 3}, {"ComboBox3", "45", 3},
-        {"ComboBox4", "8", 3}, {"ComboBox5", "10", 3}};
+        {"ComboBox1", "сталь 12Х18Н9Т", 28},
+        {"ComboBox2", "45", 3},
+        {"ComboBox3", "45", 3},
+        {"ComboBox4", "8", 3},
+        {"ComboBox5", "10", 3}};
     for (auto [name, text, count] : lists) {
         auto *combo = Find<QComboBox>(Form_Main, name);
         EXPECT_EQ(combo->currentText(), QString::fromUtf8(text)) << name;
@@ -65,8 +67,7 @@ TEST_F(MainWindowStart, ListsShowTheirDefaultsAndCannotBeTyped)
     EXPECT_EQ(Form_Main->ComboBox1->maxVisibleItems(), 15);
 }
 
-TEST_F(MainWindowStart, ControlsCarryTheirNames)
-{
+TEST_F(MainWindowStart, ControlsCarryTheirNames) {
     for (const char *name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5",
                              "GroupBox6", "GroupBox7", "GroupBox8", "GroupBox9", "GroupBox10"})
         Find<QGroupBox>(Form_Main, name);
@@ -77,13 +78,14 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames)
     EXPECT_EQ(Form_Main->BitBtn1->text(), QString::fromUtf8("&Допомога"));
     EXPECT_FALSE(Form_Main->BitBtn1->icon().isNull());
     EXPECT_EQ(Form_Main->BitBtn1->shortcut(), QKeySequence::mnemonic(Form_Main->BitBtn1->text()));
-    EXPECT_EQ(QKeySequence::mnemonic(Form_Main->BitBtn1->text()).toString(), QString::fromUtf8("Alt+Д"));
-    EXPECT_EQ(Form_Main->Label3->text(),
-              QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
+    EXPECT_EQ(QKeySequence::mnemonic(Form_Main->BitBtn1->text()).toString(),
+              QString::fromUtf8("Alt+Д"));
+    EXPECT_EQ(
+        Form_Main->Label3->text(),
+        QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
-TEST_F(MainWindowStart, ShownNumbersFollowTheLocale)
-{
+TEST_F(MainWindowStart, ShownNumbersFollowTheLocale) {
     const QByteArray language = qgetenv("LANG");
     if (language.startsWith("uk_UA")) {
         EXPECT_EQ(Sep(), QStringLiteral(","));
@@ -92,8 +94,7 @@ TEST_F(MainWindowStart, ShownNumbersFollowTheLocale)
     }
 }
 
-TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow)
-{
+TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow) {
     Form_Main->BitBtn1->click();
     Form_Main->BitBtn1->click();
     int helpWindows = 0;
@@ -103,8 +104,7 @@ TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow)
     EXPECT_TRUE(Form_Help->isVisible());
 }
 
-TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize)
-{
+TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize) {
     for (QWidget *window : std::initializer_list<QWidget *>{Form_Main, Form_Result, Form_Graphic}) {
         window->show();
         const QSize before = window->size();
@@ -119,8 +119,7 @@ TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize)
     EXPECT_EQ(Form_Graphic->size(), QSize(1305, 393));
 }
 
-TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen)
-{
+TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
     bool ended = false;
     QTimer::singleShot(0, [] {
         Form_Main->BitBtn1->click();
@@ -135,8 +134,7 @@ TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen)
     EXPECT_TRUE(ended);
 }
 
-TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled)
-{
+TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
     Form_Main->Edit1->setText(QStringLiteral("Student"));
     Form_Main->Button1->click();
     Form_Main->Button2->click();

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // Widget tests need no display, also when CTest lists them right after the build.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

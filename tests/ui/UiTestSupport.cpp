@@ -9,8 +9,7 @@
 
 namespace kvr::test {
 
-QList<ModalCapture> AnswerModals(const std::function<void()> &action)
-{
+QList<ModalCapture> AnswerModals(const std::function<void()> &action) {
     QList<ModalCapture> captured;
     QTimer poll;
     poll.setInterval(0);
@@ -32,9 +31,6 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action)
     return captured;
 }
 
-QString Sep()
-{
-    return QLocale::system().decimalPoint();
-}
+QString Sep() { return QLocale::system().decimalPoint(); }
 
 } // namespace kvr::test

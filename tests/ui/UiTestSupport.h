@@ -16,8 +16,7 @@ namespace kvr::test {
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         State = CalculationState{};
         m_windows = std::make_unique<WindowSet>();
         m_windows->Start();
@@ -27,8 +26,7 @@ protected:
     std::unique_ptr<WindowSet> m_windows;
 };
 
-template <typename T> T *Find(QWidget *window, const char *name)
-{
+template <typename T> T *Find(QWidget *window, const char *name) {
     T *control = window->findChild<T *>(QString::fromLatin1(name));
     EXPECT_NE(control, nullptr) << name;
     return control;

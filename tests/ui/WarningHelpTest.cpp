@@ -28,14 +28,13 @@ struct PictureCase {
     const char *path;
     int width;
     int height;
-    QRgb ground; // colour of the bottom-left pixel
+    QRgb ground;     // colour of the bottom-left pixel
     bool textRunsUp; // an axis title: its ink must fit along the height with a margin
 };
 
 class PictureTest : public ::testing::TestWithParam<PictureCase> {};
 
-TEST_P(PictureTest, HasItsSizeGroundAndSomeInk)
-{
+TEST_P(PictureTest, HasItsSizeGroundAndSomeInk) {
     const PictureCase &c = GetParam();
     const QImage picture(QString::fromLatin1(c.path));
     ASSERT_FALSE(picture.isNull()) << c.path;
@@ -59,16 +58,16 @@ TEST_P(PictureTest, HasItsSizeGroundAndSomeInk)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Resources, PictureTest,
-                         ::testing::Values(PictureCase{":/warning.png", 33, 30, qRgb(240, 240, 240), false},
-                                           PictureCase{":/cutter.png", 338, 219, qRgb(255, 255, 255), false},
-                                           PictureCase{":/wear_axis_title.png", 17, 155, qRgb(240, 240, 240), true},
-                                           PictureCase{":/life_axis_title.png", 13, 111, qRgb(240, 240, 240), true}));
+INSTANTIATE_TEST_SUITE_P(
+    Resources, PictureTest,
+    ::testing::Values(PictureCase{":/warning.png", 33, 30, qRgb(240, 240, 240), false},
+                      PictureCase{":/cutter.png", 338, 219, qRgb(255, 255, 255), false},
+                      PictureCase{":/wear_axis_title.png", 17, 155, qRgb(240, 240, 240), true},
+                      PictureCase{":/life_axis_title.png", 13, 111, qRgb(240, 240, 240), true}));
 
 // ---- JPEG decoding -----------------------------------------------------------------------
 
-TEST(LoadJpeg, CheckMarkDecodesToSeventeenSquareWithGreenInk)
-{
+TEST(LoadJpeg, CheckMarkDecodesToSeventeenSquareWithGreenInk) {
     const QImage check = LoadJpeg(QStringLiteral(":/checkmark.jpg"));
     ASSERT_FALSE(check.isNull());
     EXPECT_EQ(check.size(), QSize(17, 17));
@@ -93,8 +92,7 @@ struct CorruptCase {
 
 class CorruptJpegTest : public ::testing::TestWithParam<CorruptCase> {};
 
-TEST_P(CorruptJpegTest, GivesANullImageAndTheProcessGoesOn)
-{
+TEST_P(CorruptJpegTest, GivesANullImageAndTheProcessGoesOn) {
     QFile source(QStringLiteral(":/checkmark.jpg"));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     QTemporaryDir dir;
@@ -108,8 +106,7 @@ TEST_P(CorruptJpegTest, GivesANullImageAndTheProcessGoesOn)
 }
 
 // Offset of the first start-of-frame marker's width field.
-int FrameWidthOffset(const QByteArray &bytes)
-{
+int FrameWidthOffset(const QByteArray &bytes) {
     const int marker = bytes.indexOf(QByteArray("\xFF\xC0", 2));
     return marker < 0 ? -1 : marker + 7;
 }
@@ -130,8 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                     }}),
     [](const ::testing::TestParamInfo<CorruptCase> &info) { return std::string(info.param.name); });
 
-TEST(LoadJpeg, MissingFileGivesANullImage)
-{
+TEST(LoadJpeg, MissingFileGivesANullImage) {
     EXPECT_TRUE(LoadJpeg(QStringLiteral(":/no_such_picture.jpg")).isNull());
 }
 
@@ -145,8 +141,7 @@ struct CentreCase {
 
 class CentredLeftTest : public ::testing::TestWithParam<CentreCase> {};
 
-TEST_P(CentredLeftTest, RoundsHalvesToTheEvenNeighbour)
-{
+TEST_P(CentredLeftTest, RoundsHalvesToTheEvenNeighbour) {
     const CentreCase &c = GetParam();
     EXPECT_EQ(TForm_Warning::CentredLeft(c.outer, c.width), c.left) << c.outer << " " << c.width;
 }
@@ -162,8 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Halves, CentredLeftTest,
 class WarningWindowTest : public WindowTest {
 protected:
     // Shows the warning with two lines and closes it with its own button.
-    void Warn(const QString &first, const QString &second)
-    {
+    void Warn(const QString &first, const QString &second) {
         SetCaption(Form_Warning->Label1, first);
         SetCaption(Form_Warning->Label2, second);
         QTimer::singleShot(0, Form_Warning, [] { Form_Warning->Button1->click(); });
@@ -172,21 +166,21 @@ protected:
 
     // What FormShow must produce: an outer width (frame included) of the longer line plus
     // 110, the button centred on that outer width.
-    void ExpectFitted(int longerLine)
-    {
+    void ExpectFitted(int longerLine) {
         const int outer = Form_Warning->frameGeometry().width();
         EXPECT_EQ(outer, longerLine + 110);
-        const int buttonCentreTwice = 2 * Form_Warning->Button1->x() + Form_Warning->Button1->width();
+        const int buttonCentreTwice =
+            2 * Form_Warning->Button1->x() + Form_Warning->Button1->width();
         EXPECT_LE(std::abs(buttonCentreTwice - outer), 1);
         EXPECT_EQ(Form_Warning->Button1->y(), 64);
     }
 };
 
-const QString kLong = QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.");
+const QString kLong =
+    QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.");
 const QString kShort = QStringLiteral("Невірне значення.");
 
-TEST_F(WarningWindowTest, DesignLayout)
-{
+TEST_F(WarningWindowTest, DesignLayout) {
     EXPECT_FALSE(Form_Warning->isVisible());
     EXPECT_EQ(Form_Warning->objectName(), QStringLiteral("Form_Warning"));
     EXPECT_EQ(Form_Warning->windowTitle(), QStringLiteral("Увага!"));
@@ -206,29 +200,25 @@ TEST_F(WarningWindowTest, DesignLayout)
     EXPECT_FALSE(image->hasScaledContents());
 }
 
-TEST_F(WarningWindowTest, EmptySecondLineFollowsTheFirst)
-{
+TEST_F(WarningWindowTest, EmptySecondLineFollowsTheFirst) {
     Warn(kLong, QString());
     ExpectFitted(Form_Warning->Label1->width());
     EXPECT_TRUE(Form_Warning->Label2->text().isEmpty());
     EXPECT_EQ(Form_Warning->Label2->pos(), QPoint(72, 32));
 }
 
-TEST_F(WarningWindowTest, LongerSecondLineSetsTheWidth)
-{
+TEST_F(WarningWindowTest, LongerSecondLineSetsTheWidth) {
     Warn(kShort, kLong);
     ASSERT_GT(Form_Warning->Label2->width(), Form_Warning->Label1->width());
     ExpectFitted(Form_Warning->Label2->width());
 }
 
-TEST_F(WarningWindowTest, EqualLinesGiveThatWidth)
-{
+TEST_F(WarningWindowTest, EqualLinesGiveThatWidth) {
     Warn(kLong, kLong);
     ExpectFitted(Form_Warning->Label1->width());
 }
 
-TEST_F(WarningWindowTest, EachShowingRecomputesFromItsOwnTexts)
-{
+TEST_F(WarningWindowTest, EachShowingRecomputesFromItsOwnTexts) {
     Warn(kLong, QString());
     const int wide = Form_Warning->width();
     const int wideButton = Form_Warning->Button1->x();
@@ -242,8 +232,7 @@ TEST_F(WarningWindowTest, EachShowingRecomputesFromItsOwnTexts)
 }
 
 // A caller that writes the text without resizing the label still gets a fitting window.
-TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits)
-{
+TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits) {
     Form_Warning->Label1->setText(kLong);
     Form_Warning->Label2->setText(QString());
     QTimer::singleShot(0, Form_Warning, [] { Form_Warning->Button1->click(); });
@@ -252,8 +241,7 @@ TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits)
     ExpectFitted(Form_Warning->Label1->width());
 }
 
-TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard)
-{
+TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard) {
     SetCaption(Form_Warning->Label1, kShort);
     SetCaption(Form_Warning->Label2, QString());
     bool modal = false;
@@ -275,8 +263,7 @@ TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard)
     EXPECT_FALSE(Form_Warning->isVisible());
 }
 
-TEST_F(WarningWindowTest, CloseBoxEndsTheModalDisplayLikeTheButton)
-{
+TEST_F(WarningWindowTest, CloseBoxEndsTheModalDisplayLikeTheButton) {
     SetCaption(Form_Warning->Label1, kShort);
     SetCaption(Form_Warning->Label2, QString());
     const QList<ModalCapture> shown = AnswerModals([] { Form_Warning->ShowModal(); });
@@ -298,8 +285,7 @@ struct HelpLineCase {
 
 class HelpTextTest : public ::testing::TestWithParam<HelpLineCase> {};
 
-TEST_P(HelpTextTest, KeepsIndentTrailingBlanksAndHyphens)
-{
+TEST_P(HelpTextTest, KeepsIndentTrailingBlanksAndHyphens) {
     const HelpLineCase &c = GetParam();
     const QStringList lines = HelpText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 26);
@@ -307,22 +293,19 @@ TEST_P(HelpTextTest, KeepsIndentTrailingBlanksAndHyphens)
     const QString trimmed = line.trimmed();
     EXPECT_EQ(line.indexOf(trimmed), c.leading) << c.line;
     EXPECT_EQ(line.size() - c.leading - trimmed.size(), c.trailing) << c.line;
-    EXPECT_TRUE(trimmed.endsWith(QString::fromUtf8(c.ending))) << c.line << ": " << line.toStdString();
+    EXPECT_TRUE(trimmed.endsWith(QString::fromUtf8(c.ending)))
+        << c.line << ": " << line.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, HelpTextTest,
-                         ::testing::Values(HelpLineCase{1, 10, 0, "технологіч-"},
-                                           HelpLineCase{2, 0, 1, "а саме -"},
-                                           HelpLineCase{5, 10, 1, "діаметр"},
-                                           HelpLineCase{7, 0, 0, "Допустиме зношу-"},
-                                           HelpLineCase{16, 0, 0, "інстру-"},
-                                           HelpLineCase{21, 0, 0, "на 15%)."},
-                                           HelpLineCase{22, 10, 0, "параматрів математичних мо-"},
-                                           HelpLineCase{25, 0, 1, "від швидкості"},
-                                           HelpLineCase{26, 0, 0, "різання."}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, HelpTextTest,
+    ::testing::Values(HelpLineCase{1, 10, 0, "технологіч-"}, HelpLineCase{2, 0, 1, "а саме -"},
+                      HelpLineCase{5, 10, 1, "діаметр"}, HelpLineCase{7, 0, 0, "Допустиме зношу-"},
+                      HelpLineCase{16, 0, 0, "інстру-"}, HelpLineCase{21, 0, 0, "на 15%)."},
+                      HelpLineCase{22, 10, 0, "параматрів математичних мо-"},
+                      HelpLineCase{25, 0, 1, "від швидкості"}, HelpLineCase{26, 0, 0, "різання."}));
 
-TEST(HelpText, SevenParagraphIndentsAndNoOtherLeadingBlanks)
-{
+TEST(HelpText, SevenParagraphIndentsAndNoOtherLeadingBlanks) {
     int indented = 0;
     for (const QString &line : HelpText().split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1Char(' '))) {
@@ -336,13 +319,13 @@ TEST(HelpText, SevenParagraphIndentsAndNoOtherLeadingBlanks)
 
 using HelpWindowTest = WindowTest;
 
-TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize)
-{
+TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize) {
     EXPECT_FALSE(Form_Help->isVisible());
     EXPECT_EQ(Form_Help->objectName(), QStringLiteral("Form_Help"));
     EXPECT_EQ(Form_Help->windowTitle(), QStringLiteral("Kelvora \"KVR\". Допомога"));
     EXPECT_EQ(Form_Help->windowType(), Qt::Tool);
-    EXPECT_FALSE(Form_Help->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(Form_Help->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(Form_Help->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(Form_Help->testAttribute(Qt::WA_QuitOnClose));
     EXPECT_EQ(Form_Help->pos(), QPoint(505, 94));
@@ -350,8 +333,7 @@ TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize)
     EXPECT_EQ(Form_Help->minimumSize(), Form_Help->maximumSize());
 }
 
-TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing)
-{
+TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing) {
     QLabel *text = Find<QLabel>(Form_Help, "Label1");
     EXPECT_EQ(text->text(), HelpText());
     EXPECT_EQ(text->textFormat(), Qt::PlainText);
@@ -363,8 +345,7 @@ TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing)
     EXPECT_GE(text->font().pixelSize(), 9);
 }
 
-TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough)
-{
+TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
     QLabel *image = Find<QLabel>(Form_Help, "Image2");
     EXPECT_EQ(image->geometry(), QRect(48, 352, 265, 169));
     EXPECT_EQ(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
@@ -386,8 +367,7 @@ TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough)
     EXPECT_EQ(shot.pixelColor(48 + 130, 352 + 160), face);
 }
 
-TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow)
-{
+TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow) {
     QWidget *main = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("Form_Main"))
