@@ -15,6 +15,17 @@ constexpr double kSmallestStep = 1e-12;
 // Bounds the search for absurd ranges (around 1e308 the steps need ~900 rounds).
 constexpr int kMaxStepRounds = 4000;
 
+// With fewer than 10000 steps the label loop ends after about that many rounds; the
+// bound also stops it where v − step == v for lack of precision.
+constexpr int kMaxLabelRounds = 10002;
+constexpr double kMaxLabelSteps = 10000.0;
+
+// a·b/c; near the limit of a double a·b overflows although the quotient does not.
+double MulDivReal(double a, double b, double c) {
+    const double t = a * b / c;
+    return std::isinf(t) ? a / c * b : t;
+}
+
 } // namespace
 
 double NextStep(double step) {
@@ -67,6 +78,28 @@ double LabelStep(const StepQuery &q) {
     return step < kSmallestStep ? kSmallestStep : step;
 }
 
+std::vector<double> LabelValues(double low, double high, double step, bool roundFirst) {
+    std::vector<double> values;
+    if (!(std::fabs((high - low) / step) < kMaxLabelSteps))
+        return values;
+    double v = low == high ? high : (roundFirst ? std::trunc(high / step) * step : high);
+    for (int round = 0; v > high && round < kMaxLabelRounds; ++round)
+        v -= step;
+    // Where the step is below v's precision the loop above cannot bring v down.
+    if (v > high)
+        v = high;
+    const double lower = (low - 1e-12) / 1.000000000001;
+    for (int round = 0; v >= lower && round < kMaxLabelRounds; ++round) {
+        values.push_back(v);
+        const double next = v - step;
+        // A step below v's precision would write the same label thousands of times.
+        if (next == v)
+            break;
+        v = next;
+    }
+    return values;
+}
+
 NumberFormat ParseNumberFormat(const QString &format) {
     static const QRegularExpression family(QStringLiteral("^[#,0]*0(\\.0*#*)?$"));
     if (!family.match(format).hasMatch())
@@ -107,7 +140,7 @@ int AxisMapping::ValueToPixel(double value) const {
     const double range = Range();
     if (range == 0.0)
         return Centre();
-    const double t = (value - minimum) * Length() / range;
+    const double t = MulDivReal(value - minimum, Length(), range);
     if (!(std::fabs(t) < kMaxPixelOffset))
         return Centre();
     const long long offset = std::llrint(t);
@@ -122,8 +155,8 @@ int AxisMapping::ValueToPixel(double value) const {
 double AxisMapping::PixelToValue(int pixel) const {
     if (Length() < 1)
         return 0.0;
-    const double t = inverted ? double(end - pixel) * Range() / Length()
-                              : double(pixel - start) * Range() / Length();
+    const double offset = inverted ? double(end) - pixel : double(pixel) - start;
+    const double t = MulDivReal(offset, Range(), Length());
     return horizontal ? minimum + t : maximum - t;
 }
 

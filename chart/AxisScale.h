@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <vector>
+
 // Axis arithmetic that needs no painting: the label step search, the number format of
 // value labels and the value<->pixel mappings.
 namespace kvr::chart {
@@ -21,6 +23,10 @@ struct StepQuery {
 // The label step: the first of the steps, from Increment or 1 upward, whose label count
 // fits on the axis.
 double LabelStep(const StepQuery &query);
+
+// The value labels from the highest down, the first on a multiple of the step when
+// roundFirst is true; none when the range holds 10000 steps or more.
+std::vector<double> LabelValues(double minimum, double maximum, double step, bool roundFirst);
 
 // A number format of the "#,##0.###" family: a comma before the point groups the
 // digits, each "0" after it is a decimal always shown, each "#" one shown unless zero.

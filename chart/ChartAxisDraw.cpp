@@ -8,15 +8,6 @@
 
 using kvr::chart::RoundEven;
 
-namespace {
-
-// With fewer than 10000 steps the label loop ends after about that many rounds; the
-// bound also stops it where v − step == v for lack of precision.
-constexpr int kMaxLabelRounds = 10002;
-constexpr double kMaxLabelSteps = 10000.0;
-
-} // namespace
-
 int TCustomChartAxis::LinePosition(const ChartRect &plot) const {
     switch (m_side) {
     case AxisSide::Left:
@@ -80,18 +71,9 @@ void TCustomChartAxis::ProduceLabels(ChartCanvas &canvas, double step) {
 }
 
 void TCustomChartAxis::ProduceValueLabels(ChartCanvas &canvas, double step) {
-    const double low = WorkingMinimum();
-    const double high = WorkingMaximum();
-    if (!(std::fabs((high - low) / step) < kMaxLabelSteps))
-        return;
-    double v = low == high ? high : (m_roundFirstLabel ? std::trunc(high / step) * step : high);
-    for (int round = 0; v > high && round < kMaxLabelRounds; ++round)
-        v -= step;
-    const double lower = (low - 1e-12) / 1.000000000001;
-    for (int round = 0; v >= lower && round < kMaxLabelRounds; ++round) {
+    for (double v :
+         kvr::chart::LabelValues(WorkingMinimum(), WorkingMaximum(), step, m_roundFirstLabel))
         DrawLabelAt(canvas, v, QString());
-        v -= step;
-    }
 }
 
 void TCustomChartAxis::ProduceTextLabels(ChartCanvas &canvas) {

@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core locales
 )
+# The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

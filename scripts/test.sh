@@ -16,3 +16,7 @@ mkdir -p build-test/locale
 localedef -i uk_UA -f UTF-8 build-test/locale/uk_UA.UTF-8 2>/dev/null || true
 export LOCPATH="$PWD/build-test/locale"
 ctest --test-dir build-test --output-on-failure --timeout 600
+
+# Every run also fuzzes the number reader, FormatFixed, the calculation and the axis
+# arithmetic for a fixed time each.
+bash scripts/fuzz.sh 20

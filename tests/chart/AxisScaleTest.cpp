@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace kvr::chart;
 
@@ -152,7 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
         MapCase{"beyond_guard_centre", {100, 300, 0, 1, true, false}, 1e9, 200},
         MapCase{"nan_centre", {100, 300, 0, 1, true, false}, std::nan(""), 200},
         // t is below 2^31 - 1 but start + t is not: the centre, not an overflow.
-        MapCase{"start_plus_offset_overflow", {1000, 1200, 0, 200, true, false}, 2147483000, 1100}),
+        MapCase{"start_plus_offset_overflow", {1000, 1200, 0, 200, true, false}, 2147483000, 1100},
+        // 1e308 · 300 overflows a double; 304 - round(1e308 / 1.7e308 · 300) = 304 - 176.
+        MapCase{"product_beyond_double", {4, 304, 0, 1.7e308, false, false}, 1e308, 128}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AxisScale, PixelToValueInvertsTheMapping) {
@@ -160,8 +163,42 @@ TEST(AxisScale, PixelToValueInvertsTheMapping) {
     EXPECT_DOUBLE_EQ(horizontal.PixelToValue(150), 25.0);
     const AxisMapping vertical{100, 300, 0, 100, false, false};
     EXPECT_DOUBLE_EQ(vertical.PixelToValue(250), 25.0);
+    // 100 · 1.7e308 overflows a double: 1.7e308 - 100 / 300 · 1.7e308.
+    const AxisMapping largest{4, 304, 0, 1.7e308, false, false};
+    EXPECT_DOUBLE_EQ(largest.PixelToValue(104), 1.7e308 - 1.7e308 / 3);
     const AxisMapping empty{100, 100, 0, 100, true, false};
     EXPECT_EQ(empty.PixelToValue(150), 0.0);
 }
+
+struct LabelsCase {
+    const char *name;
+    double minimum, maximum, step;
+    std::vector<double> values;
+};
+
+void PrintTo(const LabelsCase &c, std::ostream *out) { *out << c.name; }
+
+class LabelValuesTable : public ::testing::TestWithParam<LabelsCase> {};
+
+TEST_P(LabelValuesTable, RunFromTheTopDown) {
+    const LabelsCase &c = GetParam();
+    EXPECT_EQ(LabelValues(c.minimum, c.maximum, c.step, true), c.values);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AxisScale, LabelValuesTable,
+    ::testing::Values(
+        // Trunc(187 / 20) * 20 = 180 down to the first multiple above 50.
+        LabelsCase{"multiples_of_the_step", 50, 187, 20, {180, 160, 140, 120, 100, 80, 60}},
+        // 1e20 - 1e-12 == 1e20: one label, not ten thousand copies of it.
+        LabelsCase{"step_below_precision", 1e20, 1e20, 1e-12, {1e20}},
+        // Trunc(max / step) · step rounds one ulp above max, and 20 is below half an ulp.
+        LabelsCase{"first_label_above_maximum",
+                   8.626903632435093e+20,
+                   8.626903632435094e+20,
+                   20,
+                   {8.626903632435094e+20}},
+        LabelsCase{"ten_thousand_steps_none", 0, 10000, 1, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
