@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 using kvr::chart::RoundEven;
@@ -384,8 +385,10 @@ void TCustomChartAxis::AdjustMarginsFromSeries() {
     kvr::chart::AxisMapping shortened = m_mapping;
     shortened.start += a;
     shortened.end -= b;
-    double low = shortened.PixelToValue(m_mapping.start);
-    double high = shortened.PixelToValue(m_mapping.end);
+    // Data at the largest doubles leaves no room for a margin beyond them: the axis ends
+    // there rather than at infinity, which would put every point on its line.
+    double low = std::clamp(shortened.PixelToValue(m_mapping.start), -DBL_MAX, DBL_MAX);
+    double high = std::clamp(shortened.PixelToValue(m_mapping.end), -DBL_MAX, DBL_MAX);
     if (low > high)
         std::swap(low, high);
     m_mapping.minimum = low;

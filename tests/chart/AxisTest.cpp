@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -59,6 +60,20 @@ TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
     EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
     EXPECT_EQ(axis.WorkingMinimum(), 0.0);
     EXPECT_EQ(axis.ValueToPixel(40), axis.IStartPos() + 5);
+}
+
+TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
+    auto chart = MakeGraphChart();
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    points.AddPoint(0, 0);
+    points.AddPoint(10, 1.79e308);
+    chart->Picture();
+    const auto &axis = chart->LeftAxis();
+    // 5 pixels above 1.79e308 lie beyond the largest double.
+    EXPECT_EQ(axis.WorkingMaximum(), DBL_MAX);
+    // (1 − 1.79e308 / DBL_MAX) of the length below the top, not at the centre.
+    EXPECT_NEAR(axis.ValueToPixel(1.79e308),
+                axis.IStartPos() + (1 - 1.79e308 / DBL_MAX) * axis.AxisLength(), 1);
 }
 
 TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {

@@ -189,7 +189,11 @@ std::string RandomRun::PressDetermine() {
     Control<QPushButton>("Form_Result", "Button1")->click();
     if (m_warned) {
         m_graphsAllowed = false;
-    } else if (!m_faulted) {
+    } else if (m_faulted) {
+        // The error box may keep "Графіки" as it was or disable it, never enable it.
+        m_graphsAllowed =
+            m_graphsAllowed && Control<QPushButton>("Form_Main", "Button3")->isEnabled();
+    } else {
         ++determinations;
         m_graphsAllowed = State.input_error_flags[kChosenTimeSlot] == 0 &&
                           (!kGraphsNeedUsableCalculation || m_calculationUsable);
@@ -285,7 +289,8 @@ std::string RandomRun::Violation() const {
     for (const QString &text : m_modalTexts)
         if (ShowsInfOrNan(text))
             return "modal shows \"" + text.toStdString() + "\"";
-    for (const char *name : {"Form_Main", "Form_Result", "Form_Graphic", "Form_Warning"})
+    for (const char *name :
+         {"Form_Main", "Form_Result", "Form_Graphic", "Form_Warning", "Form_Help"})
         for (QLabel *label : Window(name)->findChildren<QLabel *>())
             // The student line repeats the typed name, whatever it is.
             if (label->objectName() != QLatin1String("Label50") && ShowsInfOrNan(label->text()))
@@ -299,8 +304,11 @@ std::string RandomRun::Violation() const {
                     !std::isfinite(series.YValues().ValueAt(k)))
                     return chart->objectName().toStdString() + " holds a non-finite point";
         }
-    if (Control<QPushButton>("Form_Main", "Button3")->isEnabled() && !m_graphsAllowed)
+    const bool graphsEnabled = Control<QPushButton>("Form_Main", "Button3")->isEnabled();
+    if (graphsEnabled && !m_graphsAllowed)
         return "Графіки enabled without a successful determination";
+    if (!graphsEnabled && m_graphsAllowed)
+        return "Графіки disabled after a successful determination";
     return {};
 }
 
