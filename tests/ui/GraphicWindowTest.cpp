@@ -28,17 +28,17 @@ class GraphicWindow : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Form_Main->Edit1->setText(QStringLiteral("Student"));
+        Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
     }
     void CalculateAndDetermine() {
         AnswerModals([] {
-            Form_Main->Button1->click();
-            Form_Result->Button1->click();
+            Find<QPushButton>(Form_Main, "Button1")->click();
+            Find<QPushButton>(Form_Result, "Button1")->click();
         });
-        ASSERT_TRUE(Form_Main->Button3->isEnabled());
+        ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     }
     void ShowGraphs() {
-        Form_Main->Button3->click();
+        Find<QPushButton>(Form_Main, "Button3")->click();
         QApplication::processEvents();
     }
     const TCustomSeries &Series(int number) const { return Form_Graphic->SeriesNo(number); }

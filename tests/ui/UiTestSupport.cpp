@@ -1,5 +1,8 @@
 #include "UiTestSupport.h"
 
+#include "Result.h"
+#include "Windows.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -29,6 +32,10 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action) {
     poll.start();
     action();
     return captured;
+}
+
+QLabel *ResultLabel(int number) {
+    return Find<QLabel>(Form_Result, qPrintable(QStringLiteral("Label%1").arg(number)));
 }
 
 QString Sep() { return QLocale::system().decimalPoint(); }

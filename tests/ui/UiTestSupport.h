@@ -5,6 +5,7 @@
 #include "CalculationState.h"
 #include "WindowSet.h"
 
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -31,6 +32,9 @@ template <typename T> T *Find(QWidget *window, const char *name) {
     EXPECT_NE(control, nullptr) << name;
     return control;
 }
+
+// Label1 .. Label52 of the results window.
+QLabel *ResultLabel(int number);
 
 // What a modal window showed before it was closed by the test.
 struct ModalCapture {
