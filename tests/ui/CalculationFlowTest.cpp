@@ -218,6 +218,10 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
         EXPECT_TRUE(Determine(QString::fromLatin1(accepted)).isEmpty()) << accepted;
         EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled()) << accepted;
     }
+    QStringList accepted;
+    for (int label : {34, 39, 41, 46})
+        accepted << ResultText(label);
+    ASSERT_NE(accepted[2], QStringLiteral("= C")); // the formulas show numbers now
     for (const char *rejected : {"1.6", "7"}) {
         const QList<ModalCapture> modals = Determine(QString::fromLatin1(rejected));
         ASSERT_EQ(modals.size(), 1) << rejected;
@@ -230,6 +234,10 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     // The models of the last accepted press stay shown.
     EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("7"));
     EXPECT_EQ(ResultText(41).left(2), QStringLiteral("= "));
+    QStringList shown;
+    for (int label : {34, 39, 41, 46})
+        shown << ResultText(label);
+    EXPECT_EQ(shown, accepted);
 }
 
 TEST_F(Determination, CommaTimeIsRewrittenAndUsed) {

@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -86,13 +87,30 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames) {
         QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
+// The locale's name as the C library picks it: LC_ALL, then LC_NUMERIC, then LANG.
+QByteArray NumericLocaleName() {
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        if (const QByteArray name = qgetenv(variable); !name.isEmpty())
+            return name;
+    return "C";
+}
+
 TEST_F(MainWindowStart, ShownNumbersFollowTheLocale) {
-    const QByteArray language = qgetenv("LANG");
+    const QByteArray language = NumericLocaleName();
+    QString expected = QLocale(QString::fromLatin1(language)).decimalPoint();
     if (language.startsWith("uk_UA")) {
         EXPECT_EQ(Sep(), QStringLiteral(","));
-    } else if (language == "C") {
+        expected = QStringLiteral(",");
+    } else if (language == "C" || language.startsWith("C.")) {
         EXPECT_EQ(Sep(), QStringLiteral("."));
+        expected = QStringLiteral(".");
     }
+    EXPECT_EQ(Sep(), expected);
+    // And the shown numbers use it.
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    Find<QPushButton>(Form_Main, "Button1")->click();
+    EXPECT_EQ(ResultLabel(6)->text(),
+              QStringLiteral("V = 182") + expected + QStringLiteral("06 м/хв."));
 }
 
 TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow) {

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 
 namespace kvr::test {
@@ -44,8 +46,10 @@ struct ModalCapture {
     int width = 0;
 };
 
-// Runs `action`; every modal window it opens is recorded and closed.
-QList<ModalCapture> AnswerModals(const std::function<void()> &action);
+// Runs `action`; every modal window it opens is recorded and closed. A modal window that
+// refuses to close for `limit` fails the test and is ended.
+QList<ModalCapture> AnswerModals(const std::function<void()> &action,
+                                 std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 // Decimal separator of the locale the test runs under.
 QString Sep();

@@ -373,8 +373,7 @@ TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow) {
             main = window;
     ASSERT_NE(main, nullptr);
     auto *help = main->findChild<QPushButton *>(QStringLiteral("BitBtn1"));
-    if (!help)
-        GTEST_SKIP() << "the main window has no help button yet";
+    ASSERT_NE(help, nullptr);
     help->click();
     help->click();
     EXPECT_TRUE(Form_Help->isVisible());
