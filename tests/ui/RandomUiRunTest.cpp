@@ -25,8 +25,6 @@ namespace kvr::test {
 namespace {
 
 constexpr int kDefaultSteps = 10000;
-// Whether "Графіки" also needs the last "Розрахувати" to have left its results usable.
-constexpr bool kGraphsNeedUsableCalculation = false;
 
 const char *const kHostileTexts[] = {
     "",        " ",          "-",        "+",       ".",
@@ -195,8 +193,8 @@ std::string RandomRun::PressDetermine() {
             m_graphsAllowed && Control<QPushButton>("Form_Main", "Button3")->isEnabled();
     } else {
         ++determinations;
-        m_graphsAllowed = State.input_error_flags[kChosenTimeSlot] == 0 &&
-                          (!kGraphsNeedUsableCalculation || m_calculationUsable);
+        // Graphs only from results the last "Розрахувати" left usable.
+        m_graphsAllowed = State.input_error_flags[kChosenTimeSlot] == 0 && m_calculationUsable;
     }
     return "press Визначити параметри";
 }
