@@ -1,5 +1,5 @@
 # Installs the program as a desktop application (menu entry, AppStream data, icons) and
-# describes its Debian package; `cpack -G DEB` then builds the package from the install.
+# describes its Debian package, which CPack builds from the install (scripts/package.sh).
 include(GNUInstallDirs)
 
 set(kvr_app_id ua.kelvora.kvr)
