@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core locales
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)

@@ -21,6 +21,11 @@ fi
 export LOCPATH="$PWD/build-test/locale"
 ctest --test-dir build-test --output-on-failure --timeout 600
 
+# The Debian package: built optimised in the tree of scripts/run.sh, then validated and
+# started from its own files.
+bash scripts/package.sh
+bash scripts/check-package.sh
+
 # Every run also fuzzes the number reader, FormatFixed, the calculation and the axis
 # arithmetic for a fixed time each.
 bash scripts/fuzz.sh 20
