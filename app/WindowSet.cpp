@@ -1,5 +1,6 @@
 #include "WindowSet.h"
 
+#include "AccessibleNames.h"
 #include "Graphic.h"
 #include "Handler.h"
 #include "Help.h"
@@ -39,6 +40,8 @@ WindowSet::WindowSet() {
     Form_Warning = m_warning.get();
     m_help = std::make_unique<TForm_Help>();
     Form_Help = m_help.get();
+    for (QWidget *window : std::initializer_list<QWidget *>{Form_Main, Form_Result, Form_Graphic})
+        NameControls(window);
 }
 
 WindowSet::~WindowSet() {

@@ -1,5 +1,6 @@
 #include "InputFields.h"
 
+#include "AccessibleNames.h"
 #include "CalculationState.h"
 #include "FormatFixed.h"
 #include "NumberSyntax.h"
@@ -44,6 +45,7 @@ double ReadNumberField(QLineEdit *edit, int slot) {
 void SetCaption(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
+    UpdateSpokenSentences(label);
 }
 
 QString ShowNumber(double value, int precision, int decimals) {
