@@ -1,6 +1,7 @@
 #include "TChart.h"
 
 #include "ChartCanvas.h"
+#include "ZoomOutline.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -118,7 +119,7 @@ const QImage &TChart::Picture() {
 }
 
 // The buffer holds the picture without the zoom rectangle; during a drag the rectangle is
-// inverted over a copy, so moving it never has to erase anything.
+// drawn over a copy, so moving it never has to erase anything.
 // The palette resolves system colours and the locale writes the labels: either change
 // alters the picture.
 void TChart::changeEvent(QEvent *event) {
@@ -271,12 +272,7 @@ void TChart::DrawSeries(ChartCanvas &canvas) {
 }
 
 void TChart::DrawZoomRectangle(ChartCanvas &canvas) {
-    const QPalette &pal = palette();
-    const TColor rgb = kvr::chart::ToRgb(m_color, pal);
-    canvas.SetPen(rgb == clWhite ? clBlack : rgb, 1, psSolid, pmNotXor);
-    canvas.SetBrush(clWhite, bsClear);
     TZoomPanningRecord r = m_zoom;
     r.Normalise();
-    canvas.Rectangle({r.X0, r.Y0, r.X1, r.Y1});
-    canvas.SetPen(clBlack);
+    DrawZoomOutline(canvas, {r.X0, r.Y0, r.X1, r.Y1});
 }
