@@ -29,6 +29,7 @@ TChart::TChart(QWidget *parent) : QWidget(parent) {
     resize(400, 250);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     m_backWall.Brush().SetStyle(bsClear);
     m_leftWall.SetColor(0x80FFFF);
     m_bottomWall.SetColor(clWhite);
@@ -133,17 +134,20 @@ void TChart::paintEvent(QPaintEvent *) {
     if (picture.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture);
-    if (m_zoom.Active) {
-        QImage overlay = picture.copy();
-        {
-            ChartCanvas canvas(overlay, palette());
-            DrawZoomRectangle(canvas);
-        }
-        painter.drawImage(0, 0, overlay);
+    if (!m_zoom.Active && !FocusFrameShown()) {
+        painter.drawImage(0, 0, picture);
+        return;
     }
+    QImage overlay = picture.copy();
+    {
+        ChartCanvas canvas(overlay, palette());
+        if (m_zoom.Active)
+            DrawZoomRectangle(canvas);
+        if (FocusFrameShown())
+            DrawFocusFrame(canvas);
+    }
+    painter.drawImage(0, 0, overlay);
 }
-
 void TChart::InternalDraw(ChartCanvas &canvas) {
     DrawPanelBackground(canvas);
     for (const auto &s : m_series) {

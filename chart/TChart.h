@@ -20,6 +20,7 @@
 #include "LineSeries.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -151,6 +152,15 @@ public:
     void ZoomRect(const ChartRect &pixels);
     void UndoZoom();
 
+    // Keyboard navigation (TChartKeyboard.cpp): a quarter in or a third out around the
+    // plot's centre; panning by a tenth of the plot per step, as a drag of that length.
+    void ZoomAroundCentre(bool zoomIn);
+    void PanBySteps(int right, int down);
+    // The chart as the screen shows it, captions on it included, without the focus frame,
+    // at the widget's device pixel ratio.
+    QPixmap GrabPicture();
+    bool FocusFrameShown() const;
+
     std::function<void(TChart &)> OnBeforeDrawAxes;
     std::function<void(TChart &)> OnBeforeDrawSeries;
     std::function<void(TChart &)> OnAfterDraw;
@@ -170,6 +180,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     enum class ClickedPart { None, Series, Axis, Title, Foot, PlotArea, Legend };
@@ -198,6 +211,7 @@ private:
     void DrawAxes(ChartCanvas &canvas);
     void DrawSeries(ChartCanvas &canvas);
     void DrawZoomRectangle(ChartCanvas &canvas);
+    void DrawFocusFrame(ChartCanvas &canvas);
 
     // Mouse helpers (TChartMouse.cpp).
     ClickedPart PartAt(int x, int y) const;
@@ -252,4 +266,8 @@ private:
     std::array<SavedScale, 4> m_savedScales{};
     bool m_scalesRestored = true;
     bool m_zoomed = false;
+    // Focus taken by the keyboard or a click shows its frame; focus that only follows the
+    // window's activation does not, so a window opens showing the plain pictures.
+    bool m_focusVisible = false;
+    bool m_grabbing = false;
 };

@@ -1,0 +1,46 @@
+#include "ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <ostream>
+
+namespace {
+
+struct KeyCase {
+    const char *name;
+    Qt::Key key;
+    bool movesBottom;
+    bool movesLeft;
+};
+
+void PrintTo(const KeyCase &c, std::ostream *out) { *out << c.name; }
+
+class KeyboardTable : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyboardTable, EveryKeyMovesItsAxesAndHomeRestoresThePicture) {
+    auto chart = MakeGraphChart();
+    const WearSeries wear = AddWearSeries(*chart);
+    wear.points[0]->AddPoint(1, 10);
+    wear.points[0]->AddPoint(5, 30);
+    const QImage before = chart->Picture();
+    const double bottomMaximum = chart->BottomAxis().Maximum();
+    const double leftMaximum = chart->LeftAxis().Maximum();
+    QTest::keyClick(chart.get(), GetParam().key);
+    EXPECT_NE(chart->Picture(), before);
+    EXPECT_EQ(chart->BottomAxis().Maximum() != bottomMaximum, GetParam().movesBottom);
+    EXPECT_EQ(chart->LeftAxis().Maximum() != leftMaximum, GetParam().movesLeft);
+    QTest::keyClick(chart.get(), Qt::Key_Home);
+    EXPECT_EQ(chart->Picture(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, KeyboardTable,
+                         ::testing::Values(KeyCase{"plus", Qt::Key_Plus, true, true},
+                                           KeyCase{"minus", Qt::Key_Minus, true, true},
+                                           KeyCase{"left", Qt::Key_Left, true, false},
+                                           KeyCase{"right", Qt::Key_Right, true, false},
+                                           KeyCase{"up", Qt::Key_Up, false, true},
+                                           KeyCase{"down", Qt::Key_Down, false, true}));
+
+} // namespace
