@@ -2,6 +2,7 @@
 
 #include "CalculationState.h"
 #include "GraphData.h"
+#include "GraphInteraction.h"
 #include "GraphicLayout.h"
 #include "Handler.h"
 #include "TChart.h"
@@ -70,6 +71,7 @@ TForm_Graphic::TForm_Graphic()
     BuildCharts();
     BuildSeries();
     BuildCaptions();
+    new GraphInteraction(this, {Chart1, Chart2, Chart3});
     ApplyResizePolicy();
 }
 

@@ -1,0 +1,82 @@
+// Reading, copying and moving the graphs with the mouse and the keyboard, in the real
+// graphs window of the default run.
+#include "DefaultRun.h"
+
+#include "GraphInteraction.h"
+#include "Graphic.h"
+#include "TChart.h"
+
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+
+namespace kvr::test {
+namespace {
+
+TChart *ChartNo(int number) {
+    return Find<TChart>(Form_Graphic, QStringLiteral("Chart%1").arg(number).toLatin1().data());
+}
+
+const TChartSeries &SeriesNamed(TChart *chart, const char *name) {
+    for (int i = 0; i < chart->SeriesCount(); ++i)
+        if (chart->Series(i).Name() == QLatin1String(name))
+            return chart->Series(i);
+    throw std::invalid_argument(name);
+}
+
+QString TooltipAt(TChart *chart, QPoint at) {
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, at, chart->mapToGlobal(at));
+    QApplication::sendEvent(chart, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+class GraphInteractionTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ShowDefaultGraphs();
+    }
+};
+
+// Where the pointer rests: on marker `index` of a point series, half-way along the first
+// segment of a line series, or (series nullptr) just inside the plot's top left corner.
+struct ReadoutCase {
+    int chart;
+    const char *series;
+    int index;
+    const char *text;
+};
+
+TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
+    const ReadoutCase cases[] = {
+        {1, "Series1", 0, "Виміряне зношування, інструмент 1\nτ = 1,00 хв.\nh = 3,36 мкм"},
+        {1, "Series5", 2, "Виміряне зношування, інструмент 3\nτ = 6,00 хв.\nh = 2,65 мкм"},
+        {2, "Series7", 2, "Розмірне зношування у вибраний час τд\nV = 182,06 м/хв.\nh = 4,45 мкм"},
+        {3, "Series9", 2, "Період стійкості інструмента\nV = 182,06 м/хв.\nT = 4,27 хв."},
+        {3, "Series9", 0, "Період стійкості інструмента\nV = 55,21 м/хв.\nT = 14,40 хв."},
+        {1, "Series4", -1, "Лінія зношування V2, інструмент 2\n"},
+        {2, "Series8", -1, "Модель зношування hр = C·V^k\n"},
+        {3, nullptr, 0, "Збільшити: "},
+    };
+    for (const ReadoutCase &c : cases) {
+        TChart *chart = ChartNo(c.chart);
+        QPoint at(chart->PlotRect().Left + 3, chart->PlotRect().Top + 3);
+        if (c.series) {
+            const TChartSeries &series = SeriesNamed(chart, c.series);
+            const int k = std::max(c.index, 0);
+            at = QPoint(series.XPixel(k), series.YPixel(k));
+            if (c.index < 0)
+                at = (at + QPoint(series.XPixel(1), series.YPixel(1))) / 2;
+        }
+        const std::string text = TooltipAt(chart, at).toStdString();
+        EXPECT_EQ(text.substr(0, ShownText(c.text).size()), ShownText(c.text))
+            << c.chart << " " << (c.series ? c.series : "plot");
+    }
+    EXPECT_TRUE(GraphInteraction::ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
+}
+
+} // namespace
+} // namespace kvr::test
