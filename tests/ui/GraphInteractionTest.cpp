@@ -78,5 +78,94 @@ TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
     EXPECT_TRUE(GraphInteraction::ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
 }
 
+QImage Grab(TChart *chart) { return chart->grab().toImage(); }
+
+// A first drawing sizes the value labels' room by the label step of no earlier drawing;
+// from the second drawing on, the picture of the same ranges stays the same.
+void Settle(TChart *chart) {
+    chart->Invalidate();
+    chart->Picture();
+}
+
+QMenu *ChartMenu() { return Find<QMenu>(Form_Graphic, "ChartMenu"); }
+
+TEST_F(GraphInteractionTest, ARightClickOpensTheMenuAndARightDragPans) {
+    TChart *chart = ChartNo(2);
+    const QPoint centre(chart->PlotXCenter(), chart->PlotYCenter());
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, centre);
+    EXPECT_TRUE(ChartMenu()->isVisible());
+    ChartMenu()->close();
+    const double minimum = chart->BottomAxis().Minimum();
+    QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, centre);
+    QTest::mouseMove(chart, centre + QPoint(30, 0));
+    QTest::mouseRelease(chart, Qt::RightButton, Qt::NoModifier, centre + QPoint(30, 0));
+    EXPECT_FALSE(ChartMenu()->isVisible());
+    EXPECT_NE(chart->BottomAxis().Minimum(), minimum);
+}
+
+// Each menu entry, chosen on Chart2 after zooming in with "+".
+struct MenuCase {
+    const char *action;
+    QSize clipboardSize; // empty: the entry copies nothing
+    bool restoresPicture;
+};
+
+TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
+    const MenuCase cases[] = {
+        {"CopyChart", QSize(417, 377), false},
+        {"CopyAllCharts", QSize(880 + 417 - 8, 377), false},
+        {"ResetZoom", QSize(0, 0), true},
+    };
+    TChart *chart = ChartNo(2);
+    Settle(chart);
+    for (const MenuCase &c : cases) {
+        const QImage before = Grab(chart);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(chart, Qt::Key_Plus);
+        ASSERT_NE(Grab(chart), before);
+        QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
+                          QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+        Find<QAction>(ChartMenu(), c.action)->trigger();
+        ChartMenu()->close();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        EXPECT_EQ(copied.size(), c.clipboardSize) << c.action;
+        if (c.action == std::string("CopyChart")) {
+            EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+                      chart->GrabPicture().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        EXPECT_EQ(Grab(chart) == before, c.restoresPicture) << c.action;
+        QTest::keyClick(chart, Qt::Key_Home);
+    }
+}
+
+TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideThePlot) {
+    TChart *chart = ChartNo(1);
+    Form_Graphic->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Graphic));
+    chart->clearFocus();
+    Settle(chart);
+    const QImage unfocused = Grab(chart);
+    chart->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(chart->hasFocus());
+    const QImage focused = Grab(chart);
+    int framePixels = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                ++framePixels;
+                EXPECT_FALSE(chart->PlotRect().Contains(x, y)) << x << "," << y;
+            }
+
+    EXPECT_GT(framePixels, 0);
+    QTest::keyClick(chart, Qt::Key_Plus);
+    EXPECT_NE(Grab(chart), focused);
+    QTest::keyClick(chart, Qt::Key_Home);
+    EXPECT_EQ(Grab(chart), focused);
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(chart, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              unfocused.convertToFormat(QImage::Format_RGB32));
+}
+
 } // namespace
 } // namespace kvr::test
