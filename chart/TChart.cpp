@@ -109,11 +109,17 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     InternalDraw(canvas);
 }
 
+// On a high-density screen the picture has as many pixels as the screen shows; the
+// drawing keeps to logical pixels and the painter scales it, so text, lines and markers
+// come out at full resolution.
 const QImage &TChart::Picture() {
-    if (size().isEmpty() || (m_bufferClean && m_buffer.size() == size()))
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (size().isEmpty() || (m_bufferClean && m_buffer.size() == pixels))
         return m_buffer;
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_RGB32);
+    if (m_buffer.size() != pixels)
+        m_buffer = QImage(pixels, QImage::Format_RGB32);
+    m_buffer.setDevicePixelRatio(ratio);
     Draw(m_buffer, QRect(QPoint(0, 0), size()));
     m_bufferClean = true;
     return m_buffer;

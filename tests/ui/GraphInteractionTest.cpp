@@ -167,5 +167,18 @@ TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideTh
               unfocused.convertToFormat(QImage::Format_RGB32));
 }
 
+// Run by CTest once more with QT_SCALE_FACTOR=2; on a 1× screen there is nothing to see.
+TEST_F(GraphInteractionTest, HighDensityGrabsAndCopiesAreTwiceTheSize) {
+    if (Form_Graphic->devicePixelRatioF() != 2)
+        GTEST_SKIP() << "needs a device pixel ratio of 2";
+    TChart *chart = ChartNo(2);
+    EXPECT_EQ(chart->grab().toImage().size(), QSize(834, 754));
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
+                      QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+    Find<QAction>(ChartMenu(), "CopyChart")->trigger();
+    ChartMenu()->close();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(834, 754));
+}
+
 } // namespace
 } // namespace kvr::test
