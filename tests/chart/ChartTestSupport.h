@@ -24,5 +24,9 @@ struct WearSeries {
 };
 WearSeries AddWearSeries(TChart &chart);
 
+// The first chart of the graphs window, shown filled pale yellow, with two measured
+// points and one wear line across them.
+std::unique_ptr<TChart> MakeFilledGraphChart();
+
 // The colour of one pixel as 0xRRGGBB.
 unsigned PixelRgb(const QImage &image, int x, int y);

@@ -19,14 +19,7 @@ bool Split(const QImage &image, int x, int y) {
 }
 
 TEST(HighDensity, ATwofoldPictureKeepsTheLogicalLayoutAtFullResolution) {
-    auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
-    for (int i = 0; i < 3; ++i) {
-        wear.points[i]->AddPoint(1 + i, 10 + i);
-        wear.lines[i]->AddPoint(1 + i, 10);
-        wear.lines[i]->AddPoint(3 + i, 40);
-    }
-    chart->SetBackColor(0xC4FFFF);
+    auto chart = MakeFilledGraphChart();
     DrawAt(*chart, 1); // the label room settles after a first drawing
     const QImage single = DrawAt(*chart, 1);
     const ChartRect plot = chart->PlotRect();

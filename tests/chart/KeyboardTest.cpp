@@ -20,10 +20,7 @@ void PrintTo(const KeyCase &c, std::ostream *out) { *out << c.name; }
 class KeyboardTable : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(KeyboardTable, EveryKeyMovesItsAxesAndHomeRestoresThePicture) {
-    auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
-    wear.points[0]->AddPoint(1, 10);
-    wear.points[0]->AddPoint(5, 30);
+    auto chart = MakeFilledGraphChart();
     const QImage before = chart->Picture();
     const double bottomMaximum = chart->BottomAxis().Maximum();
     const double leftMaximum = chart->LeftAxis().Maximum();

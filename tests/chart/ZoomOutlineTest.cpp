@@ -20,11 +20,7 @@ class ZoomOutlineTable : public ::testing::TestWithParam<OutlineCase> {};
 
 // A drag of 12 pixels shows the outline, and releasing it zooms nothing.
 TEST_P(ZoomOutlineTable, OnlyALeftDragShowsAContrastingOutline) {
-    auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
-    wear.points[0]->AddPoint(1, 10);
-    wear.points[0]->AddPoint(5, 30);
-    chart->SetBackColor(0xC4FFFF);
+    auto chart = MakeFilledGraphChart();
     const QImage before = chart->grab().toImage();
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 40, plot.Top + 40);
