@@ -23,7 +23,7 @@ bool ShowsFocus(Qt::FocusReason reason) {
 
 void TChart::ZoomAroundCentre(bool zoomIn) {
     Picture(); // the pixel mapping of the current ranges
-    const ChartRect plot = m_plotRect;
+    const ChartRect plot = PlotRect();
     const int dx = zoomIn ? plot.Width() / 8 : -plot.Width() / 6;
     const int dy = zoomIn ? plot.Height() / 8 : -plot.Height() / 6;
     ZoomRect({plot.Left + dx, plot.Top + dy, plot.Right - dx, plot.Bottom - dy});
@@ -36,14 +36,16 @@ void TChart::PanBySteps(int right, int down) {
     const int y = PlotYCenter();
     SaveScales();
     bool panned = false;
-    if (right != 0 && (m_allowPanning == pmHorizontal || m_allowPanning == pmBoth)) {
+    if (right != 0 &&
+        (m_allowPanning == TPanningMode::pmHorizontal || m_allowPanning == TPanningMode::pmBoth)) {
         const int step = right * std::max(1, PlotWidth() / kPanStepsPerPlot);
-        for (TCustomChartAxis *axis : {m_axes[0], m_axes[1]})
+        for (TCustomChartAxis *axis : {&m_bottomAxis, &m_topAxis})
             panned = PanAxis(*axis, x + step, x) || panned;
     }
-    if (down != 0 && (m_allowPanning == pmVertical || m_allowPanning == pmBoth)) {
+    if (down != 0 &&
+        (m_allowPanning == TPanningMode::pmVertical || m_allowPanning == TPanningMode::pmBoth)) {
         const int step = down * std::max(1, PlotHeight() / kPanStepsPerPlot);
-        for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]})
+        for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
             panned = PanAxis(*axis, y + step, y) || panned;
     }
     if (panned && OnScroll)
@@ -60,8 +62,8 @@ QPixmap TChart::GrabPicture() {
 bool TChart::FocusFrameShown() const { return m_focusVisible && hasFocus() && !m_grabbing; }
 
 void TChart::DrawFocusFrame(ChartCanvas &canvas) {
-    canvas.SetBrush(clWhite, bsClear);
-    canvas.SetPen(clBlack, 1, psDot);
+    canvas.SetBrush(clWhite, TBrushStyle::bsClear);
+    canvas.SetPen(clBlack, 1, TPenStyle::psDot);
     canvas.Rectangle({kFocusFrameInset, kFocusFrameInset, width() - kFocusFrameInset,
                       height() - kFocusFrameInset});
     canvas.SetPen(clBlack);

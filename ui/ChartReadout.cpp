@@ -1,5 +1,6 @@
 #include "ChartReadout.h"
 
+#include "FormatFixed.h"
 #include "InputFields.h"
 
 #include <cmath>
@@ -43,9 +44,11 @@ const SeriesMeaning kMeanings[] = {
 
 QString Reading(const Quantity &quantity, double value) {
     // A model far outside its data may overflow; the read-out says so instead of failing.
-    const QString number = std::isfinite(value)
-                               ? ShowNumber(value, quantity.precision, quantity.decimals)
-                               : QStringLiteral("—");
+    const QString number =
+        std::isfinite(value)
+            ? QString::fromStdString(
+                  FormatFixed(value, quantity.precision, quantity.decimals, DecimalSeparator()))
+            : QStringLiteral("—");
     return QString::fromUtf8(quantity.symbol) + QStringLiteral(" = ") + number + QLatin1Char(' ') +
            QString::fromUtf8(quantity.unit);
 }

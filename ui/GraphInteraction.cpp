@@ -92,7 +92,7 @@ QString GraphInteraction::ReadoutAt(TChart &chart, QPoint at) {
     const double atX = [&] {
         for (int i = 0; i < chart.SeriesCount(); ++i)
             if (chart.Series(i).Active())
-                return chart.Series(i).GetHorizAxis().PixelToValue(at.x());
+                return chart.Axis(HorizontalAxisOf(chart.Series(i))).PixelToValue(at.x());
         return 0.0;
     }();
     // Markers lie on top of the lines, the later series on top of the earlier.
