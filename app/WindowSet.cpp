@@ -6,6 +6,7 @@
 #include "Help.h"
 #include "Main.h"
 #include "Result.h"
+#include "ResultsCopy.h"
 #include "Warning.h"
 #include "Windows.h"
 
@@ -67,6 +68,7 @@ void WindowSet::Connect() {
                      [graphic = m_graphic.get()] { ShowNonModal(graphic); });
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
+    AddCopyResultsAction(result, main);
 }
 
 WindowSet::~WindowSet() {

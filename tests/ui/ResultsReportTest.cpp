@@ -3,6 +3,13 @@
 
 #include "ResultsReport.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
 namespace kvr::test {
 namespace {
 
@@ -39,6 +46,49 @@ TEST_F(ResultsReportTest, HoldsTheRunAsTheWindowsShowIt) {
     for (const char *row :
          {"Тривалість роботи τд, хв.\t3", "hр = C·V^k\t0,110\t0,701", "Tр = C·V^z\t845\t-1,006"})
         EXPECT_TRUE(HasRow(ReportRows(), ShownText(row))) << row;
+}
+
+// Opens the window's context menu over `target` and chooses its first entry.
+QStringList ChooseFromContextMenu(QWidget *target) {
+    QStringList entries;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&entries] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions())
+            entries << action->text();
+        menu->actions().value(0)->trigger();
+        menu->close();
+    });
+    poll.start();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            target->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(target, &event);
+    return entries;
+}
+
+TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
+    CalculateDefaults();
+    DetermineModels();
+    Find<QPushButton>(Form_Main, "Button2")->click();
+    Form_Result->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Result));
+    const QString report = ResultsReport(Form_Main, Form_Result);
+    for (const char *way : {"Ctrl+C", "menu"}) {
+        QGuiApplication::clipboard()->clear();
+        if (way == std::string("menu")) {
+            EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result, "Label6")),
+                      QStringList{QString::fromUtf8("Копіювати результати")});
+        } else {
+            // The chosen time's edit has the focus when the window opens.
+            auto *edit = Find<QLineEdit>(Form_Result, "Edit1");
+            edit->setFocus();
+            QTest::keySequence(edit, QKeySequence::Copy);
+        }
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), report) << way;
+    }
 }
 
 } // namespace
