@@ -151,6 +151,8 @@ public:
     bool Zoomed() const { return m_zoomed; }
     void ZoomRect(const ChartRect &pixels);
     void UndoZoom();
+    // Drops the scales a zoom or panning saved, so that no later undo brings them back.
+    void ForgetSavedScales();
 
     // Keyboard navigation (TChartKeyboard.cpp): a quarter in or a third out around the
     // plot's centre; panning by a tenth of the plot per step, as a drag of that length.
@@ -204,6 +206,8 @@ private:
     ChartRect BevelRect(const ChartRect &bounds) const;
     void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
     void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
+    ChartRect TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
+                           const std::array<int, kAxisCount> &lengths);
     void LayOutSeries(const ChartLayout &layout);
     void Keep(const ChartLayout &layout);
 
@@ -269,8 +273,10 @@ private:
     std::array<SavedScale, 4> m_savedScales{};
     bool m_scalesRestored = true;
     bool m_zoomed = false;
-    // Focus taken by the keyboard or a click shows its frame; focus that only follows the
-    // window's activation does not, so a window opens showing the plain pictures.
+    // Wheel angle short of a whole notch, in eighths of a degree.
+    int m_wheelAngle = 0;
+    // The focus frame is for keyboard users: it shows once focus came by Tab or a key was
+    // pressed; a click or the window's activation gives focus and leaves the picture alone.
     bool m_focusVisible = false;
     bool m_grabbing = false;
 };

@@ -15,8 +15,14 @@ namespace {
 constexpr int kFocusFrameInset = 2;
 constexpr int kPanStepsPerPlot = 10;
 
-bool ShowsFocus(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+bool CameByKeyboard(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
+// The window losing or regaining activation, or a menu opening, leaves the frame as it was.
+bool KeepsFrame(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -108,14 +114,14 @@ void TChart::keyPressEvent(QKeyEvent *event) {
 
 void TChart::focusInEvent(QFocusEvent *event) {
     QWidget::focusInEvent(event);
-    if (ShowsFocus(event->reason()))
-        m_focusVisible = true;
+    if (!KeepsFrame(event->reason()))
+        m_focusVisible = CameByKeyboard(event->reason());
     update();
 }
 
 void TChart::focusOutEvent(QFocusEvent *event) {
     QWidget::focusOutEvent(event);
-    if (ShowsFocus(event->reason()))
+    if (!KeepsFrame(event->reason()))
         m_focusVisible = false;
     update();
 }
