@@ -89,12 +89,6 @@ QString GraphInteraction::ReadoutAt(TChart &chart, QPoint at) {
     chart.Picture(); // pixels of the ranges on screen
     if (!chart.PlotRect().Contains(at.x(), at.y()))
         return QString();
-    const double atX = [&] {
-        for (int i = 0; i < chart.SeriesCount(); ++i)
-            if (chart.Series(i).Active())
-                return chart.Axis(HorizontalAxisOf(chart.Series(i))).PixelToValue(at.x());
-        return 0.0;
-    }();
     // Markers lie on top of the lines, the later series on top of the earlier.
     for (bool markers : {true, false}) {
         for (int i = chart.SeriesCount() - 1; i >= 0; --i) {
@@ -106,8 +100,10 @@ QString GraphInteraction::ReadoutAt(TChart &chart, QPoint at) {
                 if (index >= 0)
                     return SeriesReadout(series.Name(), series.XValues().ValueAt(index),
                                          series.YValues().ValueAt(index));
-            } else if (double y = 0; NearLine(series, at) && LineValueAt(series, atX, y)) {
-                return SeriesReadout(series.Name(), atX, y);
+            } else if (NearLine(series, at)) {
+                const double x = chart.Axis(HorizontalAxisOf(series)).PixelToValue(at.x());
+                if (double y = 0; LineValueAt(series, x, y))
+                    return SeriesReadout(series.Name(), x, y);
             }
         }
     }
