@@ -10,7 +10,8 @@
 // ChartLegend lists the series. The parts know the panel only as a ChartHost.
 // One picture is two steps: TChartLayout.cpp computes a ChartLayout (every rectangle, the
 // axes' ends and labels, PlotRect), then TChart.cpp draws from it and nothing else.
-// TChartMouse.cpp handles zoom, panning and the wheel.
+// TChartMouse.cpp handles zoom, panning and the wheel (ZoomOutline draws the rectangle of a
+// zoom drag); TChartKeyboard.cpp the same from the keyboard, the focus frame and copying.
 
 #include "ChartException.h"
 #include "ChartLayout.h"
