@@ -8,12 +8,14 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // The frame runs just inside the bevel, well outside the plotting rectangle.
 constexpr int kFocusFrameInset = 2;
 constexpr int kPanStepsPerPlot = 10;
+constexpr double kLargestZoomedValue = 1e100;
 
 bool CameByKeyboard(Qt::FocusReason reason) {
     return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
@@ -32,7 +34,16 @@ void TChart::ZoomAroundCentre(bool zoomIn) {
     const ChartRect plot = PlotRect();
     const int dx = zoomIn ? plot.Width() / 8 : -plot.Width() / 6;
     const int dy = zoomIn ? plot.Height() / 8 : -plot.Height() / 6;
-    ZoomRect({plot.Left + dx, plot.Top + dy, plot.Right - dx, plot.Bottom - dy});
+    const ChartRect target{plot.Left + dx, plot.Top + dy, plot.Right - dx, plot.Bottom - dy};
+    // Holding "-" down must not grow the ranges until they overflow.
+    for (TCustomChartAxis *axis : ZoomAxes()) {
+        const bool horizontal = axis->Horizontal();
+        for (int pixel :
+             {horizontal ? target.Left : target.Top, horizontal ? target.Right : target.Bottom})
+            if (!(std::abs(axis->PixelToValue(pixel)) <= kLargestZoomedValue))
+                return;
+    }
+    ZoomRect(target);
     update();
 }
 

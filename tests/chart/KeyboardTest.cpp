@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <ostream>
 
 namespace {
@@ -39,5 +40,15 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, KeyboardTable,
                                            KeyCase{"right", Qt::Key_Right, true, false},
                                            KeyCase{"up", Qt::Key_Up, false, true},
                                            KeyCase{"down", Qt::Key_Down, false, true}));
+
+TEST(Keyboard, HoldingMinusDownKeepsTheRangesFinite) {
+    auto chart = MakeFilledGraphChart();
+    for (int press = 0; press < 1000; ++press)
+        chart->ZoomAroundCentre(false);
+    for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
+        EXPECT_LE(std::abs(axis->Minimum()), 1e100);
+        EXPECT_LE(std::abs(axis->Maximum()), 1e100);
+    }
+}
 
 } // namespace
