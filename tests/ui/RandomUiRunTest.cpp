@@ -261,10 +261,16 @@ std::string RandomRun::OnChart() {
         return "wheel " + std::to_string(delta) + " on " + chart->objectName().toStdString();
     }
     default: {
-        const Qt::Key keys[] = {Qt::Key_Left,  Qt::Key_Up,     Qt::Key_Escape, Qt::Key_Plus,
-                                Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab,    Qt::Key_A};
-        QTest::keyClick(chart, keys[Pick(int(std::size(keys)))], modifiers);
-        return "key on " + chart->objectName().toStdString();
+        const Qt::Key keys[] = {Qt::Key_Plus,   Qt::Key_Equal, Qt::Key_Minus,  Qt::Key_Left,
+                                Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Home,
+                                Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_Return, Qt::Key_C};
+        const Qt::Key key = keys[Pick(int(std::size(keys)))];
+        // A key held down zooms or pans again and again, toward the ends of a double.
+        const int presses = Chance(0.2) ? 1 + Pick(200) : 1;
+        for (int n = 0; n < presses; ++n)
+            QTest::keyClick(chart, key, key == Qt::Key_C ? Qt::ControlModifier : modifiers);
+        return std::to_string(presses) + " × key " + std::to_string(key) + " on " +
+               chart->objectName().toStdString();
     }
     }
 }
