@@ -85,6 +85,13 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames) {
         QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
+TEST_F(MainWindowStart, HelpButtonCarriesItsOwnGlyphAtBothScales) {
+    // Not the icon theme's: a machine without one would show a missing-image mark.
+    EXPECT_EQ(Form_Main->BitBtn1->icon().availableSizes(),
+              (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    EXPECT_EQ(Form_Main->BitBtn1->iconSize(), QSize(16, 16));
+}
+
 TEST_F(MainWindowStart, ShownNumbersFollowTheLocale) {
     const QByteArray language = qgetenv("LANG");
     if (language.startsWith("uk_UA")) {
