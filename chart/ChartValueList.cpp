@@ -21,12 +21,12 @@ int TChartValueList::AppendOrdered(double value) {
     m_statsStale = true;
     m_nanCount += std::isnan(value) ? 1 : 0;
     const int count = Count();
-    if (m_order == loNone || count == 0) {
+    if (m_order == TChartListOrder::loNone || count == 0) {
         m_values.push_back(value);
         return count;
     }
     int t = count - 1;
-    if (m_order == loAscending) {
+    if (m_order == TChartListOrder::loAscending) {
         if (m_values[std::size_t(t)] <= value) {
             m_values.push_back(value);
             return count;

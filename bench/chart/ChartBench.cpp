@@ -2,6 +2,7 @@
 // points, beside the passes they are measured against: mapping both value lists to pixels
 // in a plain loop, and filling two std::vector<double>.
 
+#include "GraphicDefinition.h"
 #include "TChart.h"
 
 #include <QApplication>
@@ -23,29 +24,16 @@ struct BenchChart {
     TLineSeries *line = nullptr;
 
     explicit BenchChart(int n) {
+        using kvr::SeriesRole;
         chart = new TChart(&window);
         chart->resize(441, 377);
-        chart->BeginLoading();
-        chart->SetMarginBottom(7);
-        chart->SetMarginLeft(6);
-        chart->SetMarginTop(3);
-        chart->SetView3D(false);
-        chart->Title().SetVisible(false);
-        for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
-            axis->SetAutomatic(false);
-            axis->SetAutomaticMinimum(false);
-        }
-        chart->Legend().SetColorWidth(50);
-        chart->Legend().SetShadowSize(1);
-        chart->EndLoading();
-        chart->SetBackColor(0xC4FFFF);
-        line = &chart->AddSeries<TLineSeries>(QStringLiteral("Series10"));
-        line->SetSeriesColor(0xFF0080);
+        kvr::ApplyChartDefinition(*chart, kvr::GraphChartDefinition(1));
+        chart->SetBackColor(kvr::kGraphBackColor);
+        line = static_cast<TLineSeries *>(
+            &kvr::AddDefinedSeries(*chart, kvr::GraphSeriesDefinition(SeriesRole::LifeModel)));
         line->SetTitle(QStringLiteral("T = C·V^z"));
-        line->LinePen().SetWidth(2);
-        auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
-        points.Pointer().SetStyle(psCircle);
-        points.Pointer().Brush().SetColor(0xFF0080);
+        auto &points =
+            kvr::AddDefinedSeries(*chart, kvr::GraphSeriesDefinition(SeriesRole::ToolLife));
         for (double x : {60.0, 120.0, 180.0})
             points.AddPoint(x, CurveY(x));
         for (int i = 0; i < n; ++i)
@@ -65,8 +53,8 @@ void Redraw(benchmark::State &state) {
 void MappingPass(benchmark::State &state) {
     BenchChart bench(int(state.range(0)));
     const TLineSeries &line = *bench.line;
-    const TCustomChartAxis &horizontal = line.GetHorizAxis();
-    const TCustomChartAxis &vertical = line.GetVertAxis();
+    const TCustomChartAxis &horizontal = bench.chart->BottomAxis();
+    const TCustomChartAxis &vertical = bench.chart->LeftAxis();
     for (auto _ : state) {
         long long sum = 0;
         for (int i = 0; i < line.Count(); ++i)

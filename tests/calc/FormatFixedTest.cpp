@@ -76,7 +76,8 @@ TEST(FormatFixed, IgnoresTheProcessLocale) {
     // The application runs with the user's C library locale, whose decimal point may be ",".
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     if (std::setlocale(LC_NUMERIC, "uk_UA.UTF-8") == nullptr)
-        GTEST_SKIP() << "no uk_UA locale installed";
+        FAIL() << "no uk_UA.UTF-8 C library locale: LOCPATH must name the one scripts/test.sh "
+                  "builds";
     const std::string text = kvr::FormatFixed(1234.5, 3, 2, ".");
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(text, "1.23E03");

@@ -28,17 +28,17 @@ class GraphicWindow : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Form_Main->Edit1->setText(QStringLiteral("Student"));
+        Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
     }
     void CalculateAndDetermine() {
         AnswerModals([] {
-            Form_Main->Button1->click();
-            Form_Result->Button1->click();
+            Find<QPushButton>(Form_Main, "Button1")->click();
+            Find<QPushButton>(Form_Result, "Button1")->click();
         });
-        ASSERT_TRUE(Form_Main->Button3->isEnabled());
+        ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     }
     void ShowGraphs() {
-        Form_Main->Button3->click();
+        Find<QPushButton>(Form_Main, "Button3")->click();
         QApplication::processEvents();
     }
     const TCustomSeries &Series(int number) const { return Form_Graphic->SeriesNo(number); }
@@ -134,11 +134,11 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
 
 TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
     CalculateAndDetermine();
-    EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), bsClear);
+    EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), TBrushStyle::bsClear);
     ShowGraphs();
     for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3}) {
         EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
-        EXPECT_EQ(chart->BackWall().Brush().Style(), bsSolid);
+        EXPECT_EQ(chart->BackWall().Brush().Style(), TBrushStyle::bsSolid);
         const QImage &picture = chart->Picture();
         const ChartRect plot = chart->PlotRect();
         // Inside the frame, away from grid lines and series: the back wall's fill.
@@ -197,8 +197,30 @@ TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     chart.Invalidate();
     const QImage everyPoint = chart.Picture().copy();
     const QColor curve(170, 0, 0); // 0x0000AA
+    // Both pictures show the curve: without it the comparison below would pass vacuously.
+    EXPECT_GT(PixelsWithoutNeighbour(sampled, QImage(), curve), 100);
+    EXPECT_GT(PixelsWithoutNeighbour(everyPoint, QImage(), curve), 100);
     EXPECT_EQ(PixelsWithoutNeighbour(sampled, everyPoint, curve), 0);
     EXPECT_EQ(PixelsWithoutNeighbour(everyPoint, sampled, curve), 0);
+}
+
+// The labels follow the user's locale: "1,5" under the decimal comma, "1.5" under C.
+// A range below 1 takes a fractional label step.
+TEST_F(GraphicWindow, AxisLabelsUseTheLocaleDecimalSeparator) {
+    CalculateAndDetermine();
+    ShowGraphs();
+    TChart &chart = *Form_Graphic->Chart1;
+    chart.BottomAxis().SetMinMax(1.2, 1.8);
+    chart.Picture();
+    QStringList texts;
+    for (const AxisLabel &label : chart.Layout().Axis(AxisId::Bottom).labels)
+        texts << label.text;
+    EXPECT_TRUE(texts.contains(QStringLiteral("1") + Sep() + QStringLiteral("5")))
+        << texts.join(QLatin1Char(' ')).toStdString();
+    EXPECT_GE(texts.filter(Sep()).size(), 3) << texts.join(QLatin1Char(' ')).toStdString();
+    const QString other = Sep() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
+    for (const QString &text : texts)
+        EXPECT_FALSE(text.contains(other)) << text.toStdString();
 }
 
 TEST_F(GraphicWindow, ControlsCarryTheirNames) {
