@@ -81,7 +81,7 @@ void DecideResultButtons(CalculationState &state, CalculationOutcome &outcome) {
     }
 }
 
-WarningText AllowableWearWarning(double minimum, std::string_view sep) {
+WarningText AllowableWearWarning(long double minimum, std::string_view sep) {
     return {"Мінімальне значення допустимого зношування по задній поверхні " +
                 FormatFixed(minimum, 5, 2, sep) + " мкм.",
             ""};
@@ -130,7 +130,7 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
         outcome.reached = CalculationStep::ButtonsDecided;
         ComputeWearLines(state);
         outcome.reached = CalculationStep::WearLines;
-        if (const std::optional<double> minimum = CheckAllowableWear(state)) {
+        if (const std::optional<long double> minimum = CheckAllowableWear(state)) {
             outcome.results = ButtonChange::Disable;
             outcome.graphs = ButtonChange::Disable;
             outcome.warning = AllowableWearWarning(*minimum, inputs.separator);

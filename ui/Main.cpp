@@ -176,10 +176,13 @@ static void Apply(QPushButton *button, ButtonChange change) {
 }
 
 void TForm_Main::ApplyButtons(const CalculationOutcome &outcome) {
+    m_resultsAllowed = outcome.results == ButtonChange::Enable;
     Apply(Button2, outcome.results);
     Apply(Button3, outcome.graphs);
 }
 
-void TForm_Main::AllowGraphs(bool allowed) { Button3->setEnabled(allowed); }
+// Graphs after a failed calculation would draw wear lines partly of this press and partly
+// of the one before.
+void TForm_Main::AllowGraphs(bool allowed) { Button3->setEnabled(allowed && m_resultsAllowed); }
 
 } // namespace kvr

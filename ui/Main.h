@@ -26,7 +26,8 @@ public:
     void Button3Click();
     void BitBtn1Click();
 
-    // A determination's verdict on "Графіки".
+    // A determination's verdict on "Графіки"; only results the last calculation allowed
+    // may be drawn.
     void AllowGraphs(bool allowed);
 
 signals:
@@ -49,6 +50,7 @@ private:
     void ShowFields(const CalculationOutcome &outcome);
     void ApplyButtons(const CalculationOutcome &outcome);
 
+    bool m_resultsAllowed = false; // whether the last calculation enabled its results
     QLabel *Image1 = nullptr;
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox3 = nullptr,
               *ComboBox4 = nullptr, *ComboBox5 = nullptr;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <limits>
 #include <string>
 
 namespace {
@@ -130,6 +132,63 @@ TEST(RunCalculation, ReadsEveryFieldWithPointsAndWritesTheLabels) {
     EXPECT_EQ(out.labels.back().text, "[h  ] = 5,10 мкм");
 }
 
+// Totals are shown from the extended sum of the three running times, not from a double.
+struct TieCase {
+    const char *tau[3];
+    const char *total;
+};
+
+class ExtendedTotalTest : public ::testing::TestWithParam<TieCase> {};
+
+TEST_P(ExtendedTotalTest, ShowsTheExtendedSumRounded) {
+    const TieCase &c = GetParam();
+    CalculationInputs in = DefaultTexts();
+    for (int j = 0; j < 3; ++j)
+        Set(in, std::array{"Edit4", "Edit5", "Edit6"}[std::size_t(j)], c.tau[j]);
+    CalculationState state;
+    const kvr::CalculationOutcome out = kvr::RunCalculation(state, in);
+    ASSERT_GE(out.labels.size(), 3u);
+    EXPECT_EQ(out.labels[2].label, "Label3");
+    EXPECT_EQ(out.labels[2].text, c.total);
+}
+
+// Sums of the binary values: 14.9500000000000000004 (as a double 14.9499999999999993),
+// 20.3499999999999999996 (20.35000000000000142), 10.0499999999999998 (10.0500000000000007),
+// 10.9500000000000002 (10.9499999999999993), 11.2499999999999996 (exactly 11.25 as a
+// double), and 10.25 exactly, a true tie, rounded away from zero.
+INSTANTIATE_TEST_SUITE_P(Ties, ExtendedTotalTest,
+                         ::testing::Values(TieCase{{"8.4", "3.65", "2.9"}, "15,00 хв."},
+                                           TieCase{{"6.35", "4", "10"}, "20,30 хв."},
+                                           TieCase{{"1", "4.6", "4.45"}, "10,00 хв."},
+                                           TieCase{{"1", "6.16", "3.79"}, "11,00 хв."},
+                                           TieCase{{"1", "6.68", "3.57"}, "11,20 хв."},
+                                           TieCase{{"1", "4.47", "4.78"}, "10,30 хв."}));
+
+// Values only shown may lie beyond a double: written in the exponent form, no fault.
+TEST(RunCalculation, TotalBeyondDoubleIsShownAndOnlyTheStoredTimeOverflows) {
+    CalculationInputs in = DefaultTexts();
+    Set(in, "Edit4", "1e308");
+    Set(in, "Edit5", "1e308");
+    CalculationState state;
+    const kvr::CalculationOutcome out = kvr::RunCalculation(state, in);
+    EXPECT_EQ(out.labels[2].text, "2E308 хв.");
+    EXPECT_EQ(out.reached, CalculationStep::ButtonsDecided); // the cumulative time is stored
+    EXPECT_EQ(out.fault.value_or(""), "Floating point overflow");
+}
+
+TEST(RunCalculation, AllowableWearWarningBeyondDoubleIsWrittenNotRaised) {
+    CalculationInputs in = DefaultTexts();
+    Set(in, "Edit19", "1.7e308"); // cutter 1 wears less and less: intercept 2.4e308 / K
+    Set(in, "Edit20", "1e308");
+    Set(in, "Edit21", "0.3e308");
+    CalculationState state;
+    const kvr::CalculationOutcome out = kvr::RunCalculation(state, in);
+    EXPECT_FALSE(out.fault);
+    ASSERT_TRUE(out.warning);
+    EXPECT_EQ(out.warning->first,
+              "Мінімальне значення допустимого зношування по задній поверхні 2,4E308 мкм.");
+}
+
 class DetermineModelsTest : public ::testing::Test {
 protected:
     void SetUp() override { kvr::RunCalculation(state, DefaultTexts()); }
@@ -162,6 +221,19 @@ TEST_F(DetermineModelsTest, UnreadableTimeInTheSpanStillDisallowsTheGraphs) {
     EXPECT_NE(state.input_error_flags[kvr::kChosenTimeSlot], 0);
     EXPECT_FALSE(out.warning);
     EXPECT_FALSE(out.graphsAllowed);
+}
+
+TEST_F(DetermineModelsTest, SpanBoundBeyondDoubleIsWrittenNotRaised) {
+    state.max_first_time = 8;
+    for (int i = 1; i <= kvr::kCutters; ++i) {
+        state.cumulative_time[i][1] = 8;
+        state.cumulative_time[i][3] = std::numeric_limits<double>::max();
+    }
+    const kvr::DeterminationOutcome out = kvr::DetermineModels(state, "3", ",");
+    EXPECT_FALSE(out.fault);
+    ASSERT_TRUE(out.warning);
+    EXPECT_EQ(out.warning->second,
+              "за межі часу проведення експерименту на 15% (6,8 - 2,0673E308) хв.");
 }
 
 TEST_F(DetermineModelsTest, FaultKeepsTheWearModelAndDisallowsTheGraphs) {
