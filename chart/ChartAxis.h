@@ -156,7 +156,6 @@ public:
     int ValueToPixel(double value) const { return m_layout.mapping.ValueToPixel(value); }
     double PixelToValue(int pixel) const { return m_layout.mapping.PixelToValue(pixel); }
     const kvr::chart::AxisMapping &Mapping() const { return m_layout.mapping; }
-    const AxisLayout &Layout() const { return m_layout; }
     double WorkingMinimum() const { return m_layout.mapping.minimum; }
     double WorkingMaximum() const { return m_layout.mapping.maximum; }
     double WorkingRange() const { return m_layout.mapping.Range(); }

@@ -92,7 +92,6 @@ public:
     // Pixels of a point in the frame of the last layout.
     int XPixel(int index) const;
     int YPixel(int index) const;
-    const PlotFrame &Frame() const { return m_frame; }
 
     virtual void HorizontalMargins(int &left, int &right) const;
     virtual void VerticalMargins(int &top, int &bottom) const;

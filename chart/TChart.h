@@ -150,6 +150,8 @@ public:
     bool Zoomed() const { return m_zoomed; }
     void ZoomRect(const ChartRect &pixels);
     void UndoZoom();
+    // Drops the scales a zoom or panning saved, so that no later undo brings them back.
+    void ForgetSavedScales();
 
     std::function<void(TChart &)> OnBeforeDrawAxes;
     std::function<void(TChart &)> OnBeforeDrawSeries;
@@ -191,6 +193,8 @@ private:
     ChartRect BevelRect(const ChartRect &bounds) const;
     void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
     void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
+    ChartRect TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
+                           const std::array<int, kAxisCount> &lengths);
     void LayOutSeries(const ChartLayout &layout);
     void Keep(const ChartLayout &layout);
 
@@ -255,4 +259,6 @@ private:
     std::array<SavedScale, 4> m_savedScales{};
     bool m_scalesRestored = true;
     bool m_zoomed = false;
+    // Wheel angle short of a whole notch, in eighths of a degree.
+    int m_wheelAngle = 0;
 };

@@ -71,11 +71,41 @@ void TChart::LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, Cha
     layout.legend = m_legend.LayOut(canvas, layout.panel, plot);
 }
 
+// The room of the value labels is measured with an axis length, which is known only once
+// the room is taken. Starting from the lengths of the drawing before, the axes are laid out
+// again with their own new lengths until these stay the same, so that the very first
+// drawing, and the first one after a change, shows the picture every later drawing of that
+// state shows. An unchanged state takes one round.
 void TChart::LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) {
+    constexpr int kMaxRounds = 4;
     for (std::size_t i = 0; i < m_axes.size(); ++i)
         m_axes[i]->CalcWorkingRange(layout.axes[i]);
-    plot = layout.panel.Normalise(plot);
-    const ChartRect before = plot;
+    const ChartRect before = layout.panel.Normalise(plot);
+    std::array<int, kAxisCount> measured{};
+    for (std::size_t i = 0; i < m_axes.size(); ++i)
+        measured[i] = m_axes[i]->AxisLength();
+    for (int round = 0; round < kMaxRounds; ++round) {
+        plot = TakeAxesRoom(canvas, layout, before, measured);
+        bool steady = true;
+        for (std::size_t i = 0; i < m_axes.size(); ++i) {
+            m_axes[i]->CalcPixelEnds(plot, layout.axes[i]);
+            steady = steady && layout.axes[i].mapping.Length() == measured[i];
+            measured[i] = layout.axes[i].mapping.Length();
+        }
+        if (steady)
+            break;
+    }
+    for (AxisId id : {AxisId::Top, AxisId::Left, AxisId::Right, AxisId::Bottom})
+        Axis(id).AdjustMarginsFromSeries(layout.Axis(id));
+    for (std::size_t i = 0; i < m_axes.size(); ++i) {
+        if (layout.axes[i].shown)
+            m_axes[i]->ProduceLabels(canvas, layout.axes[i]);
+    }
+}
+
+// Every shown axis in list order takes its room off its side of PlotRect.
+ChartRect TChart::TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
+                               const std::array<int, kAxisCount> &lengths) {
     ChartRect r = plot;
     for (std::size_t i = 0; i < m_axes.size(); ++i) {
         AxisLayout &axis = layout.axes[i];
@@ -83,20 +113,12 @@ void TChart::LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plo
         if (!axis.shown)
             continue;
         ChartRect t = r;
-        m_axes[i]->TakeRoom(canvas, t, before, m_axes[i]->AxisLength(), axis);
+        m_axes[i]->TakeRoom(canvas, t, plot, lengths[i], axis);
         const ChartRect common = Intersect(t, r);
         if (!IsEmpty(common))
             r = common;
     }
-    plot = layout.panel.Normalise(r);
-    for (std::size_t i = 0; i < m_axes.size(); ++i)
-        m_axes[i]->CalcPixelEnds(plot, layout.axes[i]);
-    for (AxisId id : {AxisId::Top, AxisId::Left, AxisId::Right, AxisId::Bottom})
-        Axis(id).AdjustMarginsFromSeries(layout.Axis(id));
-    for (std::size_t i = 0; i < m_axes.size(); ++i) {
-        if (layout.axes[i].shown)
-            m_axes[i]->ProduceLabels(canvas, layout.axes[i]);
-    }
+    return layout.panel.Normalise(r);
 }
 
 void TChart::LayOutSeries(const ChartLayout &layout) {

@@ -9,6 +9,8 @@ namespace {
 // A drag must exceed this many pixels both ways to zoom or undo.
 constexpr int kZoomThreshold = 16;
 constexpr double kWheelScrollFraction = 0.03;
+// The wheel's angle of one notch, in eighths of a degree.
+constexpr int kWheelNotch = 120;
 
 } // namespace
 
@@ -96,8 +98,12 @@ void TChart::leaveEvent(QEvent *event) {
     StopPanning();
 }
 
+// Touchpads and smooth wheels send fractions of a notch: they add up until they make
+// whole notches, and what is left waits for the next event.
 void TChart::wheelEvent(QWheelEvent *event) {
-    const int notches = event->angleDelta().y() / 120;
+    const long long angle = static_cast<long long>(m_wheelAngle) + event->angleDelta().y();
+    const int notches = static_cast<int>(angle / kWheelNotch);
+    m_wheelAngle = static_cast<int>(angle - static_cast<long long>(notches) * kWheelNotch);
     if (notches != 0)
         ScrollVertical(notches);
     event->accept();
@@ -196,5 +202,10 @@ void TChart::UndoZoom() {
         OnUndoZoom(*this);
     Invalidate();
     update();
+    m_zoomed = false;
+}
+
+void TChart::ForgetSavedScales() {
+    m_scalesRestored = true;
     m_zoomed = false;
 }

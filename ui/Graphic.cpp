@@ -88,8 +88,15 @@ void TForm_Graphic::closeEvent(QCloseEvent *event) {
 }
 
 void TForm_Graphic::FormShow() {
-    for (TChart *chart : {Chart1, Chart2, Chart3})
+    TChart *charts[] = {Chart1, Chart2, Chart3};
+    for (TChart *chart : charts)
         chart->SetBackColor(kGraphBackColor);
+    // A zoom, panning or the wheel of an earlier showing left the axes on a view of the
+    // old data; each showing spans its own data again, with no zoom to undo.
+    for (int i = 0; i < 3; ++i) {
+        ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1));
+        charts[i]->ForgetSavedScales();
+    }
     for (SeriesRole role : kSeriesRoles) {
         for (const SeriesDefinition &definition : GraphSeriesDefinitions()) {
             if (definition.role == role)

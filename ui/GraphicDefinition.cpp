@@ -3,6 +3,7 @@
 #include "TChart.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace kvr {
 
@@ -61,15 +62,15 @@ const ChartCaption kCaptions[] = {
     {3, "Image3", 8, 112, 17, 129, "", ":/life_axis_title.png"},
 };
 
-// Stored as a form stores them: Automatic before AutomaticMinimum, so that AutomaticMaximum
-// keeps its default.
+constexpr AxisDefinition kDefaultAxis{true, true, 0.0, 0};
+
+// A form stores Automatic and AutomaticMinimum, in that order, and leaves AutomaticMaximum
+// at its default, true.
 void ApplyAxisDefinition(TCustomChartAxis &axis, const AxisDefinition &definition) {
+    axis.SetAutomaticMaximum(true);
     axis.SetAutomatic(definition.automatic);
     axis.SetAutomaticMinimum(definition.automaticMinimum);
-    if (definition.minimum != 0)
-        axis.SetMinimum(definition.minimum);
-    if (definition.titleSize != 0)
-        axis.SetTitleSize(definition.titleSize);
+    axis.SetMinimum(definition.minimum);
 }
 
 } // namespace
@@ -92,6 +93,15 @@ const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter) {
     throw std::invalid_argument("no series of this role");
 }
 
+void ApplyAxesDefinition(TChart &chart, const ChartDefinition &definition) {
+    chart.BeginLoading();
+    ApplyAxisDefinition(chart.BottomAxis(), definition.bottomAxis);
+    ApplyAxisDefinition(chart.LeftAxis(), definition.leftAxis);
+    ApplyAxisDefinition(chart.TopAxis(), kDefaultAxis);
+    ApplyAxisDefinition(chart.RightAxis(), kDefaultAxis);
+    chart.EndLoading();
+}
+
 void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition) {
     chart.BeginLoading();
     chart.BackWall().Brush().SetColor(definition.backWallBrushColor);
@@ -103,10 +113,14 @@ void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition) {
     chart.Title().SetVisible(definition.titleVisible);
     if (*definition.titleText)
         chart.Title().SetText({QString::fromUtf8(definition.titleText)});
-    ApplyAxisDefinition(chart.BottomAxis(), definition.bottomAxis);
-    ApplyAxisDefinition(chart.LeftAxis(), definition.leftAxis);
+    for (auto [axis, stored] : {std::pair{&chart.BottomAxis(), &definition.bottomAxis},
+                                {&chart.LeftAxis(), &definition.leftAxis}}) {
+        if (stored->titleSize != 0)
+            axis->SetTitleSize(stored->titleSize);
+    }
     chart.SetView3D(false);
     chart.EndLoading();
+    ApplyAxesDefinition(chart, definition);
 }
 
 void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition) {

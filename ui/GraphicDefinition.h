@@ -73,6 +73,9 @@ const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter = 0);
 
 inline constexpr TColor kGraphBackColor = 0xC4FFFF;
 
+// The automatic flags and minimum of every axis as stored: the window gives them back on
+// each showing, whatever a zoom, panning or the wheel made of them.
+void ApplyAxesDefinition(TChart &chart, const ChartDefinition &definition);
 // The stored panel, walls, title and axes of a chart, as a form loads them.
 void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition);
 // The panel and the legend.

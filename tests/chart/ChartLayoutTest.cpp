@@ -97,7 +97,6 @@ TEST(Layout, LayingOutWithoutDrawingGivesPlotRectAndAxisEnds) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 100);
     points.AddPoint(180, 20);
-    chart->LayOut(); // the label room follows the axis length laid out before
     const ChartLayout layout = chart->LayOut();
     EXPECT_FALSE(chart->BufferClean());
     chart->Picture();
