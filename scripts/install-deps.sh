@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
