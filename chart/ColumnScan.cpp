@@ -118,4 +118,28 @@ void ScanColumns(std::span<const double> xs, std::span<const double> ys, const P
     }
 }
 
+void ReducePoints(const TChartValueList &xs, const TChartValueList &ys, int first, int last,
+                  const PixelMapper &mapX, const PixelMapper &mapY, ColumnReducer &reducer) {
+    // The ends stay with the exact rule: the last point may lie far beyond the plot.
+    auto addOne = [&](int i) { AddMappedPoint(xs.ValueAt(i), ys.ValueAt(i), mapX, mapY, reducer); };
+    if (first > last)
+        return;
+    addOne(first);
+    const int from = first + 1;
+    const int to = last;
+    const bool scan = to - from > 1 && xs.Multiplier() == 1.0 && ys.Multiplier() == 1.0 &&
+                      xs.StoredAscending() && mapX.Regular(xs.ValueAt(from)) &&
+                      mapX.Regular(xs.ValueAt(to - 1));
+    if (scan) {
+        const auto count = std::size_t(to - from);
+        ScanColumns(xs.StoredValues().subspan(std::size_t(from), count),
+                    ys.StoredValues().subspan(std::size_t(from), count), mapX, mapY, reducer);
+    } else {
+        for (int i = from; i < to; ++i)
+            addOne(i);
+    }
+    if (last > first)
+        addOne(last);
+}
+
 } // namespace kvr::chart

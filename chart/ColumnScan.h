@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartValueList.h"
 #include "ColumnReduction.h"
 #include "PixelMapper.h"
 
@@ -18,6 +19,12 @@ void ScanColumns(std::span<const double> xs, std::span<const double> ys, const P
 // One point mapped and passed to the reducer, unless the line series leaves it out.
 void AddMappedPoint(double x, double y, const PixelMapper &mapX, const PixelMapper &mapY,
                     ColumnReducer &reducer);
+
+// The points first … last of a line passed to the reducer as the line series draws
+// them: undefined points and points too far off the plot are passed over. The points
+// between the ends go by ScanColumns where their lists allow it.
+void ReducePoints(const TChartValueList &xs, const TChartValueList &ys, int first, int last,
+                  const PixelMapper &mapX, const PixelMapper &mapY, ColumnReducer &reducer);
 
 // Whether the line series draws a point at these pixels.
 constexpr bool Drawable(int x, int y) {
