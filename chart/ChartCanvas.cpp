@@ -93,8 +93,18 @@ void ChartCanvas::SetBrush(TColor color, TBrushStyle style) {
 void ChartCanvas::SetFont(const TChartFont &font) { SetFont(font.ToQFont(), font.Color()); }
 
 void ChartCanvas::SetFont(const QFont &font, TColor color) {
-    m_font = font;
     m_fontColor = color;
+    // Measuring goes through the font database: keep the metrics while the font stays.
+    if (font == m_font && m_metrics)
+        return;
+    m_font = font;
+    m_metrics.emplace(m_font, &m_target);
+}
+
+const QFontMetrics &ChartCanvas::Metrics() const {
+    if (!m_metrics)
+        m_metrics.emplace(m_font, &m_target);
+    return *m_metrics;
 }
 
 void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
@@ -102,13 +112,11 @@ void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
     m_alignV = vertical;
 }
 
-int ChartCanvas::TextWidth(const QString &text) const {
-    return QFontMetrics(m_font, &m_target).horizontalAdvance(text);
-}
+int ChartCanvas::TextWidth(const QString &text) const { return Metrics().horizontalAdvance(text); }
 
 int ChartCanvas::TextHeight(const QString &text) const {
     Q_UNUSED(text);
-    return QFontMetrics(m_font, &m_target).height();
+    return Metrics().height();
 }
 
 QPen ChartCanvas::MakePen() const {
@@ -207,18 +215,23 @@ void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
         WideLine(x0, y0, x1, y1);
 }
 
-std::vector<int> ChartCanvas::DashPattern() const {
+std::span<const int> ChartCanvas::DashPattern() const {
+    static constexpr int kSmallDots[] = {1, 1};
+    static constexpr int kDash[] = {4, 2};
+    static constexpr int kDot[] = {1, 2};
+    static constexpr int kDashDot[] = {4, 2, 1, 2};
+    static constexpr int kDashDotDot[] = {4, 2, 1, 2, 1, 2};
     if (m_penSmallDots)
-        return {1, 1};
+        return kSmallDots;
     switch (m_penStyle) {
     case psDash:
-        return {4, 2};
+        return kDash;
     case psDot:
-        return {1, 2};
+        return kDot;
     case psDashDot:
-        return {4, 2, 1, 2};
+        return kDashDot;
     case psDashDotDot:
-        return {4, 2, 1, 2, 1, 2};
+        return kDashDotDot;
     case psSolid:
     case psClear:
     case psInsideFrame:
@@ -229,14 +242,19 @@ std::vector<int> ChartCanvas::DashPattern() const {
 
 namespace {
 
-// Collects the pixels of a stepped line into rows (or columns) filled at once.
+// Collects the pixels of a stepped line into rows (or columns) filled at once, or
+// writes them straight into the image where that is the same.
 class PixelRuns {
 public:
-    PixelRuns(QPainter &painter, const QColor &color, bool rows)
-        : m_painter(painter), m_color(color), m_rows(rows) {}
+    PixelRuns(QPainter &painter, const QColor &color, bool rows, const DirectPixels &direct)
+        : m_painter(painter), m_color(color), m_rows(rows), m_direct(direct) {}
     ~PixelRuns() { Flush(); }
 
     void Add(int x, int y) {
+        if (m_direct.bits) {
+            m_direct.Set(x, y);
+            return;
+        }
         const QRect pixel(x, y, 1, 1);
         if (!m_run.isNull() && (m_rows ? m_run.top() == y : m_run.left() == x)) {
             m_run = m_run.united(pixel);
@@ -255,14 +273,15 @@ private:
     QPainter &m_painter;
     QColor m_color;
     bool m_rows;
+    const DirectPixels &m_direct;
     QRect m_run;
 };
 
 // Walks a pen's on/off pattern one pixel at a time; an empty pattern is always on.
 class DashWalk {
 public:
-    explicit DashWalk(std::vector<int> pattern)
-        : m_pattern(std::move(pattern)), m_left(m_pattern.empty() ? 0 : m_pattern[0]) {}
+    explicit DashWalk(std::span<const int> pattern)
+        : m_pattern(pattern), m_left(m_pattern.empty() ? 0 : m_pattern[0]) {}
 
     bool On() const { return m_pattern.empty() || m_index % 2 == 0; }
     void Step() {
@@ -273,7 +292,7 @@ public:
     }
 
 private:
-    std::vector<int> m_pattern;
+    std::span<const int> m_pattern;
     std::size_t m_index = 0;
     int m_left;
 };
@@ -283,12 +302,15 @@ private:
 // One-pixel lines are stepped here rather than by Qt, which leaves out whichever end has
 // the larger coordinate; here the start is always drawn and the end never.
 void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
-    ApplyMode();
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1;
     const int sy = y0 < y1 ? 1 : -1;
-    PixelRuns runs(m_painter, Resolve(m_penColor), dx >= -dy);
+    const QColor color = Resolve(m_penColor);
+    const DirectPixels direct = DirectTarget(color);
+    if (!direct.bits)
+        ApplyMode();
+    PixelRuns runs(m_painter, color, dx >= -dy, direct);
     DashWalk dash(DashPattern());
     int error = dx + dy;
     for (int x = x0, y = y0; x != x1 || y != y1; dash.Step()) {
@@ -371,7 +393,7 @@ void ChartCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
-    const QFontMetrics metrics(m_font, &m_target);
+    const QFontMetrics &metrics = Metrics();
     const int width = metrics.horizontalAdvance(text);
     const int left = m_alignH == TextAlignH::Left     ? 0
                      : m_alignH == TextAlignH::Center ? -width / 2
@@ -392,10 +414,26 @@ void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
 }
 
 void ChartCanvas::ClipRect(const ChartRect &r) {
-    m_painter.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+    m_clip = QRect(r.Left, r.Top, r.Width(), r.Height());
+    m_clipped = true;
+    m_painter.setClipRect(m_clip);
 }
 
-void ChartCanvas::UnClip() { m_painter.setClipping(false); }
+void ChartCanvas::UnClip() {
+    m_clipped = false;
+    m_painter.setClipping(false);
+}
+
+// An opaque colour copied onto a 32-bit image is the colour's value in each pixel.
+DirectPixels ChartCanvas::DirectTarget(const QColor &color) {
+    const QImage::Format format = m_target.format();
+    const bool plain = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                       format == QImage::Format_ARGB32_Premultiplied;
+    if (!plain || m_penMode != pmCopy || color.alpha() != 255 || !m_target.isDetached())
+        return {};
+    const QRect area = m_clipped ? m_clip.intersected(m_target.rect()) : m_target.rect();
+    return {m_target.bits(), m_target.bytesPerLine(), area, color.rgba()};
+}
 
 ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRight, int count) {
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

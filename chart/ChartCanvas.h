@@ -5,13 +5,29 @@
 #include "ChartPen.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QPoint>
+#include <optional>
 #include <span>
 #include <vector>
 
 enum class TextAlignH { Left, Center, Right };
+
+// Pixels of a 32-bit image written without the painter; bits is null where that would
+// not give the painter's result.
+struct DirectPixels {
+    uchar *bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    QRect area;
+    quint32 pixel = 0;
+
+    void Set(int x, int y) const {
+        if (area.contains(x, y))
+            reinterpret_cast<quint32 *>(bits + y * bytesPerLine)[x] = pixel;
+    }
+};
 enum class TextAlignV { Top, Bottom };
 
 // The drawing surface of the chart: a QPainter on an image, aliased, speaking the chart's
@@ -79,11 +95,13 @@ public:
     QImage &Target() { return m_target; }
 
 private:
+    const QFontMetrics &Metrics() const;
     QPen MakePen() const;
     bool CutToReach(int &x0, int &y0, int &x1, int &y1) const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
-    std::vector<int> DashPattern() const;
+    std::span<const int> DashPattern() const;
+    DirectPixels DirectTarget(const QColor &color);
     QBrush MakeBrush() const;
     void ApplyMode();
     void PrepareOutline();
@@ -106,10 +124,13 @@ private:
     QImage m_brushBitmap;
 
     QFont m_font;
+    mutable std::optional<QFontMetrics> m_metrics;
     TColor m_fontColor = clBlack;
     bool m_backOpaque = false;
     TColor m_backColor = clWhite;
     TextAlignH m_alignH = TextAlignH::Left;
     TextAlignV m_alignV = TextAlignV::Top;
     QPoint m_current;
+    QRect m_clip;
+    bool m_clipped = false;
 };

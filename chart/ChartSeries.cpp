@@ -54,9 +54,8 @@ void TChartSeries::AddPoints(std::span<const double> xs, std::span<const double>
     const std::size_t count = std::min(xs.size(), ys.size());
     // The events see every point on its own.
     const std::size_t inOrder =
-        OnBeforeAdd || OnAfterAdd ? 0 : m_xValues.InOrderCount(xs.first(count));
+        OnBeforeAdd || OnAfterAdd ? 0 : m_xValues.AppendInOrder(xs.first(count));
     if (inOrder > 0) {
-        m_xValues.AppendValues(xs.first(inOrder));
         m_yValues.AppendValues(ys.first(inOrder));
         if (!m_colors.empty())
             m_colors.resize(std::size_t(Count()), clDefault);

@@ -79,6 +79,8 @@ public:
     TColor PointColor(int index) const;
     QString PointLabel(int index) const;
     bool HasPointLabels() const { return !m_labels.empty(); }
+    // False while every point has clDefault, the series colour.
+    bool HasPointColors() const { return !m_colors.empty(); }
     // Bytes held per point list, for memory accounting.
     std::size_t CapacityBytes() const;
 

@@ -26,8 +26,9 @@ public:
     // Stores the value where Order puts it, scanning from the end; returns its index.
     int AppendOrdered(double value);
     void InsertAt(int index, double value);
-    // How many values from the front AppendOrdered would put at the end, one after another.
-    std::size_t InOrderCount(std::span<const double> values) const;
+    // Appends the values from the front that AppendOrdered would put at the end, one after
+    // another; returns how many.
+    std::size_t AppendInOrder(std::span<const double> values);
     // Appends the values as given, whatever Order says.
     void AppendValues(std::span<const double> values);
     void RemoveAllValues();
@@ -53,7 +54,10 @@ public:
 
 private:
     void Grow(std::size_t added = 1);
-    void Recalculate() const;
+    std::size_t Append(std::span<const double> values, bool keepOrder);
+    void RecalculateExtremes() const;
+    bool SortedExtremes() const;
+    void RecalculateSums() const;
     void NoteOrderAt(std::size_t index);
 
     QString m_name;
@@ -65,6 +69,7 @@ private:
     bool m_storedAscending = true;
 
     mutable bool m_statsStale = true;
+    mutable bool m_sumsStale = true;
     mutable double m_highest = 0.0;
     mutable double m_lowest = 0.0;
     mutable double m_sum = 0.0;

@@ -1,5 +1,7 @@
 #include "ColumnScan.h"
 
+#include "ValueExtremes.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -65,15 +67,9 @@ bool ExtremeLeft(std::span<const double> ys, double sign, int e, const PixelMapp
 
 void AddRun(std::span<const double> ys, int column, const PixelMapper &mapY,
             ColumnReducer &reducer) {
-    double lowest = ys[0];
-    double highest = ys[0];
-    bool regular = true;
-    for (double y : ys) {
-        regular &= mapY.Regular(y);
-        lowest = y < lowest ? y : lowest;
-        highest = y > highest ? y : highest;
-    }
-    if (!regular) {
+    // A NaN takes no part in the comparisons, but sends the run the long way.
+    const auto [lowest, highest, anyNaN] = FindExtremes(ys);
+    if (anyNaN || !mapY.Regular(lowest) || !mapY.Regular(highest)) {
         for (double y : ys) {
             const int py = std::isfinite(y) ? mapY(y) : 0;
             if (std::isfinite(y) && Drawable(column, py))

@@ -46,6 +46,13 @@ void TCustomSeries::VerticalMargins(int &top, int &bottom) const {
 
 void TCustomSeries::DrawShownPoints(ChartCanvas &canvas) {
     m_prevValid = false;
+    const ChartRect plot = ParentChart().PlotRect();
+    if (DrawsByColumns(plot.Width())) {
+        const kvr::chart::PixelMapper mapX(GetHorizAxis().Mapping());
+        const kvr::chart::PixelMapper mapY(GetVertAxis().Mapping());
+        DrawByColumns(canvas, mapX, mapY, plot);
+        return;
+    }
     TChartSeries::DrawShownPoints(canvas);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartSeries.h"
+#include "PixelMapper.h"
 #include "SeriesPointer.h"
 
 // Base of line and point series: a pen line between points and a marker at each.
@@ -50,6 +51,14 @@ protected:
     void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color) override;
 
 private:
+    // A long line of one colour and a plain pen is drawn a pixel column at a time; the
+    // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
+    bool DrawsByColumns(int plotWidth) const;
+    void DrawByColumns(ChartCanvas &canvas, const kvr::chart::PixelMapper &mapX,
+                       const kvr::chart::PixelMapper &mapY, const ChartRect &plot);
+    bool EdgeEntry(const kvr::chart::PixelMapper &mapX, const kvr::chart::PixelMapper &mapY,
+                   const ChartRect &plot, int &x, int &y) const;
+
     void EnterFromLeftEdge(ChartCanvas &canvas, int index, TColor color, int x, int y);
     void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers);
     void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1);

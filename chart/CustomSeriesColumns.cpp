@@ -1,0 +1,67 @@
+#include "ChartAxis.h"
+#include "ChartCanvas.h"
+#include "ColumnScan.h"
+#include "LinePath.h"
+#include "LineSeries.h"
+
+#include <algorithm>
+
+using kvr::chart::PixelMapper;
+
+// With fewer points than a few per column there is little to gain.
+constexpr int kPointsPerColumn = 4;
+
+bool TCustomSeries::DrawsByColumns(int plotWidth) const {
+    const int shown = LastShownIndex() - FirstShownIndex() + 1;
+    return shown > kPointsPerColumn * std::max(plotWidth, 1) && m_connectPoints &&
+           !m_pointer.Visible() && !ColorEachPoint() && !HasPointColors() &&
+           SeriesColor() != clNone && m_linePen.Visible() && m_linePen.Style() == psSolid &&
+           m_linePen.Mode() == pmCopy && !m_linePen.SmallDots();
+}
+
+// Where the segment from the point left of the plot enters it, when PaintPoint draws one.
+bool TCustomSeries::EdgeEntry(const PixelMapper &mapX, const PixelMapper &mapY,
+                              const ChartRect &plot, int &x, int &y) const {
+    const int first = FirstShownIndex();
+    if (first == 0 || !PointIsFinite(first) || !PointIsFinite(first - 1) ||
+        !kvr::chart::Drawable(mapX(XValues().ValueAt(first)), mapY(YValues().ValueAt(first))))
+        return false;
+    const TCustomChartAxis &horiz = GetHorizAxis();
+    x = horiz.Inverted() ? plot.Right : plot.Left;
+    const double x0 = XValues().ValueAt(first - 1);
+    const double x1 = XValues().ValueAt(first);
+    if (x1 == x0) {
+        y = mapY(YValues().ValueAt(first - 1));
+        return true;
+    }
+    const double xe = horiz.PixelToValue(x);
+    const double y0 = YValues().ValueAt(first - 1);
+    const double y1 = YValues().ValueAt(first);
+    y = mapY(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
+    return true;
+}
+
+void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PixelMapper &mapX,
+                                  const PixelMapper &mapY, const ChartRect &plot) {
+    kvr::chart::ColumnReducer reducer;
+    int edgeX = 0;
+    int edgeY = 0;
+    if (EdgeEntry(mapX, mapY, plot, edgeX, edgeY))
+        reducer.Add(edgeX, edgeY);
+    kvr::chart::ReducePoints(XValues(), YValues(), FirstShownIndex(), LastShownIndex(), mapX, mapY,
+                             reducer);
+    const std::vector<kvr::chart::ColumnRun> runs = reducer.Finish();
+    const TColor color = SeriesColor();
+    canvas.SetBrushColor(color);
+    canvas.ApplyPen(m_linePen);
+    canvas.SetBrushStyle(bsClear);
+    canvas.SetPenColor(color);
+    kvr::chart::DrawColumnRuns(canvas, runs);
+    // The state PaintPoint leaves: the last point drawn, and the colour of the last shown.
+    if (!runs.empty()) {
+        m_prevX = runs.back().x;
+        m_prevY = runs.back().exit;
+        m_prevValid = true;
+    }
+    m_prevColor = color;
+}
