@@ -1,11 +1,13 @@
 #include "ChartCanvas.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -94,17 +96,36 @@ void ChartCanvas::SetFont(const TChartFont &font) { SetFont(font.ToQFont(), font
 
 void ChartCanvas::SetFont(const QFont &font, TColor color) {
     m_fontColor = color;
-    // Measuring goes through the font database: keep the metrics while the font stays.
-    if (font == m_font && m_metrics)
+    if (font == m_font)
         return;
     m_font = font;
-    m_metrics.emplace(m_font, &m_target);
+    m_measures = nullptr;
 }
 
-const QFontMetrics &ChartCanvas::Metrics() const {
-    if (!m_metrics)
-        m_metrics.emplace(m_font, &m_target);
-    return *m_metrics;
+// What measuring a font gives, kept from picture to picture: asking the font database
+// for an engine and shaping a text cost more than the rest of writing it, and a chart
+// measures the same few fonts and labels on every drawing.
+struct ChartCanvas::FontMeasures {
+    FontMeasures(const QFont &font, QPaintDevice *device)
+        : metrics(font, device), height(metrics.height()), ascent(metrics.ascent()) {}
+
+    QFontMetrics metrics;
+    int height;
+    int ascent;
+    QHash<QString, int> widths;
+};
+
+ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
+    if (m_measures)
+        return *m_measures;
+    // Never destroyed: the metrics must not outlive the application's fonts at exit.
+    static auto *known = new QHash<QString, std::shared_ptr<FontMeasures>>();
+    const QString key = m_font.key() + QLatin1Char('@') + QString::number(m_target.logicalDpiY());
+    std::shared_ptr<FontMeasures> &measures = (*known)[key];
+    if (!measures)
+        measures = std::make_shared<FontMeasures>(m_font, &m_target);
+    m_measures = measures.get();
+    return *m_measures;
 }
 
 void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
@@ -112,11 +133,22 @@ void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
     m_alignV = vertical;
 }
 
-int ChartCanvas::TextWidth(const QString &text) const { return Metrics().horizontalAdvance(text); }
+int ChartCanvas::TextWidth(const QString &text) const {
+    FontMeasures &measures = Measures();
+    const auto known = measures.widths.constFind(text);
+    if (known != measures.widths.cend())
+        return *known;
+    constexpr qsizetype kMostTexts = 4096;
+    if (measures.widths.size() >= kMostTexts)
+        measures.widths.clear();
+    const int width = measures.metrics.horizontalAdvance(text);
+    measures.widths.insert(text, width);
+    return width;
+}
 
 int ChartCanvas::TextHeight(const QString &text) const {
     Q_UNUSED(text);
-    return Metrics().height();
+    return Measures().height;
 }
 
 QPen ChartCanvas::MakePen() const {
@@ -393,24 +425,34 @@ void ChartCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
-    const QFontMetrics &metrics = Metrics();
-    const int width = metrics.horizontalAdvance(text);
+    const int width = TextWidth(text);
+    const int height = TextHeight(text);
     const int left = m_alignH == TextAlignH::Left     ? 0
                      : m_alignH == TextAlignH::Center ? -width / 2
                                                       : -width;
-    const int top = m_alignV == TextAlignV::Top ? 0 : -metrics.height();
-    m_painter.save();
-    m_painter.translate(x, y);
-    m_painter.rotate(-angle);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const int top = m_alignV == TextAlignV::Top ? 0 : -height;
+    // Level text needs no turned coordinates; every other drawing sets the painter
+    // state it uses, so none of it is put back.
+    const bool level = angle == 0;
+    if (level) {
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        m_painter.save();
+        m_painter.translate(x, y);
+        m_painter.rotate(-angle);
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    const int dx = level ? x : 0;
+    const int dy = level ? y : 0;
     // As on the platform, a clear brush writes text without a background.
     if (m_backOpaque && m_brushStyle != bsClear)
-        FillSpan({left, top, left + width, top + metrics.height()}, Resolve(m_backColor));
+        FillSpan({dx + left, dy + top, dx + left + width, dy + top + height}, Resolve(m_backColor));
     m_painter.setFont(m_font);
     m_painter.setPen(Resolve(m_fontColor));
     m_painter.setBackgroundMode(Qt::TransparentMode);
-    m_painter.drawText(left, top + metrics.ascent(), text);
-    m_painter.restore();
+    m_painter.drawText(dx + left, dy + top + Measures().ascent, text);
+    if (!level)
+        m_painter.restore();
 }
 
 void ChartCanvas::ClipRect(const ChartRect &r) {

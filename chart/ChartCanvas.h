@@ -5,11 +5,9 @@
 #include "ChartPen.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QPoint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -95,7 +93,8 @@ public:
     QImage &Target() { return m_target; }
 
 private:
-    const QFontMetrics &Metrics() const;
+    struct FontMeasures;
+    FontMeasures &Measures() const;
     QPen MakePen() const;
     bool CutToReach(int &x0, int &y0, int &x1, int &y1) const;
     void ThinLine(int x0, int y0, int x1, int y1);
@@ -124,7 +123,7 @@ private:
     QImage m_brushBitmap;
 
     QFont m_font;
-    mutable std::optional<QFontMetrics> m_metrics;
+    mutable FontMeasures *m_measures = nullptr;
     TColor m_fontColor = clBlack;
     bool m_backOpaque = false;
     TColor m_backColor = clWhite;
