@@ -39,6 +39,31 @@ WindowSet::WindowSet() {
     Form_Warning = m_warning.get();
     m_help = std::make_unique<TForm_Help>();
     Form_Help = m_help.get();
+    Connect();
+}
+
+namespace {
+
+void ShowNonModal(QWidget *window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+// The windows meet only here: what one window reports, another shows.
+void WindowSet::Connect() {
+    TForm_Main *main = m_main.get();
+    TForm_Result *result = m_result.get();
+    QObject::connect(main, &TForm_Main::CalculationShown, result, &TForm_Result::ShowCalculation);
+    QObject::connect(result, &TForm_Result::DeterminationFinished, main, &TForm_Main::AllowGraphs);
+    QObject::connect(main, &TForm_Main::ResultsWindowRequested, result,
+                     [result] { ShowNonModal(result); });
+    QObject::connect(main, &TForm_Main::GraphsWindowRequested, m_graphic.get(),
+                     [graphic = m_graphic.get()] { ShowNonModal(graphic); });
+    QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
+                     [help = m_help.get()] { ShowNonModal(help); });
 }
 
 WindowSet::~WindowSet() {

@@ -29,6 +29,8 @@ public:
     void Start();
 
 private:
+    void Connect();
+
     std::unique_ptr<TForm_Main> m_main;
     std::unique_ptr<TForm_Result> m_result;
     std::unique_ptr<TForm_Graphic> m_graphic;

@@ -6,6 +6,8 @@
 //   ArithmeticFault   division by zero, invalid operation, overflow as exceptions
 //   WearCalculation   allowable wear, speeds, dimensional wear, wear lines, the check
 //   ModelFit          time span, wear and tool life at a chosen time, power-law fits
+//   InputTable        the main window's input controls, their slots and record fields
+//   CalculationRun    the order of the two presses, and what each leaves to show
 #pragma once
 
 #include <array>

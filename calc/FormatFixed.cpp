@@ -8,14 +8,14 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kvr {
 
 namespace {
 
-// Enough digits for the exact decimal expansion of any double (at most 767 significant
-// digits), so that rounding below works on the exact value, not on a rounded print.
-constexpr int kExactDigits = 780;
+// Limits of precision and decimals: more than any double or extended value shows.
+constexpr int kMaxDigits = 780;
 
 struct Decimal {
     bool negative = false;
@@ -23,14 +23,25 @@ struct Decimal {
     int exponent = 0;   // power of ten of digits[0]
 };
 
-Decimal ExactDecimal(double value) {
+// Digits after the first that the exact decimal expansion of |value| can need: with
+// value = f·2^e (64-bit f), its last bit lies at 2^(e−64), so its digits end at most
+// 64 − e places after the point, and it has at most 0.302·e places before it.
+int ExactDigitsAfterFirst(long double value) {
+    int binaryExponent = 0;
+    std::frexp(value, &binaryExponent);
+    return 66 + std::abs(binaryExponent);
+}
+
+// The exact value, not a rounded print, so that the rounding below sees every digit.
+Decimal ExactDecimal(long double value) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0)
         return d;
-    char buffer[kExactDigits + 16];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kExactDigits, std::fabs(value));
-    const std::string text(buffer);
+    const int digits = ExactDigitsAfterFirst(value);
+    std::vector<char> buffer(static_cast<std::size_t>(digits) + 32);
+    std::snprintf(buffer.data(), buffer.size(), "%.*Le", digits, std::fabs(value));
+    const std::string text(buffer.data());
     const std::size_t e = text.find('e');
     // The C library writes the process locale's decimal point, of any length: skip it.
     for (std::size_t i = 0; i < e; ++i)
@@ -78,12 +89,13 @@ char DigitAt(const Decimal &d, int power) {
 
 } // namespace
 
-std::string FormatFixed(double value, int precision, int decimals, std::string_view separator) {
+std::string FormatFixed(long double value, int precision, int decimals,
+                        std::string_view separator) {
     if (std::isnan(value))
         throw ArithmeticFault(kInvalidOperation);
     if (std::isinf(value))
         throw ArithmeticFault(kOverflow);
-    if (precision < 1 || precision > kExactDigits || decimals < 0 || decimals > kExactDigits)
+    if (precision < 1 || precision > kMaxDigits || decimals < 0 || decimals > kMaxDigits)
         throw std::invalid_argument("FormatFixed: precision or decimals out of range");
 
     Decimal d = ExactDecimal(value);

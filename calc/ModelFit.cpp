@@ -90,12 +90,12 @@ void ComputeTimeSpan(CalculationState &state) {
     }
 }
 
-double SpanLowerBound(const CalculationState &state) {
-    return StoreDouble(kLowerSpanFactor * state.max_first_time);
+long double SpanLowerBound(const CalculationState &state) {
+    return kLowerSpanFactor * state.max_first_time;
 }
 
-double SpanUpperBound(const CalculationState &state) {
-    return StoreDouble(kUpperSpanFactor * state.max_total_time);
+long double SpanUpperBound(const CalculationState &state) {
+    return kUpperSpanFactor * state.max_total_time;
 }
 
 bool ChosenTimeInSpan(const CalculationState &state) {

@@ -22,9 +22,10 @@ long double Power(long double base, long double exponent);
 // Step 2: max_first_time and max_total_time, at least 0.
 void ComputeTimeSpan(CalculationState &state);
 
-// The span bounds as the warning prints them (without the tolerance).
-double SpanLowerBound(const CalculationState &state);
-double SpanUpperBound(const CalculationState &state);
+// The span bounds as the warning prints them (without the tolerance). Shown, never
+// stored: they stay extended and may lie beyond a double.
+long double SpanLowerBound(const CalculationState &state);
+long double SpanUpperBound(const CalculationState &state);
 
 // Step 3: whether chosen_time lies within the widened span, tolerance included.
 bool ChosenTimeInSpan(const CalculationState &state);

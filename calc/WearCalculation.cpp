@@ -36,9 +36,9 @@ void ComputeSpeedsAndDimensionalWear(CalculationState &state) {
     }
 }
 
-double TotalRunningTime(const CalculationState &state, int cutter) {
+long double TotalRunningTime(const CalculationState &state, int cutter) {
     const auto &tau = state.running_time[cutter];
-    return StoreDouble(static_cast<long double>(tau[1]) + tau[2] + tau[3]);
+    return static_cast<long double>(tau[1]) + tau[2] + tau[3];
 }
 
 void ComputeWearLines(CalculationState &state) {
@@ -63,7 +63,7 @@ void ComputeWearLines(CalculationState &state) {
     }
 }
 
-std::optional<double> CheckAllowableWear(CalculationState &state) {
+std::optional<long double> CheckAllowableWear(CalculationState &state) {
     state.max_initial_wear = 0;
     for (int i = 1; i <= kCutters; ++i) {
         if (state.initial_wear[i] > state.max_initial_wear)
@@ -71,7 +71,7 @@ std::optional<double> CheckAllowableWear(CalculationState &state) {
     }
     if (state.allowable_dimensional_wear >= state.max_initial_wear)
         return std::nullopt;
-    return StoreDouble(WearConversionFactor(state) * state.max_initial_wear + 0.01L);
+    return WearConversionFactor(state) * state.max_initial_wear + 0.01L;
 }
 
 } // namespace kvr

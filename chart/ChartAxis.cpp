@@ -2,7 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartException.h"
-#include "TChart.h"
+#include "ChartSeries.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -16,28 +16,22 @@ void TChartAxisTitle::SetAngle(int value) {
     Store(m_angle, value);
 }
 
-TCustomChartAxis::TCustomChartAxis(TChart &chart, AxisSide side) : m_chart(chart), m_side(side) {
-    if (side == AxisSide::Left)
+TCustomChartAxis::TCustomChartAxis(AxisId side) : m_side(side) {
+    Own({&m_labelsFont, &m_axisPen, &m_ticks, &m_ticksInner, &m_minorTicks, &m_grid, &m_minorGrid,
+         &m_title});
+    if (side == AxisId::Left)
         m_title.SetAngle(90);
-    else if (side == AxisSide::Right)
+    else if (side == AxisId::Right)
         m_title.SetAngle(270);
-    m_mapping.horizontal = Horizontal();
+    m_layout.mapping.horizontal = Horizontal();
 }
 
-TChartDepthAxis::TChartDepthAxis(TChart &chart) : TCustomChartAxis(chart, AxisSide::Depth) {
-    SetVisible(false);
-}
+TChartDepthAxis::TChartDepthAxis() : TCustomChartAxis(AxisId::Depth) { SetVisible(false); }
 
-void TCustomChartAxis::SetAxisSink(ChangeSink *sink) {
-    SetSink(sink);
-    for (ChartPart *part :
-         std::initializer_list<ChartPart *>{&m_labelsFont, &m_axisPen, &m_ticks, &m_ticksInner,
-                                            &m_minorTicks, &m_grid, &m_minorGrid})
-        part->SetSink(sink);
-    m_title.SetTitleSink(sink);
+std::span<TChartSeries *const> TCustomChartAxis::AllSeries() const {
+    const ChartHost *host = Host();
+    return host ? host->SeriesList() : std::span<TChartSeries *const>();
 }
-
-bool TCustomChartAxis::Loading() const { return m_chart.IsLoading(); }
 
 void TCustomChartAxis::SetAutomatic(bool value) {
     Store(m_automatic, value);
@@ -101,8 +95,9 @@ void TCustomChartAxis::SetLogarithmicBase(int value) {
 
 void TCustomChartAxis::SetLogarithmic(bool value) {
     if (value) {
-        CalcWorkingRange();
-        if (WorkingMinimum() < 0.0 || WorkingMaximum() < 0.0)
+        AxisLayout recomputed;
+        CalcWorkingRange(recomputed);
+        if (recomputed.mapping.minimum < 0.0 || recomputed.mapping.maximum < 0.0)
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
     Store(m_logarithmic, value);
@@ -126,15 +121,19 @@ void TCustomChartAxis::Scroll(double delta) {
 
 bool TCustomChartAxis::IsAssociated(const TChartSeries &series) const {
     switch (m_side) {
-    case AxisSide::Bottom:
-        return series.HorizAxis() == aBottomAxis || series.HorizAxis() == aBothHorizAxis;
-    case AxisSide::Top:
-        return series.HorizAxis() == aTopAxis || series.HorizAxis() == aBothHorizAxis;
-    case AxisSide::Left:
-        return series.VertAxis() == aLeftAxis || series.VertAxis() == aBothVertAxis;
-    case AxisSide::Right:
-        return series.VertAxis() == aRightAxis || series.VertAxis() == aBothVertAxis;
-    case AxisSide::Depth:
+    case AxisId::Bottom:
+        return series.HorizAxis() == THorizAxis::aBottomAxis ||
+               series.HorizAxis() == THorizAxis::aBothHorizAxis;
+    case AxisId::Top:
+        return series.HorizAxis() == THorizAxis::aTopAxis ||
+               series.HorizAxis() == THorizAxis::aBothHorizAxis;
+    case AxisId::Left:
+        return series.VertAxis() == TVertAxis::aLeftAxis ||
+               series.VertAxis() == TVertAxis::aBothVertAxis;
+    case AxisId::Right:
+        return series.VertAxis() == TVertAxis::aRightAxis ||
+               series.VertAxis() == TVertAxis::aBothVertAxis;
+    case AxisId::Depth:
         break;
     }
     return false;
@@ -143,11 +142,10 @@ bool TCustomChartAxis::IsAssociated(const TChartSeries &series) const {
 std::vector<const TChartSeries *> TCustomChartAxis::RangeSeries() const {
     std::vector<const TChartSeries *> associated;
     bool anyActive = false;
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries &s = m_chart.Series(i);
-        if (IsAssociated(s)) {
-            associated.push_back(&s);
-            anyActive = anyActive || s.Active();
+    for (const TChartSeries *s : AllSeries()) {
+        if (IsAssociated(*s)) {
+            associated.push_back(s);
+            anyActive = anyActive || s->Active();
         }
     }
     std::vector<const TChartSeries *> counting;
@@ -173,49 +171,49 @@ double TCustomChartAxis::SeriesExtreme(bool highest) const {
     return result;
 }
 
-void TCustomChartAxis::CalcWorkingRange() {
+void TCustomChartAxis::CalcWorkingRange(AxisLayout &layout) {
     if (m_automatic || m_automaticMaximum)
         m_maximum = SeriesExtreme(true);
     if (m_automatic || m_automaticMinimum)
         m_minimum = SeriesExtreme(false);
-    m_mapping.minimum = m_minimum;
-    m_mapping.maximum = m_maximum;
+    layout.mapping.horizontal = Horizontal();
+    layout.mapping.minimum = m_minimum;
+    layout.mapping.maximum = m_maximum;
 }
 
-bool TCustomChartAxis::IsShown() const {
-    if (!m_chart.AxisVisible() || !m_visible || m_side == AxisSide::Depth)
+bool TCustomChartAxis::IsShown(bool axisVisible) const {
+    if (!axisVisible || !m_visible || m_side == AxisId::Depth)
         return false;
     bool anyActive = false;
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries &s = m_chart.Series(i);
-        if (!s.Active())
+    for (const TChartSeries *s : AllSeries()) {
+        if (!s->Active())
             continue;
         anyActive = true;
-        if (IsAssociated(s))
+        if (IsAssociated(*s))
             return true;
     }
     return !anyActive;
 }
 
 TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const {
-    if (m_labelStyle != talAuto)
+    if (m_labelStyle != TAxisLabelStyle::talAuto)
         return m_labelStyle;
     bool associated = false;
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries &s = m_chart.Series(i);
-        if (!s.Active() || !IsAssociated(s))
+    for (const TChartSeries *s : AllSeries()) {
+        if (!s->Active() || !IsAssociated(*s))
             continue;
         associated = true;
         // Line and point series carry their texts along X, so only a horizontal axis
         // shows them.
-        if (Horizontal() && s.Count() > 0 && !s.PointLabel(0).isEmpty())
-            return talText;
+        if (Horizontal() && s->Count() > 0 && !s->PointLabel(0).isEmpty())
+            return TAxisLabelStyle::talText;
     }
-    return associated ? talValue : talNone;
+    return associated ? TAxisLabelStyle::talValue : TAxisLabelStyle::talNone;
 }
 
 QString TCustomChartAxis::LabelText(double value) const {
-    QString text = kvr::chart::AxisValueText(value, m_chart.LabelLocale(),
+    const ChartHost *host = Host();
+    QString text = kvr::chart::AxisValueText(value, host ? host->LabelLocale() : QLocale::system(),
                                              kvr::chart::ParseNumberFormat(m_axisValuesFormat));
     if (m_labelsMultiLine)
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
@@ -246,46 +244,48 @@ int TCustomChartAxis::LabelHeight(ChartCanvas &canvas, const QString &text) cons
     return widest;
 }
 
-double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas, int axisLength) const {
-    const QString low = LabelText(WorkingMinimum());
-    const QString high = LabelText(WorkingMaximum());
+double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas,
+                                       const kvr::chart::AxisMapping &mapping) const {
+    const QString low = LabelText(mapping.minimum);
+    const QString high = LabelText(mapping.maximum);
     const int size = Horizontal() ? std::max(LabelWidth(canvas, low), LabelWidth(canvas, high))
                                   : std::max(LabelHeight(canvas, low), LabelHeight(canvas, high));
     return kvr::chart::LabelStep(
-        {axisLength, size, m_labelsSeparation, m_increment, WorkingRange()});
+        {mapping.Length(), size, m_labelsSeparation, m_increment, mapping.Range()});
 }
 
 int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
     int widest = 0;
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries &s = m_chart.Series(i);
-        if (!s.Active() || !IsAssociated(s) || !s.HasPointLabels())
+    for (const TChartSeries *s : AllSeries()) {
+        if (!s->Active() || !IsAssociated(*s) || !s->HasPointLabels())
             continue;
-        for (int p = 0; p < s.Count(); ++p)
-            widest = std::max(widest, LabelWidth(canvas, s.PointLabel(p)));
+        for (int p = 0; p < s->Count(); ++p)
+            widest = std::max(widest, LabelWidth(canvas, s->PointLabel(p)));
     }
     return widest;
 }
 
-int TCustomChartAxis::WidestLabel(ChartCanvas &canvas) const {
+// The ends of this drawing come later: the label step is measured with the axis
+// length of the drawing before.
+int TCustomChartAxis::WidestLabel(ChartCanvas &canvas,
+                                  const kvr::chart::AxisMapping &previous) const {
     switch (EffectiveLabelStyle()) {
-    case talValue: {
-        double low = WorkingMinimum();
-        double high = WorkingMaximum();
+    case TAxisLabelStyle::talValue: {
+        double low = previous.minimum;
+        double high = previous.maximum;
         if (m_roundFirstLabel) {
-            // The length is still the one of the previous drawing: the ends come later.
-            const double step = CalcLabelStep(canvas, m_mapping.Length());
+            const double step = CalcLabelStep(canvas, previous);
             low = std::trunc(low / step) * step;
             high = std::trunc(high / step) * step;
         }
         return std::max(LabelWidth(canvas, LabelText(high)), LabelWidth(canvas, LabelText(low))) +
                canvas.TextWidth(QStringLiteral(" "));
     }
-    case talMark:
-    case talText:
+    case TAxisLabelStyle::talMark:
+    case TAxisLabelStyle::talText:
         return WidestSeriesText(canvas);
-    case talAuto:
-    case talNone:
+    case TAxisLabelStyle::talAuto:
+    case TAxisLabelStyle::talNone:
         break;
     }
     return 0;
@@ -295,18 +295,19 @@ bool TCustomChartAxis::TextRunsAlong(int angle) const {
     return Horizontal() ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
 }
 
-void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect) {
+void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect, const ChartRect &plot,
+                                int previousLength, AxisLayout &layout) const {
     auto take = [&](int size) {
         switch (m_side) {
-        case AxisSide::Left:
+        case AxisId::Left:
             return rect.Left += size;
-        case AxisSide::Bottom:
+        case AxisId::Bottom:
             return rect.Bottom -= size;
-        case AxisSide::Right:
+        case AxisId::Right:
             return rect.Right -= size;
-        case AxisSide::Top:
+        case AxisId::Top:
             return rect.Top += size;
-        case AxisSide::Depth:
+        case AxisId::Depth:
             break;
         }
         return 0;
@@ -316,14 +317,17 @@ void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect) {
         const int size = m_titleSize != 0                 ? m_titleSize
                          : TextRunsAlong(m_title.Angle()) ? canvas.FontHeight()
                                                           : canvas.TextWidth(m_title.Caption());
-        m_titlePos = take(size);
+        layout.titlePos = take(size);
     }
     if (m_labels) {
         canvas.SetFont(m_labelsFont);
+        kvr::chart::AxisMapping previous = layout.mapping;
+        previous.start = 0;
+        previous.end = previousLength;
         const int size = m_labelsSize != 0              ? m_labelsSize
                          : TextRunsAlong(m_labelsAngle) ? canvas.FontHeight()
-                                                        : WidestLabel(canvas);
-        m_labelsPos = take(size);
+                                                        : WidestLabel(canvas, previous);
+        layout.labelsPos = take(size);
     }
     int tickRoom =
         (m_axisPen.Visible() ? m_axisPen.Width() : 0) + (m_ticks.Visible() ? m_tickLength : 0);
@@ -331,38 +335,38 @@ void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect) {
         tickRoom = std::max(tickRoom, m_minorTickLength);
     if (tickRoom > 0)
         take(tickRoom);
-    const int shift = LabelsShift();
-    m_titlePos += shift;
-    m_labelsPos += shift;
+    const int shift = LabelsShift(plot);
+    layout.titlePos += shift;
+    layout.labelsPos += shift;
 }
 
-int TCustomChartAxis::ShiftIntoPlot() const {
+int TCustomChartAxis::ShiftIntoPlot(const ChartRect &plot) const {
     if (m_positionPercent == 0.0)
         return 0;
-    const int across = Horizontal() ? m_chart.PlotHeight() : m_chart.PlotWidth();
+    const int across = Horizontal() ? plot.Height() : plot.Width();
     return RoundEven(m_positionPercent * 0.01 * across);
 }
 
 // Moving into the plot is +x for the left axis, −y for the bottom one, and so on.
-int TCustomChartAxis::LabelsShift() const {
-    const int shift = ShiftIntoPlot();
-    return (m_side == AxisSide::Left || m_side == AxisSide::Top) ? shift : -shift;
+int TCustomChartAxis::LabelsShift(const ChartRect &plot) const {
+    const int shift = ShiftIntoPlot(plot);
+    return (m_side == AxisId::Left || m_side == AxisId::Top) ? shift : -shift;
 }
 
-void TCustomChartAxis::CalcPixelEnds(const ChartRect &plot) {
+void TCustomChartAxis::CalcPixelEnds(const ChartRect &plot, AxisLayout &layout) const {
     const int origin = Horizontal() ? plot.Left : plot.Top;
     const int size = Horizontal() ? plot.Width() : plot.Height();
-    m_mapping.start = origin + RoundEven(size * 0.01 * m_startPosition);
-    m_mapping.end = origin + RoundEven(size * 0.01 * m_endPosition);
-    m_mapping.inverted = m_inverted;
-    m_linePos = LinePosition(plot);
+    layout.mapping.start = origin + RoundEven(size * 0.01 * m_startPosition);
+    layout.mapping.end = origin + RoundEven(size * 0.01 * m_endPosition);
+    layout.mapping.inverted = m_inverted;
+    layout.linePos = LinePosition(plot);
 }
 
-void TCustomChartAxis::AdjustMarginsFromSeries() {
+void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
     int a = 0;
     int b = 0;
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries &s = m_chart.Series(i);
+    for (const TChartSeries *series : AllSeries()) {
+        const TChartSeries &s = *series;
         if (!s.Active() || !IsAssociated(s))
             continue;
         int first = 0;
@@ -381,24 +385,28 @@ void TCustomChartAxis::AdjustMarginsFromSeries() {
                 b = std::max(b, second);
         }
     }
-    kvr::chart::AxisMapping shortened = m_mapping;
+    kvr::chart::AxisMapping &mapping = layout.mapping;
+    kvr::chart::AxisMapping shortened = mapping;
     shortened.start += a;
     shortened.end -= b;
-    double low = shortened.PixelToValue(m_mapping.start);
-    double high = shortened.PixelToValue(m_mapping.end);
+    double low = shortened.PixelToValue(mapping.start);
+    double high = shortened.PixelToValue(mapping.end);
     if (low > high)
         std::swap(low, high);
-    m_mapping.minimum = low;
-    m_mapping.maximum = high;
+    mapping.minimum = low;
+    mapping.maximum = high;
 }
 
 ChartRect TCustomChartAxis::HitRect() const {
-    if (!IsShown())
+    if (!m_layout.shown)
         return {};
-    const int along0 = std::min(m_mapping.start, m_mapping.end);
-    const int along1 = std::max(m_mapping.start, m_mapping.end);
-    const int across0 = m_labelsPos < m_linePos ? m_labelsPos : m_linePos - 3;
-    const int across1 = m_labelsPos < m_linePos ? m_linePos + 3 : m_labelsPos;
+    const kvr::chart::AxisMapping &m = m_layout.mapping;
+    const int labelsPos = m_layout.labelsPos;
+    const int linePos = m_layout.linePos;
+    const int along0 = std::min(m.start, m.end);
+    const int along1 = std::max(m.start, m.end);
+    const int across0 = labelsPos < linePos ? labelsPos : linePos - 3;
+    const int across1 = labelsPos < linePos ? linePos + 3 : labelsPos;
     if (Horizontal())
         return {along0, across0, along1, across1};
     return {across0, along0, across1, along1};

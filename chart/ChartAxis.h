@@ -5,16 +5,34 @@
 #include "ChartPen.h"
 #include "ChartTitle.h"
 
-#include <array>
 #include <span>
 #include <vector>
 
 class ChartCanvas;
-class TChart;
 class TChartSeries;
 
-enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
-enum class AxisSide { Bottom, Top, Left, Right, Depth };
+enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+// The chart's five axes, in the order of every loop over them.
+enum class AxisId { Bottom, Top, Left, Right, Depth };
+inline constexpr int kAxisCount = 5;
+
+struct AxisLabel {
+    int pixel = 0;
+    QString text;
+};
+
+// One axis in one picture: what the layout step computed and the drawing reads.
+struct AxisLayout {
+    bool shown = false;
+    // Pixel ends and the working range, widened by the series' margins.
+    kvr::chart::AxisMapping mapping;
+    int linePos = 0;
+    int labelsPos = 0;
+    int titlePos = 0;
+    // From the highest value down; the ticks in the same order, at most kTickCapacity.
+    std::vector<AxisLabel> labels;
+    std::vector<int> ticks;
+};
 
 class TChartAxisTitle : public TChartFontObject {
 public:
@@ -23,7 +41,6 @@ public:
     void SetCaption(const QString &value) { Store(m_caption, value); }
     // Refuses angles outside 0 … 359 with a ChartException.
     void SetAngle(int value);
-    void SetTitleSink(ChangeSink *sink) { SetFontSink(sink); }
 
 private:
     QString m_caption;
@@ -32,14 +49,16 @@ private:
 
 // One of the chart's five axes: its range (stored or taken from its series), the mapping
 // between values and pixels, its room in the layout and its drawing.
+// Stored, never drawn: Logarithmic and LogarithmicBase (values always map linearly) and
+// LabelsAngle, which only changes how labels are measured; DepthAxis is never drawn.
 class TCustomChartAxis : public ChartPart {
 public:
-    TCustomChartAxis(TChart &chart, AxisSide side);
+    explicit TCustomChartAxis(AxisId side);
     virtual ~TCustomChartAxis() = default;
 
-    AxisSide Side() const { return m_side; }
-    bool Horizontal() const { return m_side == AxisSide::Bottom || m_side == AxisSide::Top; }
-    bool OtherSide() const { return m_side == AxisSide::Top || m_side == AxisSide::Right; }
+    AxisId Side() const { return m_side; }
+    bool Horizontal() const { return m_side == AxisId::Bottom || m_side == AxisId::Top; }
+    bool OtherSide() const { return m_side == AxisId::Top || m_side == AxisId::Right; }
 
     bool Automatic() const { return m_automatic; }
     bool AutomaticMinimum() const { return m_automaticMinimum; }
@@ -115,71 +134,79 @@ public:
     // Moves both ends by delta with every automatic flag off.
     void Scroll(double delta);
 
-    // Layout and drawing steps, called by the chart in its fixed order.
-    void CalcWorkingRange();
-    bool IsShown() const;
+    // Layout steps, called by the chart in its fixed order; each fills its part of layout.
+    // The working range also stores the automatic ends in Minimum and Maximum.
+    void CalcWorkingRange(AxisLayout &layout);
+    bool IsShown(bool axisVisible) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
-    void TakeRoom(ChartCanvas &canvas, ChartRect &rect);
-    void CalcPixelEnds(const ChartRect &plotRect);
-    void AdjustMarginsFromSeries();
-    void Draw(ChartCanvas &canvas);
+    // plot is PlotRect before the axes take their room; previousLength the axis length
+    // of the drawing before, which measures the labels.
+    void TakeRoom(ChartCanvas &canvas, ChartRect &rect, const ChartRect &plot, int previousLength,
+                  AxisLayout &layout) const;
+    void CalcPixelEnds(const ChartRect &plot, AxisLayout &layout) const;
+    void AdjustMarginsFromSeries(AxisLayout &layout) const;
+    void ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) const;
+    // Keeps the last picture's layout for the mappings, the mouse and the readers below.
+    void Keep(const AxisLayout &layout) { m_layout = layout; }
+
+    void Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
+              TColor panelColor) const;
 
     bool IsAssociated(const TChartSeries &series) const;
-    int ValueToPixel(double value) const { return m_mapping.ValueToPixel(value); }
-    double PixelToValue(int pixel) const { return m_mapping.PixelToValue(pixel); }
-    const kvr::chart::AxisMapping &Mapping() const { return m_mapping; }
-    double WorkingMinimum() const { return m_mapping.minimum; }
-    double WorkingMaximum() const { return m_mapping.maximum; }
-    double WorkingRange() const { return m_mapping.Range(); }
-    int IStartPos() const { return m_mapping.start; }
-    int IEndPos() const { return m_mapping.end; }
-    int AxisLength() const { return m_mapping.Length(); }
-    int LabelsPosition() const { return m_labelsPos; }
-    int AxisLinePosition() const { return m_linePos; }
+    int ValueToPixel(double value) const { return m_layout.mapping.ValueToPixel(value); }
+    double PixelToValue(int pixel) const { return m_layout.mapping.PixelToValue(pixel); }
+    const kvr::chart::AxisMapping &Mapping() const { return m_layout.mapping; }
+    double WorkingMinimum() const { return m_layout.mapping.minimum; }
+    double WorkingMaximum() const { return m_layout.mapping.maximum; }
+    double WorkingRange() const { return m_layout.mapping.Range(); }
+    int IStartPos() const { return m_layout.mapping.start; }
+    int IEndPos() const { return m_layout.mapping.end; }
+    int AxisLength() const { return m_layout.mapping.Length(); }
+    int LabelsPosition() const { return m_layout.labelsPos; }
+    int AxisLinePosition() const { return m_layout.linePos; }
 
     QString LabelText(double value) const;
-    double CalcLabelStep(ChartCanvas &canvas, int axisLength) const;
-    std::span<const int> TickList() const { return {m_tickList.data(), std::size_t(m_tickCount)}; }
+    double CalcLabelStep(ChartCanvas &canvas, const kvr::chart::AxisMapping &mapping) const;
+    std::span<const int> TickList() const { return m_layout.ticks; }
     ChartRect HitRect() const;
-
-    void SetAxisSink(ChangeSink *sink);
 
     static constexpr int kTickCapacity = 2000;
 
 private:
-    // Working range helpers.
+    std::span<TChartSeries *const> AllSeries() const;
     std::vector<const TChartSeries *> RangeSeries() const;
     double SeriesExtreme(bool highest) const;
-    bool Loading() const;
 
     // Label measuring.
     QStringList LabelLines(const QString &text) const;
     int LabelWidth(ChartCanvas &canvas, const QString &text) const;
     int LabelHeight(ChartCanvas &canvas, const QString &text) const;
-    int WidestLabel(ChartCanvas &canvas) const;
+    int WidestLabel(ChartCanvas &canvas, const kvr::chart::AxisMapping &previous) const;
     int WidestSeriesText(ChartCanvas &canvas) const;
     bool TextRunsAlong(int angle) const;
 
-    // Drawing helpers (ChartAxisDraw.cpp).
-    void DrawTitle(ChartCanvas &canvas);
-    void ProduceLabels(ChartCanvas &canvas, double step);
-    void ProduceValueLabels(ChartCanvas &canvas, double step);
-    void ProduceTextLabels(ChartCanvas &canvas);
-    void DrawLabelAt(ChartCanvas &canvas, double value, const QString &text);
-    void PlaceLabel(ChartCanvas &canvas, int pixel, const QString &text);
-    void AddTick(int pixel);
-    void DrawTicksAndGrid(ChartCanvas &canvas);
-    void DrawGrid(ChartCanvas &canvas);
-    void DrawMinorTicksAndGrid(ChartCanvas &canvas);
-    void DrawTick(ChartCanvas &canvas, int at, int offset, int length);
-    void DrawGridLine(ChartCanvas &canvas, int at);
-    std::vector<int> MinorTickPositions() const;
-    int ShiftIntoPlot() const;
+    // Label production (ChartAxisLabels.cpp).
+    void ProduceValueLabels(double step, AxisLayout &layout) const;
+    void ProduceTextLabels(AxisLayout &layout) const;
+    void AddLabel(double value, const QString &text, AxisLayout &layout) const;
+    int ShiftIntoPlot(const ChartRect &plot) const;
     int LinePosition(const ChartRect &plot) const;
-    int LabelsShift() const;
+    int LabelsShift(const ChartRect &plot) const;
 
-    TChart &m_chart;
-    AxisSide m_side;
+    // Drawing (ChartAxisDraw.cpp).
+    void DrawTitle(ChartCanvas &canvas, const AxisLayout &layout, TColor panelColor) const;
+    void DrawLabels(ChartCanvas &canvas, const AxisLayout &layout, TColor panelColor) const;
+    void PlaceLabel(ChartCanvas &canvas, const AxisLayout &layout, const AxisLabel &label) const;
+    void DrawTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
+                          const ChartRect &plot) const;
+    void DrawGrid(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot) const;
+    void DrawMinorTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
+                               const ChartRect &plot) const;
+    void DrawTick(ChartCanvas &canvas, int linePos, int at, int offset, int length) const;
+    void DrawGridLine(ChartCanvas &canvas, const ChartRect &plot, int at) const;
+    std::vector<int> MinorTickPositions(const AxisLayout &layout) const;
+
+    AxisId m_side;
 
     bool m_automatic = true;
     bool m_automaticMinimum = true;
@@ -195,7 +222,7 @@ private:
     int m_labelsSize = 0;
     bool m_labelsOnAxis = true;
     bool m_labelsMultiLine = false;
-    TAxisLabelStyle m_labelStyle = talAuto;
+    TAxisLabelStyle m_labelStyle = TAxisLabelStyle::talAuto;
     QString m_axisValuesFormat = QStringLiteral("#,##0.###");
     bool m_roundFirstLabel = true;
     int m_tickLength = 4;
@@ -220,12 +247,7 @@ private:
     TChartHiddenPen m_minorGrid;
     TChartAxisTitle m_title;
 
-    kvr::chart::AxisMapping m_mapping;
-    int m_linePos = 0;
-    int m_labelsPos = 0;
-    int m_titlePos = 0;
-    std::array<int, kTickCapacity> m_tickList{};
-    int m_tickCount = 0;
+    AxisLayout m_layout;
 };
 
 class TChartAxis : public TCustomChartAxis {
@@ -235,5 +257,5 @@ public:
 
 class TChartDepthAxis : public TCustomChartAxis {
 public:
-    explicit TChartDepthAxis(TChart &chart);
+    TChartDepthAxis();
 };

@@ -1,205 +1,119 @@
 #include "ChartAxis.h"
 
 #include "ChartCanvas.h"
-#include "TChart.h"
 
 #include <algorithm>
-#include <cmath>
 
 using kvr::chart::RoundEven;
 
-namespace {
-
-// With fewer than 10000 steps the label loop ends after about that many rounds; the
-// bound also stops it where v − step == v for lack of precision.
-constexpr int kMaxLabelRounds = 10002;
-constexpr double kMaxLabelSteps = 10000.0;
-
-} // namespace
-
-int TCustomChartAxis::LinePosition(const ChartRect &plot) const {
-    switch (m_side) {
-    case AxisSide::Left:
-        return plot.Left + LabelsShift();
-    case AxisSide::Bottom:
-        return plot.Bottom + LabelsShift();
-    case AxisSide::Right:
-        return plot.Right + LabelsShift();
-    case AxisSide::Top:
-        return plot.Top + LabelsShift();
-    case AxisSide::Depth:
-        break;
-    }
-    return 0;
-}
-
-void TCustomChartAxis::Draw(ChartCanvas &canvas) {
+void TCustomChartAxis::Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
+                            TColor panelColor) const {
     canvas.SetFont(m_labelsFont);
-    const double step = CalcLabelStep(canvas, m_mapping.Length());
-    m_linePos = LinePosition(m_chart.PlotRect());
-    DrawTitle(canvas);
-    m_tickCount = 0;
-    if (step > 0.0 && !(WorkingMaximum() < WorkingMinimum()))
-        ProduceLabels(canvas, step);
-    DrawTicksAndGrid(canvas);
+    DrawTitle(canvas, layout, panelColor);
+    DrawLabels(canvas, layout, panelColor);
+    DrawTicksAndGrid(canvas, layout, plot);
 }
 
-void TCustomChartAxis::DrawTitle(ChartCanvas &canvas) {
+void TCustomChartAxis::DrawTitle(ChartCanvas &canvas, const AxisLayout &layout,
+                                 TColor panelColor) const {
     if (m_title.Caption().isEmpty())
         return;
     canvas.SetFont(m_title.Font());
-    canvas.SetBrush(m_chart.Color(), bsClear);
+    canvas.SetBrush(panelColor, TBrushStyle::bsClear);
     canvas.SetBackOpaque(false);
     // The title fills the room taken for it, between its position and the plot's far side.
     const int angle = m_title.Angle();
+    const int centre = layout.mapping.Centre();
     if (Horizontal()) {
         canvas.SetTextAlign(TextAlignH::Center, OtherSide() ? TextAlignV::Bottom : TextAlignV::Top);
-        canvas.TextOut(m_mapping.Centre(), m_titlePos, m_title.Caption(), angle == 180 ? 180 : 0);
+        canvas.TextOut(centre, layout.titlePos, m_title.Caption(), angle == 180 ? 180 : 0);
     } else if (angle == 90 || angle == 270) {
         canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Bottom);
-        canvas.TextOut(m_titlePos, m_mapping.Centre(), m_title.Caption(), OtherSide() ? 270 : 90);
+        canvas.TextOut(layout.titlePos, centre, m_title.Caption(), OtherSide() ? 270 : 90);
     } else {
         canvas.SetTextAlign(OtherSide() ? TextAlignH::Left : TextAlignH::Right, TextAlignV::Top);
-        canvas.TextOut(m_titlePos, m_mapping.Centre() - canvas.FontHeight() / 2, m_title.Caption());
+        canvas.TextOut(layout.titlePos, centre - canvas.FontHeight() / 2, m_title.Caption());
     }
 }
 
-void TCustomChartAxis::ProduceLabels(ChartCanvas &canvas, double step) {
-    switch (EffectiveLabelStyle()) {
-    case talValue:
-        ProduceValueLabels(canvas, step);
-        break;
-    case talMark:
-    case talText:
-        ProduceTextLabels(canvas);
-        break;
-    case talAuto:
-    case talNone:
-        break;
+void TCustomChartAxis::DrawLabels(ChartCanvas &canvas, const AxisLayout &layout,
+                                  TColor panelColor) const {
+    for (const AxisLabel &label : layout.labels) {
+        canvas.SetFont(m_labelsFont);
+        canvas.SetBrush(panelColor, TBrushStyle::bsClear);
+        canvas.SetBackOpaque(false);
+        PlaceLabel(canvas, layout, label);
     }
 }
 
-void TCustomChartAxis::ProduceValueLabels(ChartCanvas &canvas, double step) {
-    const double low = WorkingMinimum();
-    const double high = WorkingMaximum();
-    if (!(std::fabs((high - low) / step) < kMaxLabelSteps))
-        return;
-    double v = low == high ? high : (m_roundFirstLabel ? std::trunc(high / step) * step : high);
-    for (int round = 0; v > high && round < kMaxLabelRounds; ++round)
-        v -= step;
-    const double lower = (low - 1e-12) / 1.000000000001;
-    for (int round = 0; v >= lower && round < kMaxLabelRounds; ++round) {
-        DrawLabelAt(canvas, v, QString());
-        v -= step;
-    }
-}
-
-void TCustomChartAxis::ProduceTextLabels(ChartCanvas &canvas) {
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        const TChartSeries &s = m_chart.Series(i);
-        if (!s.Active() || !IsAssociated(s) || !s.HasPointLabels())
-            continue;
-        for (int p = 0; p < s.Count(); ++p) {
-            const double value = Horizontal() ? s.XValues().ValueAt(p) : s.YValues().ValueAt(p);
-            const QString text = s.PointLabel(p);
-            if (!text.isEmpty() && std::isfinite(value) && value >= WorkingMinimum() &&
-                value <= WorkingMaximum())
-                DrawLabelAt(canvas, value, text);
-        }
-        return;
-    }
-}
-
-void TCustomChartAxis::DrawLabelAt(ChartCanvas &canvas, double value, const QString &text) {
-    const int p = ValueToPixel(value);
-    if (!m_labelsOnAxis && !(m_mapping.start < p && p < m_mapping.end))
-        return;
-    if (!m_tickOnLabelsOnly)
-        AddTick(p);
-    if (!m_labels)
-        return;
-    const QString label = text.isEmpty() ? LabelText(value) : text;
-    if (m_tickOnLabelsOnly)
-        AddTick(p);
-    canvas.SetFont(m_labelsFont);
-    canvas.SetBrush(m_chart.Color(), bsClear);
-    canvas.SetBackOpaque(false);
-    PlaceLabel(canvas, p, label);
-}
-
-void TCustomChartAxis::PlaceLabel(ChartCanvas &canvas, int p, const QString &text) {
-    const QStringList lines = LabelLines(text);
+void TCustomChartAxis::PlaceLabel(ChartCanvas &canvas, const AxisLayout &layout,
+                                  const AxisLabel &label) const {
+    const QStringList lines = LabelLines(label.text);
+    const int p = label.pixel;
     const int h = canvas.FontHeight();
     const int k = int(lines.size());
     switch (m_side) {
-    case AxisSide::Left:
-    case AxisSide::Right: {
-        canvas.SetTextAlign(m_side == AxisSide::Left ? TextAlignH::Right : TextAlignH::Left,
+    case AxisId::Left:
+    case AxisId::Right: {
+        canvas.SetTextAlign(m_side == AxisId::Left ? TextAlignH::Right : TextAlignH::Left,
                             TextAlignV::Top);
         const int top = p - h / 2 - RoundEven(h * (k + 1) / 2.0) + h;
         for (int i = 0; i < k; ++i)
-            canvas.TextOut(m_labelsPos, top + i * h, lines[i]);
+            canvas.TextOut(layout.labelsPos, top + i * h, lines[i]);
         break;
     }
-    case AxisSide::Bottom:
+    case AxisId::Bottom:
         canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Top);
         for (int i = 0; i < k; ++i)
-            canvas.TextOut(p, m_labelsPos + i * h, lines[i]);
+            canvas.TextOut(p, layout.labelsPos + i * h, lines[i]);
         break;
-    case AxisSide::Top:
+    case AxisId::Top:
         canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Bottom);
         for (int i = 0; i < k; ++i)
-            canvas.TextOut(p, m_labelsPos - (k - 1 - i) * h, lines[i]);
+            canvas.TextOut(p, layout.labelsPos - (k - 1 - i) * h, lines[i]);
         break;
-    case AxisSide::Depth:
+    case AxisId::Depth:
         break;
     }
 }
 
-void TCustomChartAxis::AddTick(int pixel) {
-    // The list holds a fixed number of positions; further ones are dropped.
-    if (m_tickCount < kTickCapacity)
-        m_tickList[std::size_t(m_tickCount++)] = pixel;
-}
-
-void TCustomChartAxis::DrawTick(ChartCanvas &canvas, int at, int offset, int length) {
+void TCustomChartAxis::DrawTick(ChartCanvas &canvas, int pos, int at, int offset,
+                                int length) const {
     // offset and length are signed away from the plot; inner ticks pass them negated.
-    const int pos = m_linePos;
     switch (m_side) {
-    case AxisSide::Left:
+    case AxisId::Left:
         canvas.HorizLine(pos - offset, pos - offset - length, at);
         break;
-    case AxisSide::Right:
+    case AxisId::Right:
         canvas.HorizLine(pos + offset, pos + offset + length, at);
         break;
-    case AxisSide::Bottom:
+    case AxisId::Bottom:
         canvas.VertLine(at, pos + offset, pos + offset + length);
         break;
-    case AxisSide::Top:
+    case AxisId::Top:
         canvas.VertLine(at, pos - offset, pos - offset - length);
         break;
-    case AxisSide::Depth:
+    case AxisId::Depth:
         break;
     }
 }
 
-void TCustomChartAxis::DrawGridLine(ChartCanvas &canvas, int at) {
-    const ChartRect plot = m_chart.PlotRect();
+void TCustomChartAxis::DrawGridLine(ChartCanvas &canvas, const ChartRect &plot, int at) const {
     if (Horizontal())
         canvas.VertLine(at, plot.Top, plot.Bottom);
     else
         canvas.HorizLine(plot.Left, plot.Right, at);
 }
 
-std::vector<int> TCustomChartAxis::MinorTickPositions() const {
+std::vector<int> TCustomChartAxis::MinorTickPositions(const AxisLayout &layout) const {
     std::vector<int> result;
-    const auto ticks = TickList();
+    const std::vector<int> &ticks = layout.ticks;
     const int m = int(ticks.size());
     const int c = m_minorTickCount;
     if (m < 2 || m_logarithmic || c < 1)
         return result;
     auto add = [&](int q) {
-        if (m_mapping.start < q && q < m_mapping.end)
+        if (layout.mapping.start < q && q < layout.mapping.end)
             result.push_back(q);
     };
     const double outer = double(ticks[1] - ticks[0]) / (c + 1);
@@ -215,58 +129,61 @@ std::vector<int> TCustomChartAxis::MinorTickPositions() const {
     return result;
 }
 
-void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas &canvas) {
-    const auto ticks = TickList();
+void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
+                                        const ChartRect &plot) const {
+    const kvr::chart::AxisMapping &m = layout.mapping;
     if (m_axisPen.Visible()) {
         canvas.ApplyPen(m_axisPen);
         if (Horizontal())
-            canvas.HorizLine(m_mapping.start, m_mapping.end, m_linePos);
+            canvas.HorizLine(m.start, m.end, layout.linePos);
         else
-            canvas.VertLine(m_linePos, m_mapping.start, m_mapping.end);
+            canvas.VertLine(layout.linePos, m.start, m.end);
     }
     if (m_ticks.Visible()) {
         canvas.ApplyPen(m_ticks);
-        for (int q : ticks)
-            DrawTick(canvas, q, 1, m_tickLength);
+        for (int q : layout.ticks)
+            DrawTick(canvas, layout.linePos, q, 1, m_tickLength);
     }
     if (m_grid.Visible())
-        DrawGrid(canvas);
+        DrawGrid(canvas, layout, plot);
     if (m_ticksInner.Visible()) {
         canvas.ApplyPen(m_ticksInner);
-        for (int q : ticks)
-            DrawTick(canvas, q, -1, -m_tickInnerLength);
+        for (int q : layout.ticks)
+            DrawTick(canvas, layout.linePos, q, -1, -m_tickInnerLength);
     }
-    if (!ticks.empty())
-        DrawMinorTicksAndGrid(canvas);
+    if (!layout.ticks.empty())
+        DrawMinorTicksAndGrid(canvas, layout, plot);
 }
 
-void TCustomChartAxis::DrawGrid(ChartCanvas &canvas) {
-    const auto ticks = TickList();
-    canvas.SetBrushStyle(bsClear);
+void TCustomChartAxis::DrawGrid(ChartCanvas &canvas, const AxisLayout &layout,
+                                const ChartRect &plot) const {
+    const std::vector<int> &ticks = layout.ticks;
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetBackOpaque(false);
     canvas.ApplyPen(m_grid);
     if (m_grid.Color() == clDefault)
         canvas.SetPenColor(clGray);
     if (m_gridCentered) {
         for (std::size_t i = 1; i < ticks.size(); ++i)
-            DrawGridLine(canvas, RoundEven((ticks[i] + ticks[i - 1]) * 0.5));
+            DrawGridLine(canvas, plot, RoundEven((ticks[i] + ticks[i - 1]) * 0.5));
     } else {
         for (int q : ticks)
-            DrawGridLine(canvas, q);
+            DrawGridLine(canvas, plot, q);
     }
     canvas.SetBackOpaque(true);
 }
 
-void TCustomChartAxis::DrawMinorTicksAndGrid(ChartCanvas &canvas) {
-    const std::vector<int> minor = MinorTickPositions();
+void TCustomChartAxis::DrawMinorTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
+                                             const ChartRect &plot) const {
+    const std::vector<int> minor = MinorTickPositions(layout);
     if (m_minorTicks.Visible()) {
         canvas.ApplyPen(m_minorTicks);
         for (int q : minor)
-            DrawTick(canvas, q, 1, m_minorTickLength);
+            DrawTick(canvas, layout.linePos, q, 1, m_minorTickLength);
     }
     if (m_minorGrid.Visible()) {
         canvas.ApplyPen(m_minorGrid);
         for (int q : minor)
-            DrawGridLine(canvas, q);
+            DrawGridLine(canvas, plot, q);
     }
 }

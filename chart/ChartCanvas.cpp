@@ -15,18 +15,18 @@ namespace {
 
 Qt::PenStyle ToQtPenStyle(TPenStyle style) {
     switch (style) {
-    case psDash:
+    case TPenStyle::psDash:
         return Qt::DashLine;
-    case psDot:
+    case TPenStyle::psDot:
         return Qt::DotLine;
-    case psDashDot:
+    case TPenStyle::psDashDot:
         return Qt::DashDotLine;
-    case psDashDotDot:
+    case TPenStyle::psDashDotDot:
         return Qt::DashDotDotLine;
-    case psClear:
+    case TPenStyle::psClear:
         return Qt::NoPen;
-    case psSolid:
-    case psInsideFrame:
+    case TPenStyle::psSolid:
+    case TPenStyle::psInsideFrame:
         break;
     }
     return Qt::SolidLine;
@@ -34,21 +34,21 @@ Qt::PenStyle ToQtPenStyle(TPenStyle style) {
 
 Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
     switch (style) {
-    case bsClear:
+    case TBrushStyle::bsClear:
         return Qt::NoBrush;
-    case bsHorizontal:
+    case TBrushStyle::bsHorizontal:
         return Qt::HorPattern;
-    case bsVertical:
+    case TBrushStyle::bsVertical:
         return Qt::VerPattern;
-    case bsFDiagonal:
+    case TBrushStyle::bsFDiagonal:
         return Qt::FDiagPattern;
-    case bsBDiagonal:
+    case TBrushStyle::bsBDiagonal:
         return Qt::BDiagPattern;
-    case bsCross:
+    case TBrushStyle::bsCross:
         return Qt::CrossPattern;
-    case bsDiagCross:
+    case TBrushStyle::bsDiagCross:
         return Qt::DiagCrossPattern;
-    case bsSolid:
+    case TBrushStyle::bsSolid:
         break;
     }
     return Qt::SolidPattern;
@@ -65,7 +65,7 @@ ChartCanvas::ChartCanvas(QImage &target, const QPalette &palette)
 void ChartCanvas::ApplyPen(const TChartPen &pen) {
     m_penColor = pen.Color();
     m_penWidth = pen.Width();
-    m_penStyle = pen.Visible() ? pen.Style() : psClear;
+    m_penStyle = pen.Visible() ? pen.Style() : TPenStyle::psClear;
     m_penMode = pen.Mode();
     m_penSmallDots = pen.Visible() && pen.SmallDots() && pen.Width() == 1;
 }
@@ -82,7 +82,7 @@ void ChartCanvas::SetPenColor(TColor color) { m_penColor = color; }
 
 void ChartCanvas::SetPenStyle(TPenStyle style) {
     m_penStyle = style;
-    if (style == psClear)
+    if (style == TPenStyle::psClear)
         m_penSmallDots = false;
 }
 
@@ -152,7 +152,7 @@ int ChartCanvas::TextHeight(const QString &text) const {
 }
 
 QPen ChartCanvas::MakePen() const {
-    if (m_penStyle == psClear)
+    if (m_penStyle == TPenStyle::psClear)
         return QPen(Qt::NoPen);
     QPen pen(Resolve(m_penColor));
     // Flat caps leave the end point of an aliased line undrawn.
@@ -175,12 +175,14 @@ QBrush ChartCanvas::MakeBrush() const {
 }
 
 void ChartCanvas::ApplyMode() {
-    m_painter.setCompositionMode(m_penMode == pmNotXor ? QPainter::RasterOp_NotSourceXorDestination
-                                                       : QPainter::CompositionMode_SourceOver);
+    m_painter.setCompositionMode(m_penMode == TPenMode::pmNotXor
+                                     ? QPainter::RasterOp_NotSourceXorDestination
+                                     : QPainter::CompositionMode_SourceOver);
     // The background only shows behind hatches and broken pens; Qt's opaque mode also
     // changes how solid outlines are rasterised, so it is set only where it shows.
-    const bool patterned = (m_brushStyle != bsSolid && m_brushStyle != bsClear) ||
-                           (m_penStyle != psSolid && m_penStyle != psClear) || m_penSmallDots;
+    const bool patterned =
+        (m_brushStyle != TBrushStyle::bsSolid && m_brushStyle != TBrushStyle::bsClear) ||
+        (m_penStyle != TPenStyle::psSolid && m_penStyle != TPenStyle::psClear) || m_penSmallDots;
     m_painter.setBackgroundMode(m_backOpaque && patterned ? Qt::OpaqueMode : Qt::TransparentMode);
     m_painter.setBackground(Resolve(m_backColor));
 }
@@ -237,7 +239,7 @@ bool ChartCanvas::CutToReach(int &x0, int &y0, int &x1, int &y1) const {
 
 void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
     m_current = QPoint(x1, y1);
-    if (m_penStyle == psClear || (x0 == x1 && y0 == y1))
+    if (m_penStyle == TPenStyle::psClear || (x0 == x1 && y0 == y1))
         return;
     if (!CutToReach(x0, y0, x1, y1))
         return;
@@ -256,17 +258,17 @@ std::span<const int> ChartCanvas::DashPattern() const {
     if (m_penSmallDots)
         return kSmallDots;
     switch (m_penStyle) {
-    case psDash:
+    case TPenStyle::psDash:
         return kDash;
-    case psDot:
+    case TPenStyle::psDot:
         return kDot;
-    case psDashDot:
+    case TPenStyle::psDashDot:
         return kDashDot;
-    case psDashDotDot:
+    case TPenStyle::psDashDotDot:
         return kDashDotDot;
-    case psSolid:
-    case psClear:
-    case psInsideFrame:
+    case TPenStyle::psSolid:
+    case TPenStyle::psClear:
+    case TPenStyle::psInsideFrame:
         break;
     }
     return {};
@@ -387,7 +389,7 @@ void ChartCanvas::FillRect(const ChartRect &r) {
 
 void ChartCanvas::Rectangle(const ChartRect &r) {
     FillRect(r);
-    if (m_penStyle == psClear || kvr::chart::IsEmpty(r))
+    if (m_penStyle == TPenStyle::psClear || kvr::chart::IsEmpty(r))
         return;
     const int right = r.Right - 1;
     const int bottom = r.Bottom - 1;
@@ -445,7 +447,7 @@ void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
     const int dx = level ? x : 0;
     const int dy = level ? y : 0;
     // As on the platform, a clear brush writes text without a background.
-    if (m_backOpaque && m_brushStyle != bsClear)
+    if (m_backOpaque && m_brushStyle != TBrushStyle::bsClear)
         FillSpan({dx + left, dy + top, dx + left + width, dy + top + height}, Resolve(m_backColor));
     m_painter.setFont(m_font);
     m_painter.setPen(Resolve(m_fontColor));
@@ -471,7 +473,7 @@ DirectPixels ChartCanvas::DirectTarget(const QColor &color) {
     const QImage::Format format = m_target.format();
     const bool plain = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                        format == QImage::Format_ARGB32_Premultiplied;
-    if (!plain || m_penMode != pmCopy || color.alpha() != 255 || !m_target.isDetached())
+    if (!plain || m_penMode != TPenMode::pmCopy || color.alpha() != 255 || !m_target.isDetached())
         return {};
     const QRect area = m_clipped ? m_clip.intersected(m_target.rect()) : m_target.rect();
     return {m_target.bits(), m_target.bytesPerLine(), area, color.rgba()};
@@ -493,7 +495,7 @@ ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRigh
 
 void ChartCanvas::Reset() {
     SetPen(clBlack);
-    SetBrush(clWhite, bsSolid);
+    SetBrush(clWhite, TBrushStyle::bsSolid);
     QFont font = TChartFont().ToQFont();
     font.setPointSize(10);
     SetFont(font, clBlack);

@@ -41,13 +41,15 @@ public:
     const QPalette &Palette() const { return m_palette; }
     QColor Resolve(TColor color) const { return kvr::chart::ResolveColor(color, m_palette); }
 
-    // Pen: a hidden chart pen becomes psClear; SmallDots at width 1 sets every other pixel.
+    // Pen: a hidden chart pen becomes psClear; SmallDots at width 1 sets every other
+    // pixel.
     void ApplyPen(const TChartPen &pen);
-    void SetPen(TColor color, int width = 1, TPenStyle style = psSolid, TPenMode mode = pmCopy);
+    void SetPen(TColor color, int width = 1, TPenStyle style = TPenStyle::psSolid,
+                TPenMode mode = TPenMode::pmCopy);
     void SetPenColor(TColor color);
     void SetPenStyle(TPenStyle style);
     TColor PenColor() const { return m_penColor; }
-    bool PenVisible() const { return m_penStyle != psClear; }
+    bool PenVisible() const { return m_penStyle != TPenStyle::psClear; }
 
     void SetBrush(TColor color, TBrushStyle style);
     void SetBrushColor(TColor color) { m_brushColor = color; }
@@ -106,7 +108,9 @@ private:
     void PrepareOutline();
     void PrepareFill();
     void FillSpan(const ChartRect &r, const QColor &color);
-    bool HasBrush() const { return m_brushStyle != bsClear || !m_brushBitmap.isNull(); }
+    bool HasBrush() const {
+        return m_brushStyle != TBrushStyle::bsClear || !m_brushBitmap.isNull();
+    }
 
     QImage &m_target;
     QPalette m_palette;
@@ -114,12 +118,12 @@ private:
 
     TColor m_penColor = clBlack;
     int m_penWidth = 1;
-    TPenStyle m_penStyle = psSolid;
-    TPenMode m_penMode = pmCopy;
+    TPenStyle m_penStyle = TPenStyle::psSolid;
+    TPenMode m_penMode = TPenMode::pmCopy;
     bool m_penSmallDots = false;
 
     TColor m_brushColor = clWhite;
-    TBrushStyle m_brushStyle = bsSolid;
+    TBrushStyle m_brushStyle = TBrushStyle::bsSolid;
     QImage m_brushBitmap;
 
     QFont m_font;

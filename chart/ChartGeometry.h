@@ -33,6 +33,18 @@ ChartRect InitialPlotRect(const ChartRect &panelBounds, const ChartMargins &perc
 ChartRect NormalisePlotRect(ChartRect rect, const ChartRect &panelBounds, int panelWidth,
                             int panelHeight);
 
+// The panel one picture is drawn in.
+struct PanelArea {
+    ChartRect bounds;
+    int width = 0;
+    int height = 0;
+
+    // PlotRect after every change: inside the panel's top-left, never empty.
+    ChartRect Normalise(const ChartRect &rect) const {
+        return NormalisePlotRect(rect, bounds, width, height);
+    }
+};
+
 // The common part of two rectangles; empty when Right <= Left or Bottom <= Top.
 ChartRect Intersect(const ChartRect &a, const ChartRect &b);
 bool IsEmpty(const ChartRect &r);

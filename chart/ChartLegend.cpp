@@ -2,21 +2,14 @@
 
 #include "ChartCanvas.h"
 #include "ChartException.h"
-#include "TChart.h"
+#include "ChartSeries.h"
 
 #include <algorithm>
 
 using kvr::chart::MulDiv;
 using kvr::chart::RoundEven;
 
-TCustomChartLegend::TCustomChartLegend(TChart &chart) : m_chart(chart) {}
-
-void TCustomChartLegend::SetLegendSink(ChangeSink *sink) {
-    SetSink(sink);
-    for (ChartPart *part :
-         std::initializer_list<ChartPart *>{&m_brush, &m_frame, &m_dividingLines, &m_font})
-        part->SetSink(sink);
-}
+TCustomChartLegend::TCustomChartLegend() { Own({&m_brush, &m_frame, &m_dividingLines, &m_font}); }
 
 void TCustomChartLegend::SetColorWidth(int value) {
     if (value < 0 || value > 100)
@@ -36,65 +29,67 @@ void TCustomChartLegend::SetFirstValue(int value) {
     Store(m_firstValue, value);
 }
 
-TLegendStyle TCustomChartLegend::EffectiveStyle() const {
-    if (m_legendStyle != lsAuto)
-        return m_legendStyle;
-    return m_chart.ActiveSeriesCount() < 2 ? lsValues : lsSeries;
+std::span<TChartSeries *const> TCustomChartLegend::AllSeries() const {
+    const ChartHost *host = Host();
+    return host ? host->SeriesList() : std::span<TChartSeries *const>();
 }
 
-namespace {
+TLegendStyle TCustomChartLegend::EffectiveStyle() const {
+    if (m_legendStyle != TLegendStyle::lsAuto)
+        return m_legendStyle;
+    const auto series = AllSeries();
+    const auto active = std::count_if(series.begin(), series.end(),
+                                      [](const TChartSeries *s) { return s->Active(); });
+    return active < 2 ? TLegendStyle::lsValues : TLegendStyle::lsSeries;
+}
 
-const TChartSeries *FirstActiveSeries(const TChart &chart) {
-    for (int i = 0; i < chart.SeriesCount(); ++i) {
-        if (chart.Series(i).Active())
-            return &chart.Series(i);
+const TChartSeries *TCustomChartLegend::FirstActiveSeries() const {
+    for (const TChartSeries *s : AllSeries()) {
+        if (s->Active())
+            return s;
     }
     return nullptr;
 }
 
-} // namespace
-
-TChartSeries *TCustomChartLegend::LegendSeries(int index) const {
+const TChartSeries *TCustomChartLegend::LegendSeries(int index) const {
     int k = 0;
-    for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-        TChartSeries &s = m_chart.Series(i);
-        if (s.Active() && s.ShowInLegend() && k++ == index)
-            return &s;
+    for (const TChartSeries *s : AllSeries()) {
+        if (s->Active() && s->ShowInLegend() && k++ == index)
+            return s;
     }
     return nullptr;
 }
 
 int TCustomChartLegend::ItemCount() const {
     int count = 0;
-    if (EffectiveStyle() == lsValues) {
-        const TChartSeries *first = FirstActiveSeries(m_chart);
+    if (EffectiveStyle() == TLegendStyle::lsValues) {
+        const TChartSeries *first = FirstActiveSeries();
         count = first && first->ShowInLegend() ? first->Count() : 0;
     } else {
-        for (int i = 0; i < m_chart.SeriesCount(); ++i) {
-            const TChartSeries &s = m_chart.Series(i);
-            count += s.Active() && s.ShowInLegend() ? 1 : 0;
-        }
+        for (const TChartSeries *s : AllSeries())
+            count += s->Active() && s->ShowInLegend() ? 1 : 0;
     }
     return std::max(0, count - m_firstValue);
 }
 
 QString TCustomChartLegend::ItemText(int index) const {
     QString text;
-    if (EffectiveStyle() == lsValues) {
-        const TChartSeries *first = FirstActiveSeries(m_chart);
+    if (EffectiveStyle() == TLegendStyle::lsValues) {
+        const TChartSeries *first = FirstActiveSeries();
         if (first && index < first->Count()) {
             text = first->PointLabel(index);
+            const ChartHost *host = Host();
             if (text.isEmpty())
                 text = kvr::chart::AxisValueText(first->YValues().ValueAt(index),
-                                                 m_chart.LabelLocale());
+                                                 host ? host->LabelLocale() : QLocale::system());
         }
     } else if (const TChartSeries *s = LegendSeries(index)) {
         text = !s->Title().isEmpty()  ? s->Title()
                : !s->Name().isEmpty() ? s->Name()
                                       : QStringLiteral("Series ") + QString::number(index);
     }
-    if (m_chart.OnGetLegendText)
-        m_chart.OnGetLegendText(m_chart, index, text);
+    if (OnGetLegendText)
+        OnGetLegendText(index, text);
     return text;
 }
 
@@ -106,102 +101,164 @@ int TCustomChartLegend::WidestText(ChartCanvas &canvas, int count) const {
 }
 
 bool TCustomChartLegend::Contains(int x, int y) const {
-    return m_visible && m_rowCount > 0 && m_legendRect.Contains(x, y);
+    return m_visible && m_layout.shown && m_layout.rect.Contains(x, y);
 }
 
-void TCustomChartLegend::DrawLegend(ChartCanvas &canvas) {
-    m_effectiveStyle = EffectiveStyle();
-    m_chart.SetLegendColor(m_color);
+LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,
+                                        ChartRect &plotRect) const {
+    LegendLayout layout;
+    layout.style = EffectiveStyle();
     canvas.SetFont(m_font);
-    const int h = canvas.FontHeight();
-    m_itemCount = ItemCount();
-    m_symbolWidth = RoundEven((WidestText(canvas, m_itemCount) + 4) * m_colorWidth * 0.01);
-    const int widthBefore = m_chart.PlotWidth();
-    const int heightBefore = m_chart.PlotHeight();
-    const bool laidOut = Vertical() ? LayOutVertical(canvas, h) : LayOutHorizontal(canvas, h);
-    if (m_chart.OnGetLegendRect)
-        m_chart.OnGetLegendRect(m_chart, m_legendRect);
-    if (!laidOut || m_rowCount < 1) {
-        m_rowCount = 0;
-        return;
+    layout.itemHeight = canvas.FontHeight();
+    const int itemCount = ItemCount();
+    layout.symbolWidth = RoundEven((WidestText(canvas, itemCount) + 4) * m_colorWidth * 0.01);
+    if (Vertical())
+        LayOutVertical(canvas, panel.bounds, plotRect, itemCount, layout);
+    else
+        LayOutHorizontal(canvas, plotRect, itemCount, layout);
+    if (OnGetLegendRect)
+        OnGetLegendRect(layout.rect);
+    if (layout.rowCount < 1) {
+        layout.rowCount = 0;
+        return layout;
     }
-    DrawBackground(canvas);
-    canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
-    DrawItems(canvas, h);
-    ShrinkPlotRect();
-    ChartRect plot = m_chart.PlotRect();
-    switch (m_alignment) {
-    case laRight:
-        plot.Right -= m_horizMargin != 0 ? m_horizMargin : MulDiv(3, widthBefore, 100);
-        break;
-    case laLeft:
-        plot.Left += m_horizMargin != 0 ? m_horizMargin : MulDiv(3, widthBefore, 100);
-        break;
-    case laTop:
-        plot.Top += m_vertMargin != 0 ? m_vertMargin : MulDiv(4, heightBefore, 100);
-        break;
-    case laBottom:
-        plot.Bottom -= m_vertMargin != 0 ? m_vertMargin : MulDiv(4, heightBefore, 100);
-        break;
-    }
-    m_chart.SetPlotRect(plot);
+    layout.shown = true;
+    LayOutItems(itemCount, layout);
+    plotRect = PlotRectBeside(layout, plotRect, panel);
+    return layout;
 }
 
-bool TCustomChartLegend::LayOutVertical(ChartCanvas &canvas, int h) {
-    const ChartRect bounds = m_chart.PanelBounds();
-    const ChartRect plot = m_chart.PlotRect();
+void TCustomChartLegend::LayOutVertical(ChartCanvas &canvas, const ChartRect &bounds,
+                                        const ChartRect &plot, int itemCount,
+                                        LegendLayout &layout) const {
+    const int h = layout.itemHeight;
     const int fw = m_frame.Width();
     const int frameRoom = m_frame.Visible() ? fw + 1 : 0;
-    m_columnCount = 1;
-    m_legendRect.Top = bounds.Top + RoundEven(m_topPos * (bounds.Bottom - bounds.Top) * 0.01);
-    if (m_legendRect.Top >= plot.Bottom || h <= 0)
-        m_rowCount = 0;
+    ChartRect &r = layout.rect;
+    layout.columnCount = 1;
+    r.Top = bounds.Top + RoundEven(m_topPos * (bounds.Bottom - bounds.Top) * 0.01);
+    if (r.Top >= plot.Bottom || h <= 0)
+        layout.rowCount = 0;
     else
-        m_rowCount =
-            std::min(m_itemCount, (plot.Height() + plot.Top - 2 * fw - m_legendRect.Top) / h);
-    m_rowCount = std::max(m_rowCount, 0);
-    m_legendRect.Bottom = m_legendRect.Top + m_rowCount * h + 2;
-    const int w = WidestText(canvas, m_rowCount);
-    m_symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
-    if (m_alignment == laRight) {
-        m_legendRect.Right = plot.Right - frameRoom - m_shadowSize;
-        m_textLeft = m_legendRect.Right - w - 2;
-        m_legendRect.Left = m_textLeft - m_symbolWidth - 4 - 4;
+        layout.rowCount = std::min(itemCount, (plot.Height() + plot.Top - 2 * fw - r.Top) / h);
+    layout.rowCount = std::max(layout.rowCount, 0);
+    r.Bottom = r.Top + layout.rowCount * h + 2;
+    const int w = WidestText(canvas, layout.rowCount);
+    layout.symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
+    if (m_alignment == TLegendAlignment::laRight) {
+        r.Right = plot.Right - frameRoom - m_shadowSize;
+        layout.textLeft = r.Right - w - 2;
+        r.Left = layout.textLeft - layout.symbolWidth - 4 - 4;
     } else {
-        m_legendRect.Left = plot.Left + frameRoom;
-        m_textLeft = m_legendRect.Left + 4 + m_symbolWidth + 4;
-        m_legendRect.Right = m_textLeft + w + 2;
+        r.Left = plot.Left + frameRoom;
+        layout.textLeft = r.Left + 4 + layout.symbolWidth + 4;
+        r.Right = layout.textLeft + w + 2;
     }
-    m_columnWidth = 0;
-    return true;
+    layout.columnWidth = 0;
 }
 
 // Horizontal legends: items side by side, as many per row as fit across PlotRect, at most
 // MaxNumRows rows, the box centred over the plot.
-bool TCustomChartLegend::LayOutHorizontal(ChartCanvas &canvas, int h) {
-    const ChartRect plot = m_chart.PlotRect();
-    const int w = WidestText(canvas, m_itemCount);
-    m_symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
-    m_columnWidth = m_symbolWidth + 4 + 4 + w + 8;
-    if (h <= 0 || m_itemCount == 0 || m_columnWidth <= 0) {
-        m_rowCount = 0;
-        return false;
+void TCustomChartLegend::LayOutHorizontal(ChartCanvas &canvas, const ChartRect &plot, int itemCount,
+                                          LegendLayout &layout) const {
+    const int h = layout.itemHeight;
+    const int w = WidestText(canvas, itemCount);
+    layout.symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
+    layout.columnWidth = layout.symbolWidth + 4 + 4 + w + 8;
+    if (h <= 0 || itemCount == 0 || layout.columnWidth <= 0) {
+        layout.rowCount = 0;
+        return;
     }
-    m_columnCount = std::clamp(plot.Width() / m_columnWidth, 1, m_itemCount);
-    m_rowCount =
-        std::min((m_itemCount + m_columnCount - 1) / m_columnCount, std::max(m_maxNumRows, 1));
-    const int width = m_columnCount * m_columnWidth + 2;
-    const int height = m_rowCount * h + 2;
-    m_legendRect.Left = (plot.Left + plot.Right - width) / 2;
-    m_legendRect.Right = m_legendRect.Left + width;
-    m_legendRect.Top = m_alignment == laTop ? plot.Top : plot.Bottom - height - m_shadowSize;
-    m_legendRect.Bottom = m_legendRect.Top + height;
-    m_textLeft = m_legendRect.Left + 4 + m_symbolWidth + 4;
-    return true;
+    layout.columnCount = std::clamp(plot.Width() / layout.columnWidth, 1, itemCount);
+    layout.rowCount = std::min((itemCount + layout.columnCount - 1) / layout.columnCount,
+                               std::max(m_maxNumRows, 1));
+    const int width = layout.columnCount * layout.columnWidth + 2;
+    const int height = layout.rowCount * h + 2;
+    ChartRect &r = layout.rect;
+    r.Left = (plot.Left + plot.Right - width) / 2;
+    r.Right = r.Left + width;
+    r.Top = m_alignment == TLegendAlignment::laTop ? plot.Top : plot.Bottom - height - m_shadowSize;
+    r.Bottom = r.Top + height;
+    layout.textLeft = r.Left + 4 + layout.symbolWidth + 4;
 }
 
-void TCustomChartLegend::DrawBackground(ChartCanvas &canvas) {
-    ChartRect r = m_legendRect;
+void TCustomChartLegend::LayOutItems(int itemCount, LegendLayout &layout) const {
+    const int places = Vertical() ? layout.rowCount : layout.rowCount * layout.columnCount;
+    const int last = std::min(itemCount, places) + m_firstValue - 1;
+    const TChartSeries *first = FirstActiveSeries();
+    for (int i = m_firstValue; i <= last; ++i) {
+        const int place = m_inverted ? last - i : i - m_firstValue;
+        if (place >= itemCount)
+            continue;
+        const int row = Vertical() ? place : place / layout.columnCount;
+        const int column = Vertical() ? 0 : place % layout.columnCount;
+        LegendItem item;
+        item.index = i;
+        item.x = layout.textLeft + column * layout.columnWidth;
+        item.y = layout.rect.Top + 1 + row * layout.itemHeight;
+        if (OnGetLegendPos)
+            OnGetLegendPos(i, item.x, item.y);
+        item.text = ItemText(i);
+        item.firstRow = place == 0;
+        if (layout.style != TLegendStyle::lsValues)
+            item.series = LegendSeries(i);
+        else
+            item.pointColor = first ? first->PointColor(i) : clWhite;
+        layout.items.push_back(item);
+    }
+}
+
+ChartRect TCustomChartLegend::PlotRectBeside(const LegendLayout &layout, const ChartRect &plot,
+                                             const kvr::chart::PanelArea &panel) const {
+    const ChartRect &box = layout.rect;
+    ChartRect r = plot;
+    if (m_resizeChart) {
+        switch (m_alignment) {
+        case TLegendAlignment::laRight:
+            r.Right = box.Left;
+            break;
+        case TLegendAlignment::laLeft:
+            r.Left = box.Right;
+            break;
+        case TLegendAlignment::laTop:
+            r.Top = box.Bottom + m_shadowSize;
+            break;
+        case TLegendAlignment::laBottom:
+            r.Bottom = box.Top;
+            break;
+        }
+        r = panel.Normalise(r);
+    }
+    // The gap follows the plot's size before the legend took its room.
+    switch (m_alignment) {
+    case TLegendAlignment::laRight:
+        r.Right -= m_horizMargin != 0 ? m_horizMargin : MulDiv(3, plot.Width(), 100);
+        break;
+    case TLegendAlignment::laLeft:
+        r.Left += m_horizMargin != 0 ? m_horizMargin : MulDiv(3, plot.Width(), 100);
+        break;
+    case TLegendAlignment::laTop:
+        r.Top += m_vertMargin != 0 ? m_vertMargin : MulDiv(4, plot.Height(), 100);
+        break;
+    case TLegendAlignment::laBottom:
+        r.Bottom -= m_vertMargin != 0 ? m_vertMargin : MulDiv(4, plot.Height(), 100);
+        break;
+    }
+    return panel.Normalise(r);
+}
+
+void TCustomChartLegend::Draw(ChartCanvas &canvas, const LegendLayout &layout,
+                              TColor panelColor) const {
+    if (!layout.shown)
+        return;
+    DrawBackground(canvas, layout.rect);
+    canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
+    for (const LegendItem &item : layout.items)
+        DrawItem(canvas, layout, item, panelColor);
+}
+
+void TCustomChartLegend::DrawBackground(ChartCanvas &canvas, const ChartRect &box) const {
+    ChartRect r = box;
     canvas.ApplyPen(m_frame);
     const int fw = m_frame.Width();
     int farRight = r.Right + m_shadowSize - 1;
@@ -210,17 +267,16 @@ void TCustomChartLegend::DrawBackground(ChartCanvas &canvas) {
         if (m_frame.Color() == clDefault)
             canvas.SetPenColor(clBlack);
         r = {r.Left - fw, r.Top - fw, r.Right + fw, r.Bottom + fw};
-        farRight = m_legendRect.Right + m_shadowSize + fw + (fw - 1) / 2;
-        farBottom = m_legendRect.Bottom + m_shadowSize + fw + (fw - 1) / 2;
+        farRight = box.Right + m_shadowSize + fw + (fw - 1) / 2;
+        farBottom = box.Bottom + m_shadowSize + fw + (fw - 1) / 2;
     }
     if (m_shadowSize > 0) {
-        canvas.SetBrush(m_shadowColor, bsSolid);
+        canvas.SetBrush(m_shadowColor, TBrushStyle::bsSolid);
         canvas.SetBackOpaque(false);
-        canvas.FillRect({m_legendRect.Left + m_shadowSize, m_legendRect.Top + m_shadowSize,
-                         farRight, farBottom});
+        canvas.FillRect({box.Left + m_shadowSize, box.Top + m_shadowSize, farRight, farBottom});
     }
-    if (m_brush.Style() == bsSolid) {
-        canvas.SetBrush(m_color, bsSolid);
+    if (m_brush.Style() == TBrushStyle::bsSolid) {
+        canvas.SetBrush(m_color, TBrushStyle::bsSolid);
         canvas.SetBackOpaque(false);
     } else {
         canvas.SetBrush(m_brush.Color() == clDefault ? clBlack : m_brush.Color(), m_brush.Style());
@@ -231,76 +287,28 @@ void TCustomChartLegend::DrawBackground(ChartCanvas &canvas) {
     canvas.SetBackOpaque(false);
 }
 
-QPoint TCustomChartLegend::ItemPosition(int place, int h) const {
-    if (Vertical())
-        return {m_textLeft, m_legendRect.Top + 1 + place * h};
-    const int row = place / m_columnCount;
-    const int column = place % m_columnCount;
-    return {m_textLeft + column * m_columnWidth, m_legendRect.Top + 1 + row * h};
-}
-
-void TCustomChartLegend::DrawItems(ChartCanvas &canvas, int h) {
-    const int places = Vertical() ? m_rowCount : m_rowCount * m_columnCount;
-    const int last = std::min(m_itemCount, places) + m_firstValue - 1;
-    for (int i = m_firstValue; i <= last; ++i) {
-        const int place = m_inverted ? last - i : i - m_firstValue;
-        if (place >= m_itemCount)
-            continue;
-        QPoint at = ItemPosition(place, h);
-        int x = at.x();
-        int y = at.y();
-        if (m_chart.OnGetLegendPos)
-            m_chart.OnGetLegendPos(m_chart, i, x, y);
-        DrawItem(canvas, i, x, y, h, place == 0);
-    }
-}
-
-void TCustomChartLegend::DrawItem(ChartCanvas &canvas, int item, int x, int y, int h,
-                                  bool firstRow) {
-    const QString text = ItemText(item);
-    if (text.isEmpty())
+void TCustomChartLegend::DrawItem(ChartCanvas &canvas, const LegendLayout &layout,
+                                  const LegendItem &item, TColor panelColor) const {
+    if (item.text.isEmpty())
         return;
-    canvas.SetBrushStyle(bsClear);
+    const int x = item.x;
+    const int y = item.y;
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetFont(m_font);
     canvas.SetTextAlign(TextAlignH::Left, TextAlignV::Top);
-    canvas.TextOut(x, y, text);
-    DrawItemSymbol(canvas, item, {x - 4 - m_symbolWidth, y + 2, x - 4, y + h - 2});
-    if (!firstRow && m_dividingLines.Visible() && Vertical()) {
+    canvas.TextOut(x, y, item.text);
+    const ChartRect box{x - 4 - layout.symbolWidth, y + 2, x - 4, y + layout.itemHeight - 2};
+    canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
+    if (layout.style != TLegendStyle::lsValues) {
+        if (item.series)
+            item.series->PaintLegendSymbol(canvas, box, m_color, panelColor);
+    } else {
+        canvas.SetBrush(item.pointColor, TBrushStyle::bsSolid);
+        canvas.Rectangle(box);
+    }
+    if (!item.firstRow && m_dividingLines.Visible() && Vertical()) {
         canvas.ApplyPen(m_dividingLines);
         canvas.SetBackOpaque(false);
-        canvas.HorizLine(m_legendRect.Left, m_legendRect.Right, y);
+        canvas.HorizLine(layout.rect.Left, layout.rect.Right, y);
     }
-}
-
-void TCustomChartLegend::DrawItemSymbol(ChartCanvas &canvas, int item, const ChartRect &box) {
-    canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
-    if (m_effectiveStyle != lsValues) {
-        if (TChartSeries *s = LegendSeries(item))
-            s->PaintLegendSymbol(canvas, box);
-        return;
-    }
-    const TChartSeries *first = FirstActiveSeries(m_chart);
-    canvas.SetBrush(first ? first->PointColor(item) : clWhite, bsSolid);
-    canvas.Rectangle(box);
-}
-
-void TCustomChartLegend::ShrinkPlotRect() {
-    if (!m_resizeChart)
-        return;
-    ChartRect plot = m_chart.PlotRect();
-    switch (m_alignment) {
-    case laRight:
-        plot.Right = m_legendRect.Left;
-        break;
-    case laLeft:
-        plot.Left = m_legendRect.Right;
-        break;
-    case laTop:
-        plot.Top = m_legendRect.Bottom + m_shadowSize;
-        break;
-    case laBottom:
-        plot.Bottom = m_legendRect.Top;
-        break;
-    }
-    m_chart.SetPlotRect(plot);
 }

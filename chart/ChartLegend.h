@@ -5,13 +5,16 @@
 
 #include <QString>
 
+#include <functional>
+#include <span>
+#include <vector>
+
 class ChartCanvas;
-class TChart;
 class TChartSeries;
 
-enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
-enum TLegendStyle { lsAuto, lsSeries, lsValues, lsLastValues };
-enum TLegendTextStyle {
+enum class TLegendAlignment { laLeft, laRight, laTop, laBottom };
+enum class TLegendStyle { lsAuto, lsSeries, lsValues, lsLastValues };
+enum class TLegendTextStyle {
     ltsPlain,
     ltsLeftValue,
     ltsRightValue,
@@ -20,10 +23,37 @@ enum TLegendTextStyle {
     ltsXValue
 };
 
+struct LegendItem {
+    int index = 0;
+    int x = 0;
+    int y = 0;
+    QString text;
+    bool firstRow = false;
+    // The series that draws the symbol; without one the box is filled with pointColor.
+    const TChartSeries *series = nullptr;
+    TColor pointColor = clWhite;
+};
+
+// The legend in one picture: nothing is drawn unless shown.
+struct LegendLayout {
+    bool shown = false;
+    TLegendStyle style = TLegendStyle::lsSeries;
+    ChartRect rect;
+    int itemHeight = 0;
+    int symbolWidth = 0;
+    int rowCount = 0;
+    int columnCount = 1;
+    // Where the texts of the first column start, and a column's width.
+    int textLeft = 0;
+    int columnWidth = 0;
+    std::vector<LegendItem> items;
+};
+
 // The framed box beside the plot listing the series, each as a symbol and a text.
+// Stored, never drawn: TextStyle (only value items would use it).
 class TCustomChartLegend : public ChartPart {
 public:
-    explicit TCustomChartLegend(TChart &chart);
+    TCustomChartLegend();
     virtual ~TCustomChartLegend() = default;
 
     bool Visible() const { return m_visible; }
@@ -62,40 +92,51 @@ public:
     void SetFirstValue(int value);
     void SetInverted(bool value) { Store(m_inverted, value); }
 
-    bool Vertical() const { return m_alignment == laLeft || m_alignment == laRight; }
+    bool Vertical() const {
+        return m_alignment == TLegendAlignment::laLeft || m_alignment == TLegendAlignment::laRight;
+    }
     TLegendStyle EffectiveStyle() const;
     int ItemCount() const;
     QString ItemText(int index) const;
 
-    // Lays out and draws the box, then narrows the chart's PlotRect by its room.
-    void DrawLegend(ChartCanvas &canvas);
+    // The box, its rows and items; when it is shown, plotRect gives up its room.
+    LegendLayout LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,
+                        ChartRect &plotRect) const;
+    void Draw(ChartCanvas &canvas, const LegendLayout &layout, TColor panelColor) const;
+    // Keeps the last picture's layout for the readers below and the mouse.
+    void Keep(const LegendLayout &layout) { m_layout = layout; }
 
-    // Computed by the last drawing.
-    ChartRect LegendRect() const { return m_legendRect; }
-    int SymbolWidth() const { return m_symbolWidth; }
-    int RowCount() const { return m_rowCount; }
-    int ColumnCount() const { return m_columnCount; }
+    ChartRect LegendRect() const { return m_layout.rect; }
+    int SymbolWidth() const { return m_layout.symbolWidth; }
+    int RowCount() const { return m_layout.rowCount; }
+    int ColumnCount() const { return m_layout.columnCount; }
     bool Contains(int x, int y) const;
 
-    void SetLegendSink(ChangeSink *sink);
+    // Chart events; none is assigned by the application.
+    std::function<void(int index, QString &text)> OnGetLegendText;
+    std::function<void(int index, int &x, int &y)> OnGetLegendPos;
+    std::function<void(ChartRect &rect)> OnGetLegendRect;
 
 private:
-    TChartSeries *LegendSeries(int index) const;
+    std::span<TChartSeries *const> AllSeries() const;
+    const TChartSeries *FirstActiveSeries() const;
+    const TChartSeries *LegendSeries(int index) const;
     int WidestText(ChartCanvas &canvas, int count) const;
-    bool LayOutVertical(ChartCanvas &canvas, int itemHeight);
-    bool LayOutHorizontal(ChartCanvas &canvas, int itemHeight);
-    void DrawBackground(ChartCanvas &canvas);
-    void DrawItems(ChartCanvas &canvas, int itemHeight);
-    void DrawItem(ChartCanvas &canvas, int item, int x, int y, int itemHeight, bool firstRow);
-    void DrawItemSymbol(ChartCanvas &canvas, int item, const ChartRect &box);
-    void ShrinkPlotRect();
-    QPoint ItemPosition(int place, int itemHeight) const;
+    void LayOutVertical(ChartCanvas &canvas, const ChartRect &bounds, const ChartRect &plot,
+                        int itemCount, LegendLayout &layout) const;
+    void LayOutHorizontal(ChartCanvas &canvas, const ChartRect &plot, int itemCount,
+                          LegendLayout &layout) const;
+    void LayOutItems(int itemCount, LegendLayout &layout) const;
+    ChartRect PlotRectBeside(const LegendLayout &layout, const ChartRect &plot,
+                             const kvr::chart::PanelArea &panel) const;
+    void DrawBackground(ChartCanvas &canvas, const ChartRect &rect) const;
+    void DrawItem(ChartCanvas &canvas, const LegendLayout &layout, const LegendItem &item,
+                  TColor panelColor) const;
 
-    TChart &m_chart;
     bool m_visible = true;
-    TLegendAlignment m_alignment = laRight;
-    TLegendStyle m_legendStyle = lsAuto;
-    TLegendTextStyle m_textStyle = ltsLeftValue;
+    TLegendAlignment m_alignment = TLegendAlignment::laRight;
+    TLegendStyle m_legendStyle = TLegendStyle::lsAuto;
+    TLegendTextStyle m_textStyle = TLegendTextStyle::ltsLeftValue;
     TColor m_color = clWhite;
     int m_colorWidth = 12;
     int m_topPos = 10;
@@ -112,14 +153,7 @@ private:
     TChartHiddenPen m_dividingLines;
     TChartFont m_font;
 
-    TLegendStyle m_effectiveStyle = lsSeries;
-    ChartRect m_legendRect;
-    int m_symbolWidth = 0;
-    int m_rowCount = 0;
-    int m_columnCount = 1;
-    int m_textLeft = 0;
-    int m_columnWidth = 0;
-    int m_itemCount = 0;
+    LegendLayout m_layout;
 };
 
 class TChartLegend : public TCustomChartLegend {

@@ -1,28 +1,54 @@
 #pragma once
 
-// Whatever must repaint when a chart setting changes (the chart panel).
-class ChangeSink {
+#include <QLocale>
+
+#include <initializer_list>
+#include <span>
+
+class TChartSeries;
+
+// What a chart part may ask of the panel it belongs to. The panel implements it; the
+// parts never see the panel itself.
+class ChartHost {
 public:
+    // The picture is stale: repaint.
     virtual void Invalidate() = 0;
+    // While a window applies its stored definition, setters skip checks and couplings.
+    virtual bool Loading() const = 0;
+    virtual std::span<TChartSeries *const> SeriesList() const = 0;
+    // The locale that writes value labels.
+    virtual QLocale LabelLocale() const = 0;
 
 protected:
-    ~ChangeSink() = default;
+    ~ChartHost() = default;
 };
 
-// Base of every chart setting holder: setters store only a different value and then
-// tell the owning chart, so an unchanged value never causes a repaint.
+// Base of every chart setting holder: setters store only a different value and then tell
+// the panel, so an unchanged value never causes a repaint. A part owned by another part
+// (a pen of an axis, a font of a title) reaches the panel through its owner, so only the
+// top-level parts are attached to a host.
 class ChartPart {
 public:
     ChartPart() = default;
     ChartPart(const ChartPart &) = delete;
     ChartPart &operator=(const ChartPart &) = delete;
 
-    void SetSink(ChangeSink *sink) { m_sink = sink; }
-    ChangeSink *Sink() const { return m_sink; }
+    void AttachTo(ChartHost *host) { m_host = host; }
+    ChartHost *Host() const {
+        for (const ChartPart *part = this; part; part = part->m_owner) {
+            if (part->m_host)
+                return part->m_host;
+        }
+        return nullptr;
+    }
 
 protected:
     ~ChartPart() = default;
 
+    void Own(std::initializer_list<ChartPart *> parts) {
+        for (ChartPart *part : parts)
+            part->m_owner = this;
+    }
     template <class T, class V> bool Store(T &field, const V &value) {
         if (field == value)
             return false;
@@ -31,10 +57,15 @@ protected:
         return true;
     }
     void Changed() const {
-        if (m_sink)
-            m_sink->Invalidate();
+        if (ChartHost *host = Host())
+            host->Invalidate();
+    }
+    bool Loading() const {
+        const ChartHost *host = Host();
+        return host && host->Loading();
     }
 
 private:
-    ChangeSink *m_sink = nullptr;
+    const ChartPart *m_owner = nullptr;
+    ChartHost *m_host = nullptr;
 };

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QString>
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum TPenMode { pmCopy, pmNotXor };
-enum TBrushStyle {
+enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum class TPenMode { pmCopy, pmNotXor };
+enum class TBrushStyle {
     bsSolid,
     bsClear,
     bsHorizontal,
@@ -46,35 +46,35 @@ protected:
 private:
     TColor m_color = clBlack;
     int m_width = 1;
-    TPenStyle m_style = psSolid;
-    TPenMode m_mode = pmCopy;
+    TPenStyle m_style = TPenStyle::psSolid;
+    TPenMode m_mode = TPenMode::pmCopy;
     bool m_visible = true;
     bool m_smallDots = false;
 };
 
 class TChartHiddenPen : public TChartPen {
 public:
-    TChartHiddenPen() : TChartPen(clBlack, 1, psSolid, false) {}
+    TChartHiddenPen() : TChartPen(clBlack, 1, TPenStyle::psSolid, false) {}
 };
 
 class TDottedGrayPen : public TChartPen {
 public:
-    TDottedGrayPen() : TChartPen(clGray, 1, psDot, true) {}
+    TDottedGrayPen() : TChartPen(clGray, 1, TPenStyle::psDot, true) {}
 };
 
 class TDarkGrayPen : public TChartPen {
 public:
-    TDarkGrayPen() : TChartPen(clGray, 1, psSolid, true) {}
+    TDarkGrayPen() : TChartPen(clGray, 1, TPenStyle::psSolid, true) {}
 };
 
 class TChartAxisPen : public TChartPen {
 public:
-    TChartAxisPen() : TChartPen(clBlack, 2, psSolid, true) {}
+    TChartAxisPen() : TChartPen(clBlack, 2, TPenStyle::psSolid, true) {}
 };
 
 class TChartArrowPen : public TChartPen {
 public:
-    TChartArrowPen() : TChartPen(clWhite, 1, psSolid, true) {}
+    TChartArrowPen() : TChartPen(clWhite, 1, TPenStyle::psSolid, true) {}
 };
 
 class TChartBrush : public ChartPart {
@@ -89,7 +89,7 @@ public:
 
 private:
     TColor m_color = clDefault;
-    TBrushStyle m_style = bsSolid;
+    TBrushStyle m_style = TBrushStyle::bsSolid;
     QImage m_bitmap;
 };
 

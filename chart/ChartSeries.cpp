@@ -1,7 +1,6 @@
 #include "ChartSeries.h"
 
 #include "ChartCanvas.h"
-#include "TChart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,13 +14,8 @@ constexpr TColor kPointPalette[] = {clRed,    0x00FF00, 0x00FFFF, clBlue,   clWh
 
 } // namespace
 
-TChartSeries::TChartSeries(TChart &chart, const QString &name) : m_chart(chart), m_name(name) {}
-
-void TChartSeries::SetSeriesSink(ChangeSink *sink) {
-    SetSink(sink);
-    m_xValues.SetSink(sink);
-    m_yValues.SetSink(sink);
-    m_marks.SetSink(sink);
+TChartSeries::TChartSeries(const QString &name) : m_name(name) {
+    Own({&m_xValues, &m_yValues, &m_marks});
 }
 
 void TChartSeries::InvalidateIfActive() {
@@ -98,22 +92,12 @@ QString TChartSeries::PointLabel(int index) const {
     return index < int(m_labels.size()) ? m_labels[std::size_t(index)] : QString();
 }
 
-TCustomChartAxis &TChartSeries::GetHorizAxis() const {
-    return m_horizAxis == aTopAxis ? static_cast<TCustomChartAxis &>(m_chart.TopAxis())
-                                   : m_chart.BottomAxis();
-}
-
-TCustomChartAxis &TChartSeries::GetVertAxis() const {
-    return m_vertAxis == aRightAxis ? static_cast<TCustomChartAxis &>(m_chart.RightAxis())
-                                    : m_chart.LeftAxis();
-}
-
 int TChartSeries::XPixel(int index) const {
-    return GetHorizAxis().ValueToPixel(m_xValues.ValueAt(index));
+    return m_frame.horizontal.ValueToPixel(m_xValues.ValueAt(index));
 }
 
 int TChartSeries::YPixel(int index) const {
-    return GetVertAxis().ValueToPixel(m_yValues.ValueAt(index));
+    return m_frame.vertical.ValueToPixel(m_yValues.ValueAt(index));
 }
 
 bool TChartSeries::PointIsFinite(int index) const {
@@ -128,7 +112,7 @@ int TChartSeries::FirstIndexNotBelow(double value, int from) const {
     const int count = Count();
     // An ascending list searched by halving gives the same index as a scan from the
     // front; a NaN stored or a multiplier not above 0 leaves the list unsorted.
-    if (m_xValues.Order() == loAscending && m_xValues.Multiplier() > 0.0 &&
+    if (m_xValues.Order() == TChartListOrder::loAscending && m_xValues.Multiplier() > 0.0 &&
         m_xValues.AllNumbers()) {
         int low = from;
         int high = count;
@@ -148,23 +132,24 @@ int TChartSeries::FirstIndexNotBelow(double value, int from) const {
     return -1;
 }
 
-void TChartSeries::FindShownRange() {
+void TChartSeries::FindShownRange(const PlotFrame &frame) {
+    m_frame = frame;
     m_firstShown = m_lastShown = -1;
     const int count = Count();
     if (count == 0)
         return;
-    if (!RangeLimited() || m_xValues.Order() == loNone) {
+    if (!RangeLimited() || m_xValues.Order() == TChartListOrder::loNone) {
         m_firstShown = 0;
         m_lastShown = count - 1;
         return;
     }
-    const TCustomChartAxis &axis = GetHorizAxis();
-    const ChartRect plot = m_chart.PlotRect();
-    const double xmin = axis.PixelToValue(axis.Inverted() ? plot.Right : plot.Left);
+    const kvr::chart::AxisMapping &axis = frame.horizontal;
+    const ChartRect &plot = frame.plot;
+    const double xmin = axis.PixelToValue(axis.inverted ? plot.Right : plot.Left);
     m_firstShown = FirstIndexNotBelow(xmin, 0);
     if (m_firstShown < 0)
         return;
-    const double xmax = axis.PixelToValue(axis.Inverted() ? plot.Left : plot.Right);
+    const double xmax = axis.PixelToValue(axis.inverted ? plot.Left : plot.Right);
     if (!(m_xValues.LastValue() > xmax)) {
         m_lastShown = count - 1;
         return;
@@ -175,12 +160,17 @@ void TChartSeries::FindShownRange() {
         --m_lastShown;
 }
 
-void TChartSeries::DrawShownPoints(ChartCanvas &canvas) {
-    for (int i = m_firstShown; i <= m_lastShown; ++i)
-        PaintPoint(canvas, i);
+void TChartSeries::Draw(ChartCanvas &canvas, const kvr::chart::AxisMapping &horizontal,
+                        const kvr::chart::AxisMapping &vertical, const ChartRect &plot) {
+    DrawShownPoints(canvas, {horizontal, vertical, plot});
 }
 
-void TChartSeries::PaintPoint(ChartCanvas &, int) {}
+void TChartSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
+    for (int i = m_firstShown; i <= m_lastShown; ++i)
+        PaintPoint(canvas, frame, i);
+}
+
+void TChartSeries::PaintPoint(ChartCanvas &, const PlotFrame &, int) {}
 
 int TChartSeries::Clicked(int x, int y) const {
     constexpr int kReach = 3;
@@ -192,22 +182,23 @@ int TChartSeries::Clicked(int x, int y) const {
     return -1;
 }
 
-void TChartSeries::PrepareLegendCanvas(ChartCanvas &, TColor &, TBrushStyle &) {}
+void TChartSeries::PrepareLegendCanvas(ChartCanvas &, TColor &, TBrushStyle &) const {}
 
-void TChartSeries::PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect) {
+void TChartSeries::PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
+                                     TColor panelColor) const {
     if (m_colorEachPoint)
         return;
     canvas.SetBrushColor(m_seriesColor);
     if (m_seriesColor == clNone)
         return;
-    TColor back = m_chart.LegendColor();
-    TBrushStyle style = bsSolid;
+    TColor back = legendColor;
+    TBrushStyle style = TBrushStyle::bsSolid;
     PrepareLegendCanvas(canvas, back, style);
     if (back == clDefault)
-        back = m_chart.LegendColor() != clDefault ? m_chart.LegendColor() : m_chart.Color();
+        back = legendColor != clDefault ? legendColor : panelColor;
     TColor brushColor = canvas.BrushColor();
     canvas.SetBrushStyle(style);
-    if (style == bsSolid) {
+    if (style == TBrushStyle::bsSolid) {
         canvas.SetBackOpaque(false);
     } else {
         canvas.SetBackOpaque(true);
@@ -215,22 +206,24 @@ void TChartSeries::PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect)
         if (brushColor == back)
             canvas.SetBrushColor(back == clBlack ? clWhite : clBlack);
     }
-    PaintLegendShape(canvas, rect, m_seriesColor);
+    PaintLegendShape(canvas, rect, m_seriesColor, legendColor);
 }
 
-void TChartSeries::PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect) {
+void TChartSeries::PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect,
+                                  TColor legendColor) const {
     canvas.Rectangle(rect);
-    if (canvas.BrushColor() != m_chart.LegendColor())
+    if (canvas.BrushColor() != legendColor)
         return;
     const TBrushStyle style = canvas.BrushStyle();
-    canvas.SetBrushStyle(bsClear);
-    if (m_chart.LegendColor() == clBlack)
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
+    if (legendColor == clBlack)
         canvas.SetPenColor(clWhite);
     canvas.Rectangle(rect);
     canvas.SetPenColor(clBlack);
     canvas.SetBrushStyle(style);
 }
 
-void TChartSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor) {
-    PaintLegendBox(canvas, rect);
+void TChartSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor,
+                                    TColor legendColor) const {
+    PaintLegendBox(canvas, rect, legendColor);
 }

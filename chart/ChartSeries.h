@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AxisScale.h"
 #include "ChartGeometry.h"
 #include "ChartPen.h"
 #include "ChartValueList.h"
@@ -9,13 +10,18 @@
 #include <vector>
 
 class ChartCanvas;
-class TChart;
-class TCustomChartAxis;
 
-enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
-enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
+enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
+enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
 
-// The per-point text marks; no chart of the application shows them.
+// What a series draws against: its two axes' mappings and the plotting rectangle.
+struct PlotFrame {
+    kvr::chart::AxisMapping horizontal;
+    kvr::chart::AxisMapping vertical;
+    ChartRect plot;
+};
+
+// The per-point text marks. Stored, never drawn: all of them (no chart shows marks).
 class TSeriesMarks : public ChartPart {
 public:
     bool Visible() const { return m_visible; }
@@ -33,13 +39,13 @@ private:
 
 // Base of every series: two value lists, a colour and a label per point, and how the
 // series draws itself onto the chart and into the legend.
+// Stored, never drawn: Marks, ValueFormat and PercentFormat.
 class TChartSeries : public ChartPart {
 public:
-    TChartSeries(TChart &chart, const QString &name);
+    explicit TChartSeries(const QString &name);
     virtual ~TChartSeries() = default;
 
     QString Name() const { return m_name; }
-    TChart &ParentChart() const { return m_chart; }
     TChartValueList &XValues() { return m_xValues; }
     TChartValueList &YValues() { return m_yValues; }
     const TChartValueList &XValues() const { return m_xValues; }
@@ -89,8 +95,7 @@ public:
     double HighestY() const { return m_yValues.HighestValue(); }
     double LowestY() const { return m_yValues.LowestValue(); }
 
-    TCustomChartAxis &GetHorizAxis() const;
-    TCustomChartAxis &GetVertAxis() const;
+    // Pixels of a point in the frame of the last layout.
     int XPixel(int index) const;
     int YPixel(int index) const;
 
@@ -99,35 +104,39 @@ public:
     virtual bool ReachBeyondEdge() const { return false; }
     bool RangeLimited() const { return true; }
 
-    void FindShownRange();
+    // Layout: the range of points to draw in this frame, which the series keeps.
+    void FindShownRange(const PlotFrame &frame);
     int FirstShownIndex() const { return m_firstShown; }
     int LastShownIndex() const { return m_lastShown; }
-    virtual void DrawShownPoints(ChartCanvas &canvas);
-    virtual void PaintPoint(ChartCanvas &canvas, int index);
+    // Draws the shown range; the chart clips to the plot around it.
+    void Draw(ChartCanvas &canvas, const kvr::chart::AxisMapping &horizontal,
+              const kvr::chart::AxisMapping &vertical, const ChartRect &plot);
 
     // Tells the series the chart is about to draw.
     virtual void BeforeDrawChart() {}
-    void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect);
+    // legendColor is the legend's background, panelColor the chart's.
+    void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
+                           TColor panelColor) const;
     // The nearest point within a few pixels of (x, y), or -1.
     virtual int Clicked(int x, int y) const;
 
-    void SetSeriesSink(ChangeSink *sink);
-
 protected:
+    virtual void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame);
+    virtual void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index);
     virtual void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
-                                     TBrushStyle &brushStyle);
-    virtual void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color);
-    void PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect);
+                                     TBrushStyle &brushStyle) const;
+    virtual void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color,
+                                  TColor legendColor) const;
+    void PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor) const;
     bool PointIsFinite(int index) const;
 
 private:
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
 
-    TChart &m_chart;
     QString m_name;
-    TChartValueList m_xValues{QStringLiteral("X"), loAscending};
-    TChartValueList m_yValues{QStringLiteral("Y"), loNone};
+    TChartValueList m_xValues{QStringLiteral("X"), TChartListOrder::loAscending};
+    TChartValueList m_yValues{QStringLiteral("Y"), TChartListOrder::loNone};
     // Both per-point lists stay empty while every point has clDefault and an empty
     // label, so a long series pays nothing for them.
     std::vector<TColor> m_colors;
@@ -139,11 +148,12 @@ private:
     bool m_showInLegend = true;
     bool m_active = true;
     bool m_colorEachPoint = false;
-    THorizAxis m_horizAxis = aBottomAxis;
-    TVertAxis m_vertAxis = aLeftAxis;
+    THorizAxis m_horizAxis = THorizAxis::aBottomAxis;
+    TVertAxis m_vertAxis = TVertAxis::aLeftAxis;
     QString m_valueFormat = QStringLiteral("#,##0.###");
     QString m_percentFormat = QStringLiteral("##0.## %");
 
+    PlotFrame m_frame;
     int m_firstShown = -1;
     int m_lastShown = -1;
 };

@@ -4,66 +4,74 @@
 
 #include <algorithm>
 
-TChartTitle::TChartTitle(bool isFoot) : m_isFoot(isFoot) { Font().SetColor(clBlue); }
+namespace {
 
-void TChartTitle::SetTitleSink(ChangeSink *sink) {
-    SetFontSink(sink);
-    m_brush.SetSink(sink);
-    m_frame.SetSink(sink);
+constexpr int kTitleFootGap = 5;
+
+} // namespace
+
+TChartTitle::TChartTitle(bool isFoot) : m_isFoot(isFoot) {
+    Own({&m_brush, &m_frame});
+    Font().SetColor(clBlue);
 }
 
 int TChartTitle::FrameWidth() const {
     return m_frame.Visible() && m_frame.Color() != clDefault ? m_frame.Width() : 0;
 }
 
+TitleLayout TChartTitle::LayOut(ChartCanvas &canvas, ChartRect &plotRect) const {
+    if (!m_visible || m_text.isEmpty())
+        return {};
+    canvas.SetFont(Font());
+    const int h = canvas.FontHeight();
+    const int frame = FrameWidth();
+    const int lines = int(m_text.size());
+    const int top = m_isFoot ? plotRect.Bottom - frame - lines * h : plotRect.Top + frame;
+    const TitleLayout layout{true,
+                             {plotRect.Left + frame, top, plotRect.Right - frame, top + lines * h}};
+    if (m_isFoot)
+        plotRect.Bottom = layout.rect.Top - frame - kTitleFootGap;
+    else
+        plotRect.Top = layout.rect.Bottom + frame + kTitleFootGap;
+    return layout;
+}
+
 // The frame hugs the text when AdjustFrame is set, else spans the plot's width.
-void TChartTitle::DrawFrame(ChartCanvas &canvas, int widest, int top, int bottom) const {
+void TChartTitle::DrawFrame(ChartCanvas &canvas, const ChartRect &text, int widest) const {
     const int frame = FrameWidth();
     if (frame == 0)
         return;
-    const int centre = (m_shownRect.Left + m_shownRect.Right) / 2;
-    const int left = m_adjustFrame ? centre - widest / 2 - frame : m_shownRect.Left - frame;
-    const int right = m_adjustFrame ? centre + widest / 2 + frame : m_shownRect.Right + frame;
+    const int centre = (text.Left + text.Right) / 2;
+    const int left = m_adjustFrame ? centre - widest / 2 - frame : text.Left - frame;
+    const int right = m_adjustFrame ? centre + widest / 2 + frame : text.Right + frame;
     canvas.ApplyPen(m_frame);
-    canvas.SetBrush(clWhite, bsClear);
-    canvas.Rectangle({left, top - frame, right + 1, bottom + frame});
+    canvas.SetBrush(clWhite, TBrushStyle::bsClear);
+    canvas.Rectangle({left, text.Top - frame, right + 1, text.Bottom + frame});
 }
 
-void TChartTitle::Draw(ChartCanvas &canvas, ChartRect &plotRect) const {
-    m_shownRect = {};
-    if (!m_visible || m_text.isEmpty())
+void TChartTitle::Draw(ChartCanvas &canvas, const TitleLayout &layout) const {
+    if (!layout.shown)
         return;
     canvas.SetFont(Font());
     canvas.SetBackOpaque(false);
     const int h = canvas.FontHeight();
-    const int frame = FrameWidth();
     const int halfW = canvas.TextWidth(QStringLiteral("W")) / 2;
-    const int left = plotRect.Left + frame;
-    const int right = plotRect.Right - frame;
-    const int lines = int(m_text.size());
-    const int textTop = m_isFoot ? plotRect.Bottom - frame - lines * h : plotRect.Top + frame;
+    const ChartRect &r = layout.rect;
     int widest = 0;
-    for (int i = 0; i < lines; ++i) {
+    for (int i = 0; i < int(m_text.size()); ++i) {
         const QString &line = m_text[i];
-        const int y = textTop + i * h;
+        const int y = r.Top + i * h;
         widest = std::max(widest, canvas.TextWidth(line));
-        if (m_alignment == taLeftJustify) {
+        if (m_alignment == TAlignment::taLeftJustify) {
             canvas.SetTextAlign(TextAlignH::Left, TextAlignV::Top);
-            canvas.TextOut(left + halfW, y, line);
-        } else if (m_alignment == taRightJustify) {
+            canvas.TextOut(r.Left + halfW, y, line);
+        } else if (m_alignment == TAlignment::taRightJustify) {
             canvas.SetTextAlign(TextAlignH::Right, TextAlignV::Top);
-            canvas.TextOut(right - halfW, y, line);
+            canvas.TextOut(r.Right - halfW, y, line);
         } else {
             canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Top);
-            canvas.TextOut((left + right) / 2, y, line);
+            canvas.TextOut((r.Left + r.Right) / 2, y, line);
         }
     }
-    const int textBottom = textTop + lines * h;
-    m_shownRect = {left, textTop, right, textBottom};
-    DrawFrame(canvas, widest, textTop, textBottom);
-    constexpr int kTitleFootGap = 5;
-    if (m_isFoot)
-        plotRect.Bottom = textTop - frame - kTitleFootGap;
-    else
-        plotRect.Top = textBottom + frame + kTitleFootGap;
+    DrawFrame(canvas, r, widest);
 }

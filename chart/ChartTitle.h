@@ -7,25 +7,29 @@
 
 class ChartCanvas;
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Base of the elements that write text in one font of their own.
 class TChartFontObject : public ChartPart {
 public:
+    TChartFontObject() { Own({&m_font}); }
     TChartFont &Font() { return m_font; }
     const TChartFont &Font() const { return m_font; }
-
-protected:
-    void SetFontSink(ChangeSink *sink) {
-        SetSink(sink);
-        m_font.SetSink(sink);
-    }
 
 private:
     TChartFont m_font;
 };
 
+// Where a title or foot writes its lines in one picture.
+struct TitleLayout {
+    bool shown = false;
+    // Between the plot's left and right edges (inside the frame), from the top of the
+    // first line to the bottom of the last.
+    ChartRect rect;
+};
+
 // The chart's title (at the top) or foot (at the bottom).
+// Stored, never drawn: Color and Brush (the text is always written on a clear background).
 class TChartTitle : public TChartFontObject {
 public:
     explicit TChartTitle(bool isFoot);
@@ -45,24 +49,21 @@ public:
     void SetColor(TColor value) { Store(m_color, value); }
     void SetAdjustFrame(bool value) { Store(m_adjustFrame, value); }
 
-    void SetTitleSink(ChangeSink *sink);
-
-    // Writes the lines from the plot's top (title) or bottom (foot) edge inward and
-    // takes their room off the plotting rectangle.
-    void Draw(ChartCanvas &canvas, ChartRect &plotRect) const;
-    bool Contains(int x, int y) const { return m_shownRect.Contains(x, y); }
+    // Places the lines from the plot's top (title) or bottom (foot) edge inward and takes
+    // their room off the plotting rectangle.
+    TitleLayout LayOut(ChartCanvas &canvas, ChartRect &plotRect) const;
+    void Draw(ChartCanvas &canvas, const TitleLayout &layout) const;
 
 private:
     int FrameWidth() const;
-    void DrawFrame(ChartCanvas &canvas, int widest, int top, int bottom) const;
+    void DrawFrame(ChartCanvas &canvas, const ChartRect &text, int widest) const;
 
     bool m_isFoot;
     QStringList m_text;
     bool m_visible = true;
-    TAlignment m_alignment = taCenter;
+    TAlignment m_alignment = TAlignment::taCenter;
     TColor m_color = clDefault;
     bool m_adjustFrame = true;
     TChartBrush m_brush;
     TChartHiddenPen m_frame;
-    mutable ChartRect m_shownRect;
 };

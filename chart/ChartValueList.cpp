@@ -26,13 +26,13 @@ int TChartValueList::AppendOrdered(double value) {
     m_statsStale = true;
     m_nanCount += std::isnan(value) ? 1 : 0;
     const int count = Count();
-    if (m_order == loNone || count == 0) {
+    if (m_order == TChartListOrder::loNone || count == 0) {
         m_values.push_back(value);
         NoteOrderAt(std::size_t(count));
         return count;
     }
     int t = count - 1;
-    if (m_order == loAscending) {
+    if (m_order == TChartListOrder::loAscending) {
         if (m_values[std::size_t(t)] <= value) {
             m_values.push_back(value);
             return count;
@@ -74,8 +74,8 @@ void TChartValueList::InsertAt(int index, double value) {
 std::size_t TChartValueList::Append(std::span<const double> values, bool keepOrder) {
     // A value goes to the end unless the last one is beyond it in the list's order;
     // NaN compares false, so it is appended and lets the next value be appended too.
-    const bool ascendingOrder = m_order == loAscending;
-    const bool ordered = keepOrder && m_order != loNone;
+    const bool ascendingOrder = m_order == TChartListOrder::loAscending;
+    const bool ordered = keepOrder && m_order != TChartListOrder::loNone;
     bool ascending = true;
     int nans = 0;
     std::size_t count = 0;

@@ -6,10 +6,11 @@
 #include <span>
 #include <vector>
 
-enum TChartListOrder { loNone, loAscending, loDescending };
+enum class TChartListOrder { loNone, loAscending, loDescending };
 
 // One list of a series' values. Values are stored as given; reading multiplies them by
 // Multiplier. The statistics are recomputed once after a change, when first asked for.
+// Stored, never drawn: Name and DateTime (no axis of the application writes dates).
 class TChartValueList : public ChartPart {
 public:
     explicit TChartValueList(const QString &name, TChartListOrder order);

@@ -2,9 +2,10 @@
 
 #include "ChartPen.h"
 
+// Stores Size and Dark3D, which only the three-dimensional mode would draw.
 class TCustomChartWall : public ChartPart {
 public:
-    TCustomChartWall() = default;
+    TCustomChartWall() { Own({&m_brush, &m_pen}); }
     virtual ~TCustomChartWall() = default;
 
     TColor Color() const { return m_color; }
@@ -18,12 +19,6 @@ public:
     void SetColor(TColor value) { Store(m_color, value); }
     void SetSize(int value) { Store(m_size, value); }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
-
-    void SetWallSink(ChangeSink *sink) {
-        SetSink(sink);
-        m_brush.SetSink(sink);
-        m_pen.SetSink(sink);
-    }
 
 private:
     TColor m_color = clDefault;

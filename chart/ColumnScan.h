@@ -26,7 +26,8 @@ void AddMappedPoint(double x, double y, const PixelMapper &mapX, const PixelMapp
 void ReducePoints(const TChartValueList &xs, const TChartValueList &ys, int first, int last,
                   const PixelMapper &mapX, const PixelMapper &mapY, ColumnReducer &reducer);
 
-// Whether the line series draws a point at these pixels.
+// Whether the line series draws a point at these pixels: the platform's coordinates are
+// 16-bit.
 constexpr bool Drawable(int x, int y) {
     constexpr int kMaxDrawablePixel = 32767;
     return -kMaxDrawablePixel < x && x < kMaxDrawablePixel && -kMaxDrawablePixel < y &&

@@ -1,31 +1,14 @@
-#include "ChartAxis.h"
 #include "ChartCanvas.h"
+#include "ColumnScan.h"
 #include "LineSeries.h"
-#include "TChart.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
+using kvr::chart::Drawable;
 
-// Pixels at or beyond this distance are not drawn: the platform's coordinates are 16-bit.
-constexpr int kMaxDrawablePixel = 32767;
-
-bool Drawable(int x, int y) {
-    return -kMaxDrawablePixel < x && x < kMaxDrawablePixel && -kMaxDrawablePixel < y &&
-           y < kMaxDrawablePixel;
-}
-
-} // namespace
-
-TCustomSeries::TCustomSeries(TChart &chart, const QString &name) : TChartSeries(chart, name) {}
-
-void TCustomSeries::SetCustomSink(ChangeSink *sink) {
-    SetSeriesSink(sink);
-    m_pointer.SetPointerSink(sink);
-    m_linePen.SetSink(sink);
-    m_lineBrush.SetSink(sink);
-    m_areaLinesPen.SetSink(sink);
+TCustomSeries::TCustomSeries(const QString &name) : TChartSeries(name) {
+    Own({&m_pointer, &m_linePen, &m_lineBrush, &m_areaLinesPen});
 }
 
 void TCustomSeries::HorizontalMargins(int &left, int &right) const {
@@ -44,22 +27,19 @@ void TCustomSeries::VerticalMargins(int &top, int &bottom) const {
     }
 }
 
-void TCustomSeries::DrawShownPoints(ChartCanvas &canvas) {
+void TCustomSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
     m_prevValid = false;
-    const ChartRect plot = ParentChart().PlotRect();
-    if (DrawsByColumns(plot.Width())) {
-        const kvr::chart::PixelMapper mapX(GetHorizAxis().Mapping());
-        const kvr::chart::PixelMapper mapY(GetVertAxis().Mapping());
-        DrawByColumns(canvas, mapX, mapY, plot);
+    if (DrawsByColumns(frame.plot.Width())) {
+        DrawByColumns(canvas, frame);
         return;
     }
-    TChartSeries::DrawShownPoints(canvas);
+    TChartSeries::DrawShownPoints(canvas, frame);
 }
 
-void TCustomSeries::PaintPoint(ChartCanvas &canvas, int index) {
+void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index) {
     const TColor c = PointColor(index);
-    const int x = XPixel(index);
-    const int y = YPixel(index);
+    const int x = frame.horizontal.ValueToPixel(XValues().ValueAt(index));
+    const int y = frame.vertical.ValueToPixel(YValues().ValueAt(index));
     // Infinite and undefined values are skipped like points far off the plot.
     if (!PointIsFinite(index) || !Drawable(x, y)) {
         m_prevColor = c;
@@ -74,7 +54,7 @@ void TCustomSeries::PaintPoint(ChartCanvas &canvas, int index) {
     const bool isLast = index == LastShownIndex();
     if (index == FirstShownIndex()) {
         if (index > 0)
-            EnterFromLeftEdge(canvas, index, c, x, y);
+            EnterFromLeftEdge(canvas, frame, index, c, x, y);
         if (isLast && m_pointer.Visible())
             PaintMarker(canvas, x, y, c, index);
     } else {
@@ -86,22 +66,22 @@ void TCustomSeries::PaintPoint(ChartCanvas &canvas, int index) {
     m_prevValid = true;
 }
 
-void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, int index, TColor c, int x, int y) {
+void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index,
+                                      TColor c, int x, int y) {
     const int before = index - 1;
     if (!PointIsFinite(before))
         return;
-    const TCustomChartAxis &horiz = GetHorizAxis();
-    const ChartRect plot = ParentChart().PlotRect();
-    m_prevX = horiz.Inverted() ? plot.Right : plot.Left;
+    const kvr::chart::AxisMapping &horiz = frame.horizontal;
+    m_prevX = horiz.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(before);
     const double x1 = XValues().ValueAt(index);
+    const double y0 = YValues().ValueAt(before);
     if (x1 == x0) {
-        m_prevY = YPixel(before);
+        m_prevY = frame.vertical.ValueToPixel(y0);
     } else {
         const double xe = horiz.PixelToValue(m_prevX);
-        const double y0 = YValues().ValueAt(before);
         const double y1 = YValues().ValueAt(index);
-        m_prevY = GetVertAxis().ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
+        m_prevY = frame.vertical.ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
     }
     m_prevValid = true;
     if (PointColor(before) != clNone)
@@ -122,9 +102,9 @@ void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int
         PaintMarker(canvas, x, y, c, index);
 }
 
-void TCustomSeries::DrawLine(ChartCanvas &canvas, TColor c, int x0, int y0, int x1, int y1) {
+void TCustomSeries::DrawLine(ChartCanvas &canvas, TColor c, int x0, int y0, int x1, int y1) const {
     canvas.ApplyPen(m_linePen);
-    canvas.SetBrushStyle(bsClear);
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetPenColor(c);
     canvas.Line(x0, y0, x1, y1);
 }
@@ -136,7 +116,8 @@ void TCustomSeries::PaintMarker(ChartCanvas &canvas, int x, int y, TColor color,
     TSeriesPointer::DrawShape(canvas, style, x, y, m_pointer.HorizSize(), m_pointer.VertSize());
 }
 
-void TCustomSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor c) {
+void TCustomSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor c,
+                                     TColor legendColor) const {
     const int middle = (rect.Top + rect.Bottom) / 2;
     auto drawStroke = [&] { DrawLine(canvas, c, rect.Left, middle, rect.Right, middle); };
     if (m_pointer.Visible()) {
@@ -150,23 +131,24 @@ void TCustomSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect,
                                   std::min(m_pointer.HorizSize(), w),
                                   std::min(m_pointer.VertSize(), hh));
     } else if (!m_connectPoints || m_drawArea) {
-        PaintLegendBox(canvas, rect);
+        PaintLegendBox(canvas, rect, legendColor);
     } else {
         drawStroke();
     }
 }
 
-TLineSeries::TLineSeries(TChart &chart, const QString &name) : TCustomSeries(chart, name) {
+TLineSeries::TLineSeries(const QString &name) : TCustomSeries(name) {
     SetConnectPoints(true);
     Pointer().SetVisible(false);
 }
 
-void TLineSeries::PrepareLegendCanvas(ChartCanvas &canvas, TColor &, TBrushStyle &brushStyle) {
+void TLineSeries::PrepareLegendCanvas(ChartCanvas &canvas, TColor &,
+                                      TBrushStyle &brushStyle) const {
     canvas.ApplyPen(LinePen());
     brushStyle = LineBrush().Style();
 }
 
-TPointSeries::TPointSeries(TChart &chart, const QString &name) : TCustomSeries(chart, name) {
+TPointSeries::TPointSeries(const QString &name) : TCustomSeries(name) {
     SetConnectPoints(false);
     Marks().SetArrowLength(0);
     Pointer().SetVisible(true);

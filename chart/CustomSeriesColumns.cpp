@@ -1,4 +1,3 @@
-#include "ChartAxis.h"
 #include "ChartCanvas.h"
 #include "ColumnScan.h"
 #include "LinePath.h"
@@ -15,38 +14,40 @@ bool TCustomSeries::DrawsByColumns(int plotWidth) const {
     const int shown = LastShownIndex() - FirstShownIndex() + 1;
     return shown > kPointsPerColumn * std::max(plotWidth, 1) && m_connectPoints &&
            !m_pointer.Visible() && !ColorEachPoint() && !HasPointColors() &&
-           SeriesColor() != clNone && m_linePen.Visible() && m_linePen.Style() == psSolid &&
-           m_linePen.Mode() == pmCopy && !m_linePen.SmallDots();
+           SeriesColor() != clNone && m_linePen.Visible() &&
+           m_linePen.Style() == TPenStyle::psSolid && m_linePen.Mode() == TPenMode::pmCopy &&
+           !m_linePen.SmallDots();
 }
 
 // Where the segment from the point left of the plot enters it, when PaintPoint draws one.
-bool TCustomSeries::EdgeEntry(const PixelMapper &mapX, const PixelMapper &mapY,
-                              const ChartRect &plot, int &x, int &y) const {
+bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, int &x,
+                              int &y) const {
     const int first = FirstShownIndex();
     if (first == 0 || !PointIsFinite(first) || !PointIsFinite(first - 1) ||
-        !kvr::chart::Drawable(mapX(XValues().ValueAt(first)), mapY(YValues().ValueAt(first))))
+        !kvr::chart::Drawable(frame.horizontal.ValueToPixel(XValues().ValueAt(first)),
+                              mapY(YValues().ValueAt(first))))
         return false;
-    const TCustomChartAxis &horiz = GetHorizAxis();
-    x = horiz.Inverted() ? plot.Right : plot.Left;
+    x = frame.horizontal.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(first - 1);
     const double x1 = XValues().ValueAt(first);
+    const double y0 = YValues().ValueAt(first - 1);
     if (x1 == x0) {
-        y = mapY(YValues().ValueAt(first - 1));
+        y = mapY(y0);
         return true;
     }
-    const double xe = horiz.PixelToValue(x);
-    const double y0 = YValues().ValueAt(first - 1);
+    const double xe = frame.horizontal.PixelToValue(x);
     const double y1 = YValues().ValueAt(first);
     y = mapY(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
     return true;
 }
 
-void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PixelMapper &mapX,
-                                  const PixelMapper &mapY, const ChartRect &plot) {
+void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
+    const PixelMapper mapX(frame.horizontal);
+    const PixelMapper mapY(frame.vertical);
     kvr::chart::ColumnReducer reducer;
     int edgeX = 0;
     int edgeY = 0;
-    if (EdgeEntry(mapX, mapY, plot, edgeX, edgeY))
+    if (EdgeEntry(frame, mapY, edgeX, edgeY))
         reducer.Add(edgeX, edgeY);
     kvr::chart::ReducePoints(XValues(), YValues(), FirstShownIndex(), LastShownIndex(), mapX, mapY,
                              reducer);
@@ -54,7 +55,7 @@ void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PixelMapper &mapX,
     const TColor color = SeriesColor();
     canvas.SetBrushColor(color);
     canvas.ApplyPen(m_linePen);
-    canvas.SetBrushStyle(bsClear);
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetPenColor(color);
     kvr::chart::DrawColumnRuns(canvas, runs);
     // The state PaintPoint leaves: the last point drawn, and the colour of the last shown.

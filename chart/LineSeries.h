@@ -5,15 +5,18 @@
 #include "SeriesPointer.h"
 
 // Base of line and point series: a pen line between points and a marker at each.
+// Stored, never drawn: Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and
+// Dark3D (the flat line path draws no stairs, areas or depth).
 class TCustomSeries : public TChartSeries {
 public:
-    TCustomSeries(TChart &chart, const QString &name);
+    explicit TCustomSeries(const QString &name);
 
     TSeriesPointer &Pointer() { return m_pointer; }
     const TSeriesPointer &Pointer() const { return m_pointer; }
     TChartPen &LinePen() { return m_linePen; }
     const TChartPen &LinePen() const { return m_linePen; }
     TChartBrush &LineBrush() { return m_lineBrush; }
+    const TChartBrush &LineBrush() const { return m_lineBrush; }
     TChartPen &AreaLinesPen() { return m_areaLinesPen; }
     bool ConnectPoints() const { return m_connectPoints; }
     bool Stairs() const { return m_stairs; }
@@ -35,11 +38,7 @@ public:
     void HorizontalMargins(int &left, int &right) const override;
     void VerticalMargins(int &top, int &bottom) const override;
     bool ReachBeyondEdge() const override { return true; }
-    void DrawShownPoints(ChartCanvas &canvas) override;
-    void PaintPoint(ChartCanvas &canvas, int index) override;
     void PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index);
-
-    void SetCustomSink(ChangeSink *sink);
 
     // Pixel state carried from one point to the next.
     int PrevX() const { return m_prevX; }
@@ -47,21 +46,24 @@ public:
     TColor PrevColor() const { return m_prevColor; }
 
 protected:
+    void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) override;
+    void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index) override;
     void SetConnectPoints(bool value) { m_connectPoints = value; }
-    void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color) override;
+    void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color,
+                          TColor legendColor) const override;
 
 private:
     // A long line of one colour and a plain pen is drawn a pixel column at a time; the
     // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
     bool DrawsByColumns(int plotWidth) const;
-    void DrawByColumns(ChartCanvas &canvas, const kvr::chart::PixelMapper &mapX,
-                       const kvr::chart::PixelMapper &mapY, const ChartRect &plot);
-    bool EdgeEntry(const kvr::chart::PixelMapper &mapX, const kvr::chart::PixelMapper &mapY,
-                   const ChartRect &plot, int &x, int &y) const;
+    void DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame);
+    bool EdgeEntry(const PlotFrame &frame, const kvr::chart::PixelMapper &mapY, int &x,
+                   int &y) const;
 
-    void EnterFromLeftEdge(ChartCanvas &canvas, int index, TColor color, int x, int y);
+    void EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index, TColor color,
+                           int x, int y);
     void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers);
-    void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1);
+    void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1) const;
 
     TSeriesPointer m_pointer;
     TChartPen m_linePen;
@@ -84,14 +86,14 @@ private:
 
 class TLineSeries : public TCustomSeries {
 public:
-    TLineSeries(TChart &chart, const QString &name);
+    explicit TLineSeries(const QString &name);
 
 protected:
     void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
-                             TBrushStyle &brushStyle) override;
+                             TBrushStyle &brushStyle) const override;
 };
 
 class TPointSeries : public TCustomSeries {
 public:
-    TPointSeries(TChart &chart, const QString &name);
+    explicit TPointSeries(const QString &name);
 };

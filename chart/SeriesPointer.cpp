@@ -17,12 +17,6 @@ void TSeriesPointer::SetVertSize(int value) {
     Store(m_vertSize, value);
 }
 
-void TSeriesPointer::SetPointerSink(ChangeSink *sink) {
-    SetSink(sink);
-    m_pen.SetSink(sink);
-    m_brush.SetSink(sink);
-}
-
 void TSeriesPointer::PrepareCanvas(ChartCanvas &canvas, TColor color) const {
     canvas.ApplyPen(m_pen);
     if (m_pen.Visible() && m_pen.Color() == clDefault)
@@ -33,39 +27,39 @@ void TSeriesPointer::PrepareCanvas(ChartCanvas &canvas, TColor color) const {
 void TSeriesPointer::DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, int x, int y, int h,
                                int v) {
     switch (style) {
-    case psRectangle:
+    case TSeriesPointerStyle::psRectangle:
         canvas.Rectangle({x - h, y - v, x + h + 1, y + v + 1});
         break;
-    case psCircle:
+    case TSeriesPointerStyle::psCircle:
         canvas.Ellipse({x - h, y - v, x + h, y + v});
         break;
-    case psTriangle: {
+    case TSeriesPointerStyle::psTriangle: {
         const std::array points{QPoint(x - h, y + v), QPoint(x + h, y + v), QPoint(x, y - v)};
         canvas.Polygon(points);
         break;
     }
-    case psDownTriangle: {
+    case TSeriesPointerStyle::psDownTriangle: {
         const std::array points{QPoint(x - h, y - v), QPoint(x + h, y - v), QPoint(x, y + v)};
         canvas.Polygon(points);
         break;
     }
-    case psDiamond: {
+    case TSeriesPointerStyle::psDiamond: {
         const std::array points{QPoint(x - h, y), QPoint(x, y - v), QPoint(x + h, y),
                                 QPoint(x, y + v)};
         canvas.Polygon(points);
         break;
     }
-    case psSmallDot:
+    case TSeriesPointerStyle::psSmallDot:
         canvas.SetPixel(x, y, canvas.BrushColor());
         break;
-    case psCross:
-    case psStar:
+    case TSeriesPointerStyle::psCross:
+    case TSeriesPointerStyle::psStar:
         canvas.Line(x - h, y, x + h + 1, y);
         canvas.Line(x, y - v, x, y + v + 1);
-        if (style == psCross)
+        if (style == TSeriesPointerStyle::psCross)
             break;
         [[fallthrough]];
-    case psDiagCross:
+    case TSeriesPointerStyle::psDiagCross:
         canvas.Line(x - h, y - v, x + h + 1, y + v + 1);
         canvas.Line(x - h, y + v, x + h + 1, y - v - 1);
         break;

@@ -4,7 +4,7 @@
 
 class ChartCanvas;
 
-enum TSeriesPointerStyle {
+enum class TSeriesPointerStyle {
     psRectangle,
     psCircle,
     psTriangle,
@@ -17,8 +17,10 @@ enum TSeriesPointerStyle {
 };
 
 // The marker drawn at a point of a line or point series.
+// Stored, never drawn: Draw3D and Dark3D (markers are flat).
 class TSeriesPointer : public ChartPart {
 public:
+    TSeriesPointer() { Own({&m_pen, &m_brush}); }
     bool Visible() const { return m_visible; }
     TSeriesPointerStyle Style() const { return m_style; }
     int HorizSize() const { return m_horizSize; }
@@ -40,8 +42,6 @@ public:
     void SetDraw3D(bool value) { Store(m_draw3D, value); }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
 
-    void SetPointerSink(ChangeSink *sink);
-
     // Puts the pen and brush on the canvas, point colour standing in for clDefault.
     void PrepareCanvas(ChartCanvas &canvas, TColor color) const;
     // The shape centred at (x, y) with half-sizes h and v, in the canvas' pen and brush.
@@ -50,7 +50,7 @@ public:
 
 private:
     bool m_visible = true;
-    TSeriesPointerStyle m_style = psRectangle;
+    TSeriesPointerStyle m_style = TSeriesPointerStyle::psRectangle;
     int m_horizSize = 4;
     int m_vertSize = 4;
     bool m_inflateMargins = true;

@@ -6,11 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-using kvr::chart::InitialPlotRect;
-using kvr::chart::Intersect;
-using kvr::chart::IsEmpty;
-using kvr::chart::NormalisePlotRect;
-
 void TZoomPanningRecord::Activate(int x, int y) {
     X0 = X1 = x;
     Y0 = Y1 = y;
@@ -28,33 +23,23 @@ TChart::TChart(QWidget *parent) : QWidget(parent) {
     resize(400, 250);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    m_backWall.Brush().SetStyle(bsClear);
+    m_backWall.Brush().SetStyle(TBrushStyle::bsClear);
     m_leftWall.SetColor(0x80FFFF);
     m_bottomWall.SetColor(clWhite);
-    for (TChartWall *wall : {&m_backWall, &m_leftWall, &m_bottomWall})
-        wall->SetWallSink(this);
-    m_titleText.SetTitleSink(this);
-    m_foot.SetTitleSink(this);
-    m_legend.SetLegendSink(this);
-    m_bottomAxis = std::make_unique<TChartAxis>(*this, AxisSide::Bottom);
-    m_topAxis = std::make_unique<TChartAxis>(*this, AxisSide::Top);
-    m_leftAxis = std::make_unique<TChartAxis>(*this, AxisSide::Left);
-    m_rightAxis = std::make_unique<TChartAxis>(*this, AxisSide::Right);
-    m_depthAxis = std::make_unique<TChartDepthAxis>(*this);
-    m_axes = {m_bottomAxis.get(), m_topAxis.get(), m_leftAxis.get(), m_rightAxis.get(),
-              m_depthAxis.get()};
+    m_axes = {&m_bottomAxis, &m_topAxis, &m_leftAxis, &m_rightAxis, &m_depthAxis};
+    for (ChartPart *part : std::initializer_list<ChartPart *>{
+             &m_backWall, &m_leftWall, &m_bottomWall, &m_titleText, &m_foot, &m_legend})
+        part->AttachTo(this);
     for (TCustomChartAxis *axis : m_axes)
-        axis->SetAxisSink(this);
+        axis->AttachTo(this);
     m_creating = false;
 }
 
 TChart::~TChart() = default;
 
 void TChart::AdoptSeries(std::unique_ptr<TChartSeries> series) {
-    if (auto *custom = dynamic_cast<TCustomSeries *>(series.get()))
-        custom->SetCustomSink(this);
-    else
-        series->SetSeriesSink(this);
+    series->AttachTo(this);
+    m_seriesList.push_back(series.get());
     m_series.push_back(std::move(series));
     Invalidate();
 }
@@ -75,11 +60,7 @@ void TChart::SetChart3DPercent(int value) {
 void TChart::SetBackColor(TColor value) {
     m_backWall.SetColor(value);
     if (parentWidget() && !m_loading)
-        m_backWall.Brush().SetStyle(bsSolid);
-}
-
-void TChart::SetPlotRect(const ChartRect &rect) {
-    m_plotRect = NormalisePlotRect(rect, m_panelBounds, width(), height());
+        m_backWall.Brush().SetStyle(TBrushStyle::bsSolid);
 }
 
 QLocale TChart::LabelLocale() const {
@@ -101,10 +82,11 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     if (target.isNull() || rect.isEmpty())
         return;
     ChartCanvas canvas(target, palette());
-    m_panelBounds = {rect.left(), rect.top(), rect.left() + rect.width(),
-                     rect.top() + rect.height()};
-    SetPlotRect(InitialPlotRect(m_panelBounds, m_margins, m_borderWidth));
-    InternalDraw(canvas);
+    const ChartRect bounds{rect.left(), rect.top(), rect.left() + rect.width(),
+                           rect.top() + rect.height()};
+    const ChartLayout layout = ComputeLayout(canvas, {bounds, width(), height()});
+    Keep(layout);
+    InternalDraw(canvas, layout);
 }
 
 const QImage &TChart::Picture() {
@@ -143,36 +125,35 @@ void TChart::paintEvent(QPaintEvent *) {
     }
 }
 
-void TChart::InternalDraw(ChartCanvas &canvas) {
-    DrawPanelBackground(canvas);
-    for (const auto &s : m_series) {
-        if (s->Active())
-            s->BeforeDrawChart();
-    }
-    DrawTitlesAndLegend(canvas);
-    LayOutAxes(canvas);
-    for (TCustomChartAxis *axis : {m_axes[1], m_axes[2], m_axes[3], m_axes[0]})
-        axis->AdjustMarginsFromSeries();
-    DrawBackWall(canvas);
+void TChart::InternalDraw(ChartCanvas &canvas, const ChartLayout &layout) {
+    DrawPanelBackground(canvas, layout);
+    const bool legendFirst = m_legend.Vertical();
+    if (legendFirst)
+        m_legend.Draw(canvas, layout.legend, m_color);
+    m_titleText.Draw(canvas, layout.title);
+    m_foot.Draw(canvas, layout.foot);
+    if (!legendFirst)
+        m_legend.Draw(canvas, layout.legend, m_color);
+    DrawBackWall(canvas, layout.plotRect);
     if (OnBeforeDrawAxes)
         OnBeforeDrawAxes(*this);
-    DrawAxes(canvas);
+    DrawAxes(canvas, layout);
     if (OnBeforeDrawSeries)
         OnBeforeDrawSeries(*this);
-    DrawSeries(canvas);
+    DrawSeries(canvas, layout);
     canvas.Reset();
     if (OnAfterDraw)
         OnAfterDraw(*this);
 }
 
-void TChart::DrawPanelBackground(ChartCanvas &canvas) {
-    canvas.SetBrush(m_color, bsSolid);
-    canvas.FillRect(m_panelBounds);
-    ChartRect r = m_panelBounds;
+void TChart::DrawPanelBackground(ChartCanvas &canvas, const ChartLayout &layout) {
+    canvas.SetBrush(m_color, TBrushStyle::bsSolid);
+    canvas.FillRect(layout.panel.bounds);
+    ChartRect r = layout.panel.bounds;
     auto bevel = [&](TPanelBevel kind) {
-        if (kind == bvNone)
+        if (kind == TPanelBevel::bvNone)
             return;
-        const bool raised = kind == bvRaised;
+        const bool raised = kind == TPanelBevel::bvRaised;
         r = canvas.BevelRings(r, raised ? clBtnHighlight : clBtnShadow,
                               raised ? clBtnShadow : clBtnHighlight, m_bevelWidth);
     };
@@ -181,91 +162,45 @@ void TChart::DrawPanelBackground(ChartCanvas &canvas) {
     bevel(m_bevelInner);
 }
 
-void TChart::DrawTitlesAndLegend(ChartCanvas &canvas) {
-    ChartRect plot = m_plotRect;
-    if (!m_legend.Visible() || ActiveSeriesCount() == 0) {
-        m_titleText.Draw(canvas, plot);
-        m_foot.Draw(canvas, plot);
-        SetPlotRect(plot);
-        return;
-    }
-    if (m_legend.Vertical()) {
-        m_legend.DrawLegend(canvas);
-        plot = m_plotRect;
-        m_titleText.Draw(canvas, plot);
-        m_foot.Draw(canvas, plot);
-        SetPlotRect(plot);
-        return;
-    }
-    m_titleText.Draw(canvas, plot);
-    m_foot.Draw(canvas, plot);
-    SetPlotRect(plot);
-    m_legend.DrawLegend(canvas);
-}
-
-void TChart::LayOutAxes(ChartCanvas &canvas) {
-    for (TCustomChartAxis *axis : m_axes)
-        axis->CalcWorkingRange();
-    SetPlotRect(m_plotRect);
-    ChartRect r = m_plotRect;
-    for (TCustomChartAxis *axis : m_axes) {
-        if (!axis->IsShown())
-            continue;
-        ChartRect t = r;
-        axis->TakeRoom(canvas, t);
-        const ChartRect common = Intersect(t, r);
-        if (!IsEmpty(common))
-            r = common;
-    }
-    SetPlotRect(r);
-    for (TCustomChartAxis *axis : m_axes)
-        axis->CalcPixelEnds(m_plotRect);
-}
-
-void TChart::DrawBackWall(ChartCanvas &canvas) {
+void TChart::DrawBackWall(ChartCanvas &canvas, const ChartRect &plot) {
     canvas.ApplyPen(m_backWall.Pen());
     const TChartBrush &brush = m_backWall.Brush();
     const TColor color = m_backWall.Color();
     canvas.SetBackOpaque(false);
     if (!brush.Bitmap().isNull()) {
         canvas.SetBrushBitmap(brush.Bitmap());
-    } else if (color == clDefault && brush.Style() == bsSolid) {
-        canvas.SetBrush(clWhite, bsClear);
+    } else if (color == clDefault && brush.Style() == TBrushStyle::bsSolid) {
+        canvas.SetBrush(clWhite, TBrushStyle::bsClear);
     } else {
         canvas.SetBrush(color, brush.Style());
-        if (brush.Style() != bsSolid) {
+        if (brush.Style() != TBrushStyle::bsSolid) {
             canvas.SetBackOpaque(true);
             canvas.SetBackColor(brush.Color());
             if (color == brush.Color())
                 canvas.SetBrushColor(brush.Color() == clBlack ? clWhite : clBlack);
         }
     }
-    canvas.Rectangle(
-        {m_plotRect.Left, m_plotRect.Top, m_plotRect.Right + 1, m_plotRect.Bottom + 1});
+    canvas.Rectangle({plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1});
     canvas.SetBrushBitmap(QImage());
     canvas.SetBackOpaque(false);
 }
 
-void TChart::DrawAxes(ChartCanvas &canvas) {
-    if (!m_axisVisible)
-        return;
-    for (TCustomChartAxis *axis : m_axes) {
-        if (axis->IsShown())
-            axis->Draw(canvas);
+void TChart::DrawAxes(ChartCanvas &canvas, const ChartLayout &layout) {
+    for (std::size_t i = 0; i < m_axes.size(); ++i) {
+        if (layout.axes[i].shown)
+            m_axes[i]->Draw(canvas, layout.axes[i], layout.plotRect, m_color);
     }
 }
 
-void TChart::DrawSeries(ChartCanvas &canvas) {
-    for (const auto &s : m_series) {
-        if (!s->Active())
-            continue;
-        s->FindShownRange();
-        if (s->FirstShownIndex() < 0)
+void TChart::DrawSeries(ChartCanvas &canvas, const ChartLayout &layout) {
+    const ChartRect &plot = layout.plotRect;
+    for (TChartSeries *s : m_seriesList) {
+        if (!s->Active() || s->FirstShownIndex() < 0)
             continue;
         if (m_clipPoints)
-            canvas.ClipRect(
-                {m_plotRect.Left + 1, m_plotRect.Top + 1, m_plotRect.Right, m_plotRect.Bottom - 1});
-        s->DrawShownPoints(canvas);
+            canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
+        s->Draw(canvas, layout.Axis(HorizontalAxisOf(*s)).mapping,
+                layout.Axis(VerticalAxisOf(*s)).mapping, plot);
         canvas.UnClip();
     }
 }
@@ -273,8 +208,8 @@ void TChart::DrawSeries(ChartCanvas &canvas) {
 void TChart::DrawZoomRectangle(ChartCanvas &canvas) {
     const QPalette &pal = palette();
     const TColor rgb = kvr::chart::ToRgb(m_color, pal);
-    canvas.SetPen(rgb == clWhite ? clBlack : rgb, 1, psSolid, pmNotXor);
-    canvas.SetBrush(clWhite, bsClear);
+    canvas.SetPen(rgb == clWhite ? clBlack : rgb, 1, TPenStyle::psSolid, TPenMode::pmNotXor);
+    canvas.SetBrush(clWhite, TBrushStyle::bsClear);
     TZoomPanningRecord r = m_zoom;
     r.Normalise();
     canvas.Rectangle({r.X0, r.Y0, r.X1, r.Y1});

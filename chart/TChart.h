@@ -7,15 +7,14 @@
 // AxisScale holds the axis arithmetic (step search, label text, value<->pixel mapping)
 // and ChartAxis uses it to lay out and draw an axis; ChartValueList, ChartSeries,
 // CustomSeries, SeriesPointer and LineSeries are the data and how it draws itself;
-// ChartLegend lists the series. TChart orders the steps of one picture (TChart.cpp)
-// and handles zoom, panning and the wheel (TChartMouse.cpp).
+// ChartLegend lists the series. The parts know the panel only as a ChartHost.
+// One picture is two steps: TChartLayout.cpp computes a ChartLayout (every rectangle, the
+// axes' ends and labels, PlotRect), then TChart.cpp draws from it and nothing else.
+// TChartMouse.cpp handles zoom, panning and the wheel.
 
-#include "ChartAxis.h"
 #include "ChartException.h"
-#include "ChartGeometry.h"
-#include "ChartLegend.h"
+#include "ChartLayout.h"
 #include "ChartSeries.h"
-#include "ChartTitle.h"
 #include "ChartWall.h"
 #include "LineSeries.h"
 
@@ -26,8 +25,8 @@
 #include <memory>
 #include <vector>
 
-enum TPanelBevel { bvNone, bvLowered, bvRaised };
-enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+enum class TPanelBevel { bvNone, bvLowered, bvRaised };
+enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 
 struct TZoomPanningRecord {
     int X0 = 0;
@@ -40,7 +39,9 @@ struct TZoomPanningRecord {
     void Normalise();
 };
 
-class TChart : public QWidget, public ChangeSink {
+// Stored, never drawn: View3D, Chart3DPercent, View3DWalls, AnimatedZoom,
+// AnimatedZoomSteps, LeftWall and BottomWall (only the flat mode is drawn).
+class TChart : public QWidget, public ChartHost {
     Q_OBJECT
 
 public:
@@ -52,6 +53,7 @@ public:
     void BeginLoading() { m_loading = true; }
     void EndLoading() { m_loading = false; }
     bool IsLoading() const { return m_loading; }
+    bool Loading() const override { return m_loading; }
 
     TColor Color() const { return m_color; }
     TPanelBevel BevelOuter() const { return m_bevelOuter; }
@@ -102,40 +104,38 @@ public:
     TChartLegend &Legend() { return m_legend; }
     const TChartLegend &Legend() const { return m_legend; }
 
-    TChartAxis &BottomAxis() { return *m_bottomAxis; }
-    TChartAxis &TopAxis() { return *m_topAxis; }
-    TChartAxis &LeftAxis() { return *m_leftAxis; }
-    TChartAxis &RightAxis() { return *m_rightAxis; }
-    TChartDepthAxis &DepthAxis() { return *m_depthAxis; }
-    // The five axes in their fixed order: bottom, top, left, right, depth.
-    const std::array<TCustomChartAxis *, 5> &Axes() const { return m_axes; }
+    TChartAxis &BottomAxis() { return m_bottomAxis; }
+    TChartAxis &TopAxis() { return m_topAxis; }
+    TChartAxis &LeftAxis() { return m_leftAxis; }
+    TChartAxis &RightAxis() { return m_rightAxis; }
+    TChartDepthAxis &DepthAxis() { return m_depthAxis; }
+    TCustomChartAxis &Axis(AxisId id) const { return *m_axes[std::size_t(id)]; }
 
     // Creates a series owned by the chart, at the end of its series list.
     template <class S> S &AddSeries(const QString &name) {
-        auto series = std::make_unique<S>(*this, name);
+        auto series = std::make_unique<S>(name);
         S &result = *series;
         AdoptSeries(std::move(series));
         return result;
     }
     int SeriesCount() const { return int(m_series.size()); }
     TChartSeries &Series(int index) const { return *m_series[std::size_t(index)]; }
+    std::span<TChartSeries *const> SeriesList() const override { return m_seriesList; }
     int ActiveSeriesCount() const;
 
-    // The rectangle of the last (or current) drawing.
-    ChartRect PanelBounds() const { return m_panelBounds; }
-    ChartRect PlotRect() const { return m_plotRect; }
-    // Stores a narrowed PlotRect, normalised.
-    void SetPlotRect(const ChartRect &rect);
-    int PlotWidth() const { return m_plotRect.Width(); }
-    int PlotHeight() const { return m_plotRect.Height(); }
-    int PlotXCenter() const { return (m_plotRect.Left + m_plotRect.Right) / 2; }
-    int PlotYCenter() const { return (m_plotRect.Top + m_plotRect.Bottom) / 2; }
-    // The legend's colour, kept while drawing for the series' symbols.
-    TColor LegendColor() const { return m_legendColor; }
-    // Set by the legend as it draws.
-    void SetLegendColor(TColor color) { m_legendColor = color; }
+    // The layout of the last drawing.
+    const ChartLayout &Layout() const { return m_layout; }
+    // Everything a drawing of the current state computes, without drawing; later
+    // drawings follow on from it as from a drawing.
+    const ChartLayout &LayOut();
+    ChartRect PanelBounds() const { return m_layout.panel.bounds; }
+    ChartRect PlotRect() const { return m_layout.plotRect; }
+    int PlotWidth() const { return PlotRect().Width(); }
+    int PlotHeight() const { return PlotRect().Height(); }
+    int PlotXCenter() const { return (PlotRect().Left + PlotRect().Right) / 2; }
+    int PlotYCenter() const { return (PlotRect().Top + PlotRect().Bottom) / 2; }
     // Locale of the value labels: the widget's own when one was set, else the system's.
-    QLocale LabelLocale() const;
+    QLocale LabelLocale() const override;
 
     // Draws one complete picture straight into target, PanelBounds being rect.
     void Draw(QImage &target, const QRect &rect);
@@ -150,6 +150,8 @@ public:
     bool Zoomed() const { return m_zoomed; }
     void ZoomRect(const ChartRect &pixels);
     void UndoZoom();
+    // Drops the scales a zoom or panning saved, so that no later undo brings them back.
+    void ForgetSavedScales();
 
     std::function<void(TChart &)> OnBeforeDrawAxes;
     std::function<void(TChart &)> OnBeforeDrawSeries;
@@ -158,9 +160,6 @@ public:
     std::function<void(TChart &)> OnUndoZoom;
     std::function<void(TChart &)> OnScroll;
     std::function<bool(TCustomChartAxis &, double minimum, double maximum)> OnAllowScroll;
-    std::function<void(TChart &, int index, QString &text)> OnGetLegendText;
-    std::function<void(TChart &, int index, int &x, int &y)> OnGetLegendPos;
-    std::function<void(TChart &, ChartRect &rect)> OnGetLegendRect;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -189,14 +188,22 @@ private:
     }
     void AdoptSeries(std::unique_ptr<TChartSeries> series);
 
-    // The steps of one picture.
-    void InternalDraw(ChartCanvas &canvas);
-    void DrawPanelBackground(ChartCanvas &canvas);
-    void DrawTitlesAndLegend(ChartCanvas &canvas);
-    void LayOutAxes(ChartCanvas &canvas);
-    void DrawBackWall(ChartCanvas &canvas);
-    void DrawAxes(ChartCanvas &canvas);
-    void DrawSeries(ChartCanvas &canvas);
+    // The layout step (TChartLayout.cpp).
+    ChartLayout ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel);
+    ChartRect BevelRect(const ChartRect &bounds) const;
+    void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
+    void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
+    ChartRect TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
+                           const std::array<int, kAxisCount> &lengths);
+    void LayOutSeries(const ChartLayout &layout);
+    void Keep(const ChartLayout &layout);
+
+    // The drawing step: reads the layout only.
+    void InternalDraw(ChartCanvas &canvas, const ChartLayout &layout);
+    void DrawPanelBackground(ChartCanvas &canvas, const ChartLayout &layout);
+    void DrawBackWall(ChartCanvas &canvas, const ChartRect &plot);
+    void DrawAxes(ChartCanvas &canvas, const ChartLayout &layout);
+    void DrawSeries(ChartCanvas &canvas, const ChartLayout &layout);
     void DrawZoomRectangle(ChartCanvas &canvas);
 
     // Mouse helpers (TChartMouse.cpp).
@@ -212,8 +219,8 @@ private:
     bool m_creating = true;
 
     TColor m_color = clBtnFace;
-    TPanelBevel m_bevelOuter = bvRaised;
-    TPanelBevel m_bevelInner = bvNone;
+    TPanelBevel m_bevelOuter = TPanelBevel::bvRaised;
+    TPanelBevel m_bevelInner = TPanelBevel::bvNone;
     int m_bevelWidth = 1;
     int m_borderWidth = 0;
     ChartMargins m_margins;
@@ -223,7 +230,7 @@ private:
     bool m_axisVisible = true;
     bool m_clipPoints = true;
     bool m_allowZoom = true;
-    TPanningMode m_allowPanning = pmBoth;
+    TPanningMode m_allowPanning = TPanningMode::pmBoth;
     bool m_animatedZoom = false;
     int m_animatedZoomSteps = 8;
 
@@ -232,18 +239,18 @@ private:
     TChartWall m_bottomWall;
     TChartTitle m_titleText{false};
     TChartTitle m_foot{true};
-    TChartLegend m_legend{*this};
-    std::unique_ptr<TChartAxis> m_bottomAxis;
-    std::unique_ptr<TChartAxis> m_topAxis;
-    std::unique_ptr<TChartAxis> m_leftAxis;
-    std::unique_ptr<TChartAxis> m_rightAxis;
-    std::unique_ptr<TChartDepthAxis> m_depthAxis;
-    std::array<TCustomChartAxis *, 5> m_axes{};
+    TChartLegend m_legend;
+    TChartAxis m_bottomAxis{AxisId::Bottom};
+    TChartAxis m_topAxis{AxisId::Top};
+    TChartAxis m_leftAxis{AxisId::Left};
+    TChartAxis m_rightAxis{AxisId::Right};
+    TChartDepthAxis m_depthAxis;
+    // In AxisId order.
+    std::array<TCustomChartAxis *, kAxisCount> m_axes{};
     std::vector<std::unique_ptr<TChartSeries>> m_series;
+    std::vector<TChartSeries *> m_seriesList;
 
-    ChartRect m_panelBounds;
-    ChartRect m_plotRect;
-    TColor m_legendColor = clWhite;
+    ChartLayout m_layout;
     QImage m_buffer;
     bool m_bufferClean = false;
 
@@ -252,4 +259,6 @@ private:
     std::array<SavedScale, 4> m_savedScales{};
     bool m_scalesRestored = true;
     bool m_zoomed = false;
+    // Wheel angle short of a whole notch, in eighths of a degree.
+    int m_wheelAngle = 0;
 };

@@ -9,11 +9,13 @@ namespace {
 // A drag must exceed this many pixels both ways to zoom or undo.
 constexpr int kZoomThreshold = 16;
 constexpr double kWheelScrollFraction = 0.03;
+// The wheel's angle of one notch, in eighths of a degree.
+constexpr int kWheelNotch = 120;
 
 } // namespace
 
 std::array<TCustomChartAxis *, 4> TChart::ZoomAxes() const {
-    return {m_topAxis.get(), m_bottomAxis.get(), m_leftAxis.get(), m_rightAxis.get()};
+    return {&Axis(AxisId::Top), &Axis(AxisId::Bottom), &Axis(AxisId::Left), &Axis(AxisId::Right)};
 }
 
 TChart::ClickedPart TChart::PartAt(int x, int y) const {
@@ -26,11 +28,11 @@ TChart::ClickedPart TChart::PartAt(int x, int y) const {
         if (axis->HitRect().Contains(x, y))
             return ClickedPart::Axis;
     }
-    if (m_titleText.Visible() && m_titleText.Contains(x, y))
+    if (m_titleText.Visible() && m_layout.title.rect.Contains(x, y))
         return ClickedPart::Title;
-    if (m_foot.Visible() && m_foot.Contains(x, y))
+    if (m_foot.Visible() && m_layout.foot.rect.Contains(x, y))
         return ClickedPart::Foot;
-    if (m_plotRect.Contains(x, y) && ActiveSeriesCount() > 0)
+    if (PlotRect().Contains(x, y) && ActiveSeriesCount() > 0)
         return ClickedPart::PlotArea;
     if (m_legend.Contains(x, y) && ActiveSeriesCount() > 0)
         return ClickedPart::Legend;
@@ -49,7 +51,7 @@ void TChart::mousePressEvent(QMouseEvent *event) {
         setCursor(Qt::ArrowCursor);
         m_zoom.Activate(at.x(), at.y());
         update();
-    } else if (m_allowPanning != pmNone && event->button() == Qt::RightButton) {
+    } else if (m_allowPanning != TPanningMode::pmNone && event->button() == Qt::RightButton) {
         setCursor(Qt::ArrowCursor);
         m_panning.Activate(at.x(), at.y());
     }
@@ -96,8 +98,12 @@ void TChart::leaveEvent(QEvent *event) {
     StopPanning();
 }
 
+// Touchpads and smooth wheels send fractions of a notch: they add up until they make
+// whole notches, and what is left waits for the next event.
 void TChart::wheelEvent(QWheelEvent *event) {
-    const int notches = event->angleDelta().y() / 120;
+    const long long angle = static_cast<long long>(m_wheelAngle) + event->angleDelta().y();
+    const int notches = static_cast<int>(angle / kWheelNotch);
+    m_wheelAngle = static_cast<int>(angle - static_cast<long long>(notches) * kWheelNotch);
     if (notches != 0)
         ScrollVertical(notches);
     event->accept();
@@ -105,7 +111,7 @@ void TChart::wheelEvent(QWheelEvent *event) {
 
 void TChart::ScrollVertical(int notches) {
     // Turning the wheel toward the user (a negative delta) scrolls the values upward.
-    for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]}) {
+    for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis}) {
         const double span = axis->Maximum() - axis->Minimum();
         axis->Scroll(-notches * kWheelScrollFraction * span);
     }
@@ -136,7 +142,7 @@ bool TChart::PanAxis(TCustomChartAxis &axis, int from, int to) {
 }
 
 void TChart::PanAxes(int x, int y) {
-    if (!m_plotRect.Contains(x, y)) {
+    if (!PlotRect().Contains(x, y)) {
         StopPanning();
         return;
     }
@@ -144,12 +150,14 @@ void TChart::PanAxes(int x, int y) {
         return;
     SaveScales();
     bool panned = false;
-    if (x != m_panning.X1 && (m_allowPanning == pmHorizontal || m_allowPanning == pmBoth)) {
-        for (TCustomChartAxis *axis : {m_axes[0], m_axes[1]})
+    if (x != m_panning.X1 &&
+        (m_allowPanning == TPanningMode::pmHorizontal || m_allowPanning == TPanningMode::pmBoth)) {
+        for (TCustomChartAxis *axis : {&m_bottomAxis, &m_topAxis})
             panned = PanAxis(*axis, m_panning.X1, x) || panned;
     }
-    if (y != m_panning.Y1 && (m_allowPanning == pmVertical || m_allowPanning == pmBoth)) {
-        for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]})
+    if (y != m_panning.Y1 &&
+        (m_allowPanning == TPanningMode::pmVertical || m_allowPanning == TPanningMode::pmBoth)) {
+        for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
             panned = PanAxis(*axis, m_panning.Y1, y) || panned;
     }
     m_panning.X1 = x;
@@ -165,9 +173,9 @@ void TChart::ZoomRect(const ChartRect &pixels) {
     m_zoom.Y1 = pixels.Bottom;
     m_zoom.Normalise();
     SaveScales();
-    for (TCustomChartAxis *axis : {m_axes[1], m_axes[0]})
+    for (TCustomChartAxis *axis : {&m_topAxis, &m_bottomAxis})
         axis->SetMinMax(axis->PixelToValue(m_zoom.X0), axis->PixelToValue(m_zoom.X1));
-    for (TCustomChartAxis *axis : {m_axes[2], m_axes[3]})
+    for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
         axis->SetMinMax(axis->PixelToValue(m_zoom.Y0), axis->PixelToValue(m_zoom.Y1));
     m_zoomed = true;
     if (OnZoom)
@@ -194,5 +202,10 @@ void TChart::UndoZoom() {
         OnUndoZoom(*this);
     Invalidate();
     update();
+    m_zoomed = false;
+}
+
+void TChart::ForgetSavedScales() {
+    m_scalesRestored = true;
     m_zoomed = false;
 }

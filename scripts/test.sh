@@ -11,8 +11,12 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 export QT_QPA_PLATFORM=offscreen
 cmake --build build-test
 # A decimal-comma C library locale of the build's own, so that number reading is also
-# tested where the process locale would write 0,25.
+# tested where the process locale would write 0,25. Without it the locale tests cannot
+# run, so failing to build it fails the test command.
 mkdir -p build-test/locale
-localedef -i uk_UA -f UTF-8 build-test/locale/uk_UA.UTF-8 2>/dev/null || true
+if ! localedef -i uk_UA -f UTF-8 build-test/locale/uk_UA.UTF-8; then
+    echo "test.sh: could not build the uk_UA.UTF-8 locale the locale tests need" >&2
+    exit 1
+fi
 export LOCPATH="$PWD/build-test/locale"
 ctest --test-dir build-test --output-on-failure --timeout 600

@@ -48,4 +48,11 @@ private:
     QHash<QString, QWidget *> m_controls;
 };
 
+// A control of a built window, by its design name.
+template <typename T> T *FindControl(const QWidget *window, const char *name) {
+    T *control = window->findChild<T *>(QString::fromLatin1(name));
+    Q_ASSERT_X(control, "FindControl", name);
+    return control;
+}
+
 } // namespace kvr

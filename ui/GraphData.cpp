@@ -85,4 +85,24 @@ std::vector<PlotPoint> ModelCurve(double coefficient, double exponent, SpeedRang
     return points;
 }
 
+std::vector<PlotPoint> RolePoints(const CalculationState &state, SeriesRole role, int cutter) {
+    switch (role) {
+    case SeriesRole::MeasuredWear:
+        return MeasuredWear(state, cutter);
+    case SeriesRole::WearLine:
+        return WearLine(state, cutter);
+    case SeriesRole::WearAtChosenTime:
+        return SpeedPoints(state, state.wear_at_chosen_time);
+    case SeriesRole::WearModel:
+        return ModelCurve(state.wear_model_coefficient, state.wear_model_exponent,
+                          CurveSpeedRange(state));
+    case SeriesRole::ToolLife:
+        return SpeedPoints(state, state.tool_life);
+    case SeriesRole::LifeModel:
+        return ModelCurve(state.life_model_coefficient, state.life_model_exponent,
+                          CurveSpeedRange(state));
+    }
+    return {};
+}
+
 } // namespace kvr

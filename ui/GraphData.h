@@ -41,4 +41,20 @@ SpeedRange CurveSpeedRange(const CalculationState &state);
 std::vector<PlotPoint> ModelCurve(double coefficient, double exponent, SpeedRange range,
                                   std::size_t cap = kCurvePointCap);
 
+// What a series of the graphs window shows, in the order the window fills them.
+enum class SeriesRole {
+    MeasuredWear,     // per cutter
+    WearLine,         // per cutter
+    WearAtChosenTime, // the three cutters against their speeds
+    WearModel,        // h = C·V^k over the speed range
+    ToolLife,         // the three cutters against their speeds
+    LifeModel,        // T = C·V^z over the speed range
+};
+inline constexpr SeriesRole kSeriesRoles[] = {SeriesRole::MeasuredWear,     SeriesRole::WearLine,
+                                              SeriesRole::WearAtChosenTime, SeriesRole::WearModel,
+                                              SeriesRole::ToolLife,         SeriesRole::LifeModel};
+
+// The points of a role; cutter counts only for the roles per cutter.
+std::vector<PlotPoint> RolePoints(const CalculationState &state, SeriesRole role, int cutter);
+
 } // namespace kvr

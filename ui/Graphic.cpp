@@ -2,7 +2,7 @@
 
 #include "CalculationState.h"
 #include "GraphData.h"
-#include "GraphicLayout.h"
+#include "GraphicDefinition.h"
 #include "Handler.h"
 #include "TChart.h"
 
@@ -18,48 +18,6 @@ namespace {
 void AddPoints(TChartSeries &series, const std::vector<PlotPoint> &points) {
     for (const PlotPoint &point : points)
         series.AddPoint(point.x, point.y, QString(), clDefault);
-}
-
-void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition) {
-    chart.BackWall().Brush().SetColor(clWhite);
-    chart.BackWall().Brush().SetStyle(bsClear);
-    chart.SetMarginBottom(7);
-    chart.SetMarginLeft(6);
-    chart.SetMarginTop(3);
-    chart.Title().SetVisible(false);
-    if (*definition.titleText)
-        chart.Title().SetText({QString::fromUtf8(definition.titleText)});
-    chart.BottomAxis().SetAutomatic(false);
-    chart.BottomAxis().SetAutomaticMinimum(false);
-    if (definition.bottomMinimum != 0)
-        chart.BottomAxis().SetMinimum(definition.bottomMinimum);
-    chart.LeftAxis().SetAutomatic(false);
-    chart.LeftAxis().SetAutomaticMinimum(false);
-    if (definition.leftTitleSize != 0)
-        chart.LeftAxis().SetTitleSize(definition.leftTitleSize);
-    chart.Legend().SetVisible(definition.legendVisible);
-    if (definition.legendVisible) {
-        chart.Legend().SetColorWidth(50);
-        chart.Legend().SetShadowSize(1);
-    }
-    chart.SetView3D(false);
-}
-
-void ApplySeriesDefinition(TCustomSeries &series, const SeriesDefinition &definition) {
-    series.SetSeriesColor(definition.color);
-    series.SetTitle(QString::fromUtf8(definition.title));
-    series.SetShowInLegend(definition.showInLegend);
-    series.Marks().SetVisible(false);
-    series.Marks().SetArrowLength(definition.arrowLength);
-    series.Pointer().SetInflateMargins(true);
-    if (definition.kind == SeriesKind::Line) {
-        series.LinePen().SetWidth(2);
-        series.Pointer().SetVisible(false);
-    } else {
-        series.Pointer().SetVisible(true);
-        series.Pointer().SetStyle(psCircle);
-        series.Pointer().Brush().SetColor(definition.markerFill);
-    }
 }
 
 } // namespace
@@ -81,9 +39,7 @@ void TForm_Graphic::BuildCharts() {
         chart->setObjectName(QString::fromLatin1(definition.name));
         chart->setGeometry(definition.left, definition.top, definition.width, definition.height);
         // The stored definition is applied as a form loads it, before any showing.
-        chart->BeginLoading();
         ApplyChartDefinition(*chart, definition);
-        chart->EndLoading();
         *charts[index++] = chart;
     }
     QWidget::setTabOrder(Chart1, Chart2);
@@ -92,18 +48,8 @@ void TForm_Graphic::BuildCharts() {
 
 void TForm_Graphic::BuildSeries() {
     TChart *charts[] = {nullptr, Chart1, Chart2, Chart3};
-    for (const SeriesDefinition &definition : GraphSeriesDefinitions()) {
-        TChart &chart = *charts[definition.chart];
-        const QString name = QStringLiteral("Series%1").arg(definition.number);
-        chart.BeginLoading();
-        TCustomSeries &series =
-            definition.kind == SeriesKind::Line
-                ? static_cast<TCustomSeries &>(chart.AddSeries<TLineSeries>(name))
-                : chart.AddSeries<TPointSeries>(name);
-        ApplySeriesDefinition(series, definition);
-        chart.EndLoading();
-        Series[definition.number] = &series;
-    }
+    for (const SeriesDefinition &definition : GraphSeriesDefinitions())
+        Series[definition.number] = &AddDefinedSeries(*charts[definition.chart], definition);
 }
 
 void TForm_Graphic::BuildCaptions() {
@@ -142,22 +88,21 @@ void TForm_Graphic::closeEvent(QCloseEvent *event) {
 }
 
 void TForm_Graphic::FormShow() {
-    for (TChart *chart : {Chart1, Chart2, Chart3})
+    TChart *charts[] = {Chart1, Chart2, Chart3};
+    for (TChart *chart : charts)
         chart->SetBackColor(kGraphBackColor);
-    const int measured[] = {1, 3, 5};
-    const int lines[] = {2, 4, 6};
-    for (int i = 1; i <= kCutters; ++i)
-        AddPoints(SeriesNo(measured[i - 1]), MeasuredWear(State, i));
-    for (int i = 1; i <= kCutters; ++i)
-        AddPoints(SeriesNo(lines[i - 1]), WearLine(State, i));
-
-    const SpeedRange range = CurveSpeedRange(State);
-    AddPoints(SeriesNo(7), SpeedPoints(State, State.wear_at_chosen_time));
-    AddPoints(SeriesNo(8),
-              ModelCurve(State.wear_model_coefficient, State.wear_model_exponent, range));
-    AddPoints(SeriesNo(9), SpeedPoints(State, State.tool_life));
-    AddPoints(SeriesNo(10),
-              ModelCurve(State.life_model_coefficient, State.life_model_exponent, range));
+    // A zoom, panning or the wheel of an earlier showing left the axes on a view of the
+    // old data; each showing spans its own data again, with no zoom to undo.
+    for (int i = 0; i < 3; ++i) {
+        ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1));
+        charts[i]->ForgetSavedScales();
+    }
+    for (SeriesRole role : kSeriesRoles) {
+        for (const SeriesDefinition &definition : GraphSeriesDefinitions()) {
+            if (definition.role == role)
+                AddPoints(SeriesNo(definition.number), RolePoints(State, role, definition.cutter));
+        }
+    }
 }
 
 void TForm_Graphic::FormClose() {

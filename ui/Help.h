@@ -13,6 +13,7 @@ class TForm_Help : public TFixedForm {
 public:
     TForm_Help();
 
+private:
     QLabel *Label1 = nullptr;
     QLabel *Image2 = nullptr;
 };

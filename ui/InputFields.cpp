@@ -1,9 +1,5 @@
 #include "InputFields.h"
 
-#include "CalculationState.h"
-#include "FormatFixed.h"
-#include "NumberSyntax.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,24 +27,11 @@ bool IsMarked(const QWidget *control) {
     return control->palette().color(QPalette::Base) == clInputError;
 }
 
-double ReadNumberField(QLineEdit *edit, int slot) {
-    QString text = edit->text();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    edit->setText(text);
-    const NumberReading reading = ReadNumber(edit->text().toStdString());
-    State.input_error_flags.at(static_cast<std::size_t>(slot)) = reading.code;
-    MarkEdit(edit, reading.code);
-    return reading.value;
-}
-
 void SetCaption(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
 }
 
-QString ShowNumber(double value, int precision, int decimals) {
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
-    return QString::fromStdString(FormatFixed(value, precision, decimals, separator));
-}
+std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 
 } // namespace kvr

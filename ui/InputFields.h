@@ -1,9 +1,11 @@
-// Reading a numeric field and marking one that cannot be read, shared by the main and
-// results windows.
+// Marking a field that cannot be read, label captions and the locale's decimal separator,
+// shared by the main and results windows.
 #pragma once
 
 #include <QColor>
 #include <QString>
+
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -21,14 +23,10 @@ void MarkComboBox(QComboBox *combo);
 // Whether a control is currently painted clInputError.
 bool IsMarked(const QWidget *control);
 
-// Commas to points (written back into the edit), conversion into input_error_flags[slot],
-// marking; returns the number read (0 when unreadable).
-double ReadNumberField(QLineEdit *edit, int slot);
-
 // A label sizes itself to its text.
 void SetCaption(QLabel *label, const QString &text);
 
-// A number as the user is shown it: FormatFixed with the locale's decimal separator.
-QString ShowNumber(double value, int precision, int decimals);
+// The decimal separator of the user's locale, for shown numbers.
+std::string DecimalSeparator();
 
 } // namespace kvr

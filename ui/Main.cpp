@@ -2,31 +2,23 @@
 
 #include "ArithmeticFault.h"
 #include "CalculationState.h"
-#include "Graphic.h"
 #include "Handler.h"
-#include "Help.h"
 #include "InputFields.h"
 #include "JpegImage.h"
 #include "MainLayout.h"
-#include "NumberSyntax.h"
-#include "Result.h"
 #include "Warning.h"
-#include "WearCalculation.h"
 #include "Windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 
-#include <algorithm>
-#include <numeric>
-#include <optional>
+#include <iterator>
 
 namespace kvr {
 
@@ -66,35 +58,14 @@ TForm_Main::TForm_Main()
 void TForm_Main::BuildControls() {
     FormBuilder form(this);
     form.Build(MainWindowLayout());
-    for (auto [member, name] : {std::pair{&GroupBox1, "GroupBox1"},
-                                {&GroupBox2, "GroupBox2"},
-                                {&GroupBox3, "GroupBox3"},
-                                {&GroupBox4, "GroupBox4"},
-                                {&GroupBox5, "GroupBox5"},
-                                {&GroupBox6, "GroupBox6"},
-                                {&GroupBox7, "GroupBox7"},
-                                {&GroupBox8, "GroupBox8"},
-                                {&GroupBox9, "GroupBox9"},
-                                {&GroupBox10, "GroupBox10"}})
-        *member = form.Get<QGroupBox>(name);
-    for (auto [member, name] :
-         {std::pair{&Label3, "Label3"}, {&Label6, "Label6"}, {&Image1, "Image1"}})
-        *member = form.Get<QLabel>(name);
+    Image1 = form.Get<QLabel>("Image1");
     for (auto [member, name] : {std::pair{&ComboBox1, "ComboBox1"},
                                 {&ComboBox2, "ComboBox2"},
                                 {&ComboBox3, "ComboBox3"},
                                 {&ComboBox4, "ComboBox4"},
                                 {&ComboBox5, "ComboBox5"}})
         *member = form.Get<QComboBox>(name);
-    for (auto [member, name] :
-         {std::pair{&Edit1, "Edit1"}, {&Edit2, "Edit2"},   {&Edit3, "Edit3"},   {&Edit4, "Edit4"},
-          {&Edit5, "Edit5"},          {&Edit6, "Edit6"},   {&Edit7, "Edit7"},   {&Edit9, "Edit9"},
-          {&Edit10, "Edit10"},        {&Edit11, "Edit11"}, {&Edit12, "Edit12"}, {&Edit13, "Edit13"},
-          {&Edit14, "Edit14"},        {&Edit15, "Edit15"}, {&Edit16, "Edit16"}, {&Edit17, "Edit17"},
-          {&Edit18, "Edit18"},        {&Edit19, "Edit19"}, {&Edit20, "Edit20"}, {&Edit21, "Edit21"},
-          {&Edit22, "Edit22"},        {&Edit23, "Edit23"}, {&Edit24, "Edit24"}, {&Edit25, "Edit25"},
-          {&Edit26, "Edit26"},        {&Edit27, "Edit27"}})
-        *member = form.Get<QLineEdit>(name);
+    Edit1 = form.Get<QLineEdit>("Edit1");
     for (auto [member, name] : {std::pair{&Button1, "Button1"},
                                 {&Button2, "Button2"},
                                 {&Button3, "Button3"},
@@ -120,14 +91,16 @@ void TForm_Main::FillLists() {
 }
 
 void TForm_Main::SetTabOrder() {
-    const QList<QWidget *> order = {
-        Button1,   Edit1,  Button2, Button3, ComboBox1, Edit3,  ComboBox2, ComboBox3, ComboBox4,
-        ComboBox5, Edit10, Edit11,  Edit12,  Edit13,    Edit14, Edit2,     Edit4,     Edit5,
-        Edit6,     Edit19, Edit20,  Edit21,  Edit7,     Edit9,  Edit15,    Edit16,    Edit17,
-        Edit18,    Edit22, Edit23,  Edit24,  Edit25,    Edit26, Edit27,    BitBtn1,
+    const char *const order[] = {
+        "Button1",   "Edit1",     "Button2",   "Button3", "ComboBox1", "Edit3",  "ComboBox2",
+        "ComboBox3", "ComboBox4", "ComboBox5", "Edit10",  "Edit11",    "Edit12", "Edit13",
+        "Edit14",    "Edit2",     "Edit4",     "Edit5",   "Edit6",     "Edit19", "Edit20",
+        "Edit21",    "Edit7",     "Edit9",     "Edit15",  "Edit16",    "Edit17", "Edit18",
+        "Edit22",    "Edit23",    "Edit24",    "Edit25",  "Edit26",    "Edit27", "BitBtn1",
     };
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(FindControl<QWidget>(this, order[i - 1]),
+                             FindControl<QWidget>(this, order[i]));
 }
 
 void TForm_Main::ConnectHandlers() {
@@ -145,128 +118,68 @@ void TForm_Main::closeEvent(QCloseEvent *event) {
     QApplication::quit();
 }
 
-static void ShowNonModal(QWidget *window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
+void TForm_Main::Button2Click() { emit ResultsWindowRequested(); }
 
-void TForm_Main::Button2Click() { ShowNonModal(Form_Result); }
+void TForm_Main::Button3Click() { emit GraphsWindowRequested(); }
 
-void TForm_Main::Button3Click() { ShowNonModal(Form_Graphic); }
-
-void TForm_Main::BitBtn1Click() { ShowNonModal(Form_Help); }
+void TForm_Main::BitBtn1Click() { emit HelpWindowRequested(); }
 
 void TForm_Main::Button1Click() {
-    std::fill_n(State.input_error_flags.begin(), kMainWindowSlots, 0);
-    State.input_error_sum = 0;
-    ReadUserName();
-    ReadAngles();
-    ReadMaterial();
-    ReadConditions();
-    std::optional<double> smallestAllowableWear;
-    try {
-        ComputeAllowableDimensionalWear(State);
-        ReadRunningTimes();
-        ReadFlankWear();
-        ComputeSpeedsAndDimensionalWear(State);
-        Form_Result->WriteCalculationLabels();
-        DecideResultButtons();
-        ComputeWearLines(State);
-        smallestAllowableWear = CheckAllowableWear(State);
-    } catch (const ArithmeticFault &) {
-        // The wear lines of this press were never completed: nothing may be built on them.
-        DisableResultButtons();
-        throw;
-    }
-    if (smallestAllowableWear)
-        WarnAllowableWear(*smallestAllowableWear);
+    const CalculationOutcome outcome = RunCalculation(State, ReadInputs());
+    ShowFields(outcome);
+    emit CalculationShown(outcome.labels);
+    ApplyButtons(outcome);
+    if (outcome.warning)
+        Form_Warning->ShowWarning(QString::fromStdString(outcome.warning->first),
+                                  QString::fromStdString(outcome.warning->second));
+    if (outcome.fault)
+        throw ArithmeticFault(*outcome.fault);
 }
 
-void TForm_Main::ReadUserName() {
-    const QString name = Edit1->text();
-    if (name.isEmpty()) {
-        MarkEdit(Edit1, 1);
-        Image1->hide();
-        return;
+CalculationInputs TForm_Main::ReadInputs() const {
+    CalculationInputs inputs;
+    inputs.userName = Edit1->text().toStdString();
+    inputs.separator = DecimalSeparator();
+    for (const InputField &field : kInputFields) {
+        FieldInput &input = inputs.fields[static_cast<std::size_t>(field.slot)];
+        if (field.kind == InputKind::Number) {
+            input.text = FindControl<QLineEdit>(this, field.control)->text().toStdString();
+        } else {
+            const auto *combo = FindControl<QComboBox>(this, field.control);
+            input.text = combo->currentText().toStdString();
+            input.selected = combo->currentIndex() >= 0;
+        }
     }
-    MarkEdit(Edit1, 0);
-    Image1->show();
-    Form_Result->SetStudentLine(QStringLiteral("Виконав: ") + name);
+    return inputs;
 }
 
-void TForm_Main::ReadAngles() {
-    const std::pair<QComboBox *, double *> angles[] = {{ComboBox2, &State.phi},
-                                                       {ComboBox3, &State.phi1},
-                                                       {ComboBox4, &State.alpha},
-                                                       {ComboBox5, &State.gamma}};
-    int slot = 0;
-    for (auto [combo, field] : angles) {
-        const NumberReading reading = ReadNumber(combo->currentText().toStdString());
-        State.input_error_flags[slot] = reading.code;
-        *field = DegreesToRadians(reading.value);
-        MarkComboBox(combo);
-        if (IsMarked(combo))
-            State.input_error_flags[slot] = 1;
-        ++slot;
+void TForm_Main::ShowFields(const CalculationOutcome &outcome) {
+    MarkEdit(Edit1, outcome.nameGiven ? 0 : 1);
+    Image1->setVisible(outcome.nameGiven);
+    for (const FieldRead &read : outcome.fields) {
+        if (read.field->kind == InputKind::Number) {
+            auto *edit = FindControl<QLineEdit>(this, read.field->control);
+            edit->setText(QString::fromStdString(read.text));
+            MarkEdit(edit, State.input_error_flags[static_cast<std::size_t>(read.field->slot)]);
+        } else {
+            MarkComboBox(FindControl<QComboBox>(this, read.field->control));
+        }
     }
 }
 
-void TForm_Main::ReadMaterial() {
-    MarkComboBox(ComboBox1);
-    if (IsMarked(ComboBox1))
-        State.input_error_flags[4] = 1;
+static void Apply(QPushButton *button, ButtonChange change) {
+    if (change != ButtonChange::Keep)
+        button->setEnabled(change == ButtonChange::Enable);
 }
 
-void TForm_Main::ReadConditions() {
-    State.diameter = ReadNumberField(Edit3, 5);
-    State.depth_of_cut = ReadNumberField(Edit10, 6);
-    State.feed = ReadNumberField(Edit11, 7);
-    State.spindle_speed[1] = ReadNumberField(Edit12, 8);
-    State.spindle_speed[2] = ReadNumberField(Edit13, 9);
-    State.spindle_speed[3] = ReadNumberField(Edit14, 10);
-    State.allowable_flank_wear = ReadNumberField(Edit2, 29);
+void TForm_Main::ApplyButtons(const CalculationOutcome &outcome) {
+    m_resultsAllowed = outcome.results == ButtonChange::Enable;
+    Apply(Button2, outcome.results);
+    Apply(Button3, outcome.graphs);
 }
 
-void TForm_Main::ReadRunningTimes() {
-    QLineEdit *const edits[kCutters][kIntervals] = {
-        {Edit4, Edit5, Edit6}, {Edit7, Edit9, Edit15}, {Edit22, Edit23, Edit24}};
-    int slot = 11;
-    for (int i = 1; i <= kCutters; ++i)
-        for (int j = 1; j <= kIntervals; ++j)
-            State.running_time[i][j] = ReadNumberField(edits[i - 1][j - 1], slot++);
-}
-
-void TForm_Main::ReadFlankWear() {
-    QLineEdit *const edits[kCutters][kIntervals] = {
-        {Edit19, Edit20, Edit21}, {Edit16, Edit17, Edit18}, {Edit25, Edit26, Edit27}};
-    int slot = 20;
-    for (int i = 1; i <= kCutters; ++i)
-        for (int j = 1; j <= kIntervals; ++j)
-            State.flank_wear[i][j] = ReadNumberField(edits[i - 1][j - 1], slot++);
-}
-
-void TForm_Main::DecideResultButtons() {
-    const auto &flags = State.input_error_flags;
-    State.input_error_sum = std::accumulate(flags.begin(), flags.begin() + kMainWindowSlots, 0);
-    if (State.input_error_sum != 0 || IsMarked(Edit1))
-        DisableResultButtons();
-    else
-        Button2->setEnabled(true);
-}
-
-void TForm_Main::WarnAllowableWear(double minimum) {
-    DisableResultButtons();
-    SetCaption(Form_Warning->Label1,
-               QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні ") +
-                   ShowNumber(minimum, 5, 2) + QStringLiteral(" мкм."));
-    SetCaption(Form_Warning->Label2, QString());
-    Form_Warning->ShowModal();
-}
-
-void TForm_Main::DisableResultButtons() {
-    Button2->setEnabled(false);
-    Button3->setEnabled(false);
-}
+// Graphs after a failed calculation would draw wear lines partly of this press and partly
+// of the one before.
+void TForm_Main::AllowGraphs(bool allowed) { Button3->setEnabled(allowed && m_resultsAllowed); }
 
 } // namespace kvr

@@ -2,9 +2,12 @@
 // wear, and the determination of the two power-law models at a chosen running time.
 #pragma once
 
+#include "CalculationRun.h"
 #include "FixedForm.h"
 
-class QGroupBox;
+#include <initializer_list>
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,31 +22,24 @@ public:
     // "Визначити параметри": the model parameters at the chosen running time.
     void Button1Click();
 
-    // The sixteen labels of speeds, totals, dimensional wear and allowable wear.
-    void WriteCalculationLabels();
-    // "Виконав: " and the student's name.
-    void SetStudentLine(const QString &text);
+    // A calculation's results: each label gets its new text.
+    void ShowCalculation(const std::vector<kvr::LabelText> &labels);
 
-    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr,
-              *GroupBox4 = nullptr, *GroupBox5 = nullptr, *GroupBox6 = nullptr,
-              *GroupBox7 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    // Label1 .. Label52 by number; index 0 is unused.
-    QLabel *Labels[53] = {};
-
-    QLabel *Label(int number) const { return Labels[number]; }
+signals:
+    // Whether the determination just made allows the graphs.
+    void DeterminationFinished(bool graphsAllowed);
 
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;
 
 private:
     void BuildControls();
-    void WarnOutOfSpan();
-    void ShowWearModel();
-    void ShowLifeModel();
-    void ShowModel(QLabel *coefficient, QLabel *exponent, const QString &coefficientText,
-                   double exponentValue, std::initializer_list<int> symbolicLabels);
+    QLabel *Label(int number) const;
+    void ShowModel(int coefficientLabel, int exponentLabel, const ModelText &model,
+                   std::initializer_list<int> symbolicLabels);
+
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *Button1 = nullptr;
 };
 
 } // namespace kvr

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "FormBuilder.h"
 #include "Handler.h"
+#include "InputFields.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -48,6 +49,12 @@ TForm_Warning::TForm_Warning()
     Button1->setDefault(true);
     Button1->setFocusPolicy(Qt::StrongFocus);
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Warning::Button1Click);
+}
+
+void TForm_Warning::ShowWarning(const QString &first, const QString &second) {
+    SetCaption(Label1, first);
+    SetCaption(Label2, second);
+    exec();
 }
 
 int TForm_Warning::CentredLeft(int outerWidth, int width) {

@@ -1,4 +1,4 @@
-// The modal warning window: a warning picture, two lines of text set by the caller, and
+// The modal warning window: a warning picture, two lines of text given by the caller, and
 // "Добре". It fits its width to the longer line and centres the button on every showing.
 #pragma once
 
@@ -14,13 +14,8 @@ class TForm_Warning : public QDialog {
     Q_OBJECT
 public:
     TForm_Warning();
-    // Callers set Label1 and Label2 with SetCaption first; returns when the window closes.
-    int ShowModal() { return exec(); }
-
-    QPushButton *Button1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Image1 = nullptr;
+    // Shows the two lines modally; returns when the window closes.
+    void ShowWarning(const QString &first, const QString &second);
 
     void FormShow();
     void Button1Click();
@@ -30,6 +25,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    QPushButton *Button1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Image1 = nullptr;
 };
 
 } // namespace kvr

@@ -1,5 +1,6 @@
 // Drives the window set through the typical run on the offscreen platform and writes a
 // PNG of each window it passes: kvr_tour <folder>.
+#include "FormBuilder.h"
 #include "Graphic.h"
 #include "Help.h"
 #include "Main.h"
@@ -62,28 +63,29 @@ int main(int argc, char **argv) {
     using namespace kvr;
     tour.Save(Form_Main, QStringLiteral("1-main-start"));
 
-    Form_Main->Edit1->setText(QStringLiteral("Петренко І. В."));
-    Form_Main->Button1->click();
+    FindControl<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Петренко І. В."));
+    FindControl<QPushButton>(Form_Main, "Button1")->click();
     Settle();
     tour.Save(Form_Main, QStringLiteral("2-main-calculated"));
 
-    Form_Main->Button2->click();
+    FindControl<QPushButton>(Form_Main, "Button2")->click();
     Settle();
     tour.Save(Form_Result, QStringLiteral("3-results-before"));
-    Form_Result->Button1->click();
+    FindControl<QPushButton>(Form_Result, "Button1")->click();
     Settle();
     tour.Save(Form_Result, QStringLiteral("4-results-determined"));
 
-    Form_Main->BitBtn1->click();
+    FindControl<QPushButton>(Form_Main, "BitBtn1")->click();
     Settle();
     tour.Save(Form_Help, QStringLiteral("5-help"));
 
-    Form_Main->Button3->click();
+    FindControl<QPushButton>(Form_Main, "Button3")->click();
     Settle();
     tour.Save(Form_Graphic, QStringLiteral("6-graphs"));
 
-    Form_Main->Edit2->setText(QStringLiteral("20"));
-    tour.PressAndSaveModal(Form_Main->Button1, QStringLiteral("7-warning-allowable-wear"));
+    FindControl<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("20"));
+    tour.PressAndSaveModal(FindControl<QPushButton>(Form_Main, "Button1"),
+                           QStringLiteral("7-warning-allowable-wear"));
     Settle();
     return 0;
 }

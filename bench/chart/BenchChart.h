@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GraphicDefinition.h"
 #include "TChart.h"
 
 #include <QWidget>
@@ -12,39 +13,25 @@ namespace kvr::bench {
 // The model curve of the benchmark: tool life against cutting speed.
 inline double CurveY(double x) { return 844.82 * std::pow(x, -1.00643); }
 
-// The benchmark chart, set up as the graphs window sets up its first chart: 441 × 377,
-// bevel, solid back wall, bottom and left axes with labels and grid, the legend, an
-// empty 2-pixel line series and an empty series of circles.
+// The benchmark chart: the first chart of the graphs window as its definition sets it up,
+// 441 × 377, bevel, solid back wall, bottom and left axes with labels and grid, the
+// legend, an empty 2-pixel line series and an empty series of circles.
 struct BenchChart {
     QWidget window;
     TChart *chart = nullptr;
     TLineSeries *line = nullptr;
-    TPointSeries *points = nullptr;
+    TCustomSeries *points = nullptr;
 
     BenchChart() {
+        using kvr::SeriesRole;
         chart = new TChart(&window);
         chart->resize(441, 377);
-        chart->BeginLoading();
-        chart->SetMarginBottom(7);
-        chart->SetMarginLeft(6);
-        chart->SetMarginTop(3);
-        chart->SetView3D(false);
-        chart->Title().SetVisible(false);
-        for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
-            axis->SetAutomatic(false);
-            axis->SetAutomaticMinimum(false);
-        }
-        chart->Legend().SetColorWidth(50);
-        chart->Legend().SetShadowSize(1);
-        chart->EndLoading();
-        chart->SetBackColor(0xC4FFFF);
-        line = &chart->AddSeries<TLineSeries>(QStringLiteral("Series10"));
-        line->SetSeriesColor(0xFF0080);
+        kvr::ApplyChartDefinition(*chart, kvr::GraphChartDefinition(1));
+        chart->SetBackColor(kvr::kGraphBackColor);
+        line = static_cast<TLineSeries *>(
+            &kvr::AddDefinedSeries(*chart, kvr::GraphSeriesDefinition(SeriesRole::LifeModel)));
         line->SetTitle(QStringLiteral("T = C·V^z"));
-        line->LinePen().SetWidth(2);
-        points = &chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
-        points->Pointer().SetStyle(psCircle);
-        points->Pointer().Brush().SetColor(0xFF0080);
+        points = &kvr::AddDefinedSeries(*chart, kvr::GraphSeriesDefinition(SeriesRole::ToolLife));
     }
 
     // The ranges the axes will take from the series, worked out now rather than at the

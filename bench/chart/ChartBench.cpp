@@ -37,8 +37,8 @@ void Redraw(benchmark::State &state) {
 void MappingPass(benchmark::State &state) {
     BenchChart bench(int(state.range(0)));
     const TLineSeries &line = *bench.line;
-    const kvr::chart::PixelMapper horizontal(line.GetHorizAxis().Mapping());
-    const kvr::chart::PixelMapper vertical(line.GetVertAxis().Mapping());
+    const kvr::chart::PixelMapper horizontal(bench.chart->BottomAxis().Mapping());
+    const kvr::chart::PixelMapper vertical(bench.chart->LeftAxis().Mapping());
     for (auto _ : state) {
         long long sum = 0;
         for (int i = 0; i < line.Count(); ++i)

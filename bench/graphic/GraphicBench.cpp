@@ -2,6 +2,7 @@
 // speeds of 10^6 and 10^12 m/min. Counters: the heap the shown charts hold (bytes) and
 // the points in the wear-model curve.
 #include "CalculationState.h"
+#include "FormBuilder.h"
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
@@ -24,9 +25,9 @@ void ShowAndPaint(benchmark::State &state, double firstSpeed) {
     using namespace kvr;
     WindowSet windows;
     windows.Start();
-    Form_Main->Edit1->setText(QStringLiteral("Bench"));
-    Form_Main->Button1->click();
-    Form_Result->Button1->click();
+    FindControl<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Bench"));
+    FindControl<QPushButton>(Form_Main, "Button1")->click();
+    FindControl<QPushButton>(Form_Result, "Button1")->click();
     if (firstSpeed > 0)
         State.cutting_speed[1] = firstSpeed;
 

@@ -66,6 +66,21 @@ INSTANTIATE_TEST_SUITE_P(
         // Exponent digits beyond D are kept; fewer are padded.
         Case{1.5e15, 3, 0, "1,5E15"}, Case{1.5e15, 3, 5, "1,5E00015"}));
 
+// Extended values, beyond a double's range and precision, are rounded from their exact value.
+TEST(FormatFixed, ExtendedValues) {
+    EXPECT_EQ(kvr::FormatFixed(1.15L * DBL_MAX, 5, 1, ","), "2,0673E308");
+    EXPECT_EQ(kvr::FormatFixed(LDBL_MAX, 10, 0, ","), "1,189731495E4932");
+    EXPECT_EQ(kvr::FormatFixed(-1e4000L, 3, 2, ","), "-1E4000");
+    EXPECT_EQ(kvr::FormatFixed(LDBL_TRUE_MIN, 3, 2, ","), "0,00");
+    // The extended sum of the doubles 8.4, 3.65 and 2.9 lies above 14.95; rounded to a
+    // double first, it lies below.
+    const long double sum = static_cast<long double>(8.4) + 3.65 + 2.9;
+    EXPECT_EQ(kvr::FormatFixed(sum, 3, 2, ","), "15,00");
+    EXPECT_EQ(kvr::FormatFixed(static_cast<double>(sum), 3, 2, ","), "14,90");
+    // 1 + 2^-63: the last bit of an extended value is a nineteenth-decimal digit.
+    EXPECT_EQ(kvr::FormatFixed(1 + 0x1p-63L, 30, 19, ","), "1,0000000000000000001");
+}
+
 TEST(FormatFixed, UsesTheSeparatorGiven) {
     EXPECT_EQ(kvr::FormatFixed(0.10989, 5, 3, "."), "0.110");
     EXPECT_EQ(kvr::FormatFixed(312345678912.3, 10, 0, "."), "3.123456789E11");
@@ -76,7 +91,8 @@ TEST(FormatFixed, IgnoresTheProcessLocale) {
     // The application runs with the user's C library locale, whose decimal point may be ",".
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     if (std::setlocale(LC_NUMERIC, "uk_UA.UTF-8") == nullptr)
-        GTEST_SKIP() << "no uk_UA locale installed";
+        FAIL() << "no uk_UA.UTF-8 C library locale: LOCPATH must name the one scripts/test.sh "
+                  "builds";
     const std::string text = kvr::FormatFixed(1234.5, 3, 2, ".");
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(text, "1.23E03");

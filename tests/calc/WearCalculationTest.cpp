@@ -155,11 +155,13 @@ TEST(WearCalculation, OverflowAtSecondCutterKeepsTheFirst) {
     EXPECT_EQ(s.dimensional_wear[2][1], kUntouched);
 }
 
-TEST(WearCalculation, TotalTimeBeyondDoubleRangeOverflows) {
+// The shown total stays extended; the stored cumulative time overflows.
+TEST(WearCalculation, TotalTimeBeyondDoubleRangeIsShownButOverflowsWhenStored) {
     CalculationState s = DefaultInputs();
     s.running_time[3][1] = 1e308;
     s.running_time[3][2] = 1e308;
-    EXPECT_EQ(FaultOf([&] { kvr::TotalRunningTime(s, 3); }), "Floating point overflow");
+    EXPECT_EQ(FaultOf([&] { kvr::TotalRunningTime(s, 3); }), "");
+    EXPECT_EQ(FormatFixed(kvr::TotalRunningTime(s, 3), 3, 2, ","), "2E308");
     EXPECT_EQ(FaultOf([&] { kvr::ComputeWearLines(s); }), "Floating point overflow");
     EXPECT_EQ(s.cumulative_time[3][1], 1e308);
 }

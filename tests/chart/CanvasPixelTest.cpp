@@ -54,7 +54,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom) {
     {
         ChartCanvas canvas(image, QPalette());
         canvas.SetPen(clBlack);
-        canvas.SetBrush(clRed, bsSolid);
+        canvas.SetBrush(clRed, TBrushStyle::bsSolid);
         canvas.Rectangle({2, 2, 8, 6});
     }
     for (int y = 2; y <= 5; ++y) {
@@ -71,7 +71,7 @@ TEST(Canvas, FillWithoutOutlineCoversTheExclusiveBox) {
     QImage image = WhiteImage();
     {
         ChartCanvas canvas(image, QPalette());
-        canvas.SetBrush(clRed, bsSolid);
+        canvas.SetBrush(clRed, TBrushStyle::bsSolid);
         canvas.FillRect({2, 2, 8, 6});
     }
     EXPECT_EQ(PixelRgb(image, 2, 2), kRed);
@@ -85,7 +85,7 @@ TEST(Canvas, EllipseFillsTheSameBoxAsARectangle) {
     {
         ChartCanvas canvas(image, QPalette());
         canvas.SetPen(clBlack);
-        canvas.SetBrush(clRed, bsSolid);
+        canvas.SetBrush(clRed, TBrushStyle::bsSolid);
         canvas.Ellipse({10, 10, 18, 18});
     }
     EXPECT_EQ(PixelRgb(image, 10, 14), kBlack);
@@ -101,14 +101,14 @@ TEST(Canvas, NotXorDrawnTwiceRestoresThePicture) {
     QImage image = WhiteImage();
     {
         ChartCanvas canvas(image, QPalette());
-        canvas.SetBrush(clRed, bsSolid);
+        canvas.SetBrush(clRed, TBrushStyle::bsSolid);
         canvas.FillRect({0, 0, 20, 40});
     }
     const QImage before = image.copy();
     {
         ChartCanvas canvas(image, QPalette());
-        canvas.SetPen(clGray, 1, psSolid, pmNotXor);
-        canvas.SetBrush(clWhite, bsClear);
+        canvas.SetPen(clGray, 1, TPenStyle::psSolid, TPenMode::pmNotXor);
+        canvas.SetBrush(clWhite, TBrushStyle::bsClear);
         canvas.Rectangle({5, 5, 30, 30});
         EXPECT_NE(image, before);
         canvas.Rectangle({5, 5, 30, 30});
@@ -134,7 +134,7 @@ TEST(Canvas, HiddenPenDrawsNoOutline) {
     {
         ChartCanvas canvas(image, QPalette());
         canvas.ApplyPen(TChartHiddenPen());
-        canvas.SetBrush(clRed, bsSolid);
+        canvas.SetBrush(clRed, TBrushStyle::bsSolid);
         canvas.Rectangle({2, 2, 8, 6});
     }
     EXPECT_EQ(PixelRgb(image, 2, 2), kRed);
@@ -282,7 +282,7 @@ TEST(ChartPixels, PanelHasOneRaisedBevelRing) {
 TEST(ChartPixels, CircleMarkerOfHalfSizeFourHasABlackOutline) {
     auto chart = MakeGraphChart();
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series1"));
-    points.Pointer().SetStyle(psCircle);
+    points.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
     points.Pointer().Brush().SetColor(clRed);
     points.AddPoint(1, 1);
     points.AddPoint(2, 2);

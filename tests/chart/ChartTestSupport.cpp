@@ -1,5 +1,8 @@
 #include "ChartTestSupport.h"
 
+#include "ChartCanvas.h"
+#include "GraphicDefinition.h"
+
 #include <QApplication>
 
 void EnsureApplication() {
@@ -15,44 +18,41 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     EnsureApplication();
     auto chart = std::make_unique<TChart>();
     chart->resize(width, height);
+    kvr::ApplyPanelDefinition(*chart, kvr::GraphChartDefinition(1));
     chart->BeginLoading();
-    chart->SetMarginBottom(7);
-    chart->SetMarginLeft(6);
-    chart->SetMarginTop(3);
-    chart->SetView3D(false);
-    chart->Title().SetVisible(false);
-    chart->BackWall().Brush().SetColor(clWhite);
-    chart->BackWall().Brush().SetStyle(bsClear);
-    for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
-        axis->SetAutomatic(false);
-        axis->SetAutomaticMinimum(false);
-    }
     chart->BottomAxis().SetMinimum(bottomMinimum);
     chart->EndLoading();
     return chart;
 }
 
 WearSeries AddWearSeries(TChart &chart) {
-    const TColor colors[3] = {clRed, clBlue, 0x00CA00};
-    const char *titles[3] = {"V1", "V2", "V3"};
+    using kvr::SeriesRole;
     WearSeries result{};
     for (int i = 0; i < 3; ++i) {
-        auto &line = chart.AddSeries<TLineSeries>(QStringLiteral("Series%1").arg(2 * i + 2));
-        line.SetSeriesColor(colors[i]);
-        line.SetTitle(QString::fromLatin1(titles[i]));
-        line.LinePen().SetWidth(2);
-        auto &points = chart.AddSeries<TPointSeries>(QStringLiteral("Series%1").arg(2 * i + 1));
-        points.SetShowInLegend(false);
-        points.Pointer().SetStyle(psCircle);
-        points.Pointer().Brush().SetColor(colors[i]);
-        result.lines[i] = &line;
-        result.points[i] = &points;
+        result.lines[i] = static_cast<TLineSeries *>(
+            &kvr::AddDefinedSeries(chart, kvr::GraphSeriesDefinition(SeriesRole::WearLine, i + 1)));
+        result.points[i] = static_cast<TPointSeries *>(&kvr::AddDefinedSeries(
+            chart, kvr::GraphSeriesDefinition(SeriesRole::MeasuredWear, i + 1)));
     }
     return result;
 }
 
 void PrintTo(const ChartRect &r, std::ostream *out) {
     *out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+
+int FontHeightOf(const TChartFont &font) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    ChartCanvas canvas(image, QPalette());
+    canvas.SetFont(font);
+    return canvas.FontHeight();
+}
+
+int TextWidthOf(const TChartFont &font, const QString &text) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    ChartCanvas canvas(image, QPalette());
+    canvas.SetFont(font);
+    return canvas.TextWidth(text);
 }
 
 unsigned PixelRgb(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }

@@ -35,7 +35,7 @@ int WidestTitle(const TChartFont &font) {
 TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
     auto chart = WearChart();
     const auto &legend = chart->Legend();
-    EXPECT_EQ(legend.EffectiveStyle(), lsSeries);
+    EXPECT_EQ(legend.EffectiveStyle(), TLegendStyle::lsSeries);
     ASSERT_EQ(legend.ItemCount(), 3);
     EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
     EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
@@ -77,7 +77,7 @@ TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     EXPECT_EQ(box.Right, 428 - 2 - 1);
     // Top at TopPos 10 % of 377.
     EXPECT_EQ(box.Top, 38);
-    const int h = (box.Bottom - box.Top - 2) / 3;
+    const int h = FontHeightOf(chart->Legend().Font());
     EXPECT_EQ(box.Bottom, 38 + 3 * h + 2);
     // Gap: 3 % of the former PlotWidth 402, rounded: 12.
     EXPECT_EQ(chart->PlotRect().Right, box.Left - 12);
@@ -117,14 +117,14 @@ TEST(Legend, SingleSeriesListsItsPoints) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(1, 2);
     points.AddPoint(2, 3);
-    EXPECT_EQ(chart->Legend().EffectiveStyle(), lsValues);
+    EXPECT_EQ(chart->Legend().EffectiveStyle(), TLegendStyle::lsValues);
     EXPECT_EQ(chart->Legend().ItemCount(), 2);
 }
 
 TEST(Legend, LeftLegendNarrowsFromTheLeft) {
     auto chart = WearChart();
     chart->SetAxisVisible(false);
-    chart->Legend().SetAlignment(laLeft);
+    chart->Legend().SetAlignment(TLegendAlignment::laLeft);
     chart->Picture();
     const ChartRect box = chart->Legend().LegendRect();
     EXPECT_EQ(box.Left, 26 + 2);
@@ -132,14 +132,14 @@ TEST(Legend, LeftLegendNarrowsFromTheLeft) {
 }
 
 TEST(Legend, HorizontalLegendsTakeTheirRoomAboveOrBelow) {
-    for (TLegendAlignment alignment : {laTop, laBottom}) {
+    for (TLegendAlignment alignment : {TLegendAlignment::laTop, TLegendAlignment::laBottom}) {
         auto chart = WearChart();
         chart->SetAxisVisible(false);
         chart->Legend().SetAlignment(alignment);
         chart->Picture();
         const ChartRect box = chart->Legend().LegendRect();
         EXPECT_GT(chart->Legend().RowCount(), 0);
-        if (alignment == laTop)
+        if (alignment == TLegendAlignment::laTop)
             EXPECT_EQ(chart->PlotRect().Top, box.Bottom + 1 + 14);
         else
             EXPECT_EQ(chart->PlotRect().Bottom, box.Top - 14);

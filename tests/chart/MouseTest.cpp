@@ -136,6 +136,13 @@ TEST(Mouse, RightDragInsidePlotRectPansTheAxes) {
     EXPECT_FALSE(chart->PanningRecord().Active);
 }
 
+void Wheel(TChart &chart, int delta) {
+    const QPointF at(100, 100);
+    QWheelEvent wheel(at, chart.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+}
+
 struct WheelCase {
     int delta;
     double fraction;
@@ -151,10 +158,7 @@ TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercent) {
     const double minimum = left.Minimum();
     const double maximum = left.Maximum();
     const double bottomMinimum = chart->BottomAxis().Minimum();
-    const QPointF at(100, 100);
-    QWheelEvent wheel(at, chart->mapToGlobal(at), QPoint(), QPoint(0, GetParam().delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(chart.get(), &wheel);
+    Wheel(*chart, GetParam().delta);
     const double d = GetParam().fraction * (maximum - minimum);
     EXPECT_DOUBLE_EQ(left.Minimum(), minimum + d);
     EXPECT_DOUBLE_EQ(left.Maximum(), maximum + d);
@@ -165,5 +169,20 @@ TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercent) {
 // A notch toward the user (negative delta) scrolls by +3 %, away from the user by −3 %.
 INSTANTIATE_TEST_SUITE_P(Mouse, WheelTable,
                          ::testing::Values(WheelCase{-120, 0.03}, WheelCase{120, -0.03}));
+
+// A touchpad sends a notch in fractions: four quarters scroll exactly as one notch.
+TEST(Mouse, QuarterNotchesAddUpToOneNotch) {
+    auto whole = ShownWearChart();
+    auto quarters = ShownWearChart();
+    Wheel(*whole, -120);
+    const double minimum = quarters->LeftAxis().Minimum();
+    for (int k = 0; k < 3; ++k)
+        Wheel(*quarters, -30);
+    EXPECT_EQ(quarters->LeftAxis().Minimum(), minimum);
+    Wheel(*quarters, -30);
+    EXPECT_EQ(quarters->LeftAxis().Minimum(), whole->LeftAxis().Minimum());
+    EXPECT_EQ(quarters->LeftAxis().Maximum(), whole->LeftAxis().Maximum());
+    EXPECT_NE(quarters->LeftAxis().Minimum(), minimum);
+}
 
 } // namespace

@@ -57,7 +57,7 @@ TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
     auto chart = MakeGraphChart(417, 377, 50);
     chart->BottomAxis().SetMinMax(50, 200);
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
-    points.Pointer().SetStyle(psCircle);
+    points.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
     points.Pointer().Brush().SetColor(clRed);
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
@@ -87,7 +87,7 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     auto chart = MakeGraphChart();
     chart->BottomAxis().SetMinMax(0, 100);
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
-    points.Pointer().SetStyle(psRectangle);
+    points.Pointer().SetStyle(TSeriesPointerStyle::psRectangle);
     points.AddPoint(50, 1, QString(), clRed);
     points.AddPoint(51, 1, QString(), clBlue);
     points.AddPoint(52, 1, QString(), 0x00FF00);
@@ -182,7 +182,8 @@ TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
     const QImage &image = chart->Picture();
     const auto &legend = chart->Legend();
     const ChartRect box = legend.LegendRect();
-    const int h = (box.Bottom - box.Top - 2) / legend.RowCount();
+    const int h = FontHeightOf(chart->Legend().Font());
+    ASSERT_EQ(box.Bottom - box.Top, legend.RowCount() * h + 2);
     // Item 0: box from (text left − 4 − SymbolWidth, top + 1 + 2) to (text left − 4, …).
     const int symbolLeft = box.Left + 4;
     const int middle = (box.Top + 1 + 2 + box.Top + 1 + h - 2) / 2;

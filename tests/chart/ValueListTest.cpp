@@ -38,16 +38,29 @@ TEST_P(OrderedInsertion, PutsEachValueWhereTheOrderDemands) {
 INSTANTIATE_TEST_SUITE_P(
     ValueList, OrderedInsertion,
     ::testing::Values(
-        OrderCase{"ascending_3_1_2", loAscending, {3, 1, 2}, {0, 0, 1}, {1, 2, 3}},
-        OrderCase{"ascending_equal_goes_last", loAscending, {2, 2, 1}, {0, 1, 0}, {1, 2, 2}},
-        OrderCase{"ascending_appends_in_order", loAscending, {1, 2, 3}, {0, 1, 2}, {1, 2, 3}},
-        OrderCase{"descending_1_3_2", loDescending, {1, 3, 2}, {0, 0, 1}, {3, 2, 1}},
-        OrderCase{"descending_equal_goes_last", loDescending, {2, 2, 3}, {0, 1, 0}, {3, 2, 2}},
-        OrderCase{"none_keeps_arrival", loNone, {3, 1, 2}, {0, 1, 2}, {3, 1, 2}}),
+        OrderCase{"ascending_3_1_2", TChartListOrder::loAscending, {3, 1, 2}, {0, 0, 1}, {1, 2, 3}},
+        OrderCase{"ascending_equal_goes_last",
+                  TChartListOrder::loAscending,
+                  {2, 2, 1},
+                  {0, 1, 0},
+                  {1, 2, 2}},
+        OrderCase{"ascending_appends_in_order",
+                  TChartListOrder::loAscending,
+                  {1, 2, 3},
+                  {0, 1, 2},
+                  {1, 2, 3}},
+        OrderCase{
+            "descending_1_3_2", TChartListOrder::loDescending, {1, 3, 2}, {0, 0, 1}, {3, 2, 1}},
+        OrderCase{"descending_equal_goes_last",
+                  TChartListOrder::loDescending,
+                  {2, 2, 3},
+                  {0, 1, 0},
+                  {3, 2, 2}},
+        OrderCase{"none_keeps_arrival", TChartListOrder::loNone, {3, 1, 2}, {0, 1, 2}, {3, 1, 2}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ValueList, StatisticsOfAnEmptyListAreZero) {
-    TChartValueList list(QStringLiteral("Y"), loNone);
+    TChartValueList list(QStringLiteral("Y"), TChartListOrder::loNone);
     EXPECT_EQ(list.HighestValue(), 0.0);
     EXPECT_EQ(list.LowestValue(), 0.0);
     EXPECT_EQ(list.SumOfValues(), 0.0);
@@ -55,7 +68,7 @@ TEST(ValueList, StatisticsOfAnEmptyListAreZero) {
 }
 
 TEST(ValueList, StatisticsFollowEveryChangeAndTheMultiplier) {
-    TChartValueList list(QStringLiteral("Y"), loNone);
+    TChartValueList list(QStringLiteral("Y"), TChartListOrder::loNone);
     for (double v : {2.0, -5.0, 4.0})
         list.AppendOrdered(v);
     EXPECT_EQ(list.HighestValue(), 4.0);
@@ -73,7 +86,7 @@ TEST(ValueList, StatisticsFollowEveryChangeAndTheMultiplier) {
 }
 
 TEST(ValueList, NonFiniteValuesStayOutOfTheStatistics) {
-    TChartValueList list(QStringLiteral("Y"), loNone);
+    TChartValueList list(QStringLiteral("Y"), TChartListOrder::loNone);
     list.AppendOrdered(std::numeric_limits<double>::quiet_NaN());
     list.AppendOrdered(3.0);
     list.AppendOrdered(std::numeric_limits<double>::infinity());
@@ -84,7 +97,7 @@ TEST(ValueList, NonFiniteValuesStayOutOfTheStatistics) {
 }
 
 TEST(ValueList, MultiplierDoesNotTakePartInOrdering) {
-    TChartValueList list(QStringLiteral("X"), loAscending);
+    TChartValueList list(QStringLiteral("X"), TChartListOrder::loAscending);
     list.SetMultiplier(-1.0);
     list.AppendOrdered(1.0);
     EXPECT_EQ(list.AppendOrdered(2.0), 1);
@@ -204,15 +217,16 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
     Series, BulkAdding,
-    ::testing::Values(BulkCase{"ascending", loAscending, {}, {1, 2, 2, 3, 7}, false},
-                      BulkCase{"after_points", loAscending, {0, 1}, {1, 2, 3}, false},
-                      BulkCase{"out_of_order_tail", loAscending, {5}, {6, 7, 1, 8, 2}, false},
-                      BulkCase{"first_below_the_last", loAscending, {5}, {4, 6}, false},
-                      BulkCase{
-                          "nan_lets_the_next_through", loAscending, {}, {2, kNaN, 1, 0}, false},
-                      BulkCase{"descending", loDescending, {9}, {8, 8, 3, 4}, false},
-                      BulkCase{"unordered", loNone, {4}, {3, 9, 1}, false},
-                      BulkCase{"with_own_colours", loAscending, {1}, {2, 3, 0, 4}, true}),
+    ::testing::Values(
+        BulkCase{"ascending", TChartListOrder::loAscending, {}, {1, 2, 2, 3, 7}, false},
+        BulkCase{"after_points", TChartListOrder::loAscending, {0, 1}, {1, 2, 3}, false},
+        BulkCase{"out_of_order_tail", TChartListOrder::loAscending, {5}, {6, 7, 1, 8, 2}, false},
+        BulkCase{"first_below_the_last", TChartListOrder::loAscending, {5}, {4, 6}, false},
+        BulkCase{
+            "nan_lets_the_next_through", TChartListOrder::loAscending, {}, {2, kNaN, 1, 0}, false},
+        BulkCase{"descending", TChartListOrder::loDescending, {9}, {8, 8, 3, 4}, false},
+        BulkCase{"unordered", TChartListOrder::loNone, {4}, {3, 9, 1}, false},
+        BulkCase{"with_own_colours", TChartListOrder::loAscending, {1}, {2, 3, 0, 4}, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Series, BulkAddedPointsCostAtMost24BytesEach) {

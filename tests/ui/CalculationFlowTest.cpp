@@ -22,14 +22,14 @@ QString Shown(const char *text) { return QString::fromUtf8(text).replace(QLatin1
 class CalculationFlow : public WindowTest {
 protected:
     QList<ModalCapture> Calculate(const QString &name = QStringLiteral("Іваненко")) {
-        Form_Main->Edit1->setText(name);
-        return AnswerModals([] { Form_Main->Button1->click(); });
+        Find<QLineEdit>(Form_Main, "Edit1")->setText(name);
+        return AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
     }
     QList<ModalCapture> Determine(const QString &time) {
-        Form_Result->Edit1->setText(time);
-        return AnswerModals([] { Form_Result->Button1->click(); });
+        Find<QLineEdit>(Form_Result, "Edit1")->setText(time);
+        return AnswerModals([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
     }
-    QString ResultText(int label) const { return Form_Result->Label(label)->text(); }
+    QString ResultText(int label) const { return ResultLabel(label)->text(); }
 };
 
 TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
@@ -53,12 +53,12 @@ TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
                                                      {50, "Виконав: Іваненко"}};
     for (auto [label, text] : expected)
         EXPECT_EQ(ResultText(label), Shown(text)) << "Label" << label;
-    EXPECT_TRUE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
-    EXPECT_TRUE(Form_Main->Image1->isVisibleTo(Form_Main));
-    EXPECT_EQ(Form_Main->Edit10->text(), QStringLiteral("0.25"));
-    EXPECT_EQ(Form_Main->Edit11->text(), QStringLiteral("0.1"));
-    EXPECT_EQ(Form_Main->Edit7->text(), QStringLiteral("1.5"));
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_TRUE(Find<QLabel>(Form_Main, "Image1")->isVisibleTo(Form_Main));
+    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit10")->text(), QStringLiteral("0.25"));
+    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit11")->text(), QStringLiteral("0.1"));
+    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit7")->text(), QStringLiteral("1.5"));
     for (QLineEdit *edit : Form_Main->findChildren<QLineEdit *>())
         EXPECT_FALSE(IsMarked(edit)) << edit->objectName().toStdString();
 }
@@ -66,18 +66,18 @@ TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
 TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
     Calculate(QStringLiteral("Перший"));
     Calculate(QString());
-    EXPECT_TRUE(IsMarked(Form_Main->Edit1));
-    EXPECT_FALSE(Form_Main->Image1->isVisibleTo(Form_Main));
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
+    EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisibleTo(Form_Main));
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     EXPECT_EQ(ResultText(50), QString::fromUtf8("Виконав: Перший"));
     EXPECT_EQ(ResultText(6), Shown("V = 182,06 м/хв.")); // labels are still written
 }
 
 TEST_F(CalculationFlow, BlankNameCountsAsFilledIn) {
     Calculate(QStringLiteral("  "));
-    EXPECT_FALSE(IsMarked(Form_Main->Edit1));
-    EXPECT_TRUE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_EQ(ResultText(50), QStringLiteral("Виконав:   "));
 }
 
@@ -92,7 +92,8 @@ TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
             const QList<ModalCapture> modals = Calculate();
             auto *edit = Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field));
             EXPECT_TRUE(IsMarked(edit)) << field << " '" << text << "'";
-            EXPECT_FALSE(Form_Main->Button2->isEnabled()) << field << " '" << text << "'";
+            EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled())
+                << field << " '" << text << "'";
             for (QLabel *label : Form_Result->findChildren<QLabel *>()) {
                 EXPECT_FALSE(label->text().contains(QLatin1String("inf"), Qt::CaseInsensitive));
                 EXPECT_FALSE(label->text().contains(QLatin1String("nan"), Qt::CaseInsensitive));
@@ -105,7 +106,7 @@ TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
     }
     // Everything mended: the next press recovers.
     EXPECT_TRUE(Calculate().isEmpty());
-    EXPECT_TRUE(Form_Main->Button2->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
 }
 
 TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
@@ -113,80 +114,81 @@ TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
         {"1,2,3", "1.2.3", true}, {" 95", " 95", false},   {"95 ", "95 ", true},
         {"2e1", "2e1", false},    {"-0,5", "-0.5", false}, {"5.", "5.", false}};
     for (auto [typed, shown, marked] : cases) {
-        Form_Main->Edit3->setText(QString::fromUtf8(typed));
+        Find<QLineEdit>(Form_Main, "Edit3")->setText(QString::fromUtf8(typed));
         Calculate();
-        EXPECT_EQ(Form_Main->Edit3->text(), QString::fromUtf8(shown)) << typed;
-        EXPECT_EQ(IsMarked(Form_Main->Edit3), marked) << typed;
+        EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit3")->text(), QString::fromUtf8(shown)) << typed;
+        EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main, "Edit3")), marked) << typed;
     }
-    Form_Main->Edit3->setText(QStringLiteral("2e1"));
+    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("2e1"));
     Calculate();
     EXPECT_EQ(State.diameter, 20.0);
 }
 
 TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth) {
-    Form_Main->Edit2->setText(QStringLiteral("20"));
+    Find<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("20"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].objectName, QStringLiteral("Form_Warning"));
     EXPECT_TRUE(modals[0].texts.contains(
         Shown("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.")));
-    EXPECT_TRUE(Form_Warning->Label2->text().isEmpty());
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_TRUE(Find<QLabel>(Form_Warning, "Label2")->text().isEmpty());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     EXPECT_EQ(ResultText(31), Shown("[h  ] = 2,04 мкм"));
 }
 
 TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs) {
     Calculate();
-    Form_Result->Button1->click();
-    ASSERT_TRUE(Form_Main->Button3->isEnabled());
-    Form_Main->Edit2->setText(QStringLiteral("50x"));
+    Find<QPushButton>(Form_Result, "Button1")->click();
+    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    Find<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("50x"));
     Calculate();
-    EXPECT_TRUE(IsMarked(Form_Main->Edit2));
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
-    Form_Main->Edit2->setText(QStringLiteral("50"));
+    EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit2")));
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    Find<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("50"));
     Calculate();
-    EXPECT_FALSE(IsMarked(Form_Main->Edit2));
-    EXPECT_TRUE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_FALSE(IsMarked(Find<QLineEdit>(Form_Main, "Edit2")));
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
 }
 
 TEST_F(CalculationFlow, DisablingTheButtonsLeavesOpenWindowsOpen) {
     Calculate();
-    Form_Result->Button1->click();
-    Form_Main->Button2->click();
-    Form_Main->Button3->click();
+    Find<QPushButton>(Form_Result, "Button1")->click();
+    Find<QPushButton>(Form_Main, "Button2")->click();
+    Find<QPushButton>(Form_Main, "Button3")->click();
     Calculate(QString());
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_TRUE(Form_Result->isVisible());
     EXPECT_TRUE(Form_Graphic->isVisible());
 }
 
 TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     Calculate();
-    Form_Result->Button1->click();
-    ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    Find<QPushButton>(Form_Result, "Button1")->click();
+    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     const double firstLineRate = State.wear_rate[1];
-    Form_Main->Edit9->setText(QStringLiteral("0")); // cutter 2: times 1.5, 1.5, 1.5
-    Form_Main->Edit15->setText(QStringLiteral("0"));
+    Find<QLineEdit>(Form_Main, "Edit9")
+        ->setText(QStringLiteral("0")); // cutter 2: times 1.5, 1.5, 1.5
+    Find<QLineEdit>(Form_Main, "Edit15")->setText(QStringLiteral("0"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].windowTitle, QString::fromUtf8("Kelvora \"KVR\""));
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Invalid floating point operation.")});
     EXPECT_EQ(ResultText(7), Shown("1,50 хв."));  // step C ran before the fault
     EXPECT_EQ(State.wear_rate[1], firstLineRate); // cutter 1's line was stored
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
 }
 
 TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf) {
-    Form_Main->Edit3->setText(QStringLiteral("1e300"));
-    Form_Main->Edit12->setText(QStringLiteral("1e300"));
+    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("1e300"));
+    Find<QLineEdit>(Form_Main, "Edit12")->setText(QStringLiteral("1e300"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point overflow.")});
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_TRUE(std::isfinite(State.cutting_speed[1]));
 }
 
@@ -204,46 +206,52 @@ TEST_F(Determination, DefaultTimeShowsBothModels) {
     EXPECT_EQ(ResultText(39), Shown("0,701"));
     EXPECT_EQ(ResultText(41), Shown("= 845V"));
     EXPECT_EQ(ResultText(46), Shown("-1,006"));
-    EXPECT_TRUE(Form_Main->Button3->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     for (int hidden : {35, 36, 37, 42, 43, 44})
-        EXPECT_FALSE(Form_Result->Label(hidden)->isVisibleTo(Form_Result)) << hidden;
-    EXPECT_EQ(Form_Result->Label(39)->x(),
-              Form_Result->Label(34)->x() + Form_Result->Label(34)->width() + 1);
-    EXPECT_EQ(Form_Result->Label(46)->x(),
-              Form_Result->Label(41)->x() + Form_Result->Label(41)->width() + 1);
+        EXPECT_FALSE(ResultLabel(hidden)->isVisibleTo(Form_Result)) << hidden;
+    EXPECT_EQ(ResultLabel(39)->x(), ResultLabel(34)->x() + ResultLabel(34)->width() + 1);
+    EXPECT_EQ(ResultLabel(46)->x(), ResultLabel(41)->x() + ResultLabel(41)->width() + 1);
 }
 
 TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     for (const char *accepted : {"1.7", "6.9", "1,7"}) {
         EXPECT_TRUE(Determine(QString::fromLatin1(accepted)).isEmpty()) << accepted;
-        EXPECT_TRUE(Form_Main->Button3->isEnabled()) << accepted;
+        EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled()) << accepted;
     }
+    QStringList accepted;
+    for (int label : {34, 39, 41, 46})
+        accepted << ResultText(label);
+    ASSERT_NE(accepted[2], QStringLiteral("= C")); // the formulas show numbers now
     for (const char *rejected : {"1.6", "7"}) {
         const QList<ModalCapture> modals = Determine(QString::fromLatin1(rejected));
         ASSERT_EQ(modals.size(), 1) << rejected;
-        EXPECT_EQ(Form_Warning->Label1->text(),
+        EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->text(),
                   QString::fromUtf8("Значення довільного часу оброблення не повинно виходити"));
-        EXPECT_EQ(Form_Warning->Label2->text(),
+        EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->text(),
                   Shown("за межі часу проведення експерименту на 15% (1,7 - 6,9) хв."));
-        EXPECT_FALSE(Form_Main->Button3->isEnabled()) << rejected;
+        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled()) << rejected;
     }
     // The models of the last accepted press stay shown.
-    EXPECT_EQ(Form_Result->Edit1->text(), QStringLiteral("7"));
+    EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("7"));
     EXPECT_EQ(ResultText(41).left(2), QStringLiteral("= "));
+    QStringList shown;
+    for (int label : {34, 39, 41, 46})
+        shown << ResultText(label);
+    EXPECT_EQ(shown, accepted);
 }
 
 TEST_F(Determination, CommaTimeIsRewrittenAndUsed) {
     Determine(QStringLiteral("2,5"));
-    EXPECT_EQ(Form_Result->Edit1->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("2.5"));
     EXPECT_EQ(State.chosen_time, 2.5);
 }
 
 TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled) {
     Determine(QStringLiteral("3"));
-    ASSERT_TRUE(Form_Main->Button3->isEnabled());
+    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     Determine(QStringLiteral("3x")); // read as 0: below the span
-    EXPECT_TRUE(IsMarked(Form_Result->Edit1));
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Result, "Edit1")));
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
 }
 
 TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
@@ -252,19 +260,21 @@ TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
     Determine(QStringLiteral("5"));
     EXPECT_NE(ResultText(34), first);
     for (int hidden : {35, 36, 37, 42, 43, 44})
-        EXPECT_FALSE(Form_Result->Label(hidden)->isVisibleTo(Form_Result)) << hidden;
+        EXPECT_FALSE(ResultLabel(hidden)->isVisibleTo(Form_Result)) << hidden;
 }
 
 TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs) {
     Determine(QStringLiteral("3"));
-    ASSERT_TRUE(Form_Main->Button3->isEnabled());
-    for (QLineEdit *edit : {Form_Main->Edit19, Form_Main->Edit20, Form_Main->Edit21})
+    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    for (QLineEdit *edit :
+         {Find<QLineEdit>(Form_Main, "Edit19"), Find<QLineEdit>(Form_Main, "Edit20"),
+          Find<QLineEdit>(Form_Main, "Edit21")})
         edit->setText(QStringLiteral("33")); // cutter 1 does not wear: slope 0
     Calculate();
     const QList<ModalCapture> modals = Determine(QStringLiteral("3"));
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point division by zero.")});
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
 }
 
 TEST_F(Determination, TenfoldSpeedsGiveExactModels) {

@@ -11,7 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QWheelEvent>
 
+#include <array>
+#include <functional>
 #include <limits>
 
 namespace kvr::test {
@@ -24,25 +28,153 @@ std::vector<std::pair<double, double>> Points(const TChartSeries &series) {
     return points;
 }
 
+void Drag(TChart &chart, Qt::MouseButton button, QPoint from, QPoint to) {
+    QTest::mousePress(&chart, button, Qt::NoModifier, from);
+    QTest::mouseMove(&chart, to);
+    QTest::mouseRelease(&chart, button, Qt::NoModifier, to);
+}
+
+// Toward the lower right zooms in; back toward the upper left undoes the zoom.
+QPoint ZoomIn(TChart &chart) {
+    const ChartRect plot = chart.PlotRect();
+    const QPoint from(plot.Left + 40, plot.Top + 40);
+    Drag(chart, Qt::LeftButton, from, from + QPoint(100, 100));
+    return from;
+}
+
+void UndoZoom(TChart &chart, QPoint from) {
+    Drag(chart, Qt::LeftButton, from + QPoint(100, 100), from);
+}
+
+void Pan(TChart &chart) {
+    const ChartRect plot = chart.PlotRect();
+    const QPoint from(plot.Left + 60, plot.Top + 60);
+    Drag(chart, Qt::RightButton, from, from + QPoint(40, -30));
+}
+
+// Five notches away from the user: the highest values leave the top of the plot.
+void WheelUp(TChart &chart) {
+    const QPointF at(100, 100);
+    for (int notch = 0; notch < 5; ++notch) {
+        QWheelEvent wheel(at, chart.mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&chart, &wheel);
+    }
+}
+
 class GraphicWindow : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Form_Main->Edit1->setText(QStringLiteral("Student"));
+        Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
     }
     void CalculateAndDetermine() {
         AnswerModals([] {
-            Form_Main->Button1->click();
-            Form_Result->Button1->click();
+            Find<QPushButton>(Form_Main, "Button1")->click();
+            Find<QPushButton>(Form_Result, "Button1")->click();
         });
-        ASSERT_TRUE(Form_Main->Button3->isEnabled());
+        ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     }
     void ShowGraphs() {
-        Form_Main->Button3->click();
+        Find<QPushButton>(Form_Main, "Button3")->click();
         QApplication::processEvents();
     }
     const TCustomSeries &Series(int number) const { return Form_Graphic->SeriesNo(number); }
+    std::array<TChart *, 3> Charts() const {
+        return {Find<TChart>(Form_Graphic, "Chart1"), Find<TChart>(Form_Graphic, "Chart2"),
+                Find<TChart>(Form_Graphic, "Chart3")};
+    }
+    std::array<QImage, 3> Grab() const {
+        std::array<QImage, 3> pictures;
+        for (std::size_t k = 0; k < 3; ++k)
+            pictures[k] = Charts()[k]->grab().toImage();
+        return pictures;
+    }
 };
+
+// The first drawing takes the label room its own axis lengths give: nothing moves later.
+TEST_F(GraphicWindow, EveryChartShowsTheSamePictureForTheSameState) {
+    CalculateAndDetermine();
+    ShowGraphs();
+    const std::array<QImage, 3> first = Grab();
+    auto expectFirst = [&](const char *after) {
+        const std::array<QImage, 3> now = Grab();
+        for (std::size_t k = 0; k < 3; ++k)
+            EXPECT_TRUE(now[k] == first[k]) << "Chart" << k + 1 << " after " << after;
+    };
+    for (TChart *chart : Charts())
+        chart->Invalidate();
+    expectFirst("a redraw");
+    for (TChart *chart : Charts()) {
+        const QPoint from = ZoomIn(*chart);
+        ASSERT_TRUE(chart->Zoomed());
+        chart->grab();
+        UndoZoom(*chart, from);
+    }
+    expectFirst("a zoom and its undo");
+    Form_Graphic->close();
+    ShowGraphs();
+    expectFirst("closing and reopening");
+    ShowGraphs();
+    expectFirst("another press");
+}
+
+struct ViewChange {
+    const char *name;
+    std::function<void(TChart &)> change;
+    bool undoAfterReopening; // a zoom whose saved view is the changed one
+};
+
+void PrintTo(const ViewChange &c, std::ostream *out) { *out << c.name; }
+
+class ReopenedGraphs : public GraphicWindow, public ::testing::WithParamInterface<ViewChange> {};
+
+// Whatever view the last showing left, a new showing spans its own data.
+TEST_P(ReopenedGraphs, ShowEveryPointOfNewDataInsideThePlot) {
+    CalculateAndDetermine();
+    ShowGraphs();
+    for (TChart *chart : Charts()) {
+        GetParam().change(*chart);
+        chart->grab();
+    }
+    Form_Graphic->close();
+    const char *speeds[][2] = {{"Edit12", "1200"}, {"Edit13", "800"}, {"Edit14", "400"}};
+    for (auto [name, speed] : speeds)
+        Find<QLineEdit>(Form_Main, name)->setText(QString::fromLatin1(speed));
+    CalculateAndDetermine();
+    ShowGraphs();
+    for (TChart *chart : Charts()) {
+        chart->grab();
+        if (GetParam().undoAfterReopening) {
+            UndoZoom(*chart, {chart->PlotRect().Left + 40, chart->PlotRect().Top + 40});
+            chart->grab();
+        }
+        const ChartRect plot = chart->PlotRect();
+        for (int k = 0; k < chart->SeriesCount(); ++k) {
+            const TChartSeries &series = chart->Series(k);
+            ASSERT_GT(series.Count(), 0) << series.Name().toStdString();
+            for (int i = 0; i < series.Count(); ++i) {
+                const QPoint at(series.XPixel(i), series.YPixel(i));
+                EXPECT_TRUE(plot.Left <= at.x() && at.x() <= plot.Right && plot.Top <= at.y() &&
+                            at.y() <= plot.Bottom)
+                    << series.Name().toStdString() << " point " << i;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(GraphicWindow, ReopenedGraphs,
+                         ::testing::Values(ViewChange{"zoom", [](TChart &c) { ZoomIn(c); }, false},
+                                           ViewChange{"panning", Pan, false},
+                                           ViewChange{"wheel", WheelUp, false},
+                                           ViewChange{"wheel_then_zoom",
+                                                      [](TChart &c) {
+                                                          WheelUp(c);
+                                                          c.grab();
+                                                          ZoomIn(c);
+                                                      },
+                                                      true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(GraphicWindow, DefaultRunFillsEverySeries) {
     CalculateAndDetermine();
@@ -134,11 +266,11 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
 
 TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
     CalculateAndDetermine();
-    EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), bsClear);
+    EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), TBrushStyle::bsClear);
     ShowGraphs();
     for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3}) {
         EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
-        EXPECT_EQ(chart->BackWall().Brush().Style(), bsSolid);
+        EXPECT_EQ(chart->BackWall().Brush().Style(), TBrushStyle::bsSolid);
         const QImage &picture = chart->Picture();
         const ChartRect plot = chart->PlotRect();
         // Inside the frame, away from grid lines and series: the back wall's fill.
@@ -197,8 +329,30 @@ TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     chart.Invalidate();
     const QImage everyPoint = chart.Picture().copy();
     const QColor curve(170, 0, 0); // 0x0000AA
+    // Both pictures show the curve: without it the comparison below would pass vacuously.
+    EXPECT_GT(PixelsWithoutNeighbour(sampled, QImage(), curve), 100);
+    EXPECT_GT(PixelsWithoutNeighbour(everyPoint, QImage(), curve), 100);
     EXPECT_EQ(PixelsWithoutNeighbour(sampled, everyPoint, curve), 0);
     EXPECT_EQ(PixelsWithoutNeighbour(everyPoint, sampled, curve), 0);
+}
+
+// The labels follow the user's locale: "1,5" under the decimal comma, "1.5" under C.
+// A range below 1 takes a fractional label step.
+TEST_F(GraphicWindow, AxisLabelsUseTheLocaleDecimalSeparator) {
+    CalculateAndDetermine();
+    ShowGraphs();
+    TChart &chart = *Form_Graphic->Chart1;
+    chart.BottomAxis().SetMinMax(1.2, 1.8);
+    chart.Picture();
+    QStringList texts;
+    for (const AxisLabel &label : chart.Layout().Axis(AxisId::Bottom).labels)
+        texts << label.text;
+    EXPECT_TRUE(texts.contains(QStringLiteral("1") + Sep() + QStringLiteral("5")))
+        << texts.join(QLatin1Char(' ')).toStdString();
+    EXPECT_GE(texts.filter(Sep()).size(), 3) << texts.join(QLatin1Char(' ')).toStdString();
+    const QString other = Sep() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
+    for (const QString &text : texts)
+        EXPECT_FALSE(text.contains(other)) << text.toStdString();
 }
 
 TEST_F(GraphicWindow, ControlsCarryTheirNames) {

@@ -40,24 +40,24 @@ TEST_F(HostileRun, ExtremeNumbersNeverBreakTheWindows) {
     QStringList defaults;
     for (QLineEdit *edit : edits)
         defaults << edit->text();
-    Form_Main->Edit1->setText(QStringLiteral("Student"));
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
     int graphsShown = 0;
     for (int run = 0; run < 200; ++run) {
         // From the defaults, one or two fields made extreme.
         for (qsizetype k = 0; k < edits.size(); ++k)
-            if (edits[k] != Form_Main->Edit1)
+            if (edits[k] != Find<QLineEdit>(Form_Main, "Edit1"))
                 edits[k]->setText(defaults[k]);
         for (int changes = 1 + run % 2; changes > 0; --changes)
-            if (QLineEdit *edit = edits[field(random)]; edit != Form_Main->Edit1)
+            if (QLineEdit *edit = edits[field(random)]; edit != Find<QLineEdit>(Form_Main, "Edit1"))
                 edit->setText(QString::fromLatin1(values[pick(random)]));
-        Form_Result->Edit1->setText(run % 3 ? QStringLiteral("3")
-                                            : QString::fromLatin1(values[pick(random)]));
+        Find<QLineEdit>(Form_Result, "Edit1")
+            ->setText(run % 3 ? QStringLiteral("3") : QString::fromLatin1(values[pick(random)]));
         AnswerModals([&graphsShown] {
-            Form_Main->Button1->click();
-            Form_Result->Button1->click();
-            if (Form_Main->Button3->isEnabled()) {
+            Find<QPushButton>(Form_Main, "Button1")->click();
+            Find<QPushButton>(Form_Result, "Button1")->click();
+            if (Find<QPushButton>(Form_Main, "Button3")->isEnabled()) {
                 ++graphsShown;
-                Form_Main->Button3->click();
+                Find<QPushButton>(Form_Main, "Button3")->click();
                 for (TChart *chart :
                      {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3})
                     chart->Picture();

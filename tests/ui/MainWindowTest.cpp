@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,11 +28,11 @@ TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled) {
     for (QWidget *hidden :
          std::initializer_list<QWidget *>{Form_Result, Form_Graphic, Form_Warning, Form_Help})
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    EXPECT_TRUE(Form_Main->Button1->isEnabled());
-    EXPECT_FALSE(Form_Main->Button2->isEnabled());
-    EXPECT_FALSE(Form_Main->Button3->isEnabled());
-    EXPECT_TRUE(Form_Main->BitBtn1->isEnabled());
-    EXPECT_FALSE(Form_Main->Image1->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button1")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(Form_Main, "BitBtn1")->isEnabled());
+    EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisible());
     EXPECT_EQ(State, CalculationState{});
     EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8("Kelvora \"KVR\""));
 }
@@ -63,8 +64,8 @@ TEST_F(MainWindowStart, ListsShowTheirDefaultsAndCannotBeTyped) {
         EXPECT_EQ(combo->count(), count) << name;
         EXPECT_FALSE(combo->isEditable()) << name;
     }
-    EXPECT_EQ(Form_Main->ComboBox1->itemText(0), QString::fromUtf8("сталь 10"));
-    EXPECT_EQ(Form_Main->ComboBox1->maxVisibleItems(), 15);
+    EXPECT_EQ(Find<QComboBox>(Form_Main, "ComboBox1")->itemText(0), QString::fromUtf8("сталь 10"));
+    EXPECT_EQ(Find<QComboBox>(Form_Main, "ComboBox1")->maxVisibleItems(), 15);
 }
 
 TEST_F(MainWindowStart, ControlsCarryTheirNames) {
@@ -75,28 +76,46 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames) {
         Find<QLabel>(Form_Main, name);
     for (const char *name : {"Button1", "Button2", "Button3", "BitBtn1"})
         Find<QPushButton>(Form_Main, name);
-    EXPECT_EQ(Form_Main->BitBtn1->text(), QString::fromUtf8("&Допомога"));
-    EXPECT_FALSE(Form_Main->BitBtn1->icon().isNull());
-    EXPECT_EQ(Form_Main->BitBtn1->shortcut(), QKeySequence::mnemonic(Form_Main->BitBtn1->text()));
-    EXPECT_EQ(QKeySequence::mnemonic(Form_Main->BitBtn1->text()).toString(),
+    EXPECT_EQ(Find<QPushButton>(Form_Main, "BitBtn1")->text(), QString::fromUtf8("&Допомога"));
+    EXPECT_FALSE(Find<QPushButton>(Form_Main, "BitBtn1")->icon().isNull());
+    EXPECT_EQ(Find<QPushButton>(Form_Main, "BitBtn1")->shortcut(),
+              QKeySequence::mnemonic(Find<QPushButton>(Form_Main, "BitBtn1")->text()));
+    EXPECT_EQ(QKeySequence::mnemonic(Find<QPushButton>(Form_Main, "BitBtn1")->text()).toString(),
               QString::fromUtf8("Alt+Д"));
     EXPECT_EQ(
-        Form_Main->Label3->text(),
+        Find<QLabel>(Form_Main, "Label3")->text(),
         QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
+// The locale's name as the C library picks it: LC_ALL, then LC_NUMERIC, then LANG.
+QByteArray NumericLocaleName() {
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        if (const QByteArray name = qgetenv(variable); !name.isEmpty())
+            return name;
+    return "C";
+}
+
 TEST_F(MainWindowStart, ShownNumbersFollowTheLocale) {
-    const QByteArray language = qgetenv("LANG");
+    const QByteArray language = NumericLocaleName();
+    QString expected = QLocale(QString::fromLatin1(language)).decimalPoint();
     if (language.startsWith("uk_UA")) {
         EXPECT_EQ(Sep(), QStringLiteral(","));
-    } else if (language == "C") {
+        expected = QStringLiteral(",");
+    } else if (language == "C" || language.startsWith("C.")) {
         EXPECT_EQ(Sep(), QStringLiteral("."));
+        expected = QStringLiteral(".");
     }
+    EXPECT_EQ(Sep(), expected);
+    // And the shown numbers use it.
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    Find<QPushButton>(Form_Main, "Button1")->click();
+    EXPECT_EQ(ResultLabel(6)->text(),
+              QStringLiteral("V = 182") + expected + QStringLiteral("06 м/хв."));
 }
 
 TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow) {
-    Form_Main->BitBtn1->click();
-    Form_Main->BitBtn1->click();
+    Find<QPushButton>(Form_Main, "BitBtn1")->click();
+    Find<QPushButton>(Form_Main, "BitBtn1")->click();
     int helpWindows = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         helpWindows += qobject_cast<TForm_Help *>(window) != nullptr;
@@ -122,7 +141,7 @@ TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize) {
 TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
     bool ended = false;
     QTimer::singleShot(0, [] {
-        Form_Main->BitBtn1->click();
+        Find<QPushButton>(Form_Main, "BitBtn1")->click();
         Form_Main->close();
     });
     // Fails the test instead of hanging when the application does not end.
@@ -135,9 +154,9 @@ TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
 }
 
 TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
-    Form_Main->Edit1->setText(QStringLiteral("Student"));
-    Form_Main->Button1->click();
-    Form_Main->Button2->click();
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    Find<QPushButton>(Form_Main, "Button1")->click();
+    Find<QPushButton>(Form_Main, "Button2")->click();
     EXPECT_TRUE(Form_Result->isVisible());
 }
 

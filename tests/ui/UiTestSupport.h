@@ -5,11 +5,14 @@
 #include "CalculationState.h"
 #include "WindowSet.h"
 
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 
 namespace kvr::test {
@@ -32,6 +35,9 @@ template <typename T> T *Find(QWidget *window, const char *name) {
     return control;
 }
 
+// Label1 .. Label52 of the results window.
+QLabel *ResultLabel(int number);
+
 // What a modal window showed before it was closed by the test.
 struct ModalCapture {
     QString objectName;
@@ -40,8 +46,10 @@ struct ModalCapture {
     int width = 0;
 };
 
-// Runs `action`; every modal window it opens is recorded and closed.
-QList<ModalCapture> AnswerModals(const std::function<void()> &action);
+// Runs `action`; every modal window it opens is recorded and closed. A modal window that
+// refuses to close for `limit` fails the test and is ended.
+QList<ModalCapture> AnswerModals(const std::function<void()> &action,
+                                 std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 // Decimal separator of the locale the test runs under.
 QString Sep();

@@ -158,10 +158,9 @@ class WarningWindowTest : public WindowTest {
 protected:
     // Shows the warning with two lines and closes it with its own button.
     void Warn(const QString &first, const QString &second) {
-        SetCaption(Form_Warning->Label1, first);
-        SetCaption(Form_Warning->Label2, second);
-        QTimer::singleShot(0, Form_Warning, [] { Form_Warning->Button1->click(); });
-        Form_Warning->ShowModal();
+        QTimer::singleShot(0, Form_Warning,
+                           [] { Find<QPushButton>(Form_Warning, "Button1")->click(); });
+        Form_Warning->ShowWarning(first, second);
     }
 
     // What FormShow must produce: an outer width (frame included) of the longer line plus
@@ -169,10 +168,10 @@ protected:
     void ExpectFitted(int longerLine) {
         const int outer = Form_Warning->frameGeometry().width();
         EXPECT_EQ(outer, longerLine + 110);
-        const int buttonCentreTwice =
-            2 * Form_Warning->Button1->x() + Form_Warning->Button1->width();
+        const int buttonCentreTwice = 2 * Find<QPushButton>(Form_Warning, "Button1")->x() +
+                                      Find<QPushButton>(Form_Warning, "Button1")->width();
         EXPECT_LE(std::abs(buttonCentreTwice - outer), 1);
-        EXPECT_EQ(Form_Warning->Button1->y(), 64);
+        EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->y(), 64);
     }
 };
 
@@ -190,7 +189,7 @@ TEST_F(WarningWindowTest, DesignLayout) {
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->text(), QStringLiteral("Добре"));
-    EXPECT_EQ(Form_Warning->Button1->geometry(), QRect(168, 64, 75, 25));
+    EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->geometry(), QRect(168, 64, 75, 25));
     EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->pos(), QPoint(72, 16));
     EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->pos(), QPoint(72, 32));
     QLabel *image = Find<QLabel>(Form_Warning, "Image1");
@@ -202,61 +201,62 @@ TEST_F(WarningWindowTest, DesignLayout) {
 
 TEST_F(WarningWindowTest, EmptySecondLineFollowsTheFirst) {
     Warn(kLong, QString());
-    ExpectFitted(Form_Warning->Label1->width());
-    EXPECT_TRUE(Form_Warning->Label2->text().isEmpty());
-    EXPECT_EQ(Form_Warning->Label2->pos(), QPoint(72, 32));
+    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
+    EXPECT_TRUE(Find<QLabel>(Form_Warning, "Label2")->text().isEmpty());
+    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->pos(), QPoint(72, 32));
 }
 
 TEST_F(WarningWindowTest, LongerSecondLineSetsTheWidth) {
     Warn(kShort, kLong);
-    ASSERT_GT(Form_Warning->Label2->width(), Form_Warning->Label1->width());
-    ExpectFitted(Form_Warning->Label2->width());
+    ASSERT_GT(Find<QLabel>(Form_Warning, "Label2")->width(),
+              Find<QLabel>(Form_Warning, "Label1")->width());
+    ExpectFitted(Find<QLabel>(Form_Warning, "Label2")->width());
 }
 
 TEST_F(WarningWindowTest, EqualLinesGiveThatWidth) {
     Warn(kLong, kLong);
-    ExpectFitted(Form_Warning->Label1->width());
+    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
 }
 
 TEST_F(WarningWindowTest, EachShowingRecomputesFromItsOwnTexts) {
     Warn(kLong, QString());
     const int wide = Form_Warning->width();
-    const int wideButton = Form_Warning->Button1->x();
+    const int wideButton = Find<QPushButton>(Form_Warning, "Button1")->x();
     Warn(kShort, QStringLiteral("Ще раз."));
-    ExpectFitted(Form_Warning->Label1->width());
+    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
     EXPECT_LT(Form_Warning->width(), wide);
-    EXPECT_LT(Form_Warning->Button1->x(), wideButton);
+    EXPECT_LT(Find<QPushButton>(Form_Warning, "Button1")->x(), wideButton);
     Warn(kShort, kLong);
     EXPECT_EQ(Form_Warning->width(), wide);
-    EXPECT_EQ(Form_Warning->Button1->x(), wideButton);
+    EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->x(), wideButton);
 }
 
 // A caller that writes the text without resizing the label still gets a fitting window.
 TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits) {
-    Form_Warning->Label1->setText(kLong);
-    Form_Warning->Label2->setText(QString());
-    QTimer::singleShot(0, Form_Warning, [] { Form_Warning->Button1->click(); });
-    Form_Warning->ShowModal();
-    EXPECT_EQ(Form_Warning->Label1->width(), Form_Warning->Label1->sizeHint().width());
-    ExpectFitted(Form_Warning->Label1->width());
+    Find<QLabel>(Form_Warning, "Label1")->setText(kLong);
+    Find<QLabel>(Form_Warning, "Label2")->setText(QString());
+    QTimer::singleShot(0, Form_Warning,
+                       [] { Find<QPushButton>(Form_Warning, "Button1")->click(); });
+    Form_Warning->exec();
+    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->width(),
+              Find<QLabel>(Form_Warning, "Label1")->sizeHint().width());
+    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
 }
 
 TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard) {
-    SetCaption(Form_Warning->Label1, kShort);
-    SetCaption(Form_Warning->Label2, QString());
     bool modal = false;
     bool focused = false;
     bool isDefault = false;
     QTimer::singleShot(0, Form_Warning, [&] {
         modal = QApplication::activeModalWidget() == Form_Warning &&
                 Form_Warning->windowModality() == Qt::ApplicationModal;
-        focused = Form_Warning->focusWidget() == Form_Warning->Button1;
-        isDefault = Form_Warning->Button1->isDefault();
-        QTest::keyClick(Form_Warning->Button1, Qt::Key_Space);
+        focused = Form_Warning->focusWidget() == Find<QPushButton>(Form_Warning, "Button1");
+        isDefault = Find<QPushButton>(Form_Warning, "Button1")->isDefault();
+        QTest::keyClick(Find<QPushButton>(Form_Warning, "Button1"), Qt::Key_Space);
         // Should the key not close it, the test must still end.
         QTimer::singleShot(0, Form_Warning, [] { Form_Warning->close(); });
     });
-    Form_Warning->ShowModal();
+    Form_Warning->ShowWarning(kShort, QString());
     EXPECT_TRUE(modal);
     EXPECT_TRUE(focused);
     EXPECT_TRUE(isDefault);
@@ -264,13 +264,12 @@ TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard) {
 }
 
 TEST_F(WarningWindowTest, CloseBoxEndsTheModalDisplayLikeTheButton) {
-    SetCaption(Form_Warning->Label1, kShort);
-    SetCaption(Form_Warning->Label2, QString());
-    const QList<ModalCapture> shown = AnswerModals([] { Form_Warning->ShowModal(); });
+    const QList<ModalCapture> shown =
+        AnswerModals([] { Form_Warning->ShowWarning(kShort, QString()); });
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].objectName, QStringLiteral("Form_Warning"));
     const int frame = Form_Warning->frameGeometry().width() - Form_Warning->width();
-    EXPECT_EQ(shown[0].width + frame, Form_Warning->Label1->width() + 110);
+    EXPECT_EQ(shown[0].width + frame, Find<QLabel>(Form_Warning, "Label1")->width() + 110);
     EXPECT_FALSE(Form_Warning->isVisible());
 }
 
@@ -374,8 +373,7 @@ TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow) {
             main = window;
     ASSERT_NE(main, nullptr);
     auto *help = main->findChild<QPushButton *>(QStringLiteral("BitBtn1"));
-    if (!help)
-        GTEST_SKIP() << "the main window has no help button yet";
+    ASSERT_NE(help, nullptr);
     help->click();
     help->click();
     EXPECT_TRUE(Form_Help->isVisible());

@@ -1,0 +1,182 @@
+#include "CalculationRun.h"
+
+#include "ArithmeticFault.h"
+#include "FormatFixed.h"
+#include "ModelFit.h"
+#include "NumberSyntax.h"
+#include "WearCalculation.h"
+
+#include <algorithm>
+#include <numeric>
+#include <span>
+
+namespace kvr {
+
+namespace {
+
+// The results window's labels per cutter: speed, total time, wear after intervals 1..3.
+struct CutterLabels {
+    const char *speed;
+    const char *total;
+    const char *wear[kIntervals];
+};
+constexpr CutterLabels kCutterLabels[kCutters] = {
+    {"Label6", "Label3", {"Label13", "Label14", "Label15"}},
+    {"Label8", "Label7", {"Label9", "Label10", "Label11"}},
+    {"Label24", "Label23", {"Label25", "Label26", "Label27"}},
+};
+constexpr const char *kAllowableWearLabel = "Label31";
+constexpr const char *kStudentLabel = "Label50";
+
+void ReadField(CalculationState &state, const InputField &field, const FieldInput &input,
+               CalculationOutcome &outcome) {
+    int &flag = state.input_error_flags[static_cast<std::size_t>(field.slot)];
+    std::string shown = input.text;
+    if (field.kind == InputKind::Number)
+        shown = WithPoints(std::move(shown));
+    if (field.kind != InputKind::List) {
+        const NumberReading reading = ReadNumber(shown);
+        flag = reading.code;
+        field.field(state) =
+            field.kind == InputKind::AngleList ? DegreesToRadians(reading.value) : reading.value;
+    }
+    if (!input.selected)
+        flag = 1;
+    outcome.fields.push_back({&field, std::move(shown)});
+}
+
+void ReadFields(CalculationState &state, const CalculationInputs &inputs,
+                std::span<const InputField> fields, CalculationOutcome &outcome) {
+    for (const InputField &field : fields)
+        ReadField(state, field, inputs.fields[static_cast<std::size_t>(field.slot)], outcome);
+}
+
+// Labels are appended one by one, so that a fault part-way leaves the earlier ones shown.
+void WriteCalculationLabels(const CalculationState &state, std::string_view sep,
+                            std::vector<LabelText> &labels) {
+    for (int i = 1; i <= kCutters; ++i) {
+        const CutterLabels &names = kCutterLabels[i - 1];
+        labels.push_back(
+            {names.speed, "V = " + FormatFixed(state.cutting_speed[i], 10, 2, sep) + " м/хв."});
+        labels.push_back(
+            {names.total, FormatFixed(TotalRunningTime(state, i), 3, 2, sep) + " хв."});
+        for (int j = 1; j <= kIntervals; ++j)
+            labels.push_back(
+                {names.wear[j - 1],
+                 "h       = " + FormatFixed(state.dimensional_wear[i][j], 3, 2, sep) + " мкм"});
+    }
+    labels.push_back(
+        {kAllowableWearLabel,
+         "[h  ] = " + FormatFixed(state.allowable_dimensional_wear, 3, 2, sep) + " мкм"});
+}
+
+void DecideResultButtons(CalculationState &state, CalculationOutcome &outcome) {
+    const auto &flags = state.input_error_flags;
+    state.input_error_sum = std::accumulate(flags.begin(), flags.begin() + kMainWindowSlots, 0);
+    if (state.input_error_sum != 0 || !outcome.nameGiven) {
+        outcome.results = ButtonChange::Disable;
+        outcome.graphs = ButtonChange::Disable;
+    } else {
+        outcome.results = ButtonChange::Enable;
+    }
+}
+
+WarningText AllowableWearWarning(long double minimum, std::string_view sep) {
+    return {"Мінімальне значення допустимого зношування по задній поверхні " +
+                FormatFixed(minimum, 5, 2, sep) + " мкм.",
+            ""};
+}
+
+WarningText SpanWarning(const CalculationState &state, std::string_view sep) {
+    return {"Значення довільного часу оброблення не повинно виходити",
+            "за межі часу проведення експерименту на 15% (" +
+                FormatFixed(SpanLowerBound(state), 5, 1, sep) + " - " +
+                FormatFixed(SpanUpperBound(state), 5, 1, sep) + ") хв."};
+}
+
+ModelText Formula(double coefficient, int coefficientPrecision, int coefficientDecimals,
+                  double exponent, std::string_view sep) {
+    return {"= " + FormatFixed(coefficient, coefficientPrecision, coefficientDecimals, sep) + "V",
+            FormatFixed(exponent, 5, 3, sep)};
+}
+
+} // namespace
+
+std::string WithPoints(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+CalculationOutcome RunCalculation(CalculationState &state, const CalculationInputs &inputs) {
+    CalculationOutcome outcome;
+    std::fill_n(state.input_error_flags.begin(), kMainWindowSlots, 0);
+    state.input_error_sum = 0;
+    outcome.nameGiven = !inputs.userName.empty();
+    if (outcome.nameGiven)
+        outcome.labels.push_back({kStudentLabel, "Виконав: " + inputs.userName});
+    const std::span<const InputField> all(kInputFields);
+    try {
+        ReadFields(state, inputs, all.first(kFieldsBeforeAllowableWear), outcome);
+        outcome.reached = CalculationStep::ConditionsRead;
+        ComputeAllowableDimensionalWear(state);
+        outcome.reached = CalculationStep::AllowableWear;
+        ReadFields(state, inputs, all.subspan(kFieldsBeforeAllowableWear), outcome);
+        outcome.reached = CalculationStep::MeasurementsRead;
+        ComputeSpeedsAndDimensionalWear(state);
+        outcome.reached = CalculationStep::SpeedsAndWear;
+        WriteCalculationLabels(state, inputs.separator, outcome.labels);
+        outcome.reached = CalculationStep::LabelsWritten;
+        DecideResultButtons(state, outcome);
+        outcome.reached = CalculationStep::ButtonsDecided;
+        ComputeWearLines(state);
+        outcome.reached = CalculationStep::WearLines;
+        if (const std::optional<long double> minimum = CheckAllowableWear(state)) {
+            outcome.results = ButtonChange::Disable;
+            outcome.graphs = ButtonChange::Disable;
+            outcome.warning = AllowableWearWarning(*minimum, inputs.separator);
+        }
+        outcome.reached = CalculationStep::AllowableWearChecked;
+    } catch (const ArithmeticFault &fault) {
+        // The wear lines of this press were never completed: nothing may be built on them.
+        outcome.results = ButtonChange::Disable;
+        outcome.graphs = ButtonChange::Disable;
+        outcome.fault = fault.what();
+    }
+    return outcome;
+}
+
+DeterminationOutcome DetermineModels(CalculationState &state, std::string_view chosenTime,
+                                     std::string_view separator) {
+    DeterminationOutcome outcome;
+    outcome.chosenTimeText = WithPoints(std::string(chosenTime));
+    const NumberReading reading = ReadNumber(outcome.chosenTimeText);
+    state.chosen_time = reading.value;
+    state.input_error_flags[kChosenTimeSlot] = reading.code;
+    try {
+        ComputeTimeSpan(state);
+        if (!ChosenTimeInSpan(state)) {
+            outcome.warning = SpanWarning(state, separator);
+            return outcome;
+        }
+        outcome.reached = DeterminationStep::SpanChecked;
+        ComputeWearAtChosenTime(state);
+        ComputeToolLife(state);
+        outcome.reached = DeterminationStep::WearAndToolLife;
+        FitWearModel(state);
+        outcome.wearModel =
+            Formula(state.wear_model_coefficient, 5, 3, state.wear_model_exponent, separator);
+        outcome.reached = DeterminationStep::WearModel;
+        FitLifeModel(state);
+        outcome.lifeModel =
+            Formula(state.life_model_coefficient, 10, 0, state.life_model_exponent, separator);
+        outcome.reached = DeterminationStep::LifeModel;
+        outcome.graphsAllowed = state.input_error_flags[kChosenTimeSlot] == 0;
+    } catch (const ArithmeticFault &fault) {
+        // Graphs of this determination would mix new and old values.
+        outcome.graphsAllowed = false;
+        outcome.fault = fault.what();
+    }
+    return outcome;
+}
+
+} // namespace kvr

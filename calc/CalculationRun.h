@@ -1,0 +1,103 @@
+// The order of the two presses that calculate: "Розрахувати" (RunCalculation) and
+// "Визначити параметри" (DetermineModels). Each runs its steps on the record and returns
+// what the windows show; the windows only read their fields and show the outcome.
+#pragma once
+
+#include "CalculationState.h"
+#include "InputTable.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvr {
+
+enum class ButtonChange { Keep, Enable, Disable };
+
+// The two lines of the warning window.
+struct WarningText {
+    std::string first;
+    std::string second;
+};
+
+// A label of the results window and its new text.
+struct LabelText {
+    std::string label;
+    std::string text;
+};
+
+// One field of the main window as the window found it.
+struct FieldInput {
+    std::string text;
+    bool selected = true; // lists only: whether an item is chosen
+};
+
+struct CalculationInputs {
+    std::string userName;
+    std::array<FieldInput, kMainWindowSlots> fields; // by slot
+    std::string separator = ".";                     // the locale's, for shown numbers
+};
+
+// The steps of "Розрахувати", in order.
+enum class CalculationStep {
+    ConditionsRead,
+    AllowableWear,
+    MeasurementsRead,
+    SpeedsAndWear,
+    LabelsWritten,
+    ButtonsDecided,
+    WearLines,
+    AllowableWearChecked,
+};
+
+// A field that was read: the text its control now shows (commas turned into points).
+// Whether it was readable is in the record's input_error_flags.
+struct FieldRead {
+    const InputField *field;
+    std::string text;
+};
+
+struct CalculationOutcome {
+    CalculationStep reached = CalculationStep::ConditionsRead; // the last step completed
+    std::vector<FieldRead> fields;                             // in reading order
+    bool nameGiven = false;
+    std::vector<LabelText> labels; // results window, in writing order
+    std::optional<WarningText> warning;
+    ButtonChange results = ButtonChange::Keep; // "Результати розрахунків"
+    ButtonChange graphs = ButtonChange::Keep;  // "Графіки"
+    std::optional<std::string> fault;          // the arithmetic fault that stopped the press
+};
+
+// "Розрахувати": reads every field into the record, computes, writes the labels and
+// decides the result buttons; an arithmetic fault stops it and disables both buttons.
+CalculationOutcome RunCalculation(CalculationState &state, const CalculationInputs &inputs);
+
+// The formula of a model: "= " coefficient "V", and the exponent.
+struct ModelText {
+    std::string coefficient;
+    std::string exponent;
+};
+
+enum class DeterminationStep { TimeRead, SpanChecked, WearAndToolLife, WearModel, LifeModel };
+
+struct DeterminationOutcome {
+    DeterminationStep reached = DeterminationStep::TimeRead;
+    std::string chosenTimeText; // what the time's box now shows
+    std::optional<ModelText> wearModel;
+    std::optional<ModelText> lifeModel;
+    std::optional<WarningText> warning;
+    bool graphsAllowed = false;
+    std::optional<std::string> fault;
+};
+
+// "Визначити параметри" at the typed running time; an out-of-span time or an arithmetic
+// fault disallows the graphs.
+DeterminationOutcome DetermineModels(CalculationState &state, std::string_view chosenTime,
+                                     std::string_view separator = ".");
+
+// Commas turned into points: what a numeric field shows once it is read.
+std::string WithPoints(std::string text);
+
+} // namespace kvr

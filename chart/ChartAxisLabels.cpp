@@ -1,0 +1,102 @@
+#include "ChartAxis.h"
+
+#include "ChartCanvas.h"
+#include "ChartSeries.h"
+
+#include <cmath>
+
+namespace {
+
+// With fewer than 10000 steps the label loop ends after about that many rounds; the
+// bound also stops it where v − step == v for lack of precision.
+constexpr int kMaxLabelRounds = 10002;
+constexpr double kMaxLabelSteps = 10000.0;
+
+} // namespace
+
+int TCustomChartAxis::LinePosition(const ChartRect &plot) const {
+    switch (m_side) {
+    case AxisId::Left:
+        return plot.Left + LabelsShift(plot);
+    case AxisId::Bottom:
+        return plot.Bottom + LabelsShift(plot);
+    case AxisId::Right:
+        return plot.Right + LabelsShift(plot);
+    case AxisId::Top:
+        return plot.Top + LabelsShift(plot);
+    case AxisId::Depth:
+        break;
+    }
+    return 0;
+}
+
+// The labels and ticks of this drawing, from its final ends and range.
+void TCustomChartAxis::ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) const {
+    layout.labels.clear();
+    layout.ticks.clear();
+    canvas.SetFont(m_labelsFont);
+    const double step = CalcLabelStep(canvas, layout.mapping);
+    if (!(step > 0.0) || layout.mapping.maximum < layout.mapping.minimum)
+        return;
+    switch (EffectiveLabelStyle()) {
+    case TAxisLabelStyle::talValue:
+        ProduceValueLabels(step, layout);
+        break;
+    case TAxisLabelStyle::talMark:
+    case TAxisLabelStyle::talText:
+        ProduceTextLabels(layout);
+        break;
+    case TAxisLabelStyle::talAuto:
+    case TAxisLabelStyle::talNone:
+        break;
+    }
+}
+
+void TCustomChartAxis::ProduceValueLabels(double step, AxisLayout &layout) const {
+    const double low = layout.mapping.minimum;
+    const double high = layout.mapping.maximum;
+    if (!(std::fabs((high - low) / step) < kMaxLabelSteps))
+        return;
+    double v = low == high ? high : (m_roundFirstLabel ? std::trunc(high / step) * step : high);
+    for (int round = 0; v > high && round < kMaxLabelRounds; ++round)
+        v -= step;
+    const double lower = (low - 1e-12) / 1.000000000001;
+    for (int round = 0; v >= lower && round < kMaxLabelRounds; ++round) {
+        AddLabel(v, QString(), layout);
+        v -= step;
+    }
+}
+
+void TCustomChartAxis::ProduceTextLabels(AxisLayout &layout) const {
+    for (const TChartSeries *series : AllSeries()) {
+        const TChartSeries &s = *series;
+        if (!s.Active() || !IsAssociated(s) || !s.HasPointLabels())
+            continue;
+        for (int p = 0; p < s.Count(); ++p) {
+            const double value = Horizontal() ? s.XValues().ValueAt(p) : s.YValues().ValueAt(p);
+            const QString text = s.PointLabel(p);
+            if (!text.isEmpty() && std::isfinite(value) && value >= layout.mapping.minimum &&
+                value <= layout.mapping.maximum)
+                AddLabel(value, text, layout);
+        }
+        return;
+    }
+}
+
+void TCustomChartAxis::AddLabel(double value, const QString &text, AxisLayout &layout) const {
+    const int p = layout.mapping.ValueToPixel(value);
+    if (!m_labelsOnAxis && !(layout.mapping.start < p && p < layout.mapping.end))
+        return;
+    // The list holds a fixed number of positions; further ones are dropped.
+    auto addTick = [&] {
+        if (int(layout.ticks.size()) < kTickCapacity)
+            layout.ticks.push_back(p);
+    };
+    if (!m_tickOnLabelsOnly)
+        addTick();
+    if (!m_labels)
+        return;
+    if (m_tickOnLabelsOnly)
+        addTick();
+    layout.labels.push_back({p, text.isEmpty() ? LabelText(value) : text});
+}

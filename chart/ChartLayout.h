@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ChartAxis.h"
+#include "ChartGeometry.h"
+#include "ChartLegend.h"
+#include "ChartTitle.h"
+
+#include <array>
+
+class TChartSeries;
+
+// The axes that map a series' X and Y values to pixels.
+AxisId HorizontalAxisOf(const TChartSeries &series);
+AxisId VerticalAxisOf(const TChartSeries &series);
+
+// Everything one picture needs to know about where things go, computed before anything is
+// drawn: the drawing steps only read it, and tests read it without looking at pixels.
+struct ChartLayout {
+    kvr::chart::PanelArea panel;
+    // Inside the bevels and the border.
+    ChartRect bevelRect;
+    TitleLayout title;
+    TitleLayout foot;
+    LegendLayout legend;
+    std::array<AxisLayout, kAxisCount> axes;
+    ChartRect plotRect;
+
+    const AxisLayout &Axis(AxisId id) const { return axes[std::size_t(id)]; }
+    AxisLayout &Axis(AxisId id) { return axes[std::size_t(id)]; }
+};

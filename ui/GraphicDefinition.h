@@ -1,0 +1,86 @@
+// The graphs window's stored definition, in one place: its three charts, their ten series
+// with their roles, and the captions placed on them. The window, the chart tests and the
+// benchmarks all build their charts from it.
+#pragma once
+
+#include "ChartGeometry.h"
+#include "ChartPen.h"
+#include "GraphData.h"
+
+#include <span>
+
+class TChart;
+class TCustomSeries;
+
+namespace kvr {
+
+struct AxisDefinition {
+    bool automatic;
+    bool automaticMinimum;
+    double minimum;
+    int titleSize; // 0 keeps the default
+};
+
+struct LegendDefinition {
+    bool visible;
+    int colorWidth;
+    int shadowSize;
+};
+
+struct ChartDefinition {
+    const char *name;
+    int left, top, width, height;
+    ChartMargins margins; // percent of the panel
+    TColor backWallBrushColor;
+    TBrushStyle backWallBrushStyle;
+    bool titleVisible;
+    const char *titleText;
+    AxisDefinition bottomAxis;
+    AxisDefinition leftAxis;
+    LegendDefinition legend;
+};
+
+enum class SeriesKind { Line, Point };
+
+struct SeriesDefinition {
+    int chart;  // 1..3
+    int number; // SeriesN
+    SeriesKind kind;
+    SeriesRole role;
+    int cutter; // 1..3 for the roles per cutter, else 0
+    TColor color;
+    const char *title;
+    bool showInLegend;
+    TColor markerFill; // point series only
+    int arrowLength;
+};
+
+// A text label or picture placed on a chart, relative to the chart.
+struct ChartCaption {
+    int chart;
+    const char *name;
+    int left, top, width, height;
+    const char *text;    // a label's text, or empty for a picture
+    const char *picture; // a resource path, or nullptr for a label
+};
+
+std::span<const ChartDefinition> GraphChartDefinitions();
+// In each chart's drawing order: later series paint over earlier ones.
+std::span<const SeriesDefinition> GraphSeriesDefinitions();
+std::span<const ChartCaption> GraphCaptions();
+const ChartDefinition &GraphChartDefinition(int chart);
+const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter = 0);
+
+inline constexpr TColor kGraphBackColor = 0xC4FFFF;
+
+// The automatic flags and minimum of every axis as stored: the window gives them back on
+// each showing, whatever a zoom, panning or the wheel made of them.
+void ApplyAxesDefinition(TChart &chart, const ChartDefinition &definition);
+// The stored panel, walls, title and axes of a chart, as a form loads them.
+void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition);
+// The panel and the legend.
+void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition);
+// A new series at the end of the chart's list, named and styled as stored.
+TCustomSeries &AddDefinedSeries(TChart &chart, const SeriesDefinition &definition);
+
+} // namespace kvr
