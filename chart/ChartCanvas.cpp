@@ -151,7 +151,16 @@ int ChartCanvas::TextHeight(const QString &text) const {
     return Measures().height;
 }
 
-QPen ChartCanvas::MakePen() const {
+const QPen &ChartCanvas::MakePen() const {
+    // Lines in a row mostly share their pen: keep the one made last.
+    const PenState state{m_penColor, m_penWidth, m_penStyle, m_penSmallDots};
+    if (m_madePen && m_madePen->first == state)
+        return m_madePen->second;
+    m_madePen.emplace(state, NewPen());
+    return m_madePen->second;
+}
+
+QPen ChartCanvas::NewPen() const {
     if (m_penStyle == TPenStyle::psClear)
         return QPen(Qt::NoPen);
     QPen pen(Resolve(m_penColor));

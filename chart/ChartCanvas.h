@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPoint>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 enum class TextAlignH { Left, Center, Right };
@@ -97,7 +99,15 @@ public:
 private:
     struct FontMeasures;
     FontMeasures &Measures() const;
-    QPen MakePen() const;
+    struct PenState {
+        TColor color;
+        int width;
+        TPenStyle style;
+        bool smallDots;
+        bool operator==(const PenState &) const = default;
+    };
+    const QPen &MakePen() const;
+    QPen NewPen() const;
     bool CutToReach(int &x0, int &y0, int &x1, int &y1) const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
@@ -133,6 +143,7 @@ private:
     TColor m_backColor = clWhite;
     TextAlignH m_alignH = TextAlignH::Left;
     TextAlignV m_alignV = TextAlignV::Top;
+    mutable std::optional<std::pair<PenState, QPen>> m_madePen;
     QPoint m_current;
     QRect m_clip;
     bool m_clipped = false;
