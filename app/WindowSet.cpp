@@ -1,10 +1,12 @@
 #include "WindowSet.h"
 
+#include "AccessibleNames.h"
 #include "Graphic.h"
 #include "Handler.h"
 #include "Help.h"
 #include "Main.h"
 #include "Result.h"
+#include "ResultsCopy.h"
 #include "Warning.h"
 #include "Windows.h"
 
@@ -40,6 +42,8 @@ WindowSet::WindowSet() {
     m_help = std::make_unique<TForm_Help>();
     Form_Help = m_help.get();
     Connect();
+    for (QWidget *window : std::initializer_list<QWidget *>{Form_Main, Form_Result, Form_Graphic})
+        NameControls(window);
 }
 
 namespace {
@@ -64,6 +68,7 @@ void WindowSet::Connect() {
                      [graphic = m_graphic.get()] { ShowNonModal(graphic); });
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
+    AddCopyResultsAction(result, main);
 }
 
 WindowSet::~WindowSet() {

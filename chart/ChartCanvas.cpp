@@ -482,7 +482,9 @@ DirectPixels ChartCanvas::DirectTarget(const QColor &color) {
     const QImage::Format format = m_target.format();
     const bool plain = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                        format == QImage::Format_ARGB32_Premultiplied;
-    if (!plain || m_penMode != TPenMode::pmCopy || color.alpha() != 255 || !m_target.isDetached())
+    // On a high-density image a logical pixel is several of the image's own.
+    if (!plain || m_penMode != TPenMode::pmCopy || color.alpha() != 255 ||
+        m_target.devicePixelRatio() != 1.0 || !m_target.isDetached())
         return {};
     const QRect area = m_clipped ? m_clip.intersected(m_target.rect()) : m_target.rect();
     return {m_target.bits(), m_target.bytesPerLine(), area, color.rgba()};

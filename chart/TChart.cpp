@@ -1,6 +1,7 @@
 #include "TChart.h"
 
 #include "ChartCanvas.h"
+#include "ZoomOutline.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -23,6 +24,7 @@ TChart::TChart(QWidget *parent) : QWidget(parent) {
     resize(400, 250);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     m_backWall.Brush().SetStyle(TBrushStyle::bsClear);
     m_leftWall.SetColor(0x80FFFF);
     m_bottomWall.SetColor(clWhite);
@@ -89,18 +91,24 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     InternalDraw(canvas, layout);
 }
 
+// On a high-density screen the picture has as many pixels as the screen shows; the
+// drawing keeps to logical pixels and the painter scales it, so text, lines and markers
+// come out at full resolution.
 const QImage &TChart::Picture() {
-    if (size().isEmpty() || (m_bufferClean && m_buffer.size() == size()))
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (size().isEmpty() || (m_bufferClean && m_buffer.size() == pixels))
         return m_buffer;
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_RGB32);
+    if (m_buffer.size() != pixels)
+        m_buffer = QImage(pixels, QImage::Format_RGB32);
+    m_buffer.setDevicePixelRatio(ratio);
     Draw(m_buffer, QRect(QPoint(0, 0), size()));
     m_bufferClean = true;
     return m_buffer;
 }
 
 // The buffer holds the picture without the zoom rectangle; during a drag the rectangle is
-// inverted over a copy, so moving it never has to erase anything.
+// drawn over a copy, so moving it never has to erase anything.
 // The palette resolves system colours and the locale writes the labels: either change
 // alters the picture.
 void TChart::changeEvent(QEvent *event) {
@@ -114,15 +122,19 @@ void TChart::paintEvent(QPaintEvent *) {
     if (picture.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture);
-    if (m_zoom.Active) {
-        QImage overlay = picture.copy();
-        {
-            ChartCanvas canvas(overlay, palette());
-            DrawZoomRectangle(canvas);
-        }
-        painter.drawImage(0, 0, overlay);
+    if (!m_zoom.Active && !FocusFrameShown()) {
+        painter.drawImage(0, 0, picture);
+        return;
     }
+    QImage overlay = picture.copy();
+    {
+        ChartCanvas canvas(overlay, palette());
+        if (m_zoom.Active)
+            DrawZoomRectangle(canvas);
+        if (FocusFrameShown())
+            DrawFocusFrame(canvas);
+    }
+    painter.drawImage(0, 0, overlay);
 }
 
 void TChart::InternalDraw(ChartCanvas &canvas, const ChartLayout &layout) {
@@ -206,12 +218,7 @@ void TChart::DrawSeries(ChartCanvas &canvas, const ChartLayout &layout) {
 }
 
 void TChart::DrawZoomRectangle(ChartCanvas &canvas) {
-    const QPalette &pal = palette();
-    const TColor rgb = kvr::chart::ToRgb(m_color, pal);
-    canvas.SetPen(rgb == clWhite ? clBlack : rgb, 1, TPenStyle::psSolid, TPenMode::pmNotXor);
-    canvas.SetBrush(clWhite, TBrushStyle::bsClear);
     TZoomPanningRecord r = m_zoom;
     r.Normalise();
-    canvas.Rectangle({r.X0, r.Y0, r.X1, r.Y1});
-    canvas.SetPen(clBlack);
+    DrawZoomOutline(canvas, {r.X0, r.Y0, r.X1, r.Y1});
 }

@@ -10,7 +10,8 @@
 // ChartLegend lists the series. The parts know the panel only as a ChartHost.
 // One picture is two steps: TChartLayout.cpp computes a ChartLayout (every rectangle, the
 // axes' ends and labels, PlotRect), then TChart.cpp draws from it and nothing else.
-// TChartMouse.cpp handles zoom, panning and the wheel.
+// TChartMouse.cpp handles zoom, panning and the wheel (ZoomOutline draws the rectangle of a
+// zoom drag); TChartKeyboard.cpp the same from the keyboard, the focus frame and copying.
 
 #include "ChartException.h"
 #include "ChartLayout.h"
@@ -19,6 +20,7 @@
 #include "LineSeries.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -153,6 +155,15 @@ public:
     // Drops the scales a zoom or panning saved, so that no later undo brings them back.
     void ForgetSavedScales();
 
+    // Keyboard navigation (TChartKeyboard.cpp): a quarter in or a third out around the
+    // plot's centre; panning by a tenth of the plot per step, as a drag of that length.
+    void ZoomAroundCentre(bool zoomIn);
+    void PanBySteps(int right, int down);
+    // The chart as the screen shows it, captions on it included, without the focus frame,
+    // at the widget's device pixel ratio.
+    QPixmap GrabPicture();
+    bool FocusFrameShown() const;
+
     std::function<void(TChart &)> OnBeforeDrawAxes;
     std::function<void(TChart &)> OnBeforeDrawSeries;
     std::function<void(TChart &)> OnAfterDraw;
@@ -169,6 +180,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     enum class ClickedPart { None, Series, Axis, Title, Foot, PlotArea, Legend };
@@ -205,6 +219,7 @@ private:
     void DrawAxes(ChartCanvas &canvas, const ChartLayout &layout);
     void DrawSeries(ChartCanvas &canvas, const ChartLayout &layout);
     void DrawZoomRectangle(ChartCanvas &canvas);
+    void DrawFocusFrame(ChartCanvas &canvas);
 
     // Mouse helpers (TChartMouse.cpp).
     ClickedPart PartAt(int x, int y) const;
@@ -261,4 +276,8 @@ private:
     bool m_zoomed = false;
     // Wheel angle short of a whole notch, in eighths of a degree.
     int m_wheelAngle = 0;
+    // The focus frame is for keyboard users: it shows once focus came by Tab or a key was
+    // pressed; a click or the window's activation gives focus and leaves the picture alone.
+    bool m_focusVisible = false;
+    bool m_grabbing = false;
 };

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -20,3 +20,8 @@ if ! localedef -i uk_UA -f UTF-8 build-test/locale/uk_UA.UTF-8; then
 fi
 export LOCPATH="$PWD/build-test/locale"
 ctest --test-dir build-test --output-on-failure --timeout 600
+
+# The Debian package: built optimised in the tree of scripts/run.sh, then validated and
+# started from its own files.
+bash scripts/package.sh
+bash scripts/check-package.sh

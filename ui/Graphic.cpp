@@ -2,6 +2,7 @@
 
 #include "CalculationState.h"
 #include "GraphData.h"
+#include "GraphInteraction.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
 #include "TChart.h"
@@ -28,6 +29,7 @@ TForm_Graphic::TForm_Graphic()
     BuildCharts();
     BuildSeries();
     BuildCaptions();
+    new GraphInteraction(this, {Chart1, Chart2, Chart3});
     ApplyResizePolicy();
 }
 

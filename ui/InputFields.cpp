@@ -1,5 +1,7 @@
 #include "InputFields.h"
 
+#include "AccessibleNames.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@ bool IsMarked(const QWidget *control) {
 void SetCaption(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
+    UpdateSpokenSentences(label);
 }
 
 std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }

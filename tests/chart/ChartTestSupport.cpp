@@ -25,6 +25,18 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     return chart;
 }
 
+std::unique_ptr<TChart> MakeFilledGraphChart() {
+    auto chart = MakeGraphChart();
+    const WearSeries wear = AddWearSeries(*chart);
+    for (TChartSeries *series : {static_cast<TChartSeries *>(wear.points[0]),
+                                 static_cast<TChartSeries *>(wear.lines[0])}) {
+        series->AddPoint(1, 10);
+        series->AddPoint(5, 30);
+    }
+    chart->SetBackColor(0xC4FFFF);
+    return chart;
+}
+
 WearSeries AddWearSeries(TChart &chart) {
     using kvr::SeriesRole;
     WearSeries result{};

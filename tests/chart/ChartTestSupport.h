@@ -26,6 +26,9 @@ struct WearSeries {
 };
 WearSeries AddWearSeries(TChart &chart);
 
+// The first chart of the graphs window, shown filled pale yellow, with two measured
+// points and one wear line across them.
+std::unique_ptr<TChart> MakeFilledGraphChart();
 // The chart's font height (of "W") and a text's width in a font, as the layout measures them.
 int FontHeightOf(const TChartFont &font);
 int TextWidthOf(const TChartFont &font, const QString &text);

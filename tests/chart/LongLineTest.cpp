@@ -17,6 +17,7 @@ struct LongLineCase {
     int count;
     int penWidth;
     bool inverted;
+    qreal pixelRatio = 1.0;
 };
 
 void PrintTo(const LongLineCase &c, std::ostream *out) { *out << c.name; }
@@ -68,7 +69,10 @@ TEST_P(LongLine, DrawsTheSamePixelsAsEverySegment) {
         line.LinePen().SetWidth(c.penWidth);
         line.AddPoint(xs[0], ys[0], QString(), k == 0 ? clDefault : clRed);
         line.AddPoints(std::span(xs).subspan(1), std::span(ys).subspan(1));
-        pictures[k] = chart->Picture();
+        // A high-density picture as the window draws it on such a screen.
+        pictures[k] = QImage((QSizeF(chart->size()) * c.pixelRatio).toSize(), QImage::Format_RGB32);
+        pictures[k].setDevicePixelRatio(c.pixelRatio);
+        chart->Draw(pictures[k], QRect(QPoint(0, 0), chart->size()));
     }
     EXPECT_EQ(pictures[0], pictures[1]);
 }
@@ -81,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LongLineCase{"noisy_inverted", Shape::Noisy, 30000, 3, true},
                       LongLineCase{"interrupted", Shape::Interrupted, 30000, 2, false},
                       LongLineCase{"off_the_plot", Shape::OffThePlot, 30000, 2, false},
+                      LongLineCase{"noisy_twofold", Shape::Noisy, 30000, 2, false, 2.0},
                       LongLineCase{"million_noisy", Shape::Noisy, 1000000, 2, false}),
     [](const auto &info) { return std::string(info.param.name); });
 

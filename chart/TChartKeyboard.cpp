@@ -1,0 +1,138 @@
+#include "TChart.h"
+
+#include "ChartCanvas.h"
+
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The frame runs just inside the bevel, well outside the plotting rectangle.
+constexpr int kFocusFrameInset = 2;
+constexpr int kPanStepsPerPlot = 10;
+constexpr double kLargestZoomedValue = 1e100;
+
+bool CameByKeyboard(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
+// The window losing or regaining activation, or a menu opening, leaves the frame as it was.
+bool KeepsFrame(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+void TChart::ZoomAroundCentre(bool zoomIn) {
+    Picture(); // the pixel mapping of the current ranges
+    const ChartRect plot = PlotRect();
+    const int dx = zoomIn ? plot.Width() / 8 : -plot.Width() / 6;
+    const int dy = zoomIn ? plot.Height() / 8 : -plot.Height() / 6;
+    const ChartRect target{plot.Left + dx, plot.Top + dy, plot.Right - dx, plot.Bottom - dy};
+    // Holding "-" down must not grow the ranges until they overflow.
+    for (TCustomChartAxis *axis : ZoomAxes()) {
+        const bool horizontal = axis->Horizontal();
+        for (int pixel :
+             {horizontal ? target.Left : target.Top, horizontal ? target.Right : target.Bottom})
+            if (!(std::abs(axis->PixelToValue(pixel)) <= kLargestZoomedValue))
+                return;
+    }
+    ZoomRect(target);
+    update();
+}
+
+void TChart::PanBySteps(int right, int down) {
+    Picture();
+    const int x = PlotXCenter();
+    const int y = PlotYCenter();
+    SaveScales();
+    bool panned = false;
+    if (right != 0 &&
+        (m_allowPanning == TPanningMode::pmHorizontal || m_allowPanning == TPanningMode::pmBoth)) {
+        const int step = right * std::max(1, PlotWidth() / kPanStepsPerPlot);
+        for (TCustomChartAxis *axis : {&m_bottomAxis, &m_topAxis})
+            panned = PanAxis(*axis, x + step, x) || panned;
+    }
+    if (down != 0 &&
+        (m_allowPanning == TPanningMode::pmVertical || m_allowPanning == TPanningMode::pmBoth)) {
+        const int step = down * std::max(1, PlotHeight() / kPanStepsPerPlot);
+        for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
+            panned = PanAxis(*axis, y + step, y) || panned;
+    }
+    if (panned && OnScroll)
+        OnScroll(*this);
+}
+
+QPixmap TChart::GrabPicture() {
+    m_grabbing = true;
+    const QPixmap picture = grab();
+    m_grabbing = false;
+    return picture;
+}
+
+bool TChart::FocusFrameShown() const { return m_focusVisible && hasFocus() && !m_grabbing; }
+
+void TChart::DrawFocusFrame(ChartCanvas &canvas) {
+    canvas.SetBrush(clWhite, TBrushStyle::bsClear);
+    canvas.SetPen(clBlack, 1, TPenStyle::psDot);
+    canvas.Rectangle({kFocusFrameInset, kFocusFrameInset, width() - kFocusFrameInset,
+                      height() - kFocusFrameInset});
+    canvas.SetPen(clBlack);
+}
+
+void TChart::keyPressEvent(QKeyEvent *event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setPixmap(GrabPicture());
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        ZoomAroundCentre(true);
+        break;
+    case Qt::Key_Minus:
+        ZoomAroundCentre(false);
+        break;
+    case Qt::Key_Left:
+        PanBySteps(-1, 0);
+        break;
+    case Qt::Key_Right:
+        PanBySteps(1, 0);
+        break;
+    case Qt::Key_Up:
+        PanBySteps(0, -1);
+        break;
+    case Qt::Key_Down:
+        PanBySteps(0, 1);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_Escape:
+        UndoZoom();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_focusVisible = true;
+    event->accept();
+}
+
+void TChart::focusInEvent(QFocusEvent *event) {
+    QWidget::focusInEvent(event);
+    if (!KeepsFrame(event->reason()))
+        m_focusVisible = CameByKeyboard(event->reason());
+    update();
+}
+
+void TChart::focusOutEvent(QFocusEvent *event) {
+    QWidget::focusOutEvent(event);
+    if (!KeepsFrame(event->reason()))
+        m_focusVisible = false;
+    update();
+}

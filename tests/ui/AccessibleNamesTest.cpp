@@ -1,0 +1,71 @@
+// What a screen reader says for the windows' controls.
+#include "DefaultRun.h"
+
+#include "Graphic.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSet>
+
+namespace kvr::test {
+namespace {
+
+using AccessibleNames = WindowTest;
+
+TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
+    QList<QWidget *> fields;
+    for (QLineEdit *edit : Form_Main->findChildren<QLineEdit *>())
+        fields << edit;
+    for (QComboBox *list : Form_Main->findChildren<QComboBox *>())
+        fields << list;
+    for (QPushButton *button : Form_Main->findChildren<QPushButton *>())
+        fields << button;
+    QSet<QString> names;
+    for (QWidget *field : fields) {
+        const QString name = field->accessibleName();
+        EXPECT_FALSE(name.isEmpty()) << field->objectName().toStdString();
+        if (auto *group = qobject_cast<QGroupBox *>(field->parentWidget())) {
+            EXPECT_NE(name, group->title()) << field->objectName().toStdString();
+        }
+        names << name;
+    }
+    EXPECT_EQ(fields.size(), 26 + 5 + 4);
+    EXPECT_EQ(names.size(), fields.size());
+    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit4")->accessibleName(),
+              QString::fromUtf8("Тривалість 1-го інтервалу, інструмент 1, хв."));
+}
+
+TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
+    const std::pair<const char *, const char *> before[] = {
+        {"Label33", "Розмірне зношування hр дорівнює C, помножене на V у степені k"},
+        {"Label40", "Період стійкості Tр дорівнює C, помножене на V у степені z"},
+    };
+    for (auto [label, sentence] : before)
+        EXPECT_EQ(Find<QLabel>(Form_Result, label)->accessibleName().toStdString(),
+                  ShownText(sentence));
+    CalculateDefaults();
+    DetermineModels();
+    const std::pair<const char *, const char *> after[] = {
+        {"Label6", "Швидкість різання інструмента 1 дорівнює 182,06 м/хв."},
+        {"Label7", "Загальна тривалість роботи інструмента 2 дорівнює 4,50 хв."},
+        {"Label27", "Розмірне зношування інструмента 3 після 3-го інтервалу дорівнює 2,65 мкм"},
+        {"Label31", "Допустиме розмірне зношування дорівнює 5,10 мкм"},
+        {"Label33", "Розмірне зношування hр дорівнює 0,110, помножене на V у степені 0,701"},
+        {"Label40", "Період стійкості Tр дорівнює 845, помножене на V у степені -1,006"},
+    };
+    for (auto [label, sentence] : after)
+        EXPECT_EQ(Find<QLabel>(Form_Result, label)->accessibleName().toStdString(),
+                  ShownText(sentence));
+}
+
+TEST_F(AccessibleNames, EachChartDescribesItsAxesAndSeries) {
+    for (const char *chart : {"Chart1", "Chart2", "Chart3"}) {
+        const QString description = Find<QWidget>(Form_Graphic, chart)->accessibleDescription();
+        EXPECT_TRUE(description.contains(QString::fromUtf8("вертикальна вісь"))) << chart;
+        EXPECT_TRUE(description.contains(QString::fromUtf8("горизонтальна вісь"))) << chart;
+    }
+}
+
+} // namespace
+} // namespace kvr::test

@@ -1,0 +1,184 @@
+// Reading, copying and moving the graphs with the mouse and the keyboard, in the real
+// graphs window of the default run.
+#include "DefaultRun.h"
+
+#include "GraphInteraction.h"
+#include "Graphic.h"
+#include "TChart.h"
+
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+
+namespace kvr::test {
+namespace {
+
+TChart *ChartNo(int number) {
+    return Find<TChart>(Form_Graphic, QStringLiteral("Chart%1").arg(number).toLatin1().data());
+}
+
+const TChartSeries &SeriesNamed(TChart *chart, const char *name) {
+    for (int i = 0; i < chart->SeriesCount(); ++i)
+        if (chart->Series(i).Name() == QLatin1String(name))
+            return chart->Series(i);
+    throw std::invalid_argument(name);
+}
+
+QString TooltipAt(TChart *chart, QPoint at) {
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, at, chart->mapToGlobal(at));
+    QApplication::sendEvent(chart, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+class GraphInteractionTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ShowDefaultGraphs();
+    }
+};
+
+// Where the pointer rests: on marker `index` of a point series, half-way along the first
+// segment of a line series, or (series nullptr) just inside the plot's top left corner.
+struct ReadoutCase {
+    int chart;
+    const char *series;
+    int index;
+    const char *text;
+};
+
+TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
+    const ReadoutCase cases[] = {
+        {1, "Series1", 0, "Виміряне зношування, інструмент 1\nτ = 1,00 хв.\nh = 3,36 мкм"},
+        {1, "Series5", 2, "Виміряне зношування, інструмент 3\nτ = 6,00 хв.\nh = 2,65 мкм"},
+        {2, "Series7", 2, "Розмірне зношування у вибраний час τд\nV = 182,06 м/хв.\nh = 4,45 мкм"},
+        {3, "Series9", 2, "Період стійкості інструмента\nV = 182,06 м/хв.\nT = 4,27 хв."},
+        {3, "Series9", 0, "Період стійкості інструмента\nV = 55,21 м/хв.\nT = 14,40 хв."},
+        {1, "Series4", -1, "Лінія зношування V2, інструмент 2\n"},
+        {2, "Series8", -1, "Модель зношування hр = C·V^k\n"},
+        {3, nullptr, 0, "Збільшити: "},
+    };
+    for (const ReadoutCase &c : cases) {
+        TChart *chart = ChartNo(c.chart);
+        QPoint at(chart->PlotRect().Left + 3, chart->PlotRect().Top + 3);
+        if (c.series) {
+            const TChartSeries &series = SeriesNamed(chart, c.series);
+            const int k = std::max(c.index, 0);
+            at = QPoint(series.XPixel(k), series.YPixel(k));
+            if (c.index < 0)
+                at = (at + QPoint(series.XPixel(1), series.YPixel(1))) / 2;
+        }
+        const std::string text = TooltipAt(chart, at).toStdString();
+        EXPECT_EQ(text.substr(0, ShownText(c.text).size()), ShownText(c.text))
+            << c.chart << " " << (c.series ? c.series : "plot");
+    }
+    EXPECT_TRUE(GraphInteraction::ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
+}
+
+QImage Grab(TChart *chart) { return chart->grab().toImage(); }
+
+// A first drawing sizes the value labels' room by the label step of no earlier drawing;
+// from the second drawing on, the picture of the same ranges stays the same.
+void Settle(TChart *chart) {
+    chart->Invalidate();
+    chart->Picture();
+}
+
+QMenu *ChartMenu() { return Find<QMenu>(Form_Graphic, "ChartMenu"); }
+
+TEST_F(GraphInteractionTest, ARightClickOpensTheMenuAndARightDragPans) {
+    TChart *chart = ChartNo(2);
+    const QPoint centre(chart->PlotXCenter(), chart->PlotYCenter());
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, centre);
+    EXPECT_TRUE(ChartMenu()->isVisible());
+    ChartMenu()->close();
+    const double minimum = chart->BottomAxis().Minimum();
+    QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, centre);
+    QTest::mouseMove(chart, centre + QPoint(30, 0));
+    QTest::mouseRelease(chart, Qt::RightButton, Qt::NoModifier, centre + QPoint(30, 0));
+    EXPECT_FALSE(ChartMenu()->isVisible());
+    EXPECT_NE(chart->BottomAxis().Minimum(), minimum);
+}
+
+// Each menu entry, chosen on Chart2 after zooming in with "+".
+struct MenuCase {
+    const char *action;
+    QSize clipboardSize; // empty: the entry copies nothing
+    bool restoresPicture;
+};
+
+TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
+    const MenuCase cases[] = {
+        {"CopyChart", QSize(417, 377), false},
+        {"CopyAllCharts", QSize(880 + 417 - 8, 377), false},
+        {"ResetZoom", QSize(0, 0), true},
+    };
+    TChart *chart = ChartNo(2);
+    Settle(chart);
+    for (const MenuCase &c : cases) {
+        const QImage before = Grab(chart);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(chart, Qt::Key_Plus);
+        ASSERT_NE(Grab(chart), before);
+        QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
+                          QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+        Find<QAction>(ChartMenu(), c.action)->trigger();
+        ChartMenu()->close();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        EXPECT_EQ(copied.size(), c.clipboardSize) << c.action;
+        if (c.action == std::string("CopyChart")) {
+            EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+                      chart->GrabPicture().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        EXPECT_EQ(Grab(chart) == before, c.restoresPicture) << c.action;
+        QTest::keyClick(chart, Qt::Key_Home);
+    }
+}
+
+TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideThePlot) {
+    TChart *chart = ChartNo(1);
+    Form_Graphic->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Graphic));
+    chart->clearFocus();
+    Settle(chart);
+    const QImage unfocused = Grab(chart);
+    chart->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(chart->hasFocus());
+    const QImage focused = Grab(chart);
+    int framePixels = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                ++framePixels;
+                EXPECT_FALSE(chart->PlotRect().Contains(x, y)) << x << "," << y;
+            }
+
+    EXPECT_GT(framePixels, 0);
+    QTest::keyClick(chart, Qt::Key_Plus);
+    EXPECT_NE(Grab(chart), focused);
+    QTest::keyClick(chart, Qt::Key_Home);
+    EXPECT_EQ(Grab(chart), focused);
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(chart, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              unfocused.convertToFormat(QImage::Format_RGB32));
+}
+
+// Run by CTest once more with QT_SCALE_FACTOR=2; on a 1× screen there is nothing to see.
+TEST_F(GraphInteractionTest, HighDensityGrabsAndCopiesAreTwiceTheSize) {
+    if (Form_Graphic->devicePixelRatioF() != 2)
+        GTEST_SKIP() << "needs a device pixel ratio of 2";
+    TChart *chart = ChartNo(2);
+    EXPECT_EQ(chart->grab().toImage().size(), QSize(834, 754));
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
+                      QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+    Find<QAction>(ChartMenu(), "CopyChart")->trigger();
+    ChartMenu()->close();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(834, 754));
+}
+
+} // namespace
+} // namespace kvr::test

@@ -1,0 +1,74 @@
+#include "ChartReadout.h"
+
+#include "FormatFixed.h"
+#include "InputFields.h"
+
+#include <cmath>
+
+namespace kvr {
+
+namespace {
+
+// A quantity as the results window writes it.
+struct Quantity {
+    const char *symbol;
+    const char *unit;
+    int precision;
+    int decimals;
+};
+
+constexpr Quantity kTime{"τ", "хв.", 3, 2};
+constexpr Quantity kWear{"h", "мкм", 3, 2};
+constexpr Quantity kSpeed{"V", "м/хв.", 10, 2};
+constexpr Quantity kToolLife{"T", "хв.", 3, 2};
+
+struct SeriesMeaning {
+    const char *series;
+    const char *meaning;
+    Quantity x;
+    Quantity y;
+};
+
+const SeriesMeaning kMeanings[] = {
+    {"Series1", "Виміряне зношування, інструмент 1", kTime, kWear},
+    {"Series3", "Виміряне зношування, інструмент 2", kTime, kWear},
+    {"Series5", "Виміряне зношування, інструмент 3", kTime, kWear},
+    {"Series2", "Лінія зношування V1, інструмент 1", kTime, kWear},
+    {"Series4", "Лінія зношування V2, інструмент 2", kTime, kWear},
+    {"Series6", "Лінія зношування V3, інструмент 3", kTime, kWear},
+    {"Series7", "Розмірне зношування у вибраний час τд", kSpeed, kWear},
+    {"Series8", "Модель зношування hр = C·V^k", kSpeed, kWear},
+    {"Series9", "Період стійкості інструмента", kSpeed, kToolLife},
+    {"Series10", "Модель стійкості Tр = C·V^z", kSpeed, kToolLife},
+};
+
+QString Reading(const Quantity &quantity, double value) {
+    // A model far outside its data may overflow; the read-out says so instead of failing.
+    const QString number =
+        std::isfinite(value)
+            ? QString::fromStdString(
+                  FormatFixed(value, quantity.precision, quantity.decimals, DecimalSeparator()))
+            : QStringLiteral("—");
+    return QString::fromUtf8(quantity.symbol) + QStringLiteral(" = ") + number + QLatin1Char(' ') +
+           QString::fromUtf8(quantity.unit);
+}
+
+} // namespace
+
+QString SeriesReadout(const QString &seriesName, double x, double y) {
+    for (const SeriesMeaning &entry : kMeanings)
+        if (seriesName == QLatin1String(entry.series))
+            return QString::fromUtf8(entry.meaning) + QLatin1Char('\n') + Reading(entry.x, x) +
+                   QLatin1Char('\n') + Reading(entry.y, y);
+    return QString();
+}
+
+QString PlotHint() {
+    return QString::fromUtf8("Збільшити: протягніть лівою кнопкою вправо-вниз або натисніть +.\n"
+                             "Скасувати збільшення: протягніть вліво-вгору, Home або Esc.\n"
+                             "Зсунути: протягніть правою кнопкою або стрілками.\n"
+                             "Прокрутити по вертикалі: коліщатко миші.\n"
+                             "Копіювати: права кнопка без руху або Ctrl+C.");
+}
+
+} // namespace kvr
