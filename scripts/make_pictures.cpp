@@ -252,6 +252,31 @@ QImage AxisTitle(int width, int height, const std::vector<Run> &runs) {
     return picture;
 }
 
+// The help glyph: a white question mark on a blue disc. Drawn at each size on its own
+// grid instead of scaled, so that the 16-pixel button picture and its 2x twin stay sharp.
+QImage HelpGlyph(int size) {
+    QImage picture(size, size, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    painter.setPen(QPen(QColor(16, 58, 140), 1.0));
+    painter.setBrush(QColor(38, 104, 210));
+    painter.drawEllipse(QPointF(8.0, 8.0), 7.5, 7.5);
+    // The stem, the dot and the sides of the hook fall on whole pixels at 1x.
+    QPainterPath hook;
+    hook.moveTo(5.0, 6.5);
+    hook.cubicTo(5.0, 2.5, 11.0, 2.5, 11.0, 6.0);
+    hook.cubicTo(11.0, 8.0, 8.0, 7.5, 8.0, 10.0);
+    painter.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(hook);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(7.0, 11.0, 2.0, 2.0));
+    return picture;
+}
+
 bool Save(const QImage &picture, const QString &path) {
     const bool written =
         path.endsWith(QLatin1String(".jpg")) ? WriteJpeg(picture, path) : picture.save(path, "PNG");
@@ -279,5 +304,7 @@ int main(int argc, char **argv) {
                folder + QStringLiteral("/wear_axis_title.png"));
     ok &= Save(AxisTitle(13, 111, {{QStringLiteral("Період стійкості Т, хв."), false}}),
                folder + QStringLiteral("/life_axis_title.png"));
+    ok &= Save(HelpGlyph(16), folder + QStringLiteral("/help.png"));
+    ok &= Save(HelpGlyph(32), folder + QStringLiteral("/help@2x.png"));
     return ok ? 0 : 1;
 }

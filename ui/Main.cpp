@@ -12,11 +12,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyle>
 
 #include <iterator>
 
@@ -76,7 +76,10 @@ void TForm_Main::BuildControls() {
     Image1->hide();
     Button2->setEnabled(false);
     Button3->setEnabled(false);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    // Our own glyph: without an icon theme the toolkit's help icon is a missing-image mark.
+    QIcon helpGlyph(QStringLiteral(":/help.png"));
+    helpGlyph.addFile(QStringLiteral(":/help@2x.png"));
+    BitBtn1->setIcon(helpGlyph);
 }
 
 void TForm_Main::FillLists() {

@@ -87,6 +87,13 @@ TEST_F(MainWindowStart, ControlsCarryTheirNames) {
         QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
+TEST_F(MainWindowStart, HelpButtonCarriesItsOwnGlyphAtBothScales) {
+    // Not the icon theme's: a machine without one would show a missing-image mark.
+    const auto *help = Find<QPushButton>(Form_Main, "BitBtn1");
+    EXPECT_EQ(help->icon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    EXPECT_EQ(help->iconSize(), QSize(16, 16));
+}
+
 // The locale's name as the C library picks it: LC_ALL, then LC_NUMERIC, then LANG.
 QByteArray NumericLocaleName() {
     for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
