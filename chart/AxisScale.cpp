@@ -140,7 +140,8 @@ int AxisMapping::ValueToPixel(double value) const {
     const double range = Range();
     if (range == 0.0)
         return Centre();
-    const double t = MulDivReal(value - minimum, Length(), range);
+    // In extended precision, so that only a quotient at a true half is a tie.
+    const long double t = (static_cast<long double>(value) - minimum) * Length() / range;
     if (!(std::fabs(t) < kMaxPixelOffset))
         return Centre();
     const long long offset = std::llrint(t);

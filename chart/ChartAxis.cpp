@@ -214,10 +214,22 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const {
 
 QString TCustomChartAxis::LabelText(double value) const {
     const ChartHost *host = Host();
-    QString text = kvr::chart::AxisValueText(value, host ? host->LabelLocale() : QLocale::system(),
-                                             kvr::chart::ParseNumberFormat(m_axisValuesFormat));
+    const QLocale locale = host ? host->LabelLocale() : QLocale::system();
+    // Every drawing writes the same labels again: keep the texts while what writes them
+    // stays the same.
+    LabelTexts &known = m_labelTexts;
+    if (known.locale != locale || known.format != m_axisValuesFormat ||
+        known.multiLine != m_labelsMultiLine || known.texts.size() >= 1024) {
+        known = {locale, m_axisValuesFormat, m_labelsMultiLine, {}};
+    }
+    const auto found = known.texts.constFind(value);
+    if (found != known.texts.cend())
+        return *found;
+    QString text =
+        kvr::chart::AxisValueText(value, locale, kvr::chart::ParseNumberFormat(m_axisValuesFormat));
     if (m_labelsMultiLine)
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    known.texts.insert(value, text);
     return text;
 }
 

@@ -5,6 +5,9 @@
 #include "ChartPen.h"
 #include "ChartTitle.h"
 
+#include <QHash>
+#include <QLocale>
+
 #include <span>
 #include <vector>
 
@@ -248,6 +251,15 @@ private:
     TChartAxisTitle m_title;
 
     AxisLayout m_layout;
+
+    // Label texts already written, and what they were written with.
+    struct LabelTexts {
+        QLocale locale;
+        QString format;
+        bool multiLine = false;
+        QHash<double, QString> texts;
+    };
+    mutable LabelTexts m_labelTexts;
 };
 
 class TChartAxis : public TCustomChartAxis {

@@ -1,11 +1,13 @@
 #include "ChartCanvas.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -93,8 +95,37 @@ void ChartCanvas::SetBrush(TColor color, TBrushStyle style) {
 void ChartCanvas::SetFont(const TChartFont &font) { SetFont(font.ToQFont(), font.Color()); }
 
 void ChartCanvas::SetFont(const QFont &font, TColor color) {
-    m_font = font;
     m_fontColor = color;
+    if (font == m_font)
+        return;
+    m_font = font;
+    m_measures = nullptr;
+}
+
+// What measuring a font gives, kept from picture to picture: asking the font database
+// for an engine and shaping a text cost more than the rest of writing it, and a chart
+// measures the same few fonts and labels on every drawing.
+struct ChartCanvas::FontMeasures {
+    FontMeasures(const QFont &font, QPaintDevice *device)
+        : metrics(font, device), height(metrics.height()), ascent(metrics.ascent()) {}
+
+    QFontMetrics metrics;
+    int height;
+    int ascent;
+    QHash<QString, int> widths;
+};
+
+ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
+    if (m_measures)
+        return *m_measures;
+    // Never destroyed: the metrics must not outlive the application's fonts at exit.
+    static auto *known = new QHash<QString, std::shared_ptr<FontMeasures>>();
+    const QString key = m_font.key() + QLatin1Char('@') + QString::number(m_target.logicalDpiY());
+    std::shared_ptr<FontMeasures> &measures = (*known)[key];
+    if (!measures)
+        measures = std::make_shared<FontMeasures>(m_font, &m_target);
+    m_measures = measures.get();
+    return *m_measures;
 }
 
 void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
@@ -103,15 +134,33 @@ void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
 }
 
 int ChartCanvas::TextWidth(const QString &text) const {
-    return QFontMetrics(m_font, &m_target).horizontalAdvance(text);
+    FontMeasures &measures = Measures();
+    const auto known = measures.widths.constFind(text);
+    if (known != measures.widths.cend())
+        return *known;
+    constexpr qsizetype kMostTexts = 4096;
+    if (measures.widths.size() >= kMostTexts)
+        measures.widths.clear();
+    const int width = measures.metrics.horizontalAdvance(text);
+    measures.widths.insert(text, width);
+    return width;
 }
 
 int ChartCanvas::TextHeight(const QString &text) const {
     Q_UNUSED(text);
-    return QFontMetrics(m_font, &m_target).height();
+    return Measures().height;
 }
 
-QPen ChartCanvas::MakePen() const {
+const QPen &ChartCanvas::MakePen() const {
+    // Lines in a row mostly share their pen: keep the one made last.
+    const PenState state{m_penColor, m_penWidth, m_penStyle, m_penSmallDots};
+    if (m_madePen && m_madePen->first == state)
+        return m_madePen->second;
+    m_madePen.emplace(state, NewPen());
+    return m_madePen->second;
+}
+
+QPen ChartCanvas::NewPen() const {
     if (m_penStyle == TPenStyle::psClear)
         return QPen(Qt::NoPen);
     QPen pen(Resolve(m_penColor));
@@ -209,18 +258,23 @@ void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
         WideLine(x0, y0, x1, y1);
 }
 
-std::vector<int> ChartCanvas::DashPattern() const {
+std::span<const int> ChartCanvas::DashPattern() const {
+    static constexpr int kSmallDots[] = {1, 1};
+    static constexpr int kDash[] = {4, 2};
+    static constexpr int kDot[] = {1, 2};
+    static constexpr int kDashDot[] = {4, 2, 1, 2};
+    static constexpr int kDashDotDot[] = {4, 2, 1, 2, 1, 2};
     if (m_penSmallDots)
-        return {1, 1};
+        return kSmallDots;
     switch (m_penStyle) {
     case TPenStyle::psDash:
-        return {4, 2};
+        return kDash;
     case TPenStyle::psDot:
-        return {1, 2};
+        return kDot;
     case TPenStyle::psDashDot:
-        return {4, 2, 1, 2};
+        return kDashDot;
     case TPenStyle::psDashDotDot:
-        return {4, 2, 1, 2, 1, 2};
+        return kDashDotDot;
     case TPenStyle::psSolid:
     case TPenStyle::psClear:
     case TPenStyle::psInsideFrame:
@@ -231,14 +285,19 @@ std::vector<int> ChartCanvas::DashPattern() const {
 
 namespace {
 
-// Collects the pixels of a stepped line into rows (or columns) filled at once.
+// Collects the pixels of a stepped line into rows (or columns) filled at once, or
+// writes them straight into the image where that is the same.
 class PixelRuns {
 public:
-    PixelRuns(QPainter &painter, const QColor &color, bool rows)
-        : m_painter(painter), m_color(color), m_rows(rows) {}
+    PixelRuns(QPainter &painter, const QColor &color, bool rows, const DirectPixels &direct)
+        : m_painter(painter), m_color(color), m_rows(rows), m_direct(direct) {}
     ~PixelRuns() { Flush(); }
 
     void Add(int x, int y) {
+        if (m_direct.bits) {
+            m_direct.Set(x, y);
+            return;
+        }
         const QRect pixel(x, y, 1, 1);
         if (!m_run.isNull() && (m_rows ? m_run.top() == y : m_run.left() == x)) {
             m_run = m_run.united(pixel);
@@ -257,14 +316,15 @@ private:
     QPainter &m_painter;
     QColor m_color;
     bool m_rows;
+    const DirectPixels &m_direct;
     QRect m_run;
 };
 
 // Walks a pen's on/off pattern one pixel at a time; an empty pattern is always on.
 class DashWalk {
 public:
-    explicit DashWalk(std::vector<int> pattern)
-        : m_pattern(std::move(pattern)), m_left(m_pattern.empty() ? 0 : m_pattern[0]) {}
+    explicit DashWalk(std::span<const int> pattern)
+        : m_pattern(pattern), m_left(m_pattern.empty() ? 0 : m_pattern[0]) {}
 
     bool On() const { return m_pattern.empty() || m_index % 2 == 0; }
     void Step() {
@@ -275,7 +335,7 @@ public:
     }
 
 private:
-    std::vector<int> m_pattern;
+    std::span<const int> m_pattern;
     std::size_t m_index = 0;
     int m_left;
 };
@@ -285,12 +345,15 @@ private:
 // One-pixel lines are stepped here rather than by Qt, which leaves out whichever end has
 // the larger coordinate; here the start is always drawn and the end never.
 void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
-    ApplyMode();
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1;
     const int sy = y0 < y1 ? 1 : -1;
-    PixelRuns runs(m_painter, Resolve(m_penColor), dx >= -dy);
+    const QColor color = Resolve(m_penColor);
+    const DirectPixels direct = DirectTarget(color);
+    if (!direct.bits)
+        ApplyMode();
+    PixelRuns runs(m_painter, color, dx >= -dy, direct);
     DashWalk dash(DashPattern());
     int error = dx + dy;
     for (int x = x0, y = y0; x != x1 || y != y1; dash.Step()) {
@@ -373,31 +436,59 @@ void ChartCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
-    const QFontMetrics metrics(m_font, &m_target);
-    const int width = metrics.horizontalAdvance(text);
+    const int width = TextWidth(text);
+    const int height = TextHeight(text);
     const int left = m_alignH == TextAlignH::Left     ? 0
                      : m_alignH == TextAlignH::Center ? -width / 2
                                                       : -width;
-    const int top = m_alignV == TextAlignV::Top ? 0 : -metrics.height();
-    m_painter.save();
-    m_painter.translate(x, y);
-    m_painter.rotate(-angle);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const int top = m_alignV == TextAlignV::Top ? 0 : -height;
+    // Level text needs no turned coordinates; every other drawing sets the painter
+    // state it uses, so none of it is put back.
+    const bool level = angle == 0;
+    if (level) {
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        m_painter.save();
+        m_painter.translate(x, y);
+        m_painter.rotate(-angle);
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    const int dx = level ? x : 0;
+    const int dy = level ? y : 0;
     // As on the platform, a clear brush writes text without a background.
     if (m_backOpaque && m_brushStyle != TBrushStyle::bsClear)
-        FillSpan({left, top, left + width, top + metrics.height()}, Resolve(m_backColor));
+        FillSpan({dx + left, dy + top, dx + left + width, dy + top + height}, Resolve(m_backColor));
     m_painter.setFont(m_font);
     m_painter.setPen(Resolve(m_fontColor));
     m_painter.setBackgroundMode(Qt::TransparentMode);
-    m_painter.drawText(left, top + metrics.ascent(), text);
-    m_painter.restore();
+    m_painter.drawText(dx + left, dy + top + Measures().ascent, text);
+    if (!level)
+        m_painter.restore();
 }
 
 void ChartCanvas::ClipRect(const ChartRect &r) {
-    m_painter.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+    m_clip = QRect(r.Left, r.Top, r.Width(), r.Height());
+    m_clipped = true;
+    m_painter.setClipRect(m_clip);
 }
 
-void ChartCanvas::UnClip() { m_painter.setClipping(false); }
+void ChartCanvas::UnClip() {
+    m_clipped = false;
+    m_painter.setClipping(false);
+}
+
+// An opaque colour copied onto a 32-bit image is the colour's value in each pixel.
+DirectPixels ChartCanvas::DirectTarget(const QColor &color) {
+    const QImage::Format format = m_target.format();
+    const bool plain = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                       format == QImage::Format_ARGB32_Premultiplied;
+    // On a high-density image a logical pixel is several of the image's own.
+    if (!plain || m_penMode != TPenMode::pmCopy || color.alpha() != 255 ||
+        m_target.devicePixelRatio() != 1.0 || !m_target.isDetached())
+        return {};
+    const QRect area = m_clipped ? m_clip.intersected(m_target.rect()) : m_target.rect();
+    return {m_target.bits(), m_target.bytesPerLine(), area, color.rgba()};
+}
 
 ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRight, int count) {
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

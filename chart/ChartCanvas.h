@@ -8,10 +8,26 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPoint>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 enum class TextAlignH { Left, Center, Right };
+
+// Pixels of a 32-bit image written without the painter; bits is null where that would
+// not give the painter's result.
+struct DirectPixels {
+    uchar *bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    QRect area;
+    quint32 pixel = 0;
+
+    void Set(int x, int y) const {
+        if (area.contains(x, y))
+            reinterpret_cast<quint32 *>(bits + y * bytesPerLine)[x] = pixel;
+    }
+};
 enum class TextAlignV { Top, Bottom };
 
 // The drawing surface of the chart: a QPainter on an image, aliased, speaking the chart's
@@ -81,11 +97,22 @@ public:
     QImage &Target() { return m_target; }
 
 private:
-    QPen MakePen() const;
+    struct FontMeasures;
+    FontMeasures &Measures() const;
+    struct PenState {
+        TColor color;
+        int width;
+        TPenStyle style;
+        bool smallDots;
+        bool operator==(const PenState &) const = default;
+    };
+    const QPen &MakePen() const;
+    QPen NewPen() const;
     bool CutToReach(int &x0, int &y0, int &x1, int &y1) const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
-    std::vector<int> DashPattern() const;
+    std::span<const int> DashPattern() const;
+    DirectPixels DirectTarget(const QColor &color);
     QBrush MakeBrush() const;
     void ApplyMode();
     void PrepareOutline();
@@ -110,10 +137,14 @@ private:
     QImage m_brushBitmap;
 
     QFont m_font;
+    mutable FontMeasures *m_measures = nullptr;
     TColor m_fontColor = clBlack;
     bool m_backOpaque = false;
     TColor m_backColor = clWhite;
     TextAlignH m_alignH = TextAlignH::Left;
     TextAlignV m_alignV = TextAlignV::Top;
+    mutable std::optional<std::pair<PenState, QPen>> m_madePen;
     QPoint m_current;
+    QRect m_clip;
+    bool m_clipped = false;
 };

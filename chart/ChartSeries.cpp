@@ -44,6 +44,23 @@ int TChartSeries::AddPoint(double x, double y, const QString &label, TColor colo
     return index;
 }
 
+void TChartSeries::AddPoints(std::span<const double> xs, std::span<const double> ys) {
+    const std::size_t count = std::min(xs.size(), ys.size());
+    // The events see every point on its own.
+    const std::size_t inOrder =
+        OnBeforeAdd || OnAfterAdd ? 0 : m_xValues.AppendInOrder(xs.first(count));
+    if (inOrder > 0) {
+        m_yValues.AppendValues(ys.first(inOrder));
+        if (!m_colors.empty())
+            m_colors.resize(std::size_t(Count()), clDefault);
+        if (!m_labels.empty())
+            m_labels.resize(std::size_t(Count()));
+        InvalidateIfActive();
+    }
+    for (std::size_t i = inOrder; i < count; ++i)
+        AddPoint(xs[i], ys[i]);
+}
+
 void TChartSeries::RemoveAllPoints() {
     m_xValues.RemoveAllValues();
     m_yValues.RemoveAllValues();

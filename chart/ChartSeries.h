@@ -6,6 +6,7 @@
 #include "ChartValueList.h"
 
 #include <functional>
+#include <span>
 #include <vector>
 
 class ChartCanvas;
@@ -76,11 +77,16 @@ public:
     std::function<void(TChartSeries &)> OnClearValues;
 
     int AddPoint(double x, double y, const QString &label = QString(), TColor color = clDefault);
+    // The same as AddPoint for each pair in turn, with no label and clDefault; the pairs
+    // that arrive in the X list's order are appended in one go.
+    void AddPoints(std::span<const double> xs, std::span<const double> ys);
     void RemoveAllPoints();
     int Count() const { return m_xValues.Count(); }
     TColor PointColor(int index) const;
     QString PointLabel(int index) const;
     bool HasPointLabels() const { return !m_labels.empty(); }
+    // False while every point has clDefault, the series colour.
+    bool HasPointColors() const { return !m_colors.empty(); }
     // Bytes held per point list, for memory accounting.
     std::size_t CapacityBytes() const;
 

@@ -3,6 +3,7 @@
 #include "ChartPart.h"
 
 #include <QString>
+#include <span>
 #include <vector>
 
 enum class TChartListOrder { loNone, loAscending, loDescending };
@@ -26,15 +27,24 @@ public:
     // Stores the value where Order puts it, scanning from the end; returns its index.
     int AppendOrdered(double value);
     void InsertAt(int index, double value);
+    // Appends the values from the front that AppendOrdered would put at the end, one after
+    // another; returns how many.
+    std::size_t AppendInOrder(std::span<const double> values);
+    // Appends the values as given, whatever Order says.
+    void AppendValues(std::span<const double> values);
     void RemoveAllValues();
 
     int Count() const { return int(m_values.size()); }
     double ValueAt(int index) const { return m_values[std::size_t(index)] * m_multiplier; }
     double LastValue() const { return ValueAt(Count() - 1); }
+    // The values as stored, before Multiplier.
+    std::span<const double> StoredValues() const { return m_values; }
     // Bytes held for the values, for memory accounting.
     std::size_t CapacityBytes() const { return m_values.capacity() * sizeof(double); }
     // Whether every stored value is a number, so that an ordered list really is sorted.
     bool AllNumbers() const { return m_nanCount == 0; }
+    // Whether the stored values have been ascending numbers since the list was emptied.
+    bool StoredAscending() const { return m_storedAscending; }
 
     // Non-finite values are left out of the statistics, so one of them cannot spoil
     // an axis range.
@@ -44,8 +54,12 @@ public:
     double SumOfMagnitudes() const;
 
 private:
-    void Grow();
-    void Recalculate() const;
+    void Grow(std::size_t added = 1);
+    std::size_t Append(std::span<const double> values, bool keepOrder);
+    void RecalculateExtremes() const;
+    bool SortedExtremes() const;
+    void RecalculateSums() const;
+    void NoteOrderAt(std::size_t index);
 
     QString m_name;
     TChartListOrder m_order;
@@ -53,8 +67,10 @@ private:
     bool m_dateTime = false;
     std::vector<double> m_values;
     int m_nanCount = 0;
+    bool m_storedAscending = true;
 
     mutable bool m_statsStale = true;
+    mutable bool m_sumsStale = true;
     mutable double m_highest = 0.0;
     mutable double m_lowest = 0.0;
     mutable double m_sum = 0.0;

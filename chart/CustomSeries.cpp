@@ -1,20 +1,11 @@
 #include "ChartCanvas.h"
+#include "ColumnScan.h"
 #include "LineSeries.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Pixels at or beyond this distance are not drawn: the platform's coordinates are 16-bit.
-constexpr int kMaxDrawablePixel = 32767;
-
-bool Drawable(int x, int y) {
-    return -kMaxDrawablePixel < x && x < kMaxDrawablePixel && -kMaxDrawablePixel < y &&
-           y < kMaxDrawablePixel;
-}
-
-} // namespace
+using kvr::chart::Drawable;
 
 TCustomSeries::TCustomSeries(const QString &name) : TChartSeries(name) {
     Own({&m_pointer, &m_linePen, &m_lineBrush, &m_areaLinesPen});
@@ -38,6 +29,10 @@ void TCustomSeries::VerticalMargins(int &top, int &bottom) const {
 
 void TCustomSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
     m_prevValid = false;
+    if (DrawsByColumns(frame.plot.Width())) {
+        DrawByColumns(canvas, frame);
+        return;
+    }
     TChartSeries::DrawShownPoints(canvas, frame);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartSeries.h"
+#include "PixelMapper.h"
 #include "SeriesPointer.h"
 
 // Base of line and point series: a pen line between points and a marker at each.
@@ -52,6 +53,13 @@ protected:
                           TColor legendColor) const override;
 
 private:
+    // A long line of one colour and a plain pen is drawn a pixel column at a time; the
+    // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
+    bool DrawsByColumns(int plotWidth) const;
+    void DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame);
+    bool EdgeEntry(const PlotFrame &frame, const kvr::chart::PixelMapper &mapY, int &x,
+                   int &y) const;
+
     void EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index, TColor color,
                            int x, int y);
     void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers);

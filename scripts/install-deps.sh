@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev libjpeg62-turbo-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
     dpkg-dev file desktop-file-utils appstream lintian

@@ -129,6 +129,26 @@ TEST(Canvas, SmallDotsSetEveryOtherPixel) {
         EXPECT_EQ(PixelRgb(image, x, 3), x % 2 == 0 ? kBlack : kWhite) << x;
 }
 
+// One-pixel lines drawn on a twofold image cover whole logical pixels, as they do at 1×.
+TEST(Canvas, ThinLinesOnATwofoldImageCoverWholeLogicalPixels) {
+    QImage single = WhiteImage();
+    QImage twofold = WhiteImage(80, 80);
+    twofold.setDevicePixelRatio(2.0);
+    for (QImage *image : {&single, &twofold}) {
+        ChartCanvas canvas(*image, QPalette());
+        TDottedGrayPen pen;
+        canvas.ApplyPen(pen);
+        canvas.Line(2, 5, 30, 5);
+        canvas.SetPen(clRed);
+        canvas.Line(3, 9, 25, 31);
+    }
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            for (int d : {0, 1})
+                ASSERT_EQ(PixelRgb(twofold, 2 * x + d, 2 * y + d), PixelRgb(single, x, y))
+                    << x << ", " << y;
+}
+
 TEST(Canvas, HiddenPenDrawsNoOutline) {
     QImage image = WhiteImage();
     {

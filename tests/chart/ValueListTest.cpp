@@ -167,6 +167,83 @@ TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {
     EXPECT_LE(double(series.CapacityBytes()) / kPoints, 24.0);
 }
 
+struct BulkCase {
+    const char *name;
+    TChartListOrder order;
+    std::vector<double> before; // added one by one first
+    std::vector<double> xs;
+    bool coloured; // a point with its own colour comes first
+};
+
+void PrintTo(const BulkCase &c, std::ostream *out) { *out << c.name; }
+
+class BulkAdding : public ::testing::TestWithParam<BulkCase> {};
+
+std::vector<double> Stored(const TChartValueList &list) {
+    return {list.StoredValues().begin(), list.StoredValues().end()};
+}
+
+TEST_P(BulkAdding, EqualsAddingOneByOne) {
+    const BulkCase &c = GetParam();
+    auto chart = MakeGraphChart();
+    TChartSeries *series[2];
+    for (auto &s : series) {
+        s = &chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+        s->XValues().SetOrder(c.order);
+        if (c.coloured)
+            s->AddPoint(0.5, -1, QString(), clBlue);
+        for (double x : c.before)
+            s->AddPoint(x, -x);
+    }
+    std::vector<double> ys;
+    for (std::size_t i = 0; i < c.xs.size(); ++i)
+        ys.push_back(double(i));
+    series[0]->AddPoints(c.xs, ys);
+    for (std::size_t i = 0; i < c.xs.size(); ++i)
+        series[1]->AddPoint(c.xs[i], ys[i]);
+    // NaN == NaN is false: compare the bits.
+    const auto bits = [](const std::vector<double> &v) {
+        return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size() * 8));
+    };
+    EXPECT_EQ(bits(Stored(series[0]->XValues())), bits(Stored(series[1]->XValues())));
+    EXPECT_EQ(bits(Stored(series[0]->YValues())), bits(Stored(series[1]->YValues())));
+    for (int i = 0; i < series[1]->Count(); ++i)
+        EXPECT_EQ(series[0]->PointColor(i), series[1]->PointColor(i)) << i;
+    EXPECT_EQ(series[0]->HighestY(), series[1]->HighestY());
+    EXPECT_EQ(series[0]->LowestX(), series[1]->LowestX());
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    Series, BulkAdding,
+    ::testing::Values(
+        BulkCase{"ascending", TChartListOrder::loAscending, {}, {1, 2, 2, 3, 7}, false},
+        BulkCase{"after_points", TChartListOrder::loAscending, {0, 1}, {1, 2, 3}, false},
+        BulkCase{"out_of_order_tail", TChartListOrder::loAscending, {5}, {6, 7, 1, 8, 2}, false},
+        BulkCase{"first_below_the_last", TChartListOrder::loAscending, {5}, {4, 6}, false},
+        BulkCase{
+            "nan_lets_the_next_through", TChartListOrder::loAscending, {}, {2, kNaN, 1, 0}, false},
+        BulkCase{"descending", TChartListOrder::loDescending, {9}, {8, 8, 3, 4}, false},
+        BulkCase{"unordered", TChartListOrder::loNone, {4}, {3, 9, 1}, false},
+        BulkCase{"with_own_colours", TChartListOrder::loAscending, {1}, {2, 3, 0, 4}, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Series, BulkAddedPointsCostAtMost24BytesEach) {
+    auto chart = MakeGraphChart();
+    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    std::vector<double> xs(100000);
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        xs[i] = double(i);
+    for (int chunk = 0; chunk < 4; ++chunk) {
+        series.AddPoints(xs, xs);
+        for (double &x : xs)
+            x += double(xs.size());
+    }
+    EXPECT_EQ(series.Count(), 400000);
+    EXPECT_LE(double(series.CapacityBytes()) / series.Count(), 24.0);
+}
+
 TEST(Series, AddingPointsRepaintsOnlyActiveSeries) {
     auto chart = MakeGraphChart();
     auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
