@@ -19,7 +19,6 @@ if ! localedef -i uk_UA -f UTF-8 build-test/locale/uk_UA.UTF-8; then
     exit 1
 fi
 export LOCPATH="$PWD/build-test/locale"
-ctest --test-dir build-test --output-on-failure --timeout 600
 
 # The Debian package: built optimised in the tree of scripts/run.sh, then validated and
 # started from its own files.
@@ -29,3 +28,6 @@ bash scripts/check-package.sh
 # Every run also fuzzes the number reader, FormatFixed, the calculation and the axis
 # arithmetic for a fixed time each.
 bash scripts/fuzz.sh 20
+
+# The unit, widget and desktop tests last, so that their summary closes the output.
+ctest --test-dir build-test --output-on-failure --timeout 600
