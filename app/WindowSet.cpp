@@ -5,6 +5,7 @@
 #include "Handler.h"
 #include "Help.h"
 #include "Main.h"
+#include "ReportActions.h"
 #include "Result.h"
 #include "ResultsCopy.h"
 #include "Warning.h"
@@ -82,6 +83,7 @@ void WindowSet::Connect() {
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
     AddCopyResultsAction(result);
+    AddReportActions(result, m_graphic.get());
     applyButtons();
 }
 

@@ -24,6 +24,13 @@ std::string AllowableWearText(const CalculationState &state, std::string_view se
     return FormatFixed(state.allowable_dimensional_wear, 3, 2, separator);
 }
 
+std::string WearLineText(const CalculationState &state, int cutter, std::string_view separator) {
+    const std::string a = FormatFixed(state.wear_rate[cutter], 5, 3, separator);
+    const std::string b = FormatFixed(state.initial_wear[cutter], 5, 3, separator);
+    // A falling intercept reads "- 1,000", not "+ -1,000".
+    return "h = " + a + "·τ " + (b.front() == '-' ? "- " + b.substr(1) : "+ " + b);
+}
+
 std::string CoefficientCaption(const ModelText &model) { return "= " + model.coefficient + "V"; }
 
 std::string OneCell(std::string text) {

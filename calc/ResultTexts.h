@@ -19,6 +19,9 @@ std::string DimensionalWearText(const CalculationState &state, int cutter, int i
 // The allowable dimensional wear [h_р] in µm: "5,10".
 std::string AllowableWearText(const CalculationState &state, std::string_view separator);
 
+// The wear line of cutter i, h = a·τ + b in µm with τ in minutes: "h = 0,510·τ + 2,921".
+std::string WearLineText(const CalculationState &state, int cutter, std::string_view separator);
+
 // A model's formula as shown: the coefficient alone ("0,110") and the exponent ("0,701").
 struct ModelText {
     std::string coefficient;

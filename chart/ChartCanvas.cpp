@@ -54,12 +54,32 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
     return Qt::SolidPattern;
 }
 
+// What text measures on the screen: a chart's own picture is an image like this one.
+QImage &ScreenReference() {
+    static QImage reference(1, 1, QImage::Format_RGB32);
+    return reference;
+}
+
 } // namespace
 
 ChartCanvas::ChartCanvas(QImage &target, const QPalette &palette)
-    : m_target(target), m_palette(palette), m_painter(&target) {
+    : m_image(&target), m_bounds(target.size()), m_palette(palette), m_ownPainter(&target),
+      m_painter(m_ownPainter) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_font = TChartFont().ToQFont();
+}
+
+ChartCanvas::ChartCanvas(QPainter &painter, QSize bounds, const QPalette &palette)
+    : m_bounds(bounds), m_palette(palette), m_painter(painter),
+      m_pointScale(qreal(ScreenReference().logicalDpiY()) / painter.device()->logicalDpiY()) {
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_font = TChartFont().ToQFont();
+}
+
+ChartCanvas::~ChartCanvas() {
+    if (!m_image)
+        m_painter.restore();
 }
 
 void ChartCanvas::ApplyPen(const TChartPen &pen) {
@@ -120,12 +140,23 @@ ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
         return *m_measures;
     // Never destroyed: the metrics must not outlive the application's fonts at exit.
     static auto *known = new QHash<QString, std::shared_ptr<FontMeasures>>();
-    const QString key = m_font.key() + QLatin1Char('@') + QString::number(m_target.logicalDpiY());
+    QPaintDevice *device = m_image ? static_cast<QPaintDevice *>(m_image) : &ScreenReference();
+    const QString key = m_font.key() + QLatin1Char('@') + QString::number(device->logicalDpiY());
     std::shared_ptr<FontMeasures> &measures = (*known)[key];
     if (!measures)
-        measures = std::make_shared<FontMeasures>(m_font, &m_target);
+        measures = std::make_shared<FontMeasures>(m_font, device);
     m_measures = measures.get();
     return *m_measures;
+}
+
+// A point size means more device pixels on a finer device; the painter's transform already
+// scales the chart's pixels, so the font keeps the size it has on the screen.
+QFont ChartCanvas::DeviceFont() const {
+    if (m_pointScale == 1 || m_font.pointSizeF() <= 0)
+        return m_font;
+    QFont font = m_font;
+    font.setPointSizeF(m_font.pointSizeF() * m_pointScale);
+    return font;
 }
 
 void ChartCanvas::SetTextAlign(TextAlignH horizontal, TextAlignV vertical) {
@@ -215,7 +246,7 @@ void ChartCanvas::LineTo(int x, int y) { Line(m_current.x(), m_current.y(), x, y
 bool ChartCanvas::CutToReach(int &x0, int &y0, int &x1, int &y1) const {
     const double margin = 64.0 + m_penWidth;
     const double left = -margin, top = -margin;
-    const double right = m_target.width() + margin, bottom = m_target.height() + margin;
+    const double right = m_bounds.width() + margin, bottom = m_bounds.height() + margin;
     auto inside = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
     if (inside(x0, y0) && inside(x1, y1))
         return true;
@@ -458,7 +489,7 @@ void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
     // As on the platform, a clear brush writes text without a background.
     if (m_backOpaque && m_brushStyle != TBrushStyle::bsClear)
         FillSpan({dx + left, dy + top, dx + left + width, dy + top + height}, Resolve(m_backColor));
-    m_painter.setFont(m_font);
+    m_painter.setFont(DeviceFont());
     m_painter.setPen(Resolve(m_fontColor));
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.drawText(dx + left, dy + top + Measures().ascent, text);
@@ -479,15 +510,18 @@ void ChartCanvas::UnClip() {
 
 // An opaque colour copied onto a 32-bit image is the colour's value in each pixel.
 DirectPixels ChartCanvas::DirectTarget(const QColor &color) {
-    const QImage::Format format = m_target.format();
+    if (!m_image)
+        return {};
+    QImage &target = *m_image;
+    const QImage::Format format = target.format();
     const bool plain = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                        format == QImage::Format_ARGB32_Premultiplied;
     // On a high-density image a logical pixel is several of the image's own.
     if (!plain || m_penMode != TPenMode::pmCopy || color.alpha() != 255 ||
-        m_target.devicePixelRatio() != 1.0 || !m_target.isDetached())
+        target.devicePixelRatio() != 1.0 || !target.isDetached())
         return {};
-    const QRect area = m_clipped ? m_clip.intersected(m_target.rect()) : m_target.rect();
-    return {m_target.bits(), m_target.bytesPerLine(), area, color.rgba()};
+    const QRect area = m_clipped ? m_clip.intersected(target.rect()) : target.rect();
+    return {target.bits(), target.bytesPerLine(), area, color.rgba()};
 }
 
 ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRight, int count) {

@@ -37,6 +37,11 @@ enum class TextAlignV { Top, Bottom };
 class ChartCanvas {
 public:
     ChartCanvas(QImage &target, const QPalette &palette);
+    // Draws through a painter already open on a vector device (a printer, a PDF page), in
+    // the chart's own pixels: text is measured as on the screen, so the layout is the
+    // window's, and the painter's transform scales the whole picture.
+    ChartCanvas(QPainter &painter, QSize bounds, const QPalette &palette);
+    ~ChartCanvas();
     ChartCanvas(const ChartCanvas &) = delete;
     ChartCanvas &operator=(const ChartCanvas &) = delete;
 
@@ -94,11 +99,10 @@ public:
     // The state the chart leaves behind after every picture.
     void Reset();
 
-    QImage &Target() { return m_target; }
-
 private:
     struct FontMeasures;
     FontMeasures &Measures() const;
+    QFont DeviceFont() const;
     struct PenState {
         TColor color;
         int width;
@@ -122,9 +126,12 @@ private:
         return m_brushStyle != TBrushStyle::bsClear || !m_brushBitmap.isNull();
     }
 
-    QImage &m_target;
+    QImage *m_image = nullptr; // null on a vector device
+    QSize m_bounds;
     QPalette m_palette;
-    QPainter m_painter;
+    QPainter m_ownPainter;
+    QPainter &m_painter;
+    qreal m_pointScale = 1; // the screen's dots per inch over the device's
 
     TColor m_penColor = clBlack;
     int m_penWidth = 1;

@@ -91,6 +91,11 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     InternalDraw(canvas, layout);
 }
 
+void TChart::Render(QPainter &painter) {
+    ChartCanvas canvas(painter, size(), palette());
+    InternalDraw(canvas, ComputeLayout(canvas, {{0, 0, width(), height()}, width(), height()}));
+}
+
 // On a high-density screen the picture has as many pixels as the screen shows; the
 // drawing keeps to logical pixels and the painter scales it, so text, lines and markers
 // come out at full resolution.

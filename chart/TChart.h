@@ -27,6 +27,8 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 
@@ -141,6 +143,9 @@ public:
 
     // Draws one complete picture straight into target, PanelBounds being rect.
     void Draw(QImage &target, const QRect &rect);
+    // The picture the chart shows at its size, through a painter on any device (a printer,
+    // a PDF page) in the chart's pixels, as vectors; what the screen keeps stays.
+    void Render(QPainter &painter);
     // The off-screen picture, redrawn first when something changed since the last one.
     const QImage &Picture();
     bool BufferClean() const { return m_bufferClean; }

@@ -10,6 +10,7 @@ packages=(
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
     dpkg-dev file desktop-file-utils appstream lintian
+    poppler-utils
 )
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)

@@ -14,15 +14,6 @@
 
 namespace kvr {
 
-namespace {
-
-void AddPoints(TChartSeries &series, const std::vector<PlotPoint> &points) {
-    for (const PlotPoint &point : points)
-        series.AddPoint(point.x, point.y, QString(), clDefault);
-}
-
-} // namespace
-
 TForm_Graphic::TForm_Graphic()
     : TFixedForm("Form_Graphic", QString::fromUtf8("Kelvora \"KVR\". Графіки залежностей"),
                  QPoint(23, 181), QSize(1305, 393)) {
@@ -99,12 +90,7 @@ void TForm_Graphic::FormShow() {
         ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1));
         charts[i]->ForgetSavedScales();
     }
-    for (SeriesRole role : kSeriesRoles) {
-        for (const SeriesDefinition &definition : GraphSeriesDefinitions()) {
-            if (definition.role == role)
-                AddPoints(SeriesNo(definition.number), RolePoints(State, role, definition.cutter));
-        }
-    }
+    FillDefinedSeries(Series, State);
 }
 
 void TForm_Graphic::Refill() {

@@ -60,7 +60,7 @@ struct ChartCaption {
     int chart;
     const char *name;
     int left, top, width, height;
-    const char *text;    // a label's text, or empty for a picture
+    const char *text;    // a label's text, or what a picture shows
     const char *picture; // a resource path, or nullptr for a label
 };
 
@@ -82,5 +82,7 @@ void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition);
 void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition);
 // A new series at the end of the chart's list, named and styled as stored.
 TCustomSeries &AddDefinedSeries(TChart &chart, const SeriesDefinition &definition);
+// Each series, indexed by its number, gets its role's points of the record, role by role.
+void FillDefinedSeries(std::span<TCustomSeries *const> byNumber, const CalculationState &state);
 
 } // namespace kvr

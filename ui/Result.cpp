@@ -4,6 +4,7 @@
 #include "CalculationState.h"
 #include "Handler.h"
 #include "InputFields.h"
+#include "ReportActions.h"
 #include "ResultLayout.h"
 #include "Warning.h"
 #include "Windows.h"
@@ -48,8 +49,9 @@ void TForm_Result::ShowCalculation(const std::vector<LabelText> &labels) {
 
 void TForm_Result::ApplyButtons(const AllowedButtons &allowed) {
     Button1->setEnabled(allowed.determine);
-    if (auto *copy = findChild<QAction *>(QStringLiteral("CopyResults")))
-        copy->setEnabled(allowed.copy);
+    for (const char *name : kTakeAwayActions)
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
+            action->setEnabled(allowed.copy);
 }
 
 void TForm_Result::Button1Click() {

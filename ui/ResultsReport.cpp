@@ -46,16 +46,10 @@ QStringList CaptionAndValue(const char *line) {
     return {parts.value(0).trimmed(), parts.value(1).trimmed()};
 }
 
-// A typed number reads with a point; the report writes it as the windows write numbers.
-QString TypedNumber(const std::string &text) {
-    return Text(text).replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-}
-
 QList<QStringList> InputRows(const CalculationRecord &read) {
     QList<QStringList> rows{{QString::fromUtf8("Вихідні дані")}};
     for (int slot : kInputRows)
-        rows.append({SpokenNameOf(InputControl(slot)),
-                     TypedNumber(read.texts[static_cast<std::size_t>(slot)])});
+        rows.append({InputCaption(slot), ReportedInput(read, slot)});
     rows.append(
         QString::fromUtf8("Інструмент\tτ1, хв.\tτ2, хв.\tτ3, хв.\thз1, мкм\thз2, мкм\thз3, мкм")
             .split(QLatin1Char('\t')));
@@ -63,7 +57,7 @@ QList<QStringList> InputRows(const CalculationRecord &read) {
         QStringList cells{QString::number(i)};
         for (auto slot : {RunningTimeSlot, FlankWearSlot})
             for (int j = 1; j <= kIntervals; ++j)
-                cells << TypedNumber(read.texts[static_cast<std::size_t>(slot(i, j))]);
+                cells << ReportedInput(read, slot(i, j));
         rows.append(cells);
     }
     return rows;
@@ -90,7 +84,7 @@ QList<QStringList> ResultRows(const CalculationState &state) {
 QList<QStringList> ModelRows(const ModelsRecord &models) {
     QList<QStringList> rows{
         {QString::fromUtf8("Математичні моделі")},
-        {QString::fromUtf8("Тривалість роботи τд, хв."), TypedNumber(models.chosenTime)},
+        {QString::fromUtf8("Тривалість роботи τд, хв."), ReportedNumber(models.chosenTime)},
         {QString::fromUtf8("Модель"), QStringLiteral("C"), QString::fromUtf8("Показник степеня")}};
     for (const ModelRow &row : kModelRows)
         if (const std::optional<ModelText> &model = models.*row.model)
@@ -100,6 +94,20 @@ QList<QStringList> ModelRows(const ModelsRecord &models) {
 }
 
 } // namespace
+
+// A typed number reads with a point; the report writes it as the windows write numbers.
+QString ReportedNumber(const std::string &typed) {
+    return QString::fromStdString(typed).replace(QLatin1Char('.'),
+                                                 QLocale::system().decimalPoint());
+}
+
+QString ReportedInput(const CalculationRecord &read, int slot) {
+    return ReportedNumber(read.texts[static_cast<std::size_t>(slot)]);
+}
+
+std::span<const int> ReportedInputSlots() { return kInputRows; }
+
+QString InputCaption(int slot) { return SpokenNameOf(InputControl(slot)); }
 
 QList<QStringList> ReportRows(const RunStatus &status, const CalculationState &state) {
     QList<QStringList> rows{

@@ -9,7 +9,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+#include <string>
+
 namespace kvr {
+
+// A typed number as the report writes it: as it was read, with the locale's separator.
+QString ReportedNumber(const std::string &typed);
+QString ReportedInput(const CalculationRecord &read, int slot);
+// The inputs the report lists one per row, the allowable flank wear last.
+std::span<const int> ReportedInputSlots();
+// The caption of an input in the report: its spoken name, with its symbol and unit.
+QString InputCaption(int slot);
 
 // The report's rows of cells; an empty row separates its sections.
 QList<QStringList> ReportRows(const RunStatus &status, const CalculationState &state);

@@ -3,6 +3,7 @@
 #include "FormBuilder.h"
 #include "Graphic.h"
 #include "Help.h"
+#include "LabReport.h"
 #include "Main.h"
 #include "Result.h"
 #include "Warning.h"
@@ -82,6 +83,8 @@ int main(int argc, char **argv) {
     FindControl<QPushButton>(Form_Main, "Button3")->click();
     Settle();
     tour.Save(Form_Graphic, QStringLiteral("6-graphs"));
+    // The lab report of the same run, as "Зберегти звіт у PDF…" writes it.
+    SaveLabReportPdf(QDir(folder).filePath(QStringLiteral("9-report.pdf")), Runs, State);
 
     FindControl<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("20"));
     tour.PressAndSaveModal(FindControl<QPushButton>(Form_Main, "Button1"),

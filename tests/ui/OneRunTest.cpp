@@ -8,6 +8,7 @@
 #include "GraphicDefinition.h"
 #include "InputControls.h"
 #include "InputFields.h"
+#include "ReportActions.h"
 #include "ResultLabels.h"
 #include "ShownValue.h"
 #include "TChart.h"
@@ -119,6 +120,8 @@ protected:
         EXPECT_EQ(Find<QPushButton>(Form_Main, "Button2")->isEnabled(), Usable());
         EXPECT_EQ(Find<QPushButton>(Form_Result, "Button1")->isEnabled(), Usable());
         EXPECT_EQ(Find<QPushButton>(Form_Main, "Button3")->isEnabled(), Usable() && m_graphs);
+        for (const char *action : kTakeAwayActions)
+            EXPECT_EQ(Form_Result->findChild<QAction *>(action)->isEnabled(), Usable()) << action;
         CheckCopy();
     }
     // The copied table holds the cells the labels show, and nothing once a run is unusable.

@@ -1,6 +1,7 @@
 // The plain-text report of a run, as it goes to the clipboard.
 #include "DefaultRun.h"
 
+#include "Graphic.h"
 #include "ResultsReport.h"
 
 #include <QClipboard>
@@ -94,7 +95,14 @@ TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
         QGuiApplication::clipboard()->clear();
         if (way == std::string("menu")) {
             EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result, "Label6")),
-                      QStringList{QString::fromUtf8("Копіювати результати")});
+                      QString::fromUtf8("Копіювати результати|Друкувати звіт…|Зберегти звіт у PDF…")
+                          .split('|'));
+            // The charts' menu offers the two reports after its own entries.
+            QStringList chartEntries;
+            for (QAction *action : Find<QMenu>(Form_Graphic, "ChartMenu")->actions())
+                chartEntries << action->text();
+            EXPECT_EQ(chartEntries.mid(chartEntries.size() - 2),
+                      QString::fromUtf8("Друкувати звіт…|Зберегти звіт у PDF…").split('|'));
         } else {
             // The chosen time's edit has the focus when the window opens.
             auto *edit = Find<QLineEdit>(Form_Result, "Edit1");

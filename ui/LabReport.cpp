@@ -1,0 +1,325 @@
+#include "LabReport.h"
+
+#include "FileErrors.h"
+#include "Fonts.h"
+#include "GraphicDefinition.h"
+#include "Handler.h"
+#include "InputFields.h"
+#include "ResultLabels.h"
+#include "ResultLayout.h"
+#include "ResultsReport.h"
+#include "TChart.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace kvr {
+
+namespace {
+
+constexpr qreal kMarginMm = 14;
+constexpr qreal kChartGapMm = 4;
+
+QString Text(const std::string &text) { return QString::fromStdString(text); }
+
+QFont ReportFont(qreal points, bool bold = false) {
+    QFont font = WindowFont();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The page in device pixels, written from the top down.
+class Page {
+public:
+    explicit Page(QPainter &painter)
+        : m_painter(painter), m_perMm(painter.device()->logicalDpiX() / 25.4),
+          m_width(painter.device()->width()), m_height(painter.device()->height()) {}
+
+    qreal Mm(qreal mm) const { return mm * m_perMm; }
+    qreal Width() const { return m_width; }
+    qreal Top() const { return m_y; }
+    qreal Room() const { return m_height - m_y; }
+    void Skip(qreal mm) { m_y += Mm(mm); }
+    void Advance(qreal pixels) { m_y += pixels; }
+    QPainter &Painter() { return m_painter; }
+
+    qreal LineHeight(const QFont &font) const {
+        return QFontMetricsF(font, m_painter.device()).height();
+    }
+    qreal TextWidth(const QFont &font, const QString &text) const {
+        return QFontMetricsF(font, m_painter.device()).horizontalAdvance(text);
+    }
+    // One line at x, its top at the pen's height; returns where it ends.
+    qreal Write(qreal x, const QString &text, const QFont &font) {
+        m_painter.setFont(font);
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(QPointF(x, m_y + QFontMetricsF(font, m_painter.device()).ascent()),
+                           text);
+        return x + TextWidth(font, text);
+    }
+    void Line(const QString &text, const QFont &font, qreal x = 0) {
+        Write(x, text, font);
+        Advance(LineHeight(font));
+    }
+    void Heading(const QString &text) {
+        Skip(2.5);
+        Line(text, ReportFont(10.5, true));
+        Skip(0.8);
+    }
+
+private:
+    QPainter &m_painter;
+    qreal m_perMm;
+    qreal m_width;
+    qreal m_height;
+    qreal m_y = 0;
+};
+
+void WriteTitle(Page &page, const CalculationRecord &read) {
+    const QFont title = ReportFont(13, true);
+    page.Write(0,
+               QString::fromUtf8(kApplicationTitle) + QString::fromUtf8(". Результати розрахунків"),
+               title);
+    const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    page.Write(page.Width() - page.TextWidth(ReportFont(10), date), date, ReportFont(10));
+    page.Advance(page.LineHeight(title));
+    page.Skip(1.5);
+    const QFont names = ReportFont(10);
+    page.Write(0, QString::fromUtf8("Виконав: ") + Text(OneCell(read.userName)), names);
+    const QString instructor = QString::fromUtf8(ResultWindowRow(kInstructorLabel).text).trimmed();
+    page.Write(page.Width() - page.TextWidth(names, instructor), instructor, names);
+    page.Advance(page.LineHeight(names));
+}
+
+// The inputs in two columns, "caption: value".
+void WriteInputs(Page &page, const CalculationRecord &read) {
+    page.Heading(QString::fromUtf8("Вихідні дані"));
+    const QFont font = ReportFont(9);
+    const std::span<const int> listed = ReportedInputSlots().first(ReportedInputSlots().size() - 1);
+    const std::size_t rows = (listed.size() + 1) / 2;
+    const qreal top = page.Top(), rowHeight = page.LineHeight(font);
+    for (std::size_t k = 0; k < listed.size(); ++k) {
+        page.Advance(top + qreal(k % rows) * rowHeight - page.Top());
+        page.Write(k < rows ? 0 : page.Width() / 2,
+                   InputCaption(listed[k]) + QStringLiteral(": ") + ReportedInput(read, listed[k]),
+                   font);
+    }
+    page.Advance(top + qreal(rows) * rowHeight - page.Top());
+}
+
+// Per cutter: n, V, the three running times and their total, the measured and dimensional
+// wear, and the wear line.
+void WriteCutterTable(Page &page, const CalculationRecord &read, const CalculationState &state) {
+    page.Heading(QString::fromUtf8("Результати розрахунків"));
+    const std::string sep = DecimalSeparator();
+    QList<QStringList> rows{
+        QString::fromUtf8("Інструмент|n, об./хв.|V, м/хв.|τ1, хв.|τ2, хв.|τ3, хв.|τΣ, хв.|hз1, "
+                          "мкм|hз2, мкм|hз3, мкм|hр1, мкм|hр2, мкм|hр3, мкм|Лінія зношування, мкм")
+            .split(QLatin1Char('|'))};
+    for (int i = 1; i <= kCutters; ++i) {
+        QStringList cells{QString::number(i), ReportedInput(read, SpindleSpeedSlot(i)),
+                          Text(SpeedText(state, i, sep))};
+        for (int j = 1; j <= kIntervals; ++j)
+            cells << ReportedInput(read, RunningTimeSlot(i, j));
+        cells << Text(TotalTimeText(state, i, sep));
+        for (int j = 1; j <= kIntervals; ++j)
+            cells << ReportedInput(read, FlankWearSlot(i, j));
+        for (int j = 1; j <= kIntervals; ++j)
+            cells << Text(DimensionalWearText(state, i, j, sep));
+        rows << (cells << Text(WearLineText(state, i, sep)));
+    }
+    const QFont font = ReportFont(7.5);
+    const qreal pad = page.Mm(1.2), height = page.LineHeight(font) + page.Mm(1.2);
+    std::vector<qreal> widths(std::size_t(rows[0].size()), 0);
+    for (const QStringList &row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widths[std::size_t(c)] =
+                std::max(widths[std::size_t(c)], page.TextWidth(font, row[c]) + 2 * pad);
+    qreal total = 0;
+    for (qreal w : widths)
+        total += w;
+    widths.back() += std::max<qreal>(0, page.Width() - total);
+    QPainter &painter = page.Painter();
+    painter.setPen(QPen(Qt::black, page.Mm(0.15)));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        qreal x = 0;
+        if (r == 0)
+            painter.fillRect(QRectF(0, page.Top(), page.Width(), height), QColor(0xE8, 0xE8, 0xE8));
+        for (qsizetype c = 0; c < rows[r].size(); ++c) {
+            painter.setPen(QPen(Qt::black, page.Mm(0.15)));
+            painter.drawRect(QRectF(x, page.Top(), widths[std::size_t(c)], height));
+            page.Write(x + pad, rows[r][c], font);
+            x += widths[std::size_t(c)];
+        }
+        page.Advance(height);
+    }
+    page.Skip(1.5);
+    const QFont line = ReportFont(9);
+    const QString allowable = InputCaption(kAllowableFlankWearSlot);
+    page.Write(0,
+               allowable.left(allowable.lastIndexOf(QLatin1Char(','))) +
+                   QString::fromUtf8(" [hз], мкм: ") + ReportedInput(read, kAllowableFlankWearSlot),
+               line);
+    page.Line(QString::fromUtf8("Допустиме розмірне зношування [hр], мкм: ") +
+                  Text(AllowableWearText(state, sep)),
+              line, page.Width() / 2);
+}
+
+// A formula as the results window writes it: "hр = 0,110V" and the exponent raised.
+void WriteFormula(Page &page, const QString &caption, const QString &symbol,
+                  const ModelText &model) {
+    const QFont font = ReportFont(9.5), small = ReportFont(7.5);
+    qreal x = page.Write(0, caption + QStringLiteral(":  "), font);
+    x = page.Write(x, symbol + QLatin1Char(' ') + Text(CoefficientCaption(model)), font);
+    const qreal top = page.Top();
+    page.Advance(-page.Mm(1.3));
+    page.Write(x + page.Mm(0.3), Text(model.exponent), small);
+    page.Advance(top - page.Top() + page.LineHeight(font) + page.Mm(0.6));
+}
+
+void WriteModels(Page &page, const ModelsRecord &models) {
+    page.Heading(QString::fromUtf8("Математичні моделі"));
+    page.Line(QString::fromUtf8("Довільна тривалість роботи інструмента τд, хв.: ") +
+                  ReportedNumber(models.chosenTime),
+              ReportFont(9.5));
+    page.Skip(0.6);
+    if (models.wear)
+        WriteFormula(
+            page,
+            QString::fromUtf8("Залежність величини розмірного зношування від швидкості різання"),
+            QString::fromUtf8("hр"), *models.wear);
+    if (models.life)
+        WriteFormula(
+            page,
+            QString::fromUtf8("Залежність періоду стійкості інструмента від швидкості різання"),
+            QString::fromUtf8("Tр"), *models.life);
+}
+
+// The graphs window's charts, built from its definition and filled as a fresh showing fills
+// them: automatic axes, no zoom, whatever the window shows now.
+struct ReportCharts {
+    QWidget window; // never shown: the charts are set up as the window's own are
+    std::array<TChart *, 3> charts{};
+    std::array<TCustomSeries *, 11> series{};
+};
+
+std::unique_ptr<ReportCharts> BuildCharts(const CalculationState &state) {
+    auto built = std::make_unique<ReportCharts>();
+    for (int number = 1; number <= 3; ++number) {
+        const ChartDefinition &definition = GraphChartDefinition(number);
+        auto *chart = new TChart(&built->window);
+        chart->resize(definition.width, definition.height);
+        ApplyChartDefinition(*chart, definition);
+        chart->SetBackColor(kGraphBackColor);
+        built->charts[std::size_t(number - 1)] = chart;
+    }
+    for (const SeriesDefinition &definition : GraphSeriesDefinitions())
+        built->series[std::size_t(definition.number)] =
+            &AddDefinedSeries(*built->charts[std::size_t(definition.chart - 1)], definition);
+    FillDefinedSeries(built->series, state);
+    return built;
+}
+
+// The captions the window lays on a chart, in the chart's pixels; a picture's text is
+// written turned, as the picture shows it.
+void PaintCaptions(QPainter &painter, int chart) {
+    painter.setFont(WindowFont());
+    painter.setPen(Qt::black);
+    for (const ChartCaption &caption : GraphCaptions()) {
+        if (caption.chart != chart)
+            continue;
+        const QString text = QString::fromUtf8(caption.text);
+        if (!caption.picture) {
+            painter.drawText(QRectF(caption.left, caption.top, caption.width, caption.height),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+            continue;
+        }
+        painter.save();
+        painter.translate(caption.left, caption.top + caption.height);
+        painter.rotate(-90);
+        painter.drawText(QRectF(0, 0, caption.height, caption.width),
+                         Qt::AlignCenter | Qt::TextDontClip, text);
+        painter.restore();
+    }
+}
+
+void PaintChart(QPainter &painter, TChart &chart, int number, const QRectF &target) {
+    painter.save();
+    painter.translate(target.topLeft());
+    const qreal scale = target.width() / chart.width();
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(0, 0, chart.width(), chart.height()));
+    chart.Render(painter);
+    PaintCaptions(painter, number);
+    painter.restore();
+}
+
+// Two charts a row, as wide as the page allows and no taller than the room left.
+void PaintCharts(Page &page, const CalculationState &state, int count) {
+    page.Heading(QString::fromUtf8("Графіки залежностей"));
+    const std::unique_ptr<ReportCharts> built = BuildCharts(state);
+    const TChart &first = *built->charts[0];
+    const qreal aspect = qreal(first.height()) / first.width();
+    const int rowsOfCharts = count > 2 ? 2 : 1;
+    qreal width = (page.Width() - page.Mm(kChartGapMm)) / 2;
+    width = std::min(width, (page.Room() - (rowsOfCharts - 1) * page.Mm(kChartGapMm)) /
+                                (rowsOfCharts * aspect));
+    for (int k = 0; k < count; ++k) {
+        const qreal x = (k % 2) * (width + page.Mm(kChartGapMm));
+        const qreal y = page.Top() + (k / 2) * (width * aspect + page.Mm(kChartGapMm));
+        PaintChart(page.Painter(), *built->charts[std::size_t(k)], k + 1,
+                   QRectF(x, y, width, width * aspect));
+    }
+}
+
+} // namespace
+
+void SetReportPage(QPagedPaintDevice &device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                     QPageLayout::Millimeter));
+}
+
+void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state) {
+    Page page(painter);
+    WriteTitle(page, status.calculation);
+    WriteInputs(page, status.calculation);
+    WriteCutterTable(page, status.calculation, state);
+    // The speed graphs draw the models: before a determination only the wear lines.
+    const bool determined = ModelsCurrent(status) && status.models.wear && status.models.life;
+    if (ModelsCurrent(status))
+        WriteModels(page, status.models);
+    PaintCharts(page, state, determined ? 3 : 1);
+}
+
+std::optional<QString> SaveLabReportPdf(const QString &fileName, const RunStatus &status,
+                                        const CalculationState &state) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveFailure(file);
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QString::fromUtf8(kApplicationTitle));
+        writer.setTitle(QString::fromUtf8("Звіт: ") + Text(OneCell(status.calculation.userName)));
+        SetReportPage(writer);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return QString::fromUtf8("не вдалося почати сторінку PDF");
+        PaintLabReport(painter, status, state);
+    }
+    if (!file.commit())
+        return SaveFailure(file);
+    return std::nullopt;
+}
+
+} // namespace kvr
