@@ -15,8 +15,8 @@
 namespace kvr {
 
 TForm_Graphic::TForm_Graphic()
-    : TFixedForm("Form_Graphic", QString::fromUtf8("Kelvora \"KVR\". Графіки залежностей"),
-                 QPoint(23, 181), QSize(1305, 393)) {
+    : TFixedForm("Form_Graphic", WindowTitle("Графіки залежностей"), QPoint(23, 181),
+                 QSize(1305, 393)) {
     BuildCharts();
     BuildSeries();
     BuildCaptions();

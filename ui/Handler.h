@@ -11,6 +11,11 @@ namespace kvr {
 
 inline constexpr const char *kApplicationTitle = "Kelvora \"KVR\"";
 
+// A window's title: the application's, a full stop and the window's own words.
+inline QString WindowTitle(const char *words) {
+    return QString::fromUtf8(kApplicationTitle) + QStringLiteral(". ") + QString::fromUtf8(words);
+}
+
 void RunHandler(const std::function<void()> &handler);
 
 // The error box: error icon, the application's title, the message with a full stop.

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "FormBuilder.h"
+#include "Handler.h"
 
 #include <QImage>
 #include <QLabel>
@@ -87,10 +88,9 @@ QString HelpText() {
 }
 
 TForm_Help::TForm_Help()
-    : TFixedForm("Form_Help", QStringLiteral("Kelvora \"KVR\". Допомога"), QPoint(505, 94),
-                 QSize(kClientWidth, kClientHeight),
-                 Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                     Qt::WindowCloseButtonHint) {
+    : TFixedForm(
+          "Form_Help", WindowTitle("Допомога"), QPoint(505, 94), QSize(kClientWidth, kClientHeight),
+          Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setFixedSize(kClientWidth, kClientHeight);
 
     FormBuilder builder(this);

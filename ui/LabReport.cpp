@@ -87,9 +87,7 @@ private:
 
 void WriteTitle(Page &page, const CalculationRecord &read) {
     const QFont title = ReportFont(13, true);
-    page.Write(0,
-               QString::fromUtf8(kApplicationTitle) + QString::fromUtf8(". Результати розрахунків"),
-               title);
+    page.Write(0, WindowTitle(kResultWindowWords), title);
     const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     page.Write(page.Width() - page.TextWidth(ReportFont(10), date), date, ReportFont(10));
     page.Advance(page.LineHeight(title));

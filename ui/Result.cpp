@@ -18,8 +18,8 @@
 namespace kvr {
 
 TForm_Result::TForm_Result()
-    : TFixedForm("Form_Result", QString::fromUtf8("Kelvora \"KVR\". Результати розрахунків"),
-                 QPoint(299, 143), QSize(769, 353)) {
+    : TFixedForm("Form_Result", WindowTitle(kResultWindowWords), QPoint(299, 143),
+                 QSize(769, 353)) {
     BuildControls();
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Result::Button1Click);
     ApplyResizePolicy();

@@ -6,6 +6,9 @@
 
 namespace kvr {
 
+// The results window's own words in its title, which the reports repeat.
+inline constexpr const char *kResultWindowWords = "Результати розрахунків";
+
 // The results window's controls in design coordinates, parents before children.
 std::span<const ControlRow> ResultWindowLayout();
 

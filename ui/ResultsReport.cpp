@@ -110,11 +110,10 @@ std::span<const int> ReportedInputSlots() { return kInputRows; }
 QString InputCaption(int slot) { return SpokenNameOf(InputControl(slot)); }
 
 QList<QStringList> ReportRows(const RunStatus &status, const CalculationState &state) {
-    QList<QStringList> rows{
-        {QString::fromUtf8(kApplicationTitle) + QString::fromUtf8(". Результати розрахунків")},
-        {QString::fromUtf8("Виконав"), Text(status.calculation.userName)},
-        CaptionAndValue(ResultWindowRow(kInstructorLabel).text),
-        {}};
+    QList<QStringList> rows{{WindowTitle(kResultWindowWords)},
+                            {QString::fromUtf8("Виконав"), Text(status.calculation.userName)},
+                            CaptionAndValue(ResultWindowRow(kInstructorLabel).text),
+                            {}};
     rows << InputRows(status.calculation) << QStringList() << ResultRows(state);
     if (ModelsCurrent(status))
         rows << QStringList() << ModelRows(status.models);
