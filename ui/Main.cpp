@@ -2,6 +2,7 @@
 
 #include "ArithmeticFault.h"
 #include "CalculationState.h"
+#include "DefaultFieldTexts.h"
 #include "Handler.h"
 #include "InputControls.h"
 #include "InputFields.h"
@@ -35,10 +36,17 @@ const char *const kMaterials[] = {
 };
 constexpr int kMaterialRowsShown = 15;
 
-void Fill(QComboBox *combo, std::initializer_list<const char *> items, int selected) {
+void Fill(QComboBox *combo, std::initializer_list<const char *> items) {
     for (const char *item : items)
         combo->addItem(QString::fromUtf8(item));
-    combo->setCurrentIndex(selected);
+}
+
+// The item the worked example starts with.
+void SelectDefault(QComboBox *list) {
+    for (int slot = 0; slot < kMainWindowSlots; ++slot)
+        if (list->objectName() == QLatin1String(InputControl(slot)))
+            list->setCurrentIndex(
+                list->findText(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)])));
 }
 
 } // namespace
@@ -86,12 +94,13 @@ void TForm_Main::BuildControls() {
 void TForm_Main::FillLists() {
     for (const char *material : kMaterials)
         ComboBox1->addItem(QString::fromUtf8(material));
-    ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
     ComboBox1->setMaxVisibleItems(kMaterialRowsShown);
-    Fill(ComboBox2, {"30", "45", "60"}, 1);
-    Fill(ComboBox3, {"30", "45", "60"}, 1);
-    Fill(ComboBox4, {"3", "5", "8"}, 2);
-    Fill(ComboBox5, {"-15", "0", "10"}, 2);
+    Fill(ComboBox2, {"30", "45", "60"});
+    Fill(ComboBox3, {"30", "45", "60"});
+    Fill(ComboBox4, {"3", "5", "8"});
+    Fill(ComboBox5, {"-15", "0", "10"});
+    for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})
+        SelectDefault(list);
 }
 
 void TForm_Main::SetTabOrder() {

@@ -1,5 +1,9 @@
 #include "MainLayout.h"
 
+#include "DefaultFieldTexts.h"
+#include "InputControls.h"
+#include "InputTable.h"
+
 #include <deque>
 #include <string>
 
@@ -8,6 +12,8 @@ namespace kvr {
 namespace {
 
 using K = ControlKind;
+
+constexpr const char *Default(int slot) { return kDefaultFieldTexts[std::size_t(slot)]; }
 
 constexpr int kSymbolPx = 13;  // φ, α, γ, τ
 constexpr int kDegreePx = 16;  // the degree signs
@@ -24,7 +30,7 @@ const ControlRow kFixedControls[] = {
     {K::Label, "MaterialCaption", "GroupBox5", 8, 20, 0, 0, "Матеріал:"},
     {K::ComboBox, "ComboBox1", "GroupBox5", 64, 16, 121, kEditHeight},
     {K::Label, "DiameterSymbol", "GroupBox5", 40, 52, 0, 0, "D = "},
-    {K::Edit, "Edit3", "GroupBox5", 64, 48, 65, kEditHeight, "95"},
+    {K::Edit, "Edit3", "GroupBox5", 64, 48, 65, kEditHeight, Default(kDiameterSlot)},
     {K::Label, "DiameterUnit", "GroupBox5", 133, 52, 0, 0, "мм"},
 
     {K::GroupBox, "GroupBox3", "GroupBox2", 216, 56, 209, 89, "Геометричні параметри інструмента"},
@@ -48,32 +54,32 @@ const ControlRow kFixedControls[] = {
 
     {K::GroupBox, "GroupBox4", "GroupBox2", 16, 152, 409, 97, "Режим оброблення"},
     {K::Label, "DepthSymbol", "GroupBox4", 48, 28, 0, 0, "h = "},
-    {K::Edit, "Edit10", "GroupBox4", 72, 24, 49, kEditHeight, "0,25"},
+    {K::Edit, "Edit10", "GroupBox4", 72, 24, 49, kEditHeight, Default(6)},
     {K::Label, "DepthUnit", "GroupBox4", 125, 28, 0, 0, "мм"},
     {K::Label, "FeedSymbol", "GroupBox4", 48, 60, 0, 0, "S = "},
-    {K::Edit, "Edit11", "GroupBox4", 72, 56, 49, kEditHeight, "0,1"},
+    {K::Edit, "Edit11", "GroupBox4", 72, 56, 49, kEditHeight, Default(7)},
     {K::Label, "FeedUnit", "GroupBox4", 125, 60, 0, 0, "мм/об."},
     {K::Label, "Speed1Symbol", "GroupBox4", 248, 20, 0, 0, "n"},
     {K::Label, "Speed1Subscript", "GroupBox4", 255, 25, 0, 0, "1", kSmallSubPx},
     {K::Label, "Speed1Equals", "GroupBox4", 264, 20, 0, 0, "="},
-    {K::Edit, "Edit12", "GroupBox4", 280, 16, 49, kEditHeight, "610"},
+    {K::Edit, "Edit12", "GroupBox4", 280, 16, 49, kEditHeight, Default(SpindleSpeedSlot(1))},
     {K::Label, "Speed1Unit", "GroupBox4", 333, 20, 0, 0, "об./хв."},
     {K::Label, "Speed2Symbol", "GroupBox4", 248, 44, 0, 0, "n"},
     {K::Label, "Speed2Subscript", "GroupBox4", 255, 49, 0, 0, "2", kSmallSubPx},
     {K::Label, "Speed2Equals", "GroupBox4", 264, 44, 0, 0, "="},
-    {K::Edit, "Edit13", "GroupBox4", 280, 40, 49, kEditHeight, "380"},
+    {K::Edit, "Edit13", "GroupBox4", 280, 40, 49, kEditHeight, Default(SpindleSpeedSlot(2))},
     {K::Label, "Speed2Unit", "GroupBox4", 333, 44, 0, 0, "об./хв."},
     {K::Label, "Speed3Symbol", "GroupBox4", 248, 68, 0, 0, "n"},
     {K::Label, "Speed3Subscript", "GroupBox4", 255, 73, 0, 0, "3", kSmallSubPx},
     {K::Label, "Speed3Equals", "GroupBox4", 264, 68, 0, 0, "="},
-    {K::Edit, "Edit14", "GroupBox4", 280, 64, 49, kEditHeight, "185"},
+    {K::Edit, "Edit14", "GroupBox4", 280, 64, 49, kEditHeight, Default(SpindleSpeedSlot(3))},
     {K::Label, "Speed3Unit", "GroupBox4", 333, 68, 0, 0, "об./хв."},
 
     {K::GroupBox, "GroupBox6", "GroupBox2", 16, 256, 409, 49,
      "Допустиме зношування по задній поверхні"},
     {K::Label, "AllowableWearSymbol", "GroupBox6", 128, 20, 0, 0, "[h  ] = "},
     {K::Label, "AllowableWearSubscript", "GroupBox6", 138, 25, 0, 0, "з"},
-    {K::Edit, "Edit2", "GroupBox6", 168, 16, 49, kEditHeight, "50"},
+    {K::Edit, "Edit2", "GroupBox6", 168, 16, 49, kEditHeight, Default(kAllowableFlankWearSlot)},
     {K::Label, "AllowableWearUnit", "GroupBox6", 221, 20, 0, 0, "мкм"},
 
     {K::GroupBox, "GroupBox7", nullptr, 464, 8, 313, 321, "Результати вимірювань"},
@@ -95,24 +101,15 @@ const ControlRow kFixedControls[] = {
 // One measurement row of a cutter group: τ_ij = [edit] хв.   h_з,ij = [edit] мкм
 struct MeasurementRow {
     const char *group;
-    const char *timeEdit;
-    const char *timeDefault;
-    const char *wearEdit;
-    const char *wearDefault;
-    const char *index; // "11" .. "33"
+    int cutter;
+    int interval;
     int top;
 };
 
 const MeasurementRow kMeasurementRows[] = {
-    {"GroupBox8", "Edit4", "1", "Edit19", "33", "11", 16},
-    {"GroupBox8", "Edit5", "1", "Edit20", "40", "12", 40},
-    {"GroupBox8", "Edit6", "1", "Edit21", "43", "13", 64},
-    {"GroupBox9", "Edit7", "1,5", "Edit16", "21", "21", 16},
-    {"GroupBox9", "Edit9", "1,5", "Edit17", "26", "22", 40},
-    {"GroupBox9", "Edit15", "1,5", "Edit18", "35", "23", 64},
-    {"GroupBox10", "Edit22", "2", "Edit25", "15", "31", 16},
-    {"GroupBox10", "Edit23", "2", "Edit26", "23", "32", 40},
-    {"GroupBox10", "Edit24", "2", "Edit27", "26", "33", 64},
+    {"GroupBox8", 1, 1, 16},  {"GroupBox8", 1, 2, 40},  {"GroupBox8", 1, 3, 64},
+    {"GroupBox9", 2, 1, 16},  {"GroupBox9", 2, 2, 40},  {"GroupBox9", 2, 3, 64},
+    {"GroupBox10", 3, 1, 16}, {"GroupBox10", 3, 2, 40}, {"GroupBox10", 3, 3, 64},
 };
 
 // Names and texts of generated rows need storage that outlives the table.
@@ -123,7 +120,9 @@ const char *Keep(std::deque<std::string> &store, std::string text) {
 
 void AppendMeasurementRow(std::vector<ControlRow> &controls, std::deque<std::string> &store,
                           const MeasurementRow &row) {
-    const std::string index = row.index;
+    const std::string index = std::to_string(row.cutter) + std::to_string(row.interval);
+    const int timeSlot = RunningTimeSlot(row.cutter, row.interval);
+    const int wearSlot = FlankWearSlot(row.cutter, row.interval);
     const int text = row.top + 4;
     const int subscript = text + 6;
     auto label = [&](const std::string &name, int left, int top, const std::string &caption,
@@ -134,14 +133,14 @@ void AppendMeasurementRow(std::vector<ControlRow> &controls, std::deque<std::str
     label("TimeSymbol", 8, row.top + 2, "τ", kSymbolPx);
     label("TimeSubscript", 15, subscript, index);
     label("TimeEquals", 30, text, "=");
-    controls.push_back(
-        {K::Edit, row.timeEdit, row.group, 45, row.top, 41, kEditHeight, row.timeDefault});
+    controls.push_back({K::Edit, InputControl(timeSlot), row.group, 45, row.top, 41, kEditHeight,
+                        Default(timeSlot)});
     label("TimeUnit", 90, text, "хв.");
     label("WearSymbol", 146, text, "h");
     label("WearSubscript", 153, subscript, "з" + index);
     label("WearEquals", 178, text, "=");
-    controls.push_back(
-        {K::Edit, row.wearEdit, row.group, 192, row.top, 41, kEditHeight, row.wearDefault});
+    controls.push_back({K::Edit, InputControl(wearSlot), row.group, 192, row.top, 41, kEditHeight,
+                        Default(wearSlot)});
     label("WearUnit", 237, text, "мкм");
 }
 
