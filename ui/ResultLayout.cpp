@@ -1,5 +1,6 @@
 #include "ResultLayout.h"
 
+#include "DefaultFieldTexts.h"
 #include "ResultLabels.h"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ const ControlRow kLayout[] = {
      "введіть довільне значення тривалості роботи інструмента"},
     {K::Label, "Label48", "GroupBox4", 64, 75, 0, 0, "τ    ="},
     {K::Label, "Label49", "GroupBox4", 68, 79, 0, 0, "д"},
-    {K::Edit, "Edit1", "GroupBox4", 96, 72, 41, kEditHeight, "3"},
+    {K::Edit, "Edit1", "GroupBox4", 96, 72, 41, kEditHeight, kDefaultChosenTime},
     {K::Label, "Label47", "GroupBox4", 142, 75, 0, 0, "хв."},
     {K::GroupBox, "GroupBox5", "GroupBox4", 8, 112, 361, 81,
      "Залежність величини розмірного зношування від швидкості різання"},
