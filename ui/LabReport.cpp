@@ -293,11 +293,11 @@ void PaintLabReport(QPainter &painter, const RunStatus &status, const Calculatio
     WriteTitle(page, status.calculation);
     WriteInputs(page, status.calculation);
     WriteCutterTable(page, status.calculation, state);
-    // The speed graphs draw the models: before a determination only the wear lines.
-    const bool determined = ModelsCurrent(status) && status.models.wear && status.models.life;
     if (ModelsCurrent(status))
         WriteModels(page, status.models);
-    PaintCharts(page, state, determined ? 3 : 1);
+    // The speed graphs draw the models, and only what the graphs window may draw: after a
+    // rejected or failed determination the record's speed values need not be the models'.
+    PaintCharts(page, state, Buttons(status).graphs ? 3 : 1);
 }
 
 std::optional<QString> SaveLabReportPdf(const QString &fileName, const RunStatus &status,
