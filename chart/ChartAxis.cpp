@@ -2,7 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartException.h"
-#include "ChartSeries.h"
+#include "ChartLayout.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -24,10 +24,16 @@ TCustomChartAxis::TCustomChartAxis(AxisId side) : m_side(side) {
         m_title.SetAngle(90);
     else if (side == AxisId::Right)
         m_title.SetAngle(270);
-    m_layout.mapping.horizontal = Horizontal();
 }
 
 TChartDepthAxis::TChartDepthAxis() : TCustomChartAxis(AxisId::Depth) { SetVisible(false); }
+
+const AxisLayout &TCustomChartAxis::Kept() const {
+    if (const ChartHost *host = Host())
+        return host->Layout().Axis(m_side);
+    static const AxisLayout kNone;
+    return kNone;
+}
 
 std::span<TChartSeries *const> TCustomChartAxis::AllSeries() const {
     const ChartHost *host = Host();
@@ -172,14 +178,17 @@ double TCustomChartAxis::SeriesExtreme(bool highest) const {
     return result;
 }
 
-void TCustomChartAxis::CalcWorkingRange(AxisLayout &layout) {
-    if (m_automatic || m_automaticMaximum)
-        m_maximum = SeriesExtreme(true);
-    if (m_automatic || m_automaticMinimum)
-        m_minimum = SeriesExtreme(false);
+void TCustomChartAxis::CalcWorkingRange(AxisLayout &layout) const {
+    layout.maximum = m_automatic || m_automaticMaximum ? SeriesExtreme(true) : m_maximum;
+    layout.minimum = m_automatic || m_automaticMinimum ? SeriesExtreme(false) : m_minimum;
     layout.mapping.horizontal = Horizontal();
-    layout.mapping.minimum = m_minimum;
-    layout.mapping.maximum = m_maximum;
+    layout.mapping.minimum = layout.minimum;
+    layout.mapping.maximum = layout.maximum;
+}
+
+void TCustomChartAxis::KeepEnds(const AxisLayout &layout) {
+    m_minimum = layout.minimum;
+    m_maximum = layout.maximum;
 }
 
 bool TCustomChartAxis::IsShown(bool axisVisible) const {
@@ -413,11 +422,12 @@ void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
 }
 
 ChartRect TCustomChartAxis::HitRect() const {
-    if (!m_layout.shown)
+    const AxisLayout &kept = Kept();
+    if (!kept.shown)
         return {};
-    const kvr::chart::AxisMapping &m = m_layout.mapping;
-    const int labelsPos = m_layout.labelsPos;
-    const int linePos = m_layout.linePos;
+    const kvr::chart::AxisMapping &m = kept.mapping;
+    const int labelsPos = kept.labelsPos;
+    const int linePos = kept.linePos;
     const int along0 = std::min(m.start, m.end);
     const int along1 = std::max(m.start, m.end);
     const int across0 = labelsPos < linePos ? labelsPos : linePos - 3;

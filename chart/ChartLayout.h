@@ -3,11 +3,11 @@
 #include "ChartAxis.h"
 #include "ChartGeometry.h"
 #include "ChartLegend.h"
+#include "ChartSeries.h"
 #include "ChartTitle.h"
 
 #include <array>
-
-class TChartSeries;
+#include <vector>
 
 // The axes that map a series' X and Y values to pixels.
 AxisId HorizontalAxisOf(const TChartSeries &series);
@@ -24,6 +24,8 @@ struct ChartLayout {
     LegendLayout legend;
     std::array<AxisLayout, kAxisCount> axes;
     ChartRect plotRect;
+    // One per series of the chart's list, in its order: what the series draws against.
+    std::vector<PlotFrame> series;
 
     const AxisLayout &Axis(AxisId id) const { return axes[std::size_t(id)]; }
     AxisLayout &Axis(AxisId id) { return axes[std::size_t(id)]; }

@@ -2,7 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartException.h"
-#include "ChartSeries.h"
+#include "ChartLayout.h"
 
 #include <algorithm>
 
@@ -27,6 +27,13 @@ void TCustomChartLegend::SetFirstValue(int value) {
     if (value < 0)
         throw ChartException("First Legend Value must be > 0");
     Store(m_firstValue, value);
+}
+
+const LegendLayout &TCustomChartLegend::Kept() const {
+    if (const ChartHost *host = Host())
+        return host->Layout().legend;
+    static const LegendLayout kNone;
+    return kNone;
 }
 
 std::span<TChartSeries *const> TCustomChartLegend::AllSeries() const {
@@ -101,7 +108,7 @@ int TCustomChartLegend::WidestText(ChartCanvas &canvas, int count) const {
 }
 
 bool TCustomChartLegend::Contains(int x, int y) const {
-    return m_visible && m_layout.shown && m_layout.rect.Contains(x, y);
+    return m_visible && Kept().shown && Kept().rect.Contains(x, y);
 }
 
 LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,

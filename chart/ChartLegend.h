@@ -103,13 +103,11 @@ public:
     LegendLayout LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,
                         ChartRect &plotRect) const;
     void Draw(ChartCanvas &canvas, const LegendLayout &layout, TColor panelColor) const;
-    // Keeps the last picture's layout for the readers below and the mouse.
-    void Keep(const LegendLayout &layout) { m_layout = layout; }
-
-    ChartRect LegendRect() const { return m_layout.rect; }
-    int SymbolWidth() const { return m_layout.symbolWidth; }
-    int RowCount() const { return m_layout.rowCount; }
-    int ColumnCount() const { return m_layout.columnCount; }
+    // From the chart's last layout.
+    ChartRect LegendRect() const { return Kept().rect; }
+    int SymbolWidth() const { return Kept().symbolWidth; }
+    int RowCount() const { return Kept().rowCount; }
+    int ColumnCount() const { return Kept().columnCount; }
     bool Contains(int x, int y) const;
 
     // Chart events; none is assigned by the application.
@@ -118,6 +116,7 @@ public:
     std::function<void(ChartRect &rect)> OnGetLegendRect;
 
 private:
+    const LegendLayout &Kept() const;
     std::span<TChartSeries *const> AllSeries() const;
     const TChartSeries *FirstActiveSeries() const;
     const TChartSeries *LegendSeries(int index) const;
@@ -152,8 +151,6 @@ private:
     TChartPen m_frame;
     TChartHiddenPen m_dividingLines;
     TChartFont m_font;
-
-    LegendLayout m_layout;
 };
 
 class TChartLegend : public TCustomChartLegend {

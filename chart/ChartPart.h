@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <span>
 
+struct ChartLayout;
 class TChartSeries;
 
 // What a chart part may ask of the panel it belongs to. The panel implements it; the
@@ -18,6 +19,8 @@ public:
     virtual std::span<TChartSeries *const> SeriesList() const = 0;
     // The locale that writes value labels.
     virtual QLocale LabelLocale() const = 0;
+    // The layout of the last picture: the one place its geometry is kept.
+    virtual const ChartLayout &Layout() const = 0;
 
 protected:
     ~ChartHost() = default;

@@ -10,9 +10,9 @@ using kvr::chart::PixelMapper;
 // With fewer points than a few per column there is little to gain.
 constexpr int kPointsPerColumn = 4;
 
-bool TCustomSeries::DrawsByColumns(int plotWidth) const {
-    const int shown = LastShownIndex() - FirstShownIndex() + 1;
-    return shown > kPointsPerColumn * std::max(plotWidth, 1) && m_connectPoints &&
+bool TCustomSeries::DrawsByColumns(const PlotFrame &frame) const {
+    const int shown = frame.last - frame.first + 1;
+    return shown > kPointsPerColumn * std::max(frame.plot.Width(), 1) && m_connectPoints &&
            !m_pointer.Visible() && !ColorEachPoint() && !HasPointColors() &&
            SeriesColor() != clNone && m_linePen.Visible() &&
            m_linePen.Style() == TPenStyle::psSolid && m_linePen.Mode() == TPenMode::pmCopy &&
@@ -22,7 +22,7 @@ bool TCustomSeries::DrawsByColumns(int plotWidth) const {
 // Where the segment from the point left of the plot enters it, when PaintPoint draws one.
 bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, int &x,
                               int &y) const {
-    const int first = FirstShownIndex();
+    const int first = frame.first;
     if (first == 0 || !PointIsFinite(first) || !PointIsFinite(first - 1) ||
         !kvr::chart::Drawable(frame.horizontal.ValueToPixel(XValues().ValueAt(first)),
                               mapY(YValues().ValueAt(first))))
@@ -49,8 +49,7 @@ void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
     int edgeY = 0;
     if (EdgeEntry(frame, mapY, edgeX, edgeY))
         reducer.Add(edgeX, edgeY);
-    kvr::chart::ReducePoints(XValues(), YValues(), FirstShownIndex(), LastShownIndex(), mapX, mapY,
-                             reducer);
+    kvr::chart::ReducePoints(XValues(), YValues(), frame.first, frame.last, mapX, mapY, reducer);
     const std::vector<kvr::chart::ColumnRun> runs = reducer.Finish();
     const TColor color = SeriesColor();
     canvas.SetBrushColor(color);

@@ -32,8 +32,10 @@ TChart::TChart(QWidget *parent) : QWidget(parent) {
     for (ChartPart *part : std::initializer_list<ChartPart *>{
              &m_backWall, &m_leftWall, &m_bottomWall, &m_titleText, &m_foot, &m_legend})
         part->AttachTo(this);
-    for (TCustomChartAxis *axis : m_axes)
+    for (TCustomChartAxis *axis : m_axes) {
         axis->AttachTo(this);
+        m_layout.Axis(axis->Side()).mapping.horizontal = axis->Horizontal();
+    }
     m_creating = false;
 }
 
@@ -86,6 +88,10 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     ChartCanvas canvas(target, palette());
     const ChartRect bounds{rect.left(), rect.top(), rect.left() + rect.width(),
                            rect.top() + rect.height()};
+    for (TChartSeries *s : m_seriesList) {
+        if (s->Active())
+            s->BeforeDrawChart();
+    }
     const ChartLayout layout = ComputeLayout(canvas, {bounds, width(), height()});
     Keep(layout);
     InternalDraw(canvas, layout);
@@ -206,13 +212,14 @@ void TChart::DrawAxes(ChartCanvas &canvas, const ChartLayout &layout) {
 
 void TChart::DrawSeries(ChartCanvas &canvas, const ChartLayout &layout) {
     const ChartRect &plot = layout.plotRect;
-    for (TChartSeries *s : m_seriesList) {
-        if (!s->Active() || s->FirstShownIndex() < 0)
+    for (std::size_t i = 0; i < m_seriesList.size(); ++i) {
+        TChartSeries *s = m_seriesList[i];
+        const PlotFrame &frame = layout.series[i];
+        if (!s->Active() || frame.first < 0)
             continue;
         if (m_clipPoints)
             canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
-        s->Draw(canvas, layout.Axis(HorizontalAxisOf(*s)).mapping,
-                layout.Axis(VerticalAxisOf(*s)).mapping, plot);
+        s->Draw(canvas, frame);
         canvas.UnClip();
     }
 }

@@ -41,6 +41,14 @@ struct TZoomPanningRecord {
     void Normalise();
 };
 
+// What lies under a pixel of a picture.
+struct SeriesHit {
+    const TChartSeries *series = nullptr; // none: no marker or line within reach
+    int index = -1;                       // the marker's point; -1 on a line
+    double x = 0.0;
+    double y = 0.0;
+};
+
 // Stored, never drawn: View3D, Chart3DPercent, View3DWalls, AnimatedZoom,
 // AnimatedZoomSteps, LeftWall and BottomWall (only the flat mode is drawn).
 class TChart : public QWidget, public ChartHost {
@@ -126,7 +134,7 @@ public:
     int ActiveSeriesCount() const;
 
     // The layout of the last drawing.
-    const ChartLayout &Layout() const { return m_layout; }
+    const ChartLayout &Layout() const override { return m_layout; }
     // Everything a drawing of the current state computes, without drawing; later
     // drawings follow on from it as from a drawing.
     const ChartLayout &LayOut();
@@ -138,6 +146,10 @@ public:
     int PlotYCenter() const { return (PlotRect().Top + PlotRect().Bottom) / 2; }
     // Locale of the value labels: the widget's own when one was set, else the system's.
     QLocale LabelLocale() const override;
+
+    // The marker or line at a pixel of the last picture and its values there, answered from
+    // its layout without drawing: markers before lines, later series before earlier ones.
+    SeriesHit SeriesAt(int x, int y) const;
 
     // Draws one complete picture straight into target, PanelBounds being rect.
     void Draw(QImage &target, const QRect &rect);
@@ -202,14 +214,15 @@ private:
     }
     void AdoptSeries(std::unique_ptr<TChartSeries> series);
 
-    // The layout step (TChartLayout.cpp).
-    ChartLayout ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel);
+    // The layout step (TChartLayout.cpp): computes into the layout it returns, nothing else.
+    ChartLayout ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel) const;
     ChartRect BevelRect(const ChartRect &bounds) const;
-    void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
-    void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
+    void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
+    void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
     ChartRect TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
-                           const std::array<int, kAxisCount> &lengths);
-    void LayOutSeries(const ChartLayout &layout);
+                           const std::array<int, kAxisCount> &lengths) const;
+    void LayOutSeries(ChartLayout &layout) const;
+    // The layout becomes the last one, and its automatic ends the axes' Minimum and Maximum.
     void Keep(const ChartLayout &layout);
 
     // The drawing step: reads the layout only.

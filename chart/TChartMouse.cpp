@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -18,10 +19,33 @@ std::array<TCustomChartAxis *, 4> TChart::ZoomAxes() const {
     return {&Axis(AxisId::Top), &Axis(AxisId::Bottom), &Axis(AxisId::Left), &Axis(AxisId::Right)};
 }
 
+SeriesHit TChart::SeriesAt(int x, int y) const {
+    const std::vector<PlotFrame> &frames = m_layout.series;
+    for (bool markers : {true, false}) {
+        for (int i = std::min(SeriesCount(), int(frames.size())) - 1; i >= 0; --i) {
+            const TChartSeries &s = Series(i);
+            const PlotFrame &frame = frames[std::size_t(i)];
+            if (!s.Active() || s.ShowsMarkers() != markers)
+                continue;
+            if (markers) {
+                if (const int index = s.PointAt(frame, x, y); index >= 0)
+                    return {&s, index, s.XValues().ValueAt(index), s.YValues().ValueAt(index)};
+            } else if (s.NearLine(frame, x, y)) {
+                const double value = frame.horizontal.PixelToValue(x);
+                if (double lineValue = 0; s.LineValueAt(value, lineValue))
+                    return {&s, -1, value, lineValue};
+            }
+        }
+    }
+    return {};
+}
+
+// A press starts a drag on any point of a series, marker or not.
 TChart::ClickedPart TChart::PartAt(int x, int y) const {
-    for (int i = SeriesCount() - 1; i >= 0; --i) {
+    const std::vector<PlotFrame> &frames = m_layout.series;
+    for (int i = std::min(SeriesCount(), int(frames.size())) - 1; i >= 0; --i) {
         const TChartSeries &s = Series(i);
-        if (s.Active() && s.Clicked(x, y) >= 0)
+        if (s.Active() && s.PointAt(frames[std::size_t(i)], x, y) >= 0)
             return ClickedPart::Series;
     }
     for (TCustomChartAxis *axis : m_axes) {

@@ -20,7 +20,7 @@ public:
 
     // The read-out at a point of a chart: the measured point under it, else the line under
     // it at that abscissa, else on the empty plot the gesture hint; outside the plot none.
-    static QString ReadoutAt(TChart &chart, QPoint at);
+    static QString ReadoutAt(const TChart &chart, QPoint at);
     // The window's charts as one picture, at the window's device pixel ratio.
     QPixmap AllChartsPicture() const;
 
