@@ -1,6 +1,5 @@
 // The graphs window's stored definition, in one place: its three charts, their ten series
-// with their roles, and the captions placed on them. The window, the chart tests and the
-// benchmarks all build their charts from it.
+// with their roles, and the captions placed on them. The window builds its charts from it.
 #pragma once
 
 #include "ChartGeometry.h"
