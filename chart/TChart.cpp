@@ -153,15 +153,12 @@ void TChart::InternalDraw(ChartCanvas &canvas, const ChartLayout &layout) {
     if (!legendFirst)
         m_legend.Draw(canvas, layout.legend, m_color);
     DrawBackWall(canvas, layout.plotRect);
-    if (OnBeforeDrawAxes)
-        OnBeforeDrawAxes(*this);
+    emit BeforeDrawAxes();
     DrawAxes(canvas, layout);
-    if (OnBeforeDrawSeries)
-        OnBeforeDrawSeries(*this);
+    emit BeforeDrawSeries();
     DrawSeries(canvas, layout);
     canvas.Reset();
-    if (OnAfterDraw)
-        OnAfterDraw(*this);
+    emit AfterDraw();
 }
 
 void TChart::DrawPanelBackground(ChartCanvas &canvas, const ChartLayout &layout) {

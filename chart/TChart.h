@@ -23,7 +23,6 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -176,13 +175,18 @@ public:
     QPixmap GrabPicture();
     bool FocusFrameShown() const;
 
-    std::function<void(TChart &)> OnBeforeDrawAxes;
-    std::function<void(TChart &)> OnBeforeDrawSeries;
-    std::function<void(TChart &)> OnAfterDraw;
-    std::function<void(TChart &)> OnZoom;
-    std::function<void(TChart &)> OnUndoZoom;
-    std::function<void(TChart &)> OnScroll;
-    std::function<bool(TCustomChartAxis &, double minimum, double maximum)> OnAllowScroll;
+signals:
+    // Points of a drawing, in their order.
+    void BeforeDrawAxes();
+    void BeforeDrawSeries();
+    void AfterDraw();
+    void ZoomApplied();
+    void ZoomUndone();
+    // The axes were panned by the mouse or the keyboard.
+    void Scrolled();
+    // Before a pan moves an axis to [minimum, maximum]; a receiver refuses it by setting
+    // *allowed to false.
+    void ScrollRequested(TCustomChartAxis *axis, double minimum, double maximum, bool *allowed);
 
 protected:
     void changeEvent(QEvent *event) override;

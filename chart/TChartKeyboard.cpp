@@ -65,8 +65,8 @@ void TChart::PanBySteps(int right, int down) {
         for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
             panned = PanAxis(*axis, y + step, y) || panned;
     }
-    if (panned && OnScroll)
-        OnScroll(*this);
+    if (panned)
+        emit Scrolled();
 }
 
 QPixmap TChart::GrabPicture() {

@@ -159,7 +159,9 @@ bool TChart::PanAxis(TCustomChartAxis &axis, int from, int to) {
     const double delta = axis.PixelToValue(from) - axis.PixelToValue(to);
     const double low = axis.Minimum() + delta;
     const double high = axis.Maximum() + delta;
-    if (OnAllowScroll && !OnAllowScroll(axis, low, high))
+    bool allowed = true;
+    emit ScrollRequested(&axis, low, high, &allowed);
+    if (!allowed)
         return false;
     axis.SetMinMax(low, high);
     return true;
@@ -186,8 +188,8 @@ void TChart::PanAxes(int x, int y) {
     }
     m_panning.X1 = x;
     m_panning.Y1 = y;
-    if (panned && OnScroll)
-        OnScroll(*this);
+    if (panned)
+        emit Scrolled();
 }
 
 void TChart::ZoomRect(const ChartRect &pixels) {
@@ -202,8 +204,7 @@ void TChart::ZoomRect(const ChartRect &pixels) {
     for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
         axis->SetMinMax(axis->PixelToValue(m_zoom.Y0), axis->PixelToValue(m_zoom.Y1));
     m_zoomed = true;
-    if (OnZoom)
-        OnZoom(*this);
+    emit ZoomApplied();
 }
 
 void TChart::UndoZoom() {
@@ -222,8 +223,7 @@ void TChart::UndoZoom() {
         }
         m_scalesRestored = true;
     }
-    if (OnUndoZoom)
-        OnUndoZoom(*this);
+    emit ZoomUndone();
     Invalidate();
     update();
     m_zoomed = false;
