@@ -222,7 +222,8 @@ TEST(Layout, NotificationPointsAreCalledInDrawingOrder) {
     auto chart = MakeGraphChart();
     QStringList calls;
     for (auto [signal, name] : {std::pair{&TChart::BeforeDrawAxes, "axes"},
-                                {&TChart::BeforeDrawSeries, "series"}, {&TChart::AfterDraw, "after"}})
+                                {&TChart::BeforeDrawSeries, "series"},
+                                {&TChart::AfterDraw, "after"}})
         QObject::connect(chart.get(), signal, chart.get(), [&calls, name] { calls << name; });
     chart->Picture();
     EXPECT_EQ(calls, (QStringList{"axes", "series", "after"}));

@@ -43,8 +43,8 @@ class ZoomThresholdTable : public ::testing::TestWithParam<ZoomCase> {};
 
 // The bottom and left axes' ends.
 std::array<double, 4> Ranges(TChart &chart) {
-    return {chart.BottomAxis().Minimum(), chart.BottomAxis().Maximum(),
-            chart.LeftAxis().Minimum(), chart.LeftAxis().Maximum()};
+    return {chart.BottomAxis().Minimum(), chart.BottomAxis().Maximum(), chart.LeftAxis().Minimum(),
+            chart.LeftAxis().Maximum()};
 }
 
 // A zoom sets each axis to the values at the dragged pixels; any other drag keeps the ranges.

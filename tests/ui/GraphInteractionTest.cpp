@@ -139,9 +139,9 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
             QImage sideBySide(c.clipboardSize, QImage::Format_RGB32);
             sideBySide.fill(Form_Graphic->palette().color(QPalette::Window));
             QPainter painter(&sideBySide);
+            const int left[] = {0, 456 - 8, 880 - 8};
             for (int n : {1, 2, 3})
-                painter.drawPixmap(QPoint(n == 1 ? 0 : n == 2 ? 448 : 872, 0),
-                                   ChartNo(n)->GrabPicture());
+                painter.drawPixmap(left[n - 1], 0, ChartNo(n)->GrabPicture());
             painter.end();
             EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), sideBySide);
         }
