@@ -49,8 +49,7 @@ std::unique_ptr<TChart> MakeFilledGraphChart() {
 }
 
 WearSeries AddWearSeries(TChart &chart) {
-    // Per cutter, as the window has them: the line's colour, which also fills the markers,
-    // and the points' outline colour.
+    // Per cutter as in the window: line colour (also the marker fill), marker outline.
     const TColor lineColors[] = {clRed, clBlue, 0x00CA00};
     const TColor pointColors[] = {clRed, clYellow, clWhite};
     WearSeries result{};

@@ -73,8 +73,7 @@ TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     auto chart = WearChart();
     const QImage &image = chart->Picture();
     const ChartRect box = chart->Legend().LegendRect();
-    // Each row's stroke in its line's colour (V1 red, V2 blue, V3 green) on the white box,
-    // with the one-pixel black shadow beyond the frame.
+    // Strokes red, blue, green (V1..V3) on the white box; its shadow black beyond the frame.
     const unsigned strokes[] = {0xFF0000, 0x0000FF, 0x00CA00};
     for (const LegendItem &item : chart->Layout().legend.items)
         EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->Legend().SymbolWidth() / 2,
