@@ -9,7 +9,7 @@
 #include <cfloat>
 #include <cmath>
 
-using kvr::chart::RoundEven;
+namespace kvr::chart {
 
 void TChartAxisTitle::SetAngle(int value) {
     if (value < 0 || value > 359)
@@ -234,8 +234,7 @@ QString TCustomChartAxis::LabelText(double value) const {
     const auto found = known.texts.constFind(value);
     if (found != known.texts.cend())
         return *found;
-    QString text =
-        kvr::chart::AxisValueText(value, locale, kvr::chart::ParseNumberFormat(m_axisValuesFormat));
+    QString text = AxisValueText(value, locale, ParseNumberFormat(m_axisValuesFormat));
     if (m_labelsMultiLine)
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
     known.texts.insert(value, text);
@@ -266,14 +265,12 @@ int TCustomChartAxis::LabelHeight(ChartCanvas &canvas, const QString &text) cons
     return widest;
 }
 
-double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas,
-                                       const kvr::chart::AxisMapping &mapping) const {
+double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const {
     const QString low = LabelText(mapping.minimum);
     const QString high = LabelText(mapping.maximum);
     const int size = Horizontal() ? std::max(LabelWidth(canvas, low), LabelWidth(canvas, high))
                                   : std::max(LabelHeight(canvas, low), LabelHeight(canvas, high));
-    return kvr::chart::LabelStep(
-        {mapping.Length(), size, m_labelsSeparation, m_increment, mapping.Range()});
+    return LabelStep({mapping.Length(), size, m_labelsSeparation, m_increment, mapping.Range()});
 }
 
 int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
@@ -289,8 +286,7 @@ int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
 
 // The ends of this drawing come later: the label step is measured with the axis
 // length of the drawing before.
-int TCustomChartAxis::WidestLabel(ChartCanvas &canvas,
-                                  const kvr::chart::AxisMapping &previous) const {
+int TCustomChartAxis::WidestLabel(ChartCanvas &canvas, const AxisMapping &previous) const {
     switch (EffectiveLabelStyle()) {
     case TAxisLabelStyle::talValue: {
         double low = previous.minimum;
@@ -343,7 +339,7 @@ void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect, const Char
     }
     if (m_labels) {
         canvas.SetFont(m_labelsFont);
-        kvr::chart::AxisMapping previous = layout.mapping;
+        AxisMapping previous = layout.mapping;
         previous.start = 0;
         previous.end = previousLength;
         const int size = m_labelsSize != 0              ? m_labelsSize
@@ -407,8 +403,8 @@ void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
                 b = std::max(b, second);
         }
     }
-    kvr::chart::AxisMapping &mapping = layout.mapping;
-    kvr::chart::AxisMapping shortened = mapping;
+    AxisMapping &mapping = layout.mapping;
+    AxisMapping shortened = mapping;
     shortened.start += a;
     shortened.end -= b;
     // Data at the largest doubles leaves no room for a margin beyond them: the axis ends
@@ -425,7 +421,7 @@ ChartRect TCustomChartAxis::HitRect() const {
     const AxisLayout &kept = Kept();
     if (!kept.shown)
         return {};
-    const kvr::chart::AxisMapping &m = kept.mapping;
+    const AxisMapping &m = kept.mapping;
     const int labelsPos = kept.labelsPos;
     const int linePos = kept.linePos;
     const int along0 = std::min(m.start, m.end);
@@ -436,3 +432,5 @@ ChartRect TCustomChartAxis::HitRect() const {
         return {along0, across0, along1, across1};
     return {across0, along0, across1, along1};
 }
+
+} // namespace kvr::chart

@@ -11,6 +11,8 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 class TChartSeries;
 
@@ -31,7 +33,7 @@ struct AxisLayout {
     double minimum = 0.0;
     double maximum = 0.0;
     // Pixel ends and the working range, widened by the series' margins.
-    kvr::chart::AxisMapping mapping;
+    AxisMapping mapping;
     int linePos = 0;
     int labelsPos = 0;
     int titlePos = 0;
@@ -160,7 +162,7 @@ public:
     bool IsAssociated(const TChartSeries &series) const;
     int ValueToPixel(double value) const { return Kept().mapping.ValueToPixel(value); }
     double PixelToValue(int pixel) const { return Kept().mapping.PixelToValue(pixel); }
-    const kvr::chart::AxisMapping &Mapping() const { return Kept().mapping; }
+    const AxisMapping &Mapping() const { return Kept().mapping; }
     double WorkingMinimum() const { return Kept().mapping.minimum; }
     double WorkingMaximum() const { return Kept().mapping.maximum; }
     double WorkingRange() const { return Kept().mapping.Range(); }
@@ -171,7 +173,7 @@ public:
     int AxisLinePosition() const { return Kept().linePos; }
 
     QString LabelText(double value) const;
-    double CalcLabelStep(ChartCanvas &canvas, const kvr::chart::AxisMapping &mapping) const;
+    double CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const;
     std::span<const int> TickList() const { return Kept().ticks; }
     ChartRect HitRect() const;
 
@@ -188,7 +190,7 @@ private:
     QStringList LabelLines(const QString &text) const;
     int LabelWidth(ChartCanvas &canvas, const QString &text) const;
     int LabelHeight(ChartCanvas &canvas, const QString &text) const;
-    int WidestLabel(ChartCanvas &canvas, const kvr::chart::AxisMapping &previous) const;
+    int WidestLabel(ChartCanvas &canvas, const AxisMapping &previous) const;
     int WidestSeriesText(ChartCanvas &canvas) const;
     bool TextRunsAlong(int angle) const;
 
@@ -273,3 +275,5 @@ class TChartDepthAxis : public TCustomChartAxis {
 public:
     TChartDepthAxis();
 };
+
+} // namespace kvr::chart

@@ -9,6 +9,8 @@
 #include <array>
 #include <vector>
 
+namespace kvr::chart {
+
 // The axes that map a series' X and Y values to pixels.
 AxisId HorizontalAxisOf(const TChartSeries &series);
 AxisId VerticalAxisOf(const TChartSeries &series);
@@ -16,7 +18,7 @@ AxisId VerticalAxisOf(const TChartSeries &series);
 // Everything one picture needs to know about where things go, computed before anything is
 // drawn: the drawing steps only read it, and tests read it without looking at pixels.
 struct ChartLayout {
-    kvr::chart::PanelArea panel;
+    PanelArea panel;
     // Inside the bevels and the border.
     ChartRect bevelRect;
     TitleLayout title;
@@ -30,3 +32,5 @@ struct ChartLayout {
     const AxisLayout &Axis(AxisId id) const { return axes[std::size_t(id)]; }
     AxisLayout &Axis(AxisId id) { return axes[std::size_t(id)]; }
 };
+
+} // namespace kvr::chart

@@ -9,6 +9,8 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 class TChartSeries;
 
@@ -100,8 +102,7 @@ public:
     QString ItemText(int index) const;
 
     // The box, its rows and items; when it is shown, plotRect gives up its room.
-    LegendLayout LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,
-                        ChartRect &plotRect) const;
+    LegendLayout LayOut(ChartCanvas &canvas, const PanelArea &panel, ChartRect &plotRect) const;
     void Draw(ChartCanvas &canvas, const LegendLayout &layout, TColor panelColor) const;
     // From the chart's last layout.
     ChartRect LegendRect() const { return Kept().rect; }
@@ -127,7 +128,7 @@ private:
                           LegendLayout &layout) const;
     void LayOutItems(int itemCount, LegendLayout &layout) const;
     ChartRect PlotRectBeside(const LegendLayout &layout, const ChartRect &plot,
-                             const kvr::chart::PanelArea &panel) const;
+                             const PanelArea &panel) const;
     void DrawBackground(ChartCanvas &canvas, const ChartRect &rect) const;
     void DrawItem(ChartCanvas &canvas, const LegendLayout &layout, const LegendItem &item,
                   TColor panelColor) const;
@@ -157,3 +158,5 @@ class TChartLegend : public TCustomChartLegend {
 public:
     using TCustomChartLegend::TCustomChartLegend;
 };
+
+} // namespace kvr::chart

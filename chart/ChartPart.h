@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <span>
 
+namespace kvr::chart {
+
 struct ChartLayout;
 class TChartSeries;
 
@@ -72,3 +74,5 @@ private:
     const ChartPart *m_owner = nullptr;
     ChartHost *m_host = nullptr;
 };
+
+} // namespace kvr::chart

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kvr::chart {
+
 namespace {
 
 // The colours that ColorEachPoint hands out by point index.
@@ -156,7 +158,7 @@ PlotFrame TChartSeries::FindShownRange(PlotFrame frame) const {
         frame.last = count - 1;
         return frame;
     }
-    const kvr::chart::AxisMapping &axis = frame.horizontal;
+    const AxisMapping &axis = frame.horizontal;
     const ChartRect &plot = frame.plot;
     const double xmin = axis.PixelToValue(axis.inverted ? plot.Right : plot.Left);
     frame.first = FirstIndexNotBelow(xmin, 0);
@@ -277,3 +279,5 @@ void TChartSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, 
                                     TColor legendColor) const {
     PaintLegendBox(canvas, rect, legendColor);
 }
+
+} // namespace kvr::chart

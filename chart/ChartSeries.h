@@ -9,6 +9,8 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 
 enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
@@ -17,8 +19,8 @@ enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
 // What a series draws against: its two axes' mappings, the plotting rectangle and the
 // range of its points that show there (none while first is -1).
 struct PlotFrame {
-    kvr::chart::AxisMapping horizontal;
-    kvr::chart::AxisMapping vertical;
+    AxisMapping horizontal;
+    AxisMapping vertical;
     ChartRect plot;
     int first = -1;
     int last = -1;
@@ -167,3 +169,5 @@ private:
     QString m_valueFormat = QStringLiteral("#,##0.###");
     QString m_percentFormat = QStringLiteral("##0.## %");
 };
+
+} // namespace kvr::chart

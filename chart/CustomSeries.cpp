@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-using kvr::chart::Drawable;
+namespace kvr::chart {
 
 TCustomSeries::TCustomSeries(const QString &name) : TChartSeries(name) {
     Own({&m_pointer, &m_linePen, &m_lineBrush, &m_areaLinesPen});
@@ -71,7 +71,7 @@ void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &fram
     const int before = index - 1;
     if (!PointIsFinite(before))
         return;
-    const kvr::chart::AxisMapping &horiz = frame.horizontal;
+    const AxisMapping &horiz = frame.horizontal;
     m_prevX = horiz.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(before);
     const double x1 = XValues().ValueAt(index);
@@ -154,3 +154,5 @@ TPointSeries::TPointSeries(const QString &name) : TCustomSeries(name) {
     Marks().SetArrowLength(0);
     Pointer().SetVisible(true);
 }
+
+} // namespace kvr::chart

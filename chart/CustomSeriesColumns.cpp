@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-using kvr::chart::PixelMapper;
+namespace kvr::chart {
 
 // With fewer points than a few per column there is little to gain.
 constexpr int kPointsPerColumn = 4;
@@ -24,8 +24,8 @@ bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, i
                               int &y) const {
     const int first = frame.first;
     if (first == 0 || !PointIsFinite(first) || !PointIsFinite(first - 1) ||
-        !kvr::chart::Drawable(frame.horizontal.ValueToPixel(XValues().ValueAt(first)),
-                              mapY(YValues().ValueAt(first))))
+        !Drawable(frame.horizontal.ValueToPixel(XValues().ValueAt(first)),
+                  mapY(YValues().ValueAt(first))))
         return false;
     x = frame.horizontal.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(first - 1);
@@ -44,19 +44,19 @@ bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, i
 void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
     const PixelMapper mapX(frame.horizontal);
     const PixelMapper mapY(frame.vertical);
-    kvr::chart::ColumnReducer reducer;
+    ColumnReducer reducer;
     int edgeX = 0;
     int edgeY = 0;
     if (EdgeEntry(frame, mapY, edgeX, edgeY))
         reducer.Add(edgeX, edgeY);
-    kvr::chart::ReducePoints(XValues(), YValues(), frame.first, frame.last, mapX, mapY, reducer);
-    const std::vector<kvr::chart::ColumnRun> runs = reducer.Finish();
+    ReducePoints(XValues(), YValues(), frame.first, frame.last, mapX, mapY, reducer);
+    const std::vector<ColumnRun> runs = reducer.Finish();
     const TColor color = SeriesColor();
     canvas.SetBrushColor(color);
     canvas.ApplyPen(m_linePen);
     canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetPenColor(color);
-    kvr::chart::DrawColumnRuns(canvas, runs);
+    DrawColumnRuns(canvas, runs);
     // The state PaintPoint leaves: the last point drawn, and the colour of the last shown.
     if (!runs.empty()) {
         m_prevX = runs.back().x;
@@ -65,3 +65,5 @@ void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
     }
     m_prevColor = color;
 }
+
+} // namespace kvr::chart

@@ -4,6 +4,8 @@
 #include "PixelMapper.h"
 #include "SeriesPointer.h"
 
+namespace kvr::chart {
+
 // Base of line and point series: a pen line between points and a marker at each.
 // Stored, never drawn: Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and
 // Dark3D (the flat line path draws no stairs, areas or depth).
@@ -58,8 +60,7 @@ private:
     // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
     bool DrawsByColumns(const PlotFrame &frame) const;
     void DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame);
-    bool EdgeEntry(const PlotFrame &frame, const kvr::chart::PixelMapper &mapY, int &x,
-                   int &y) const;
+    bool EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, int &x, int &y) const;
 
     void EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index, TColor color,
                            int x, int y);
@@ -99,3 +100,5 @@ class TPointSeries : public TCustomSeries {
 public:
     explicit TPointSeries(const QString &name);
 };
+
+} // namespace kvr::chart

@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace kvr::chart {
+
 void TZoomPanningRecord::Activate(int x, int y) {
     X0 = X1 = x;
     Y0 = Y1 = y;
@@ -226,3 +228,5 @@ void TChart::DrawZoomRectangle(ChartCanvas &canvas) {
     r.Normalise();
     DrawZoomOutline(canvas, {r.X0, r.Y0, r.X1, r.Y1});
 }
+
+} // namespace kvr::chart

@@ -26,6 +26,8 @@
 #include <memory>
 #include <vector>
 
+namespace kvr::chart {
+
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 
@@ -219,7 +221,7 @@ private:
     void AdoptSeries(std::unique_ptr<TChartSeries> series);
 
     // The layout step (TChartLayout.cpp): computes into the layout it returns, nothing else.
-    ChartLayout ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel) const;
+    ChartLayout ComputeLayout(ChartCanvas &canvas, const PanelArea &panel) const;
     ChartRect BevelRect(const ChartRect &bounds) const;
     void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
     void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
@@ -298,3 +300,5 @@ private:
     bool m_focusVisible = false;
     bool m_grabbing = false;
 };
+
+} // namespace kvr::chart

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kvr::chart {
+
 namespace {
 
 // The frame runs just inside the bevel, well outside the plotting rectangle.
@@ -136,3 +138,5 @@ void TChart::focusOutEvent(QFocusEvent *event) {
         m_focusVisible = false;
     update();
 }
+
+} // namespace kvr::chart

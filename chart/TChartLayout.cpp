@@ -2,9 +2,7 @@
 
 #include "ChartCanvas.h"
 
-using kvr::chart::InitialPlotRect;
-using kvr::chart::Intersect;
-using kvr::chart::IsEmpty;
+namespace kvr::chart {
 
 AxisId HorizontalAxisOf(const TChartSeries &series) {
     return series.HorizAxis() == THorizAxis::aTopAxis ? AxisId::Top : AxisId::Bottom;
@@ -22,7 +20,7 @@ const ChartLayout &TChart::LayOut() {
 }
 
 // The steps of Draw up to the back wall, in their order.
-ChartLayout TChart::ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel) const {
+ChartLayout TChart::ComputeLayout(ChartCanvas &canvas, const PanelArea &panel) const {
     ChartLayout layout;
     layout.panel = panel;
     layout.bevelRect = BevelRect(panel.bounds);
@@ -130,3 +128,5 @@ void TChart::Keep(const ChartLayout &layout) {
     for (std::size_t i = 0; i < m_axes.size(); ++i)
         m_axes[i]->KeepEnds(layout.axes[i]);
 }
+
+} // namespace kvr::chart

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace kvr::chart {
+
 namespace {
 
 // A drag must exceed this many pixels both ways to zoom or undo.
@@ -233,3 +235,5 @@ void TChart::ForgetSavedScales() {
     m_scalesRestored = true;
     m_zoomed = false;
 }
+
+} // namespace kvr::chart

@@ -14,6 +14,8 @@
 
 namespace kvr {
 
+using namespace chart;
+
 GraphInteraction::GraphInteraction(QWidget *window, const QList<TChart *> &charts)
     : QObject(window), m_window(window), m_charts(charts), m_menu(new QMenu(window)) {
     m_menu->setObjectName(QStringLiteral("ChartMenu"));

@@ -14,6 +14,8 @@
 
 namespace kvr {
 
+using namespace chart;
+
 namespace {
 
 void AddPoints(TChartSeries &series, const std::vector<PlotPoint> &points) {

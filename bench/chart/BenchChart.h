@@ -7,6 +7,8 @@
 #include <cmath>
 #include <span>
 
+using namespace kvr::chart;
+
 namespace kvr::bench {
 
 // The model curve of the benchmark: tool life against cutting speed.

@@ -69,7 +69,7 @@ WearSeries AddWearSeries(TChart &chart) {
     return result;
 }
 
-void PrintTo(const ChartRect &r, std::ostream *out) {
+void kvr::chart::PrintTo(const ChartRect &r, std::ostream *out) {
     *out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 

@@ -14,6 +14,9 @@
 #include <QToolTip>
 
 namespace kvr::test {
+
+using namespace kvr::chart;
+
 namespace {
 
 TChart *ChartNo(int number) {
