@@ -8,6 +8,7 @@
 #include <cmath>
 
 namespace kvr::chart {
+
 namespace {
 
 constexpr double kMaxPixelOffset = 2147483647.0;

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-// Axis arithmetic that needs no painting: the label step search, the number format of
-// value labels and the value<->pixel mappings.
 namespace kvr::chart {
 
+// Axis arithmetic that needs no painting: the label step search, the number format of
+// value labels and the value<->pixel mappings.
 // The next label step: 1, 2, 5, 10, 20, 50 … and below 1 … 0.1, 0.2, 0.5.
 double NextStep(double step);
 

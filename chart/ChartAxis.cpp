@@ -2,14 +2,14 @@
 
 #include "ChartCanvas.h"
 #include "ChartException.h"
-#include "ChartSeries.h"
+#include "ChartLayout.h"
 
 #include <QRegularExpression>
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 
-using kvr::chart::RoundEven;
+namespace kvr::chart {
 
 void TChartAxisTitle::SetAngle(int value) {
     if (value < 0 || value > 359)
@@ -24,10 +24,16 @@ TCustomChartAxis::TCustomChartAxis(AxisId side) : m_side(side) {
         m_title.SetAngle(90);
     else if (side == AxisId::Right)
         m_title.SetAngle(270);
-    m_layout.mapping.horizontal = Horizontal();
 }
 
 TChartDepthAxis::TChartDepthAxis() : TCustomChartAxis(AxisId::Depth) { SetVisible(false); }
+
+const AxisLayout &TCustomChartAxis::Kept() const {
+    if (const ChartHost *host = Host())
+        return host->Layout().Axis(m_side);
+    static const AxisLayout kNone;
+    return kNone;
+}
 
 std::span<TChartSeries *const> TCustomChartAxis::AllSeries() const {
     const ChartHost *host = Host();
@@ -172,14 +178,17 @@ double TCustomChartAxis::SeriesExtreme(bool highest) const {
     return result;
 }
 
-void TCustomChartAxis::CalcWorkingRange(AxisLayout &layout) {
-    if (m_automatic || m_automaticMaximum)
-        m_maximum = SeriesExtreme(true);
-    if (m_automatic || m_automaticMinimum)
-        m_minimum = SeriesExtreme(false);
+void TCustomChartAxis::CalcWorkingRange(AxisLayout &layout) const {
+    layout.maximum = m_automatic || m_automaticMaximum ? SeriesExtreme(true) : m_maximum;
+    layout.minimum = m_automatic || m_automaticMinimum ? SeriesExtreme(false) : m_minimum;
     layout.mapping.horizontal = Horizontal();
-    layout.mapping.minimum = m_minimum;
-    layout.mapping.maximum = m_maximum;
+    layout.mapping.minimum = layout.minimum;
+    layout.mapping.maximum = layout.maximum;
+}
+
+void TCustomChartAxis::KeepEnds(const AxisLayout &layout) {
+    m_minimum = layout.minimum;
+    m_maximum = layout.maximum;
 }
 
 bool TCustomChartAxis::IsShown(bool axisVisible) const {
@@ -225,8 +234,7 @@ QString TCustomChartAxis::LabelText(double value) const {
     const auto found = known.texts.constFind(value);
     if (found != known.texts.cend())
         return *found;
-    QString text =
-        kvr::chart::AxisValueText(value, locale, kvr::chart::ParseNumberFormat(m_axisValuesFormat));
+    QString text = AxisValueText(value, locale, ParseNumberFormat(m_axisValuesFormat));
     if (m_labelsMultiLine)
         text.replace(QLatin1Char(' '), QLatin1Char('\n'));
     known.texts.insert(value, text);
@@ -257,14 +265,12 @@ int TCustomChartAxis::LabelHeight(ChartCanvas &canvas, const QString &text) cons
     return widest;
 }
 
-double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas,
-                                       const kvr::chart::AxisMapping &mapping) const {
+double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const {
     const QString low = LabelText(mapping.minimum);
     const QString high = LabelText(mapping.maximum);
     const int size = Horizontal() ? std::max(LabelWidth(canvas, low), LabelWidth(canvas, high))
                                   : std::max(LabelHeight(canvas, low), LabelHeight(canvas, high));
-    return kvr::chart::LabelStep(
-        {mapping.Length(), size, m_labelsSeparation, m_increment, mapping.Range()});
+    return LabelStep({mapping.Length(), size, m_labelsSeparation, m_increment, mapping.Range()});
 }
 
 int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
@@ -280,8 +286,7 @@ int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
 
 // The ends of this drawing come later: the label step is measured with the axis
 // length of the drawing before.
-int TCustomChartAxis::WidestLabel(ChartCanvas &canvas,
-                                  const kvr::chart::AxisMapping &previous) const {
+int TCustomChartAxis::WidestLabel(ChartCanvas &canvas, const AxisMapping &previous) const {
     switch (EffectiveLabelStyle()) {
     case TAxisLabelStyle::talValue: {
         double low = previous.minimum;
@@ -334,7 +339,7 @@ void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect, const Char
     }
     if (m_labels) {
         canvas.SetFont(m_labelsFont);
-        kvr::chart::AxisMapping previous = layout.mapping;
+        AxisMapping previous = layout.mapping;
         previous.start = 0;
         previous.end = previousLength;
         const int size = m_labelsSize != 0              ? m_labelsSize
@@ -398,8 +403,8 @@ void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
                 b = std::max(b, second);
         }
     }
-    kvr::chart::AxisMapping &mapping = layout.mapping;
-    kvr::chart::AxisMapping shortened = mapping;
+    AxisMapping &mapping = layout.mapping;
+    AxisMapping shortened = mapping;
     shortened.start += a;
     shortened.end -= b;
     // Data at the largest doubles leaves no room for a margin beyond them: the axis ends
@@ -413,11 +418,12 @@ void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
 }
 
 ChartRect TCustomChartAxis::HitRect() const {
-    if (!m_layout.shown)
+    const AxisLayout &kept = Kept();
+    if (!kept.shown)
         return {};
-    const kvr::chart::AxisMapping &m = m_layout.mapping;
-    const int labelsPos = m_layout.labelsPos;
-    const int linePos = m_layout.linePos;
+    const AxisMapping &m = kept.mapping;
+    const int labelsPos = kept.labelsPos;
+    const int linePos = kept.linePos;
     const int along0 = std::min(m.start, m.end);
     const int along1 = std::max(m.start, m.end);
     const int across0 = labelsPos < linePos ? labelsPos : linePos - 3;
@@ -426,3 +432,5 @@ ChartRect TCustomChartAxis::HitRect() const {
         return {along0, across0, along1, across1};
     return {across0, along0, across1, along1};
 }
+
+} // namespace kvr::chart

@@ -11,6 +11,8 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 class TChartSeries;
 
@@ -27,8 +29,11 @@ struct AxisLabel {
 // One axis in one picture: what the layout step computed and the drawing reads.
 struct AxisLayout {
     bool shown = false;
+    // The ends before the series' margins, which the axis keeps as Minimum and Maximum.
+    double minimum = 0.0;
+    double maximum = 0.0;
     // Pixel ends and the working range, widened by the series' margins.
-    kvr::chart::AxisMapping mapping;
+    AxisMapping mapping;
     int linePos = 0;
     int labelsPos = 0;
     int titlePos = 0;
@@ -138,8 +143,7 @@ public:
     void Scroll(double delta);
 
     // Layout steps, called by the chart in its fixed order; each fills its part of layout.
-    // The working range also stores the automatic ends in Minimum and Maximum.
-    void CalcWorkingRange(AxisLayout &layout);
+    void CalcWorkingRange(AxisLayout &layout) const;
     bool IsShown(bool axisVisible) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
     // plot is PlotRect before the axes take their room; previousLength the axis length
@@ -149,33 +153,35 @@ public:
     void CalcPixelEnds(const ChartRect &plot, AxisLayout &layout) const;
     void AdjustMarginsFromSeries(AxisLayout &layout) const;
     void ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) const;
-    // Keeps the last picture's layout for the mappings, the mouse and the readers below.
-    void Keep(const AxisLayout &layout) { m_layout = layout; }
+    // After a layout the automatic ends it found become Minimum and Maximum.
+    void KeepEnds(const AxisLayout &layout);
 
     void Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
               TColor panelColor) const;
 
     bool IsAssociated(const TChartSeries &series) const;
-    int ValueToPixel(double value) const { return m_layout.mapping.ValueToPixel(value); }
-    double PixelToValue(int pixel) const { return m_layout.mapping.PixelToValue(pixel); }
-    const kvr::chart::AxisMapping &Mapping() const { return m_layout.mapping; }
-    double WorkingMinimum() const { return m_layout.mapping.minimum; }
-    double WorkingMaximum() const { return m_layout.mapping.maximum; }
-    double WorkingRange() const { return m_layout.mapping.Range(); }
-    int IStartPos() const { return m_layout.mapping.start; }
-    int IEndPos() const { return m_layout.mapping.end; }
-    int AxisLength() const { return m_layout.mapping.Length(); }
-    int LabelsPosition() const { return m_layout.labelsPos; }
-    int AxisLinePosition() const { return m_layout.linePos; }
+    int ValueToPixel(double value) const { return Kept().mapping.ValueToPixel(value); }
+    double PixelToValue(int pixel) const { return Kept().mapping.PixelToValue(pixel); }
+    const AxisMapping &Mapping() const { return Kept().mapping; }
+    double WorkingMinimum() const { return Kept().mapping.minimum; }
+    double WorkingMaximum() const { return Kept().mapping.maximum; }
+    double WorkingRange() const { return Kept().mapping.Range(); }
+    int IStartPos() const { return Kept().mapping.start; }
+    int IEndPos() const { return Kept().mapping.end; }
+    int AxisLength() const { return Kept().mapping.Length(); }
+    int LabelsPosition() const { return Kept().labelsPos; }
+    int AxisLinePosition() const { return Kept().linePos; }
 
     QString LabelText(double value) const;
-    double CalcLabelStep(ChartCanvas &canvas, const kvr::chart::AxisMapping &mapping) const;
-    std::span<const int> TickList() const { return m_layout.ticks; }
+    double CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const;
+    std::span<const int> TickList() const { return Kept().ticks; }
     ChartRect HitRect() const;
 
     static constexpr int kTickCapacity = 2000;
 
 private:
+    // This axis in the chart's last layout; the readers above read it.
+    const AxisLayout &Kept() const;
     std::span<TChartSeries *const> AllSeries() const;
     std::vector<const TChartSeries *> RangeSeries() const;
     double SeriesExtreme(bool highest) const;
@@ -184,7 +190,7 @@ private:
     QStringList LabelLines(const QString &text) const;
     int LabelWidth(ChartCanvas &canvas, const QString &text) const;
     int LabelHeight(ChartCanvas &canvas, const QString &text) const;
-    int WidestLabel(ChartCanvas &canvas, const kvr::chart::AxisMapping &previous) const;
+    int WidestLabel(ChartCanvas &canvas, const AxisMapping &previous) const;
     int WidestSeriesText(ChartCanvas &canvas) const;
     bool TextRunsAlong(int angle) const;
 
@@ -250,8 +256,6 @@ private:
     TChartHiddenPen m_minorGrid;
     TChartAxisTitle m_title;
 
-    AxisLayout m_layout;
-
     // Label texts already written, and what they were written with.
     struct LabelTexts {
         QLocale locale;
@@ -271,3 +275,5 @@ class TChartDepthAxis : public TCustomChartAxis {
 public:
     TChartDepthAxis();
 };
+
+} // namespace kvr::chart

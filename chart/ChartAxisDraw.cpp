@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-using kvr::chart::RoundEven;
+namespace kvr::chart {
 
 void TCustomChartAxis::Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
                             TColor panelColor) const {
@@ -131,7 +131,7 @@ std::vector<int> TCustomChartAxis::MinorTickPositions(const AxisLayout &layout) 
 
 void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
                                         const ChartRect &plot) const {
-    const kvr::chart::AxisMapping &m = layout.mapping;
+    const AxisMapping &m = layout.mapping;
     if (m_axisPen.Visible()) {
         canvas.ApplyPen(m_axisPen);
         if (Horizontal())
@@ -187,3 +187,5 @@ void TCustomChartAxis::DrawMinorTicksAndGrid(ChartCanvas &canvas, const AxisLayo
             DrawGridLine(canvas, plot, q);
     }
 }
+
+} // namespace kvr::chart

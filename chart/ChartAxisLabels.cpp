@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace kvr::chart {
+
 int TCustomChartAxis::LinePosition(const ChartRect &plot) const {
     switch (m_side) {
     case AxisId::Left:
@@ -44,8 +46,8 @@ void TCustomChartAxis::ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) co
 }
 
 void TCustomChartAxis::ProduceValueLabels(double step, AxisLayout &layout) const {
-    for (double v : kvr::chart::LabelValues(layout.mapping.minimum, layout.mapping.maximum, step,
-                                            m_roundFirstLabel))
+    for (double v :
+         LabelValues(layout.mapping.minimum, layout.mapping.maximum, step, m_roundFirstLabel))
         AddLabel(v, QString(), layout);
 }
 
@@ -82,3 +84,5 @@ void TCustomChartAxis::AddLabel(double value, const QString &text, AxisLayout &l
         addTick();
     layout.labels.push_back({p, text.isEmpty() ? LabelText(value) : text});
 }
+
+} // namespace kvr::chart

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace kvr::chart {
+
 namespace {
 
 Qt::PenStyle ToQtPenStyle(TPenStyle style) {
@@ -415,13 +417,13 @@ void ChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
 }
 
 void ChartCanvas::FillSpan(const ChartRect &r, const QColor &color) {
-    if (kvr::chart::IsEmpty(r))
+    if (IsEmpty(r))
         return;
     m_painter.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), color);
 }
 
 void ChartCanvas::FillRect(const ChartRect &r) {
-    if (!HasBrush() || kvr::chart::IsEmpty(r))
+    if (!HasBrush() || IsEmpty(r))
         return;
     PrepareFill();
     m_painter.drawRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
@@ -429,7 +431,7 @@ void ChartCanvas::FillRect(const ChartRect &r) {
 
 void ChartCanvas::Rectangle(const ChartRect &r) {
     FillRect(r);
-    if (m_penStyle == TPenStyle::psClear || kvr::chart::IsEmpty(r))
+    if (m_penStyle == TPenStyle::psClear || IsEmpty(r))
         return;
     const int right = r.Right - 1;
     const int bottom = r.Bottom - 1;
@@ -528,7 +530,7 @@ ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRigh
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QColor light = Resolve(topLeft);
     const QColor dark = Resolve(bottomRight);
-    for (int ring = 0; ring < count && !kvr::chart::IsEmpty(r); ++ring) {
+    for (int ring = 0; ring < count && !IsEmpty(r); ++ring) {
         FillSpan({r.Left, r.Top, r.Right - 1, r.Top + 1}, light);
         FillSpan({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, light);
         FillSpan({r.Left, r.Bottom - 1, r.Right, r.Bottom}, dark);
@@ -548,3 +550,5 @@ void ChartCanvas::Reset() {
     m_backOpaque = false;
     UnClip();
 }
+
+} // namespace kvr::chart

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+namespace kvr::chart {
+
 enum class TextAlignH { Left, Center, Right };
 
 // Pixels of a 32-bit image written without the painter; bits is null where that would
@@ -46,7 +48,7 @@ public:
     ChartCanvas &operator=(const ChartCanvas &) = delete;
 
     const QPalette &Palette() const { return m_palette; }
-    QColor Resolve(TColor color) const { return kvr::chart::ResolveColor(color, m_palette); }
+    QColor Resolve(TColor color) const { return ResolveColor(color, m_palette); }
 
     // Pen: a hidden chart pen becomes psClear; SmallDots at width 1 sets every other
     // pixel.
@@ -155,3 +157,5 @@ private:
     QRect m_clip;
     bool m_clipped = false;
 };
+
+} // namespace kvr::chart

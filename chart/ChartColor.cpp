@@ -3,6 +3,7 @@
 #include <QPalette>
 
 namespace kvr::chart {
+
 namespace {
 
 struct SystemColorRole {

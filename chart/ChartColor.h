@@ -5,6 +5,8 @@
 
 class QPalette;
 
+namespace kvr::chart {
+
 // 0x00BBGGRR, or 0xFF0000nn for a system colour resolved from the palette when drawn.
 using TColor = std::uint32_t;
 
@@ -23,8 +25,6 @@ inline constexpr TColor clBtnHighlight = 0xFF000014;
 inline constexpr TColor clBtnShadow = 0xFF000010;
 inline constexpr TColor clWindow = 0xFF000005;
 inline constexpr TColor clWindowText = 0xFF000008;
-
-namespace kvr::chart {
 
 inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 

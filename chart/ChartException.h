@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace kvr::chart {
+
 // Raised by a chart property setter that refuses a value; the old value stays.
 class ChartException : public std::runtime_error {
 public:
@@ -13,3 +15,5 @@ class AxisException : public ChartException {
 public:
     explicit AxisException(const std::string &message) : ChartException(message) {}
 };
+
+} // namespace kvr::chart

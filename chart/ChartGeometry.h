@@ -1,5 +1,7 @@
 #pragma once
 
+namespace kvr::chart {
+
 // A rectangle in the chart's own convention: right and bottom are coordinates, not sizes.
 struct ChartRect {
     int Left = 0;
@@ -19,8 +21,6 @@ struct ChartMargins {
     int Right = 3;
     int Bottom = 4;
 };
-
-namespace kvr::chart {
 
 // a·b/c rounded to the nearest integer, halves away from zero.
 int MulDiv(int a, int b, int c);

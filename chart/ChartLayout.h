@@ -3,11 +3,13 @@
 #include "ChartAxis.h"
 #include "ChartGeometry.h"
 #include "ChartLegend.h"
+#include "ChartSeries.h"
 #include "ChartTitle.h"
 
 #include <array>
+#include <vector>
 
-class TChartSeries;
+namespace kvr::chart {
 
 // The axes that map a series' X and Y values to pixels.
 AxisId HorizontalAxisOf(const TChartSeries &series);
@@ -16,7 +18,7 @@ AxisId VerticalAxisOf(const TChartSeries &series);
 // Everything one picture needs to know about where things go, computed before anything is
 // drawn: the drawing steps only read it, and tests read it without looking at pixels.
 struct ChartLayout {
-    kvr::chart::PanelArea panel;
+    PanelArea panel;
     // Inside the bevels and the border.
     ChartRect bevelRect;
     TitleLayout title;
@@ -24,7 +26,11 @@ struct ChartLayout {
     LegendLayout legend;
     std::array<AxisLayout, kAxisCount> axes;
     ChartRect plotRect;
+    // One per series of the chart's list, in its order: what the series draws against.
+    std::vector<PlotFrame> series;
 
     const AxisLayout &Axis(AxisId id) const { return axes[std::size_t(id)]; }
     AxisLayout &Axis(AxisId id) { return axes[std::size_t(id)]; }
 };
+
+} // namespace kvr::chart

@@ -2,12 +2,11 @@
 
 #include "ChartCanvas.h"
 #include "ChartException.h"
-#include "ChartSeries.h"
+#include "ChartLayout.h"
 
 #include <algorithm>
 
-using kvr::chart::MulDiv;
-using kvr::chart::RoundEven;
+namespace kvr::chart {
 
 TCustomChartLegend::TCustomChartLegend() { Own({&m_brush, &m_frame, &m_dividingLines, &m_font}); }
 
@@ -27,6 +26,13 @@ void TCustomChartLegend::SetFirstValue(int value) {
     if (value < 0)
         throw ChartException("First Legend Value must be > 0");
     Store(m_firstValue, value);
+}
+
+const LegendLayout &TCustomChartLegend::Kept() const {
+    if (const ChartHost *host = Host())
+        return host->Layout().legend;
+    static const LegendLayout kNone;
+    return kNone;
 }
 
 std::span<TChartSeries *const> TCustomChartLegend::AllSeries() const {
@@ -80,8 +86,8 @@ QString TCustomChartLegend::ItemText(int index) const {
             text = first->PointLabel(index);
             const ChartHost *host = Host();
             if (text.isEmpty())
-                text = kvr::chart::AxisValueText(first->YValues().ValueAt(index),
-                                                 host ? host->LabelLocale() : QLocale::system());
+                text = AxisValueText(first->YValues().ValueAt(index),
+                                     host ? host->LabelLocale() : QLocale::system());
         }
     } else if (const TChartSeries *s = LegendSeries(index)) {
         text = !s->Title().isEmpty()  ? s->Title()
@@ -101,10 +107,10 @@ int TCustomChartLegend::WidestText(ChartCanvas &canvas, int count) const {
 }
 
 bool TCustomChartLegend::Contains(int x, int y) const {
-    return m_visible && m_layout.shown && m_layout.rect.Contains(x, y);
+    return m_visible && Kept().shown && Kept().rect.Contains(x, y);
 }
 
-LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,
+LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const PanelArea &panel,
                                         ChartRect &plotRect) const {
     LegendLayout layout;
     layout.style = EffectiveStyle();
@@ -209,7 +215,7 @@ void TCustomChartLegend::LayOutItems(int itemCount, LegendLayout &layout) const 
 }
 
 ChartRect TCustomChartLegend::PlotRectBeside(const LegendLayout &layout, const ChartRect &plot,
-                                             const kvr::chart::PanelArea &panel) const {
+                                             const PanelArea &panel) const {
     const ChartRect &box = layout.rect;
     ChartRect r = plot;
     if (m_resizeChart) {
@@ -312,3 +318,5 @@ void TCustomChartLegend::DrawItem(ChartCanvas &canvas, const LegendLayout &layou
         canvas.HorizLine(layout.rect.Left, layout.rect.Right, y);
     }
 }
+
+} // namespace kvr::chart

@@ -9,6 +9,8 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 class TChartSeries;
 
@@ -100,16 +102,13 @@ public:
     QString ItemText(int index) const;
 
     // The box, its rows and items; when it is shown, plotRect gives up its room.
-    LegendLayout LayOut(ChartCanvas &canvas, const kvr::chart::PanelArea &panel,
-                        ChartRect &plotRect) const;
+    LegendLayout LayOut(ChartCanvas &canvas, const PanelArea &panel, ChartRect &plotRect) const;
     void Draw(ChartCanvas &canvas, const LegendLayout &layout, TColor panelColor) const;
-    // Keeps the last picture's layout for the readers below and the mouse.
-    void Keep(const LegendLayout &layout) { m_layout = layout; }
-
-    ChartRect LegendRect() const { return m_layout.rect; }
-    int SymbolWidth() const { return m_layout.symbolWidth; }
-    int RowCount() const { return m_layout.rowCount; }
-    int ColumnCount() const { return m_layout.columnCount; }
+    // From the chart's last layout.
+    ChartRect LegendRect() const { return Kept().rect; }
+    int SymbolWidth() const { return Kept().symbolWidth; }
+    int RowCount() const { return Kept().rowCount; }
+    int ColumnCount() const { return Kept().columnCount; }
     bool Contains(int x, int y) const;
 
     // Chart events; none is assigned by the application.
@@ -118,6 +117,7 @@ public:
     std::function<void(ChartRect &rect)> OnGetLegendRect;
 
 private:
+    const LegendLayout &Kept() const;
     std::span<TChartSeries *const> AllSeries() const;
     const TChartSeries *FirstActiveSeries() const;
     const TChartSeries *LegendSeries(int index) const;
@@ -128,7 +128,7 @@ private:
                           LegendLayout &layout) const;
     void LayOutItems(int itemCount, LegendLayout &layout) const;
     ChartRect PlotRectBeside(const LegendLayout &layout, const ChartRect &plot,
-                             const kvr::chart::PanelArea &panel) const;
+                             const PanelArea &panel) const;
     void DrawBackground(ChartCanvas &canvas, const ChartRect &rect) const;
     void DrawItem(ChartCanvas &canvas, const LegendLayout &layout, const LegendItem &item,
                   TColor panelColor) const;
@@ -152,11 +152,11 @@ private:
     TChartPen m_frame;
     TChartHiddenPen m_dividingLines;
     TChartFont m_font;
-
-    LegendLayout m_layout;
 };
 
 class TChartLegend : public TCustomChartLegend {
 public:
     using TCustomChartLegend::TCustomChartLegend;
 };
+
+} // namespace kvr::chart

@@ -5,6 +5,9 @@
 #include <initializer_list>
 #include <span>
 
+namespace kvr::chart {
+
+struct ChartLayout;
 class TChartSeries;
 
 // What a chart part may ask of the panel it belongs to. The panel implements it; the
@@ -18,6 +21,8 @@ public:
     virtual std::span<TChartSeries *const> SeriesList() const = 0;
     // The locale that writes value labels.
     virtual QLocale LabelLocale() const = 0;
+    // The layout of the last picture: the one place its geometry is kept.
+    virtual const ChartLayout &Layout() const = 0;
 
 protected:
     ~ChartHost() = default;
@@ -69,3 +74,5 @@ private:
     const ChartPart *m_owner = nullptr;
     ChartHost *m_host = nullptr;
 };
+
+} // namespace kvr::chart

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+namespace kvr::chart {
+
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum class TPenMode { pmCopy, pmNotXor };
 enum class TBrushStyle {
@@ -117,3 +119,5 @@ private:
     bool m_bold = false;
     bool m_italic = false;
 };
+
+} // namespace kvr::chart

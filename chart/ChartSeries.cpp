@@ -1,9 +1,14 @@
 #include "ChartSeries.h"
 
 #include "ChartCanvas.h"
+#include "ChartLayout.h"
+
+#include <QPointF>
 
 #include <algorithm>
 #include <cmath>
+
+namespace kvr::chart {
 
 namespace {
 
@@ -92,12 +97,23 @@ QString TChartSeries::PointLabel(int index) const {
     return index < int(m_labels.size()) ? m_labels[std::size_t(index)] : QString();
 }
 
+const PlotFrame &TChartSeries::LastFrame() const {
+    static const PlotFrame kNone;
+    const ChartHost *host = Host();
+    if (!host)
+        return kNone;
+    const auto list = host->SeriesList();
+    const auto index = std::size_t(std::find(list.begin(), list.end(), this) - list.begin());
+    const std::vector<PlotFrame> &frames = host->Layout().series;
+    return index < frames.size() ? frames[index] : kNone;
+}
+
 int TChartSeries::XPixel(int index) const {
-    return m_frame.horizontal.ValueToPixel(m_xValues.ValueAt(index));
+    return LastFrame().horizontal.ValueToPixel(m_xValues.ValueAt(index));
 }
 
 int TChartSeries::YPixel(int index) const {
-    return m_frame.vertical.ValueToPixel(m_yValues.ValueAt(index));
+    return LastFrame().vertical.ValueToPixel(m_yValues.ValueAt(index));
 }
 
 bool TChartSeries::PointIsFinite(int index) const {
@@ -132,54 +148,90 @@ int TChartSeries::FirstIndexNotBelow(double value, int from) const {
     return -1;
 }
 
-void TChartSeries::FindShownRange(const PlotFrame &frame) {
-    m_frame = frame;
-    m_firstShown = m_lastShown = -1;
+PlotFrame TChartSeries::FindShownRange(PlotFrame frame) const {
+    frame.first = frame.last = -1;
     const int count = Count();
     if (count == 0)
-        return;
+        return frame;
     if (!RangeLimited() || m_xValues.Order() == TChartListOrder::loNone) {
-        m_firstShown = 0;
-        m_lastShown = count - 1;
-        return;
+        frame.first = 0;
+        frame.last = count - 1;
+        return frame;
     }
-    const kvr::chart::AxisMapping &axis = frame.horizontal;
+    const AxisMapping &axis = frame.horizontal;
     const ChartRect &plot = frame.plot;
     const double xmin = axis.PixelToValue(axis.inverted ? plot.Right : plot.Left);
-    m_firstShown = FirstIndexNotBelow(xmin, 0);
-    if (m_firstShown < 0)
-        return;
+    frame.first = FirstIndexNotBelow(xmin, 0);
+    if (frame.first < 0)
+        return frame;
     const double xmax = axis.PixelToValue(axis.inverted ? plot.Left : plot.Right);
     if (!(m_xValues.LastValue() > xmax)) {
-        m_lastShown = count - 1;
-        return;
+        frame.last = count - 1;
+        return frame;
     }
-    const int beyond = FirstIndexNotBelow(xmax, m_firstShown);
-    m_lastShown = beyond < 0 ? count - 1 : beyond;
-    if (!ReachBeyondEdge() && m_xValues.ValueAt(m_lastShown) > xmax)
-        --m_lastShown;
+    const int beyond = FirstIndexNotBelow(xmax, frame.first);
+    frame.last = beyond < 0 ? count - 1 : beyond;
+    if (!ReachBeyondEdge() && m_xValues.ValueAt(frame.last) > xmax)
+        --frame.last;
+    return frame;
 }
 
-void TChartSeries::Draw(ChartCanvas &canvas, const kvr::chart::AxisMapping &horizontal,
-                        const kvr::chart::AxisMapping &vertical, const ChartRect &plot) {
-    DrawShownPoints(canvas, {horizontal, vertical, plot});
+void TChartSeries::Draw(ChartCanvas &canvas, const PlotFrame &frame) {
+    DrawShownPoints(canvas, frame);
 }
 
 void TChartSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
-    for (int i = m_firstShown; i <= m_lastShown; ++i)
+    for (int i = frame.first; i <= frame.last; ++i)
         PaintPoint(canvas, frame, i);
 }
 
 void TChartSeries::PaintPoint(ChartCanvas &, const PlotFrame &, int) {}
 
-int TChartSeries::Clicked(int x, int y) const {
-    constexpr int kReach = 3;
+int TChartSeries::PointAt(const PlotFrame &frame, int x, int y) const {
     for (int i = 0; i < Count(); ++i) {
-        if (PointIsFinite(i) && std::abs(XPixel(i) - x) <= kReach &&
-            std::abs(YPixel(i) - y) <= kReach)
+        if (PointIsFinite(i) &&
+            std::abs(frame.horizontal.ValueToPixel(m_xValues.ValueAt(i)) - x) <= kMarkerReach &&
+            std::abs(frame.vertical.ValueToPixel(m_yValues.ValueAt(i)) - y) <= kMarkerReach)
             return i;
     }
     return -1;
+}
+
+namespace {
+
+double SegmentDistance(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF nearest = a + t * ab;
+    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+} // namespace
+
+bool TChartSeries::NearLine(const PlotFrame &frame, int x, int y) const {
+    auto pixel = [&](int k) {
+        return QPointF(frame.horizontal.ValueToPixel(m_xValues.ValueAt(k)),
+                       frame.vertical.ValueToPixel(m_yValues.ValueAt(k)));
+    };
+    for (int k = 1; k < Count(); ++k) {
+        if (SegmentDistance(QPointF(x, y), pixel(k - 1), pixel(k)) <= kLineReach)
+            return true;
+    }
+    return false;
+}
+
+bool TChartSeries::LineValueAt(double x, double &y) const {
+    for (int k = 1; k < Count(); ++k) {
+        const long double x0 = m_xValues.ValueAt(k - 1), x1 = m_xValues.ValueAt(k);
+        if (x < x0 || x > x1)
+            continue;
+        const long double y0 = m_yValues.ValueAt(k - 1), y1 = m_yValues.ValueAt(k);
+        y = static_cast<double>(x1 > x0 ? y0 + (y1 - y0) * (x - x0) / (x1 - x0) : y0);
+        return true;
+    }
+    return false;
 }
 
 void TChartSeries::PrepareLegendCanvas(ChartCanvas &, TColor &, TBrushStyle &) const {}
@@ -227,3 +279,5 @@ void TChartSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, 
                                     TColor legendColor) const {
     PaintLegendBox(canvas, rect, legendColor);
 }
+
+} // namespace kvr::chart

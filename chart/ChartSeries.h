@@ -9,16 +9,21 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 
 enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
 enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
 
-// What a series draws against: its two axes' mappings and the plotting rectangle.
+// What a series draws against: its two axes' mappings, the plotting rectangle and the
+// range of its points that show there (none while first is -1).
 struct PlotFrame {
-    kvr::chart::AxisMapping horizontal;
-    kvr::chart::AxisMapping vertical;
+    AxisMapping horizontal;
+    AxisMapping vertical;
     ChartRect plot;
+    int first = -1;
+    int last = -1;
 };
 
 // The per-point text marks. Stored, never drawn: all of them (no chart shows marks).
@@ -95,7 +100,7 @@ public:
     double HighestY() const { return m_yValues.HighestValue(); }
     double LowestY() const { return m_yValues.LowestValue(); }
 
-    // Pixels of a point in the frame of the last layout.
+    // Pixels of a point in the frame of the chart's last layout.
     int XPixel(int index) const;
     int YPixel(int index) const;
 
@@ -104,21 +109,31 @@ public:
     virtual bool ReachBeyondEdge() const { return false; }
     bool RangeLimited() const { return true; }
 
-    // Layout: the range of points to draw in this frame, which the series keeps.
-    void FindShownRange(const PlotFrame &frame);
-    int FirstShownIndex() const { return m_firstShown; }
-    int LastShownIndex() const { return m_lastShown; }
-    // Draws the shown range; the chart clips to the plot around it.
-    void Draw(ChartCanvas &canvas, const kvr::chart::AxisMapping &horizontal,
-              const kvr::chart::AxisMapping &vertical, const ChartRect &plot);
+    // Layout: the frame with the range of points that show in it.
+    PlotFrame FindShownRange(PlotFrame frame) const;
+    // The shown range of the chart's last layout.
+    int FirstShownIndex() const { return LastFrame().first; }
+    int LastShownIndex() const { return LastFrame().last; }
+    // Draws the frame's shown range; the chart clips to the plot around it.
+    void Draw(ChartCanvas &canvas, const PlotFrame &frame);
 
     // Tells the series the chart is about to draw.
     virtual void BeforeDrawChart() {}
     // legendColor is the legend's background, panelColor the chart's.
     void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
                            TColor panelColor) const;
-    // The nearest point within a few pixels of (x, y), or -1.
-    virtual int Clicked(int x, int y) const;
+    // How near, in pixels, the pointer must come to a marker's centre (both ways) or to
+    // the line through the points to hit them.
+    static constexpr int kMarkerReach = 3;
+    static constexpr int kLineReach = 4;
+    // Hit-testing in a frame of a layout: the first point within kMarkerReach of (x, y),
+    // or -1; whether the line through the points passes within kLineReach; the line's
+    // value at x, linear between its neighbouring points.
+    int PointAt(const PlotFrame &frame, int x, int y) const;
+    bool NearLine(const PlotFrame &frame, int x, int y) const;
+    bool LineValueAt(double x, double &y) const;
+    // Whether a marker is drawn at each point, on top of any line.
+    virtual bool ShowsMarkers() const { return false; }
 
 protected:
     virtual void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame);
@@ -131,6 +146,7 @@ protected:
     bool PointIsFinite(int index) const;
 
 private:
+    const PlotFrame &LastFrame() const;
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
 
@@ -152,8 +168,6 @@ private:
     TVertAxis m_vertAxis = TVertAxis::aLeftAxis;
     QString m_valueFormat = QStringLiteral("#,##0.###");
     QString m_percentFormat = QStringLiteral("##0.## %");
-
-    PlotFrame m_frame;
-    int m_firstShown = -1;
-    int m_lastShown = -1;
 };
+
+} // namespace kvr::chart

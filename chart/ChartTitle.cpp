@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace kvr::chart {
+
 namespace {
 
 constexpr int kTitleFootGap = 5;
@@ -75,3 +77,5 @@ void TChartTitle::Draw(ChartCanvas &canvas, const TitleLayout &layout) const {
     }
     DrawFrame(canvas, r, widest);
 }
+
+} // namespace kvr::chart

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+namespace kvr::chart {
+
 class ChartCanvas;
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -67,3 +69,5 @@ private:
     TChartBrush m_brush;
     TChartHiddenPen m_frame;
 };
+
+} // namespace kvr::chart

@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <cmath>
 
+namespace kvr::chart {
+
 TChartValueList::TChartValueList(const QString &name, TChartListOrder order)
     : m_name(name), m_order(order) {}
 
@@ -124,7 +126,7 @@ void TChartValueList::RecalculateExtremes() const {
     // Plain finite numbers without a zero at either end, where the first of equal values
     // would have to win, can go the quick way.
     if (m_multiplier == 1.0) {
-        const auto quick = kvr::chart::FindExtremes(m_values);
+        const auto quick = FindExtremes(m_values);
         if (!quick.anyNaN && std::isfinite(quick.lowest) && std::isfinite(quick.highest) &&
             quick.lowest != 0.0 && quick.highest != 0.0) {
             m_lowest = quick.lowest;
@@ -213,3 +215,5 @@ double TChartValueList::SumOfMagnitudes() const {
         RecalculateSums();
     return m_sumOfMagnitudes;
 }
+
+} // namespace kvr::chart

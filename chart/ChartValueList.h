@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+namespace kvr::chart {
+
 enum class TChartListOrder { loNone, loAscending, loDescending };
 
 // One list of a series' values. Values are stored as given; reading multiplies them by
@@ -76,3 +78,5 @@ private:
     mutable double m_sum = 0.0;
     mutable double m_sumOfMagnitudes = 0.0;
 };
+
+} // namespace kvr::chart

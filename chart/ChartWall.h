@@ -2,6 +2,8 @@
 
 #include "ChartPen.h"
 
+namespace kvr::chart {
+
 // Stores Size and Dark3D, which only the three-dimensional mode would draw.
 class TCustomChartWall : public ChartPart {
 public:
@@ -29,3 +31,5 @@ private:
 };
 
 class TChartWall : public TCustomChartWall {};
+
+} // namespace kvr::chart

@@ -6,6 +6,7 @@
 #include <cmath>
 
 namespace kvr::chart {
+
 namespace {
 
 // The end of the run of points that share the pixel column of xs[from]: doubling steps,

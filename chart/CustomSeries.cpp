@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-using kvr::chart::Drawable;
+namespace kvr::chart {
 
 TCustomSeries::TCustomSeries(const QString &name) : TChartSeries(name) {
     Own({&m_pointer, &m_linePen, &m_lineBrush, &m_areaLinesPen});
@@ -29,7 +29,7 @@ void TCustomSeries::VerticalMargins(int &top, int &bottom) const {
 
 void TCustomSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
     m_prevValid = false;
-    if (DrawsByColumns(frame.plot.Width())) {
+    if (DrawsByColumns(frame)) {
         DrawByColumns(canvas, frame);
         return;
     }
@@ -51,14 +51,14 @@ void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int 
         m_prevX = x;
         m_prevY = y;
     }
-    const bool isLast = index == LastShownIndex();
-    if (index == FirstShownIndex()) {
+    const bool isLast = index == frame.last;
+    if (index == frame.first) {
         if (index > 0)
             EnterFromLeftEdge(canvas, frame, index, c, x, y);
         if (isLast && m_pointer.Visible())
             PaintMarker(canvas, x, y, c, index);
     } else {
-        Connect(canvas, index, c, x, y, true);
+        Connect(canvas, index, c, x, y, true, isLast);
     }
     m_prevX = x;
     m_prevY = y;
@@ -71,7 +71,7 @@ void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &fram
     const int before = index - 1;
     if (!PointIsFinite(before))
         return;
-    const kvr::chart::AxisMapping &horiz = frame.horizontal;
+    const AxisMapping &horiz = frame.horizontal;
     m_prevX = horiz.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(before);
     const double x1 = XValues().ValueAt(index);
@@ -85,10 +85,11 @@ void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &fram
     }
     m_prevValid = true;
     if (PointColor(before) != clNone)
-        Connect(canvas, index, c, x, y, false);
+        Connect(canvas, index, c, x, y, false, false);
 }
 
-void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int y, bool markers) {
+void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int y, bool markers,
+                            bool last) {
     // Without a point drawn earlier in this paint there is nothing to start from.
     if (!m_prevValid)
         return;
@@ -98,7 +99,7 @@ void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int
         return;
     if (m_prevColor != clNone)
         PaintMarker(canvas, m_prevX, m_prevY, m_prevColor, index - 1);
-    if (index == LastShownIndex() && c != clNone)
+    if (last && c != clNone)
         PaintMarker(canvas, x, y, c, index);
 }
 
@@ -153,3 +154,5 @@ TPointSeries::TPointSeries(const QString &name) : TCustomSeries(name) {
     Marks().SetArrowLength(0);
     Pointer().SetVisible(true);
 }
+
+} // namespace kvr::chart

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 
-using kvr::chart::PixelMapper;
+namespace kvr::chart {
 
 // With fewer points than a few per column there is little to gain.
 constexpr int kPointsPerColumn = 4;
 
-bool TCustomSeries::DrawsByColumns(int plotWidth) const {
-    const int shown = LastShownIndex() - FirstShownIndex() + 1;
-    return shown > kPointsPerColumn * std::max(plotWidth, 1) && m_connectPoints &&
+bool TCustomSeries::DrawsByColumns(const PlotFrame &frame) const {
+    const int shown = frame.last - frame.first + 1;
+    return shown > kPointsPerColumn * std::max(frame.plot.Width(), 1) && m_connectPoints &&
            !m_pointer.Visible() && !ColorEachPoint() && !HasPointColors() &&
            SeriesColor() != clNone && m_linePen.Visible() &&
            m_linePen.Style() == TPenStyle::psSolid && m_linePen.Mode() == TPenMode::pmCopy &&
@@ -22,10 +22,10 @@ bool TCustomSeries::DrawsByColumns(int plotWidth) const {
 // Where the segment from the point left of the plot enters it, when PaintPoint draws one.
 bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, int &x,
                               int &y) const {
-    const int first = FirstShownIndex();
+    const int first = frame.first;
     if (first == 0 || !PointIsFinite(first) || !PointIsFinite(first - 1) ||
-        !kvr::chart::Drawable(frame.horizontal.ValueToPixel(XValues().ValueAt(first)),
-                              mapY(YValues().ValueAt(first))))
+        !Drawable(frame.horizontal.ValueToPixel(XValues().ValueAt(first)),
+                  mapY(YValues().ValueAt(first))))
         return false;
     x = frame.horizontal.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(first - 1);
@@ -44,20 +44,19 @@ bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, i
 void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
     const PixelMapper mapX(frame.horizontal);
     const PixelMapper mapY(frame.vertical);
-    kvr::chart::ColumnReducer reducer;
+    ColumnReducer reducer;
     int edgeX = 0;
     int edgeY = 0;
     if (EdgeEntry(frame, mapY, edgeX, edgeY))
         reducer.Add(edgeX, edgeY);
-    kvr::chart::ReducePoints(XValues(), YValues(), FirstShownIndex(), LastShownIndex(), mapX, mapY,
-                             reducer);
-    const std::vector<kvr::chart::ColumnRun> runs = reducer.Finish();
+    ReducePoints(XValues(), YValues(), frame.first, frame.last, mapX, mapY, reducer);
+    const std::vector<ColumnRun> runs = reducer.Finish();
     const TColor color = SeriesColor();
     canvas.SetBrushColor(color);
     canvas.ApplyPen(m_linePen);
     canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetPenColor(color);
-    kvr::chart::DrawColumnRuns(canvas, runs);
+    DrawColumnRuns(canvas, runs);
     // The state PaintPoint leaves: the last point drawn, and the colour of the last shown.
     if (!runs.empty()) {
         m_prevX = runs.back().x;
@@ -66,3 +65,5 @@ void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
     }
     m_prevColor = color;
 }
+
+} // namespace kvr::chart

@@ -4,9 +4,9 @@
 
 #include <span>
 
-class ChartCanvas;
-
 namespace kvr::chart {
+
+class ChartCanvas;
 
 // Draws a line reduced to pixel columns with the canvas' current pen: the segments from
 // one column to the next, and in each column one vertical stroke over what the

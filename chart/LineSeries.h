@@ -4,6 +4,8 @@
 #include "PixelMapper.h"
 #include "SeriesPointer.h"
 
+namespace kvr::chart {
+
 // Base of line and point series: a pen line between points and a marker at each.
 // Stored, never drawn: Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and
 // Dark3D (the flat line path draws no stairs, areas or depth).
@@ -38,6 +40,7 @@ public:
     void HorizontalMargins(int &left, int &right) const override;
     void VerticalMargins(int &top, int &bottom) const override;
     bool ReachBeyondEdge() const override { return true; }
+    bool ShowsMarkers() const override { return m_pointer.Visible(); }
     void PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index);
 
     // Pixel state carried from one point to the next.
@@ -55,14 +58,14 @@ protected:
 private:
     // A long line of one colour and a plain pen is drawn a pixel column at a time; the
     // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
-    bool DrawsByColumns(int plotWidth) const;
+    bool DrawsByColumns(const PlotFrame &frame) const;
     void DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame);
-    bool EdgeEntry(const PlotFrame &frame, const kvr::chart::PixelMapper &mapY, int &x,
-                   int &y) const;
+    bool EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, int &x, int &y) const;
 
     void EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index, TColor color,
                            int x, int y);
-    void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers);
+    void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers,
+                 bool last);
     void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1) const;
 
     TSeriesPointer m_pointer;
@@ -97,3 +100,5 @@ class TPointSeries : public TCustomSeries {
 public:
     explicit TPointSeries(const QString &name);
 };
+
+} // namespace kvr::chart

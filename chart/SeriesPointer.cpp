@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace kvr::chart {
+
 void TSeriesPointer::SetHorizSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
@@ -65,3 +67,5 @@ void TSeriesPointer::DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, i
         break;
     }
 }
+
+} // namespace kvr::chart

@@ -2,6 +2,8 @@
 
 #include "ChartPen.h"
 
+namespace kvr::chart {
+
 class ChartCanvas;
 
 enum class TSeriesPointerStyle {
@@ -59,3 +61,5 @@ private:
     TChartPen m_pen;
     TChartBrush m_brush;
 };
+
+} // namespace kvr::chart

@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace kvr::chart {
+
 void TZoomPanningRecord::Activate(int x, int y) {
     X0 = X1 = x;
     Y0 = Y1 = y;
@@ -32,8 +34,10 @@ TChart::TChart(QWidget *parent) : QWidget(parent) {
     for (ChartPart *part : std::initializer_list<ChartPart *>{
              &m_backWall, &m_leftWall, &m_bottomWall, &m_titleText, &m_foot, &m_legend})
         part->AttachTo(this);
-    for (TCustomChartAxis *axis : m_axes)
+    for (TCustomChartAxis *axis : m_axes) {
         axis->AttachTo(this);
+        m_layout.Axis(axis->Side()).mapping.horizontal = axis->Horizontal();
+    }
     m_creating = false;
 }
 
@@ -86,6 +90,10 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     ChartCanvas canvas(target, palette());
     const ChartRect bounds{rect.left(), rect.top(), rect.left() + rect.width(),
                            rect.top() + rect.height()};
+    for (TChartSeries *s : m_seriesList) {
+        if (s->Active())
+            s->BeforeDrawChart();
+    }
     const ChartLayout layout = ComputeLayout(canvas, {bounds, width(), height()});
     Keep(layout);
     InternalDraw(canvas, layout);
@@ -152,15 +160,12 @@ void TChart::InternalDraw(ChartCanvas &canvas, const ChartLayout &layout) {
     if (!legendFirst)
         m_legend.Draw(canvas, layout.legend, m_color);
     DrawBackWall(canvas, layout.plotRect);
-    if (OnBeforeDrawAxes)
-        OnBeforeDrawAxes(*this);
+    emit BeforeDrawAxes();
     DrawAxes(canvas, layout);
-    if (OnBeforeDrawSeries)
-        OnBeforeDrawSeries(*this);
+    emit BeforeDrawSeries();
     DrawSeries(canvas, layout);
     canvas.Reset();
-    if (OnAfterDraw)
-        OnAfterDraw(*this);
+    emit AfterDraw();
 }
 
 void TChart::DrawPanelBackground(ChartCanvas &canvas, const ChartLayout &layout) {
@@ -211,13 +216,14 @@ void TChart::DrawAxes(ChartCanvas &canvas, const ChartLayout &layout) {
 
 void TChart::DrawSeries(ChartCanvas &canvas, const ChartLayout &layout) {
     const ChartRect &plot = layout.plotRect;
-    for (TChartSeries *s : m_seriesList) {
-        if (!s->Active() || s->FirstShownIndex() < 0)
+    for (std::size_t i = 0; i < m_seriesList.size(); ++i) {
+        TChartSeries *s = m_seriesList[i];
+        const PlotFrame &frame = layout.series[i];
+        if (!s->Active() || frame.first < 0)
             continue;
         if (m_clipPoints)
             canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
-        s->Draw(canvas, layout.Axis(HorizontalAxisOf(*s)).mapping,
-                layout.Axis(VerticalAxisOf(*s)).mapping, plot);
+        s->Draw(canvas, frame);
         canvas.UnClip();
     }
 }
@@ -227,3 +233,5 @@ void TChart::DrawZoomRectangle(ChartCanvas &canvas) {
     r.Normalise();
     DrawZoomOutline(canvas, {r.X0, r.Y0, r.X1, r.Y1});
 }
+
+} // namespace kvr::chart

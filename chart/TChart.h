@@ -23,11 +23,12 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
 class QPainter;
+
+namespace kvr::chart {
 
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
@@ -41,6 +42,14 @@ struct TZoomPanningRecord {
 
     void Activate(int x, int y);
     void Normalise();
+};
+
+// What lies under a pixel of a picture.
+struct SeriesHit {
+    const TChartSeries *series = nullptr; // none: no marker or line within reach
+    int index = -1;                       // the marker's point; -1 on a line
+    double x = 0.0;
+    double y = 0.0;
 };
 
 // Stored, never drawn: View3D, Chart3DPercent, View3DWalls, AnimatedZoom,
@@ -128,7 +137,7 @@ public:
     int ActiveSeriesCount() const;
 
     // The layout of the last drawing.
-    const ChartLayout &Layout() const { return m_layout; }
+    const ChartLayout &Layout() const override { return m_layout; }
     // Everything a drawing of the current state computes, without drawing; later
     // drawings follow on from it as from a drawing.
     const ChartLayout &LayOut();
@@ -140,6 +149,10 @@ public:
     int PlotYCenter() const { return (PlotRect().Top + PlotRect().Bottom) / 2; }
     // Locale of the value labels: the widget's own when one was set, else the system's.
     QLocale LabelLocale() const override;
+
+    // The marker or line at a pixel of the last picture and its values there, answered from
+    // its layout without drawing: markers before lines, later series before earlier ones.
+    SeriesHit SeriesAt(int x, int y) const;
 
     // Draws one complete picture straight into target, PanelBounds being rect.
     void Draw(QImage &target, const QRect &rect);
@@ -169,13 +182,18 @@ public:
     QPixmap GrabPicture();
     bool FocusFrameShown() const;
 
-    std::function<void(TChart &)> OnBeforeDrawAxes;
-    std::function<void(TChart &)> OnBeforeDrawSeries;
-    std::function<void(TChart &)> OnAfterDraw;
-    std::function<void(TChart &)> OnZoom;
-    std::function<void(TChart &)> OnUndoZoom;
-    std::function<void(TChart &)> OnScroll;
-    std::function<bool(TCustomChartAxis &, double minimum, double maximum)> OnAllowScroll;
+signals:
+    // Points of a drawing, in their order.
+    void BeforeDrawAxes();
+    void BeforeDrawSeries();
+    void AfterDraw();
+    void ZoomApplied();
+    void ZoomUndone();
+    // The axes were panned by the mouse or the keyboard.
+    void Scrolled();
+    // Before a pan moves an axis to [minimum, maximum]; a receiver refuses it by setting
+    // *allowed to false.
+    void ScrollRequested(TCustomChartAxis *axis, double minimum, double maximum, bool *allowed);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -207,14 +225,15 @@ private:
     }
     void AdoptSeries(std::unique_ptr<TChartSeries> series);
 
-    // The layout step (TChartLayout.cpp).
-    ChartLayout ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel);
+    // The layout step (TChartLayout.cpp): computes into the layout it returns, nothing else.
+    ChartLayout ComputeLayout(ChartCanvas &canvas, const PanelArea &panel) const;
     ChartRect BevelRect(const ChartRect &bounds) const;
-    void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
-    void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot);
+    void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
+    void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
     ChartRect TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
-                           const std::array<int, kAxisCount> &lengths);
-    void LayOutSeries(const ChartLayout &layout);
+                           const std::array<int, kAxisCount> &lengths) const;
+    void LayOutSeries(ChartLayout &layout) const;
+    // The layout becomes the last one, and its automatic ends the axes' Minimum and Maximum.
     void Keep(const ChartLayout &layout);
 
     // The drawing step: reads the layout only.
@@ -286,3 +305,5 @@ private:
     bool m_focusVisible = false;
     bool m_grabbing = false;
 };
+
+} // namespace kvr::chart

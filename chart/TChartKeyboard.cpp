@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kvr::chart {
+
 namespace {
 
 // The frame runs just inside the bevel, well outside the plotting rectangle.
@@ -65,8 +67,8 @@ void TChart::PanBySteps(int right, int down) {
         for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
             panned = PanAxis(*axis, y + step, y) || panned;
     }
-    if (panned && OnScroll)
-        OnScroll(*this);
+    if (panned)
+        emit Scrolled();
 }
 
 QPixmap TChart::GrabPicture() {
@@ -136,3 +138,5 @@ void TChart::focusOutEvent(QFocusEvent *event) {
         m_focusVisible = false;
     update();
 }
+
+} // namespace kvr::chart

@@ -2,9 +2,7 @@
 
 #include "ChartCanvas.h"
 
-using kvr::chart::InitialPlotRect;
-using kvr::chart::Intersect;
-using kvr::chart::IsEmpty;
+namespace kvr::chart {
 
 AxisId HorizontalAxisOf(const TChartSeries &series) {
     return series.HorizAxis() == THorizAxis::aTopAxis ? AxisId::Top : AxisId::Bottom;
@@ -21,16 +19,11 @@ const ChartLayout &TChart::LayOut() {
     return m_layout;
 }
 
-// The steps of Draw up to the back wall, in their order; what they compute goes into
-// the layout, and the axes, legend and series keep their share for the mouse and readers.
-ChartLayout TChart::ComputeLayout(ChartCanvas &canvas, const kvr::chart::PanelArea &panel) {
+// The steps of Draw up to the back wall, in their order.
+ChartLayout TChart::ComputeLayout(ChartCanvas &canvas, const PanelArea &panel) const {
     ChartLayout layout;
     layout.panel = panel;
     layout.bevelRect = BevelRect(panel.bounds);
-    for (TChartSeries *s : m_seriesList) {
-        if (s->Active())
-            s->BeforeDrawChart();
-    }
     ChartRect plot = panel.Normalise(InitialPlotRect(panel.bounds, m_margins, m_borderWidth));
     LayOutTitlesAndLegend(canvas, layout, plot);
     LayOutAxes(canvas, layout, plot);
@@ -52,7 +45,8 @@ ChartRect TChart::BevelRect(const ChartRect &bounds) const {
     return r;
 }
 
-void TChart::LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) {
+void TChart::LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout,
+                                   ChartRect &plot) const {
     auto titles = [&] {
         layout.title = m_titleText.LayOut(canvas, plot);
         layout.foot = m_foot.LayOut(canvas, plot);
@@ -76,7 +70,7 @@ void TChart::LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, Cha
 // again with their own new lengths until these stay the same, so that the very first
 // drawing, and the first one after a change, shows the picture every later drawing of that
 // state shows. An unchanged state takes one round.
-void TChart::LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) {
+void TChart::LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const {
     constexpr int kMaxRounds = 4;
     for (std::size_t i = 0; i < m_axes.size(); ++i)
         m_axes[i]->CalcWorkingRange(layout.axes[i]);
@@ -105,7 +99,7 @@ void TChart::LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plo
 
 // Every shown axis in list order takes its room off its side of PlotRect.
 ChartRect TChart::TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,
-                               const std::array<int, kAxisCount> &lengths) {
+                               const std::array<int, kAxisCount> &lengths) const {
     ChartRect r = plot;
     for (std::size_t i = 0; i < m_axes.size(); ++i) {
         AxisLayout &axis = layout.axes[i];
@@ -121,17 +115,18 @@ ChartRect TChart::TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const C
     return layout.panel.Normalise(r);
 }
 
-void TChart::LayOutSeries(const ChartLayout &layout) {
-    for (TChartSeries *s : m_seriesList) {
-        if (s->Active())
-            s->FindShownRange({layout.Axis(HorizontalAxisOf(*s)).mapping,
-                               layout.Axis(VerticalAxisOf(*s)).mapping, layout.plotRect});
+void TChart::LayOutSeries(ChartLayout &layout) const {
+    for (const TChartSeries *s : m_seriesList) {
+        const PlotFrame frame{layout.Axis(HorizontalAxisOf(*s)).mapping,
+                              layout.Axis(VerticalAxisOf(*s)).mapping, layout.plotRect};
+        layout.series.push_back(s->Active() ? s->FindShownRange(frame) : frame);
     }
 }
 
 void TChart::Keep(const ChartLayout &layout) {
     m_layout = layout;
     for (std::size_t i = 0; i < m_axes.size(); ++i)
-        m_axes[i]->Keep(layout.axes[i]);
-    m_legend.Keep(layout.legend);
+        m_axes[i]->KeepEnds(layout.axes[i]);
 }
+
+} // namespace kvr::chart

@@ -2,7 +2,10 @@
 
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
+
+namespace kvr::chart {
 
 namespace {
 
@@ -18,10 +21,33 @@ std::array<TCustomChartAxis *, 4> TChart::ZoomAxes() const {
     return {&Axis(AxisId::Top), &Axis(AxisId::Bottom), &Axis(AxisId::Left), &Axis(AxisId::Right)};
 }
 
+SeriesHit TChart::SeriesAt(int x, int y) const {
+    const std::vector<PlotFrame> &frames = m_layout.series;
+    for (bool markers : {true, false}) {
+        for (int i = std::min(SeriesCount(), int(frames.size())) - 1; i >= 0; --i) {
+            const TChartSeries &s = Series(i);
+            const PlotFrame &frame = frames[std::size_t(i)];
+            if (!s.Active() || s.ShowsMarkers() != markers)
+                continue;
+            if (markers) {
+                if (const int index = s.PointAt(frame, x, y); index >= 0)
+                    return {&s, index, s.XValues().ValueAt(index), s.YValues().ValueAt(index)};
+            } else if (s.NearLine(frame, x, y)) {
+                const double value = frame.horizontal.PixelToValue(x);
+                if (double lineValue = 0; s.LineValueAt(value, lineValue))
+                    return {&s, -1, value, lineValue};
+            }
+        }
+    }
+    return {};
+}
+
+// A press starts a drag on any point of a series, marker or not.
 TChart::ClickedPart TChart::PartAt(int x, int y) const {
-    for (int i = SeriesCount() - 1; i >= 0; --i) {
+    const std::vector<PlotFrame> &frames = m_layout.series;
+    for (int i = std::min(SeriesCount(), int(frames.size())) - 1; i >= 0; --i) {
         const TChartSeries &s = Series(i);
-        if (s.Active() && s.Clicked(x, y) >= 0)
+        if (s.Active() && s.PointAt(frames[std::size_t(i)], x, y) >= 0)
             return ClickedPart::Series;
     }
     for (TCustomChartAxis *axis : m_axes) {
@@ -135,7 +161,9 @@ bool TChart::PanAxis(TCustomChartAxis &axis, int from, int to) {
     const double delta = axis.PixelToValue(from) - axis.PixelToValue(to);
     const double low = axis.Minimum() + delta;
     const double high = axis.Maximum() + delta;
-    if (OnAllowScroll && !OnAllowScroll(axis, low, high))
+    bool allowed = true;
+    emit ScrollRequested(&axis, low, high, &allowed);
+    if (!allowed)
         return false;
     axis.SetMinMax(low, high);
     return true;
@@ -162,8 +190,8 @@ void TChart::PanAxes(int x, int y) {
     }
     m_panning.X1 = x;
     m_panning.Y1 = y;
-    if (panned && OnScroll)
-        OnScroll(*this);
+    if (panned)
+        emit Scrolled();
 }
 
 void TChart::ZoomRect(const ChartRect &pixels) {
@@ -178,8 +206,7 @@ void TChart::ZoomRect(const ChartRect &pixels) {
     for (TCustomChartAxis *axis : {&m_leftAxis, &m_rightAxis})
         axis->SetMinMax(axis->PixelToValue(m_zoom.Y0), axis->PixelToValue(m_zoom.Y1));
     m_zoomed = true;
-    if (OnZoom)
-        OnZoom(*this);
+    emit ZoomApplied();
 }
 
 void TChart::UndoZoom() {
@@ -198,8 +225,7 @@ void TChart::UndoZoom() {
         }
         m_scalesRestored = true;
     }
-    if (OnUndoZoom)
-        OnUndoZoom(*this);
+    emit ZoomUndone();
     Invalidate();
     update();
     m_zoomed = false;
@@ -209,3 +235,5 @@ void TChart::ForgetSavedScales() {
     m_scalesRestored = true;
     m_zoomed = false;
 }
+
+} // namespace kvr::chart

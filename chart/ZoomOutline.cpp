@@ -1,5 +1,7 @@
 #include "ZoomOutline.h"
 
+namespace kvr::chart {
+
 void DrawZoomOutline(ChartCanvas &canvas, const ChartRect &rect) {
     canvas.SetBrush(clWhite, TBrushStyle::bsClear);
     canvas.SetPen(clWhite);
@@ -8,3 +10,5 @@ void DrawZoomOutline(ChartCanvas &canvas, const ChartRect &rect) {
     canvas.Rectangle(rect);
     canvas.SetPen(clBlack);
 }
+
+} // namespace kvr::chart

@@ -8,9 +8,8 @@ seconds=${1:-20}
 targets=(number_reader format_fixed wear_calculation calculation_run axis_arithmetic)
 
 bash scripts/install-deps.sh
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKVR_FUZZ=ON -DKVR_TESTS=OFF -DKVR_BENCH=OFF >/dev/null
-cmake --build build-fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 findings="$PWD/build-fuzz/findings"
 mkdir -p "$findings"

@@ -12,56 +12,9 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include <algorithm>
-#include <cmath>
-
 namespace kvr {
 
-namespace {
-
-// How near the pointer must come to a marker's centre or to a line, in pixels.
-constexpr int kReach = 4;
-
-double SegmentDistance(QPointF p, QPointF a, QPointF b) {
-    const QPointF ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t =
-        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
-    const QPointF nearest = a + t * ab;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
-}
-
-bool NearLine(const TChartSeries &series, QPoint at) {
-    for (int k = 1; k < series.Count(); ++k) {
-        const QPointF a(series.XPixel(k - 1), series.YPixel(k - 1));
-        const QPointF b(series.XPixel(k), series.YPixel(k));
-        if (SegmentDistance(at, a, b) <= kReach)
-            return true;
-    }
-    return false;
-}
-
-// The drawn line's value at x: linear between its neighbouring points.
-bool LineValueAt(const TChartSeries &series, double x, double &y) {
-    const TChartValueList &xs = series.XValues();
-    const TChartValueList &ys = series.YValues();
-    for (int k = 1; k < series.Count(); ++k) {
-        const long double x0 = xs.ValueAt(k - 1), x1 = xs.ValueAt(k);
-        if (x < x0 || x > x1)
-            continue;
-        const long double y0 = ys.ValueAt(k - 1), y1 = ys.ValueAt(k);
-        y = static_cast<double>(x1 > x0 ? y0 + (y1 - y0) * (x - x0) / (x1 - x0) : y0);
-        return true;
-    }
-    return false;
-}
-
-bool HasMarkers(const TChartSeries &series) {
-    const auto *custom = dynamic_cast<const TCustomSeries *>(&series);
-    return custom && custom->Pointer().Visible();
-}
-
-} // namespace
+using namespace chart;
 
 GraphInteraction::GraphInteraction(QWidget *window, const QList<TChart *> &charts)
     : QObject(window), m_window(window), m_charts(charts), m_menu(new QMenu(window)) {
@@ -85,29 +38,11 @@ GraphInteraction::GraphInteraction(QWidget *window, const QList<TChart *> &chart
         chart->installEventFilter(this);
 }
 
-QString GraphInteraction::ReadoutAt(TChart &chart, QPoint at) {
-    chart.Picture(); // pixels of the ranges on screen
+QString GraphInteraction::ReadoutAt(const TChart &chart, QPoint at) {
     if (!chart.PlotRect().Contains(at.x(), at.y()))
         return QString();
-    // Markers lie on top of the lines, the later series on top of the earlier.
-    for (bool markers : {true, false}) {
-        for (int i = chart.SeriesCount() - 1; i >= 0; --i) {
-            const TChartSeries &series = chart.Series(i);
-            if (!series.Active() || HasMarkers(series) != markers)
-                continue;
-            if (markers) {
-                const int index = series.Clicked(at.x(), at.y());
-                if (index >= 0)
-                    return SeriesReadout(series.Name(), series.XValues().ValueAt(index),
-                                         series.YValues().ValueAt(index));
-            } else if (NearLine(series, at)) {
-                const double x = chart.Axis(HorizontalAxisOf(series)).PixelToValue(at.x());
-                if (double y = 0; LineValueAt(series, x, y))
-                    return SeriesReadout(series.Name(), x, y);
-            }
-        }
-    }
-    return PlotHint();
+    const SeriesHit hit = chart.SeriesAt(at.x(), at.y());
+    return hit.series ? SeriesReadout(hit.series->Name(), hit.x, hit.y) : PlotHint();
 }
 
 QPixmap GraphInteraction::AllChartsPicture() const {

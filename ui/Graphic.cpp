@@ -14,6 +14,8 @@
 
 namespace kvr {
 
+using namespace chart;
+
 TForm_Graphic::TForm_Graphic()
     : TFixedForm("Form_Graphic", WindowTitle("Графіки залежностей"), QPoint(23, 181),
                  QSize(1305, 393)) {

@@ -5,10 +5,13 @@
 #include "FixedForm.h"
 
 class QLabel;
+
+namespace kvr::chart {
 class TChart;
 class TCustomSeries;
 class TLineSeries;
 class TPointSeries;
+} // namespace kvr::chart
 
 namespace kvr {
 
@@ -24,13 +27,13 @@ public:
     // Asked for while shown: drawn anew as a fresh showing draws.
     void Refill();
 
-    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
+    chart::TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
     // Series1 .. Series10 by number; index 0 is unused.
-    TCustomSeries *Series[11] = {};
+    chart::TCustomSeries *Series[11] = {};
     QLabel *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr;
     QLabel *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr;
 
-    TCustomSeries &SeriesNo(int number) const { return *Series[number]; }
+    chart::TCustomSeries &SeriesNo(int number) const { return *Series[number]; }
 
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;

@@ -7,6 +7,8 @@
 
 namespace kvr {
 
+using namespace chart;
+
 namespace {
 
 constexpr TColor kGreen = 0x00CA00;

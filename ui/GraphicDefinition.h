@@ -1,6 +1,5 @@
 // The graphs window's stored definition, in one place: its three charts, their ten series
-// with their roles, and the captions placed on them. The window, the chart tests and the
-// benchmarks all build their charts from it.
+// with their roles, and the captions placed on them. The window builds its charts from it.
 #pragma once
 
 #include "ChartGeometry.h"
@@ -9,8 +8,10 @@
 
 #include <span>
 
+namespace kvr::chart {
 class TChart;
 class TCustomSeries;
+} // namespace kvr::chart
 
 namespace kvr {
 
@@ -30,9 +31,9 @@ struct LegendDefinition {
 struct ChartDefinition {
     const char *name;
     int left, top, width, height;
-    ChartMargins margins; // percent of the panel
-    TColor backWallBrushColor;
-    TBrushStyle backWallBrushStyle;
+    chart::ChartMargins margins; // percent of the panel
+    chart::TColor backWallBrushColor;
+    chart::TBrushStyle backWallBrushStyle;
     bool titleVisible;
     const char *titleText;
     AxisDefinition bottomAxis;
@@ -48,10 +49,10 @@ struct SeriesDefinition {
     SeriesKind kind;
     SeriesRole role;
     int cutter; // 1..3 for the roles per cutter, else 0
-    TColor color;
+    chart::TColor color;
     const char *title;
     bool showInLegend;
-    TColor markerFill; // point series only
+    chart::TColor markerFill; // point series only
     int arrowLength;
 };
 
@@ -71,18 +72,19 @@ std::span<const ChartCaption> GraphCaptions();
 const ChartDefinition &GraphChartDefinition(int chart);
 const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter = 0);
 
-inline constexpr TColor kGraphBackColor = 0xC4FFFF;
+inline constexpr chart::TColor kGraphBackColor = 0xC4FFFF;
 
 // The automatic flags and minimum of every axis as stored: the window gives them back on
 // each showing, whatever a zoom, panning or the wheel made of them.
-void ApplyAxesDefinition(TChart &chart, const ChartDefinition &definition);
+void ApplyAxesDefinition(chart::TChart &chart, const ChartDefinition &definition);
 // The stored panel, walls, title and axes of a chart, as a form loads them.
-void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition);
+void ApplyPanelDefinition(chart::TChart &chart, const ChartDefinition &definition);
 // The panel and the legend.
-void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition);
+void ApplyChartDefinition(chart::TChart &chart, const ChartDefinition &definition);
 // A new series at the end of the chart's list, named and styled as stored.
-TCustomSeries &AddDefinedSeries(TChart &chart, const SeriesDefinition &definition);
+chart::TCustomSeries &AddDefinedSeries(chart::TChart &chart, const SeriesDefinition &definition);
 // Each series, indexed by its number, gets its role's points of the record, role by role.
-void FillDefinedSeries(std::span<TCustomSeries *const> byNumber, const CalculationState &state);
+void FillDefinedSeries(std::span<chart::TCustomSeries *const> byNumber,
+                       const CalculationState &state);
 
 } // namespace kvr

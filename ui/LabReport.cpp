@@ -24,6 +24,8 @@
 
 namespace kvr {
 
+using namespace chart;
+
 namespace {
 
 constexpr qreal kMarginMm = 14;

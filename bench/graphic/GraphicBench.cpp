@@ -17,6 +17,8 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+using namespace kvr::chart;
+
 namespace {
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }

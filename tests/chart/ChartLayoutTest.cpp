@@ -221,9 +221,10 @@ TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
 TEST(Layout, NotificationPointsAreCalledInDrawingOrder) {
     auto chart = MakeGraphChart();
     QStringList calls;
-    chart->OnBeforeDrawAxes = [&](TChart &) { calls << QStringLiteral("axes"); };
-    chart->OnBeforeDrawSeries = [&](TChart &) { calls << QStringLiteral("series"); };
-    chart->OnAfterDraw = [&](TChart &) { calls << QStringLiteral("after"); };
+    for (auto [signal, name] : {std::pair{&TChart::BeforeDrawAxes, "axes"},
+                                {&TChart::BeforeDrawSeries, "series"},
+                                {&TChart::AfterDraw, "after"}})
+        QObject::connect(chart.get(), signal, chart.get(), [&calls, name] { calls << name; });
     chart->Picture();
     EXPECT_EQ(calls, (QStringList{"axes", "series", "after"}));
 }

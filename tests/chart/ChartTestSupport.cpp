@@ -1,7 +1,6 @@
 #include "ChartTestSupport.h"
 
 #include "ChartCanvas.h"
-#include "GraphicDefinition.h"
 
 #include <QApplication>
 
@@ -14,12 +13,24 @@ void EnsureApplication() {
     new QApplication(argc, argv);
 }
 
+// The stored settings of the graphs window's first chart, applied as a form loads them.
 std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinimum) {
     EnsureApplication();
     auto chart = std::make_unique<TChart>();
     chart->resize(width, height);
-    kvr::ApplyPanelDefinition(*chart, kvr::GraphChartDefinition(1));
     chart->BeginLoading();
+    chart->BackWall().Brush().SetColor(clWhite);
+    chart->BackWall().Brush().SetStyle(TBrushStyle::bsClear);
+    chart->SetMarginBottom(7);
+    chart->SetMarginLeft(6);
+    chart->SetMarginTop(3);
+    chart->Title().SetVisible(false);
+    chart->LeftAxis().SetTitleSize(1);
+    chart->SetView3D(false);
+    for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
+        axis->SetAutomatic(false);
+        axis->SetAutomaticMinimum(false);
+    }
     chart->BottomAxis().SetMinimum(bottomMinimum);
     chart->EndLoading();
     return chart;
@@ -38,18 +49,27 @@ std::unique_ptr<TChart> MakeFilledGraphChart() {
 }
 
 WearSeries AddWearSeries(TChart &chart) {
-    using kvr::SeriesRole;
+    // Per cutter as in the window: line colour (also the marker fill), marker outline.
+    const TColor lineColors[] = {clRed, clBlue, 0x00CA00};
+    const TColor pointColors[] = {clRed, clYellow, clWhite};
     WearSeries result{};
     for (int i = 0; i < 3; ++i) {
-        result.lines[i] = static_cast<TLineSeries *>(
-            &kvr::AddDefinedSeries(chart, kvr::GraphSeriesDefinition(SeriesRole::WearLine, i + 1)));
-        result.points[i] = static_cast<TPointSeries *>(&kvr::AddDefinedSeries(
-            chart, kvr::GraphSeriesDefinition(SeriesRole::MeasuredWear, i + 1)));
+        auto &line = chart.AddSeries<TLineSeries>(QStringLiteral("Series%1").arg(2 * i + 2));
+        line.SetSeriesColor(lineColors[i]);
+        line.SetTitle(QStringLiteral("V%1").arg(i + 1));
+        line.LinePen().SetWidth(2);
+        auto &points = chart.AddSeries<TPointSeries>(QStringLiteral("Series%1").arg(2 * i + 1));
+        points.SetSeriesColor(pointColors[i]);
+        points.SetShowInLegend(false);
+        points.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
+        points.Pointer().Brush().SetColor(lineColors[i]);
+        result.lines[i] = &line;
+        result.points[i] = &points;
     }
     return result;
 }
 
-void PrintTo(const ChartRect &r, std::ostream *out) {
+void kvr::chart::PrintTo(const ChartRect &r, std::ostream *out) {
     *out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 

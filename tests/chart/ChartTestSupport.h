@@ -6,8 +6,12 @@
 #include <memory>
 #include <ostream>
 
+using namespace kvr::chart;
+
 // Readable rectangles in test failures.
+namespace kvr::chart {
 void PrintTo(const ChartRect &rect, std::ostream *out);
+}
 
 // One application object for every test of the binary; charts are widgets.
 void EnsureApplication();

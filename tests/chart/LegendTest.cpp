@@ -71,8 +71,16 @@ INSTANTIATE_TEST_SUITE_P(Legend, SymbolWidthTable,
 
 TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     auto chart = WearChart();
-    chart->Picture();
+    const QImage &image = chart->Picture();
     const ChartRect box = chart->Legend().LegendRect();
+    // Strokes red, blue, green (V1..V3) on the white box; its shadow black beyond the frame.
+    const unsigned strokes[] = {0xFF0000, 0x0000FF, 0x00CA00};
+    for (const LegendItem &item : chart->Layout().legend.items)
+        EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->Legend().SymbolWidth() / 2,
+                           item.y + FontHeightOf(chart->Legend().Font()) / 2),
+                  strokes[item.index]);
+    EXPECT_EQ(PixelRgb(image, box.Right - 1, box.Top + 1), 0xFFFFFFu);
+    EXPECT_EQ(PixelRgb(image, box.Right + 1, box.Top + 5), 0x000000u);
     // PlotRect before: (26, 11, 428, 351); frame width 1 + 1, shadow 1.
     EXPECT_EQ(box.Right, 428 - 2 - 1);
     // Top at TopPos 10 % of 377.

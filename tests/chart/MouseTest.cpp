@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 
 #include <QApplication>
@@ -40,43 +41,39 @@ void PrintTo(const ZoomCase &c, std::ostream *out) { *out << c.name; }
 
 class ZoomThresholdTable : public ::testing::TestWithParam<ZoomCase> {};
 
-TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysZoom) {
+// The bottom and left axes' ends.
+std::array<double, 4> Ranges(TChart &chart) {
+    return {chart.BottomAxis().Minimum(), chart.BottomAxis().Maximum(), chart.LeftAxis().Minimum(),
+            chart.LeftAxis().Maximum()};
+}
+
+// A zoom sets each axis to the values at the dragged pixels; any other drag keeps the ranges.
+TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRightZoom) {
     auto chart = ShownWearChart();
     const ChartRect plot = chart->PlotRect();
-    const QPoint from(plot.Left + 60, plot.Top + 60);
-    const double minimumBefore = chart->BottomAxis().Minimum();
-    Drag(*chart, Qt::LeftButton, from, from + QPoint(GetParam().dx, GetParam().dy));
+    const QPoint from(plot.Left + 100, plot.Top + 100);
+    const QPoint to = from + QPoint(GetParam().dx, GetParam().dy);
+    const auto &bottom = chart->BottomAxis();
+    const auto &left = chart->LeftAxis();
+    const std::array<double, 4> zoomed{bottom.PixelToValue(from.x()), bottom.PixelToValue(to.x()),
+                                       left.PixelToValue(to.y()), left.PixelToValue(from.y())};
+    const std::array<double, 4> before = Ranges(*chart);
+    Drag(*chart, Qt::LeftButton, from, to);
     EXPECT_EQ(chart->Zoomed(), GetParam().zooms);
     EXPECT_FALSE(chart->ZoomRecord().Active);
-    if (GetParam().zooms)
-        EXPECT_GT(chart->BottomAxis().Minimum(), minimumBefore);
-    else
-        EXPECT_EQ(chart->BottomAxis().Minimum(), minimumBefore);
+    EXPECT_EQ(Ranges(*chart), GetParam().zooms ? zoomed : before);
+    EXPECT_EQ(bottom.AutomaticMaximum(), !GetParam().zooms);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mouse, ZoomThresholdTable,
                          ::testing::Values(ZoomCase{"exactly_16_both", 16, 16, false},
                                            ZoomCase{"16_across_40_down", 16, 40, false},
                                            ZoomCase{"40_across_16_down", 40, 16, false},
+                                           ZoomCase{"right_and_up", 40, -40, false},
+                                           ZoomCase{"left_and_down", -40, 40, false},
                                            ZoomCase{"17_both", 17, 17, true},
                                            ZoomCase{"large", 120, 90, true}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Mouse, ZoomInSetsTheRangeBetweenTheDraggedPixels) {
-    auto chart = ShownWearChart();
-    auto &bottom = chart->BottomAxis();
-    auto &left = chart->LeftAxis();
-    const QPoint from(bottom.ValueToPixel(2), left.ValueToPixel(30));
-    const QPoint to(bottom.ValueToPixel(4), left.ValueToPixel(15));
-    const double x0 = bottom.PixelToValue(from.x()), x1 = bottom.PixelToValue(to.x());
-    const double y0 = left.PixelToValue(to.y()), y1 = left.PixelToValue(from.y());
-    Drag(*chart, Qt::LeftButton, from, to);
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), x0);
-    EXPECT_DOUBLE_EQ(bottom.Maximum(), x1);
-    EXPECT_DOUBLE_EQ(left.Minimum(), y0);
-    EXPECT_DOUBLE_EQ(left.Maximum(), y1);
-    EXPECT_FALSE(bottom.AutomaticMaximum());
-}
 
 TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
     auto chart = ShownWearChart();
@@ -118,23 +115,35 @@ TEST(Mouse, PlotAreaIsNoTargetWithoutActiveSeries) {
     EXPECT_FALSE(chart->ZoomRecord().Active);
 }
 
-TEST(Mouse, RightDragInsidePlotRectPansTheAxes) {
+class PanTable : public ::testing::TestWithParam<QPoint> {};
+
+// The values follow the pointer: a drag right or down by d pixels moves the bottom range
+// down or the left range up by d pixels' worth of values.
+TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     auto chart = ShownWearChart();
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
     auto &bottom = chart->BottomAxis();
-    const double span = bottom.Maximum() - bottom.Minimum();
-    const double shift = bottom.PixelToValue(from.x()) - bottom.PixelToValue(from.x() + 30);
-    const double minimum = bottom.Minimum();
+    auto &left = chart->LeftAxis();
+    const double perPixelX = bottom.PixelToValue(from.x() + 1) - bottom.PixelToValue(from.x());
+    const double perPixelY = left.PixelToValue(from.y()) - left.PixelToValue(from.y() + 1);
+    std::array<double, 4> expected = Ranges(*chart);
+    for (int end : {0, 1})
+        expected[std::size_t(end)] -= GetParam().x() * perPixelX;
+    for (int end : {2, 3})
+        expected[std::size_t(end)] += GetParam().y() * perPixelY;
     QTest::mousePress(chart.get(), Qt::RightButton, Qt::NoModifier, from);
     ASSERT_TRUE(chart->PanningRecord().Active);
-    QTest::mouseMove(chart.get(), from + QPoint(30, 0));
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), minimum + shift);
-    EXPECT_NEAR(bottom.Maximum() - bottom.Minimum(), span, 1e-9);
+    QTest::mouseMove(chart.get(), from + GetParam());
+    for (std::size_t end = 0; end < 4; ++end)
+        EXPECT_NEAR(Ranges(*chart)[end], expected[end], 1e-9) << end;
     // Leaving PlotRect ends the panning.
     QTest::mouseMove(chart.get(), QPoint(plot.Left - 5, plot.Top + 100));
     EXPECT_FALSE(chart->PanningRecord().Active);
 }
+
+INSTANTIATE_TEST_SUITE_P(Mouse, PanTable,
+                         ::testing::Values(QPoint(30, 0), QPoint(0, 30), QPoint(-20, -25)));
 
 void Wheel(TChart &chart, int delta) {
     const QPointF at(100, 100);
@@ -168,7 +177,8 @@ TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercent) {
 
 // A notch toward the user (negative delta) scrolls by +3 %, away from the user by −3 %.
 INSTANTIATE_TEST_SUITE_P(Mouse, WheelTable,
-                         ::testing::Values(WheelCase{-120, 0.03}, WheelCase{120, -0.03}));
+                         ::testing::Values(WheelCase{-120, 0.03}, WheelCase{120, -0.03},
+                                           WheelCase{-240, 0.06}));
 
 // A touchpad sends a notch in fractions: four quarters scroll exactly as one notch.
 TEST(Mouse, QuarterNotchesAddUpToOneNotch) {

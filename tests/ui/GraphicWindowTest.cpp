@@ -19,6 +19,9 @@
 #include <limits>
 
 namespace kvr::test {
+
+using namespace kvr::chart;
+
 namespace {
 
 std::vector<std::pair<double, double>> Points(const TChartSeries &series) {

@@ -17,6 +17,9 @@
 #include <random>
 
 namespace kvr::test {
+
+using namespace kvr::chart;
+
 namespace {
 
 bool ShowsInfOrNan(QWidget *window) {

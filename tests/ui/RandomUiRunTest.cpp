@@ -22,6 +22,9 @@
 #include <string>
 
 namespace kvr::test {
+
+using namespace kvr::chart;
+
 namespace {
 
 constexpr int kDefaultSteps = 10000;
