@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace kvr::test {
@@ -165,6 +166,48 @@ TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
     Find<QPushButton>(Form_Main, "Button1")->click();
     Find<QPushButton>(Form_Main, "Button2")->click();
     EXPECT_TRUE(Form_Result->isVisible());
+}
+
+// The typical run by keyboard alone, one row a key on a button (or on the window): the
+// window or button it opens or enables, or the window it closes.
+struct PressCase {
+    const char *window;
+    const char *button; // nullptr: the window itself
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char *target;
+    const char *targetButton; // nullptr: the target window, shown or hidden
+    bool after;
+};
+
+QWidget *Window(const char *name) {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    return nullptr;
+}
+
+TEST_F(MainWindowStart, EnterAndKeypadEnterPressTheFocusedButtonEscClosesTheHelp) {
+    const PressCase cases[] = {
+        {"Form_Main", "Button1", Qt::Key_Return, Qt::NoModifier, "Form_Main", "Button2", true},
+        {"Form_Main", "Button2", Qt::Key_Enter, Qt::KeypadModifier, "Form_Result", nullptr, true},
+        {"Form_Result", "Button1", Qt::Key_Enter, Qt::KeypadModifier, "Form_Main", "Button3", true},
+        {"Form_Main", "Button3", Qt::Key_Return, Qt::NoModifier, "Form_Graphic", nullptr, true},
+        {"Form_Main", "BitBtn1", Qt::Key_Return, Qt::NoModifier, "Form_Help", nullptr, true},
+        {"Form_Help", nullptr, Qt::Key_Escape, Qt::NoModifier, "Form_Help", nullptr, false},
+        {"Form_Main", "BitBtn1", Qt::Key_Space, Qt::NoModifier, "Form_Help", nullptr, true},
+    };
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    for (const PressCase &c : cases) {
+        QWidget *target = Window(c.target);
+        if (c.targetButton)
+            target = Find<QWidget>(target, c.targetButton);
+        const auto state = [&] { return c.targetButton ? target->isEnabled() : target->isVisible(); };
+        ASSERT_NE(state(), c.after) << c.window << " " << c.key;
+        QWidget *pressed = c.button ? Find<QWidget>(Window(c.window), c.button) : Window(c.window);
+        QTest::keyClick(pressed, c.key, c.modifiers);
+        EXPECT_EQ(state(), c.after) << c.window << " " << c.key;
+    }
 }
 
 } // namespace
