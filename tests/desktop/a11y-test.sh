@@ -15,7 +15,7 @@ done
 [[ -n ${KVR_OWN_BUS:-} ]] || exec env KVR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
 
 work=$(mktemp -d) started=()
-trap 'for p in "${started[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
+trap 'for p in "${started[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 until_true() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; fail "$2"; }
 unset DISPLAY WAYLAND_DISPLAY
 if [[ $mode == x11 ]]; then
