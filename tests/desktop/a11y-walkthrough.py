@@ -78,8 +78,9 @@ charts, sentences = table(source, "kGraphicDescriptions"), table(source, "kResul
 
 main = window(TITLE)
 expected = [(re.sub(r"\d+$", "", n).replace("BitBtn", "Button"), main_names[n]) for n in MAIN]
-if controls(main) != expected:
-    fail("main window names differ:\n bus:   %s\n table: %s" % (controls(main), expected))
+got = controls(main)
+if got != expected:
+    fail("main window names differ (bus, table): %s" % ([p for p in zip(got, expected) if p[0] != p[1]] or (got, expected)))
 if len(set(n for _, n in expected)) != len(expected):
     fail("two controls of the main window share a name")
 name = find(main, R.ROLE_TEXT, main_names["Edit1"]).queryEditableText()
