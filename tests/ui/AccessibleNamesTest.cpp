@@ -24,7 +24,6 @@ TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
         fields << button;
     QSet<QString> names;
     for (QWidget *field : fields) {
-        // What the accessibility bus reads, not what the widget stores.
         const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
         EXPECT_FALSE(name.isEmpty()) << field->objectName().toStdString();
         if (auto *group = qobject_cast<QGroupBox *>(field->parentWidget())) {
