@@ -5,6 +5,7 @@
 #   a11y.py type TITLE NAME TEXT   sets the text of the edit named NAME
 #   a11y.py press TITLE NAME       presses the button named NAME once it is enabled
 # Waits up to 30 s for the window and the control, and says what it waited for in vain.
+import signal
 import sys
 import time
 
@@ -14,6 +15,7 @@ except ImportError:
     sys.exit("a11y.py: python3-pyatspi is missing (bash scripts/install-deps.sh)")
 
 APPLICATION = 'Kelvora "KVR"'
+signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # a list cut short by its reader is no fault
 
 
 def wait(what, probe):
