@@ -74,14 +74,27 @@ void WindowSet::Connect() {
     TForm_Main *main = m_main.get();
     TForm_Result *result = m_result.get();
     QObject::connect(main, &TForm_Main::CalculationShown, result, &TForm_Result::ShowCalculation);
-    QObject::connect(result, &TForm_Result::DeterminationFinished, main, &TForm_Main::AllowGraphs);
+    // The buttons that use results follow the run's status, whichever window changed it.
+    const auto applyButtons = [main, result] {
+        const AllowedButtons allowed = Buttons(Runs);
+        main->ApplyButtons(allowed);
+        result->ApplyButtons(allowed);
+    };
+    QObject::connect(main, &TForm_Main::RunChanged, result, applyButtons);
+    QObject::connect(result, &TForm_Result::RunChanged, main, applyButtons);
     QObject::connect(main, &TForm_Main::ResultsWindowRequested, result,
                      [result] { ShowNonModal(result); });
+    // Shown already, the graphs still draw the run that asks for them.
     QObject::connect(main, &TForm_Main::GraphsWindowRequested, m_graphic.get(),
-                     [graphic = m_graphic.get()] { ShowNonModal(graphic); });
+                     [graphic = m_graphic.get()] {
+                         if (graphic->isVisible())
+                             RunHandler([graphic] { graphic->Refill(); });
+                         ShowNonModal(graphic);
+                     });
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
-    AddCopyResultsAction(result, main);
+    AddCopyResultsAction(result);
+    applyButtons();
 }
 
 WindowSet::~WindowSet() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <span>
+#include <string_view>
 
 namespace kvr {
 
@@ -161,6 +162,13 @@ void NameControls(QWidget *window) {
     } else if (name == QLatin1String("Form_Graphic")) {
         ApplyDescriptions(window, kGraphicDescriptions);
     }
+}
+
+QString SpokenNameOf(const char *control) {
+    for (const SpokenName &entry : kMainNames)
+        if (std::string_view(entry.control) == control)
+            return QString::fromUtf8(entry.name);
+    return {};
 }
 
 void UpdateSpokenSentences(const QLabel *label) {

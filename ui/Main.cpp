@@ -3,6 +3,7 @@
 #include "ArithmeticFault.h"
 #include "CalculationState.h"
 #include "Handler.h"
+#include "InputControls.h"
 #include "InputFields.h"
 #include "JpegImage.h"
 #include "MainLayout.h"
@@ -128,10 +129,12 @@ void TForm_Main::Button3Click() { emit GraphsWindowRequested(); }
 void TForm_Main::BitBtn1Click() { emit HelpWindowRequested(); }
 
 void TForm_Main::Button1Click() {
-    const CalculationOutcome outcome = RunCalculation(State, ReadInputs());
+    const CalculationInputs inputs = ReadInputs();
+    const CalculationOutcome outcome = RunCalculation(State, inputs);
+    RecordCalculation(Runs, inputs, outcome);
     ShowFields(outcome);
     emit CalculationShown(outcome.labels);
-    ApplyButtons(outcome);
+    emit RunChanged();
     if (outcome.warning)
         Form_Warning->ShowWarning(QString::fromStdString(outcome.warning->first),
                                   QString::fromStdString(outcome.warning->second));
@@ -146,9 +149,10 @@ CalculationInputs TForm_Main::ReadInputs() const {
     for (const InputField &field : kInputFields) {
         FieldInput &input = inputs.fields[static_cast<std::size_t>(field.slot)];
         if (field.kind == InputKind::Number) {
-            input.text = FindControl<QLineEdit>(this, field.control)->text().toStdString();
+            input.text =
+                FindControl<QLineEdit>(this, InputControl(field.slot))->text().toStdString();
         } else {
-            const auto *combo = FindControl<QComboBox>(this, field.control);
+            const auto *combo = FindControl<QComboBox>(this, InputControl(field.slot));
             input.text = combo->currentText().toStdString();
             input.selected = combo->currentIndex() >= 0;
         }
@@ -161,28 +165,18 @@ void TForm_Main::ShowFields(const CalculationOutcome &outcome) {
     Image1->setVisible(outcome.nameGiven);
     for (const FieldRead &read : outcome.fields) {
         if (read.field->kind == InputKind::Number) {
-            auto *edit = FindControl<QLineEdit>(this, read.field->control);
+            auto *edit = FindControl<QLineEdit>(this, InputControl(read.field->slot));
             edit->setText(QString::fromStdString(read.text));
             MarkEdit(edit, State.input_error_flags[static_cast<std::size_t>(read.field->slot)]);
         } else {
-            MarkComboBox(FindControl<QComboBox>(this, read.field->control));
+            MarkComboBox(FindControl<QComboBox>(this, InputControl(read.field->slot)));
         }
     }
 }
 
-static void Apply(QPushButton *button, ButtonChange change) {
-    if (change != ButtonChange::Keep)
-        button->setEnabled(change == ButtonChange::Enable);
+void TForm_Main::ApplyButtons(const AllowedButtons &allowed) {
+    Button2->setEnabled(allowed.results);
+    Button3->setEnabled(allowed.graphs);
 }
-
-void TForm_Main::ApplyButtons(const CalculationOutcome &outcome) {
-    m_resultsAllowed = outcome.results == ButtonChange::Enable;
-    Apply(Button2, outcome.results);
-    Apply(Button3, outcome.graphs);
-}
-
-// Graphs after a failed calculation would draw wear lines partly of this press and partly
-// of the one before.
-void TForm_Main::AllowGraphs(bool allowed) { Button3->setEnabled(allowed && m_resultsAllowed); }
 
 } // namespace kvr

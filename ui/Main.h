@@ -2,8 +2,8 @@
 // and the buttons that calculate and open the other windows.
 #pragma once
 
-#include "CalculationRun.h"
 #include "FixedForm.h"
+#include "RunStatus.h"
 
 #include <vector>
 
@@ -26,12 +26,13 @@ public:
     void Button3Click();
     void BitBtn1Click();
 
-    // A determination's verdict on "Графіки"; only results the last calculation allowed
-    // may be drawn.
-    void AllowGraphs(bool allowed);
+    // "Результати розрахунків" and "Графіки" as the run allows them.
+    void ApplyButtons(const kvr::AllowedButtons &allowed);
 
 signals:
     void CalculationShown(const std::vector<kvr::LabelText> &labels);
+    // The run's status changed: the buttons that use results follow it.
+    void RunChanged();
     void ResultsWindowRequested();
     void GraphsWindowRequested();
     void HelpWindowRequested();
@@ -48,9 +49,7 @@ private:
 
     CalculationInputs ReadInputs() const;
     void ShowFields(const CalculationOutcome &outcome);
-    void ApplyButtons(const CalculationOutcome &outcome);
 
-    bool m_resultsAllowed = false; // whether the last calculation enabled its results
     QLabel *Image1 = nullptr;
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox3 = nullptr,
               *ComboBox4 = nullptr, *ComboBox5 = nullptr;
