@@ -3,8 +3,9 @@
 #include "CalculationState.h"
 #include "FormatFixed.h"
 #include "InputFields.h"
+#include "InputTable.h"
+#include "RunStatus.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace kvr {
@@ -56,14 +57,10 @@ QString Reading(const Quantity &quantity, double value) {
            QString::fromUtf8(quantity.unit);
 }
 
-// The flank wear the student measured, as typed: "," became "." when it was read.
+// The flank wear the student measured, as its field showed it when the run read it.
 QString MeasuredFlankWearText(int cutter, int interval) {
-    const double wear = State.flank_wear[cutter][interval];
-    if (!std::isfinite(wear))
-        return QStringLiteral("—");
-    char text[32];
-    const auto end = std::to_chars(std::begin(text), std::end(text), wear).ptr;
-    return QString::fromLatin1(text, int(end - text));
+    const std::string &text = Runs.calculation.texts[FlankWearSlot(cutter, interval)];
+    return text.empty() ? QStringLiteral("—") : QString::fromStdString(text);
 }
 
 // "\nhз = <measured> мкм" for the point of `cutter` at (time, wear), none for another.
