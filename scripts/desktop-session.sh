@@ -15,11 +15,13 @@ fail() {
 for tool in dbus-run-session dbus-send Xvfb weston /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || fail "$tool is missing (bash scripts/install-deps.sh)"
 done
-# The session bus lives as long as this script's second run inside it.
-[[ -n ${KVR_SESSION_BUS:-} ]] || exec env KVR_SESSION_BUS=1 dbus-run-session -- bash "$0" "$mode" "$@"
+# The session bus lives as long as this script's second run inside it. The services it
+# starts put their sockets in the runtime folder: one of its own keeps sessions apart.
+[[ -n ${KVR_SESSION_BUS:-} ]] ||
+    exec env KVR_SESSION_BUS=1 XDG_RUNTIME_DIR="$(mktemp -d)" dbus-run-session -- bash "$0" "$mode" "$@"
 unset KVR_SESSION_BUS DISPLAY WAYLAND_DISPLAY
 
-work=$(mktemp -d)
+work=$XDG_RUNTIME_DIR
 server=
 stop() {
     if [[ -n $server ]]; then
@@ -47,8 +49,6 @@ x11)
     export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
     ;;
 wayland)
-    export XDG_RUNTIME_DIR=$work/run
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
     weston --backend=headless-backend.so --socket=wayland-kvr --idle-time=0 \
         >"$work/server.log" 2>&1 &
     server=$!
