@@ -1,15 +1,19 @@
 #include "WindowSet.h"
 
+#include "AccessibleLists.h"
 #include "AccessibleNames.h"
 #include "Graphic.h"
 #include "Handler.h"
 #include "Help.h"
+#include "KeyboardPresses.h"
 #include "Main.h"
 #include "ReportActions.h"
 #include "Result.h"
 #include "ResultsCopy.h"
 #include "Warning.h"
 #include "Windows.h"
+
+#include <QIcon>
 
 #include <exception>
 
@@ -21,6 +25,14 @@ KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv
     setApplicationName(QString::fromUtf8(kApplicationTitle));
     // The classic style draws group boxes and buttons as the window layouts were designed.
     setStyle(QStringLiteral("Windows"));
+    // A Wayland task bar matches windows to the menu entry by this id alone.
+    setDesktopFileName(QStringLiteral("ua.kelvora.kvr"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kvr-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    InstallAccessibleLists();
+    InstallKeyboardPresses(this);
 }
 
 bool KvrApplication::notify(QObject *receiver, QEvent *event) {

@@ -8,7 +8,10 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace kvr::chart {
 
@@ -29,6 +32,71 @@ bool KeepsFrame(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+// Two neighbouring value labels that read alike or touch no longer tell values apart.
+bool LabelsReadApart(TChart &chart, ChartCanvas &canvas, AxisId id) {
+    TCustomChartAxis &axis = chart.Axis(id);
+    const AxisLayout &layout = chart.Layout().Axis(id);
+    if (!layout.shown || !axis.Labels())
+        return true;
+    const std::vector<AxisLabel> &labels = layout.labels;
+    canvas.SetFont(axis.LabelsFont());
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+        const AxisLabel &a = labels[i - 1];
+        const AxisLabel &b = labels[i];
+        const int room = std::abs(a.pixel - b.pixel);
+        const int needed =
+            axis.Horizontal()
+                ? (canvas.TextWidth(a.text) + canvas.TextWidth(b.text)) / 2 +
+                      canvas.TextWidth(QStringLiteral(" "))
+                : canvas.FontHeight();
+        if (a.text == b.text || room < needed)
+            return false;
+    }
+    return true;
+}
+
+// Lays the chart out with the ranges of `target` and then as it was: the zoom is worth
+// making only while every axis's labels still read apart.
+bool ZoomKeepsLabelsApart(TChart &chart, const ChartRect &target) {
+    struct Scale {
+        bool automatic, automaticMinimum, automaticMaximum;
+        double minimum, maximum;
+    };
+    constexpr AxisId kIds[] = {AxisId::Bottom, AxisId::Top, AxisId::Left, AxisId::Right};
+    std::array<Scale, std::size(kIds)> saved{};
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        const TCustomChartAxis &a = chart.Axis(kIds[i]);
+        saved[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(),
+                    a.Maximum()};
+    }
+    for (AxisId id : kIds) {
+        TCustomChartAxis &a = chart.Axis(id);
+        if (a.Horizontal())
+            a.SetMinMax(a.PixelToValue(target.Left), a.PixelToValue(target.Right));
+        else
+            a.SetMinMax(a.PixelToValue(target.Top), a.PixelToValue(target.Bottom));
+    }
+    // A layout sizes its labels by the one before: the second is the one the screen shows.
+    chart.LayOut();
+    chart.LayOut();
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    ChartCanvas canvas(scratch, chart.palette());
+    bool apart = true;
+    for (AxisId id : kIds)
+        apart = apart && LabelsReadApart(chart, canvas, id);
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        TCustomChartAxis &a = chart.Axis(kIds[i]);
+        if (!saved[i].automatic)
+            a.SetMinMax(saved[i].minimum, saved[i].maximum);
+        a.SetAutomatic(saved[i].automatic);
+        a.SetAutomaticMinimum(saved[i].automaticMinimum);
+        a.SetAutomaticMaximum(saved[i].automaticMaximum);
+    }
+    chart.LayOut();
+    chart.LayOut();
+    return apart;
+}
+
 } // namespace
 
 void TChart::ZoomAroundCentre(bool zoomIn) {
@@ -45,6 +113,8 @@ void TChart::ZoomAroundCentre(bool zoomIn) {
             if (!(std::abs(axis->PixelToValue(pixel)) <= kLargestZoomedValue))
                 return;
     }
+    if (zoomIn && !ZoomKeepsLabelsApart(*this, target))
+        return;
     ZoomRect(target);
     update();
 }

@@ -12,6 +12,9 @@ packages=(
     dpkg-dev file desktop-file-utils appstream lintian
     poppler-utils
 )
+# The screen reader walkthrough and the Wayland test: a session bus, the AT-SPI bus and its
+# Python client, a headless compositor and Qt's Wayland platform.
+packages+=(dbus-x11 at-spi2-core python3-pyatspi weston qt6-wayland)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
 

@@ -2,6 +2,7 @@
 
 #include "ShownValue.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -149,6 +150,9 @@ void SpeakResultLabels(const QWidget *window) {
 } // namespace
 
 void NameControls(QWidget *window) {
+    // Unnamed, a group inside a group would read as the title of the group around it.
+    for (QGroupBox *group : window->findChildren<QGroupBox *>())
+        group->setAccessibleName(group->title());
     const QString name = window->objectName();
     if (name == QLatin1String("Form_Main")) {
         ApplyNames(window, kMainNames);

@@ -1,7 +1,10 @@
 #include "ChartReadout.h"
 
+#include "CalculationState.h"
 #include "FormatFixed.h"
 #include "InputFields.h"
+#include "InputTable.h"
+#include "RunStatus.h"
 
 #include <cmath>
 
@@ -18,7 +21,7 @@ struct Quantity {
 };
 
 constexpr Quantity kTime{"τ", "хв.", 3, 2};
-constexpr Quantity kWear{"h", "мкм", 3, 2};
+constexpr Quantity kWear{"hр", "мкм", 3, 2};
 constexpr Quantity kSpeed{"V", "м/хв.", 10, 2};
 constexpr Quantity kToolLife{"T", "хв.", 3, 2};
 
@@ -27,12 +30,13 @@ struct SeriesMeaning {
     const char *meaning;
     Quantity x;
     Quantity y;
+    int measuredCutter = 0; // a point of this cutter came from a measured flank wear
 };
 
 const SeriesMeaning kMeanings[] = {
-    {"Series1", "Виміряне зношування, інструмент 1", kTime, kWear},
-    {"Series3", "Виміряне зношування, інструмент 2", kTime, kWear},
-    {"Series5", "Виміряне зношування, інструмент 3", kTime, kWear},
+    {"Series1", "Розмірне зношування, інструмент 1", kTime, kWear, 1},
+    {"Series3", "Розмірне зношування, інструмент 2", kTime, kWear, 2},
+    {"Series5", "Розмірне зношування, інструмент 3", kTime, kWear, 3},
     {"Series2", "Лінія зношування V1, інструмент 1", kTime, kWear},
     {"Series4", "Лінія зношування V2, інструмент 2", kTime, kWear},
     {"Series6", "Лінія зношування V3, інструмент 3", kTime, kWear},
@@ -53,18 +57,35 @@ QString Reading(const Quantity &quantity, double value) {
            QString::fromUtf8(quantity.unit);
 }
 
+// The flank wear the student measured, as its field showed it when the run read it.
+QString MeasuredFlankWearText(int cutter, int interval) {
+    const std::string &text = Runs.calculation.texts[FlankWearSlot(cutter, interval)];
+    return text.empty() ? QStringLiteral("—") : QString::fromStdString(text);
+}
+
+// "\nhз = <measured> мкм" for the point of `cutter` at (time, wear), none for another.
+QString MeasuredLine(int cutter, double time, double wear) {
+    for (int j = 1; cutter > 0 && j <= kIntervals; ++j)
+        if (State.cumulative_time[cutter][j] == time && State.dimensional_wear[cutter][j] == wear)
+            return QString::fromUtf8("\nhз = ") + MeasuredFlankWearText(cutter, j) +
+                   QString::fromUtf8(" мкм");
+    return QString();
+}
+
 } // namespace
 
 QString SeriesReadout(const QString &seriesName, double x, double y) {
     for (const SeriesMeaning &entry : kMeanings)
         if (seriesName == QLatin1String(entry.series))
             return QString::fromUtf8(entry.meaning) + QLatin1Char('\n') + Reading(entry.x, x) +
-                   QLatin1Char('\n') + Reading(entry.y, y);
+                   QLatin1Char('\n') + Reading(entry.y, y) +
+                   MeasuredLine(entry.measuredCutter, x, y);
     return QString();
 }
 
 QString PlotHint() {
     return QString::fromUtf8("Збільшити: протягніть лівою кнопкою вправо-вниз або натисніть +.\n"
+                             "Зменшити: натисніть -.\n"
                              "Скасувати збільшення: протягніть вліво-вгору, Home або Esc.\n"
                              "Зсунути: протягніть правою кнопкою або стрілками.\n"
                              "Прокрутити по вертикалі: коліщатко миші.\n"

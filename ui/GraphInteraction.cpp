@@ -28,6 +28,9 @@ GraphInteraction::GraphInteraction(QWidget *window, const QList<TChart *> &chart
         if (m_menuChart)
             QGuiApplication::clipboard()->setPixmap(m_menuChart->GrabPicture());
     });
+    // Shown as the results menu shows it; a focused chart takes Ctrl+C itself.
+    m_menu->actions().constLast()->setShortcut(QKeySequence::Copy);
+    m_menu->actions().constLast()->setShortcutContext(Qt::WidgetShortcut);
     add("CopyAllCharts", "Копіювати всі графіки",
         [this] { QGuiApplication::clipboard()->setPixmap(AllChartsPicture()); });
     add("ResetZoom", "Скинути масштаб", [this] {

@@ -164,6 +164,7 @@ $expected
 the window manager shows:
 $seen"
 echo "titles: five, as designed"
+for id in "$main" "$results" "$graphs" "$help" "$warning"; do grep -q 'Icon (' <<<"$(xprop -id "$id" _NET_WM_ICON)" || fail "'$(title_of "$id")' has no icon"; done
 
 [[ $(outer_size "$main") == 801x431 ]] || fail "main window frame is $(outer_size "$main"), not 801x431"
 

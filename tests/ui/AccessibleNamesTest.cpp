@@ -3,6 +3,7 @@
 
 #include "Graphic.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
         fields << button;
     QSet<QString> names;
     for (QWidget *field : fields) {
-        const QString name = field->accessibleName();
+        const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
         EXPECT_FALSE(name.isEmpty()) << field->objectName().toStdString();
         if (auto *group = qobject_cast<QGroupBox *>(field->parentWidget())) {
             EXPECT_NE(name, group->title()) << field->objectName().toStdString();

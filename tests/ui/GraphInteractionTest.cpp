@@ -56,14 +56,14 @@ struct ReadoutCase {
 
 TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
     const ReadoutCase cases[] = {
-        {1, "Series1", 0, "Виміряне зношування, інструмент 1\nτ = 1,00 хв.\nh = 3,36 мкм"},
-        {1, "Series5", 2, "Виміряне зношування, інструмент 3\nτ = 6,00 хв.\nh = 2,65 мкм"},
-        {2, "Series7", 2, "Розмірне зношування у вибраний час τд\nV = 182,06 м/хв.\nh = 4,45 мкм"},
+        {1, "Series1", 0, "Розмірне зношування, інструмент 1\nτ = 1,00 хв.\nhр = 3,36 мкм\nhз = 33 мкм"},
+        {1, "Series5", 2, "Розмірне зношування, інструмент 3\nτ = 6,00 хв.\nhр = 2,65 мкм\nhз = 26 мкм"},
+        {2, "Series7", 2, "Розмірне зношування у вибраний час τд\nV = 182,06 м/хв.\nhр = 4,45 мкм"},
         {3, "Series9", 2, "Період стійкості інструмента\nV = 182,06 м/хв.\nT = 4,27 хв."},
         {3, "Series9", 0, "Період стійкості інструмента\nV = 55,21 м/хв.\nT = 14,40 хв."},
         {1, "Series4", -1, "Лінія зношування V2, інструмент 2\n"},
         {2, "Series8", -1, "Модель зношування hр = C·V^k\n"},
-        {3, nullptr, 0, "Збільшити: "},
+        {3, nullptr, 0, "Збільшити: протягніть лівою кнопкою вправо-вниз або натисніть +.\nЗменшити: натисніть -.\n"},
     };
     for (const ReadoutCase &c : cases) {
         TChart *chart = ChartNo(c.chart);
@@ -112,13 +112,14 @@ struct MenuCase {
     const char *action;
     QSize clipboardSize; // empty: the entry copies nothing
     bool restoresPicture;
+    const char *shortcut;
 };
 
 TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
     const MenuCase cases[] = {
-        {"CopyChart", QSize(417, 377), false},
-        {"CopyAllCharts", QSize(880 + 417 - 8, 377), false},
-        {"ResetZoom", QSize(0, 0), true},
+        {"CopyChart", QSize(417, 377), false, "Ctrl+C"},
+        {"CopyAllCharts", QSize(880 + 417 - 8, 377), false, ""},
+        {"ResetZoom", QSize(0, 0), true, ""},
     };
     TChart *chart = ChartNo(2);
     Settle(chart);
@@ -129,6 +130,7 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
         ASSERT_NE(Grab(chart), before);
         QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
                           QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+        EXPECT_EQ(Find<QAction>(ChartMenu(), c.action)->shortcut().toString(), c.shortcut);
         Find<QAction>(ChartMenu(), c.action)->trigger();
         ChartMenu()->close();
         const QImage copied = QGuiApplication::clipboard()->image();

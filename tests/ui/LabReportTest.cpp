@@ -22,7 +22,7 @@ QString Tool(const QString &tool, const QStringList &arguments) {
 }
 
 // Pixels of the page near a series colour, and of the plots' pale yellow.
-int PixelsNear(const QImage &page, TColor color) {
+int PixelsNear(const QImage &page, chart::TColor color) {
     const int r = int(color & 0xFF), g = int(color >> 8 & 0xFF), b = int(color >> 16 & 0xFF);
     const QImage rgb = page.convertToFormat(QImage::Format_RGB32);
     int count = 0;

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace kvr::test {
@@ -162,6 +163,26 @@ TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
     Find<QPushButton>(Form_Main, "Button1")->click();
     Find<QPushButton>(Form_Main, "Button2")->click();
     EXPECT_TRUE(Form_Result->isVisible());
+}
+
+// The run by keyboard alone: each key on a button (or window) shows or enables what it should.
+TEST_F(MainWindowStart, EnterAndKeypadEnterPressTheFocusedButtonEscClosesTheHelp) {
+    const auto enabled = [](QWidget *w, const char *b) { return Find<QWidget>(w, b)->isEnabled(); };
+    const struct { QWidget *window; const char *button; Qt::Key key; std::function<bool()> done; } cases[] = {
+        {Form_Main, "Button1", Qt::Key_Return, [&] { return enabled(Form_Main, "Button2"); }},
+        {Form_Main, "Button2", Qt::Key_Enter, [] { return Form_Result->isVisible(); }},
+        {Form_Result, "Button1", Qt::Key_Enter, [&] { return enabled(Form_Main, "Button3"); }},
+        {Form_Main, "Button3", Qt::Key_Return, [] { return Form_Graphic->isVisible(); }},
+        {Form_Main, "BitBtn1", Qt::Key_Return, [] { return Form_Help->isVisible(); }},
+        {Form_Help, nullptr, Qt::Key_Escape, [] { return !Form_Help->isVisible(); }},
+    };
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    for (const auto &c : cases) {
+        ASSERT_FALSE(c.done()) << c.key;
+        QTest::keyClick(c.button ? Find<QWidget>(c.window, c.button) : c.window, c.key,
+                        c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_TRUE(c.done()) << c.key;
+    }
 }
 
 } // namespace

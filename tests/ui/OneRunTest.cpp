@@ -159,7 +159,7 @@ protected:
     // what closing and opening it draws.
     void CheckGraphs(bool wasShown) {
         for (const SeriesDefinition &s : GraphSeriesDefinitions()) {
-            const TChartSeries &series = Form_Graphic->SeriesNo(s.number);
+            const chart::TChartSeries &series = Form_Graphic->SeriesNo(s.number);
             std::vector<PlotPoint> expected = RolePoints(m_fresh, s.role, s.cutter), shown;
             for (int k = 0; k < series.Count(); ++k)
                 shown.push_back({series.XValues().ValueAt(k), series.YValues().ValueAt(k)});

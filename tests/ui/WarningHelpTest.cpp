@@ -263,6 +263,18 @@ TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard) {
     EXPECT_FALSE(Form_Warning->isVisible());
 }
 
+TEST_F(WarningWindowTest, ReturnEnterAndEscCloseItLikeTheButton) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        bool closed = false; // a key that does not close it leaves the close box to end it
+        QTimer::singleShot(0, Form_Warning, [&] {
+            QTest::keyClick(Find<QPushButton>(Form_Warning, "Button1"), key);
+            closed = !Form_Warning->isVisible() || !Form_Warning->close();
+        });
+        Form_Warning->ShowWarning(kShort, QString());
+        EXPECT_TRUE(closed) << key;
+    }
+}
+
 TEST_F(WarningWindowTest, CloseBoxEndsTheModalDisplayLikeTheButton) {
     const QList<ModalCapture> shown =
         AnswerModals([] { Form_Warning->ShowWarning(kShort, QString()); });
