@@ -10,6 +10,8 @@
 #include "Warning.h"
 #include "Windows.h"
 
+#include <QTimer>
+
 #include <exception>
 
 namespace kvr {
@@ -70,6 +72,27 @@ void WindowSet::Connect() {
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
     AddCopyResultsAction(result, main);
+    ConnectExperimentFiles();
+}
+
+// An opened experiment starts afresh with the file's texts typed: what the last run left
+// in the other windows and on the buttons no longer belongs to them.
+void WindowSet::ConnectExperimentFiles() {
+    TForm_Main *main = m_main.get();
+    TForm_Result *result = m_result.get();
+    main->SetChosenTimeSource([result] { return result->ChosenTime(); });
+    QObject::connect(main, &TForm_Main::ExperimentOpened, result,
+                     [main, result, graphic = m_graphic.get()](const QString &chosenTime) {
+                         result->SetChosenTime(chosenTime);
+                         result->close();
+                         graphic->close();
+                         main->ShowAsAtStart();
+                     });
+}
+
+void WindowSet::OpenExperimentLater(const QString &path) {
+    QTimer::singleShot(0, m_main.get(),
+                       [main = m_main.get(), path] { RunHandler([&] { main->OpenExperiment(path); }); });
 }
 
 WindowSet::~WindowSet() {

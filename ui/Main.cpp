@@ -2,6 +2,7 @@
 
 #include "ArithmeticFault.h"
 #include "CalculationState.h"
+#include "ExperimentDialogs.h"
 #include "Handler.h"
 #include "InputFields.h"
 #include "JpegImage.h"
@@ -9,6 +10,7 @@
 #include "Warning.h"
 #include "Windows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,24 +20,18 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
 #include <iterator>
 
 namespace kvr {
 
 namespace {
 
-const char *const kMaterials[] = {
-    "сталь 10",     "сталь 20",     "сталь 25",       "сталь 30",     "сталь 35",
-    "сталь 40",     "сталь 45",     "сталь 50",       "сталь 55",     "сталь 60",
-    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",      "сталь 20Х",    "сталь 40Х",
-    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",     "сталь 40ХН",   "сталь 50ХН",
-    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А",   "сталь 20ХН3А", "сталь 30ХН3А",
-    "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
-};
 constexpr int kMaterialRowsShown = 15;
 
-void Fill(QComboBox *combo, std::initializer_list<const char *> items, int selected) {
-    for (const char *item : items)
+// The list of a slot with its items, which experiment files are checked against.
+void Fill(QComboBox *combo, int slot, int selected) {
+    for (const char *item : ListItems(slot))
         combo->addItem(QString::fromUtf8(item));
     combo->setCurrentIndex(selected);
 }
@@ -83,14 +79,12 @@ void TForm_Main::BuildControls() {
 }
 
 void TForm_Main::FillLists() {
-    for (const char *material : kMaterials)
-        ComboBox1->addItem(QString::fromUtf8(material));
-    ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
+    Fill(ComboBox1, 4, static_cast<int>(ListItems(4).size()) - 1);
     ComboBox1->setMaxVisibleItems(kMaterialRowsShown);
-    Fill(ComboBox2, {"30", "45", "60"}, 1);
-    Fill(ComboBox3, {"30", "45", "60"}, 1);
-    Fill(ComboBox4, {"3", "5", "8"}, 2);
-    Fill(ComboBox5, {"-15", "0", "10"}, 2);
+    Fill(ComboBox2, 0, 1);
+    Fill(ComboBox3, 1, 1);
+    Fill(ComboBox4, 2, 2);
+    Fill(ComboBox5, 3, 2);
 }
 
 void TForm_Main::SetTabOrder() {
@@ -111,6 +105,7 @@ void TForm_Main::ConnectHandlers() {
     ConnectHandler(Button2, &QPushButton::clicked, this, &TForm_Main::Button2Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &TForm_Main::Button3Click);
     ConnectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Main::BitBtn1Click);
+    AddExperimentActions();
 }
 
 bool TForm_Main::FormCanResize(int &, int &) { return false; }
@@ -184,5 +179,99 @@ void TForm_Main::ApplyButtons(const CalculationOutcome &outcome) {
 // Graphs after a failed calculation would draw wear lines partly of this press and partly
 // of the one before.
 void TForm_Main::AllowGraphs(bool allowed) { Button3->setEnabled(allowed && m_resultsAllowed); }
+
+// Right-clicking the background, a label or a group box offers the window's actions; the
+// edits keep their own edit menu. The shortcuts work wherever the focus is in the window.
+void TForm_Main::AddExperimentActions() {
+    const auto add = [this](const char *name, const char *text, QKeySequence::StandardKey key,
+                            auto handler) {
+        auto *action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, this, [this, handler] {
+            RunHandler([&] { handler(); });
+        });
+        addAction(action);
+    };
+    add("OpenExperiment", "Відкрити дослід…", QKeySequence::Open, [this] {
+        if (const QString path = AskExperimentPath(this, FileAction::Open); !path.isEmpty())
+            OpenExperiment(path);
+    });
+    add("SaveExperiment", "Зберегти дослід…", QKeySequence::Save, [this] {
+        const QString name = SuggestedExperimentName(Edit1->text(), QDate::currentDate());
+        if (const QString path = AskExperimentPath(this, FileAction::Save, name); !path.isEmpty())
+            SaveExperiment(path);
+    });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// The control that shows a slot: the one lookup to change when the names move to ui/.
+static const char *ControlOf(int slot) {
+    return std::find_if(kInputFields.begin(), kInputFields.end(),
+                        [slot](const InputField &field) { return field.slot == slot; })
+        ->control;
+}
+
+ExperimentTexts TForm_Main::FieldTexts() const {
+    ExperimentTexts texts;
+    texts.name = Edit1->text().toStdString();
+    for (int slot = 0; slot < kMainWindowSlots; ++slot) {
+        const QWidget *control = FindControl<QWidget>(this, ControlOf(slot));
+        const auto *combo = qobject_cast<const QComboBox *>(control);
+        texts.fields[static_cast<std::size_t>(slot)] =
+            (combo ? combo->currentText() : static_cast<const QLineEdit *>(control)->text())
+                .toStdString();
+    }
+    texts.chosenTime = m_chosenTime ? m_chosenTime().toStdString() : std::string();
+    return texts;
+}
+
+// Only for texts the reader has checked: each list's text is one of its items.
+void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
+    Edit1->setText(QString::fromStdString(texts.name));
+    for (int slot = 0; slot < kMainWindowSlots; ++slot) {
+        QWidget *control = FindControl<QWidget>(this, ControlOf(slot));
+        const QString text = QString::fromStdString(texts.fields[static_cast<std::size_t>(slot)]);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+        else
+            static_cast<QLineEdit *>(control)->setText(text);
+    }
+}
+
+bool TForm_Main::OpenExperiment(const QString &path) {
+    const ExperimentRead read = ReadExperimentFile(path);
+    if (const auto *problem = std::get_if<std::string>(&read)) {
+        ShowExperimentFailure(this, FileAction::Open, path, *problem);
+        return false;
+    }
+    const auto &texts = std::get<ExperimentTexts>(read);
+    ShowFieldTexts(texts);
+    emit ExperimentOpened(QString::fromStdString(texts.chosenTime));
+    return true;
+}
+
+bool TForm_Main::SaveExperiment(const QString &path) {
+    const std::string problem = WriteExperimentFile(path, FieldTexts());
+    if (!problem.empty())
+        ShowExperimentFailure(this, FileAction::Save, path, problem);
+    return problem.empty();
+}
+
+void TForm_Main::SetChosenTimeSource(std::function<QString()> source) {
+    m_chosenTime = std::move(source);
+}
+
+void TForm_Main::ShowAsAtStart() {
+    m_resultsAllowed = false;
+    Button2->setEnabled(false);
+    Button3->setEnabled(false);
+    Image1->hide();
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        MarkEdit(edit, 0);
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        MarkComboBox(combo);
+}
 
 } // namespace kvr

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "CalculationRun.h"
+#include "ExperimentFile.h"
 #include "FixedForm.h"
 
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -30,11 +32,22 @@ public:
     // may be drawn.
     void AllowGraphs(bool allowed);
 
+    // Experiment files: opening checks the whole file first, so a bad file is reported and
+    // changes nothing. Both return whether they succeeded.
+    bool OpenExperiment(const QString &path);
+    bool SaveExperiment(const QString &path);
+    // Where saving finds the results window's chosen running time.
+    void SetChosenTimeSource(std::function<QString()> source);
+    // Both result buttons disabled and every field in the window colour, as at start-up.
+    void ShowAsAtStart();
+
 signals:
     void CalculationShown(const std::vector<kvr::LabelText> &labels);
     void ResultsWindowRequested();
     void GraphsWindowRequested();
     void HelpWindowRequested();
+    // A file's texts now stand in the fields; the other windows take τ_д and start afresh.
+    void ExperimentOpened(const QString &chosenTime);
 
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;
@@ -49,6 +62,11 @@ private:
     CalculationInputs ReadInputs() const;
     void ShowFields(const CalculationOutcome &outcome);
     void ApplyButtons(const CalculationOutcome &outcome);
+    void AddExperimentActions();
+    ExperimentTexts FieldTexts() const;
+    void ShowFieldTexts(const ExperimentTexts &texts);
+
+    std::function<QString()> m_chosenTime;
 
     bool m_resultsAllowed = false; // whether the last calculation enabled its results
     QLabel *Image1 = nullptr;

@@ -46,6 +46,13 @@ void TForm_Result::ShowCalculation(const std::vector<LabelText> &labels) {
                    QString::fromStdString(label.text));
 }
 
+QString TForm_Result::ChosenTime() const { return Edit1->text(); }
+
+void TForm_Result::SetChosenTime(const QString &text) {
+    Edit1->setText(text);
+    MarkEdit(Edit1, 0);
+}
+
 void TForm_Result::Button1Click() {
     const DeterminationOutcome outcome =
         DetermineModels(State, Edit1->text().toStdString(), DecimalSeparator());

@@ -25,6 +25,10 @@ public:
     // A calculation's results: each label gets its new text.
     void ShowCalculation(const std::vector<kvr::LabelText> &labels);
 
+    // The chosen running time τ_д as typed; an experiment file keeps and restores it.
+    QString ChosenTime() const;
+    void SetChosenTime(const QString &text);
+
 signals:
     // Whether the determination just made allows the graphs.
     void DeterminationFinished(bool graphsAllowed);
