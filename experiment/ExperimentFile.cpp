@@ -202,7 +202,7 @@ ExperimentRead ParseExperiment(const QByteArray &bytes) {
     if (!version.isDouble() || !(number >= 1) || std::floor(number) != number)
         return std::string("ключ «version» має бути цілим числом від 1");
     if (number > kVersion)
-        return std::string("файл записано новішою версією формату, ніж 1, яку читає ця програма");
+        return std::string("файл записано новішою програмою: версія формату вища за 1");
     ExperimentTexts texts;
     for (const Key &key : kKeys)
         if (std::string problem = ReadKey(object, key, texts); !problem.empty())

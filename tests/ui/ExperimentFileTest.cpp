@@ -91,7 +91,7 @@ TEST_F(ExperimentFile, EachKindOfBadFileIsNamedAndChangesNothing) {
         {{}, "файл не вдалося прочитати"},
         {"Іваненко", "вміст не є правильним текстом JSON"},
         {with("format", "kvr-report"), "це не файл досліду KVR"},
-        {with("version", 2), "файл записано новішою версією формату, ніж 1, яку читає ця програма"},
+        {with("version", 2), "файл записано новішою програмою: версія формату вища за 1"},
         {with("feed", QJsonValue::Undefined), "бракує ключа «feed»"},
         {with("spindle_speed", QJsonArray{"610", 380, "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
