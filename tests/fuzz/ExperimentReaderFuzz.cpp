@@ -1,9 +1,8 @@
 // Any input either opens completely (every text one its field takes, and written back it
-// reads as the same texts, byte for byte the same file) or is refused with a reason.
+// reads as the same texts) or is refused with a reason and no texts.
 #include "ExperimentFile.h"
 #include "FuzzCheck.h"
 
-#include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -14,12 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     const auto &texts = std::get<kvr::ExperimentTexts>(read);
-    FUZZ_CHECK(kvr::CheckForSaving(texts).empty(), "opened texts cannot be saved: %s",
-               kvr::CheckForSaving(texts).c_str());
+    FUZZ_CHECK(kvr::CheckForSaving(texts).empty(), "opened texts cannot be saved");
     const QByteArray written = kvr::SerializeExperiment(texts);
-    const kvr::ExperimentRead again = kvr::ParseExperiment(written);
-    FUZZ_CHECK(again == read, "written back, the file reads differently:\n%s", written.constData());
-    FUZZ_CHECK(kvr::SerializeExperiment(std::get<kvr::ExperimentTexts>(again)) == written,
-               "a second writing differs");
+    FUZZ_CHECK(kvr::ParseExperiment(written) == read, "written back, it reads otherwise:\n%s",
+               written.constData());
     return 0;
 }

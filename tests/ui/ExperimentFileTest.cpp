@@ -20,10 +20,18 @@ namespace {
 class ExperimentFile : public WindowTest {
 protected:
     QString Path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
-    QByteArray Saved(const char *name) {
-        EXPECT_TRUE(AnswerModals([&] { Form_Main->SaveExperiment(Path(name)); }).isEmpty());
+    QByteArray Read(const char *name) const {
         QFile file(Path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QByteArray Saved(const char *name) {
+        EXPECT_TRUE(AnswerModals([&] { Form_Main->SaveExperiment(Path(name)); }).isEmpty());
+        return Read(name);
+    }
+    // The one message a failing open or save shows.
+    static std::string Message(const std::function<bool()> &fails) {
+        const auto shown = AnswerModals([&] { EXPECT_FALSE(fails()); });
+        return shown.size() == 1 ? shown[0].texts.join(QString()).toStdString() : "no one message";
     }
     // The run has shown its results and graphs, and one field is marked.
     static void RunDefaults() {
@@ -76,7 +84,7 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
         EXPECT_FALSE(IsMarked(control)) << control->objectName().toStdString();
 }
 
-TEST_F(ExperimentFile, EachKindOfBadFileIsNamedAndChangesNothing) {
+TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
     RunDefaults();
     const QByteArray before = Saved("before.kvr");
     const QJsonObject good = QJsonDocument::fromJson(before).object();
@@ -105,36 +113,26 @@ TEST_F(ExperimentFile, EachKindOfBadFileIsNamedAndChangesNothing) {
         ASSERT_TRUE(bytes.isNull() ? !file.exists() || file.remove()
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
         file.close();
-        const auto shown = AnswerModals([&] { EXPECT_FALSE(Form_Main->OpenExperiment(Path("bad.kvr"))); });
-        ASSERT_EQ(shown.size(), 1);
-        EXPECT_EQ(shown[0].texts.join(QString()).toStdString(),
+        EXPECT_EQ(Message([&] { return Form_Main->OpenExperiment(Path("bad.kvr")); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
                       .arg(Path("bad.kvr"), QString::fromUtf8(reason)).toStdString());
         EXPECT_EQ(Saved("after.kvr"), before);
         EXPECT_TRUE(Form_Result->isVisible() && Form_Graphic->isVisible() &&
-                    Find<QWidget>(Form_Main, "Button3")->isEnabled());
-        EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit3")));
+                    Find<QWidget>(Form_Main, "Button3")->isEnabled() &&
+                    IsMarked(Find<QLineEdit>(Form_Main, "Edit3")));
     }
-}
-
-TEST_F(ExperimentFile, AFailedSaveSaysWhyAndTheOldFileStays) {
-    const QByteArray before = Saved("old.kvr");
     Find<QLineEdit>(Form_Main, "Edit11")->setText(QString(1001, QLatin1Char('1')));
-    const std::pair<QString, const char *> rows[] = {
-        {Path("old.kvr"), "текст поля S довший за 1 000 символів"},
-        {Path("old.kvr/new.kvr"), "файл не вдалося створити для запису"},
+    const std::pair<QString, const char *> saves[] = {
+        {Path("before.kvr"), "текст поля S довший за 1 000 символів"},
+        {Path("before.kvr/new.kvr"), "файл не вдалося створити для запису"},
     };
-    for (const auto &[path, reason] : rows) {
-        const auto shown = AnswerModals([&] { EXPECT_FALSE(Form_Main->SaveExperiment(path)); });
-        ASSERT_EQ(shown.size(), 1);
-        EXPECT_EQ(shown[0].texts.join(QString()).toStdString(),
+    for (const auto &[path, reason] : saves) {
+        EXPECT_EQ(Message([&] { return Form_Main->SaveExperiment(path); }),
                   QString::fromUtf8("Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено.")
                       .arg(path, QString::fromUtf8(reason)).toStdString());
         Find<QLineEdit>(Form_Main, "Edit11")->setText(QStringLiteral("0,1"));
     }
-    QFile file(Path("old.kvr"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(Read("before.kvr"), before);
 }
 
 } // namespace
