@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
-    dpkg-dev file desktop-file-utils appstream lintian
+    dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
 )
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)

@@ -234,7 +234,7 @@ void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
         QWidget *control = FindControl<QWidget>(this, ControlOf(slot));
         const QString text = QString::fromStdString(texts.fields[static_cast<std::size_t>(slot)]);
         if (auto *combo = qobject_cast<QComboBox *>(control))
-            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+            combo->setCurrentIndex(combo->findText(text));
         else
             static_cast<QLineEdit *>(control)->setText(text);
     }
