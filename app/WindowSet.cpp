@@ -64,29 +64,47 @@ void WindowSet::Connect() {
     TForm_Main *main = m_main.get();
     TForm_Result *result = m_result.get();
     QObject::connect(main, &TForm_Main::CalculationShown, result, &TForm_Result::ShowCalculation);
-    QObject::connect(result, &TForm_Result::DeterminationFinished, main, &TForm_Main::AllowGraphs);
+    // The buttons that use results follow the run's status, whichever window changed it.
+    const auto applyButtons = [main, result] {
+        const AllowedButtons allowed = Buttons(Runs);
+        main->ApplyButtons(allowed);
+        result->ApplyButtons(allowed);
+    };
+    QObject::connect(main, &TForm_Main::RunChanged, result, applyButtons);
+    QObject::connect(result, &TForm_Result::RunChanged, main, applyButtons);
     QObject::connect(main, &TForm_Main::ResultsWindowRequested, result,
                      [result] { ShowNonModal(result); });
+    // Shown already, the graphs still draw the run that asks for them.
     QObject::connect(main, &TForm_Main::GraphsWindowRequested, m_graphic.get(),
-                     [graphic = m_graphic.get()] { ShowNonModal(graphic); });
+                     [graphic = m_graphic.get()] {
+                         if (graphic->isVisible())
+                             RunHandler([graphic] { graphic->Refill(); });
+                         ShowNonModal(graphic);
+                     });
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
-    AddCopyResultsAction(result, main);
-    ConnectExperimentFiles();
+    AddCopyResultsAction(result);
+    applyButtons();
+    ConnectExperimentFiles(applyButtons);
 }
 
 // An opened experiment starts afresh with the file's texts typed: what the last run left
 // in the other windows and on the buttons no longer belongs to them.
-void WindowSet::ConnectExperimentFiles() {
+void WindowSet::ConnectExperimentFiles(const std::function<void()> &applyButtons) {
     TForm_Main *main = m_main.get();
     TForm_Result *result = m_result.get();
     main->SetChosenTimeSource([result] { return result->ChosenTime(); });
     QObject::connect(main, &TForm_Main::ExperimentOpened, result,
-                     [main, result, graphic = m_graphic.get()](const QString &chosenTime) {
-                         result->SetChosenTime(chosenTime);
+                     [main, result, graphic = m_graphic.get(), applyButtons](const QString &chosenTime) {
+                         // The run keeps its number, so that nothing takes an older result for new.
+                         Runs.calculation.usable = false;
+                         Runs.models = {};
+                         Runs.graphsAllowed = false;
+                         applyButtons();
+                         result->StartAnew(chosenTime);
                          result->close();
                          graphic->close();
-                         main->ShowAsAtStart();
+                         main->ClearMarks();
                      });
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
 namespace kvr {
@@ -32,7 +33,7 @@ public:
 
 private:
     void Connect();
-    void ConnectExperimentFiles();
+    void ConnectExperimentFiles(const std::function<void()> &applyButtons);
 
     std::unique_ptr<TForm_Main> m_main;
     std::unique_ptr<TForm_Result> m_result;

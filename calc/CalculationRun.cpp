@@ -14,20 +14,6 @@ namespace kvr {
 
 namespace {
 
-// The results window's labels per cutter: speed, total time, wear after intervals 1..3.
-struct CutterLabels {
-    const char *speed;
-    const char *total;
-    const char *wear[kIntervals];
-};
-constexpr CutterLabels kCutterLabels[kCutters] = {
-    {"Label6", "Label3", {"Label13", "Label14", "Label15"}},
-    {"Label8", "Label7", {"Label9", "Label10", "Label11"}},
-    {"Label24", "Label23", {"Label25", "Label26", "Label27"}},
-};
-constexpr const char *kAllowableWearLabel = "Label31";
-constexpr const char *kStudentLabel = "Label50";
-
 void ReadField(CalculationState &state, const InputField &field, const FieldInput &input,
                CalculationOutcome &outcome) {
     int &flag = state.input_error_flags[static_cast<std::size_t>(field.slot)];
@@ -54,20 +40,15 @@ void ReadFields(CalculationState &state, const CalculationInputs &inputs,
 // Labels are appended one by one, so that a fault part-way leaves the earlier ones shown.
 void WriteCalculationLabels(const CalculationState &state, std::string_view sep,
                             std::vector<LabelText> &labels) {
+    using enum ResultKind;
     for (int i = 1; i <= kCutters; ++i) {
-        const CutterLabels &names = kCutterLabels[i - 1];
-        labels.push_back(
-            {names.speed, "V = " + FormatFixed(state.cutting_speed[i], 10, 2, sep) + " м/хв."});
-        labels.push_back(
-            {names.total, FormatFixed(TotalRunningTime(state, i), 3, 2, sep) + " хв."});
+        labels.push_back({{Speed, i}, "V = " + SpeedText(state, i, sep) + " м/хв."});
+        labels.push_back({{TotalTime, i}, TotalTimeText(state, i, sep) + " хв."});
         for (int j = 1; j <= kIntervals; ++j)
-            labels.push_back(
-                {names.wear[j - 1],
-                 "h       = " + FormatFixed(state.dimensional_wear[i][j], 3, 2, sep) + " мкм"});
+            labels.push_back({{DimensionalWear, i, j},
+                              "h       = " + DimensionalWearText(state, i, j, sep) + " мкм"});
     }
-    labels.push_back(
-        {kAllowableWearLabel,
-         "[h  ] = " + FormatFixed(state.allowable_dimensional_wear, 3, 2, sep) + " мкм"});
+    labels.push_back({{AllowableWear}, "[h  ] = " + AllowableWearText(state, sep) + " мкм"});
 }
 
 void DecideResultButtons(CalculationState &state, CalculationOutcome &outcome) {
@@ -96,7 +77,7 @@ WarningText SpanWarning(const CalculationState &state, std::string_view sep) {
 
 ModelText Formula(double coefficient, int coefficientPrecision, int coefficientDecimals,
                   double exponent, std::string_view sep) {
-    return {"= " + FormatFixed(coefficient, coefficientPrecision, coefficientDecimals, sep) + "V",
+    return {FormatFixed(coefficient, coefficientPrecision, coefficientDecimals, sep),
             FormatFixed(exponent, 5, 3, sep)};
 }
 
@@ -113,7 +94,7 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
     state.input_error_sum = 0;
     outcome.nameGiven = !inputs.userName.empty();
     if (outcome.nameGiven)
-        outcome.labels.push_back({kStudentLabel, "Виконав: " + inputs.userName});
+        outcome.labels.push_back({{ResultKind::Student}, "Виконав: " + inputs.userName});
     const std::span<const InputField> all(kInputFields);
     try {
         ReadFields(state, inputs, all.first(kFieldsBeforeAllowableWear), outcome);

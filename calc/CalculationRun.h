@@ -5,6 +5,7 @@
 
 #include "CalculationState.h"
 #include "InputTable.h"
+#include "ResultTexts.h"
 
 #include <array>
 #include <optional>
@@ -22,9 +23,18 @@ struct WarningText {
     std::string second;
 };
 
-// A label of the results window and its new text.
+// A result that the results window shows in a label of its own.
+enum class ResultKind { Student, Speed, TotalTime, DimensionalWear, AllowableWear };
+struct ResultItem {
+    ResultKind kind;
+    int cutter = 0;   // 1..3 where the kind is per cutter
+    int interval = 0; // 1..3 for the dimensional wear
+    bool operator==(const ResultItem &) const = default;
+};
+
+// A result and its new text.
 struct LabelText {
-    std::string label;
+    ResultItem item;
     std::string text;
 };
 
@@ -73,12 +83,6 @@ struct CalculationOutcome {
 // "Розрахувати": reads every field into the record, computes, writes the labels and
 // decides the result buttons; an arithmetic fault stops it and disables both buttons.
 CalculationOutcome RunCalculation(CalculationState &state, const CalculationInputs &inputs);
-
-// The formula of a model: "= " coefficient "V", and the exponent.
-struct ModelText {
-    std::string coefficient;
-    std::string exponent;
-};
 
 enum class DeterminationStep { TimeRead, SpanChecked, WearAndToolLife, WearModel, LifeModel };
 

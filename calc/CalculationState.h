@@ -6,8 +6,10 @@
 //   ArithmeticFault   division by zero, invalid operation, overflow as exceptions
 //   WearCalculation   allowable wear, speeds, dimensional wear, wear lines, the check
 //   ModelFit          time span, wear and tool life at a chosen time, power-law fits
-//   InputTable        the main window's input controls, their slots and record fields
+//   InputTable        the main window's inputs: their slots and record fields
 //   CalculationRun    the order of the two presses, and what each leaves to show
+//   ResultTexts       the text of every shown result, for labels, copies and reports
+//   RunStatus         which run a shown result belongs to; the result buttons' rule
 #pragma once
 
 #include <array>

@@ -12,10 +12,18 @@ enum class InputKind {
     Number,    // a typed number, commas turned into points
 };
 
-// One input control of the main window: its name, its slot in input_error_flags and the
-// record field it is read into (none for a list that only has to have a selection).
+// Slots of the inputs that are read by what they are.
+inline constexpr int kMaterialSlot = 4;
+inline constexpr int kDiameterSlot = 5;
+inline constexpr int kAllowableFlankWearSlot = 29;
+constexpr int SpindleSpeedSlot(int cutter) { return 7 + cutter; }
+constexpr int RunningTimeSlot(int cutter, int interval) { return 7 + 3 * cutter + interval; }
+constexpr int FlankWearSlot(int cutter, int interval) { return 16 + 3 * cutter + interval; }
+
+// One input of the main window: its slot in input_error_flags and the record field it is
+// read into (none for a list that only has to have a selection). Which control holds it is
+// the windows' business.
 struct InputField {
-    const char *control;
     int slot;
     InputKind kind;
     double &(*field)(CalculationState &);
@@ -31,39 +39,40 @@ template <int I, int J> double &FlankWear(CalculationState &s) { return s.flank_
 // In reading order. The allowable dimensional wear is computed after the first
 // kFieldsBeforeAllowableWear rows, before the measurements are read.
 inline constexpr std::array<InputField, kMainWindowSlots> kInputFields{{
-    {"ComboBox2", 0, InputKind::AngleList, &fields::Direct<&CalculationState::phi>},
-    {"ComboBox3", 1, InputKind::AngleList, &fields::Direct<&CalculationState::phi1>},
-    {"ComboBox4", 2, InputKind::AngleList, &fields::Direct<&CalculationState::alpha>},
-    {"ComboBox5", 3, InputKind::AngleList, &fields::Direct<&CalculationState::gamma>},
-    {"ComboBox1", 4, InputKind::List, nullptr},
-    {"Edit3", 5, InputKind::Number, &fields::Direct<&CalculationState::diameter>},
-    {"Edit10", 6, InputKind::Number, &fields::Direct<&CalculationState::depth_of_cut>},
-    {"Edit11", 7, InputKind::Number, &fields::Direct<&CalculationState::feed>},
-    {"Edit12", 8, InputKind::Number, &fields::SpindleSpeed<1>},
-    {"Edit13", 9, InputKind::Number, &fields::SpindleSpeed<2>},
-    {"Edit14", 10, InputKind::Number, &fields::SpindleSpeed<3>},
-    {"Edit2", 29, InputKind::Number, &fields::Direct<&CalculationState::allowable_flank_wear>},
-    {"Edit4", 11, InputKind::Number, &fields::RunningTime<1, 1>},
-    {"Edit5", 12, InputKind::Number, &fields::RunningTime<1, 2>},
-    {"Edit6", 13, InputKind::Number, &fields::RunningTime<1, 3>},
-    {"Edit7", 14, InputKind::Number, &fields::RunningTime<2, 1>},
-    {"Edit9", 15, InputKind::Number, &fields::RunningTime<2, 2>},
-    {"Edit15", 16, InputKind::Number, &fields::RunningTime<2, 3>},
-    {"Edit22", 17, InputKind::Number, &fields::RunningTime<3, 1>},
-    {"Edit23", 18, InputKind::Number, &fields::RunningTime<3, 2>},
-    {"Edit24", 19, InputKind::Number, &fields::RunningTime<3, 3>},
-    {"Edit19", 20, InputKind::Number, &fields::FlankWear<1, 1>},
-    {"Edit20", 21, InputKind::Number, &fields::FlankWear<1, 2>},
-    {"Edit21", 22, InputKind::Number, &fields::FlankWear<1, 3>},
-    {"Edit16", 23, InputKind::Number, &fields::FlankWear<2, 1>},
-    {"Edit17", 24, InputKind::Number, &fields::FlankWear<2, 2>},
-    {"Edit18", 25, InputKind::Number, &fields::FlankWear<2, 3>},
-    {"Edit25", 26, InputKind::Number, &fields::FlankWear<3, 1>},
-    {"Edit26", 27, InputKind::Number, &fields::FlankWear<3, 2>},
-    {"Edit27", 28, InputKind::Number, &fields::FlankWear<3, 3>},
+    {0, InputKind::AngleList, &fields::Direct<&CalculationState::phi>},
+    {1, InputKind::AngleList, &fields::Direct<&CalculationState::phi1>},
+    {2, InputKind::AngleList, &fields::Direct<&CalculationState::alpha>},
+    {3, InputKind::AngleList, &fields::Direct<&CalculationState::gamma>},
+    {4, InputKind::List, nullptr},
+    {5, InputKind::Number, &fields::Direct<&CalculationState::diameter>},
+    {6, InputKind::Number, &fields::Direct<&CalculationState::depth_of_cut>},
+    {7, InputKind::Number, &fields::Direct<&CalculationState::feed>},
+    {8, InputKind::Number, &fields::SpindleSpeed<1>},
+    {9, InputKind::Number, &fields::SpindleSpeed<2>},
+    {10, InputKind::Number, &fields::SpindleSpeed<3>},
+    {29, InputKind::Number, &fields::Direct<&CalculationState::allowable_flank_wear>},
+    {11, InputKind::Number, &fields::RunningTime<1, 1>},
+    {12, InputKind::Number, &fields::RunningTime<1, 2>},
+    {13, InputKind::Number, &fields::RunningTime<1, 3>},
+    {14, InputKind::Number, &fields::RunningTime<2, 1>},
+    {15, InputKind::Number, &fields::RunningTime<2, 2>},
+    {16, InputKind::Number, &fields::RunningTime<2, 3>},
+    {17, InputKind::Number, &fields::RunningTime<3, 1>},
+    {18, InputKind::Number, &fields::RunningTime<3, 2>},
+    {19, InputKind::Number, &fields::RunningTime<3, 3>},
+    {20, InputKind::Number, &fields::FlankWear<1, 1>},
+    {21, InputKind::Number, &fields::FlankWear<1, 2>},
+    {22, InputKind::Number, &fields::FlankWear<1, 3>},
+    {23, InputKind::Number, &fields::FlankWear<2, 1>},
+    {24, InputKind::Number, &fields::FlankWear<2, 2>},
+    {25, InputKind::Number, &fields::FlankWear<2, 3>},
+    {26, InputKind::Number, &fields::FlankWear<3, 1>},
+    {27, InputKind::Number, &fields::FlankWear<3, 2>},
+    {28, InputKind::Number, &fields::FlankWear<3, 3>},
 }};
 
 inline constexpr int kFieldsBeforeAllowableWear = 12;
-static_assert(kInputFields[kFieldsBeforeAllowableWear - 1].slot == 29);
+static_assert(kInputFields[kFieldsBeforeAllowableWear - 1].slot == kAllowableFlankWearSlot);
+static_assert(RunningTimeSlot(1, 1) == 11 && FlankWearSlot(3, 3) == 28);
 
 } // namespace kvr

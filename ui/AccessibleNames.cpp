@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <span>
+#include <string_view>
 
 namespace kvr {
 
@@ -157,6 +158,13 @@ void NameControls(QWidget *window) {
     } else if (name == QLatin1String("Form_Graphic")) {
         ApplyDescriptions(window, kGraphicDescriptions);
     }
+}
+
+QString SpokenNameOf(const char *control) {
+    for (const SpokenName &entry : kMainNames)
+        if (std::string_view(entry.control) == control)
+            return QString::fromUtf8(entry.name);
+    return {};
 }
 
 void UpdateSpokenSentences(const QLabel *label) {

@@ -107,6 +107,11 @@ void TForm_Graphic::FormShow() {
     }
 }
 
+void TForm_Graphic::Refill() {
+    FormClose();
+    FormShow();
+}
+
 void TForm_Graphic::FormClose() {
     for (int number = 1; number <= 10; ++number)
         SeriesNo(number).RemoveAllPoints();

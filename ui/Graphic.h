@@ -21,6 +21,8 @@ public:
     void FormShow();
     // Closing: empties the ten series, then the window hides.
     void FormClose();
+    // Asked for while shown: drawn anew as a fresh showing draws.
+    void Refill();
 
     TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr;
     // Series1 .. Series10 by number; index 0 is unused.

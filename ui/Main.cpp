@@ -4,6 +4,7 @@
 #include "CalculationState.h"
 #include "ExperimentDialogs.h"
 #include "Handler.h"
+#include "InputControls.h"
 #include "InputFields.h"
 #include "JpegImage.h"
 #include "MainLayout.h"
@@ -20,7 +21,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include <algorithm>
 #include <iterator>
 
 namespace kvr {
@@ -79,7 +79,7 @@ void TForm_Main::BuildControls() {
 }
 
 void TForm_Main::FillLists() {
-    Fill(ComboBox1, 4, static_cast<int>(ListItems(4).size()) - 1);
+    Fill(ComboBox1, kMaterialSlot, static_cast<int>(ListItems(kMaterialSlot).size()) - 1);
     ComboBox1->setMaxVisibleItems(kMaterialRowsShown);
     Fill(ComboBox2, 0, 1);
     Fill(ComboBox3, 1, 1);
@@ -123,10 +123,12 @@ void TForm_Main::Button3Click() { emit GraphsWindowRequested(); }
 void TForm_Main::BitBtn1Click() { emit HelpWindowRequested(); }
 
 void TForm_Main::Button1Click() {
-    const CalculationOutcome outcome = RunCalculation(State, ReadInputs());
+    const CalculationInputs inputs = ReadInputs();
+    const CalculationOutcome outcome = RunCalculation(State, inputs);
+    RecordCalculation(Runs, inputs, outcome);
     ShowFields(outcome);
     emit CalculationShown(outcome.labels);
-    ApplyButtons(outcome);
+    emit RunChanged();
     if (outcome.warning)
         Form_Warning->ShowWarning(QString::fromStdString(outcome.warning->first),
                                   QString::fromStdString(outcome.warning->second));
@@ -141,9 +143,10 @@ CalculationInputs TForm_Main::ReadInputs() const {
     for (const InputField &field : kInputFields) {
         FieldInput &input = inputs.fields[static_cast<std::size_t>(field.slot)];
         if (field.kind == InputKind::Number) {
-            input.text = FindControl<QLineEdit>(this, field.control)->text().toStdString();
+            input.text =
+                FindControl<QLineEdit>(this, InputControl(field.slot))->text().toStdString();
         } else {
-            const auto *combo = FindControl<QComboBox>(this, field.control);
+            const auto *combo = FindControl<QComboBox>(this, InputControl(field.slot));
             input.text = combo->currentText().toStdString();
             input.selected = combo->currentIndex() >= 0;
         }
@@ -156,29 +159,19 @@ void TForm_Main::ShowFields(const CalculationOutcome &outcome) {
     Image1->setVisible(outcome.nameGiven);
     for (const FieldRead &read : outcome.fields) {
         if (read.field->kind == InputKind::Number) {
-            auto *edit = FindControl<QLineEdit>(this, read.field->control);
+            auto *edit = FindControl<QLineEdit>(this, InputControl(read.field->slot));
             edit->setText(QString::fromStdString(read.text));
             MarkEdit(edit, State.input_error_flags[static_cast<std::size_t>(read.field->slot)]);
         } else {
-            MarkComboBox(FindControl<QComboBox>(this, read.field->control));
+            MarkComboBox(FindControl<QComboBox>(this, InputControl(read.field->slot)));
         }
     }
 }
 
-static void Apply(QPushButton *button, ButtonChange change) {
-    if (change != ButtonChange::Keep)
-        button->setEnabled(change == ButtonChange::Enable);
+void TForm_Main::ApplyButtons(const AllowedButtons &allowed) {
+    Button2->setEnabled(allowed.results);
+    Button3->setEnabled(allowed.graphs);
 }
-
-void TForm_Main::ApplyButtons(const CalculationOutcome &outcome) {
-    m_resultsAllowed = outcome.results == ButtonChange::Enable;
-    Apply(Button2, outcome.results);
-    Apply(Button3, outcome.graphs);
-}
-
-// Graphs after a failed calculation would draw wear lines partly of this press and partly
-// of the one before.
-void TForm_Main::AllowGraphs(bool allowed) { Button3->setEnabled(allowed && m_resultsAllowed); }
 
 // Right-clicking the background, a label or a group box offers the window's actions; the
 // edits keep their own edit menu. The shortcuts work wherever the focus is in the window.
@@ -206,18 +199,11 @@ void TForm_Main::AddExperimentActions() {
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-// The control that shows a slot: the one lookup to change when the names move to ui/.
-static const char *ControlOf(int slot) {
-    return std::find_if(kInputFields.begin(), kInputFields.end(),
-                        [slot](const InputField &field) { return field.slot == slot; })
-        ->control;
-}
-
 ExperimentTexts TForm_Main::FieldTexts() const {
     ExperimentTexts texts;
     texts.name = Edit1->text().toStdString();
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
-        const QWidget *control = FindControl<QWidget>(this, ControlOf(slot));
+        const QWidget *control = FindControl<QWidget>(this, InputControl(slot));
         const auto *combo = qobject_cast<const QComboBox *>(control);
         texts.fields[static_cast<std::size_t>(slot)] =
             (combo ? combo->currentText() : static_cast<const QLineEdit *>(control)->text())
@@ -231,7 +217,7 @@ ExperimentTexts TForm_Main::FieldTexts() const {
 void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
     Edit1->setText(QString::fromStdString(texts.name));
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
-        QWidget *control = FindControl<QWidget>(this, ControlOf(slot));
+        QWidget *control = FindControl<QWidget>(this, InputControl(slot));
         const QString text = QString::fromStdString(texts.fields[static_cast<std::size_t>(slot)]);
         if (auto *combo = qobject_cast<QComboBox *>(control))
             combo->setCurrentIndex(combo->findText(text));
@@ -263,10 +249,7 @@ void TForm_Main::SetChosenTimeSource(std::function<QString()> source) {
     m_chosenTime = std::move(source);
 }
 
-void TForm_Main::ShowAsAtStart() {
-    m_resultsAllowed = false;
-    Button2->setEnabled(false);
-    Button3->setEnabled(false);
+void TForm_Main::ClearMarks() {
     Image1->hide();
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         MarkEdit(edit, 0);

@@ -2,9 +2,9 @@
 // and the buttons that calculate and open the other windows.
 #pragma once
 
-#include "CalculationRun.h"
 #include "ExperimentFile.h"
 #include "FixedForm.h"
+#include "RunStatus.h"
 
 #include <functional>
 #include <vector>
@@ -28,9 +28,8 @@ public:
     void Button3Click();
     void BitBtn1Click();
 
-    // A determination's verdict on "Графіки"; only results the last calculation allowed
-    // may be drawn.
-    void AllowGraphs(bool allowed);
+    // "Результати розрахунків" and "Графіки" as the run allows them.
+    void ApplyButtons(const kvr::AllowedButtons &allowed);
 
     // Experiment files: opening checks the whole file first, so a bad file is reported and
     // changes nothing. Both return whether they succeeded.
@@ -38,11 +37,13 @@ public:
     bool SaveExperiment(const QString &path);
     // Where saving finds the results window's chosen running time.
     void SetChosenTimeSource(std::function<QString()> source);
-    // Both result buttons disabled and every field in the window colour, as at start-up.
-    void ShowAsAtStart();
+    // Every field in the window colour and no check mark, as at start-up.
+    void ClearMarks();
 
 signals:
     void CalculationShown(const std::vector<kvr::LabelText> &labels);
+    // The run's status changed: the buttons that use results follow it.
+    void RunChanged();
     void ResultsWindowRequested();
     void GraphsWindowRequested();
     void HelpWindowRequested();
@@ -61,14 +62,12 @@ private:
 
     CalculationInputs ReadInputs() const;
     void ShowFields(const CalculationOutcome &outcome);
-    void ApplyButtons(const CalculationOutcome &outcome);
     void AddExperimentActions();
     ExperimentTexts FieldTexts() const;
     void ShowFieldTexts(const ExperimentTexts &texts);
 
     std::function<QString()> m_chosenTime;
 
-    bool m_resultsAllowed = false; // whether the last calculation enabled its results
     QLabel *Image1 = nullptr;
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox3 = nullptr,
               *ComboBox4 = nullptr, *ComboBox5 = nullptr;

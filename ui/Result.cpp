@@ -8,6 +8,7 @@
 #include "Warning.h"
 #include "Windows.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,35 +35,43 @@ void TForm_Result::BuildControls() {
     QWidget::setTabOrder(Edit1, Button1);
 }
 
-QLabel *TForm_Result::Label(int number) const {
-    return FindControl<QLabel>(this, ("Label" + std::to_string(number)).c_str());
-}
+QLabel *TForm_Result::Label(const char *name) const { return FindControl<QLabel>(this, name); }
 
 bool TForm_Result::FormCanResize(int &, int &) { return false; }
 
 void TForm_Result::ShowCalculation(const std::vector<LabelText> &labels) {
     for (const LabelText &label : labels)
-        SetCaption(FindControl<QLabel>(this, label.label.c_str()),
-                   QString::fromStdString(label.text));
+        SetCaption(Label(ResultLabel(label.item)), QString::fromStdString(label.text));
+    RetireModel(kWearFormula);
+    RetireModel(kLifeFormula);
+}
+
+void TForm_Result::ApplyButtons(const AllowedButtons &allowed) {
+    Button1->setEnabled(allowed.determine);
+    if (auto *copy = findChild<QAction *>(QStringLiteral("CopyResults")))
+        copy->setEnabled(allowed.copy);
 }
 
 QString TForm_Result::ChosenTime() const { return Edit1->text(); }
 
-void TForm_Result::SetChosenTime(const QString &text) {
-    Edit1->setText(text);
+void TForm_Result::StartAnew(const QString &chosenTime) {
+    Edit1->setText(chosenTime);
     MarkEdit(Edit1, 0);
+    RetireModel(kWearFormula);
+    RetireModel(kLifeFormula);
 }
 
 void TForm_Result::Button1Click() {
     const DeterminationOutcome outcome =
         DetermineModels(State, Edit1->text().toStdString(), DecimalSeparator());
+    RecordDetermination(Runs, outcome);
     Edit1->setText(QString::fromStdString(outcome.chosenTimeText));
     MarkEdit(Edit1, State.input_error_flags[kChosenTimeSlot]);
     if (outcome.wearModel)
-        ShowModel(34, 39, *outcome.wearModel, {35, 36, 37});
+        ShowModel(kWearFormula, *outcome.wearModel);
     if (outcome.lifeModel)
-        ShowModel(41, 46, *outcome.lifeModel, {42, 43, 44});
-    emit DeterminationFinished(outcome.graphsAllowed);
+        ShowModel(kLifeFormula, *outcome.lifeModel);
+    emit RunChanged();
     if (outcome.warning)
         Form_Warning->ShowWarning(QString::fromStdString(outcome.warning->first),
                                   QString::fromStdString(outcome.warning->second));
@@ -70,16 +79,27 @@ void TForm_Result::Button1Click() {
         throw ArithmeticFault(*outcome.fault);
 }
 
-void TForm_Result::ShowModel(int coefficientLabel, int exponentLabel, const ModelText &model,
-                             std::initializer_list<int> symbolicLabels) {
-    QLabel *coefficient = Label(coefficientLabel);
-    QLabel *exponent = Label(exponentLabel);
-    SetCaption(coefficient, QString::fromStdString(model.coefficient));
+void TForm_Result::ShowModel(const FormulaLabels &formula, const ModelText &model) {
+    QLabel *coefficient = Label(formula.coefficient);
+    QLabel *exponent = Label(formula.exponent);
+    SetCaption(coefficient, QString::fromStdString(CoefficientCaption(model)));
     SetCaption(exponent, QString::fromStdString(model.exponent));
     // The exponent follows the V directly, raised by its own higher top.
     exponent->move(coefficient->x() + coefficient->width() + 1, exponent->y());
-    for (int number : symbolicLabels)
-        Label(number)->hide();
+    for (const char *symbol : formula.symbols)
+        Label(symbol)->hide();
+}
+
+// The formula as the window was designed: its symbols, and the exponent in its place.
+void TForm_Result::RetireModel(const FormulaLabels &formula) {
+    for (const char *name : {formula.coefficient, formula.exponent}) {
+        const ControlRow &row = ResultWindowRow(name);
+        QLabel *label = Label(name);
+        SetCaption(label, QString::fromUtf8(row.text));
+        label->move(row.left, row.top);
+    }
+    for (const char *symbol : formula.symbols)
+        Label(symbol)->show();
 }
 
 } // namespace kvr

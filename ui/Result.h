@@ -2,10 +2,10 @@
 // wear, and the determination of the two power-law models at a chosen running time.
 #pragma once
 
-#include "CalculationRun.h"
 #include "FixedForm.h"
+#include "ResultLabels.h"
+#include "RunStatus.h"
 
-#include <initializer_list>
 #include <vector>
 
 class QLabel;
@@ -22,25 +22,30 @@ public:
     // "Визначити параметри": the model parameters at the chosen running time.
     void Button1Click();
 
-    // A calculation's results: each label gets its new text.
+    // A calculation's results: each label gets its new text, and the models of the run
+    // before are retired.
     void ShowCalculation(const std::vector<kvr::LabelText> &labels);
 
-    // The chosen running time τ_д as typed; an experiment file keeps and restores it.
+    // "Визначити параметри" and the copy as the run allows them.
+    void ApplyButtons(const kvr::AllowedButtons &allowed);
+
+    // The chosen running time τ_д as typed, which an experiment file keeps.
     QString ChosenTime() const;
-    void SetChosenTime(const QString &text);
+    // An opened experiment: its τ_д unmarked and the models group as at start-up.
+    void StartAnew(const QString &chosenTime);
 
 signals:
-    // Whether the determination just made allows the graphs.
-    void DeterminationFinished(bool graphsAllowed);
+    // The run's status changed: the buttons that use results follow it.
+    void RunChanged();
 
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;
 
 private:
     void BuildControls();
-    QLabel *Label(int number) const;
-    void ShowModel(int coefficientLabel, int exponentLabel, const ModelText &model,
-                   std::initializer_list<int> symbolicLabels);
+    QLabel *Label(const char *name) const;
+    void ShowModel(const FormulaLabels &formula, const ModelText &model);
+    void RetireModel(const FormulaLabels &formula);
 
     QLineEdit *Edit1 = nullptr;
     QPushButton *Button1 = nullptr;

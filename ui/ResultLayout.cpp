@@ -1,5 +1,9 @@
 #include "ResultLayout.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 namespace kvr {
 
 namespace {
@@ -72,5 +76,13 @@ const ControlRow kLayout[] = {
 } // namespace
 
 std::span<const ControlRow> ResultWindowLayout() { return kLayout; }
+
+const ControlRow &ResultWindowRow(const char *name) {
+    const auto *row =
+        std::find_if(std::begin(kLayout), std::end(kLayout),
+                     [name](const ControlRow &r) { return std::string_view(r.name) == name; });
+    Q_ASSERT_X(row != std::end(kLayout), "ResultWindowRow", name);
+    return *row;
+}
 
 } // namespace kvr

@@ -33,14 +33,15 @@ protected:
 
 } // namespace
 
-void AddCopyResultsAction(QWidget *resultWindow, const QWidget *mainWindow) {
+void AddCopyResultsAction(QWidget *resultWindow) {
     auto *action = new QAction(QString::fromUtf8("Копіювати результати"), resultWindow);
     action->setObjectName(QStringLiteral("CopyResults"));
     action->setShortcut(QKeySequence::Copy);
     action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, resultWindow, [resultWindow, mainWindow] {
-        QGuiApplication::clipboard()->setText(ResultsReport(mainWindow, resultWindow));
-    });
+    // Nothing to copy until a calculation may be used.
+    action->setEnabled(Buttons(Runs).copy);
+    QObject::connect(action, &QAction::triggered, resultWindow,
+                     [] { QGuiApplication::clipboard()->setText(ResultsReport(Runs, State)); });
     resultWindow->addAction(action);
     // Labels pass a right click on to the window, which offers its actions.
     resultWindow->setContextMenuPolicy(Qt::ActionsContextMenu);

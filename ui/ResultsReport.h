@@ -1,15 +1,21 @@
-// The results of a run as plain text for a lab report: one row per line, cells separated
-// by tabs, so that it pastes into a spreadsheet as a table.
+// The results of a run as a table for a lab report: the student, the inputs as the last
+// "Розрахувати" read them, its results, and the models fitted on it once determined.
 #pragma once
 
-#include <QString>
+#include "CalculationState.h"
+#include "RunStatus.h"
 
-class QWidget;
+#include <QList>
+#include <QString>
+#include <QStringList>
 
 namespace kvr {
 
-// The student, the inputs as the main window holds them, and the results and models as
-// the results window shows them; the models only once they have been determined.
-QString ResultsReport(const QWidget *mainWindow, const QWidget *resultWindow);
+// The report's rows of cells; an empty row separates its sections.
+QList<QStringList> ReportRows(const RunStatus &status, const CalculationState &state);
+
+// The rows as text: cells separated by tabs, one row per line, so that it pastes into a
+// spreadsheet as a table.
+QString ResultsReport(const RunStatus &status, const CalculationState &state);
 
 } // namespace kvr

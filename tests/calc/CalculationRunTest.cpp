@@ -1,4 +1,6 @@
 #include "CalculationRun.h"
+#include "DefaultFieldTexts.h"
+#include "RunStatus.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +16,8 @@ using kvr::CalculationInputs;
 using kvr::CalculationState;
 using kvr::CalculationStep;
 
-void Set(CalculationInputs &in, const char *control, const char *text) {
-    for (const kvr::InputField &field : kvr::kInputFields)
-        if (std::string(field.control) == control)
-            in.fields[static_cast<std::size_t>(field.slot)].text = text;
+void Set(CalculationInputs &in, int slot, const char *text) {
+    in.fields[static_cast<std::size_t>(slot)].text = text;
 }
 
 // The main window's defaults as typed, with a name and a decimal comma shown.
@@ -25,38 +25,8 @@ CalculationInputs DefaultTexts() {
     CalculationInputs in;
     in.userName = "Іваненко";
     in.separator = ",";
-    const std::pair<const char *, const char *> texts[] = {{"ComboBox2", "45"},
-                                                           {"ComboBox3", "45"},
-                                                           {"ComboBox4", "8"},
-                                                           {"ComboBox5", "10"},
-                                                           {"ComboBox1", "сталь 12Х18Н9Т"},
-                                                           {"Edit3", "95"},
-                                                           {"Edit10", "0,25"},
-                                                           {"Edit11", "0,1"},
-                                                           {"Edit12", "610"},
-                                                           {"Edit13", "380"},
-                                                           {"Edit14", "185"},
-                                                           {"Edit2", "50"},
-                                                           {"Edit4", "1"},
-                                                           {"Edit5", "1"},
-                                                           {"Edit6", "1"},
-                                                           {"Edit7", "1,5"},
-                                                           {"Edit9", "1,5"},
-                                                           {"Edit15", "1,5"},
-                                                           {"Edit22", "2"},
-                                                           {"Edit23", "2"},
-                                                           {"Edit24", "2"},
-                                                           {"Edit19", "33"},
-                                                           {"Edit20", "40"},
-                                                           {"Edit21", "43"},
-                                                           {"Edit16", "21"},
-                                                           {"Edit17", "26"},
-                                                           {"Edit18", "35"},
-                                                           {"Edit25", "15"},
-                                                           {"Edit26", "23"},
-                                                           {"Edit27", "26"}};
-    for (auto [control, text] : texts)
-        Set(in, control, text);
+    for (int slot = 0; slot < kvr::kMainWindowSlots; ++slot)
+        Set(in, slot, kvr::kDefaultFieldTexts[static_cast<std::size_t>(slot)]);
     return in;
 }
 
@@ -96,24 +66,26 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"Defaults", kAsIs, kFinished, ButtonChange::Enable, ButtonChange::Keep, 17, "", ""},
         RunCase{"EmptyName", [](CalculationInputs &in) { in.userName.clear(); }, kFinished,
                 ButtonChange::Disable, ButtonChange::Disable, 16, "", ""},
-        RunCase{"UnreadableField", [](CalculationInputs &in) { Set(in, "Edit3", "9x5"); },
-                kFinished, ButtonChange::Disable, ButtonChange::Disable, 17, "", ""},
+        RunCase{"UnreadableField",
+                [](CalculationInputs &in) { Set(in, kvr::kDiameterSlot, "9x5"); }, kFinished,
+                ButtonChange::Disable, ButtonChange::Disable, 17, "", ""},
         RunCase{"NoMaterial", [](CalculationInputs &in) { in.fields[4].selected = false; },
                 kFinished, ButtonChange::Disable, ButtonChange::Disable, 17, "", ""},
-        RunCase{"SmallAllowableWear", [](CalculationInputs &in) { Set(in, "Edit2", "20"); },
+        RunCase{"SmallAllowableWear",
+                [](CalculationInputs &in) { Set(in, kvr::kAllowableFlankWearSlot, "20"); },
                 kFinished, ButtonChange::Disable, ButtonChange::Disable, 17,
                 "Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.", ""},
         RunCase{"EqualCumulativeTimes",
                 [](CalculationInputs &in) {
-                    Set(in, "Edit9", "0");
-                    Set(in, "Edit15", "0");
+                    Set(in, kvr::RunningTimeSlot(2, 2), "0");
+                    Set(in, kvr::RunningTimeSlot(2, 3), "0");
                 },
                 CalculationStep::ButtonsDecided, ButtonChange::Disable, ButtonChange::Disable, 17,
                 "", "Invalid floating point operation"},
         RunCase{"OverflowingSpeed",
                 [](CalculationInputs &in) {
-                    Set(in, "Edit3", "1e300");
-                    Set(in, "Edit12", "1e300");
+                    Set(in, kvr::kDiameterSlot, "1e300");
+                    Set(in, kvr::SpindleSpeedSlot(1), "1e300");
                 },
                 CalculationStep::MeasurementsRead, ButtonChange::Disable, ButtonChange::Disable, 1,
                 "", "Floating point overflow"}),
@@ -125,9 +97,9 @@ TEST(RunCalculation, ReadsEveryFieldWithPointsAndWritesTheLabels) {
     ASSERT_EQ(out.fields.size(), kvr::kInputFields.size());
     EXPECT_EQ(out.fields[6].text, "0.25"); // Edit10
     EXPECT_EQ(state.depth_of_cut, 0.25);
-    EXPECT_EQ(out.labels.front().label, "Label50");
+    EXPECT_EQ(out.labels.front().item, kvr::ResultItem{kvr::ResultKind::Student});
     EXPECT_EQ(out.labels.front().text, "Виконав: Іваненко");
-    EXPECT_EQ(out.labels[1].label, "Label6");
+    EXPECT_EQ(out.labels[1].item, (kvr::ResultItem{kvr::ResultKind::Speed, 1}));
     EXPECT_EQ(out.labels[1].text, "V = 182,06 м/хв.");
     EXPECT_EQ(out.labels.back().text, "[h  ] = 5,10 мкм");
 }
@@ -144,11 +116,11 @@ TEST_P(ExtendedTotalTest, ShowsTheExtendedSumRounded) {
     const TieCase &c = GetParam();
     CalculationInputs in = DefaultTexts();
     for (int j = 0; j < 3; ++j)
-        Set(in, std::array{"Edit4", "Edit5", "Edit6"}[std::size_t(j)], c.tau[j]);
+        Set(in, kvr::RunningTimeSlot(1, j + 1), c.tau[j]);
     CalculationState state;
     const kvr::CalculationOutcome out = kvr::RunCalculation(state, in);
     ASSERT_GE(out.labels.size(), 3u);
-    EXPECT_EQ(out.labels[2].label, "Label3");
+    EXPECT_EQ(out.labels[2].item, (kvr::ResultItem{kvr::ResultKind::TotalTime, 1}));
     EXPECT_EQ(out.labels[2].text, c.total);
 }
 
@@ -167,8 +139,8 @@ INSTANTIATE_TEST_SUITE_P(Ties, ExtendedTotalTest,
 // Values only shown may lie beyond a double: written in the exponent form, no fault.
 TEST(RunCalculation, TotalBeyondDoubleIsShownAndOnlyTheStoredTimeOverflows) {
     CalculationInputs in = DefaultTexts();
-    Set(in, "Edit4", "1e308");
-    Set(in, "Edit5", "1e308");
+    Set(in, kvr::RunningTimeSlot(1, 1), "1e308");
+    Set(in, kvr::RunningTimeSlot(1, 2), "1e308");
     CalculationState state;
     const kvr::CalculationOutcome out = kvr::RunCalculation(state, in);
     EXPECT_EQ(out.labels[2].text, "2E308 хв.");
@@ -178,9 +150,10 @@ TEST(RunCalculation, TotalBeyondDoubleIsShownAndOnlyTheStoredTimeOverflows) {
 
 TEST(RunCalculation, AllowableWearWarningBeyondDoubleIsWrittenNotRaised) {
     CalculationInputs in = DefaultTexts();
-    Set(in, "Edit19", "1.7e308"); // cutter 1 wears less and less: intercept 2.4e308 / K
-    Set(in, "Edit20", "1e308");
-    Set(in, "Edit21", "0.3e308");
+    Set(in, kvr::FlankWearSlot(1, 1),
+        "1.7e308"); // cutter 1 wears less and less: intercept 2.4e308 / K
+    Set(in, kvr::FlankWearSlot(1, 2), "1e308");
+    Set(in, kvr::FlankWearSlot(1, 3), "0.3e308");
     CalculationState state;
     const kvr::CalculationOutcome out = kvr::RunCalculation(state, in);
     EXPECT_FALSE(out.fault);
@@ -199,7 +172,7 @@ TEST_F(DetermineModelsTest, DefaultTimeGivesBothModelsAndAllowsTheGraphs) {
     const kvr::DeterminationOutcome out = kvr::DetermineModels(state, "3", ",");
     EXPECT_EQ(out.reached, kvr::DeterminationStep::LifeModel);
     ASSERT_TRUE(out.wearModel && out.lifeModel);
-    EXPECT_EQ(out.wearModel->coefficient, "= 0,110V");
+    EXPECT_EQ(kvr::CoefficientCaption(*out.wearModel), "= 0,110V");
     EXPECT_EQ(out.lifeModel->exponent, "-1,006");
     EXPECT_TRUE(out.graphsAllowed);
 }
@@ -246,3 +219,45 @@ TEST_F(DetermineModelsTest, FaultKeepsTheWearModelAndDisallowsTheGraphs) {
 }
 
 } // namespace
+
+// The result buttons follow the run's status alone.
+TEST(RunStatus, ButtonsFollowTheRunTheModelsBelongTo) {
+    using kvr::AllowedButtons, kvr::RunStatus, kvr::ModelText;
+    const ModelText model{"1", "2"};
+    const auto status = [&](bool usable, int modelsRun, bool allowed, bool life = true) {
+        RunStatus s;
+        s.calculation = {2, usable, "Іваненко", {}};
+        s.models = {modelsRun, "3", model, life ? std::optional(model) : std::nullopt};
+        s.graphsAllowed = allowed;
+        return s;
+    };
+    const std::pair<RunStatus, AllowedButtons> rows[] = {
+        {RunStatus{}, {false, false, false, false}},
+        {status(true, 0, false), {true, false, true, true}},
+        {status(true, 2, true), {true, true, true, true}},
+        {status(true, 2, false), {true, false, true, true}},       // out of span, unreadable τ_д
+        {status(true, 1, true), {true, false, true, true}},        // fitted on the run before
+        {status(true, 2, true, false), {true, false, true, true}}, // the tool-life fit failed
+        {status(false, 2, true), {false, false, false, false}},
+    };
+    for (const auto &[s, expected] : rows)
+        EXPECT_EQ(kvr::Buttons(s), expected) << s.models.run << s.graphsAllowed;
+}
+
+TEST(RunStatus, ACalculationRetiresTheModelsAndARejectedTimeKeepsThem) {
+    kvr::RunStatus s;
+    CalculationState state;
+    const CalculationInputs in = DefaultTexts();
+    kvr::RecordCalculation(s, in, kvr::RunCalculation(state, in));
+    kvr::RecordDetermination(s, kvr::DetermineModels(state, "3", ","));
+    EXPECT_EQ(kvr::Buttons(s), (kvr::AllowedButtons{true, true, true, true}));
+    kvr::RecordDetermination(s, kvr::DetermineModels(state, "7", ","));
+    EXPECT_EQ(s.models.chosenTime, "3");
+    EXPECT_EQ(s.models.wear->coefficient, "0,110");
+    EXPECT_EQ(kvr::Buttons(s), (kvr::AllowedButtons{true, false, true, true}));
+    kvr::RecordCalculation(s, in, kvr::RunCalculation(state, in));
+    EXPECT_EQ(s.calculation.run, 2);
+    EXPECT_EQ(s.calculation.texts[kvr::kMaterialSlot], "сталь 12Х18Н9Т");
+    EXPECT_EQ(s.calculation.texts[kvr::kDiameterSlot], "95");
+    EXPECT_FALSE(s.models.wear || kvr::ModelsCurrent(s));
+}

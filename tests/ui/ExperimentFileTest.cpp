@@ -3,6 +3,7 @@
 #include "DefaultRun.h"
 #include "ExperimentFile.h"
 #include "Graphic.h"
+#include "InputControls.h"
 #include "InputFields.h"
 
 #include <QComboBox>
@@ -58,16 +59,16 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     ExperimentTexts texts{RandomText(random, length(random)), {}, RandomText(random, 1000)};
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
-        if (auto *combo = qobject_cast<QComboBox *>(Find<QWidget>(Form_Main, field.control))) {
+        if (auto *combo = qobject_cast<QComboBox *>(Find<QWidget>(Form_Main, InputControl(field.slot)))) {
             combo->setCurrentIndex(static_cast<int>(random() % unsigned(combo->count())));
             text = combo->currentText().toStdString();
         } else {
             text = RandomText(random, field.slot == 5 ? 1000 : field.slot == 6 ? 0 : length(random));
-            Find<QLineEdit>(Form_Main, field.control)->setText(QString::fromStdString(text));
+            Find<QLineEdit>(Form_Main, InputControl(field.slot))->setText(QString::fromStdString(text));
         }
     }
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromStdString(texts.name));
-    Form_Result->SetChosenTime(QString::fromStdString(texts.chosenTime));
+    Form_Result->StartAnew(QString::fromStdString(texts.chosenTime));
     const QByteArray saved = Saved("first.kvr");
     EXPECT_EQ(saved, SerializeExperiment(texts));
 

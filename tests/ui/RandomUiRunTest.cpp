@@ -178,19 +178,17 @@ std::string RandomRun::Choose() {
 std::string RandomRun::PressCalculate() {
     Control<QPushButton>("Form_Main", "Button1")->click();
     m_calculationUsable = Control<QPushButton>("Form_Main", "Button2")->isEnabled();
-    if (!m_calculationUsable)
-        m_graphsAllowed = false;
+    // A new calculation needs a new determination before the graphs.
+    m_graphsAllowed = false;
     return "press Розрахувати";
 }
 
 std::string RandomRun::PressDetermine() {
     Control<QPushButton>("Form_Result", "Button1")->click();
-    if (m_warned) {
+    if (!m_calculationUsable)
+        return "press the disabled Визначити параметри";
+    if (m_warned || m_faulted) {
         m_graphsAllowed = false;
-    } else if (m_faulted) {
-        // The error box may keep "Графіки" as it was or disable it, never enable it.
-        m_graphsAllowed =
-            m_graphsAllowed && Control<QPushButton>("Form_Main", "Button3")->isEnabled();
     } else {
         ++determinations;
         // Graphs only from results the last "Розрахувати" left usable.
@@ -308,6 +306,8 @@ std::string RandomRun::Violation() const {
                     !std::isfinite(series.YValues().ValueAt(k)))
                     return chart->objectName().toStdString() + " holds a non-finite point";
         }
+    if (Control<QPushButton>("Form_Result", "Button1")->isEnabled() != m_calculationUsable)
+        return "Визначити параметри enabled unlike Результати розрахунків";
     const bool graphsEnabled = Control<QPushButton>("Form_Main", "Button3")->isEnabled();
     if (graphsEnabled && !m_graphsAllowed)
         return "Графіки enabled without a successful determination";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "RunStatus.h"
 #include "WindowSet.h"
 
 #include <QLabel>
@@ -21,6 +22,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         State = CalculationState{};
+        Runs = RunStatus{};
         m_windows = std::make_unique<WindowSet>();
         m_windows->Start();
     }
