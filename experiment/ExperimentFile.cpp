@@ -64,7 +64,7 @@ constexpr Key kKeys[] = {
 std::string FieldLabel(int slot) {
     static const char *const kSingle[] = {"φ", "φ1", "α", "γ", "матеріал", "D", "h", "S"};
     const auto indices = [](int first, int slot) {
-        return std::to_string((slot - first) / 3 + 1) + std::to_string((slot - first) % 3 + 1);
+        return std::string{char('1' + (slot - first) / 3), char('1' + (slot - first) % 3)};
     };
     if (slot == kNameSlot)
         return "ім'я користувача";
@@ -73,11 +73,11 @@ std::string FieldLabel(int slot) {
     if (slot < 8)
         return kSingle[slot];
     if (slot < 11)
-        return "n" + std::to_string(slot - 7);
+        return std::string("n") + char('0' + slot - 7);
     if (slot < 20)
-        return "τ" + indices(11, slot);
+        return std::string("τ").append(indices(11, slot));
     if (slot < 29)
-        return "hз" + indices(20, slot);
+        return std::string("hз").append(indices(20, slot));
     return "[hз]";
 }
 
