@@ -14,6 +14,7 @@
 #include "Windows.h"
 
 #include <QIcon>
+#include <QTimer>
 
 #include <exception>
 
@@ -97,6 +98,31 @@ void WindowSet::Connect() {
     AddCopyResultsAction(result);
     AddReportActions(result, m_graphic.get());
     applyButtons();
+    ConnectExperimentFiles(applyButtons);
+}
+
+// An opened experiment starts afresh with the file's texts typed: what the last run left
+// in the other windows and on the buttons no longer belongs to them.
+void WindowSet::ConnectExperimentFiles(const std::function<void()> &applyButtons) {
+    TForm_Main *main = m_main.get();
+    TForm_Result *result = m_result.get();
+    main->SetChosenTimeSource([result] { return result->ChosenTime(); });
+    QObject::connect(
+        main, &TForm_Main::ExperimentOpened, result,
+        [main, result, graphic = m_graphic.get(), applyButtons](const QString &chosenTime) {
+            RecordOpening(Runs);
+            applyButtons();
+            result->StartAnew(chosenTime);
+            result->close();
+            graphic->close();
+            main->ClearMarks();
+        });
+}
+
+void WindowSet::OpenExperimentLater(const QString &path) {
+    QTimer::singleShot(0, m_main.get(), [main = m_main.get(), path] {
+        RunHandler([&] { main->OpenExperiment(path); });
+    });
 }
 
 WindowSet::~WindowSet() {

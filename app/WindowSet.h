@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
 namespace kvr {
@@ -27,9 +28,12 @@ public:
 
     // Shows the main window only; closing it ends the application.
     void Start();
+    // The file given on the command line, once the event loop runs.
+    void OpenExperimentLater(const QString &path);
 
 private:
     void Connect();
+    void ConnectExperimentFiles(const std::function<void()> &applyButtons);
 
     std::unique_ptr<TForm_Main> m_main;
     std::unique_ptr<TForm_Result> m_result;

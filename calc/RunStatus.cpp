@@ -32,6 +32,12 @@ void RecordDetermination(RunStatus &status, const DeterminationOutcome &outcome)
     status.graphsAllowed = outcome.graphsAllowed;
 }
 
+void RecordOpening(RunStatus &status) {
+    status.calculation.usable = false;
+    status.models = {};
+    status.graphsAllowed = false;
+}
+
 bool ModelsCurrent(const RunStatus &status) {
     return status.models.run != 0 && status.models.run == status.calculation.run;
 }

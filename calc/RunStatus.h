@@ -37,6 +37,9 @@ struct RunStatus {
 void RecordCalculation(RunStatus &status, const CalculationInputs &inputs,
                        const CalculationOutcome &outcome);
 void RecordDetermination(RunStatus &status, const DeterminationOutcome &outcome);
+// Opened texts: nothing of the last run may be used until the next calculation. The run
+// keeps its number, so that nothing takes an older result for new.
+void RecordOpening(RunStatus &status);
 
 // Whether the shown models were fitted on the last calculation.
 bool ModelsCurrent(const RunStatus &status);

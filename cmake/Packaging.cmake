@@ -9,6 +9,9 @@ install(FILES ${kvr_desktop_dir}/${kvr_app_id}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${kvr_desktop_dir}/${kvr_app_id}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The experiment file's type, so that file managers open .kvr files with the program.
+install(FILES ${kvr_desktop_dir}/${kvr_app_id}.mime.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${kvr_app_id}.xml)
 install(FILES ${kvr_desktop_dir}/${kvr_app_id}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The PNGs were rendered once from the SVG: rsvg-convert -w N -h N ua.kelvora.kvr.svg

@@ -36,7 +36,17 @@ has_icons() {
     done
 }
 
-# The program has no command line and ends only when its main window is closed, so it
+# The experiment file type: shared-mime-info takes the package's definition and maps *.kvr
+# to the type that the desktop entry opens.
+knows_experiment_files() {
+    local mime=$root/mime-check
+    mkdir -p "$mime/packages" && cp "$root"/usr/share/mime/packages/*.xml "$mime/packages/" &&
+        update-mime-database "$mime" && grep -qx 'application/x-kvr-experiment:\*\.kvr' "$mime/globs" &&
+        grep -qx 'MimeType=application/x-kvr-experiment;' "$root"/usr/share/applications/*.desktop &&
+        grep -qx 'Exec=kvr %f' "$root"/usr/share/applications/*.desktop
+}
+
+# Started without a file, the program ends only when its main window is closed, so it
 # counts as started when it is still running after a few seconds; timeout then ends it.
 starts_offscreen() {
     local status=0
@@ -48,6 +58,7 @@ check "desktop entry" desktop-file-validate "$root"/usr/share/applications/*.des
 check "AppStream data" appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 check "AppStream data with its desktop entry" appstreamcli validate-tree --no-net "$root"
 check "icons of the desktop entry" has_icons
+check "experiment file type" knows_experiment_files
 check "lintian" lintian --fail-on error "$deb"
 check "depends on the Qt widgets library" depends_on libqt6widgets6
 check "depends on the windows' font" depends_on fonts-liberation

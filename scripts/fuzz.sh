@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
-targets=(number_reader format_fixed wear_calculation calculation_run axis_arithmetic)
+targets=(number_reader format_fixed wear_calculation calculation_run axis_arithmetic experiment_reader)
 
 bash scripts/install-deps.sh
 cmake --preset fuzz >/dev/null

@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
-    dpkg-dev file desktop-file-utils appstream lintian
+    dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
     poppler-utils
 )
 # The screen reader walkthrough and the Wayland test: a session bus, the AT-SPI bus and its

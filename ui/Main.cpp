@@ -3,6 +3,7 @@
 #include "ArithmeticFault.h"
 #include "CalculationState.h"
 #include "DefaultFieldTexts.h"
+#include "ExperimentDialogs.h"
 #include "Handler.h"
 #include "InputControls.h"
 #include "InputFields.h"
@@ -11,6 +12,7 @@
 #include "Warning.h"
 #include "Windows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,18 +28,10 @@ namespace kvr {
 
 namespace {
 
-const char *const kMaterials[] = {
-    "сталь 10",     "сталь 20",     "сталь 25",       "сталь 30",     "сталь 35",
-    "сталь 40",     "сталь 45",     "сталь 50",       "сталь 55",     "сталь 60",
-    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",      "сталь 20Х",    "сталь 40Х",
-    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",     "сталь 40ХН",   "сталь 50ХН",
-    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А",   "сталь 20ХН3А", "сталь 30ХН3А",
-    "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
-};
 constexpr int kMaterialRowsShown = 15;
 
-void Fill(QComboBox *combo, std::initializer_list<const char *> items) {
-    for (const char *item : items)
+void Fill(QComboBox *combo, int slot) {
+    for (const char *item : ListItems(slot))
         combo->addItem(QString::fromUtf8(item));
 }
 
@@ -92,13 +86,11 @@ void TForm_Main::BuildControls() {
 }
 
 void TForm_Main::FillLists() {
-    for (const char *material : kMaterials)
-        ComboBox1->addItem(QString::fromUtf8(material));
+    Fill(ComboBox1, kMaterialSlot);
     ComboBox1->setMaxVisibleItems(kMaterialRowsShown);
-    Fill(ComboBox2, {"30", "45", "60"});
-    Fill(ComboBox3, {"30", "45", "60"});
-    Fill(ComboBox4, {"3", "5", "8"});
-    Fill(ComboBox5, {"-15", "0", "10"});
+    for (auto [list, slot] :
+         {std::pair{ComboBox2, 0}, {ComboBox3, 1}, {ComboBox4, 2}, {ComboBox5, 3}})
+        Fill(list, slot);
     for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})
         SelectDefault(list);
 }
@@ -121,6 +113,7 @@ void TForm_Main::ConnectHandlers() {
     ConnectHandler(Button2, &QPushButton::clicked, this, &TForm_Main::Button2Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &TForm_Main::Button3Click);
     ConnectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Main::BitBtn1Click);
+    AddExperimentActions();
 }
 
 bool TForm_Main::FormCanResize(int &, int &) { return false; }
@@ -186,6 +179,89 @@ void TForm_Main::ShowFields(const CalculationOutcome &outcome) {
 void TForm_Main::ApplyButtons(const AllowedButtons &allowed) {
     Button2->setEnabled(allowed.results);
     Button3->setEnabled(allowed.graphs);
+}
+
+// Right-clicking the background, a label or a group box offers the window's actions; the
+// edits keep their own edit menu. The shortcuts work wherever the focus is in the window.
+void TForm_Main::AddExperimentActions() {
+    const auto add = [this](const char *name, const char *text, QKeySequence::StandardKey key,
+                            auto handler) {
+        auto *action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, this,
+                         [this, handler] { RunHandler([&] { handler(); }); });
+        addAction(action);
+    };
+    add("OpenExperiment", "Відкрити дослід…", QKeySequence::Open, [this] {
+        if (const QString path = AskExperimentPath(this, FileAction::Open); !path.isEmpty())
+            OpenExperiment(path);
+    });
+    add("SaveExperiment", "Зберегти дослід…", QKeySequence::Save, [this] {
+        const QString name = SuggestedExperimentName(Edit1->text(), QDate::currentDate());
+        if (const QString path = AskExperimentPath(this, FileAction::Save, name); !path.isEmpty())
+            SaveExperiment(path);
+    });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+ExperimentTexts TForm_Main::FieldTexts() const {
+    ExperimentTexts texts;
+    texts.name = Edit1->text().toStdString();
+    for (int slot = 0; slot < kMainWindowSlots; ++slot) {
+        const QWidget *control = FindControl<QWidget>(this, InputControl(slot));
+        const auto *combo = qobject_cast<const QComboBox *>(control);
+        texts.fields[static_cast<std::size_t>(slot)] =
+            (combo ? combo->currentText() : static_cast<const QLineEdit *>(control)->text())
+                .toStdString();
+    }
+    texts.chosenTime = m_chosenTime ? m_chosenTime().toStdString() : std::string();
+    return texts;
+}
+
+// Only for texts the reader has checked: each list's text is one of its items.
+void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
+    Edit1->setText(QString::fromStdString(texts.name));
+    for (int slot = 0; slot < kMainWindowSlots; ++slot) {
+        QWidget *control = FindControl<QWidget>(this, InputControl(slot));
+        const QString text = QString::fromStdString(texts.fields[static_cast<std::size_t>(slot)]);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentIndex(combo->findText(text));
+        else
+            static_cast<QLineEdit *>(control)->setText(text);
+    }
+}
+
+bool TForm_Main::OpenExperiment(const QString &path) {
+    const ExperimentRead read = ReadExperimentFile(path);
+    if (const auto *problem = std::get_if<std::string>(&read)) {
+        ShowExperimentFailure(this, FileAction::Open, path, *problem);
+        return false;
+    }
+    const auto &texts = std::get<ExperimentTexts>(read);
+    ShowFieldTexts(texts);
+    emit ExperimentOpened(QString::fromStdString(texts.chosenTime));
+    return true;
+}
+
+bool TForm_Main::SaveExperiment(const QString &path) {
+    const std::string problem = WriteExperimentFile(path, FieldTexts());
+    if (!problem.empty())
+        ShowExperimentFailure(this, FileAction::Save, path, problem);
+    return problem.empty();
+}
+
+void TForm_Main::SetChosenTimeSource(std::function<QString()> source) {
+    m_chosenTime = std::move(source);
+}
+
+void TForm_Main::ClearMarks() {
+    Image1->hide();
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        MarkEdit(edit, 0);
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        MarkComboBox(combo);
 }
 
 } // namespace kvr

@@ -2,9 +2,11 @@
 // and the buttons that calculate and open the other windows.
 #pragma once
 
+#include "ExperimentFile.h"
 #include "FixedForm.h"
 #include "RunStatus.h"
 
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -29,6 +31,15 @@ public:
     // "Результати розрахунків" and "Графіки" as the run allows them.
     void ApplyButtons(const kvr::AllowedButtons &allowed);
 
+    // Experiment files: opening checks the whole file first, so a bad file is reported and
+    // changes nothing. Both return whether they succeeded.
+    bool OpenExperiment(const QString &path);
+    bool SaveExperiment(const QString &path);
+    // Where saving finds the results window's chosen running time.
+    void SetChosenTimeSource(std::function<QString()> source);
+    // Every field in the window colour and no check mark, as at start-up.
+    void ClearMarks();
+
 signals:
     void CalculationShown(const std::vector<kvr::LabelText> &labels);
     // The run's status changed: the buttons that use results follow it.
@@ -36,6 +47,8 @@ signals:
     void ResultsWindowRequested();
     void GraphsWindowRequested();
     void HelpWindowRequested();
+    // A file's texts now stand in the fields; the other windows take τ_д and start afresh.
+    void ExperimentOpened(const QString &chosenTime);
 
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;
@@ -49,6 +62,11 @@ private:
 
     CalculationInputs ReadInputs() const;
     void ShowFields(const CalculationOutcome &outcome);
+    void AddExperimentActions();
+    ExperimentTexts FieldTexts() const;
+    void ShowFieldTexts(const ExperimentTexts &texts);
+
+    std::function<QString()> m_chosenTime;
 
     QLabel *Image1 = nullptr;
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr, *ComboBox3 = nullptr,

@@ -54,6 +54,15 @@ void TForm_Result::ApplyButtons(const AllowedButtons &allowed) {
             action->setEnabled(allowed.copy);
 }
 
+QString TForm_Result::ChosenTime() const { return Edit1->text(); }
+
+void TForm_Result::StartAnew(const QString &chosenTime) {
+    Edit1->setText(chosenTime);
+    MarkEdit(Edit1, 0);
+    RetireModel(kWearFormula);
+    RetireModel(kLifeFormula);
+}
+
 void TForm_Result::Button1Click() {
     const DeterminationOutcome outcome =
         DetermineModels(State, Edit1->text().toStdString(), DecimalSeparator());

@@ -29,6 +29,11 @@ public:
     // "Визначити параметри" and the copy as the run allows them.
     void ApplyButtons(const kvr::AllowedButtons &allowed);
 
+    // The chosen running time τ_д as typed, which an experiment file keeps.
+    QString ChosenTime() const;
+    // An opened experiment: its τ_д unmarked and the models group as at start-up.
+    void StartAnew(const QString &chosenTime);
+
 signals:
     // The run's status changed: the buttons that use results follow it.
     void RunChanged();

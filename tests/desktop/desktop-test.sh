@@ -212,6 +212,19 @@ for id in "$main" "$results" "$graphs"; do wmctrl -i -r "$id" -b add,maximized_v
 check_sizes "maximised"
 echo "sizes: kept under resizing and maximising; main window frame 801x431"
 
+# Saves through the file dialog that Ctrl+S brings up in the main window, or opens with
+# Ctrl+O, typing the path $3; waits for the dialog titled $2 and, when saving, the file.
+through_dialog() {
+    xdotool windowactivate --sync "$main" 2>/dev/null key "$1"
+    local dialog
+    dialog=$(need_window "$2")
+    xdotool windowactivate --sync "$dialog" 2>/dev/null key ctrl+a type "$3"
+    xdotool key Return
+    for _ in $(seq 50); do [[ $1 != ctrl+s || -s $3 ]] && return 0; sleep 0.1; done
+    fail "saving did not write $3: $(cat "$work/app.log")"
+}
+through_dialog ctrl+s 'Зберегти дослід' "$work/typed.kvr"
+
 # Closing the main window ends the application with every other window open.
 wmctrl -i -c "$main"
 for _ in $(seq 100); do
@@ -222,4 +235,25 @@ kill -0 "$app_pid" 2>/dev/null && fail "closing the main window did not end the 
 status=0
 wait "$app_pid" || status=$?
 ((status == 0)) || fail "the application ended with status $status: $(cat "$work/app.log")"
+
+# `kvr FILE` after the quit: the texts are back when saving them again writes the same file.
+LC_ALL='' QT_QPA_PLATFORM=xcb "$app" "$work/typed.kvr" >"$work/app.log" 2>&1 &
+app_pid=$!
+started+=("$app_pid")
+main=$(need_window "$main_title")
+through_dialog ctrl+s 'Зберегти дослід' "$work/reopened.kvr"
+grep -q '"name": "Student"' "$work/typed.kvr"
+cmp "$work/typed.kvr" "$work/reopened.kvr"
+# A bad file: its message, photographed, and afterwards the same texts.
+echo '{"format": "kvr-experiment", "version": 2}' >"$work/newer.kvr"
+through_dialog ctrl+o 'Відкрити дослід' "$work/newer.kvr"
+message=$(window_titled "$main_title" 100 "$main") || fail "no message for a bad file: $(all_titles)"
+sleep 0.5
+import -window root "${screenshot%.png}-bad-file.png"
+close_by_return "$message" "the bad file's message"
+through_dialog ctrl+s 'Зберегти дослід' "$work/after-bad.kvr"
+cmp "$work/typed.kvr" "$work/after-bad.kvr"
+echo "experiment files: saved, reopened by kvr FILE, a bad file refused"
+wmctrl -i -c "$main"
+wait "$app_pid" || fail "the reopened application ended with status $?: $(cat "$work/app.log")"
 echo "PASS"

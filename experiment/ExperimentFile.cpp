@@ -1,0 +1,281 @@
+#include "ExperimentFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace kvr {
+
+namespace {
+
+constexpr const char *kFormat = "kvr-experiment";
+constexpr int kVersion = 1;
+
+const char *const kAngles[] = {"30", "45", "60"};
+const char *const kClearanceAngles[] = {"3", "5", "8"};
+const char *const kRakeAngles[] = {"-15", "0", "10"};
+const char *const kMaterials[] = {
+    "сталь 10",     "сталь 20",     "сталь 25",     "сталь 30",     "сталь 35",
+    "сталь 40",     "сталь 45",     "сталь 50",     "сталь 55",     "сталь 60",
+    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",    "сталь 20Х",    "сталь 40Х",
+    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",   "сталь 40ХН",   "сталь 50ХН",
+    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А", "сталь 20ХН3А", "сталь 30ХН3А",
+    "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
+};
+
+// Texts outside the slots of the main window's fields.
+constexpr int kNameSlot = -1;
+constexpr int kChosenTimeText = -2;
+
+enum class Shape { Text, PerCutter, PerInterval };
+
+// A key of the file and the slots it holds: cutters 1 to 3, within each intervals 1 to 3.
+struct Key {
+    const char *key;
+    Shape shape;
+    int firstSlot;
+};
+
+constexpr Key kKeys[] = {
+    {"name", Shape::Text, kNameSlot},
+    {"material", Shape::Text, 4},
+    {"phi", Shape::Text, 0},
+    {"phi1", Shape::Text, 1},
+    {"alpha", Shape::Text, 2},
+    {"gamma", Shape::Text, 3},
+    {"diameter", Shape::Text, 5},
+    {"depth_of_cut", Shape::Text, 6},
+    {"feed", Shape::Text, 7},
+    {"spindle_speed", Shape::PerCutter, 8},
+    {"allowable_flank_wear", Shape::Text, 29},
+    {"running_time", Shape::PerInterval, 11},
+    {"flank_wear", Shape::PerInterval, 20},
+    {"chosen_time", Shape::Text, kChosenTimeText},
+};
+
+// The field as the main window labels it, for messages.
+std::string FieldLabel(int slot) {
+    static const char *const kSingle[] = {"φ", "φ1", "α", "γ", "матеріал", "D", "h", "S"};
+    const auto indices = [](int first, int slot) {
+        return std::string{char('1' + (slot - first) / 3), char('1' + (slot - first) % 3)};
+    };
+    if (slot == kNameSlot)
+        return "ім'я користувача";
+    if (slot == kChosenTimeText)
+        return "τд";
+    if (slot < 8)
+        return kSingle[slot];
+    if (slot < 11)
+        return std::string("n") + char('0' + slot - 7);
+    if (slot < 20)
+        return std::string("τ").append(indices(11, slot));
+    if (slot < 29)
+        return std::string("hз").append(indices(20, slot));
+    return "[hз]";
+}
+
+template <typename Texts> auto &TextAt(Texts &texts, int slot) {
+    if (slot == kNameSlot)
+        return texts.name;
+    if (slot == kChosenTimeText)
+        return texts.chosenTime;
+    return texts.fields[static_cast<std::size_t>(slot)];
+}
+
+// Code points, as a person counts characters.
+qsizetype Characters(const QString &text) {
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return !c.isLowSurrogate(); });
+}
+
+// Why a field may not hold this text; empty when it may.
+std::string TextProblem(int slot, const QString &text) {
+    if (Characters(text) > kMaxTextCharacters)
+        return "текст поля " + FieldLabel(slot) + " довший за 1 000 символів";
+    if (slot < 0)
+        return {};
+    const auto items = ListItems(slot);
+    const std::string value = text.toStdString();
+    if (items.empty() || std::find(items.begin(), items.end(), value) != items.end())
+        return {};
+    constexpr qsizetype kShown = 40;
+    const QString shown = Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+    return "значення «" + shown.toStdString() + "» поля " + FieldLabel(slot) +
+           " не є жодним із пунктів його списку";
+}
+
+// Calls `visit` with each slot of a key and its place in the key's value.
+void ForEachSlot(const Key &key, const std::function<void(int slot, int i, int j)> &visit) {
+    if (key.shape == Shape::Text)
+        visit(key.firstSlot, -1, -1);
+    for (int i = 0; key.shape != Shape::Text && i < kCutters; ++i) {
+        if (key.shape == Shape::PerCutter)
+            visit(key.firstSlot + i, i, -1);
+        for (int j = 0; key.shape == Shape::PerInterval && j < kIntervals; ++j)
+            visit(key.firstSlot + i * kIntervals + j, i, j);
+    }
+}
+
+std::string WrongType(const Key &key) {
+    const std::string name = std::string("ключ «") + key.key + "» має бути ";
+    switch (key.shape) {
+    case Shape::Text:
+        return name + "текстом";
+    case Shape::PerCutter:
+        return name + "списком із 3 текстів";
+    case Shape::PerInterval:
+        break;
+    }
+    return name + "списком із 3 списків по 3 тексти";
+}
+
+bool HasShape(const QJsonValue &value, int count) {
+    return value.isArray() && value.toArray().size() == count;
+}
+
+// Reads one key into `texts`; the reason it cannot, or empty.
+std::string ReadKey(const QJsonObject &object, const Key &key, ExperimentTexts &texts) {
+    const QString name = QString::fromLatin1(key.key);
+    if (!object.contains(name))
+        return std::string("бракує ключа «") + key.key + "»";
+    const QJsonValue value = object.value(name);
+    bool shapeHolds = key.shape == Shape::Text ? value.isString() : HasShape(value, kCutters);
+    ForEachSlot(key, [&](int, int i, int j) {
+        if (j == 0)
+            shapeHolds = shapeHolds && HasShape(value.toArray().at(i), kIntervals);
+    });
+    if (!shapeHolds)
+        return WrongType(key);
+    std::string problem;
+    ForEachSlot(key, [&](int slot, int i, int j) {
+        QJsonValue item = i < 0 ? value : value.toArray().at(i);
+        if (j >= 0)
+            item = item.toArray().at(j);
+        if (!problem.empty())
+            return;
+        if (!item.isString())
+            problem = WrongType(key);
+        else if (problem = TextProblem(slot, item.toString()); problem.empty())
+            TextAt(texts, slot) = item.toString().toStdString();
+    });
+    return problem;
+}
+
+} // namespace
+
+std::span<const char *const> ListItems(int slot) {
+    switch (slot) {
+    case 0:
+    case 1:
+        return kAngles;
+    case 2:
+        return kClearanceAngles;
+    case 3:
+        return kRakeAngles;
+    case 4:
+        return kMaterials;
+    default:
+        return {};
+    }
+}
+
+ExperimentRead ParseExperiment(const QByteArray &bytes) {
+    if (bytes.size() > kMaxExperimentFileBytes)
+        return std::string("файл більший за 1 МіБ");
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return std::string("вміст не є правильним текстом JSON");
+    const QJsonObject object = document.object();
+    if (!document.isObject() || object.value(QStringLiteral("format")).toString() != QLatin1String(kFormat))
+        return std::string("це не файл досліду KVR");
+    if (!object.contains(QStringLiteral("version")))
+        return std::string("бракує ключа «version»");
+    const QJsonValue version = object.value(QStringLiteral("version"));
+    const double number = version.toDouble();
+    if (!version.isDouble() || !(number >= 1) || std::floor(number) != number)
+        return std::string("ключ «version» має бути цілим числом від 1");
+    if (number > kVersion)
+        return std::string("файл записано новішою програмою: версія формату вища за 1");
+    ExperimentTexts texts;
+    for (const Key &key : kKeys)
+        if (std::string problem = ReadKey(object, key, texts); !problem.empty())
+            return problem;
+    return texts;
+}
+
+std::string CheckForSaving(const ExperimentTexts &texts) {
+    for (const Key &key : kKeys) {
+        std::string problem;
+        ForEachSlot(key, [&](int slot, int, int) {
+            if (problem.empty())
+                problem = TextProblem(slot, QString::fromStdString(TextAt(texts, slot)));
+        });
+        if (!problem.empty())
+            return problem;
+    }
+    return {};
+}
+
+QByteArray SerializeExperiment(const ExperimentTexts &texts) {
+    QJsonObject object{{QStringLiteral("format"), QLatin1String(kFormat)},
+                       {QStringLiteral("version"), kVersion}};
+    for (const Key &key : kKeys) {
+        QJsonArray cutters;
+        QJsonArray intervals;
+        ForEachSlot(key, [&](int slot, int i, int j) {
+            const QString text = QString::fromStdString(TextAt(texts, slot));
+            if (i < 0)
+                object.insert(QLatin1String(key.key), text);
+            else if (j < 0)
+                cutters.append(text);
+            else
+                intervals.append(text);
+            if (j == kIntervals - 1) {
+                cutters.append(intervals);
+                intervals = QJsonArray();
+            }
+        });
+        if (key.shape != Shape::Text)
+            object.insert(QLatin1String(key.key), cutters);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+ExperimentRead ReadExperimentFile(const QString &path) {
+    // A pipe or a device could block or never end; only a plain file is read.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::string("файл не вдалося прочитати");
+    const QByteArray bytes = file.read(kMaxExperimentFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::string("файл не вдалося прочитати");
+    return ParseExperiment(bytes);
+}
+
+std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts) {
+    if (std::string problem = CheckForSaving(texts); !problem.empty())
+        return problem;
+    QSaveFile file(path);
+    const QByteArray bytes = SerializeExperiment(texts);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return {};
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return "немає дозволу на запис";
+    case QFileDevice::OpenError:
+        return "файл не вдалося створити для запису";
+    case QFileDevice::ResourceError:
+        return "забракло місця на диску";
+    default:
+        return "файл не вдалося записати повністю (можливо, забракло місця на диску)";
+    }
+}
+
+} // namespace kvr

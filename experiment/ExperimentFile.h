@@ -1,0 +1,45 @@
+// The experiment file (.kvr): the texts of the main window's fields, the student's name and
+// the chosen running time, as UTF-8 JSON. A file is checked whole before any text is handed
+// out, so a caller gets every text or none.
+#pragma once
+
+#include "CalculationState.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <span>
+#include <string>
+#include <variant>
+
+namespace kvr {
+
+struct ExperimentTexts {
+    std::string name;
+    std::array<std::string, kMainWindowSlots> fields; // by slot, as calc/InputTable.h numbers them
+    std::string chosenTime;
+
+    bool operator==(const ExperimentTexts &) const = default;
+};
+
+inline constexpr qint64 kMaxExperimentFileBytes = 1 << 20;
+inline constexpr int kMaxTextCharacters = 1000;
+
+// The items of the list at a slot, in their order; empty for a typed field.
+std::span<const char *const> ListItems(int slot);
+
+// Either the texts or why the bytes are no experiment this program opens (Ukrainian).
+using ExperimentRead = std::variant<ExperimentTexts, std::string>;
+
+ExperimentRead ParseExperiment(const QByteArray &bytes);
+// Why these texts must not be saved (a text the reader would refuse); empty when they may.
+std::string CheckForSaving(const ExperimentTexts &texts);
+QByteArray SerializeExperiment(const ExperimentTexts &texts);
+
+ExperimentRead ReadExperimentFile(const QString &path);
+// Writes through QSaveFile, so the old file stays unless the new one is complete. Returns
+// why it failed, or an empty text.
+std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts);
+
+} // namespace kvr
