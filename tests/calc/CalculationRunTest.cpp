@@ -243,21 +243,3 @@ TEST(RunStatus, ButtonsFollowTheRunTheModelsBelongTo) {
     for (const auto &[s, expected] : rows)
         EXPECT_EQ(kvr::Buttons(s), expected) << s.models.run << s.graphsAllowed;
 }
-
-TEST(RunStatus, ACalculationRetiresTheModelsAndARejectedTimeKeepsThem) {
-    kvr::RunStatus s;
-    CalculationState state;
-    const CalculationInputs in = DefaultTexts();
-    kvr::RecordCalculation(s, in, kvr::RunCalculation(state, in));
-    kvr::RecordDetermination(s, kvr::DetermineModels(state, "3", ","));
-    EXPECT_EQ(kvr::Buttons(s), (kvr::AllowedButtons{true, true, true, true}));
-    kvr::RecordDetermination(s, kvr::DetermineModels(state, "7", ","));
-    EXPECT_EQ(s.models.chosenTime, "3");
-    EXPECT_EQ(s.models.wear->coefficient, "0,110");
-    EXPECT_EQ(kvr::Buttons(s), (kvr::AllowedButtons{true, false, true, true}));
-    kvr::RecordCalculation(s, in, kvr::RunCalculation(state, in));
-    EXPECT_EQ(s.calculation.run, 2);
-    EXPECT_EQ(s.calculation.texts[kvr::kMaterialSlot], "сталь 12Х18Н9Т");
-    EXPECT_EQ(s.calculation.texts[kvr::kDiameterSlot], "95");
-    EXPECT_FALSE(s.models.wear || kvr::ModelsCurrent(s));
-}
