@@ -10,12 +10,15 @@
 namespace {
 
 // A key moves an axis's centre by `shift` of its range and its range by `scale`.
-struct Move { double shift, scale; };
+struct Move {
+    double shift, scale;
+};
 struct KeyCase {
     const char *name;
     Qt::Key key;
     Move bottom;
     Move left;
+    Qt::Key reset = Qt::Key_Home; // Esc resets as Home does
 };
 
 void PrintTo(const KeyCase &c, std::ostream *out) { *out << c.name; }
@@ -24,7 +27,8 @@ class KeyboardTable : public ::testing::TestWithParam<KeyCase> {};
 
 // Whole pixels of a plot some 300 wide: two per cent either way.
 void ExpectMove(const TChartAxis &axis, double low, double high, Move move) {
-    EXPECT_NEAR((axis.Minimum() + axis.Maximum() - low - high) / 2 / (high - low), move.shift, 0.02);
+    EXPECT_NEAR((axis.Minimum() + axis.Maximum() - low - high) / 2 / (high - low), move.shift,
+                0.02);
     EXPECT_NEAR((axis.Maximum() - axis.Minimum()) / (high - low), move.scale, 0.02);
 }
 
@@ -37,18 +41,19 @@ TEST_P(KeyboardTable, EveryKeyMovesItsAxesAndHomeRestoresThePicture) {
     EXPECT_NE(chart->Picture(), before);
     ExpectMove(chart->BottomAxis(), b0, b1, GetParam().bottom);
     ExpectMove(chart->LeftAxis(), l0, l1, GetParam().left);
-    QTest::keyClick(chart.get(), Qt::Key_Home);
+    QTest::keyClick(chart.get(), GetParam().reset);
     EXPECT_EQ(chart->Picture(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keyboard, KeyboardTable,
-                         ::testing::Values(KeyCase{"plus", Qt::Key_Plus, {0, 0.75}, {0, 0.75}},
-                                           KeyCase{"equal", Qt::Key_Equal, {0, 0.75}, {0, 0.75}},
-                                           KeyCase{"minus", Qt::Key_Minus, {0, 4. / 3}, {0, 4. / 3}},
-                                           KeyCase{"left", Qt::Key_Left, {-0.1, 1}, {0, 1}},
-                                           KeyCase{"right", Qt::Key_Right, {0.1, 1}, {0, 1}},
-                                           KeyCase{"up", Qt::Key_Up, {0, 1}, {0.1, 1}},
-                                           KeyCase{"down", Qt::Key_Down, {0, 1}, {-0.1, 1}}));
+INSTANTIATE_TEST_SUITE_P(
+    Keyboard, KeyboardTable,
+    ::testing::Values(KeyCase{"plus", Qt::Key_Plus, {0, 0.75}, {0, 0.75}},
+                      KeyCase{"equal", Qt::Key_Equal, {0, 0.75}, {0, 0.75}},
+                      KeyCase{"minus", Qt::Key_Minus, {0, 4. / 3}, {0, 4. / 3}, Qt::Key_Escape},
+                      KeyCase{"left", Qt::Key_Left, {-0.1, 1}, {0, 1}},
+                      KeyCase{"right", Qt::Key_Right, {0.1, 1}, {0, 1}},
+                      KeyCase{"up", Qt::Key_Up, {0, 1}, {0.1, 1}, Qt::Key_Escape},
+                      KeyCase{"down", Qt::Key_Down, {0, 1}, {-0.1, 1}}));
 
 // Past the labels' three decimals "+" stops; "-" and Home still work from there.
 TEST(Keyboard, HoldingPlusDownKeepsTheLabelsApart) {
@@ -58,7 +63,8 @@ TEST(Keyboard, HoldingPlusDownKeepsTheLabelsApart) {
         QTest::keyClick(chart.get(), Qt::Key_Plus);
     for (AxisId id : {AxisId::Bottom, AxisId::Left})
         for (std::size_t i = 1; i < chart->LayOut().Axis(id).labels.size(); ++i)
-            EXPECT_NE(chart->Layout().Axis(id).labels[i - 1].text, chart->Layout().Axis(id).labels[i].text);
+            EXPECT_NE(chart->Layout().Axis(id).labels[i - 1].text,
+                      chart->Layout().Axis(id).labels[i].text);
     const double b0 = chart->BottomAxis().Minimum(), b1 = chart->BottomAxis().Maximum();
     EXPECT_LT(b1 - b0, 0.04); // from 5 minutes down to a few hundredths
     QTest::keyClick(chart.get(), Qt::Key_Minus);
