@@ -52,6 +52,26 @@ TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {
     EXPECT_EQ(Form_Main->findChildren<QLineEdit *>().size(), 26);
 }
 
+// The unit written right of each number field, on its line.
+TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
+    for (int slot = kDiameterSlot; slot < kMainWindowSlots; ++slot) {
+        const char *unit = slot <= 6    ? "мм"
+                           : slot == 7  ? "мм/об."
+                           : slot <= 10 ? "об./хв."
+                           : slot <= 19 ? "хв."
+                                        : "мкм";
+        const QWidget *edit = Find<QWidget>(Form_Main, InputControl(slot));
+        const QLabel *nearest = nullptr;
+        for (const QLabel *label : edit->parentWidget()->findChildren<QLabel *>())
+            if (label->x() > edit->geometry().right() &&
+                std::abs(label->geometry().center().y() - edit->geometry().center().y()) < 6 &&
+                (!nearest || label->x() < nearest->x()))
+                nearest = label;
+        ASSERT_TRUE(nearest) << InputControl(slot);
+        EXPECT_EQ(nearest->text(), QString::fromUtf8(unit)) << InputControl(slot);
+    }
+}
+
 TEST_F(MainWindowStart, ListsHoldTheirItemsAndCannotBeTyped) {
     for (auto [name, count] : {std::pair{"ComboBox1", 28},
                                {"ComboBox2", 3},
@@ -168,7 +188,12 @@ TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
 // The run by keyboard alone: each key on a button (or window) shows or enables what it should.
 TEST_F(MainWindowStart, EnterAndKeypadEnterPressTheFocusedButtonEscClosesTheHelp) {
     const auto enabled = [](QWidget *w, const char *b) { return Find<QWidget>(w, b)->isEnabled(); };
-    const struct { QWidget *window; const char *button; Qt::Key key; std::function<bool()> done; } cases[] = {
+    const struct {
+        QWidget *window;
+        const char *button;
+        Qt::Key key;
+        std::function<bool()> done;
+    } cases[] = {
         {Form_Main, "Button1", Qt::Key_Return, [&] { return enabled(Form_Main, "Button2"); }},
         {Form_Main, "Button2", Qt::Key_Enter, [] { return Form_Result->isVisible(); }},
         {Form_Result, "Button1", Qt::Key_Enter, [&] { return enabled(Form_Main, "Button3"); }},
