@@ -1,5 +1,6 @@
 #include "AccessibleNames.h"
 
+#include "ResultLabels.h"
 #include "ShownValue.h"
 
 #include <QGroupBox>
@@ -81,22 +82,22 @@ struct LabelSentence {
 };
 
 const LabelSentence kResultSentences[] = {
-    {"Label6", "Швидкість різання інструмента 1"},
-    {"Label8", "Швидкість різання інструмента 2"},
-    {"Label24", "Швидкість різання інструмента 3"},
-    {"Label3", "Загальна тривалість роботи інструмента 1"},
-    {"Label7", "Загальна тривалість роботи інструмента 2"},
-    {"Label23", "Загальна тривалість роботи інструмента 3"},
-    {"Label13", "Розмірне зношування інструмента 1 після 1-го інтервалу"},
-    {"Label14", "Розмірне зношування інструмента 1 після 2-го інтервалу"},
-    {"Label15", "Розмірне зношування інструмента 1 після 3-го інтервалу"},
-    {"Label9", "Розмірне зношування інструмента 2 після 1-го інтервалу"},
-    {"Label10", "Розмірне зношування інструмента 2 після 2-го інтервалу"},
-    {"Label11", "Розмірне зношування інструмента 2 після 3-го інтервалу"},
-    {"Label25", "Розмірне зношування інструмента 3 після 1-го інтервалу"},
-    {"Label26", "Розмірне зношування інструмента 3 після 2-го інтервалу"},
-    {"Label27", "Розмірне зношування інструмента 3 після 3-го інтервалу"},
-    {"Label31", "Допустиме розмірне зношування"},
+    {kCutterLabels[0].speed, "Швидкість різання інструмента 1"},
+    {kCutterLabels[1].speed, "Швидкість різання інструмента 2"},
+    {kCutterLabels[2].speed, "Швидкість різання інструмента 3"},
+    {kCutterLabels[0].total, "Загальна тривалість роботи інструмента 1"},
+    {kCutterLabels[1].total, "Загальна тривалість роботи інструмента 2"},
+    {kCutterLabels[2].total, "Загальна тривалість роботи інструмента 3"},
+    {kCutterLabels[0].wear[0], "Розмірне зношування інструмента 1 після 1-го інтервалу"},
+    {kCutterLabels[0].wear[1], "Розмірне зношування інструмента 1 після 2-го інтервалу"},
+    {kCutterLabels[0].wear[2], "Розмірне зношування інструмента 1 після 3-го інтервалу"},
+    {kCutterLabels[1].wear[0], "Розмірне зношування інструмента 2 після 1-го інтервалу"},
+    {kCutterLabels[1].wear[1], "Розмірне зношування інструмента 2 після 2-го інтервалу"},
+    {kCutterLabels[1].wear[2], "Розмірне зношування інструмента 2 після 3-го інтервалу"},
+    {kCutterLabels[2].wear[0], "Розмірне зношування інструмента 3 після 1-го інтервалу"},
+    {kCutterLabels[2].wear[1], "Розмірне зношування інструмента 3 після 2-го інтервалу"},
+    {kCutterLabels[2].wear[2], "Розмірне зношування інструмента 3 після 3-го інтервалу"},
+    {kAllowableWearLabel, "Допустиме розмірне зношування"},
 };
 
 // A formula spread over several labels, read from its lead label as one sentence.
@@ -108,8 +109,8 @@ struct FormulaSentence {
 };
 
 const FormulaSentence kResultFormulas[] = {
-    {"Label33", "Label34", "Label39", "Розмірне зношування hр"},
-    {"Label40", "Label41", "Label46", "Період стійкості Tр"},
+    {kWearFormula.lead, kWearFormula.coefficient, kWearFormula.exponent, "Розмірне зношування hр"},
+    {kLifeFormula.lead, kLifeFormula.coefficient, kLifeFormula.exponent, "Період стійкості Tр"},
 };
 
 template <typename T> T *Child(const QWidget *window, const char *name) {

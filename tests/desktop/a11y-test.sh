@@ -5,7 +5,7 @@ set -euo pipefail
 app=$1 src=$2 log=$(mktemp)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 a11y() { /usr/bin/python3 "$src/scripts/a11y.py" "$@" || fail "a11y.py $*: $(tail -3 "$log")"; }
-table() { sed -z 's/"\n *"//g' "$src/ui/AccessibleNames.cpp" | sed -n "/ $1\[\] = {/,/^};/s/^ *{\"\(\w*\)\", *\"\(.*\)\"},$/\1|\2/p"; }
+table() { sed -z 's/"\n *"//g' "$src/ui/AccessibleNames.cpp" | sed -n "/ $1\[\] = {/,/^};/s/^ *{\"\?\([]A-Za-z0-9_.[]*\)\"\?, *\"\(.*\)\"},$/\1|\2/p"; }
 name() { table "$1" | sed -n "s/^$2|//p"; }
 expect() { for _ in $(seq 50); do grep -qE "$2" <<<"$(a11y list "$1")" && return; sleep 0.2; done; fail "'$1' never reads '$2'"; }
 WAYLAND_DEBUG=${WAYLAND_DISPLAY:+1} "$app" >"$log" 2>&1 &
