@@ -94,8 +94,8 @@ QString TCustomChartLegend::ItemText(int index) const {
                : !s->Name().isEmpty() ? s->Name()
                                       : QStringLiteral("Series ") + QString::number(index);
     }
-    if (OnGetLegendText)
-        OnGetLegendText(index, text);
+    if (ChartHost *host = Host())
+        host->RaiseLegendText(index, text);
     return text;
 }
 
@@ -122,8 +122,8 @@ LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const PanelArea &pa
         LayOutVertical(canvas, panel.bounds, plotRect, itemCount, layout);
     else
         LayOutHorizontal(canvas, plotRect, itemCount, layout);
-    if (OnGetLegendRect)
-        OnGetLegendRect(layout.rect);
+    if (ChartHost *host = Host())
+        host->RaiseLegendRect(layout.rect);
     if (layout.rowCount < 1) {
         layout.rowCount = 0;
         return layout;
@@ -202,8 +202,8 @@ void TCustomChartLegend::LayOutItems(int itemCount, LegendLayout &layout) const 
         item.index = i;
         item.x = layout.textLeft + column * layout.columnWidth;
         item.y = layout.rect.Top + 1 + row * layout.itemHeight;
-        if (OnGetLegendPos)
-            OnGetLegendPos(i, item.x, item.y);
+        if (ChartHost *host = Host())
+            host->RaiseLegendPosition(i, item.x, item.y);
         item.text = ItemText(i);
         item.firstRow = place == 0;
         if (layout.style != TLegendStyle::lsValues)

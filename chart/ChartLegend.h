@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -110,11 +109,6 @@ public:
     int RowCount() const { return Kept().rowCount; }
     int ColumnCount() const { return Kept().columnCount; }
     bool Contains(int x, int y) const;
-
-    // Chart events; none is assigned by the application.
-    std::function<void(int index, QString &text)> OnGetLegendText;
-    std::function<void(int index, int &x, int &y)> OnGetLegendPos;
-    std::function<void(ChartRect &rect)> OnGetLegendRect;
 
 private:
     const LegendLayout &Kept() const;

@@ -8,6 +8,7 @@
 namespace kvr::chart {
 
 struct ChartLayout;
+struct ChartRect;
 class TChartSeries;
 
 // What a chart part may ask of the panel it belongs to. The panel implements it; the
@@ -23,6 +24,11 @@ public:
     virtual QLocale LabelLocale() const = 0;
     // The layout of the last picture: the one place its geometry is kept.
     virtual const ChartLayout &Layout() const = 0;
+    // The legend's events, raised as it lays out: a listener may change an item's text or
+    // position, or the legend's box.
+    virtual void RaiseLegendText(int index, QString &text) = 0;
+    virtual void RaiseLegendPosition(int index, int &x, int &y) = 0;
+    virtual void RaiseLegendRect(ChartRect &rect) = 0;
 
 protected:
     ~ChartHost() = default;

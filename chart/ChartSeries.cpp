@@ -3,6 +3,7 @@
 #include "ChartCanvas.h"
 #include "ChartLayout.h"
 
+#include <QMetaMethod>
 #include <QPointF>
 
 #include <algorithm>
@@ -28,8 +29,16 @@ void TChartSeries::InvalidateIfActive() {
         Changed();
 }
 
+bool TChartSeries::AddEventsConnected() const {
+    static const QMetaMethod before = QMetaMethod::fromSignal(&TChartSeries::BeforeAdd);
+    static const QMetaMethod after = QMetaMethod::fromSignal(&TChartSeries::AfterAdd);
+    return isSignalConnected(before) || isSignalConnected(after);
+}
+
 int TChartSeries::AddPoint(double x, double y, const QString &label, TColor color) {
-    if (OnBeforeAdd && !OnBeforeAdd(*this, x, y))
+    bool accepted = true;
+    emit BeforeAdd(x, y, &accepted);
+    if (!accepted)
         return -1;
     const int index = m_xValues.AppendOrdered(x);
     m_yValues.InsertAt(index, y);
@@ -43,8 +52,7 @@ int TChartSeries::AddPoint(double x, double y, const QString &label, TColor colo
         m_labels.resize(others);
         m_labels.insert(m_labels.begin() + index, label);
     }
-    if (OnAfterAdd)
-        OnAfterAdd(*this, index);
+    emit AfterAdd(index);
     InvalidateIfActive();
     return index;
 }
@@ -53,7 +61,7 @@ void TChartSeries::AddPoints(std::span<const double> xs, std::span<const double>
     const std::size_t count = std::min(xs.size(), ys.size());
     // The events see every point on its own.
     const std::size_t inOrder =
-        OnBeforeAdd || OnAfterAdd ? 0 : m_xValues.AppendInOrder(xs.first(count));
+        AddEventsConnected() ? 0 : m_xValues.AppendInOrder(xs.first(count));
     if (inOrder > 0) {
         m_yValues.AppendValues(ys.first(inOrder));
         if (!m_colors.empty())
@@ -71,8 +79,7 @@ void TChartSeries::RemoveAllPoints() {
     m_yValues.RemoveAllValues();
     m_colors = {};
     m_labels = {};
-    if (OnClearValues)
-        OnClearValues(*this);
+    emit ValuesCleared();
     InvalidateIfActive();
 }
 

@@ -5,7 +5,8 @@
 #include "ChartPen.h"
 #include "ChartValueList.h"
 
-#include <functional>
+#include <QObject>
+
 #include <span>
 #include <vector>
 
@@ -45,7 +46,9 @@ private:
 // Base of every series: two value lists, a colour and a label per point, and how the
 // series draws itself onto the chart and into the legend.
 // Stored, never drawn: Marks, ValueFormat and PercentFormat.
-class TChartSeries : public ChartPart {
+class TChartSeries : public QObject, public ChartPart {
+    Q_OBJECT
+
 public:
     explicit TChartSeries(const QString &name);
     virtual ~TChartSeries() = default;
@@ -75,11 +78,6 @@ public:
     void SetVertAxis(TVertAxis value) { Store(m_vertAxis, value); }
     void SetValueFormat(const QString &value) { Store(m_valueFormat, value); }
     void SetPercentFormat(const QString &value) { Store(m_percentFormat, value); }
-
-    // Answering false refuses the point; AddPoint then returns -1.
-    std::function<bool(TChartSeries &, double x, double y)> OnBeforeAdd;
-    std::function<void(TChartSeries &, int index)> OnAfterAdd;
-    std::function<void(TChartSeries &)> OnClearValues;
 
     int AddPoint(double x, double y, const QString &label = QString(), TColor color = clDefault);
     // The same as AddPoint for each pair in turn, with no label and clDefault; the pairs
@@ -135,6 +133,12 @@ public:
     // Whether a marker is drawn at each point, on top of any line.
     virtual bool ShowsMarkers() const { return false; }
 
+signals:
+    // A receiver refuses the point by setting *accepted to false; AddPoint then returns -1.
+    void BeforeAdd(double x, double y, bool *accepted);
+    void AfterAdd(int index);
+    void ValuesCleared();
+
 protected:
     virtual void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame);
     virtual void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index);
@@ -149,6 +153,8 @@ private:
     const PlotFrame &LastFrame() const;
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
+    // While nothing listens, AddPoints may append a run of points in one go.
+    bool AddEventsConnected() const;
 
     QString m_name;
     TChartValueList m_xValues{QStringLiteral("X"), TChartListOrder::loAscending};

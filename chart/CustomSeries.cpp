@@ -112,8 +112,8 @@ void TCustomSeries::DrawLine(ChartCanvas &canvas, TColor c, int x0, int y0, int 
 
 void TCustomSeries::PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index) {
     m_pointer.PrepareCanvas(canvas, color);
-    const TSeriesPointerStyle style =
-        OnGetPointerStyle ? OnGetPointerStyle(*this, index) : m_pointer.Style();
+    TSeriesPointerStyle style = m_pointer.Style();
+    emit PointerStyleRequested(index, &style);
     TSeriesPointer::DrawShape(canvas, style, x, y, m_pointer.HorizSize(), m_pointer.VertSize());
 }
 

@@ -10,6 +10,8 @@ namespace kvr::chart {
 // Stored, never drawn: Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and
 // Dark3D (the flat line path draws no stairs, areas or depth).
 class TCustomSeries : public TChartSeries {
+    Q_OBJECT
+
 public:
     explicit TCustomSeries(const QString &name);
 
@@ -34,9 +36,6 @@ public:
     void SetLineHeight(int value) { Store(m_lineHeight, value); }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
 
-    // Picks the marker style for a point; when unset, Pointer's Style is used.
-    std::function<TSeriesPointerStyle(TCustomSeries &, int index)> OnGetPointerStyle;
-
     void HorizontalMargins(int &left, int &right) const override;
     void VerticalMargins(int &top, int &bottom) const override;
     bool ReachBeyondEdge() const override { return true; }
@@ -47,6 +46,10 @@ public:
     int PrevX() const { return m_prevX; }
     int PrevY() const { return m_prevY; }
     TColor PrevColor() const { return m_prevColor; }
+
+signals:
+    // Asked before each marker is drawn; *style starts as Pointer's Style.
+    void PointerStyleRequested(int index, kvr::chart::TSeriesPointerStyle *style);
 
 protected:
     void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) override;
@@ -88,6 +91,8 @@ private:
 };
 
 class TLineSeries : public TCustomSeries {
+    Q_OBJECT
+
 public:
     explicit TLineSeries(const QString &name);
 
@@ -97,6 +102,8 @@ protected:
 };
 
 class TPointSeries : public TCustomSeries {
+    Q_OBJECT
+
 public:
     explicit TPointSeries(const QString &name);
 };

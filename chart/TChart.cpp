@@ -73,6 +73,14 @@ QLocale TChart::LabelLocale() const {
     return testAttribute(Qt::WA_SetLocale) ? locale() : QLocale::system();
 }
 
+void TChart::RaiseLegendText(int index, QString &text) { emit LegendTextRequested(index, &text); }
+
+void TChart::RaiseLegendPosition(int index, int &x, int &y) {
+    emit LegendPositionRequested(index, &x, &y);
+}
+
+void TChart::RaiseLegendRect(ChartRect &rect) { emit LegendRectRequested(&rect); }
+
 void TChart::Invalidate() {
     if (m_creating)
         return;

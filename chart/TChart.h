@@ -163,6 +163,9 @@ public:
     const QImage &Picture();
     bool BufferClean() const { return m_bufferClean; }
     void Invalidate() override;
+    void RaiseLegendText(int index, QString &text) override;
+    void RaiseLegendPosition(int index, int &x, int &y) override;
+    void RaiseLegendRect(ChartRect &rect) override;
 
     // Zoom and panning.
     const TZoomPanningRecord &ZoomRecord() const { return m_zoom; }
@@ -194,6 +197,11 @@ signals:
     // Before a pan moves an axis to [minimum, maximum]; a receiver refuses it by setting
     // *allowed to false.
     void ScrollRequested(TCustomChartAxis *axis, double minimum, double maximum, bool *allowed);
+    // While the legend lays out; a receiver may change the item's text or position, or the
+    // legend's box.
+    void LegendTextRequested(int index, QString *text);
+    void LegendPositionRequested(int index, int *x, int *y);
+    void LegendRectRequested(kvr::chart::ChartRect *rect);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GraphChartPanel.h"
 #include "TChart.h"
 
 #include <QWidget>
@@ -28,18 +29,7 @@ struct BenchChart {
         chart = new TChart(&window);
         chart->resize(441, 377);
         chart->BeginLoading();
-        chart->BackWall().Brush().SetColor(clWhite);
-        chart->BackWall().Brush().SetStyle(TBrushStyle::bsClear);
-        chart->SetMarginBottom(7);
-        chart->SetMarginLeft(6);
-        chart->SetMarginTop(3);
-        chart->Title().SetVisible(false);
-        chart->LeftAxis().SetTitleSize(1);
-        chart->SetView3D(false);
-        for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
-            axis->SetAutomatic(false);
-            axis->SetAutomaticMinimum(false);
-        }
+        LoadGraphPanel(*chart);
         chart->Legend().SetColorWidth(50);
         chart->Legend().SetShadowSize(1);
         chart->EndLoading();

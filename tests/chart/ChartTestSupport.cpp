@@ -1,6 +1,7 @@
 #include "ChartTestSupport.h"
 
 #include "ChartCanvas.h"
+#include "GraphChartPanel.h"
 
 #include <QApplication>
 
@@ -19,18 +20,7 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     auto chart = std::make_unique<TChart>();
     chart->resize(width, height);
     chart->BeginLoading();
-    chart->BackWall().Brush().SetColor(clWhite);
-    chart->BackWall().Brush().SetStyle(TBrushStyle::bsClear);
-    chart->SetMarginBottom(7);
-    chart->SetMarginLeft(6);
-    chart->SetMarginTop(3);
-    chart->Title().SetVisible(false);
-    chart->LeftAxis().SetTitleSize(1);
-    chart->SetView3D(false);
-    for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
-        axis->SetAutomatic(false);
-        axis->SetAutomaticMinimum(false);
-    }
+    LoadGraphPanel(*chart);
     chart->BottomAxis().SetMinimum(bottomMinimum);
     chart->EndLoading();
     return chart;

@@ -40,6 +40,24 @@ TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
     EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
     EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
     EXPECT_EQ(legend.ItemText(2), QStringLiteral("V3"));
+    // Listeners rename an item, move each item by its index and lower the box.
+    const LegendLayout before = chart->LayOut().legend;
+    QObject::connect(chart.get(), &TChart::LegendTextRequested, chart.get(),
+                     [](int index, QString *text) {
+                         if (index == 1)
+                             *text = QStringLiteral("V9");
+                     });
+    QObject::connect(chart.get(), &TChart::LegendPositionRequested, chart.get(),
+                     [](int index, int *x, int *y) { *x += index, *y -= 2 * index; });
+    QObject::connect(chart.get(), &TChart::LegendRectRequested, chart.get(),
+                     [](ChartRect *rect) { rect->Top += 5; });
+    const LegendLayout after = chart->LayOut().legend;
+    EXPECT_EQ(after.rect.Top, before.rect.Top + 5);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(after.items[i].text, i == 1 ? QStringLiteral("V9") : before.items[i].text);
+        EXPECT_EQ(after.items[i].x, before.items[i].x + i);
+        EXPECT_EQ(after.items[i].y, before.items[i].y + 5 - 2 * i);
+    }
 }
 
 TEST(Legend, ItemWithoutTitleTakesTheSeriesName) {

@@ -98,6 +98,15 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     EXPECT_EQ(PixelRgb(image, points.XPixel(1) - 3, y), kBlue);
     EXPECT_EQ(PixelRgb(image, points.XPixel(2) - 3, y), 0x00FF00u);
     EXPECT_EQ(PixelRgb(image, points.XPixel(0) - 3, y), kRed);
+    // A listener's style for one point: the small dot leaves the red box showing.
+    QObject::connect(&points, &TCustomSeries::PointerStyleRequested, &points,
+                     [](int index, TSeriesPointerStyle *style) {
+                         if (index == 1)
+                             *style = TSeriesPointerStyle::psSmallDot;
+                     });
+    chart->Invalidate();
+    EXPECT_EQ(PixelRgb(chart->Picture(), points.XPixel(1) - 3, y), kRed);
+    EXPECT_EQ(PixelRgb(chart->Picture(), points.XPixel(2) - 3, y), 0x00FF00u);
 }
 
 TEST(SeriesDraw, NullColourPointBreaksTheLine) {

@@ -149,13 +149,26 @@ TEST(Series, ColorEachPointTakesPaletteColoursForPointsWithoutTheirOwn) {
     EXPECT_EQ(series.PointColor(3), clRed);
 }
 
-TEST(Series, RefusedPointChangesNothing) {
+// One point at a time and in bulk: a refused point leaves the lists as they were, each
+// accepted one is announced at its sorted index.
+TEST(Series, ListenersSeeEveryPointAndMayRefuseOne) {
     auto chart = MakeGraphChart();
     auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
-    series.OnBeforeAdd = [](TChartSeries &, double x, double) { return x > 0; };
+    QStringList heard;
+    QObject::connect(&series, &TChartSeries::BeforeAdd, &series,
+                     [](double x, double, bool *accepted) { *accepted = x > 0; });
+    QObject::connect(&series, &TChartSeries::AfterAdd, &series,
+                     [&](int index) { heard << QString::number(index); });
+    QObject::connect(&series, &TChartSeries::ValuesCleared, &series, [&] { heard << "clear"; });
     EXPECT_EQ(series.AddPoint(-1, 5), -1);
     EXPECT_EQ(series.Count(), 0);
-    EXPECT_EQ(series.AddPoint(1, 5), 0);
+    EXPECT_EQ(series.AddPoint(3, 5), 0);
+    const double xs[] = {1, -2, 4}, ys[] = {7, 8, 9};
+    series.AddPoints(xs, ys);
+    const auto stored = series.YValues().StoredValues();
+    EXPECT_EQ(std::vector<double>(stored.begin(), stored.end()), (std::vector<double>{7, 5, 9}));
+    series.RemoveAllPoints();
+    EXPECT_EQ(heard.join(' '), QStringLiteral("0 0 2 clear"));
 }
 
 TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {

@@ -10,7 +10,8 @@ name() { table "$1" | sed -n "s/^$2|//p"; }
 expect() { for _ in $(seq 50); do grep -qE "$2" <<<"$(a11y list "$1")" && return; sleep 0.2; done; fail "'$1' never reads '$2'"; }
 WAYLAND_DEBUG=${WAYLAND_DISPLAY:+1} "$app" >"$log" 2>&1 &
 trap "kill $! 2>/dev/null; rm -f '$log' '$log.names'" EXIT
-main='Kelvora "KVR"' results='Kelvora "KVR". Результати розрахунків' graphs='Kelvora "KVR". Графіки залежностей' help='Kelvora "KVR". Допомога'
+source "$src/tests/desktop/window-titles.sh"
+main=$main_title results=$results_title graphs=$graphs_title help=$help_title
 controls='(text|combo box|push button)'
 for c in ComboBox1 Edit3 ComboBox{2..5} Edit{10..14} Edit2 Edit4 Edit19 Edit5 Edit20 Edit6 Edit21 Edit7 Edit16 Edit9 \
     Edit17 Edit15 Edit18 Edit22 Edit25 Edit23 Edit26 Edit24 Edit27 Edit1 Button{1..3} BitBtn1; do

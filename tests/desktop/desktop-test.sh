@@ -134,10 +134,8 @@ outer_size() {
     echo "$((width + left + right))x$((height + top + bottom))"
 }
 
-main_title='Kelvora "KVR"'
-results_title='Kelvora "KVR". Результати розрахунків'
-graphs_title='Kelvora "KVR". Графіки залежностей'
-help_title='Kelvora "KVR". Допомога'
+src=$(dirname "$0")/../..
+source "$src/tests/desktop/window-titles.sh"
 warning_title='Увага!'
 
 # Client-area centres of the controls, from the window layouts.

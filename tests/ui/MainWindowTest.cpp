@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 
 #include "Graphic.h"
+#include "Handler.h"
 #include "Help.h"
 #include "InputFields.h"
 #include "Main.h"
@@ -37,7 +38,7 @@ TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled) {
     EXPECT_TRUE(Find<QPushButton>(Form_Main, "BitBtn1")->isEnabled());
     EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisible());
     EXPECT_EQ(State, CalculationState{});
-    EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8("Kelvora \"KVR\""));
+    EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8(kApplicationTitle));
 }
 
 TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {

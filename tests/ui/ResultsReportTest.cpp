@@ -2,6 +2,8 @@
 #include "DefaultRun.h"
 
 #include "Graphic.h"
+#include "Handler.h"
+#include "ResultLayout.h"
 #include "ResultsReport.h"
 
 #include <QClipboard>
@@ -20,7 +22,7 @@ using ResultsReportTest = WindowTest;
 // The default run with φ1 = 30° beside φ = 45°: every angle reaches its own row, and the
 // dimensional wear (but not the tool life) follows the smaller φ1.
 const std::string kCalculated =
-    "Kelvora \"KVR\". Результати розрахунків\n"
+    WindowTitle(kResultWindowWords).toStdString() + "\n"
     "Виконав\tІваненко\n"
     "Перевірив\tТарвилко Н. Г.\n"
     "\n"

@@ -1,6 +1,7 @@
 // The pictures, the JPEG decoder, the warning window and the help window.
 #include "UiTestSupport.h"
 
+#include "Handler.h"
 #include "Help.h"
 #include "InputFields.h"
 #include "JpegImage.h"
@@ -333,7 +334,7 @@ using HelpWindowTest = WindowTest;
 TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize) {
     EXPECT_FALSE(Form_Help->isVisible());
     EXPECT_EQ(Form_Help->objectName(), QStringLiteral("Form_Help"));
-    EXPECT_EQ(Form_Help->windowTitle(), QStringLiteral("Kelvora \"KVR\". Допомога"));
+    EXPECT_EQ(Form_Help->windowTitle(), WindowTitle("Допомога"));
     EXPECT_EQ(Form_Help->windowType(), Qt::Tool);
     EXPECT_FALSE(Form_Help->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
