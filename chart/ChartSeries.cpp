@@ -29,15 +29,20 @@ void TChartSeries::InvalidateIfActive() {
         Changed();
 }
 
-bool TChartSeries::AddEventsConnected() const {
+void TChartSeries::connectNotify(const QMetaMethod &) { NoteAddListeners(); }
+
+void TChartSeries::disconnectNotify(const QMetaMethod &) { NoteAddListeners(); }
+
+void TChartSeries::NoteAddListeners() {
     static const QMetaMethod before = QMetaMethod::fromSignal(&TChartSeries::BeforeAdd);
     static const QMetaMethod after = QMetaMethod::fromSignal(&TChartSeries::AfterAdd);
-    return isSignalConnected(before) || isSignalConnected(after);
+    m_addListened = isSignalConnected(before) || isSignalConnected(after);
 }
 
 int TChartSeries::AddPoint(double x, double y, const QString &label, TColor color) {
     bool accepted = true;
-    emit BeforeAdd(x, y, &accepted);
+    if (m_addListened)
+        emit BeforeAdd(x, y, &accepted);
     if (!accepted)
         return -1;
     const int index = m_xValues.AppendOrdered(x);
@@ -52,7 +57,8 @@ int TChartSeries::AddPoint(double x, double y, const QString &label, TColor colo
         m_labels.resize(others);
         m_labels.insert(m_labels.begin() + index, label);
     }
-    emit AfterAdd(index);
+    if (m_addListened)
+        emit AfterAdd(index);
     InvalidateIfActive();
     return index;
 }
@@ -61,7 +67,7 @@ void TChartSeries::AddPoints(std::span<const double> xs, std::span<const double>
     const std::size_t count = std::min(xs.size(), ys.size());
     // The events see every point on its own.
     const std::size_t inOrder =
-        AddEventsConnected() ? 0 : m_xValues.AppendInOrder(xs.first(count));
+        m_addListened ? 0 : m_xValues.AppendInOrder(xs.first(count));
     if (inOrder > 0) {
         m_yValues.AppendValues(ys.first(inOrder));
         if (!m_colors.empty())

@@ -140,6 +140,8 @@ signals:
     void ValuesCleared();
 
 protected:
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
     virtual void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame);
     virtual void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index);
     virtual void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
@@ -153,10 +155,12 @@ private:
     const PlotFrame &LastFrame() const;
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
-    // While nothing listens, AddPoints may append a run of points in one go.
-    bool AddEventsConnected() const;
+    void NoteAddListeners();
 
     QString m_name;
+    // Whether BeforeAdd or AfterAdd may have a receiver: adding a point stays cheap while
+    // none has, and AddPoints may append a run of points in one go.
+    bool m_addListened = false;
     TChartValueList m_xValues{QStringLiteral("X"), TChartListOrder::loAscending};
     TChartValueList m_yValues{QStringLiteral("Y"), TChartListOrder::loNone};
     // Both per-point lists stay empty while every point has clDefault and an empty

@@ -163,12 +163,12 @@ TEST(Series, ListenersSeeEveryPointAndMayRefuseOne) {
     EXPECT_EQ(series.AddPoint(-1, 5), -1);
     EXPECT_EQ(series.Count(), 0);
     EXPECT_EQ(series.AddPoint(3, 5), 0);
-    const double xs[] = {1, -2, 4}, ys[] = {7, 8, 9};
+    const double xs[] = {4, -2, 1}, ys[] = {7, 8, 9};
     series.AddPoints(xs, ys);
     const auto stored = series.YValues().StoredValues();
-    EXPECT_EQ(std::vector<double>(stored.begin(), stored.end()), (std::vector<double>{7, 5, 9}));
+    EXPECT_EQ(std::vector<double>(stored.begin(), stored.end()), (std::vector<double>{9, 5, 7}));
     series.RemoveAllPoints();
-    EXPECT_EQ(heard.join(' '), QStringLiteral("0 0 2 clear"));
+    EXPECT_EQ(heard.join(' '), QStringLiteral("0 1 0 clear"));
 }
 
 TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {
