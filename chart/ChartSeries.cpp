@@ -66,8 +66,7 @@ int TChartSeries::AddPoint(double x, double y, const QString &label, TColor colo
 void TChartSeries::AddPoints(std::span<const double> xs, std::span<const double> ys) {
     const std::size_t count = std::min(xs.size(), ys.size());
     // The events see every point on its own.
-    const std::size_t inOrder =
-        m_addListened ? 0 : m_xValues.AppendInOrder(xs.first(count));
+    const std::size_t inOrder = m_addListened ? 0 : m_xValues.AppendInOrder(xs.first(count));
     if (inOrder > 0) {
         m_yValues.AppendValues(ys.first(inOrder));
         if (!m_colors.empty())

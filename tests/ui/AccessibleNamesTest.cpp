@@ -2,6 +2,7 @@
 #include "DefaultRun.h"
 
 #include "Graphic.h"
+#include "ResultLabels.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -39,8 +40,8 @@ TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
 
 TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
     const std::pair<const char *, const char *> before[] = {
-        {"Label33", "Розмірне зношування hр дорівнює C, помножене на V у степені k"},
-        {"Label40", "Період стійкості Tр дорівнює C, помножене на V у степені z"},
+        {kWearFormula.lead, "Розмірне зношування hр дорівнює C, помножене на V у степені k"},
+        {kLifeFormula.lead, "Період стійкості Tр дорівнює C, помножене на V у степені z"},
     };
     for (auto [label, sentence] : before)
         EXPECT_EQ(Find<QLabel>(Form_Result, label)->accessibleName().toStdString(),
@@ -48,12 +49,14 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
     CalculateDefaults();
     DetermineModels();
     const std::pair<const char *, const char *> after[] = {
-        {"Label6", "Швидкість різання інструмента 1 дорівнює 182,06 м/хв."},
-        {"Label7", "Загальна тривалість роботи інструмента 2 дорівнює 4,50 хв."},
-        {"Label27", "Розмірне зношування інструмента 3 після 3-го інтервалу дорівнює 2,65 мкм"},
-        {"Label31", "Допустиме розмірне зношування дорівнює 5,10 мкм"},
-        {"Label33", "Розмірне зношування hр дорівнює 0,110, помножене на V у степені 0,701"},
-        {"Label40", "Період стійкості Tр дорівнює 845, помножене на V у степені -1,006"},
+        {kCutterLabels[0].speed, "Швидкість різання інструмента 1 дорівнює 182,06 м/хв."},
+        {kCutterLabels[1].total, "Загальна тривалість роботи інструмента 2 дорівнює 4,50 хв."},
+        {kCutterLabels[2].wear[2],
+         "Розмірне зношування інструмента 3 після 3-го інтервалу дорівнює 2,65 мкм"},
+        {kAllowableWearLabel, "Допустиме розмірне зношування дорівнює 5,10 мкм"},
+        {kWearFormula.lead,
+         "Розмірне зношування hр дорівнює 0,110, помножене на V у степені 0,701"},
+        {kLifeFormula.lead, "Період стійкості Tр дорівнює 845, помножене на V у степені -1,006"},
     };
     for (auto [label, sentence] : after)
         EXPECT_EQ(Find<QLabel>(Form_Result, label)->accessibleName().toStdString(),

@@ -6,6 +6,7 @@
 #include "InputFields.h"
 #include "Main.h"
 #include "Result.h"
+#include "ResultLabels.h"
 #include "Warning.h"
 #include "Windows.h"
 
@@ -30,30 +31,32 @@ protected:
         Find<QLineEdit>(Form_Result, "Edit1")->setText(time);
         return AnswerModals([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
     }
-    QString ResultText(int label) const { return ResultLabel(label)->text(); }
+    static QLabel *Label(const char *name) { return Find<QLabel>(Form_Result, name); }
+    QString ResultText(const char *label) const { return Label(label)->text(); }
 };
 
 TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
     EXPECT_TRUE(Calculate().isEmpty());
-    const std::pair<int, const char *> expected[] = {{6, "V = 182,06 м/хв."},
-                                                     {3, "3,00 хв."},
-                                                     {13, "h       = 3,36 мкм"},
-                                                     {14, "h       = 4,08 мкм"},
-                                                     {15, "h       = 4,38 мкм"},
-                                                     {8, "V = 113,41 м/хв."},
-                                                     {7, "4,50 хв."},
-                                                     {9, "h       = 2,14 мкм"},
-                                                     {10, "h       = 2,65 мкм"},
-                                                     {11, "h       = 3,57 мкм"},
-                                                     {24, "V = 55,21 м/хв."},
-                                                     {23, "6,00 хв."},
-                                                     {25, "h       = 1,53 мкм"},
-                                                     {26, "h       = 2,34 мкм"},
-                                                     {27, "h       = 2,65 мкм"},
-                                                     {31, "[h  ] = 5,10 мкм"},
-                                                     {50, "Виконав: Іваненко"}};
+    const std::pair<const char *, const char *> expected[] = {
+        {kCutterLabels[0].speed, "V = 182,06 м/хв."},
+        {kCutterLabels[0].total, "3,00 хв."},
+        {kCutterLabels[0].wear[0], "h       = 3,36 мкм"},
+        {kCutterLabels[0].wear[1], "h       = 4,08 мкм"},
+        {kCutterLabels[0].wear[2], "h       = 4,38 мкм"},
+        {kCutterLabels[1].speed, "V = 113,41 м/хв."},
+        {kCutterLabels[1].total, "4,50 хв."},
+        {kCutterLabels[1].wear[0], "h       = 2,14 мкм"},
+        {kCutterLabels[1].wear[1], "h       = 2,65 мкм"},
+        {kCutterLabels[1].wear[2], "h       = 3,57 мкм"},
+        {kCutterLabels[2].speed, "V = 55,21 м/хв."},
+        {kCutterLabels[2].total, "6,00 хв."},
+        {kCutterLabels[2].wear[0], "h       = 1,53 мкм"},
+        {kCutterLabels[2].wear[1], "h       = 2,34 мкм"},
+        {kCutterLabels[2].wear[2], "h       = 2,65 мкм"},
+        {kAllowableWearLabel, "[h  ] = 5,10 мкм"},
+        {kStudentLabel, "Виконав: Іваненко"}};
     for (auto [label, text] : expected)
-        EXPECT_EQ(ResultText(label), Shown(text)) << "Label" << label;
+        EXPECT_EQ(ResultText(label), Shown(text)) << label;
     EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     EXPECT_TRUE(Find<QLabel>(Form_Main, "Image1")->isVisibleTo(Form_Main));
@@ -71,15 +74,16 @@ TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
     EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisibleTo(Form_Main));
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    EXPECT_EQ(ResultText(50), QString::fromUtf8("Виконав: Перший"));
-    EXPECT_EQ(ResultText(6), Shown("V = 182,06 м/хв.")); // labels are still written
+    EXPECT_EQ(ResultText(kStudentLabel), QString::fromUtf8("Виконав: Перший"));
+    EXPECT_EQ(ResultText(kCutterLabels[0].speed),
+              Shown("V = 182,06 м/хв.")); // labels are still written
 }
 
 TEST_F(CalculationFlow, BlankNameCountsAsFilledIn) {
     Calculate(QStringLiteral("  "));
     EXPECT_FALSE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
     EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_EQ(ResultText(50), QStringLiteral("Виконав:   "));
+    EXPECT_EQ(ResultText(kStudentLabel), QStringLiteral("Виконав:   "));
 }
 
 TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
@@ -135,7 +139,7 @@ TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth) {
     EXPECT_TRUE(Find<QLabel>(Form_Warning, "Label2")->text().isEmpty());
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    EXPECT_EQ(ResultText(31), Shown("[h  ] = 2,04 мкм"));
+    EXPECT_EQ(ResultText(kAllowableWearLabel), Shown("[h  ] = 2,04 мкм"));
 }
 
 TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs) {
@@ -177,8 +181,8 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].windowTitle, QString::fromUtf8(kApplicationTitle));
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Invalid floating point operation.")});
-    EXPECT_EQ(ResultText(7), Shown("1,50 хв."));  // step C ran before the fault
-    EXPECT_EQ(State.wear_rate[1], firstLineRate); // cutter 1's line was stored
+    EXPECT_EQ(ResultText(kCutterLabels[1].total), Shown("1,50 хв.")); // step C ran before the fault
+    EXPECT_EQ(State.wear_rate[1], firstLineRate);                     // cutter 1's line was stored
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
 }
@@ -203,15 +207,17 @@ protected:
 
 TEST_F(Determination, DefaultTimeShowsBothModels) {
     EXPECT_TRUE(Determine(QStringLiteral("3")).isEmpty());
-    EXPECT_EQ(ResultText(34), Shown("= 0,110V"));
-    EXPECT_EQ(ResultText(39), Shown("0,701"));
-    EXPECT_EQ(ResultText(41), Shown("= 845V"));
-    EXPECT_EQ(ResultText(46), Shown("-1,006"));
+    EXPECT_EQ(ResultText(kWearFormula.coefficient), Shown("= 0,110V"));
+    EXPECT_EQ(ResultText(kWearFormula.exponent), Shown("0,701"));
+    EXPECT_EQ(ResultText(kLifeFormula.coefficient), Shown("= 845V"));
+    EXPECT_EQ(ResultText(kLifeFormula.exponent), Shown("-1,006"));
     EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    for (int hidden : {35, 36, 37, 42, 43, 44})
-        EXPECT_FALSE(ResultLabel(hidden)->isVisibleTo(Form_Result)) << hidden;
-    EXPECT_EQ(ResultLabel(39)->x(), ResultLabel(34)->x() + ResultLabel(34)->width() + 1);
-    EXPECT_EQ(ResultLabel(46)->x(), ResultLabel(41)->x() + ResultLabel(41)->width() + 1);
+    for (const FormulaLabels &formula : {kWearFormula, kLifeFormula}) {
+        for (const char *hidden : formula.symbols)
+            EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result)) << hidden;
+        const QLabel *coefficient = Label(formula.coefficient);
+        EXPECT_EQ(Label(formula.exponent)->x(), coefficient->x() + coefficient->width() + 1);
+    }
 }
 
 TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
@@ -220,7 +226,8 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
         EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled()) << accepted;
     }
     QStringList accepted;
-    for (int label : {34, 39, 41, 46})
+    for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
+                              kLifeFormula.coefficient, kLifeFormula.exponent})
         accepted << ResultText(label);
     ASSERT_NE(accepted[2], QStringLiteral("= C")); // the formulas show numbers now
     for (const char *rejected : {"1.6", "7"}) {
@@ -234,9 +241,10 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     }
     // The models of the last accepted press stay shown.
     EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("7"));
-    EXPECT_EQ(ResultText(41).left(2), QStringLiteral("= "));
+    EXPECT_EQ(ResultText(kLifeFormula.coefficient).left(2), QStringLiteral("= "));
     QStringList shown;
-    for (int label : {34, 39, 41, 46})
+    for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
+                              kLifeFormula.coefficient, kLifeFormula.exponent})
         shown << ResultText(label);
     EXPECT_EQ(shown, accepted);
 }
@@ -257,11 +265,12 @@ TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled) {
 
 TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
     Determine(QStringLiteral("3"));
-    const QString first = ResultText(34);
+    const QString first = ResultText(kWearFormula.coefficient);
     Determine(QStringLiteral("5"));
-    EXPECT_NE(ResultText(34), first);
-    for (int hidden : {35, 36, 37, 42, 43, 44})
-        EXPECT_FALSE(ResultLabel(hidden)->isVisibleTo(Form_Result)) << hidden;
+    EXPECT_NE(ResultText(kWearFormula.coefficient), first);
+    for (const FormulaLabels &formula : {kWearFormula, kLifeFormula})
+        for (const char *hidden : formula.symbols)
+            EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result)) << hidden;
 }
 
 TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs) {
@@ -287,10 +296,10 @@ TEST_F(Determination, TenfoldSpeedsGiveExactModels) {
     for (int i = 1; i <= kCutters; ++i) // span 4.25 .. 11.5 minutes
         State.cumulative_time[i] = {{5, 8, 10}};
     EXPECT_TRUE(Determine(QStringLiteral("10")).isEmpty());
-    EXPECT_EQ(ResultText(34), Shown("= 0,100V"));
-    EXPECT_EQ(ResultText(39), Shown("1,000"));
-    EXPECT_EQ(ResultText(41), Shown("= 10000V"));
-    EXPECT_EQ(ResultText(46), Shown("-1,000"));
+    EXPECT_EQ(ResultText(kWearFormula.coefficient), Shown("= 0,100V"));
+    EXPECT_EQ(ResultText(kWearFormula.exponent), Shown("1,000"));
+    EXPECT_EQ(ResultText(kLifeFormula.coefficient), Shown("= 10000V"));
+    EXPECT_EQ(ResultText(kLifeFormula.exponent), Shown("-1,000"));
 }
 
 } // namespace

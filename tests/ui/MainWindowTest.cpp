@@ -8,6 +8,7 @@
 #include "InputFields.h"
 #include "Main.h"
 #include "Result.h"
+#include "ResultLabels.h"
 #include "Warning.h"
 #include "Windows.h"
 
@@ -135,7 +136,7 @@ TEST_F(MainWindowStart, ShownNumbersFollowTheLocale) {
     // And the shown numbers use it.
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
     Find<QPushButton>(Form_Main, "Button1")->click();
-    EXPECT_EQ(ResultLabel(6)->text(),
+    EXPECT_EQ(Find<QLabel>(Form_Result, kCutterLabels[0].speed)->text(),
               QStringLiteral("V = 182") + expected + QStringLiteral("06 м/хв."));
 }
 

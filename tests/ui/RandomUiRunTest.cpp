@@ -5,6 +5,7 @@
 // successful determination. KVR_RANDOM_SEED replays a run, KVR_RANDOM_STEPS sets its length.
 #include "UiTestSupport.h"
 
+#include "ResultLabels.h"
 #include "TChart.h"
 
 #include <QApplication>
@@ -298,7 +299,7 @@ std::string RandomRun::Violation() const {
          {"Form_Main", "Form_Result", "Form_Graphic", "Form_Warning", "Form_Help"})
         for (QLabel *label : Window(name)->findChildren<QLabel *>())
             // The student line repeats the typed name, whatever it is.
-            if (label->objectName() != QLatin1String("Label50") && ShowsInfOrNan(label->text()))
+            if (label->objectName() != QLatin1String(kStudentLabel) && ShowsInfOrNan(label->text()))
                 return label->objectName().toStdString() + " shows \"" +
                        label->text().toStdString() + "\"";
     for (TChart *chart : Window("Form_Graphic")->findChildren<TChart *>())

@@ -3,6 +3,7 @@
 
 #include "Graphic.h"
 #include "Handler.h"
+#include "ResultLabels.h"
 #include "ResultLayout.h"
 #include "ResultsReport.h"
 
@@ -22,7 +23,8 @@ using ResultsReportTest = WindowTest;
 // The default run with φ1 = 30° beside φ = 45°: every angle reaches its own row, and the
 // dimensional wear (but not the tool life) follows the smaller φ1.
 const std::string kCalculated =
-    WindowTitle(kResultWindowWords).toStdString() + "\n"
+    WindowTitle(kResultWindowWords).toStdString() +
+    "\n"
     "Виконав\tІваненко\n"
     "Перевірив\tТарвилко Н. Г.\n"
     "\n"
@@ -96,7 +98,7 @@ TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
     for (const char *way : {"Ctrl+C", "menu"}) {
         QGuiApplication::clipboard()->clear();
         if (way == std::string("menu")) {
-            EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result, "Label6")),
+            EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result, kCutterLabels[0].speed)),
                       QString::fromUtf8("Копіювати результати|Друкувати звіт…|Зберегти звіт у PDF…")
                           .split('|'));
             // The charts' menu offers the two reports after its own entries.

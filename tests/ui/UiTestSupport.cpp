@@ -63,10 +63,6 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action,
     return captured;
 }
 
-QLabel *ResultLabel(int number) {
-    return Find<QLabel>(Form_Result, qPrintable(QStringLiteral("Label%1").arg(number)));
-}
-
 QString Sep() { return QLocale::system().decimalPoint(); }
 
 } // namespace kvr::test

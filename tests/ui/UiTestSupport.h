@@ -37,9 +37,6 @@ template <typename T> T *Find(QWidget *window, const char *name) {
     return control;
 }
 
-// Label1 .. Label52 of the results window.
-QLabel *ResultLabel(int number);
-
 // What a modal window showed before it was closed by the test.
 struct ModalCapture {
     QString objectName;
