@@ -46,9 +46,9 @@ bool KvrApplication::notify(QObject *receiver, QEvent *event) {
 }
 
 WindowSet::WindowSet() {
-    m_main = std::make_unique<TForm_Main>();
+    m_main = std::make_unique<TForm_Main>(m_experiment);
     Form_Main = m_main.get();
-    m_result = std::make_unique<TForm_Result>();
+    m_result = std::make_unique<TForm_Result>(m_experiment);
     Form_Result = m_result.get();
     m_graphic = std::make_unique<TForm_Graphic>();
     Form_Graphic = m_graphic.get();
@@ -96,7 +96,7 @@ void WindowSet::Connect() {
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
     AddCopyResultsAction(result);
-    AddReportActions(result, m_graphic.get());
+    AddReportActions(result, m_graphic.get(), m_experiment);
     applyButtons();
     ConnectExperimentFiles(applyButtons);
 }
@@ -107,10 +107,10 @@ void WindowSet::ConnectExperimentFiles(const std::function<void()> &applyButtons
     TForm_Main *main = m_main.get();
     TForm_Result *result = m_result.get();
     main->SetChosenTimeSource([result] { return result->ChosenTime(); });
+    m_experiment.SetStartTexts(main->FieldTexts());
     QObject::connect(
         main, &TForm_Main::ExperimentOpened, result,
         [main, result, graphic = m_graphic.get(), applyButtons](const QString &chosenTime) {
-            RecordOpening(Runs);
             applyButtons();
             result->StartAnew(chosenTime);
             result->close();

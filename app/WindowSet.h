@@ -2,6 +2,7 @@
 // escape an event handler, and the five windows created in their fixed order.
 #pragma once
 
+#include "Experiment.h"
 #include "Windows.h"
 
 #include <QApplication>
@@ -30,11 +31,13 @@ public:
     void Start();
     // The file given on the command line, once the event loop runs.
     void OpenExperimentLater(const QString &path);
+    kvr::Experiment &TheExperiment() { return m_experiment; }
 
 private:
     void Connect();
     void ConnectExperimentFiles(const std::function<void()> &applyButtons);
 
+    Experiment m_experiment{State, Runs};
     std::unique_ptr<TForm_Main> m_main;
     std::unique_ptr<TForm_Result> m_result;
     std::unique_ptr<TForm_Graphic> m_graphic;

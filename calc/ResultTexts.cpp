@@ -34,8 +34,10 @@ std::string WearLineText(const CalculationState &state, int cutter, std::string_
 std::string CoefficientCaption(const ModelText &model) { return "= " + model.coefficient + "V"; }
 
 std::string OneCell(std::string text) {
+    // UTF-8 keeps every byte below 0x80 for its ASCII character, so C0 controls and DEL
+    // are found byte by byte.
     std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        text.begin(), text.end(), [](char c) { return (c >= 0 && c < ' ') || c == '\x7f'; }, ' ');
     return text;
 }
 

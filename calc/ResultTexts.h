@@ -31,7 +31,8 @@ struct ModelText {
 // The text of a formula's coefficient label: "= 0,110V".
 std::string CoefficientCaption(const ModelText &model);
 
-// The name as one table cell: tabs and line breaks would split the copied table.
+// The name as one table cell: tabs and line breaks would split the copied table, and
+// other control characters have no business on a clipboard or a page.
 std::string OneCell(std::string text);
 
 } // namespace kvr

@@ -1,11 +1,8 @@
 #include "ExperimentFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -187,7 +184,7 @@ std::span<const char *const> ListItems(int slot) {
 
 ExperimentRead ParseExperiment(const QByteArray &bytes) {
     if (bytes.size() > kMaxExperimentFileBytes)
-        return std::string("файл більший за 1 МіБ");
+        return FailureReason({FileProblem::TooLarge}, FileAction::Open);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -249,33 +246,19 @@ QByteArray SerializeExperiment(const ExperimentTexts &texts) {
 }
 
 ExperimentRead ReadExperimentFile(const QString &path) {
-    // A pipe or a device could block or never end; only a plain file is read.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return std::string("файл не вдалося прочитати");
-    const QByteArray bytes = file.read(kMaxExperimentFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::string("файл не вдалося прочитати");
-    return ParseExperiment(bytes);
+    const FileRead read = ReadOrdinaryFile(path, kMaxExperimentFileBytes);
+    if (const auto *failure = std::get_if<FileFailure>(&read))
+        return FailureReason(*failure, FileAction::Open);
+    return ParseExperiment(std::get<QByteArray>(read));
 }
 
 std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts) {
     if (std::string problem = CheckForSaving(texts); !problem.empty())
         return problem;
-    QSaveFile file(path);
-    const QByteArray bytes = SerializeExperiment(texts);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return {};
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return "немає дозволу на запис";
-    case QFileDevice::OpenError:
-        return "файл не вдалося створити для запису";
-    case QFileDevice::ResourceError:
-        return "забракло місця на диску";
-    default:
-        return "файл не вдалося записати повністю (можливо, забракло місця на диску)";
-    }
+    const auto written = WriteWholeFile(path, SerializeExperiment(texts));
+    if (const auto *failure = std::get_if<FileFailure>(&written))
+        return FailureReason(*failure, FileAction::Save);
+    return {};
 }
 
 } // namespace kvr

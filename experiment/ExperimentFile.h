@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "FileAccess.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,7 @@ struct ExperimentTexts {
     bool operator==(const ExperimentTexts &) const = default;
 };
 
-inline constexpr qint64 kMaxExperimentFileBytes = 1 << 20;
+inline constexpr qint64 kMaxExperimentFileBytes = kMaxReadBytes;
 inline constexpr int kMaxTextCharacters = 1000;
 
 // The items of the list at a slot, in their order; empty for a typed field.
@@ -38,8 +39,8 @@ std::string CheckForSaving(const ExperimentTexts &texts);
 QByteArray SerializeExperiment(const ExperimentTexts &texts);
 
 ExperimentRead ReadExperimentFile(const QString &path);
-// Writes through QSaveFile, so the old file stays unless the new one is complete. Returns
-// why it failed, or an empty text.
+// The old file stays unless the new one is complete. Returns why it failed, or an empty
+// text.
 std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts);
 
 } // namespace kvr

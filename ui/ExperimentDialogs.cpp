@@ -1,64 +1,119 @@
 #include "ExperimentDialogs.h"
 
+#include "FileNames.h"
 #include "Handler.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kvr {
 
 namespace {
 
-// Where the last file was opened or saved, so that a second file is found next to it.
-QString &LastFolder() {
-    static QString folder = QDir::homePath();
-    return folder;
+struct KindTexts {
+    const char *saveTitle;
+    const char *filter;
+    const char *extension;
+    const char *failure; // the object of "Не вдалося зберегти …"
+};
+
+const KindTexts &Texts(FileKind kind) {
+    static const KindTexts experiment{"Зберегти дослід", "Досліди KVR (*.kvr)", "kvr", "дослід"};
+    static const KindTexts report{"Зберегти звіт у PDF", "Документ PDF (*.pdf)", "pdf",
+                                  "звіт у файл"};
+    return kind == FileKind::Experiment ? experiment : report;
+}
+
+QString RunFileDialog(QWidget *parent, FileKind kind, FileAction action, const QString &start) {
+    const bool saving = action == FileAction::Save;
+    QFileDialog dialog(parent,
+                       QString::fromUtf8(saving ? Texts(kind).saveTitle : "Відкрити дослід"),
+                       QString(), QString::fromUtf8(Texts(kind).filter));
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The question is ours, asked once the extension is on the name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDirectory(QFileInfo(start).isDir() ? start : QFileInfo(start).absolutePath());
+    if (saving)
+        dialog.selectFile(QFileInfo(start).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool MayReplace(QWidget *parent, const QString &path) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    QString::fromUtf8("Файл «%1» уже існує. Замінити його?")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("ReplaceFileBox"));
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Замінити"));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8("Не замінювати"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace
 
-QString SuggestedExperimentName(const QString &userName, QDate date) {
-    QString name = userName.trimmed();
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    name.replace(QLatin1Char('\\'), QLatin1Char('-'));
-    if (!name.isEmpty())
-        name += QLatin1Char(' ');
-    return name + date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".kvr");
+QString FileExtension(FileKind kind) { return QString::fromLatin1(Texts(kind).extension); }
+
+QString AskOpenPath(QWidget *parent, const QString &folder) {
+    return RunFileDialog(parent, FileKind::Experiment, FileAction::Open, folder);
 }
 
-QString AskExperimentPath(QWidget *parent, FileAction action, const QString &suggestedName) {
-    const bool saving = action == FileAction::Save;
-    QFileDialog dialog(parent,
-                       QString::fromUtf8(saving ? "Зберегти дослід" : "Відкрити дослід"),
-                       LastFolder(), QString::fromUtf8("Досліди KVR (*.kvr)"));
-    dialog.setObjectName(QStringLiteral("ExperimentFileDialog"));
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("kvr"));
-    if (saving)
-        dialog.selectFile(suggestedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString path = dialog.selectedFiles().constFirst();
-    LastFolder() = QFileInfo(path).absolutePath();
-    return path;
+QString AskSavePath(QWidget *parent, FileKind kind, const QString &folder,
+                    const QString &suggestedName) {
+    QString start = QDir(folder).filePath(suggestedName);
+    for (;;) {
+        const QString chosen = RunFileDialog(parent, kind, FileAction::Save, start);
+        if (chosen.isEmpty())
+            return {};
+        const QString path = WithExtension(chosen, FileExtension(kind));
+        if (!QFileInfo::exists(path) || MayReplace(parent, path))
+            return path;
+        start = path;
+    }
 }
 
-QString ExperimentFailureText(FileAction action, const QString &path, const std::string &reason) {
-    const QString text = QString::fromUtf8(action == FileAction::Save
-                                               ? "Не вдалося зберегти дослід «%1»: %2. "
-                                                 "Файл на диску не змінено."
-                                               : "Не вдалося відкрити дослід «%1»: %2.");
+QString FailureText(FileKind kind, FileAction action, const QString &path,
+                    const std::string &reason) {
+    const QString text =
+        action == FileAction::Save
+            ? QString::fromUtf8("Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.")
+                  .arg(QString::fromUtf8(Texts(kind).failure))
+            : QString::fromUtf8("Не вдалося відкрити дослід «%2»: %3.");
     return text.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
 }
 
-void ShowExperimentFailure(QWidget *parent, FileAction action, const QString &path,
-                           const std::string &reason) {
+void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QString &path,
+                 const std::string &reason) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
-                    ExperimentFailureText(action, path, reason), QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("ExperimentFileBox"));
+                    FailureText(kind, action, path, reason), QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("FileFailureBox"));
     box.exec();
+}
+
+UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    QString::fromUtf8("Зберегти зміни в досліді?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("UnsavedChangesBox"));
+    box.button(QMessageBox::Save)->setText(QString::fromUtf8("Зберегти"));
+    box.button(QMessageBox::Discard)->setText(QString::fromUtf8("Не зберігати"));
+    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Скасувати"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
 }
 
 } // namespace kvr

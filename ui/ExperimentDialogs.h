@@ -1,8 +1,10 @@
-// What a person sees of experiment files: the file dialogs and the message when a file
+// What a person sees of the files the program writes and reads: the file dialogs, the
+// question before a file or unsaved edits are replaced, and the message when a file
 // cannot be opened or saved.
 #pragma once
 
-#include <QDate>
+#include "FileAccess.h"
+
 #include <QString>
 
 #include <string>
@@ -11,17 +13,25 @@ class QWidget;
 
 namespace kvr {
 
-enum class FileAction { Open, Save };
+enum class FileKind { Experiment, Report };
 
-// "<name> <date>.kvr", with characters a file name cannot hold replaced.
-QString SuggestedExperimentName(const QString &userName, QDate date);
+// The chosen path, or an empty text when the person cancelled. A saved name always ends in
+// the kind's extension, and replacing a file that exists is asked about first.
+QString AskOpenPath(QWidget *parent, const QString &folder);
+QString AskSavePath(QWidget *parent, FileKind kind, const QString &folder,
+                    const QString &suggestedName);
 
-// The chosen path, or an empty text when the person cancelled.
-QString AskExperimentPath(QWidget *parent, FileAction action, const QString &suggestedName = {});
+// The extension of each kind of file.
+QString FileExtension(FileKind kind);
 
-// One message box naming the file and why it could not be opened or saved.
-QString ExperimentFailureText(FileAction action, const QString &path, const std::string &reason);
-void ShowExperimentFailure(QWidget *parent, FileAction action, const QString &path,
-                           const std::string &reason);
+// One message naming the file and why it could not be opened or saved.
+QString FailureText(FileKind kind, FileAction action, const QString &path,
+                    const std::string &reason);
+void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QString &path,
+                 const std::string &reason);
+
+enum class UnsavedAnswer { Save, Discard, Cancel };
+// "Зберегти зміни в досліді?"
+UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent);
 
 } // namespace kvr

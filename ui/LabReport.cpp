@@ -1,6 +1,5 @@
 #include "LabReport.h"
 
-#include "FileErrors.h"
 #include "Fonts.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
@@ -10,13 +9,13 @@
 #include "ResultsReport.h"
 #include "TChart.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QWidget>
 
 #include <array>
@@ -302,24 +301,24 @@ void PaintLabReport(QPainter &painter, const RunStatus &status, const Calculatio
     PaintCharts(page, state, Buttons(status).graphs ? 3 : 1);
 }
 
-std::optional<QString> SaveLabReportPdf(const QString &fileName, const RunStatus &status,
-                                        const CalculationState &state) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveFailure(file);
+QString ReportTitle(const RunStatus &status) {
+    return QString::fromUtf8("Звіт: ") + Text(OneCell(status.calculation.userName));
+}
+
+std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QString::fromUtf8(kApplicationTitle));
-        writer.setTitle(QString::fromUtf8("Звіт: ") + Text(OneCell(status.calculation.userName)));
+        writer.setTitle(ReportTitle(status));
         SetReportPage(writer);
         QPainter painter;
         if (!painter.begin(&writer))
-            return QString::fromUtf8("не вдалося почати сторінку PDF");
+            return std::nullopt;
         PaintLabReport(painter, status, state);
     }
-    if (!file.commit())
-        return SaveFailure(file);
-    return std::nullopt;
+    return buffer.data();
 }
 
 } // namespace kvr

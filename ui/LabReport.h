@@ -6,6 +6,7 @@
 #include "CalculationState.h"
 #include "RunStatus.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -21,9 +22,11 @@ void SetReportPage(QPagedPaintDevice &device);
 // Paints the page onto a painter open on a device set up by SetReportPage.
 void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state);
 
-// Writes the report as a PDF in place of `fileName`, whole or not at all; the reason on
-// failure.
-std::optional<QString> SaveLabReportPdf(const QString &fileName, const RunStatus &status,
-                                        const CalculationState &state);
+// "Звіт: <name>": the title of the PDF and of the print job.
+QString ReportTitle(const RunStatus &status);
+
+// The report as the bytes of a PDF file, titled as every copy of it; none when no page
+// could be started.
+std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state);
 
 } // namespace kvr

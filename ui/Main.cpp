@@ -4,6 +4,7 @@
 #include "CalculationState.h"
 #include "DefaultFieldTexts.h"
 #include "ExperimentDialogs.h"
+#include "FileNames.h"
 #include "Handler.h"
 #include "InputControls.h"
 #include "InputFields.h"
@@ -45,10 +46,11 @@ void SelectDefault(QComboBox *list) {
 
 } // namespace
 
-TForm_Main::TForm_Main()
+TForm_Main::TForm_Main(Experiment &experiment)
     : TFixedForm("Form_Main", QString::fromUtf8(kApplicationTitle), QPoint(282, 110),
                  QSize(kMainOuterWidth, kMainOuterHeight),
-                 Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
+                 Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_experiment(experiment) {
     setAttribute(Qt::WA_QuitOnClose, true);
     BuildControls();
     FillLists();
@@ -119,6 +121,11 @@ void TForm_Main::ConnectHandlers() {
 bool TForm_Main::FormCanResize(int &, int &) { return false; }
 
 void TForm_Main::closeEvent(QCloseEvent *event) {
+    // A student who never used files closes at once; one who did is not made to lose edits.
+    if (m_experiment.UsedFiles() && !MayLeaveEdits()) {
+        event->ignore();
+        return;
+    }
     // The main window is the application: the other windows go with it.
     TFixedForm::closeEvent(event);
     QApplication::quit();
@@ -132,8 +139,7 @@ void TForm_Main::BitBtn1Click() { emit HelpWindowRequested(); }
 
 void TForm_Main::Button1Click() {
     const CalculationInputs inputs = ReadInputs();
-    const CalculationOutcome outcome = RunCalculation(State, inputs);
-    RecordCalculation(Runs, inputs, outcome);
+    const CalculationOutcome outcome = m_experiment.Calculate(inputs);
     ShowFields(outcome);
     emit CalculationShown(outcome.labels);
     emit RunChanged();
@@ -194,16 +200,39 @@ void TForm_Main::AddExperimentActions() {
                          [this, handler] { RunHandler([&] { handler(); }); });
         addAction(action);
     };
-    add("OpenExperiment", "Відкрити дослід…", QKeySequence::Open, [this] {
-        if (const QString path = AskExperimentPath(this, FileAction::Open); !path.isEmpty())
-            OpenExperiment(path);
-    });
-    add("SaveExperiment", "Зберегти дослід…", QKeySequence::Save, [this] {
-        const QString name = SuggestedExperimentName(Edit1->text(), QDate::currentDate());
-        if (const QString path = AskExperimentPath(this, FileAction::Save, name); !path.isEmpty())
-            SaveExperiment(path);
-    });
+    add("OpenExperiment", "Відкрити дослід…", QKeySequence::Open,
+        [this] { OpenExperimentAsked(); });
+    add("SaveExperiment", "Зберегти дослід…", QKeySequence::Save,
+        [this] { SaveExperimentAsked(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TForm_Main::OpenExperimentAsked() {
+    if (!MayLeaveEdits())
+        return;
+    if (const QString path = AskOpenPath(this, m_experiment.Folder()); !path.isEmpty())
+        OpenExperiment(path);
+}
+
+bool TForm_Main::SaveExperimentAsked() {
+    const QString name = SuggestedFileName(Edit1->text(), QDate::currentDate(),
+                                           FileExtension(FileKind::Experiment));
+    const QString path = AskSavePath(this, FileKind::Experiment, m_experiment.Folder(), name);
+    return !path.isEmpty() && SaveExperiment(path);
+}
+
+bool TForm_Main::MayLeaveEdits() {
+    if (!m_experiment.Changed(FieldTexts()))
+        return true;
+    switch (AskAboutUnsavedChanges(this)) {
+    case UnsavedAnswer::Save:
+        return SaveExperimentAsked();
+    case UnsavedAnswer::Discard:
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 ExperimentTexts TForm_Main::FieldTexts() const {
@@ -234,9 +263,9 @@ void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
 }
 
 bool TForm_Main::OpenExperiment(const QString &path) {
-    const ExperimentRead read = ReadExperimentFile(path);
+    const ExperimentRead read = m_experiment.Open(path);
     if (const auto *problem = std::get_if<std::string>(&read)) {
-        ShowExperimentFailure(this, FileAction::Open, path, *problem);
+        ShowFailure(this, FileKind::Experiment, FileAction::Open, path, *problem);
         return false;
     }
     const auto &texts = std::get<ExperimentTexts>(read);
@@ -246,9 +275,9 @@ bool TForm_Main::OpenExperiment(const QString &path) {
 }
 
 bool TForm_Main::SaveExperiment(const QString &path) {
-    const std::string problem = WriteExperimentFile(path, FieldTexts());
+    const std::string problem = m_experiment.Save(path, FieldTexts());
     if (!problem.empty())
-        ShowExperimentFailure(this, FileAction::Save, path, problem);
+        ShowFailure(this, FileKind::Experiment, FileAction::Save, path, problem);
     return problem.empty();
 }
 

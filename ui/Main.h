@@ -2,7 +2,7 @@
 // and the buttons that calculate and open the other windows.
 #pragma once
 
-#include "ExperimentFile.h"
+#include "Experiment.h"
 #include "FixedForm.h"
 #include "RunStatus.h"
 
@@ -19,7 +19,7 @@ namespace kvr {
 class TForm_Main : public TFixedForm {
     Q_OBJECT
 public:
-    TForm_Main();
+    explicit TForm_Main(kvr::Experiment &experiment);
 
     // "Розрахувати": reads every field, calculates, has the results window show it.
     void Button1Click();
@@ -35,6 +35,12 @@ public:
     // changes nothing. Both return whether they succeeded.
     bool OpenExperiment(const QString &path);
     bool SaveExperiment(const QString &path);
+    // "Відкрити дослід…" and "Зберегти дослід…" with their dialogs; unsaved edits are
+    // asked about before an opening replaces them.
+    void OpenExperimentAsked();
+    bool SaveExperimentAsked();
+    // The texts Ctrl+S would write now.
+    kvr::ExperimentTexts FieldTexts() const;
     // Where saving finds the results window's chosen running time.
     void SetChosenTimeSource(std::function<QString()> source);
     // Every field in the window colour and no check mark, as at start-up.
@@ -63,9 +69,11 @@ private:
     CalculationInputs ReadInputs() const;
     void ShowFields(const CalculationOutcome &outcome);
     void AddExperimentActions();
-    ExperimentTexts FieldTexts() const;
     void ShowFieldTexts(const ExperimentTexts &texts);
+    // Whether unsaved edits may go: saved, given up, or none.
+    bool MayLeaveEdits();
 
+    Experiment &m_experiment;
     std::function<QString()> m_chosenTime;
 
     QLabel *Image1 = nullptr;

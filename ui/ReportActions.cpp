@@ -1,5 +1,8 @@
 #include "ReportActions.h"
 
+#include "Experiment.h"
+#include "ExperimentDialogs.h"
+#include "FileNames.h"
 #include "Handler.h"
 #include "LabReport.h"
 #include "RunStatus.h"
@@ -8,7 +11,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -24,13 +26,32 @@ QWidget *DialogParent(QWidget *fallback) {
     return active ? active : fallback;
 }
 
-void PrintReport(QWidget *parent) {
+QString ReportFileName() {
+    return SuggestedFileName(QString::fromStdString(Runs.calculation.userName),
+                             QDate::currentDate(), FileExtension(FileKind::Report));
+}
+
+// Saving and printing to a file alike: the PDF reaches the disk whole or not at all.
+void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
+    const std::optional<QByteArray> pdf = LabReportPdf(Runs, State);
+    const std::optional<FileFailure> failure =
+        pdf ? experiment.Write(path, *pdf) : FileFailure{FileProblem::Other, 0};
+    if (failure)
+        ShowFailure(parent, FileKind::Report, FileAction::Save, path,
+                    FailureReason(*failure, FileAction::Save));
+}
+
+void PrintReport(QWidget *parent, Experiment &experiment) {
     QPrinter printer(QPrinter::HighResolution);
     SetReportPage(printer);
+    printer.setDocName(ReportTitle(Runs));
+    printer.setOutputFileName(QDir(experiment.Folder()).filePath(ReportFileName()));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromUtf8("Друкувати звіт"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return WriteReport(parent, experiment, printer.outputFileName());
     QPainter painter;
     if (!painter.begin(&printer)) {
         QMessageBox::critical(
@@ -41,42 +62,35 @@ void PrintReport(QWidget *parent) {
     PaintLabReport(painter, Runs, State);
 }
 
-void SaveReport(QWidget *parent) {
-    const QString suggested =
-        QString::fromStdString(Runs.calculation.userName).simplified() + QLatin1Char(' ') +
-        QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf");
-    QString fileName = QFileDialog::getSaveFileName(
-        parent, QString::fromUtf8("Зберегти звіт у PDF"), QDir::home().filePath(suggested),
-        QString::fromUtf8("Документ PDF (*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (!fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        fileName += QStringLiteral(".pdf");
-    if (const std::optional<QString> failure = SaveLabReportPdf(fileName, Runs, State))
-        QMessageBox::critical(parent, QString::fromUtf8(kApplicationTitle),
-                              QString::fromUtf8("Не вдалося зберегти звіт у файл «%1»: %2.")
-                                  .arg(QDir::toNativeSeparators(fileName), *failure));
+void SaveReport(QWidget *parent, Experiment &experiment) {
+    const QString path =
+        AskSavePath(parent, FileKind::Report, experiment.Folder(), ReportFileName());
+    if (!path.isEmpty())
+        WriteReport(parent, experiment, path);
 }
 
-QAction *AddAction(QWidget *resultWindow, const char *name, const char *text,
-                   void (*handler)(QWidget *)) {
+QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *name,
+                   const char *text, void (*handler)(QWidget *, Experiment &)) {
     auto *action = new QAction(QString::fromUtf8(text), resultWindow);
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(Buttons(Runs).copy);
-    QObject::connect(action, &QAction::triggered, resultWindow, [resultWindow, handler] {
-        RunHandler([&] { handler(DialogParent(resultWindow)); });
-    });
+    QObject::connect(action, &QAction::triggered, resultWindow,
+                     [resultWindow, &experiment, handler] {
+                         RunHandler([&] { handler(DialogParent(resultWindow), experiment); });
+                     });
     resultWindow->addAction(action);
     return action;
 }
 
 } // namespace
 
-void AddReportActions(QWidget *resultWindow, QWidget *graphWindow) {
-    QAction *print = AddAction(resultWindow, "PrintReport", "Друкувати звіт…", PrintReport);
+void AddReportActions(QWidget *resultWindow, QWidget *graphWindow, Experiment &experiment) {
+    QAction *print =
+        AddAction(resultWindow, experiment, "PrintReport", "Друкувати звіт…", PrintReport);
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WindowShortcut);
-    QAction *save = AddAction(resultWindow, "SaveReportPdf", "Зберегти звіт у PDF…", SaveReport);
+    QAction *save = AddAction(resultWindow, experiment, "SaveReportPdf", "Зберегти звіт у PDF…",
+                              SaveReport);
     graphWindow->addActions({print, save});
     if (auto *chartMenu = graphWindow->findChild<QMenu *>(QStringLiteral("ChartMenu"))) {
         chartMenu->addSeparator();

@@ -6,7 +6,10 @@ class QWidget;
 
 namespace kvr {
 
-void AddReportActions(QWidget *resultWindow, QWidget *graphWindow);
+class Experiment;
+
+// A report written to a file, saved or printed, goes through `experiment`.
+void AddReportActions(QWidget *resultWindow, QWidget *graphWindow, Experiment &experiment);
 
 // The names of the actions that take the run away: the copy and the two reports.
 inline constexpr const char *kTakeAwayActions[] = {"CopyResults", "PrintReport", "SaveReportPdf"};

@@ -17,9 +17,10 @@
 
 namespace kvr {
 
-TForm_Result::TForm_Result()
+TForm_Result::TForm_Result(Experiment &experiment)
     : TFixedForm("Form_Result", WindowTitle(kResultWindowWords), QPoint(299, 143),
-                 QSize(769, 353)) {
+                 QSize(769, 353)),
+      m_experiment(experiment) {
     BuildControls();
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Result::Button1Click);
     ApplyResizePolicy();
@@ -65,8 +66,7 @@ void TForm_Result::StartAnew(const QString &chosenTime) {
 
 void TForm_Result::Button1Click() {
     const DeterminationOutcome outcome =
-        DetermineModels(State, Edit1->text().toStdString(), DecimalSeparator());
-    RecordDetermination(Runs, outcome);
+        m_experiment.Determine(Edit1->text().toStdString(), DecimalSeparator());
     Edit1->setText(QString::fromStdString(outcome.chosenTimeText));
     MarkEdit(Edit1, State.input_error_flags[kChosenTimeSlot]);
     if (outcome.wearModel)

@@ -2,6 +2,7 @@
 // wear, and the determination of the two power-law models at a chosen running time.
 #pragma once
 
+#include "Experiment.h"
 #include "FixedForm.h"
 #include "ResultLabels.h"
 #include "RunStatus.h"
@@ -17,7 +18,7 @@ namespace kvr {
 class TForm_Result : public TFixedForm {
     Q_OBJECT
 public:
-    TForm_Result();
+    explicit TForm_Result(kvr::Experiment &experiment);
 
     // "Визначити параметри": the model parameters at the chosen running time.
     void Button1Click();
@@ -47,6 +48,7 @@ private:
     void ShowModel(const FormulaLabels &formula, const ModelText &model);
     void RetireModel(const FormulaLabels &formula);
 
+    Experiment &m_experiment;
     QLineEdit *Edit1 = nullptr;
     QPushButton *Button1 = nullptr;
 };

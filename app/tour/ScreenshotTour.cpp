@@ -84,7 +84,8 @@ int main(int argc, char **argv) {
     Settle();
     tour.Save(Form_Graphic, QStringLiteral("6-graphs"));
     // The lab report of the same run, as "Зберегти звіт у PDF…" writes it.
-    SaveLabReportPdf(QDir(folder).filePath(QStringLiteral("9-report.pdf")), Runs, State);
+    windows.TheExperiment().Write(QDir(folder).filePath(QStringLiteral("9-report.pdf")),
+                                  LabReportPdf(Runs, State).value());
 
     FindControl<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("20"));
     tour.PressAndSaveModal(FindControl<QPushButton>(Form_Main, "Button1"),

@@ -46,7 +46,7 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
         if (determined)
             DetermineModels();
         const QString pdf = dir.filePath(determined ? "determined.pdf" : "calculated.pdf");
-        ASSERT_FALSE(SaveLabReportPdf(pdf, Runs, State).has_value());
+        ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs, State).value()));
         const QString info = Tool("pdfinfo", {pdf});
         EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
         EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();

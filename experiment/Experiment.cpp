@@ -1,0 +1,78 @@
+#include "Experiment.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace kvr {
+
+namespace {
+
+const QString kFolderKey = QStringLiteral("folder");
+
+QSettings Settings() { return QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")); }
+
+void RememberFolder(const QString &path) {
+    QSettings settings = Settings();
+    settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+Experiment::Experiment(CalculationState &state, RunStatus &runs) : m_state(state), m_runs(runs) {}
+
+CalculationOutcome Experiment::Calculate(const CalculationInputs &inputs) {
+    CalculationOutcome outcome = RunCalculation(m_state, inputs);
+    RecordCalculation(m_runs, inputs, outcome);
+    return outcome;
+}
+
+DeterminationOutcome Experiment::Determine(std::string_view chosenTime,
+                                           std::string_view separator) {
+    DeterminationOutcome outcome = DetermineModels(m_state, chosenTime, separator);
+    RecordDetermination(m_runs, outcome);
+    return outcome;
+}
+
+ExperimentRead Experiment::Open(const QString &path) {
+    ExperimentRead read = ReadExperimentFile(path);
+    if (const auto *texts = std::get_if<ExperimentTexts>(&read)) {
+        RecordOpening(m_runs);
+        m_lastStored = *texts;
+        Remember(path);
+    }
+    return read;
+}
+
+std::string Experiment::Save(const QString &path, const ExperimentTexts &texts) {
+    std::string problem = WriteExperimentFile(path, texts);
+    if (problem.empty()) {
+        m_lastStored = texts;
+        Remember(path);
+    }
+    return problem;
+}
+
+std::optional<FileFailure> Experiment::Write(const QString &path, const QByteArray &bytes) {
+    const auto written = WriteWholeFile(path, bytes);
+    if (const auto *failure = std::get_if<FileFailure>(&written))
+        return *failure;
+    RememberFolder(path);
+    return std::nullopt;
+}
+
+void Experiment::SetStartTexts(const ExperimentTexts &texts) { m_lastStored = texts; }
+
+bool Experiment::Changed(const ExperimentTexts &now) const { return now != m_lastStored; }
+
+QString Experiment::Folder() const {
+    const QString folder = Settings().value(kFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void Experiment::Remember(const QString &path) {
+    m_file = path;
+    RememberFolder(path);
+}
+
+} // namespace kvr

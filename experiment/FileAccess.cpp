@@ -1,0 +1,174 @@
+#include "FileAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kvr {
+
+namespace {
+
+// Closes a descriptor on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+FileFailure LastFailure() { return FailureOfErrno(errno); }
+
+// What stands at the path now; nothing there is no failure.
+std::optional<FileFailure> TargetProblem(const QByteArray &target) {
+    struct stat info {};
+    if (::stat(target.constData(), &info) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional(LastFailure());
+    if (S_ISDIR(info.st_mode))
+        return FileFailure{FileProblem::IsFolder, EISDIR};
+    if (!S_ISREG(info.st_mode))
+        return FileFailure{FileProblem::NotOrdinaryFile, 0};
+    return std::nullopt;
+}
+
+// QSaveFile could not start its temporary file: ask the folder itself why.
+FileFailure CreationFailure(const QString &path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    struct stat info {};
+    if (::stat(folder.constData(), &info) != 0)
+        return LastFailure();
+    if (!S_ISDIR(info.st_mode))
+        return {FileProblem::Missing, ENOTDIR};
+    QByteArray probe = folder + "/.kvr-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return LastFailure();
+    ::close(fd);
+    ::unlink(probe.constData());
+    // The folder takes new files, so the old file itself refused.
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return LastFailure();
+    return {FileProblem::NoPermission, EACCES};
+}
+
+std::optional<FileFailure> WriteAll(int fd, const QByteArray &bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n < 0 && errno != EINTR)
+            return LastFailure();
+        written += n > 0 ? n : 0;
+    }
+    if (::fsync(fd) != 0)
+        return LastFailure();
+    return std::nullopt;
+}
+
+} // namespace
+
+FileFailure FailureOfErrno(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return {FileProblem::DiskFull, error};
+    case EROFS:
+        return {FileProblem::ReadOnlyDisk, error};
+    case EACCES:
+    case EPERM:
+        return {FileProblem::NoPermission, error};
+    case ENOENT:
+    case ENOTDIR:
+        return {FileProblem::Missing, error};
+    case EISDIR:
+        return {FileProblem::IsFolder, error};
+    case ELOOP:
+        return {FileProblem::LinkLoop, error};
+    default:
+        return {FileProblem::Other, error};
+    }
+}
+
+std::string FailureReason(const FileFailure &failure, FileAction action) {
+    const bool saving = action == FileAction::Save;
+    switch (failure.problem) {
+    case FileProblem::DiskFull:
+        return "на диску забракло місця; звільніть місце або виберіть інший диск";
+    case FileProblem::ReadOnlyDisk:
+        return "диск доступний лише для читання; виберіть інший диск";
+    case FileProblem::NoPermission:
+        return saving ? "немає дозволу на запис у цей файл чи папку; виберіть іншу папку"
+                      : "немає дозволу на читання цього файлу";
+    case FileProblem::Missing:
+        return saving ? "такої папки немає; виберіть наявну папку"
+                      : "такого файлу немає; перевірте назву і папку";
+    case FileProblem::IsFolder:
+        return "це папка, а не файл";
+    case FileProblem::LinkLoop:
+        return "символьні посилання на цей файл утворюють замкнене коло";
+    case FileProblem::NotOrdinaryFile:
+        return "це не звичайний файл, а канал чи пристрій";
+    case FileProblem::TooLarge:
+        return "файл більший за 1 МіБ";
+    case FileProblem::Other:
+        break;
+    }
+    const char *name = failure.error ? ::strerrorname_np(failure.error) : nullptr;
+    return std::string("системна помилка ") + (name ? name : "без коду");
+}
+
+FileRead ReadOrdinaryFile(const QString &path, qint64 maxBytes) {
+    const Descriptor fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat info {};
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0)
+        return LastFailure();
+    if (S_ISDIR(info.st_mode))
+        return FileFailure{FileProblem::IsFolder, EISDIR};
+    if (!S_ISREG(info.st_mode))
+        return FileFailure{FileProblem::NotOrdinaryFile, 0};
+    QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    for (ssize_t n = 1; n != 0 && total < bytes.size();) {
+        n = ::read(fd.Get(), bytes.data() + total, size_t(bytes.size() - total));
+        if (n < 0 && errno != EINTR)
+            return LastFailure();
+        total += n > 0 ? n : 0;
+    }
+    if (total > maxBytes)
+        return FileFailure{FileProblem::TooLarge, EFBIG};
+    bytes.truncate(total);
+    return bytes;
+}
+
+std::variant<std::monostate, FileFailure> WriteWholeFile(const QString &path,
+                                                         const QByteArray &bytes) {
+    if (const std::optional<FileFailure> problem = TargetProblem(QFile::encodeName(path)))
+        return *problem;
+    QSaveFile file(path);
+    // Unbuffered: each write reaches the disk now, so a full disk fails it here.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return CreationFailure(path);
+    if (const std::optional<FileFailure> problem = WriteAll(file.handle(), bytes)) {
+        file.cancelWriting();
+        return *problem;
+    }
+    errno = 0;
+    if (!file.commit())
+        return errno ? LastFailure() : FileFailure{};
+    return std::monostate{};
+}
+
+} // namespace kvr
