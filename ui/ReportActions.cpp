@@ -47,6 +47,7 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     printer.setDocName(ReportTitle(Runs));
     printer.setOutputFileName(QDir(experiment.Folder()).filePath(ReportFileName()));
     QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintReportDialog"));
     dialog.setWindowTitle(QString::fromUtf8("Друкувати звіт"));
     if (dialog.exec() != QDialog::Accepted)
         return;

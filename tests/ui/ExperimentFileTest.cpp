@@ -2,11 +2,18 @@
 // restart, and each kind of bad file is refused with its message and changes nothing.
 #include "DefaultRun.h"
 #include "ExperimentFile.h"
+#include "FileNames.h"
 #include "Graphic.h"
 #include "InputControls.h"
 #include "InputFields.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,19 +22,29 @@
 
 #include <random>
 
+#include <sys/stat.h>
+
 namespace kvr::test {
 namespace {
 
 class ExperimentFile : public WindowTest {
 protected:
     QString Path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
-    QByteArray Read(const char *name) const {
-        QFile file(Path(name));
+    static QByteArray Read(const QString &path) {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QByteArray Saved(const char *name) {
-        EXPECT_TRUE(AnswerModals([&] { Form_Main->SaveExperiment(Path(name)); }).isEmpty());
-        return Read(name);
+    QByteArray Saved(const char *name) { return Saved(Path(name)); }
+    static QByteArray Saved(const QString &path) {
+        EXPECT_TRUE(AnswerModals([&] { Form_Main->SaveExperiment(path); }).isEmpty());
+        return Read(path);
+    }
+    // Texts that make a file larger than a page of the disk.
+    static void FillWithLongTexts() {
+        const QString text(1000, QChar(u'Ї'));
+        Find<QLineEdit>(Form_Main, "Edit1")->setText(text);
+        Find<QLineEdit>(Form_Main, "Edit3")->setText(text);
+        Form_Result->StartAnew(text);
     }
     // The one message a failing open or save shows.
     static std::string Message(const std::function<bool()> &fails) {
@@ -96,44 +113,181 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
             changed.remove(QLatin1String(key));
         return QJsonDocument(changed).toJson();
     };
-    const std::pair<QByteArray, const char *> rows[] = {
-        {{}, "файл не вдалося прочитати"},
+    const QString fifo = Path("fifo.kvr"), loop = Path("loop.kvr");
+    ASSERT_TRUE(::mkfifo(QFile::encodeName(fifo), 0644) == 0 && QFile::link(loop, loop));
+    const char *const missing = "такого файлу немає; перевірте назву і папку";
+    // The bytes of bad.kvr (none: no such file), or another path.
+    struct BadFile {
+        QByteArray bytes;
+        const char *reason;
+        QString other = {};
+    };
+    const BadFile rows[] = {
+        {{}, missing, {}},
+        {{}, missing, Path("missing/bad.kvr")},
+        {{}, "це папка, а не файл", m_dir.path()},
+        {{}, "символьні посилання на цей файл утворюють замкнене коло", loop},
+        {{}, "це не звичайний файл, а канал чи пристрій", fifo},
+        {{}, "це не звичайний файл, а канал чи пристрій", "/dev/zero"},
         {"Іваненко", "вміст не є правильним текстом JSON"},
         {with("format", "kvr-report"), "це не файл досліду KVR"},
         {with("version", 2), "файл записано новішою програмою: версія формату вища за 1"},
+        {with("version", 1.5), "ключ «version» має бути цілим числом від 1"},
         {with("feed", QJsonValue::Undefined), "бракує ключа «feed»"},
         {with("spindle_speed", QJsonArray{"610", 380, "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
         {with("diameter", QString(1001, QLatin1Char('9'))), "текст поля D довший за 1 000 символів"},
         {with("phi", "50"), "значення «50» поля φ не є жодним із пунктів його списку"},
         {QByteArray(kMaxExperimentFileBytes + 1, ' '), "файл більший за 1 МіБ"},
+        {QByteArray(kMaxExperimentFileBytes, ' '), "вміст не є правильним текстом JSON"},
     };
-    for (const auto &[bytes, reason] : rows) {
+    for (const auto &[bytes, reason, other] : rows) {
         SCOPED_TRACE(reason);
+        const QString path = other.isEmpty() ? Path("bad.kvr") : other;
         QFile file(Path("bad.kvr"));
         ASSERT_TRUE(bytes.isNull() ? !file.exists() || file.remove()
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
         file.close();
-        EXPECT_EQ(Message([&] { return Form_Main->OpenExperiment(Path("bad.kvr")); }),
+        EXPECT_EQ(Message([&] { return Form_Main->OpenExperiment(path); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
-                      .arg(Path("bad.kvr"), QString::fromUtf8(reason)).toStdString());
+                      .arg(path, QString::fromUtf8(reason)).toStdString());
         EXPECT_EQ(Saved("after.kvr"), before);
         EXPECT_TRUE(Form_Result->isVisible() && Form_Graphic->isVisible() &&
                     Find<QWidget>(Form_Main, "Button3")->isEnabled() &&
                     IsMarked(Find<QLineEdit>(Form_Main, "Edit3")));
     }
-    Find<QLineEdit>(Form_Main, "Edit11")->setText(QString(1001, QLatin1Char('1')));
-    const std::pair<QString, const char *> saves[] = {
-        {Path("before.kvr"), "текст поля S довший за 1 000 символів"},
-        {Path("before.kvr/new.kvr"), "файл не вдалося створити для запису"},
+}
+
+// Each failure on a real disk, the full disk met in the middle of writing: the message
+// names it, and the old file and the folder stay as they were.
+TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
+    RunDefaults();
+    SmallDisk disk;
+    const QString old = disk.Path("old.kvr"), fresh = disk.Path("new.kvr");
+    const QByteArray before = Saved(old);
+    ASSERT_TRUE(QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner));
+    for (const QString &path : {old, disk.Path("locked/new.kvr")})
+        EXPECT_EQ(AsNobody([&] { return m_windows->TheExperiment().Save(path, Form_Main->FieldTexts()); }),
+                  "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
+    disk.Fill(4096);
+    const QStringList entries = disk.Entries();
+    const auto answerPath = [](const QString &path) {
+        return [path](QWidget *modal) {
+            if (auto *files = qobject_cast<QFileDialog *>(modal))
+                files->selectFile(path);
+            if (qobject_cast<QFileDialog *>(modal) || qobject_cast<QPrintDialog *>(modal))
+                static_cast<QDialog *>(modal)->accept();
+            return qobject_cast<QMessageBox *>(modal) == nullptr;
+        };
     };
-    for (const auto &[path, reason] : saves) {
-        EXPECT_EQ(Message([&] { return Form_Main->SaveExperiment(path); }),
-                  QString::fromUtf8("Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено.")
-                      .arg(path, QString::fromUtf8(reason)).toStdString());
-        Find<QLineEdit>(Form_Main, "Edit11")->setText(QStringLiteral("0,1"));
+    const auto save = [&](const char *action, const QString &path) {
+        QAction *trigger = action ? Find<QAction>(Form_Result, action) : nullptr;
+        const auto shown = AnswerModals(
+            [&] { trigger ? trigger->trigger() : void(Form_Main->SaveExperiment(path)); },
+            std::chrono::seconds(10), answerPath(path));
+        return shown.isEmpty() ? QString() : shown.constLast().texts.join(QString());
+    };
+    const QString full = QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
+    const QString readOnly = QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
+    const QString report = disk.Path(SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf")));
+    struct FailedSave {
+        std::function<void()> prepare;
+        const char *action; // a report action, or none for the experiment
+        QString path, reason;
+    };
+    const FailedSave rows[] = {
+        {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QString(1001, QLatin1Char('1'))); },
+         nullptr, old, QString::fromUtf8("текст поля S довший за 1 000 символів")},
+        {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QStringLiteral("0,1")); }, nullptr,
+         old + QStringLiteral("/new.kvr"), QString::fromUtf8("такої папки немає; виберіть наявну папку")},
+        {{}, nullptr, m_dir.path(), QString::fromUtf8("це папка, а не файл")},
+        {FillWithLongTexts, nullptr, old, full},
+        {{}, nullptr, fresh, full},
+        {{}, "SaveReportPdf", report, full},
+        {{}, "PrintReport", report, full},
+        {[&] { disk.MakeReadOnly(); }, nullptr, old, readOnly},
+        {{}, "SaveReportPdf", fresh + QStringLiteral(".pdf"), readOnly},
+    };
+    for (const auto &[prepare, action, path, reason] : rows) {
+        SCOPED_TRACE(reason.toStdString() + " " + (action ? action : "") + " " + path.toStdString());
+        if (prepare)
+            prepare();
+        const bool kvr = !action;
+        EXPECT_EQ(save(action, path).toStdString(),
+                  QString::fromUtf8(kvr ? "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено."
+                                        : "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено.")
+                      .arg(path, reason).toStdString());
+        EXPECT_EQ(Read(old), before);
+        EXPECT_EQ(disk.Entries(), entries);
     }
-    EXPECT_EQ(Read("before.kvr"), before);
+}
+
+// Every dialog starts in the folder of the last file; nothing is replaced or lost unasked.
+TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingWork) {
+    RunDefaults();
+    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("95,5"));
+    Saved("first.kvr");
+    QFile old(Path("звіт.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QStringList starts; // the folder and the file each dialog offered
+    const auto ask = [&](QWidget *window, const char *action, const ModalAnswer &answer = {}) {
+        QStringList shown;
+        for (const ModalCapture &modal :
+             AnswerModals([&] { Find<QAction>(window, action)->trigger(); },
+                          std::chrono::seconds(10), [&](QWidget *modal) {
+                              if (auto *files = qobject_cast<QFileDialog *>(modal))
+                                  starts << files->directory().path();
+                              if (auto *print = qobject_cast<QPrintDialog *>(modal))
+                                  starts << print->printer()->outputFileName();
+                              return answer && answer(modal);
+                          }))
+            shown << modal.objectName;
+        return shown.join(QLatin1Char(' ')).toStdString();
+    };
+    // "Розрахувати" turned the comma into a point: a change since the save.
+    Find<QPushButton>(Form_Main, "Button1")->click();
+    const ExperimentTexts edited = Form_Main->FieldTexts();
+    EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "UnsavedChangesBox");
+    EXPECT_EQ(Form_Main->FieldTexts(), edited);
+    EXPECT_EQ(ask(Form_Main, "OpenExperiment", [](QWidget *modal) {
+                  auto *box = qobject_cast<QMessageBox *>(modal);
+                  return box && (box->button(QMessageBox::Discard)->click(), true);
+              }),
+              "UnsavedChangesBox FileDialog");
+    bool typed = false; // the name typed without its extension, once
+    EXPECT_EQ(ask(Form_Result, "SaveReportPdf", [&typed](QWidget *modal) {
+                  auto *files = qobject_cast<QFileDialog *>(modal);
+                  if (!files || std::exchange(typed, true))
+                      return false;
+                  files->findChild<QLineEdit *>("fileNameEdit")->setText(QString::fromUtf8("звіт"));
+                  static_cast<QDialog *>(files)->accept();
+                  return true;
+              }),
+              "FileDialog ReplaceFileBox FileDialog");
+    EXPECT_EQ(Read(Path("звіт.pdf")), "old");
+    EXPECT_EQ(ask(Form_Result, "PrintReport"), "PrintReportDialog");
+    const QString report = SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
+    EXPECT_EQ(starts, QStringList({m_dir.path(), m_dir.path(), m_dir.path(), Path(report.toUtf8())}));
+    // The program does not end with the edits unsaved.
+    AnswerModals([] { Form_Main->close(); });
+    EXPECT_TRUE(Form_Main->isVisible());
+}
+
+TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsExtension) {
+    const QString day = QStringLiteral(" 2026-12-07.pdf");
+    const std::pair<QString, QString> rows[] = {
+        {QString::fromUtf8("Петренко І., гр. МТ-21/2"), QString::fromUtf8("Петренко І., гр. МТ-21-2")},
+        {QString::fromUtf8("a\tb\nc\rd\ae") + QChar(0) + QChar(0x7f) + QStringLiteral("f"), QStringLiteral("a b c d e f")},
+        {QStringLiteral(" /\\:*?\"<>|. "), QStringLiteral("---------.")},
+        {QString(200, QChar(u'я')), QString(85, QChar(u'я'))},
+        {QString(84, QChar(u'я')) + QString::fromUtf8("😀"), QString(84, QChar(u'я'))},
+    };
+    for (const auto &[name, start] : rows)
+        EXPECT_EQ(SuggestedFileName(name, QDate(2026, 12, 7), QStringLiteral("pdf")).toStdString(),
+                  (start + day).toStdString());
+    EXPECT_EQ(SuggestedFileName({}, QDate(2026, 12, 7), QStringLiteral("kvr")), QStringLiteral("2026-12-07.kvr"));
+    EXPECT_EQ(OneCell(std::string("a\tb\nc\rd\ae\0\x7f", 11) + "f"), "a b c d e  f");
 }
 
 } // namespace

@@ -5,12 +5,23 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace kvr::test {
 
@@ -29,7 +40,7 @@ ModalCapture Capture(QWidget *modal) {
 } // namespace
 
 QList<ModalCapture> AnswerModals(const std::function<void()> &action,
-                                 std::chrono::milliseconds limit) {
+                                 std::chrono::milliseconds limit, const ModalAnswer &answer) {
     QList<ModalCapture> captured;
     QPointer<QWidget> refusing; // a modal window that did not close when asked
     QElapsedTimer refusingFor;
@@ -41,6 +52,8 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action,
             return;
         if (modal != refusing) {
             captured << Capture(modal);
+            if (answer && answer(modal))
+                return;
             if (!modal->close()) {
                 refusing = modal;
                 refusingFor.start();
@@ -64,5 +77,54 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action,
 }
 
 QString Sep() { return QLocale::system().decimalPoint(); }
+
+SmallDisk::SmallDisk() {
+    // Mount namespaces belong to threads: the test's own thread does every file operation.
+    static const bool isPrivate = ::unshare(CLONE_NEWNS) == 0 &&
+                                  ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    const QByteArray point = QFile::encodeName(m_folder.path());
+    if (!isPrivate || ::mount("kvr-test", point, "tmpfs", 0, "size=64k,mode=0777") != 0)
+        ADD_FAILURE() << "a tmpfs cannot be mounted here (root is needed): " << strerror(errno);
+}
+
+SmallDisk::~SmallDisk() { ::umount2(QFile::encodeName(m_folder.path()), MNT_DETACH); }
+
+void SmallDisk::Fill(qint64 freeBytes) {
+    struct statvfs disk {};
+    ::statvfs(QFile::encodeName(m_folder.path()), &disk);
+    QFile filler(Path(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    filler.write(QByteArray(qint64(disk.f_bavail * disk.f_frsize) - freeBytes, 'x'));
+}
+
+void SmallDisk::MakeReadOnly() {
+    ASSERT_EQ(::mount("kvr-test", QFile::encodeName(m_folder.path()), "tmpfs",
+                      MS_REMOUNT | MS_RDONLY, nullptr), 0) << strerror(errno);
+}
+
+QStringList SmallDisk::Entries() const { return QDir(m_folder.path()).entryList(QDir::Files); }
+
+std::string AsNobody(const std::function<std::string()> &work) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    if (const pid_t child = ::fork(); child == 0) {
+        ::close(channel[0]);
+        constexpr uid_t kNobody = 65534;
+        const std::string result = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 &&
+                                           ::setuid(kNobody) == 0
+                                       ? work()
+                                       : "cannot become nobody";
+        ::_exit(::write(channel[1], result.data(), result.size()) < 0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, size_t(n));
+    ::close(channel[0]);
+    ::wait(nullptr);
+    return result;
+}
 
 } // namespace kvr::test

@@ -7,7 +7,9 @@
 #include "WindowSet.h"
 
 #include <QLabel>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -21,6 +23,7 @@ namespace kvr::test {
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")).clear();
         State = CalculationState{};
         Runs = RunStatus{};
         m_windows = std::make_unique<WindowSet>();
@@ -45,10 +48,33 @@ struct ModalCapture {
     int width = 0;
 };
 
-// Runs `action`; every modal window it opens is recorded and closed. A modal window that
-// refuses to close for `limit` fails the test and is ended.
+// Answers a modal window as a person would; false leaves it to be closed.
+using ModalAnswer = std::function<bool(QWidget *modal)>;
+
+// Runs `action`; every modal window it opens is recorded, then answered or closed. A modal
+// window that refuses to close for `limit` fails the test and is ended.
 QList<ModalCapture> AnswerModals(const std::function<void()> &action,
-                                 std::chrono::milliseconds limit = std::chrono::seconds(10));
+                                 std::chrono::milliseconds limit = std::chrono::seconds(10),
+                                 const ModalAnswer &answer = {});
+
+// A tmpfs of its own in a mount namespace private to the test process, so that a test
+// meets a really full or read-only disk. A disk that cannot be mounted fails the test.
+class SmallDisk {
+public:
+    SmallDisk();
+    ~SmallDisk();
+    QString Path(const QString &name) const { return m_folder.filePath(name); }
+    // Fills it until `freeBytes` (whole pages) stay free.
+    void Fill(qint64 freeBytes);
+    void MakeReadOnly();
+    QStringList Entries() const;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// What `work` returns, run in a child process as the user nobody, whom permissions bind.
+std::string AsNobody(const std::function<std::string()> &work);
 
 // Decimal separator of the locale the test runs under.
 QString Sep();
