@@ -44,11 +44,10 @@ bool LabelsReadApart(TChart &chart, ChartCanvas &canvas, AxisId id) {
         const AxisLabel &a = labels[i - 1];
         const AxisLabel &b = labels[i];
         const int room = std::abs(a.pixel - b.pixel);
-        const int needed =
-            axis.Horizontal()
-                ? (canvas.TextWidth(a.text) + canvas.TextWidth(b.text)) / 2 +
-                      canvas.TextWidth(QStringLiteral(" "))
-                : canvas.FontHeight();
+        const int needed = axis.Horizontal()
+                               ? (canvas.TextWidth(a.text) + canvas.TextWidth(b.text)) / 2 +
+                                     canvas.TextWidth(QStringLiteral(" "))
+                               : canvas.FontHeight();
         if (a.text == b.text || room < needed)
             return false;
     }

@@ -19,11 +19,11 @@ const char *const kAngles[] = {"30", "45", "60"};
 const char *const kClearanceAngles[] = {"3", "5", "8"};
 const char *const kRakeAngles[] = {"-15", "0", "10"};
 const char *const kMaterials[] = {
-    "сталь 10",     "сталь 20",     "сталь 25",     "сталь 30",     "сталь 35",
-    "сталь 40",     "сталь 45",     "сталь 50",     "сталь 55",     "сталь 60",
-    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",    "сталь 20Х",    "сталь 40Х",
-    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",   "сталь 40ХН",   "сталь 50ХН",
-    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А", "сталь 20ХН3А", "сталь 30ХН3А",
+    "сталь 10",     "сталь 20",     "сталь 25",       "сталь 30",     "сталь 35",
+    "сталь 40",     "сталь 45",     "сталь 50",       "сталь 55",     "сталь 60",
+    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",      "сталь 20Х",    "сталь 40Х",
+    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",     "сталь 40ХН",   "сталь 50ХН",
+    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А",   "сталь 20ХН3А", "сталь 30ХН3А",
     "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
 };
 
@@ -102,7 +102,8 @@ std::string TextProblem(int slot, const QString &text) {
     if (items.empty() || std::find(items.begin(), items.end(), value) != items.end())
         return {};
     constexpr qsizetype kShown = 40;
-    const QString shown = Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+    const QString shown =
+        Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
     return "значення «" + shown.toStdString() + "» поля " + FieldLabel(slot) +
            " не є жодним із пунктів його списку";
 }
@@ -190,7 +191,8 @@ ExperimentRead ParseExperiment(const QByteArray &bytes) {
     if (error.error != QJsonParseError::NoError)
         return std::string("вміст не є правильним текстом JSON");
     const QJsonObject object = document.object();
-    if (!document.isObject() || object.value(QStringLiteral("format")).toString() != QLatin1String(kFormat))
+    if (!document.isObject() ||
+        object.value(QStringLiteral("format")).toString() != QLatin1String(kFormat))
         return std::string("це не файл досліду KVR");
     if (!object.contains(QStringLiteral("version")))
         return std::string("бракує ключа «version»");

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++
+    cmake ninja-build g++ clang-format
     qt6-base-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales

@@ -215,8 +215,8 @@ void TForm_Main::OpenExperimentAsked() {
 }
 
 bool TForm_Main::SaveExperimentAsked() {
-    const QString name = SuggestedFileName(Edit1->text(), QDate::currentDate(),
-                                           FileExtension(FileKind::Experiment));
+    const QString name =
+        SuggestedFileName(Edit1->text(), QDate::currentDate(), FileExtension(FileKind::Experiment));
     const QString path = AskSavePath(this, FileKind::Experiment, m_experiment.Folder(), name);
     return !path.isEmpty() && SaveExperiment(path);
 }

@@ -90,8 +90,8 @@ void AddReportActions(QWidget *resultWindow, QWidget *graphWindow, Experiment &e
         AddAction(resultWindow, experiment, "PrintReport", "Друкувати звіт…", PrintReport);
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WindowShortcut);
-    QAction *save = AddAction(resultWindow, experiment, "SaveReportPdf", "Зберегти звіт у PDF…",
-                              SaveReport);
+    QAction *save =
+        AddAction(resultWindow, experiment, "SaveReportPdf", "Зберегти звіт у PDF…", SaveReport);
     graphWindow->addActions({print, save});
     if (auto *chartMenu = graphWindow->findChild<QMenu *>(QStringLiteral("ChartMenu"))) {
         chartMenu->addSeparator();

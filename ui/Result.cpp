@@ -18,8 +18,7 @@
 namespace kvr {
 
 TForm_Result::TForm_Result(Experiment &experiment)
-    : TFixedForm("Form_Result", WindowTitle(kResultWindowWords), QPoint(299, 143),
-                 QSize(769, 353)),
+    : TFixedForm("Form_Result", WindowTitle(kResultWindowWords), QPoint(299, 143), QSize(769, 353)),
       m_experiment(experiment) {
     BuildControls();
     ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Result::Button1Click);

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const auto bytes = QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const auto bytes =
+        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const kvr::ExperimentRead read = kvr::ParseExperiment(bytes);
     if (const auto *problem = std::get_if<std::string>(&read)) {
         FUZZ_CHECK(!problem->empty(), "refused without a reason");

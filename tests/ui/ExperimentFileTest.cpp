@@ -1,7 +1,7 @@
 // Experiment files through the main window: random texts come back byte for byte after a
 // restart, and each kind of bad file is refused with its message and changes nothing.
-#include "DefaultRun.h"
 #include "ExperimentFile.h"
+#include "DefaultRun.h"
 #include "FileNames.h"
 #include "Graphic.h"
 #include "InputControls.h"
@@ -10,14 +10,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QFile>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <random>
@@ -76,12 +76,16 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     ExperimentTexts texts{RandomText(random, length(random)), {}, RandomText(random, 1000)};
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
-        if (auto *combo = qobject_cast<QComboBox *>(Find<QWidget>(Form_Main, InputControl(field.slot)))) {
+        if (auto *combo =
+                qobject_cast<QComboBox *>(Find<QWidget>(Form_Main, InputControl(field.slot)))) {
             combo->setCurrentIndex(static_cast<int>(random() % unsigned(combo->count())));
             text = combo->currentText().toStdString();
         } else {
-            text = RandomText(random, field.slot == 5 ? 1000 : field.slot == 6 ? 0 : length(random));
-            Find<QLineEdit>(Form_Main, InputControl(field.slot))->setText(QString::fromStdString(text));
+            text = RandomText(random, field.slot == 5   ? 1000
+                                      : field.slot == 6 ? 0
+                                                        : length(random));
+            Find<QLineEdit>(Form_Main, InputControl(field.slot))
+                ->setText(QString::fromStdString(text));
         }
     }
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromStdString(texts.name));
@@ -136,7 +140,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("feed", QJsonValue::Undefined), "бракує ключа «feed»"},
         {with("spindle_speed", QJsonArray{"610", 380, "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
-        {with("diameter", QString(1001, QLatin1Char('9'))), "текст поля D довший за 1 000 символів"},
+        {with("diameter", QString(1001, QLatin1Char('9'))),
+         "текст поля D довший за 1 000 символів"},
         {with("phi", "50"), "значення «50» поля φ не є жодним із пунктів його списку"},
         {QByteArray(kMaxExperimentFileBytes + 1, ' '), "файл більший за 1 МіБ"},
         {QByteArray(kMaxExperimentFileBytes, ' '), "вміст не є правильним текстом JSON"},
@@ -150,7 +155,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         file.close();
         EXPECT_EQ(Message([&] { return Form_Main->OpenExperiment(path); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
-                      .arg(path, QString::fromUtf8(reason)).toStdString());
+                      .arg(path, QString::fromUtf8(reason))
+                      .toStdString());
         EXPECT_EQ(Saved("after.kvr"), before);
         EXPECT_TRUE(Form_Result->isVisible() && Form_Graphic->isVisible() &&
                     Find<QWidget>(Form_Main, "Button3")->isEnabled() &&
@@ -167,7 +173,9 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     const QByteArray before = Saved(old);
     ASSERT_TRUE(QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner));
     for (const QString &path : {old, disk.Path("locked/new.kvr")})
-        EXPECT_EQ(AsNobody([&] { return m_windows->TheExperiment().Save(path, Form_Main->FieldTexts()); }),
+        EXPECT_EQ(AsNobody([&] {
+                      return m_windows->TheExperiment().Save(path, Form_Main->FieldTexts());
+                  }),
                   "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
     disk.Fill(4096);
     const QStringList entries = disk.Entries();
@@ -187,9 +195,12 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
             std::chrono::seconds(10), answerPath(path));
         return shown.isEmpty() ? QString() : shown.constLast().texts.join(QString());
     };
-    const QString full = QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
-    const QString readOnly = QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
-    const QString report = disk.Path(SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf")));
+    const QString full =
+        QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
+    const QString readOnly =
+        QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
+    const QString report = disk.Path(
+        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf")));
     struct FailedSave {
         std::function<void()> prepare;
         const char *action; // a report action, or none for the experiment
@@ -199,7 +210,8 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QString(1001, QLatin1Char('1'))); },
          nullptr, old, QString::fromUtf8("текст поля S довший за 1 000 символів")},
         {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QStringLiteral("0,1")); }, nullptr,
-         old + QStringLiteral("/new.kvr"), QString::fromUtf8("такої папки немає; виберіть наявну папку")},
+         old + QStringLiteral("/new.kvr"),
+         QString::fromUtf8("такої папки немає; виберіть наявну папку")},
         {{}, nullptr, m_dir.path(), QString::fromUtf8("це папка, а не файл")},
         {FillWithLongTexts, nullptr, old, full},
         {{}, nullptr, fresh, full},
@@ -209,14 +221,17 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         {{}, "SaveReportPdf", fresh + QStringLiteral(".pdf"), readOnly},
     };
     for (const auto &[prepare, action, path, reason] : rows) {
-        SCOPED_TRACE(reason.toStdString() + " " + (action ? action : "") + " " + path.toStdString());
+        SCOPED_TRACE(reason.toStdString() + " " + (action ? action : "") + " " +
+                     path.toStdString());
         if (prepare)
             prepare();
         const bool kvr = !action;
         EXPECT_EQ(save(action, path).toStdString(),
-                  QString::fromUtf8(kvr ? "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено."
-                                        : "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено.")
-                      .arg(path, reason).toStdString());
+                  QString::fromUtf8(
+                      kvr ? "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено."
+                          : "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено.")
+                      .arg(path, reason)
+                      .toStdString());
         EXPECT_EQ(Read(old), before);
         EXPECT_EQ(disk.Entries(), entries);
     }
@@ -233,15 +248,15 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     QStringList starts; // the folder and the file each dialog offered
     const auto ask = [&](QWidget *window, const char *action, const ModalAnswer &answer = {}) {
         QStringList shown;
-        for (const ModalCapture &modal :
-             AnswerModals([&] { Find<QAction>(window, action)->trigger(); },
-                          std::chrono::seconds(10), [&](QWidget *modal) {
-                              if (auto *files = qobject_cast<QFileDialog *>(modal))
-                                  starts << files->directory().path();
-                              if (auto *print = qobject_cast<QPrintDialog *>(modal))
-                                  starts << print->printer()->outputFileName();
-                              return answer && answer(modal);
-                          }))
+        for (const ModalCapture &modal : AnswerModals(
+                 [&] { Find<QAction>(window, action)->trigger(); }, std::chrono::seconds(10),
+                 [&](QWidget *modal) {
+                     if (auto *files = qobject_cast<QFileDialog *>(modal))
+                         starts << files->directory().path();
+                     if (auto *print = qobject_cast<QPrintDialog *>(modal))
+                         starts << print->printer()->outputFileName();
+                     return answer && answer(modal);
+                 }))
             shown << modal.objectName;
         return shown.join(QLatin1Char(' ')).toStdString();
     };
@@ -250,25 +265,30 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     const ExperimentTexts edited = Form_Main->FieldTexts();
     EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "UnsavedChangesBox");
     EXPECT_EQ(Form_Main->FieldTexts(), edited);
-    EXPECT_EQ(ask(Form_Main, "OpenExperiment", [](QWidget *modal) {
-                  auto *box = qobject_cast<QMessageBox *>(modal);
-                  return box && (box->button(QMessageBox::Discard)->click(), true);
-              }),
+    EXPECT_EQ(ask(Form_Main, "OpenExperiment",
+                  [](QWidget *modal) {
+                      auto *box = qobject_cast<QMessageBox *>(modal);
+                      return box && (box->button(QMessageBox::Discard)->click(), true);
+                  }),
               "UnsavedChangesBox FileDialog");
     bool typed = false; // the name typed without its extension, once
-    EXPECT_EQ(ask(Form_Result, "SaveReportPdf", [&typed](QWidget *modal) {
-                  auto *files = qobject_cast<QFileDialog *>(modal);
-                  if (!files || std::exchange(typed, true))
-                      return false;
-                  files->findChild<QLineEdit *>("fileNameEdit")->setText(QString::fromUtf8("звіт"));
-                  static_cast<QDialog *>(files)->accept();
-                  return true;
-              }),
-              "FileDialog ReplaceFileBox FileDialog");
+    EXPECT_EQ(
+        ask(Form_Result, "SaveReportPdf",
+            [&typed](QWidget *modal) {
+                auto *files = qobject_cast<QFileDialog *>(modal);
+                if (!files || std::exchange(typed, true))
+                    return false;
+                files->findChild<QLineEdit *>("fileNameEdit")->setText(QString::fromUtf8("звіт"));
+                static_cast<QDialog *>(files)->accept();
+                return true;
+            }),
+        "FileDialog ReplaceFileBox FileDialog");
     EXPECT_EQ(Read(Path("звіт.pdf")), "old");
     EXPECT_EQ(ask(Form_Result, "PrintReport"), "PrintReportDialog");
-    const QString report = SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
-    EXPECT_EQ(starts, QStringList({m_dir.path(), m_dir.path(), m_dir.path(), Path(report.toUtf8())}));
+    const QString report =
+        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
+    EXPECT_EQ(starts,
+              QStringList({m_dir.path(), m_dir.path(), m_dir.path(), Path(report.toUtf8())}));
     // The program does not end with the edits unsaved.
     AnswerModals([] { Form_Main->close(); });
     EXPECT_TRUE(Form_Main->isVisible());
@@ -277,8 +297,10 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
 TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsExtension) {
     const QString day = QStringLiteral(" 2026-12-07.pdf");
     const std::pair<QString, QString> rows[] = {
-        {QString::fromUtf8("Петренко І., гр. МТ-21/2"), QString::fromUtf8("Петренко І., гр. МТ-21-2")},
-        {QString::fromUtf8("a\tb\nc\rd\ae") + QChar(0) + QChar(0x7f) + QStringLiteral("f"), QStringLiteral("a b c d e f")},
+        {QString::fromUtf8("Петренко І., гр. МТ-21/2"),
+         QString::fromUtf8("Петренко І., гр. МТ-21-2")},
+        {QString::fromUtf8("a\tb\nc\rd\ae") + QChar(0) + QChar(0x7f) + QStringLiteral("f"),
+         QStringLiteral("a b c d e f")},
         {QStringLiteral(" /\\:*?\"<>|. "), QStringLiteral("---------.")},
         {QString(200, QChar(u'я')), QString(85, QChar(u'я'))},
         {QString(84, QChar(u'я')) + QString::fromUtf8("😀"), QString(84, QChar(u'я'))},
@@ -286,7 +308,8 @@ TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsEx
     for (const auto &[name, start] : rows)
         EXPECT_EQ(SuggestedFileName(name, QDate(2026, 12, 7), QStringLiteral("pdf")).toStdString(),
                   (start + day).toStdString());
-    EXPECT_EQ(SuggestedFileName({}, QDate(2026, 12, 7), QStringLiteral("kvr")), QStringLiteral("2026-12-07.kvr"));
+    EXPECT_EQ(SuggestedFileName({}, QDate(2026, 12, 7), QStringLiteral("kvr")),
+              QStringLiteral("2026-12-07.kvr"));
     EXPECT_EQ(OneCell(std::string("a\tb\nc\rd\ae\0\x7f", 11) + "f"), "a b c d e  f");
 }
 

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -99,7 +99,9 @@ void SmallDisk::Fill(qint64 freeBytes) {
 
 void SmallDisk::MakeReadOnly() {
     ASSERT_EQ(::mount("kvr-test", QFile::encodeName(m_folder.path()), "tmpfs",
-                      MS_REMOUNT | MS_RDONLY, nullptr), 0) << strerror(errno);
+                      MS_REMOUNT | MS_RDONLY, nullptr),
+              0)
+        << strerror(errno);
 }
 
 QStringList SmallDisk::Entries() const { return QDir(m_folder.path()).entryList(QDir::Files); }
@@ -111,10 +113,10 @@ std::string AsNobody(const std::function<std::string()> &work) {
     if (const pid_t child = ::fork(); child == 0) {
         ::close(channel[0]);
         constexpr uid_t kNobody = 65534;
-        const std::string result = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 &&
-                                           ::setuid(kNobody) == 0
-                                       ? work()
-                                       : "cannot become nobody";
+        const std::string result =
+            ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0
+                ? work()
+                : "cannot become nobody";
         ::_exit(::write(channel[1], result.data(), result.size()) < 0);
     }
     ::close(channel[1]);
