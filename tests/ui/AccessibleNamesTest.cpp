@@ -4,6 +4,7 @@
 #include "Graphic.h"
 #include "ResultLabels.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
@@ -36,6 +37,24 @@ TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
     EXPECT_EQ(names.size(), fields.size());
     EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit4")->accessibleName(),
               QString::fromUtf8("Тривалість 1-го інтервалу, інструмент 1, хв."));
+    for (QWidget *window : {static_cast<QWidget *>(Form_Main), static_cast<QWidget *>(Form_Result)})
+        for (QGroupBox *group : window->findChildren<QGroupBox *>())
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(group)->text(QAccessible::Name),
+                      group->title());
+    // A list nobody named says its item, and "Press" opens it as "ShowMenu" does.
+    QComboBox lone;
+    lone.addItems({"30", "45"});
+    lone.setCurrentIndex(1);
+    lone.show();
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&lone);
+    EXPECT_EQ(spoken->text(QAccessible::Name) + '|' + spoken->text(QAccessible::Value), "45|45");
+    EXPECT_EQ(spoken->actionInterface()->actionNames().mid(0, 2),
+              QStringList({QAccessibleActionInterface::showMenuAction(),
+                           QAccessibleActionInterface::pressAction()}));
+    EXPECT_FALSE(spoken->state().expanded);
+    spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(spoken->state().expanded && lone.view()->isVisible());
+    lone.hidePopup();
 }
 
 TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {

@@ -93,10 +93,11 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     const QByteArray saved = Saved("first.kvr");
     EXPECT_EQ(saved, SerializeExperiment(texts));
 
-    TearDown(); // the program quits and starts again
+    TearDown(); // the program quits and starts again as `kvr first.kvr`
     SetUp();
     RunDefaults();
-    EXPECT_TRUE(Form_Main->OpenExperiment(Path("first.kvr")));
+    m_windows->OpenExperimentLater(Path("first.kvr"));
+    QApplication::processEvents();
     EXPECT_EQ(Saved("second.kvr"), saved);
     EXPECT_FALSE(Form_Result->isVisible() || Form_Graphic->isVisible());
     EXPECT_FALSE(Find<QWidget>(Form_Main, "Button2")->isEnabled() ||
@@ -104,6 +105,23 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
                  Find<QWidget>(Form_Main, "Image1")->isVisible());
     for (QWidget *control : Form_Main->findChildren<QWidget *>())
         EXPECT_FALSE(IsMarked(control)) << control->objectName().toStdString();
+}
+
+// The worked example's file, fixed in the repository: written key for key and value for
+// value, and read back into every field.
+TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
+    const QByteArray fixed =
+        Read(QStringLiteral(KVR_SOURCE_DIR "/tests/fuzz/corpus/experiment_reader/example"));
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromUtf8("Іваненко"));
+    EXPECT_EQ(Saved("example.kvr"), QJsonDocument::fromJson(fixed).toJson());
+    const ExperimentTexts example = Form_Main->FieldTexts();
+    Find<QPushButton>(Form_Main, "Button1")->click();
+    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("96"));
+    QFile copy(Path("fixed.kvr"));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(fixed) == fixed.size());
+    copy.close();
+    AnswerModals([&] { EXPECT_TRUE(Form_Main->OpenExperiment(Path("fixed.kvr"))); });
+    EXPECT_EQ(Form_Main->FieldTexts(), example);
 }
 
 TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
@@ -140,6 +158,16 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("feed", QJsonValue::Undefined), "бракує ключа «feed»"},
         {with("spindle_speed", QJsonArray{"610", 380, "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
+        {with("spindle_speed", QJsonArray{"610", "380", "185", "185"}),
+         "ключ «spindle_speed» має бути списком із 3 текстів"},
+        {with("version", 0), "ключ «version» має бути цілим числом від 1"},
+        {with("running_time",
+              QJsonArray{QJsonArray{"1", "1", "1"}, QJsonArray{"1", "1", QString(1001, '1')},
+                         QJsonArray{"2", "2", "2"}}),
+         "текст поля τ23 довший за 1 000 символів"},
+        {with("flank_wear", QJsonArray{QJsonArray{"3", "4", "4"}, QJsonArray{"2", "2", "3"},
+                                       QJsonArray{"1", "2", QString(1001, '2')}}),
+         "текст поля hз33 довший за 1 000 символів"},
         {with("diameter", QString(1001, QLatin1Char('9'))),
          "текст поля D довший за 1 000 символів"},
         {with("phi", "50"), "значення «50» поля φ не є жодним із пунктів його списку"},

@@ -101,12 +101,17 @@ TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
             EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result, kCutterLabels[0].speed)),
                       QString::fromUtf8("Копіювати результати|Друкувати звіт…|Зберегти звіт у PDF…")
                           .split('|'));
-            // The charts' menu offers the two reports after its own entries.
+            // The charts' menu offers the two reports after its own entries, with their
+            // keys in the graphs window too.
             QStringList chartEntries;
             for (QAction *action : Find<QMenu>(Form_Graphic, "ChartMenu")->actions())
-                chartEntries << action->text();
-            EXPECT_EQ(chartEntries.mid(chartEntries.size() - 2),
-                      QString::fromUtf8("Друкувати звіт…|Зберегти звіт у PDF…").split('|'));
+                chartEntries << action->text() + action->shortcut().toString();
+            EXPECT_EQ(chartEntries,
+                      QString::fromUtf8("Копіювати графікCtrl+C|Копіювати всі графіки|"
+                                        "Скинути масштаб||Друкувати звіт…Ctrl+P|"
+                                        "Зберегти звіт у PDF…")
+                          .split('|'));
+            EXPECT_EQ(Form_Graphic->actions(), Form_Result->actions().mid(1));
         } else {
             // The chosen time's edit has the focus when the window opens.
             auto *edit = Find<QLineEdit>(Form_Result, "Edit1");
