@@ -67,7 +67,8 @@ protected:
         m_fresh = {};
         m_calculation = RunCalculation(m_fresh, in);
         m_name = QString::fromStdString(in.userName).replace('\n', ' ').replace('\t', ' ');
-        m_models.reset();
+        m_wear.reset();
+        m_life.reset();
         m_graphs = false;
     }
     void Determined() {
@@ -75,8 +76,9 @@ protected:
             DetermineModels(m_fresh, Find<QLineEdit>(Form_Result, "Edit1")->text().toStdString(),
                             DecimalSeparator());
         m_graphs = d.graphsAllowed;
-        if (d.wearModel && d.lifeModel)
-            m_models = d;
+        // A fault in the second fit leaves the first one's model shown.
+        m_wear = d.wearModel ? d.wearModel : m_wear;
+        m_life = d.lifeModel ? d.lifeModel : m_life;
     }
     bool Usable() const { return m_calculation.results == ButtonChange::Enable; }
     QString Shown(const char *label) const { return Find<QLabel>(Form_Result, label)->text(); }
@@ -87,10 +89,8 @@ protected:
                         Shown(ResultLabel(label.item)).toStdString() == label.text)
                 << label.text;
         for (auto [formula, model, design, place] :
-             {std::tuple{kWearFormula, m_models ? m_models->wearModel : std::nullopt, "k",
-                         QPoint(192, 29)},
-              std::tuple{kLifeFormula, m_models ? m_models->lifeModel : std::nullopt, "z",
-                         QPoint(193, 29)}}) {
+             {std::tuple{kWearFormula, m_wear, "k", QPoint(192, 29)},
+              std::tuple{kLifeFormula, m_life, "z", QPoint(193, 29)}}) {
             EXPECT_EQ(Shown(formula.coefficient).toStdString(),
                       model ? CoefficientCaption(*model) : "= C");
             EXPECT_EQ(Shown(formula.exponent).toStdString(), model ? model->exponent : design);
@@ -118,12 +118,12 @@ protected:
                                 number(labels.wear[1]), number(labels.wear[2])}
                         .join('\t');
         }
-        for (auto [formula, text] :
-             {std::pair{kWearFormula, "hр = C·V^k\t"}, {kLifeFormula, "Tр = C·V^z\t"}})
-            if (m_models)
+        for (auto [formula, text, model] : {std::tuple{kWearFormula, "hр = C·V^k\t", m_wear},
+                                            {kLifeFormula, "Tр = C·V^z\t", m_life}})
+            if (model)
                 rows << QString::fromUtf8(text) + number(formula.coefficient) + '\t' +
                             Shown(formula.exponent);
-        EXPECT_EQ(copy.filter(QString::fromUtf8("= C·V^")).size(), m_models ? 2 : 0);
+        EXPECT_EQ(copy.filter(QString::fromUtf8("= C·V^")).size(), bool(m_wear) + bool(m_life));
         for (const QString &row : Usable() ? rows : QStringList{"before"})
             EXPECT_TRUE(copy.contains(row)) << row.toStdString();
     }
@@ -150,7 +150,7 @@ protected:
 
     CalculationState m_fresh;
     CalculationOutcome m_calculation;
-    std::optional<DeterminationOutcome> m_models;
+    std::optional<ModelText> m_wear, m_life;
     bool m_graphs = false;
     QString m_name;
 };
@@ -175,6 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
         Sequence{"OutOfSpanTime",
                  "Edit1=Іваненко calculate determine R:Edit1=7 determine R:Edit1=3x "
                  "determine graphs"},
+        Sequence{"FaultInTheToolLifeFitAfterAGoodRun",
+                 "Edit1=Іваненко calculate results determine Edit25=26 Edit27=15 calculate "
+                 "determine"},
         Sequence{"FaultInWearLines",
                  "Edit1=Іваненко calculate determine Edit23=0 Edit24=0 calculate determine"}),
     [](const auto &info) { return std::string(info.param.name); });
