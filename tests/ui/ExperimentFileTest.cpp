@@ -96,8 +96,10 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     TearDown(); // the program quits and starts again as `kvr first.kvr`
     SetUp();
     RunDefaults();
-    m_windows->OpenExperimentLater(Path("first.kvr"));
-    QApplication::processEvents();
+    EXPECT_TRUE(AnswerModals([&] {
+                    m_windows->OpenExperimentLater(Path("first.kvr"));
+                    QApplication::processEvents();
+                }).isEmpty());
     EXPECT_EQ(Saved("second.kvr"), saved);
     EXPECT_FALSE(Form_Result->isVisible() || Form_Graphic->isVisible());
     EXPECT_FALSE(Find<QWidget>(Form_Main, "Button2")->isEnabled() ||

@@ -76,6 +76,21 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action,
     return captured;
 }
 
+void WindowTest::GuardAgainstUnansweredModals() {
+    constexpr int kChecksBeforeFailing = 30; // of 500 ms each
+    m_modalGuard.setInterval(500);
+    QObject::connect(&m_modalGuard, &QTimer::timeout, &m_modalGuard, [checks = 0]() mutable {
+        QWidget *modal = QApplication::activeModalWidget();
+        checks = modal ? checks + 1 : 0;
+        if (checks < kChecksBeforeFailing)
+            return;
+        ADD_FAILURE() << "nobody answered the modal window " << modal->objectName().toStdString();
+        modal->close();
+        checks = 0;
+    });
+    m_modalGuard.start();
+}
+
 QString Sep() { return QLocale::system().decimalPoint(); }
 
 SmallDisk::SmallDisk() {

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -28,10 +29,17 @@ protected:
         Runs = RunStatus{};
         m_windows = std::make_unique<WindowSet>();
         m_windows->Start();
+        GuardAgainstUnansweredModals();
     }
     void TearDown() override { m_windows.reset(); }
 
     std::unique_ptr<WindowSet> m_windows;
+
+private:
+    // A message box nobody answers fails the test within seconds instead of waiting for
+    // CTest's time-out.
+    void GuardAgainstUnansweredModals();
+    QTimer m_modalGuard;
 };
 
 template <typename T> T *Find(QWidget *window, const char *name) {
