@@ -228,11 +228,9 @@ TEST(Legend, FirstValueDropsTheItemsBeforeIt) {
                     return chart;
                 };
                 SCOPED_TRACE(testing::Message() << int(alignment) << inverted << int(style));
-                auto chart = make(false);
-                const ChartLayout &layout = chart->LayOut();
-                auto reference = make(true);
-                EXPECT_EQ(Dump(layout.legend, 1), Dump(reference->LayOut().legend));
-                EXPECT_EQ(layout.plotRect, reference->PlotRect());
+                auto chart = make(false), reference = make(true);
+                EXPECT_EQ(Dump(chart->LayOut().legend, 1), Dump(reference->LayOut().legend));
+                EXPECT_EQ(chart->PlotRect(), reference->PlotRect());
             }
 }
 

@@ -4,8 +4,6 @@
 
 #include <array>
 #include <ostream>
-#include <tuple>
-#include <utility>
 
 #include <QApplication>
 #include <QTest>
@@ -202,10 +200,9 @@ TEST(Mouse, QuarterNotchesAddUpToOneNotch) {
 // search starts.
 struct HitCase {
     const char *name;
-    double x, y; // the values the pointer is placed at
-    int dx, dy;  // then moved by these pixels, down being +dy
-    int series;  // 0 none, 1 points, 2 later points, 3 line
-    int index;
+    double x, y;       // the values the pointer is placed at
+    int dx, dy;        // then moved by these pixels, down being +dy
+    int series, index; // series 0 none, 1 points, 2 later points, 3 line
     double hitX, hitY;
 };
 
