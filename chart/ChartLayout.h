@@ -19,8 +19,6 @@ AxisId VerticalAxisOf(const TChartSeries &series);
 // drawn: the drawing steps only read it, and tests read it without looking at pixels.
 struct ChartLayout {
     PanelArea panel;
-    // Inside the bevels and the border.
-    ChartRect bevelRect;
     TitleLayout title;
     TitleLayout foot;
     LegendLayout legend;

@@ -235,7 +235,6 @@ private:
 
     // The layout step (TChartLayout.cpp): computes into the layout it returns, nothing else.
     ChartLayout ComputeLayout(ChartCanvas &canvas, const PanelArea &panel) const;
-    ChartRect BevelRect(const ChartRect &bounds) const;
     void LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
     void LayOutAxes(ChartCanvas &canvas, ChartLayout &layout, ChartRect &plot) const;
     ChartRect TakeAxesRoom(ChartCanvas &canvas, ChartLayout &layout, const ChartRect &plot,

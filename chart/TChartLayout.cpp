@@ -23,26 +23,12 @@ const ChartLayout &TChart::LayOut() {
 ChartLayout TChart::ComputeLayout(ChartCanvas &canvas, const PanelArea &panel) const {
     ChartLayout layout;
     layout.panel = panel;
-    layout.bevelRect = BevelRect(panel.bounds);
     ChartRect plot = panel.Normalise(InitialPlotRect(panel.bounds, m_margins, m_borderWidth));
     LayOutTitlesAndLegend(canvas, layout, plot);
     LayOutAxes(canvas, layout, plot);
     layout.plotRect = plot;
     LayOutSeries(layout);
     return layout;
-}
-
-ChartRect TChart::BevelRect(const ChartRect &bounds) const {
-    auto inset = [](ChartRect r, int by) {
-        return ChartRect{r.Left + by, r.Top + by, r.Right - by, r.Bottom - by};
-    };
-    ChartRect r = bounds;
-    if (m_bevelOuter != TPanelBevel::bvNone)
-        r = inset(r, m_bevelWidth);
-    r = inset(r, m_borderWidth);
-    if (m_bevelInner != TPanelBevel::bvNone)
-        r = inset(r, m_bevelWidth);
-    return r;
 }
 
 void TChart::LayOutTitlesAndLegend(ChartCanvas &canvas, ChartLayout &layout,

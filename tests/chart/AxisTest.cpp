@@ -218,6 +218,65 @@ TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
     EXPECT_FALSE(chart->LeftAxis().TickList().empty());
 }
 
+struct LabelStyleCase {
+    const char *name;
+    AxisId axis;
+    TAxisLabelStyle style;
+    bool onAxis;
+    const char *labels; // value:text, in the list's order
+};
+
+void PrintTo(const LabelStyleCase &c, std::ostream *out) { *out << c.name; }
+
+class LabelStyleTable : public ::testing::TestWithParam<LabelStyleCase> {};
+
+// Points carry texts just outside, at and inside both ends of both axes, and one none.
+TEST_P(LabelStyleTable, ListsEveryLabelWithItsTextAtItsValue) {
+    auto chart = MakeGraphChart();
+    chart->Legend().SetVisible(false);
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    const double xs[] = {-1, 0, 4, 6, 10, 11}, ys[] = {45, 40, 10, 20, 0, -5};
+    const char *texts[] = {"Z", "A", "B", "", "D", "E"};
+    for (int i = 0; i < 6; ++i)
+        points.AddPoint(xs[i], ys[i], QString::fromLatin1(texts[i]));
+    chart->BottomAxis().SetMinMax(0, 10);
+    chart->BottomAxis().SetIncrement(2);
+    chart->LeftAxis().SetMinMax(0, 40);
+    chart->LeftAxis().SetIncrement(10);
+    const LabelStyleCase &c = GetParam();
+    chart->Axis(c.axis).SetLabelStyle(c.style);
+    chart->Axis(c.axis).SetLabelsOnAxis(c.onAxis);
+    const AxisLayout &axis = chart->LayOut().Axis(c.axis);
+    std::string expected, actual;
+    for (const QString &label : QString::fromLatin1(c.labels).split(' ', Qt::SkipEmptyParts))
+        expected += QStringLiteral("%1:%2 ")
+                        .arg(axis.mapping.ValueToPixel(label.section(':', 0, 0).toDouble()))
+                        .arg(label.section(':', 1))
+                        .toStdString();
+    for (const AxisLabel &label : axis.labels)
+        actual += QStringLiteral("%1:%2 ").arg(label.pixel).arg(label.text).toStdString();
+    EXPECT_EQ(actual, expected);
+}
+
+using enum AxisId;
+using enum TAxisLabelStyle;
+
+// Off the axis: no label on either end.
+INSTANTIATE_TEST_SUITE_P(
+    Axis, LabelStyleTable,
+    ::testing::Values(LabelStyleCase{"values", Bottom, talValue, true, "10:10 8:8 6:6 4:4 2:2 0:0"},
+                      LabelStyleCase{"values_off_axis", Bottom, talValue, false, "8:8 6:6 4:4 2:2"},
+                      LabelStyleCase{"auto_texts", Bottom, talAuto, true, "0:A 4:B 10:D"},
+                      LabelStyleCase{"marks", Bottom, talMark, true, "0:A 4:B 10:D"},
+                      LabelStyleCase{"texts_off_axis", Bottom, talText, false, "4:B"},
+                      LabelStyleCase{"none", Bottom, talNone, true, ""},
+                      // Only a horizontal axis takes its texts from the points by itself.
+                      LabelStyleCase{"left_auto_values", Left, talAuto, true,
+                                     "40:40 30:30 20:20 10:10 0:0"},
+                      LabelStyleCase{"left_texts", Left, talText, true, "40:A 10:B 0:D"},
+                      LabelStyleCase{"left_texts_off_axis", Left, talText, false, "10:B"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(Axis, ZeroMinimumIsLabelled) {
     auto chart = MakeGraphChart();
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));

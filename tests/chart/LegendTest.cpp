@@ -32,6 +32,17 @@ int WidestTitle(const TChartFont &font) {
     return widest;
 }
 
+// A whole legend as text, item indexes counted from first.
+std::string Dump(const LegendLayout &l, int first = 0) {
+    QString text = QString::asprintf("(%d %d %d %d) %d %dx%d %d %d:", l.rect.Left, l.rect.Top,
+                                     l.rect.Right, l.rect.Bottom, l.symbolWidth, l.columnCount,
+                                     l.rowCount, l.textLeft, l.columnWidth);
+    for (const LegendItem &i : l.items)
+        text += QString::asprintf(" %d %s %d,%d%s", i.index - first, qPrintable(i.text), i.x, i.y,
+                                  i.firstRow ? " first" : "");
+    return text.toStdString();
+}
+
 TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
     auto chart = WearChart();
     const auto &legend = chart->Legend();
@@ -157,19 +168,70 @@ TEST(Legend, LeftLegendNarrowsFromTheLeft) {
     EXPECT_EQ(chart->PlotRect().Left, box.Right + 12);
 }
 
+// Items run in rows across the box centred over the plot; the plot gives up the box, its
+// shadow and a gap of 4 % of its height.
 TEST(Legend, HorizontalLegendsTakeTheirRoomAboveOrBelow) {
-    for (TLegendAlignment alignment : {TLegendAlignment::laTop, TLegendAlignment::laBottom}) {
+    using enum TLegendAlignment;
+    // Columns that fit across the plot, MaxNumRows, the rows that show.
+    for (auto [alignment, columns, maxRows, rows] : {std::tuple{laTop, 3, 10, 1},
+                                                     {laBottom, 3, 10, 1},
+                                                     {laTop, 2, 10, 2},
+                                                     {laBottom, 2, 1, 1}}) {
+        SCOPED_TRACE(testing::Message() << columns << " x " << rows);
+        const bool top = alignment == laTop;
         auto chart = WearChart();
+        const TChartFont &font = chart->Legend().Font();
+        const int h = FontHeightOf(font), w = WidestTitle(font);
+        const int symbol = int(std::nearbyint((w + 10) * 0.5)), column = symbol + 8 + w + 8;
         chart->SetAxisVisible(false);
+        chart->SetMarginLeft(0);
+        chart->SetMarginRight(0);
+        // The room to spare is odd for one column count and even for the other.
+        chart->resize(columns * column + column / 2 + columns, 377);
         chart->Legend().SetAlignment(alignment);
-        chart->Picture();
-        const ChartRect box = chart->Legend().LegendRect();
-        EXPECT_GT(chart->Legend().RowCount(), 0);
-        if (alignment == TLegendAlignment::laTop)
-            EXPECT_EQ(chart->PlotRect().Top, box.Bottom + 1 + 14);
-        else
-            EXPECT_EQ(chart->PlotRect().Bottom, box.Top - 14);
+        chart->Legend().SetMaxNumRows(maxRows);
+        const ChartLayout &layout = chart->LayOut();
+        const int width = columns * column + 2, height = rows * h + 2;
+        const int left = (chart->width() - width) / 2, boxTop = top ? 11 : 351 - height - 1;
+        const ChartRect box{left, boxTop, left + width, boxTop + height};
+        LegendLayout expected(true, TLegendStyle::lsSeries, box, h, symbol, rows, columns,
+                              left + 4 + symbol + 4, column, std::vector<LegendItem>());
+        for (int k = 0; k < std::min(3, columns * rows); ++k)
+            expected.items.push_back({k, expected.textLeft + k % columns * column,
+                                      expected.rect.Top + 1 + k / columns * h,
+                                      QStringLiteral("V%1").arg(k + 1), k == 0});
+        EXPECT_EQ(Dump(layout.legend), Dump(expected));
+        EXPECT_EQ(layout.plotRect, (ChartRect{0, top ? expected.rect.Bottom + 1 + 14 : 11,
+                                              chart->width(), top ? 351 : expected.rect.Top - 14}));
     }
+}
+
+// From FirstValue on, a legend is that of the chart without the items before it.
+TEST(Legend, FirstValueDropsTheItemsBeforeIt) {
+    for (TLegendAlignment alignment : {TLegendAlignment::laRight, TLegendAlignment::laTop})
+        for (bool inverted : {false, true})
+            for (TLegendStyle style : {TLegendStyle::lsSeries, TLegendStyle::lsValues}) {
+                auto make = [&](bool without) {
+                    auto chart = MakeGraphChart();
+                    chart->SetAxisVisible(false);
+                    chart->Legend().SetAlignment(alignment);
+                    chart->Legend().SetInverted(inverted);
+                    chart->Legend().SetLegendStyle(style);
+                    chart->Legend().SetFirstValue(without ? 0 : 1);
+                    // The last text is the widest.
+                    for (const char *name : {"1", "22", "333", "4444"})
+                        chart->AddSeries<TLineSeries>(QString::fromLatin1(name));
+                    const bool values = style == TLegendStyle::lsValues;
+                    for (int i = without && values ? 1 : 0; i < 4; ++i)
+                        chart->Series(0).AddPoint(i, chart->Series(i).Name().toDouble());
+                    chart->Series(0).SetShowInLegend(!without || values);
+                    return chart;
+                };
+                SCOPED_TRACE(testing::Message() << int(alignment) << inverted << int(style));
+                auto chart = make(false), reference = make(true);
+                EXPECT_EQ(Dump(chart->LayOut().legend, 1), Dump(reference->LayOut().legend));
+                EXPECT_EQ(chart->PlotRect(), reference->PlotRect());
+            }
 }
 
 struct RefusedCase {

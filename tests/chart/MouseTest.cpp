@@ -195,4 +195,78 @@ TEST(Mouse, QuarterNotchesAddUpToOneNotch) {
     EXPECT_NE(quarters->LeftAxis().Minimum(), minimum);
 }
 
+// One value is one pixel on both axes. The first markers of the two point series lie 2 px
+// apart, a marker lies on the line, and the hidden and empty series come last, where the
+// search starts.
+struct HitCase {
+    const char *name;
+    double x, y;       // the values the pointer is placed at
+    int dx, dy;        // then moved by these pixels, down being +dy
+    int series, index; // series 0 none, 1 points, 2 later points, 3 line
+    double hitX, hitY;
+};
+
+void PrintTo(const HitCase &c, std::ostream *out) { *out << c.name; }
+
+class HitTable : public ::testing::TestWithParam<HitCase> {};
+
+TEST_P(HitTable, MarkersWithinThreePixelsBothWaysThenLinesWithinFour) {
+    auto chart = MakeGraphChart();
+    chart->SetAxisVisible(false);
+    chart->Legend().SetVisible(false);
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    auto &later = chart->AddSeries<TPointSeries>(QStringLiteral("P2"));
+    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("L"));
+    auto &hidden = chart->AddSeries<TPointSeries>(QStringLiteral("H"));
+    chart->AddSeries<TPointSeries>(QStringLiteral("E"));
+    chart->AddSeries<TLineSeries>(QStringLiteral("E2"));
+    for (auto [x, y] : {std::pair{50, 50}, {150, 100}, {300, 200}})
+        points.AddPoint(x, y);
+    later.AddPoint(52, 50);
+    for (auto [x, y] : {std::pair{100, 100}, {200, 100}, {240, 140}})
+        line.AddPoint(x, y);
+    hidden.AddPoint(150, 100);
+    hidden.SetActive(false);
+    chart->BottomAxis().SetMinMax(0, 402);
+    chart->LeftAxis().SetMinMax(0, 340);
+    chart->LayOut();
+    ASSERT_EQ(chart->PlotRect(), (ChartRect{26, 11, 428, 351}));
+    const HitCase &c = GetParam();
+    const SeriesHit hit = chart->SeriesAt(26 + int(c.x) + c.dx, 351 - int(c.y) + c.dy);
+    const TChartSeries *expected[] = {nullptr, &points, &later, &line};
+    EXPECT_EQ(std::tuple(hit.series, hit.index, hit.x, hit.y),
+              std::tuple(expected[c.series], c.index, c.hitX, c.hitY));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mouse, HitTable,
+    ::testing::Values(HitCase{"marker_right_3", 300, 200, 3, 0, 1, 2, 300, 200},
+                      HitCase{"marker_right_4", 300, 200, 4, 0, 0, -1, 0, 0},
+                      HitCase{"marker_left_3", 300, 200, -3, 0, 1, 2, 300, 200},
+                      HitCase{"marker_left_4", 300, 200, -4, 0, 0, -1, 0, 0},
+                      HitCase{"marker_above_3", 300, 200, 0, -3, 1, 2, 300, 200},
+                      HitCase{"marker_above_4", 300, 200, 0, -4, 0, -1, 0, 0},
+                      HitCase{"marker_below_3", 300, 200, 0, 3, 1, 2, 300, 200},
+                      HitCase{"marker_below_4", 300, 200, 0, 4, 0, -1, 0, 0},
+                      HitCase{"marker_corner_3_3", 300, 200, 3, 3, 1, 2, 300, 200},
+                      HitCase{"later_series_first", 50, 50, 0, 0, 2, 0, 52, 50},
+                      HitCase{"beyond_later_reach", 50, 50, -2, 0, 1, 0, 50, 50},
+                      HitCase{"marker_on_line", 150, 100, 0, 0, 1, 1, 150, 100},
+                      HitCase{"line_beside_marker", 150, 100, 4, 0, 3, -1, 154, 100},
+                      HitCase{"line_above_4", 120, 100, 0, -4, 3, -1, 120, 100},
+                      HitCase{"line_above_5", 120, 100, 0, -5, 0, -1, 0, 0},
+                      HitCase{"line_below_4", 120, 100, 0, 4, 3, -1, 120, 100},
+                      HitCase{"line_below_5", 120, 100, 0, 5, 0, -1, 0, 0},
+                      // 5 px sideways of a 45° slope lie 3.5 px from it, 6 px 4.2 px.
+                      HitCase{"slope_right_5", 220, 120, 5, 0, 3, -1, 225, 125},
+                      HitCase{"slope_right_6", 220, 120, 6, 0, 0, -1, 0, 0},
+                      HitCase{"slope_left_5", 220, 120, -5, 0, 3, -1, 215, 115},
+                      HitCase{"slope_left_6", 220, 120, -6, 0, 0, -1, 0, 0},
+                      HitCase{"line_first_point", 100, 100, 0, 0, 3, -1, 100, 100},
+                      HitCase{"line_last_point", 240, 140, 0, 0, 3, -1, 240, 140},
+                      // Outside its points' X range a line has no value to show.
+                      HitCase{"before_line", 100, 100, -1, 0, 0, -1, 0, 0},
+                      HitCase{"after_line", 240, 140, 1, 0, 0, -1, 0, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 } // namespace
