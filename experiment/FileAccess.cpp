@@ -58,9 +58,8 @@ FileFailure CreationFailure(const QString &path) {
         return LastFailure();
     ::close(fd);
     ::unlink(probe.constData());
-    // The folder takes new files, so the old file itself refused.
-    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return LastFailure();
+    // The folder takes new files, so the old file itself refused: QSaveFile opens only a
+    // file its user may write.
     return {FileProblem::NoPermission, EACCES};
 }
 
