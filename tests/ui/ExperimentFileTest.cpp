@@ -7,6 +7,7 @@
 #include "InputControls.h"
 #include "InputFields.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -275,12 +276,16 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     QFile old(Path("звіт.pdf"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    QStringList starts; // the folder and the file each dialog offered
+    QStringList starts;  // the folder and the file each dialog offered
+    QStringList buttons; // of each question, in turn
     const auto ask = [&](QWidget *window, const char *action, const ModalAnswer &answer = {}) {
         QStringList shown;
         for (const ModalCapture &modal : AnswerModals(
                  [&] { Find<QAction>(window, action)->trigger(); }, std::chrono::seconds(10),
                  [&](QWidget *modal) {
+                     if (auto *box = qobject_cast<QMessageBox *>(modal))
+                         for (QAbstractButton *button : box->buttons())
+                             buttons << button->text();
                      if (auto *files = qobject_cast<QFileDialog *>(modal))
                          starts << files->directory().path();
                      if (auto *print = qobject_cast<QPrintDialog *>(modal))
@@ -319,9 +324,13 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
         SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
     EXPECT_EQ(starts,
               QStringList({m_dir.path(), m_dir.path(), m_dir.path(), Path(report.toUtf8())}));
-    // The program does not end with the edits unsaved.
+    EXPECT_EQ(buttons.join('|').toStdString(), "Зберегти|Скасувати|Не зберігати|Зберегти|"
+                                               "Скасувати|Не зберігати|Замінити|Не замінювати");
+    // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main->close(); });
     EXPECT_TRUE(Form_Main->isVisible());
+    AnswerModals([&] { Form_Main->OpenExperiment(Path("first.kvr")); });
+    EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "FileDialog");
 }
 
 TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsExtension) {
