@@ -203,13 +203,14 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     const QString old = disk.Path("old.kvr"), fresh = disk.Path("new.kvr");
     const QByteArray before = Saved(old);
     ASSERT_TRUE(QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner));
+    disk.Fill(4096);
+    const QStringList entries = disk.Entries();
     for (const QString &path : {old, disk.Path("locked/new.kvr")})
         EXPECT_EQ(AsNobody([&] {
                       return m_windows->TheExperiment().Save(path, Form_Main->FieldTexts());
                   }),
                   "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
-    disk.Fill(4096);
-    const QStringList entries = disk.Entries();
+    EXPECT_EQ(disk.Entries(), entries);
     const auto answerPath = [](const QString &path) {
         return [path](QWidget *modal) {
             if (auto *files = qobject_cast<QFileDialog *>(modal))

@@ -119,7 +119,9 @@ void SmallDisk::MakeReadOnly() {
         << strerror(errno);
 }
 
-QStringList SmallDisk::Entries() const { return QDir(m_folder.path()).entryList(QDir::Files); }
+QStringList SmallDisk::Entries() const {
+    return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden);
+}
 
 std::string AsNobody(const std::function<std::string()> &work) {
     int channel[2];
