@@ -11,6 +11,7 @@
 #include "Result.h"
 #include "ResultsCopy.h"
 #include "Warning.h"
+#include "Translations.h"
 #include "Windows.h"
 
 #include <QIcon>
@@ -26,6 +27,7 @@ KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv
     setApplicationName(QString::fromUtf8(kApplicationTitle));
     // The classic style draws group boxes and buttons as the window layouts were designed.
     setStyle(QStringLiteral("Windows"));
+    InstallQtTranslation(*this);
     // A Wayland task bar matches windows to the menu entry by this id alone.
     setDesktopFileName(QStringLiteral("ua.kelvora.kvr"));
     QIcon icon;

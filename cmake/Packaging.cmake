@@ -39,8 +39,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows' font; no library links against it, so dpkg-shlibdeps cannot find it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The windows' font and Qt's own translations (the file and print dialogs in Ukrainian):
+# no library links against them, so dpkg-shlibdeps cannot find them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 

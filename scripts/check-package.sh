@@ -62,6 +62,7 @@ check "experiment file type" knows_experiment_files
 check "lintian" lintian --fail-on error "$deb"
 check "depends on the Qt widgets library" depends_on libqt6widgets6
 check "depends on the windows' font" depends_on fonts-liberation
+check "depends on Qt's own translations" depends_on qt6-translations-l10n
 check "starts from the unpacked package" starts_offscreen
 
 echo "package: $passed passed, $failed failed"

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -278,7 +279,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     QStringList starts;  // the folder and the file each dialog offered
-    QStringList buttons; // of each question, in turn
+    QStringList buttons; // of each question and file dialog, in turn
     const auto ask = [&](QWidget *window, const char *action, const ModalAnswer &answer = {}) {
         QStringList shown;
         for (const ModalCapture &modal : AnswerModals(
@@ -287,8 +288,12 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
                      if (auto *box = qobject_cast<QMessageBox *>(modal))
                          for (QAbstractButton *button : box->buttons())
                              buttons << button->text();
-                     if (auto *files = qobject_cast<QFileDialog *>(modal))
+                     if (auto *files = qobject_cast<QFileDialog *>(modal)) {
                          starts << files->directory().path();
+                         for (QAbstractButton *button :
+                              files->findChild<QDialogButtonBox *>()->buttons())
+                             buttons << button->text();
+                     }
                      if (auto *print = qobject_cast<QPrintDialog *>(modal))
                          starts << print->printer()->outputFileName();
                      return answer && answer(modal);
@@ -325,8 +330,10 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
         SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
     EXPECT_EQ(starts,
               QStringList({m_dir.path(), m_dir.path(), m_dir.path(), Path(report.toUtf8())}));
-    EXPECT_EQ(buttons.join('|').toStdString(), "Зберегти|Скасувати|Не зберігати|Зберегти|"
-                                               "Скасувати|Не зберігати|Замінити|Не замінювати");
+    // Qt's own buttons speak Ukrainian too.
+    EXPECT_EQ(buttons.join('|').toStdString(),
+              "Зберегти|Скасувати|Не зберігати|Зберегти|Скасувати|Не зберігати|&Відкрити|Скасувати|"
+              "&Зберегти|Скасувати|Замінити|Не замінювати|&Зберегти|Скасувати");
     // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main->close(); });
     EXPECT_TRUE(Form_Main->isVisible());
