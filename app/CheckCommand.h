@@ -1,5 +1,5 @@
-// `kvr --check FILE...` and `kvr --report DIR FILE...`: the experiments run as the windows
-// run them, with no window at all.
+// `kvr --check FILE...`: the experiments run as the windows run them, with no window at all,
+// one line of a table each.
 #pragma once
 
 #include "CheckRow.h"
@@ -12,8 +12,7 @@ namespace kvr {
 // Judge's verdict with a file that cannot be opened named as the windows' message names it.
 Verdict ShownVerdict(const QString &path, const FileRun &run);
 
-// Both return the exit status; `program` is main()'s first argument.
+// Returns the exit status; `program` is main()'s first argument.
 int RunCheck(char *program, const QStringList &files);
-int RunReports(char *program, const QString &folder, const QStringList &files);
 
 } // namespace kvr

@@ -1,5 +1,6 @@
-#include "CheckCommand.h"
+#include "ReportCommand.h"
 
+#include "CheckCommand.h"
 #include "CommandLine.h"
 #include "Console.h"
 #include "ExperimentDialogs.h"

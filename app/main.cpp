@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 #include "CommandLine.h"
 #include "Console.h"
+#include "ReportCommand.h"
 #include "WindowSet.h"
 
 namespace {
