@@ -10,8 +10,8 @@
 #include "ReportActions.h"
 #include "Result.h"
 #include "ResultsCopy.h"
-#include "Warning.h"
 #include "Translations.h"
+#include "Warning.h"
 #include "Windows.h"
 
 #include <QIcon>
