@@ -25,6 +25,7 @@ KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv
     // No display name: on X11 and Wayland the toolkit appends one to every window title
     // that does not end with it, and each window's caption is fixed as it stands.
     setApplicationName(QString::fromUtf8(kApplicationTitle));
+    setApplicationVersion(QStringLiteral(KVR_VERSION));
     // The classic style draws group boxes and buttons as the window layouts were designed.
     setStyle(QStringLiteral("Windows"));
     InstallQtTranslation(*this);

@@ -1,11 +1,59 @@
+#include "CheckCommand.h"
+#include "CommandLine.h"
+#include "Console.h"
+#include "ReportCommand.h"
 #include "WindowSet.h"
 
-int main(int argc, char **argv) {
+namespace {
+
+QStringList ArgumentsOf(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int Print(const QString &text) {
+    kvr::WriteOut(text.toUtf8());
+    if (kvr::FinishOut())
+        return kvr::kExitAllOk;
+    kvr::WriteError(QString::fromUtf8("kvr: не вдалося записати у стандартний вивід"));
+    return kvr::kExitUsage;
+}
+
+int Refuse(const QString &problem) {
+    kvr::WriteError(QStringLiteral("kvr: ") + problem + QLatin1Char('\n'));
+    kvr::WriteError(kvr::UsageText());
+    return kvr::kExitUsage;
+}
+
+int RunWindows(int argc, char **argv, const QStringList &files) {
     kvr::KvrApplication application(argc, argv);
     kvr::WindowSet windows;
     windows.Start();
     // `kvr FILE`, as the desktop entry starts it for an experiment file.
-    if (const QStringList arguments = application.arguments(); arguments.size() > 1)
-        windows.OpenExperimentLater(arguments.at(1));
+    if (!files.isEmpty())
+        windows.OpenExperimentLater(files.constFirst());
     return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const kvr::Command command = kvr::ParseCommandLine(ArgumentsOf(argc, argv));
+    switch (command.mode) {
+    case kvr::Mode::Help:
+        return Print(kvr::UsageText());
+    case kvr::Mode::Version:
+        return Print(kvr::VersionText());
+    case kvr::Mode::UsageError:
+        return Refuse(command.problem);
+    case kvr::Mode::Check:
+        return kvr::RunCheck(argv[0], command.files);
+    case kvr::Mode::Report:
+        return kvr::RunReports(argv[0], command.folder, command.files);
+    case kvr::Mode::Windows:
+        break;
+    }
+    return RunWindows(argc, argv, command.files);
 }

@@ -37,18 +37,22 @@ void ReadFields(CalculationState &state, const CalculationInputs &inputs,
         ReadField(state, field, inputs.fields[static_cast<std::size_t>(field.slot)], outcome);
 }
 
+LabelText Label(ResultItem item, const std::string &caption, std::string value, const char *unit) {
+    return {item, caption + value + unit, value};
+}
+
 // Labels are appended one by one, so that a fault part-way leaves the earlier ones shown.
 void WriteCalculationLabels(const CalculationState &state, std::string_view sep,
                             std::vector<LabelText> &labels) {
     using enum ResultKind;
     for (int i = 1; i <= kCutters; ++i) {
-        labels.push_back({{Speed, i}, "V = " + SpeedText(state, i, sep) + " м/хв."});
-        labels.push_back({{TotalTime, i}, TotalTimeText(state, i, sep) + " хв."});
+        labels.push_back(Label({Speed, i}, "V = ", SpeedText(state, i, sep), " м/хв."));
+        labels.push_back(Label({TotalTime, i}, "", TotalTimeText(state, i, sep), " хв."));
         for (int j = 1; j <= kIntervals; ++j)
-            labels.push_back({{DimensionalWear, i, j},
-                              "h       = " + DimensionalWearText(state, i, j, sep) + " мкм"});
+            labels.push_back(Label({DimensionalWear, i, j},
+                                   "h       = ", DimensionalWearText(state, i, j, sep), " мкм"));
     }
-    labels.push_back({{AllowableWear}, "[h  ] = " + AllowableWearText(state, sep) + " мкм"});
+    labels.push_back(Label({AllowableWear}, "[h  ] = ", AllowableWearText(state, sep), " мкм"));
 }
 
 void DecideResultButtons(CalculationState &state, CalculationOutcome &outcome) {
@@ -94,7 +98,7 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
     state.input_error_sum = 0;
     outcome.nameGiven = !inputs.userName.empty();
     if (outcome.nameGiven)
-        outcome.labels.push_back({{ResultKind::Student}, "Виконав: " + inputs.userName});
+        outcome.labels.push_back(Label({ResultKind::Student}, "Виконав: ", inputs.userName, ""));
     const std::span<const InputField> all(kInputFields);
     try {
         ReadFields(state, inputs, all.first(kFieldsBeforeAllowableWear), outcome);

@@ -32,10 +32,11 @@ struct ResultItem {
     bool operator==(const ResultItem &) const = default;
 };
 
-// A result and its new text.
+// A result and its new text, and the value alone: the number without caption or unit.
 struct LabelText {
     ResultItem item;
     std::string text;
+    std::string value;
 };
 
 // One field of the main window as the window found it.

@@ -27,9 +27,8 @@ const char *const kMaterials[] = {
     "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
 };
 
-// Texts outside the slots of the main window's fields.
+// The name lies outside the slots of the record's inputs.
 constexpr int kNameSlot = -1;
-constexpr int kChosenTimeText = -2;
 
 enum class Shape { Text, PerCutter, PerInterval };
 
@@ -54,34 +53,13 @@ constexpr Key kKeys[] = {
     {"allowable_flank_wear", Shape::Text, 29},
     {"running_time", Shape::PerInterval, 11},
     {"flank_wear", Shape::PerInterval, 20},
-    {"chosen_time", Shape::Text, kChosenTimeText},
+    {"chosen_time", Shape::Text, kChosenTimeSlot},
 };
-
-// The field as the main window labels it, for messages.
-std::string FieldLabel(int slot) {
-    static const char *const kSingle[] = {"φ", "φ1", "α", "γ", "матеріал", "D", "h", "S"};
-    const auto indices = [](int first, int slot) {
-        return std::string{char('1' + (slot - first) / 3), char('1' + (slot - first) % 3)};
-    };
-    if (slot == kNameSlot)
-        return "ім'я користувача";
-    if (slot == kChosenTimeText)
-        return "τд";
-    if (slot < 8)
-        return kSingle[slot];
-    if (slot < 11)
-        return std::string("n") + char('0' + slot - 7);
-    if (slot < 20)
-        return std::string("τ").append(indices(11, slot));
-    if (slot < 29)
-        return std::string("hз").append(indices(20, slot));
-    return "[hз]";
-}
 
 template <typename Texts> auto &TextAt(Texts &texts, int slot) {
     if (slot == kNameSlot)
         return texts.name;
-    if (slot == kChosenTimeText)
+    if (slot == kChosenTimeSlot)
         return texts.chosenTime;
     return texts.fields[static_cast<std::size_t>(slot)];
 }
@@ -166,6 +144,39 @@ std::string ReadKey(const QJsonObject &object, const Key &key, ExperimentTexts &
 }
 
 } // namespace
+
+std::string FieldLabel(int slot) {
+    static const char *const kSingle[] = {"φ", "φ1", "α", "γ", "матеріал", "D", "h", "S"};
+    const auto indices = [](int first, int slot) {
+        return std::string{char('1' + (slot - first) / 3), char('1' + (slot - first) % 3)};
+    };
+    if (slot == kNameSlot)
+        return "ім'я користувача";
+    if (slot == kChosenTimeSlot)
+        return "τд";
+    if (slot < 8)
+        return kSingle[slot];
+    if (slot < 11)
+        return std::string("n") + char('0' + slot - 7);
+    if (slot < 20)
+        return std::string("τ").append(indices(11, slot));
+    if (slot < 29)
+        return std::string("hз").append(indices(20, slot));
+    return "[hз]";
+}
+
+std::vector<NamedText> NamedTexts(const ExperimentTexts &texts) {
+    std::vector<NamedText> named;
+    for (const Key &key : kKeys)
+        ForEachSlot(key, [&](int slot, int i, int j) {
+            std::string name = key.key;
+            for (int index : {i, j})
+                if (index >= 0)
+                    name += '_' + std::to_string(index + 1);
+            named.push_back({std::move(name), TextAt(texts, slot)});
+        });
+    return named;
+}
 
 std::span<const char *const> ListItems(int slot) {
     switch (slot) {

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace kvr {
 
@@ -29,6 +30,18 @@ inline constexpr int kMaxTextCharacters = 1000;
 
 // The items of the list at a slot, in their order; empty for a typed field.
 std::span<const char *const> ListItems(int slot);
+
+// Each text named by its key, and within a list by the cutter and the interval from 1
+// ("name", "spindle_speed_2", "running_time_1_3"), in the order of the file's keys.
+struct NamedText {
+    std::string name;
+    const std::string &text;
+};
+std::vector<NamedText> NamedTexts(const ExperimentTexts &texts);
+
+// A field as the main window labels it, for messages ("D", "τ12", "[hз]"): a slot of the
+// main window, or kChosenTimeSlot for the results window's τд.
+std::string FieldLabel(int slot);
 
 // Either the texts or why the bytes are no experiment this program opens (Ukrainian).
 using ExperimentRead = std::variant<ExperimentTexts, std::string>;

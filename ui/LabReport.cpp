@@ -18,8 +18,10 @@
 #include <QPdfWriter>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <numeric>
 
 namespace kvr {
 
@@ -29,6 +31,7 @@ namespace {
 
 constexpr qreal kMarginMm = 14;
 constexpr qreal kChartGapMm = 4;
+constexpr qreal kColumnGapMm = 4;
 
 QString Text(const std::string &text) { return QString::fromStdString(text); }
 
@@ -59,6 +62,11 @@ public:
     }
     qreal TextWidth(const QFont &font, const QString &text) const {
         return QFontMetricsF(font, m_painter.device()).horizontalAdvance(text);
+    }
+    // The text, ending in "…" where it would be wider than `width`: whatever was accepted
+    // as typed stays within its place on the page.
+    QString Fitted(const QFont &font, const QString &text, qreal width) const {
+        return QFontMetricsF(font, m_painter.device()).elidedText(text, Qt::ElideRight, width);
     }
     // One line at x, its top at the pen's height; returns where it ends.
     qreal Write(qreal x, const QString &text, const QFont &font) {
@@ -94,9 +102,13 @@ void WriteTitle(Page &page, const CalculationRecord &read) {
     page.Advance(page.LineHeight(title));
     page.Skip(1.5);
     const QFont names = ReportFont(10);
-    page.Write(0, QString::fromUtf8("Виконав: ") + Text(OneCell(read.userName)), names);
     const QString instructor = QString::fromUtf8(ResultWindowRow(kInstructorLabel).text).trimmed();
-    page.Write(page.Width() - page.TextWidth(names, instructor), instructor, names);
+    const qreal instructorWidth = page.TextWidth(names, instructor);
+    page.Write(0,
+               page.Fitted(names, QString::fromUtf8("Виконав: ") + Text(OneCell(read.userName)),
+                           page.Width() - instructorWidth - page.Mm(kColumnGapMm)),
+               names);
+    page.Write(page.Width() - instructorWidth, instructor, names);
     page.Advance(page.LineHeight(names));
 }
 
@@ -110,16 +122,18 @@ void WriteInputs(Page &page, const CalculationRecord &read) {
     for (std::size_t k = 0; k < listed.size(); ++k) {
         page.Advance(top + qreal(k % rows) * rowHeight - page.Top());
         page.Write(k < rows ? 0 : page.Width() / 2,
-                   InputCaption(listed[k]) + QStringLiteral(": ") + ReportedInput(read, listed[k]),
+                   page.Fitted(font,
+                               InputCaption(listed[k]) + QStringLiteral(": ") +
+                                   ReportedInput(read, listed[k]),
+                               page.Width() / 2 - page.Mm(kColumnGapMm)),
                    font);
     }
     page.Advance(top + qreal(rows) * rowHeight - page.Top());
 }
 
 // Per cutter: n, V, the three running times and their total, the measured and dimensional
-// wear, and the wear line.
-void WriteCutterTable(Page &page, const CalculationRecord &read, const CalculationState &state) {
-    page.Heading(QString::fromUtf8("Результати розрахунків"));
+// wear, and the wear line; the header row first.
+QList<QStringList> CutterRows(const CalculationRecord &read, const CalculationState &state) {
     const std::string sep = DecimalSeparator();
     QList<QStringList> rows{
         QString::fromUtf8("Інструмент|n, об./хв.|V, м/хв.|τ1, хв.|τ2, хв.|τ3, хв.|τΣ, хв.|hз1, "
@@ -137,40 +151,73 @@ void WriteCutterTable(Page &page, const CalculationRecord &read, const Calculati
             cells << Text(DimensionalWearText(state, i, j, sep));
         rows << (cells << Text(WearLineText(state, i, sep)));
     }
-    const QFont font = ReportFont(7.5);
-    const qreal pad = page.Mm(1.2), height = page.LineHeight(font) + page.Mm(1.2);
+    return rows;
+}
+
+// Each column as wide as its widest cell, fitted to `room`: narrow columns keep their
+// width and the wide ones share what is left equally; room to spare widens the last.
+std::vector<qreal> FittedWidths(std::vector<qreal> widths, qreal room) {
+    const qreal total = std::accumulate(widths.begin(), widths.end(), qreal(0));
+    if (total <= room) {
+        widths.back() += room - total;
+        return widths;
+    }
+    std::vector<qreal> sorted = widths;
+    std::sort(sorted.begin(), sorted.end());
+    qreal left = room, cap = 0;
+    for (std::size_t k = 0; k < sorted.size(); left -= sorted[k++]) {
+        cap = left / qreal(sorted.size() - k);
+        if (sorted[k] > cap)
+            break;
+    }
+    for (qreal &width : widths)
+        width = std::min(width, cap);
+    return widths;
+}
+
+void WriteTable(Page &page, const QList<QStringList> &rows, const QFont &font) {
+    // Narrow side padding: the worked example's fourteen columns fit the page whole.
+    const qreal pad = page.Mm(0.8), height = page.LineHeight(font) + page.Mm(1.2);
     std::vector<qreal> widths(std::size_t(rows[0].size()), 0);
     for (const QStringList &row : rows)
         for (qsizetype c = 0; c < row.size(); ++c)
             widths[std::size_t(c)] =
                 std::max(widths[std::size_t(c)], page.TextWidth(font, row[c]) + 2 * pad);
-    qreal total = 0;
-    for (qreal w : widths)
-        total += w;
-    widths.back() += std::max<qreal>(0, page.Width() - total);
+    widths = FittedWidths(std::move(widths), page.Width());
     QPainter &painter = page.Painter();
-    painter.setPen(QPen(Qt::black, page.Mm(0.15)));
+    // The header's fill under every cell of it, before any border.
+    painter.fillRect(QRectF(0, page.Top(), page.Width(), height), QColor(0xE8, 0xE8, 0xE8));
     for (qsizetype r = 0; r < rows.size(); ++r) {
         qreal x = 0;
-        if (r == 0)
-            painter.fillRect(QRectF(0, page.Top(), page.Width(), height), QColor(0xE8, 0xE8, 0xE8));
         for (qsizetype c = 0; c < rows[r].size(); ++c) {
+            const QRectF cell(x, page.Top(), widths[std::size_t(c)], height);
             painter.setPen(QPen(Qt::black, page.Mm(0.15)));
-            painter.drawRect(QRectF(x, page.Top(), widths[std::size_t(c)], height));
-            page.Write(x + pad, rows[r][c], font);
-            x += widths[std::size_t(c)];
+            painter.drawRect(cell);
+            page.Write(x + pad, page.Fitted(font, rows[r][c], cell.width() - 2 * pad), font);
+            x += cell.width();
         }
         page.Advance(height);
     }
+}
+
+void WriteCutterTable(Page &page, const CalculationRecord &read, const CalculationState &state) {
+    page.Heading(QString::fromUtf8("Результати розрахунків"));
+    WriteTable(page, CutterRows(read, state), ReportFont(7.5));
     page.Skip(1.5);
     const QFont line = ReportFont(9);
+    const qreal half = page.Width() / 2 - page.Mm(kColumnGapMm);
     const QString allowable = InputCaption(kAllowableFlankWearSlot);
     page.Write(0,
-               allowable.left(allowable.lastIndexOf(QLatin1Char(','))) +
-                   QString::fromUtf8(" [hз], мкм: ") + ReportedInput(read, kAllowableFlankWearSlot),
+               page.Fitted(line,
+                           allowable.left(allowable.lastIndexOf(QLatin1Char(','))) +
+                               QString::fromUtf8(" [hз], мкм: ") +
+                               ReportedInput(read, kAllowableFlankWearSlot),
+                           half),
                line);
-    page.Line(QString::fromUtf8("Допустиме розмірне зношування [hр], мкм: ") +
-                  Text(AllowableWearText(state, sep)),
+    page.Line(page.Fitted(line,
+                          QString::fromUtf8("Допустиме розмірне зношування [hр], мкм: ") +
+                              Text(AllowableWearText(state, DecimalSeparator())),
+                          half),
               line, page.Width() / 2);
 }
 
@@ -188,9 +235,12 @@ void WriteFormula(Page &page, const QString &caption, const QString &symbol,
 
 void WriteModels(Page &page, const ModelsRecord &models) {
     page.Heading(QString::fromUtf8("Математичні моделі"));
-    page.Line(QString::fromUtf8("Довільна тривалість роботи інструмента τд, хв.: ") +
-                  ReportedNumber(models.chosenTime),
-              ReportFont(9.5));
+    const QFont font = ReportFont(9.5);
+    page.Line(page.Fitted(font,
+                          QString::fromUtf8("Довільна тривалість роботи інструмента τд, хв.: ") +
+                              ReportedNumber(models.chosenTime),
+                          page.Width()),
+              font);
     page.Skip(0.6);
     if (models.wear)
         WriteFormula(

@@ -10,6 +10,7 @@
 #include "InputFields.h"
 #include "JpegImage.h"
 #include "MainLayout.h"
+#include "TypedInputs.h"
 #include "Warning.h"
 #include "Windows.h"
 
@@ -138,7 +139,7 @@ void TForm_Main::Button3Click() { emit GraphsWindowRequested(); }
 void TForm_Main::BitBtn1Click() { emit HelpWindowRequested(); }
 
 void TForm_Main::Button1Click() {
-    const CalculationInputs inputs = ReadInputs();
+    const CalculationInputs inputs = TypedInputs(FieldTexts(), DecimalSeparator());
     const CalculationOutcome outcome = m_experiment.Calculate(inputs);
     ShowFields(outcome);
     emit CalculationShown(outcome.labels);
@@ -148,24 +149,6 @@ void TForm_Main::Button1Click() {
                                   QString::fromStdString(outcome.warning->second));
     if (outcome.fault)
         throw ArithmeticFault(*outcome.fault);
-}
-
-CalculationInputs TForm_Main::ReadInputs() const {
-    CalculationInputs inputs;
-    inputs.userName = Edit1->text().toStdString();
-    inputs.separator = DecimalSeparator();
-    for (const InputField &field : kInputFields) {
-        FieldInput &input = inputs.fields[static_cast<std::size_t>(field.slot)];
-        if (field.kind == InputKind::Number) {
-            input.text =
-                FindControl<QLineEdit>(this, InputControl(field.slot))->text().toStdString();
-        } else {
-            const auto *combo = FindControl<QComboBox>(this, InputControl(field.slot));
-            input.text = combo->currentText().toStdString();
-            input.selected = combo->currentIndex() >= 0;
-        }
-    }
-    return inputs;
 }
 
 void TForm_Main::ShowFields(const CalculationOutcome &outcome) {

@@ -66,7 +66,6 @@ private:
     void SetTabOrder();
     void ConnectHandlers();
 
-    CalculationInputs ReadInputs() const;
     void ShowFields(const CalculationOutcome &outcome);
     void AddExperimentActions();
     void ShowFieldTexts(const ExperimentTexts &texts);

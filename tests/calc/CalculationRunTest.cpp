@@ -101,6 +101,7 @@ TEST(RunCalculation, ReadsEveryFieldWithPointsAndWritesTheLabels) {
     EXPECT_EQ(out.labels.front().text, "Виконав: Іваненко");
     EXPECT_EQ(out.labels[1].item, (kvr::ResultItem{kvr::ResultKind::Speed, 1}));
     EXPECT_EQ(out.labels[1].text, "V = 182,06 м/хв.");
+    EXPECT_EQ(out.labels[1].value, "182,06");
     EXPECT_EQ(out.labels.back().text, "[h  ] = 5,10 мкм");
 }
 

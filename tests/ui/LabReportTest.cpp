@@ -3,6 +3,8 @@
 #include "DefaultRun.h"
 
 #include "GraphicDefinition.h"
+#include "InputControls.h"
+#include "InputTable.h"
 #include "LabReport.h"
 #include "ResultsReport.h"
 
@@ -104,6 +106,38 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
         // Three plots, the two speed plots a little emptier than the first.
         EXPECT_NEAR(double(yellow) / yellowOfOneChart, determined ? 3.2 : 1, 0.3);
     }
+}
+
+// Whatever was accepted stays in its place: a 1,000-character name, a 300-digit diameter and
+// a 300-character running time end in "…" within their room, and no two words overlap (a
+// glyph's box may reach 1 pt into its neighbour's, as "τ," does).
+TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
+    QTemporaryDir dir;
+    Find<QLineEdit>(Form_Main, InputControl(kDiameterSlot))->setText(QString(300, '9'));
+    Find<QLineEdit>(Form_Main, InputControl(RunningTimeSlot(1, 1)))
+        ->setText(QStringLiteral("1.") + QString(298, '0'));
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString(1000, QChar(0x429)));
+    AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+    DetermineModels();
+    ASSERT_TRUE(Buttons(Runs).graphs);
+    const QString pdf = dir.filePath("long.pdf");
+    ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs, State).value()));
+    EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+    const QString boxes = Tool("pdftotext", {"-bbox", pdf, "-"});
+    static const QRegularExpression word(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<");
+    QList<std::pair<QRectF, QString>> words;
+    for (const QRegularExpressionMatch &match : word.globalMatch(boxes)) {
+        const QRectF box(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                         QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()));
+        EXPECT_TRUE(QRectF(0, 0, 595, 842).contains(box)) << match.captured(5).toStdString();
+        for (const auto &[other, text] : words)
+            EXPECT_FALSE(other.adjusted(1, 1, -1, -1).intersects(box))
+                << text.toStdString() << " / " << match.captured(5).toStdString();
+        words.append({box, match.captured(5)});
+    }
+    EXPECT_TRUE(boxes.contains(QString::fromUtf8("Щ…<")) &&
+                boxes.contains(QString::fromUtf8("9…<")));
 }
 
 } // namespace

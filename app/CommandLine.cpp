@@ -1,0 +1,126 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace kvr {
+
+namespace {
+
+// The toolkit's own options and whether each takes a value: accepted here, so that they
+// reach the windows' application object, which reads them itself.
+struct ToolkitOption {
+    const char *name;
+    bool hasValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+};
+
+const QString kCheck = QStringLiteral("check");
+const QString kReport = QStringLiteral("report");
+const QString kHelp = QStringLiteral("help");
+const QString kVersion = QStringLiteral("version");
+
+void AddOptions(QCommandLineParser &parser) {
+    // Qt's options are written with one dash ("-platform xcb"), ours with one or two.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(QCommandLineOption(kCheck));
+    parser.addOption(QCommandLineOption(kReport, {}, QStringLiteral("DIR")));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("v"), kVersion}));
+    for (const ToolkitOption &option : kToolkitOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), {},
+                                            option.hasValue ? QStringLiteral("value") : QString()));
+}
+
+Command Asked(Mode mode, const QStringList &files = {}, const QString &folder = {}) {
+    return {mode, files, folder, {}};
+}
+
+Command Refused(const QString &problem) { return {Mode::UsageError, {}, {}, problem}; }
+
+Command Refused(const char *problem) { return Refused(QString::fromUtf8(problem)); }
+
+Command Refused(const char *problem, const QString &argument) {
+    return Refused(QString::fromUtf8(problem).arg(argument));
+}
+
+Command ParseError(const QCommandLineParser &parser) {
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+        return Refused("невідомий параметр «%1»", unknown.constFirst());
+    return Refused("бракує значення параметра");
+}
+
+Command ReportCommand(const QCommandLineParser &parser) {
+    const QString folder = parser.value(kReport);
+    if (!QFileInfo(folder).isDir())
+        return Refused("теки «%1» немає", folder);
+    if (parser.positionalArguments().isEmpty())
+        return Refused("--report потребує хоча б одного файлу досліду");
+    return Asked(Mode::Report, parser.positionalArguments(), folder);
+}
+
+} // namespace
+
+Command ParseCommandLine(const QStringList &arguments) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(arguments))
+        return ParseError(parser);
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(kHelp))
+        return Asked(Mode::Help);
+    if (parser.isSet(kVersion))
+        return Asked(Mode::Version);
+    if (parser.isSet(kCheck) && parser.isSet(kReport))
+        return Refused("--check і --report не поєднуються");
+    if (parser.isSet(kReport))
+        return ReportCommand(parser);
+    if (parser.isSet(kCheck))
+        return files.isEmpty() ? Refused("--check потребує хоча б одного файлу досліду")
+                               : Asked(Mode::Check, files);
+    if (files.size() > 1)
+        return Refused("вікна відкривають щонайбільше один файл досліду");
+    return Asked(Mode::Windows, files);
+}
+
+QString UsageText() {
+    return QString::fromUtf8(
+        "Використання:\n"
+        "  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»\n"
+        "  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний "
+        "вивід\n"
+        "  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ\n"
+        "  kvr --help | --version\n"
+        "\n"
+        "Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»\n"
+        "з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.\n"
+        "\n"
+        "Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),\n"
+        "1 — не всі, 2 — помилка виклику або запису у стандартний вивід.\n");
+}
+
+QString VersionText() { return QStringLiteral("kvr " KVR_VERSION "\n"); }
+
+} // namespace kvr

@@ -1,0 +1,21 @@
+#include "FileRun.h"
+
+#include "TypedInputs.h"
+
+namespace kvr {
+
+std::unique_ptr<FileRun> RunExperimentFile(const QString &path, std::string separator) {
+    auto run = std::make_unique<FileRun>();
+    run->read = ReadExperimentFile(path);
+    run->separator = std::move(separator);
+    const auto *texts = std::get_if<ExperimentTexts>(&run->read);
+    if (!texts)
+        return run;
+    Experiment experiment(run->state, run->runs);
+    run->calculation = experiment.Calculate(TypedInputs(*texts, run->separator));
+    if (Buttons(run->runs).determine)
+        run->determination = experiment.Determine(texts->chosenTime, run->separator);
+    return run;
+}
+
+} // namespace kvr

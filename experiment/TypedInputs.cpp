@@ -1,0 +1,21 @@
+#include "TypedInputs.h"
+
+#include <algorithm>
+
+namespace kvr {
+
+CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator) {
+    CalculationInputs inputs;
+    inputs.userName = texts.name;
+    inputs.separator = std::move(separator);
+    for (int slot = 0; slot < kMainWindowSlots; ++slot) {
+        FieldInput &input = inputs.fields[static_cast<std::size_t>(slot)];
+        input.text = texts.fields[static_cast<std::size_t>(slot)];
+        const auto items = ListItems(slot);
+        input.selected =
+            items.empty() || std::find(items.begin(), items.end(), input.text) != items.end();
+    }
+    return inputs;
+}
+
+} // namespace kvr

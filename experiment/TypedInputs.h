@@ -1,0 +1,16 @@
+// What "Розрахувати" reads, given the texts the main window's fields show: the one rule for
+// the windows and for a run without them.
+#pragma once
+
+#include "CalculationRun.h"
+#include "ExperimentFile.h"
+
+#include <string>
+
+namespace kvr {
+
+// A list counts as chosen when its text is one of its items: a list with nothing chosen
+// shows an empty text, which no list holds. Numbers are shown with `separator`.
+CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator);
+
+} // namespace kvr

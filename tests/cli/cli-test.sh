@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The real kvr on the command line with no display: usage and version, the table of the
+# fixed experiment files compared whole, and their reports read back as a viewer reads them.
+# cli-test.sh KVR FILES EXPECTED_TSV
+set -uo pipefail
+kvr=$(realpath "$1") expected=$(realpath "$3")
+cd "$2" || exit 1
+unset DISPLAY WAYLAND_DISPLAY
+out=$(mktemp -d) && trap 'rm -rf "$out"' EXIT
+export XDG_CONFIG_HOME=$out/config
+fails=0
+check() { # what, then a condition
+    local what=$1 && shift
+    "$@" || { echo "FAIL: $what" >&2 && fails=$((fails + 1)); }
+}
+run() { "$kvr" "$@" >"$out/stdout" 2>"$out/stderr"; }
+
+run --help && check --help grep -q 'kvr --check ФАЙЛ' "$out/stdout"
+run --version && check --version [ "$(cat "$out/stdout")" = "kvr 1.0" ]
+run -platform offscreen -style=Fusion --version
+check "the toolkit's options are accepted" [ $? = 0 ]
+for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/none 1-example.kvr" \
+    "--check --report $out 1-example.kvr" "-platform"; do
+    # shellcheck disable=SC2086
+    run $usage
+    check "$usage exits 2" [ $? = 2 ]
+    check "$usage: usage on stderr only" grep -q 'Використання:' "$out/stderr"
+    check "$usage: nothing on stdout" [ ! -s "$out/stdout" ]
+done
+"$kvr" --check 1-example.kvr >/dev/full 2>/dev/null
+check "a lost write exits 2" [ $? = 2 ]
+
+run --check ./*.kvr $'no\tsuch.kvr'
+check "--check exits 1" [ $? = 1 ]
+check "--check table" diff "$expected" "$out/stdout"
+
+mkdir "$out/pdf" && run --report "$out/pdf" 1-example.kvr 5-out-of-span.kvr 1-example.kvr \
+    2-unreadable.kvr
+check "--report exits 1" [ $? = 1 ]
+check "--report: the refused file on stderr" grep -qx "Звіт для «2-unreadable.kvr» не складено: \
+Не вдалося прочитати: D, τ12. Не вказано ім'я користувача." "$out/stderr"
+# An existing report is replaced: every file got its report.
+run --report "$out/pdf" 5-out-of-span.kvr
+check "--report exits 0" [ $? = 0 ]
+day=$(date +%F)
+check "--report names" [ "$(ls "$out/pdf")" = "$(printf '%s\n' "Іваненко Іван $day (2).pdf" \
+    "Іваненко Іван $day.pdf" "Сидоренко $day.pdf")" ]
+for pdf in "$out/pdf"/*; do
+    check "$pdf: one A4 page" [ "$(pdfinfo "$pdf" | grep -cE '^Pages: +1$|\(A4\)$')" = 2 ]
+    name=$(basename "$pdf" | sed 's/ [0-9-]*\( (2)\)\?\.pdf$//')
+    check "$pdf: the name" grep -q "Виконав: $name" <(pdftotext "$pdf" -)
+done
+exit $((fails > 0))
