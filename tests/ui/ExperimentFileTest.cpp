@@ -172,6 +172,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("flank_wear", QJsonArray{QJsonArray{"3", "4", "4"}, QJsonArray{"2", "2", "3"},
                                        QJsonArray{"1", "2", QString(1001, '2')}}),
          "текст поля hз33 довший за 1 000 символів"},
+        {with("allowable_flank_wear", QString(1001, '5')),
+         "текст поля [hз] довший за 1 000 символів"},
         {with("diameter", QString(1001, QLatin1Char('9'))),
          "текст поля D довший за 1 000 символів"},
         {with("phi", "50"), "значення «50» поля φ не є жодним із пунктів його списку"},
@@ -273,6 +275,7 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
 // Every dialog starts in the folder of the last file; nothing is replaced or lost unasked.
 TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingWork) {
     RunDefaults();
+    EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath()); // before any file
     Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("95,5"));
     Saved("first.kvr");
     QFile old(Path("звіт.pdf"));
@@ -295,7 +298,8 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
                              buttons << button->text();
                      }
                      if (auto *print = qobject_cast<QPrintDialog *>(modal))
-                         starts << print->printer()->outputFileName();
+                         starts << print->printer()->docName()
+                                << print->printer()->outputFileName();
                      return answer && answer(modal);
                  }))
             shown << modal.objectName;
@@ -328,8 +332,8 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     EXPECT_EQ(ask(Form_Result, "PrintReport"), "PrintReportDialog");
     const QString report =
         SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
-    EXPECT_EQ(starts,
-              QStringList({m_dir.path(), m_dir.path(), m_dir.path(), Path(report.toUtf8())}));
+    EXPECT_EQ(starts, QStringList({m_dir.path(), m_dir.path(), m_dir.path(),
+                                   QString::fromUtf8("Звіт: Іваненко"), Path(report.toUtf8())}));
     // Qt's own buttons speak Ukrainian too.
     EXPECT_EQ(buttons.join('|').toStdString(),
               "Зберегти|Скасувати|Не зберігати|Зберегти|Скасувати|Не зберігати|&Відкрити|Скасувати|"
