@@ -29,6 +29,9 @@
 namespace kvr::test {
 namespace {
 
+// The worked example as a file fixed in the repository.
+constexpr const char *kExampleFile = KVR_SOURCE_DIR "/tests/fuzz/corpus/experiment_reader/example";
+
 class ExperimentFile : public WindowTest {
 protected:
     QString Path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
@@ -114,8 +117,7 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
 // The worked example's file, fixed in the repository: written key for key and value for
 // value, and read back into every field.
 TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
-    const QByteArray fixed =
-        Read(QStringLiteral(KVR_SOURCE_DIR "/tests/fuzz/corpus/experiment_reader/example"));
+    const QByteArray fixed = Read(QString::fromUtf8(kExampleFile));
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromUtf8("Іваненко"));
     EXPECT_EQ(Saved("example.kvr"), QJsonDocument::fromJson(fixed).toJson());
     const ExperimentTexts example = Form_Main->FieldTexts();
@@ -341,8 +343,13 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main->close(); });
     EXPECT_TRUE(Form_Main->isVisible());
-    AnswerModals([&] { Form_Main->OpenExperiment(Path("first.kvr")); });
+    AnswerModals([&] { Form_Main->OpenExperiment(QString::fromUtf8(kExampleFile)); });
     EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "FileDialog");
+    // A folder that is gone sends the dialogs home.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("gone"));
+    Saved("gone/last.kvr");
+    ASSERT_TRUE(QDir(Path("gone")).removeRecursively());
+    EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath());
 }
 
 TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsExtension) {
