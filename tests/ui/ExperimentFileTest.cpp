@@ -179,8 +179,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("diameter", QString(1001, QLatin1Char('9'))),
          "текст поля D довший за 1 000 символів"},
         {with("phi", "50"), "значення «50» поля φ не є жодним із пунктів його списку"},
-        {QByteArray(kMaxExperimentFileBytes + 1, ' '), "файл більший за 1 МіБ"},
-        {QByteArray(kMaxExperimentFileBytes, ' '), "вміст не є правильним текстом JSON"},
+        {QByteArray((1 << 20) + 1, ' '), "файл більший за 1 МіБ"},
+        {QByteArray(1 << 20, ' '), "вміст не є правильним текстом JSON"},
     };
     for (const auto &[bytes, reason, other] : rows) {
         SCOPED_TRACE(reason);
