@@ -167,6 +167,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("spindle_speed", QJsonArray{"610", "380", "185", "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
         {with("version", 0), "ключ «version» має бути цілим числом від 1"},
+        {with("spindle_speed", QJsonArray{QString(1001, '6'), "380", "185"}),
+         "текст поля n1 довший за 1 000 символів"},
         {with("running_time",
               QJsonArray{QJsonArray{"1", "1", "1"}, QJsonArray{"1", "1", QString(1001, '1')},
                          QJsonArray{"2", "2", "2"}}),
