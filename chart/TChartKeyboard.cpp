@@ -75,8 +75,6 @@ bool ZoomKeepsLabelsApart(TChart &chart, const ChartRect &target) {
         else
             a.SetMinMax(a.PixelToValue(target.Top), a.PixelToValue(target.Bottom));
     }
-    // A layout sizes its labels by the one before: the second is the one the screen shows.
-    chart.LayOut();
     chart.LayOut();
     QImage scratch(1, 1, QImage::Format_RGB32);
     ChartCanvas canvas(scratch, chart.palette());
@@ -91,7 +89,6 @@ bool ZoomKeepsLabelsApart(TChart &chart, const ChartRect &target) {
         a.SetAutomaticMinimum(saved[i].automaticMinimum);
         a.SetAutomaticMaximum(saved[i].automaticMaximum);
     }
-    chart.LayOut();
     chart.LayOut();
     return apart;
 }

@@ -24,6 +24,31 @@ QString Tool(const QString &tool, const QStringList &arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Every word of the page with its box in points, as a PDF viewer finds it.
+QList<std::pair<QRectF, QString>> Words(const QString &pdf) {
+    static const QRegularExpression word(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<");
+    QList<std::pair<QRectF, QString>> words;
+    for (const QRegularExpressionMatch &match :
+         word.globalMatch(Tool("pdftotext", {"-bbox", pdf, "-"})))
+        words.append({QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                             QPointF(match.captured(3).toDouble(), match.captured(4).toDouble())),
+                      match.captured(5)});
+    return words;
+}
+
+// The page's words, one a line, at whole points; the day's date as DATE.
+std::string Placement(const QString &pdf) {
+    const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    std::string lines;
+    for (const auto &[box, text] : Words(pdf))
+        lines += QString::asprintf("%4d %4d %4d %4d ", qRound(box.left()), qRound(box.top()),
+                                   qRound(box.width()), qRound(box.height()))
+                     .toStdString() +
+                 (text == date ? QStringLiteral("DATE") : text).toStdString() + "\n";
+    return lines;
+}
+
 // Pixels of the page near a series colour, and of the plots' pale yellow.
 int PixelsNear(const QImage &page, chart::TColor color) {
     const int r = int(color & 0xFF), g = int(color >> 8 & 0xFF), b = int(color >> 16 & 0xFF);
@@ -100,6 +125,10 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
             EXPECT_TRUE(series.kind == SeriesKind::Point ||
                         (PixelsNear(page, series.color) > 150) == (determined || series.chart == 1))
                 << series.number << (determined ? " determined" : " calculated");
+        if (determined) {
+            const QString words = Tool("cat", {KVR_SOURCE_DIR "/tests/ui/lab-report-words.txt"});
+            EXPECT_EQ(Placement(pdf), ShownText(words.toUtf8().constData()));
+        }
         const int yellow = PixelsNear(page, kGraphBackColor);
         if (!determined)
             yellowOfOneChart = yellow;
@@ -123,19 +152,14 @@ TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     const QString pdf = dir.filePath("long.pdf");
     ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs, State).value()));
     EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
-    const QString boxes = Tool("pdftotext", {"-bbox", pdf, "-"});
-    static const QRegularExpression word(
-        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<");
-    QList<std::pair<QRectF, QString>> words;
-    for (const QRegularExpressionMatch &match : word.globalMatch(boxes)) {
-        const QRectF box(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                         QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()));
-        EXPECT_TRUE(QRectF(0, 0, 595, 842).contains(box)) << match.captured(5).toStdString();
-        for (const auto &[other, text] : words)
-            EXPECT_FALSE(other.adjusted(1, 1, -1, -1).intersects(box))
-                << text.toStdString() << " / " << match.captured(5).toStdString();
-        words.append({box, match.captured(5)});
+    const QList<std::pair<QRectF, QString>> words = Words(pdf);
+    for (auto at = words.begin(); at != words.end(); ++at) {
+        EXPECT_TRUE(QRectF(0, 0, 595, 842).contains(at->first)) << at->second.toStdString();
+        for (auto other = words.begin(); other != at; ++other)
+            EXPECT_FALSE(other->first.adjusted(1, 1, -1, -1).intersects(at->first))
+                << other->second.toStdString() << " / " << at->second.toStdString();
     }
+    const QString boxes = Tool("pdftotext", {"-bbox", pdf, "-"});
     EXPECT_TRUE(boxes.contains(QString::fromUtf8("Щ…<")) &&
                 boxes.contains(QString::fromUtf8("9…<")));
 }

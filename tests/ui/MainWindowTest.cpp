@@ -161,8 +161,9 @@ TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize) {
         EXPECT_EQ(window->size(), before) << window->objectName().toStdString();
     }
     EXPECT_EQ(Form_Main->frameGeometry().size(), QSize(801, 431));
-    EXPECT_EQ(Form_Result->size(), QSize(769, 353));
-    EXPECT_EQ(Form_Graphic->size(), QSize(1305, 393));
+    EXPECT_EQ(Form_Main->pos(), QPoint(282, 110));
+    EXPECT_EQ(QRect(Form_Result->pos(), Form_Result->size()), QRect(299, 143, 769, 353));
+    EXPECT_EQ(QRect(Form_Graphic->pos(), Form_Graphic->size()), QRect(23, 181, 1305, 393));
 }
 
 TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
