@@ -9,6 +9,7 @@ void RecordCalculation(RunStatus &status, const CalculationInputs &inputs,
     CalculationRecord &record = status.calculation;
     record.run += 1;
     record.usable = outcome.results == ButtonChange::Enable;
+    record.reached = outcome.reached;
     record.userName = inputs.userName;
     record.texts = {};
     for (const FieldRead &read : outcome.fields)

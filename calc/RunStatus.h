@@ -18,6 +18,7 @@ struct CalculationRecord {
     bool usable = false;
     std::string userName;
     std::array<std::string, kMainWindowSlots> texts; // by slot, as the fields show them once read
+    CalculationStep reached = CalculationStep::ConditionsRead;
 };
 
 // The models the results window shows.

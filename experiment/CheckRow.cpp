@@ -1,5 +1,8 @@
 #include "CheckRow.h"
 
+#include "QuantityTexts.h"
+#include "RunReport.h"
+
 #include <algorithm>
 
 namespace kvr {
@@ -7,48 +10,6 @@ namespace kvr {
 namespace {
 
 const char *const kStatusWords[] = {"file", "input", "fault", "warning", "ok"};
-
-// The results in the order of their columns: those of the results window's labels, then
-// the wear lines and the models.
-std::vector<ResultItem> LabelledResults() {
-    using enum ResultKind;
-    std::vector<ResultItem> items;
-    for (ResultKind kind : {Speed, TotalTime})
-        for (int i = 1; i <= kCutters; ++i)
-            items.push_back({kind, i});
-    for (int i = 1; i <= kCutters; ++i)
-        for (int j = 1; j <= kIntervals; ++j)
-            items.push_back({DimensionalWear, i, j});
-    items.push_back({AllowableWear});
-    return items;
-}
-
-const char *KindName(ResultKind kind) {
-    switch (kind) {
-    case ResultKind::Speed:
-        return "cutting_speed";
-    case ResultKind::TotalTime:
-        return "total_time";
-    case ResultKind::DimensionalWear:
-        return "dimensional_wear";
-    case ResultKind::AllowableWear:
-        return "allowable_dimensional_wear";
-    case ResultKind::Student:
-        break;
-    }
-    return "name";
-}
-
-std::string ColumnName(const ResultItem &item) {
-    std::string name = KindName(item.kind);
-    for (int index : {item.cutter, item.interval})
-        if (index > 0)
-            name += '_' + std::to_string(index);
-    return name;
-}
-
-const char *const kModelColumns[] = {"wear_model_c", "wear_model_k", "life_model_c",
-                                     "life_model_z"};
 
 // Empty parts are left out: a warning's second line may be empty.
 std::string Joined(const std::vector<std::string> &parts, const std::string &separator) {
@@ -64,33 +25,15 @@ std::string InputProblem(const FileRun &run) {
     std::vector<std::string> unread;
     for (const FieldRead &read : run.calculation.fields)
         if (run.state.input_error_flags[static_cast<std::size_t>(read.field->slot)] != 0)
-            unread.push_back(FieldLabel(read.field->slot));
+            unread.push_back(FieldLabel(TypedValueAt(read.field->slot)).toStdString());
     if (run.determination && run.state.input_error_flags[kChosenTimeSlot] != 0)
-        unread.push_back(FieldLabel(kChosenTimeSlot));
+        unread.push_back(FieldLabel(TypedValueAt(kChosenTimeSlot)).toStdString());
     std::vector<std::string> sentences;
     if (!unread.empty())
         sentences.push_back("Не вдалося прочитати: " + Joined(unread, ", ") + ".");
     if (!run.calculation.nameGiven)
         sentences.push_back("Не вказано ім'я користувача.");
     return Joined(sentences, " ");
-}
-
-void AddResults(const FileRun &run, std::vector<std::string> &cells) {
-    const std::vector<ResultItem> items = LabelledResults();
-    const std::size_t first = cells.size();
-    cells.resize(first + items.size());
-    for (const LabelText &label : run.calculation.labels)
-        if (const auto at = std::find(items.begin(), items.end(), label.item); at != items.end())
-            cells[first + std::size_t(at - items.begin())] = label.value;
-    const bool lines = run.calculation.reached >= CalculationStep::WearLines;
-    for (int i = 1; i <= kCutters; ++i)
-        cells.push_back(lines ? WearLineText(run.state, i, run.separator) : "");
-    const DeterminationOutcome none;
-    const DeterminationOutcome &models = run.determination ? *run.determination : none;
-    for (const std::optional<ModelText> &model : {models.wearModel, models.lifeModel}) {
-        cells.push_back(model ? model->coefficient : "");
-        cells.push_back(model ? model->exponent : "");
-    }
 }
 
 } // namespace
@@ -116,17 +59,12 @@ Verdict Judge(const FileRun &run) {
 
 std::vector<std::string> CheckColumns() {
     std::vector<std::string> columns{"file", "status", "message"};
-    const ExperimentTexts none;
-    for (const NamedText &text : NamedTexts(none))
-        columns.push_back(text.name);
-    for (const ResultItem &item : LabelledResults())
-        columns.push_back(ColumnName(item));
-    for (int i = 1; i <= kCutters; ++i)
-        columns.push_back("wear_line_" + std::to_string(i));
-    columns.insert(columns.end(), std::begin(kModelColumns), std::end(kModelColumns));
+    for (const QuantityValue &value : QuantityValues())
+        columns.push_back(value.Column());
     return columns;
 }
 
+// The inputs as the file holds them, the results as the windows would show them.
 std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
                                     const Verdict &verdict) {
     std::vector<std::string> cells{path.toStdString(),
@@ -135,10 +73,12 @@ std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
     const auto *texts = std::get_if<ExperimentTexts>(&run.read);
     for (const NamedText &text : NamedTexts(texts ? *texts : none))
         cells.push_back(text.text);
-    if (verdict.status == CheckStatus::File || verdict.status == CheckStatus::Input)
-        cells.resize(CheckColumns().size());
-    else
-        AddResults(run, cells);
+    const bool reported =
+        verdict.status != CheckStatus::File && verdict.status != CheckStatus::Input;
+    const RunReport report(run.runs, run.state, run.separator);
+    for (const QuantityValue &value : QuantityValues())
+        if (!value.Typed())
+            cells.push_back(reported ? report.At(value) : "");
     return cells;
 }
 

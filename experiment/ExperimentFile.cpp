@@ -1,5 +1,8 @@
 #include "ExperimentFile.h"
 
+#include "Quantities.h"
+#include "QuantityTexts.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,35 +30,6 @@ const char *const kMaterials[] = {
     "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
 };
 
-// The name lies outside the slots of the record's inputs.
-constexpr int kNameSlot = -1;
-
-enum class Shape { Text, PerCutter, PerInterval };
-
-// A key of the file and the slots it holds: cutters 1 to 3, within each intervals 1 to 3.
-struct Key {
-    const char *key;
-    Shape shape;
-    int firstSlot;
-};
-
-constexpr Key kKeys[] = {
-    {"name", Shape::Text, kNameSlot},
-    {"material", Shape::Text, 4},
-    {"phi", Shape::Text, 0},
-    {"phi1", Shape::Text, 1},
-    {"alpha", Shape::Text, 2},
-    {"gamma", Shape::Text, 3},
-    {"diameter", Shape::Text, 5},
-    {"depth_of_cut", Shape::Text, 6},
-    {"feed", Shape::Text, 7},
-    {"spindle_speed", Shape::PerCutter, 8},
-    {"allowable_flank_wear", Shape::Text, 29},
-    {"running_time", Shape::PerInterval, 11},
-    {"flank_wear", Shape::PerInterval, 20},
-    {"chosen_time", Shape::Text, kChosenTimeSlot},
-};
-
 template <typename Texts> auto &TextAt(Texts &texts, int slot) {
     if (slot == kNameSlot)
         return texts.name;
@@ -63,6 +37,8 @@ template <typename Texts> auto &TextAt(Texts &texts, int slot) {
         return texts.chosenTime;
     return texts.fields[static_cast<std::size_t>(slot)];
 }
+
+std::string Label(int slot) { return FieldLabel(TypedValueAt(slot)).toStdString(); }
 
 // Code points, as a person counts characters.
 qsizetype Characters(const QString &text) {
@@ -72,7 +48,7 @@ qsizetype Characters(const QString &text) {
 // Why a field may not hold this text; empty when it may.
 std::string TextProblem(int slot, const QString &text) {
     if (Characters(text) > kMaxTextCharacters)
-        return "текст поля " + FieldLabel(slot) + " довший за 1 000 символів";
+        return "текст поля " + Label(slot) + " довший за 1 000 символів";
     if (slot < 0)
         return {};
     const auto items = ListItems(slot);
@@ -82,26 +58,20 @@ std::string TextProblem(int slot, const QString &text) {
     constexpr qsizetype kShown = 40;
     const QString shown =
         Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
-    return "значення «" + shown.toStdString() + "» поля " + FieldLabel(slot) +
+    return "значення «" + shown.toStdString() + "» поля " + Label(slot) +
            " не є жодним із пунктів його списку";
 }
 
-// Calls `visit` with each slot of a key and its place in the key's value.
-void ForEachSlot(const Key &key, const std::function<void(int slot, int i, int j)> &visit) {
-    if (key.shape == Shape::Text)
-        visit(key.firstSlot, -1, -1);
-    for (int i = 0; key.shape != Shape::Text && i < kCutters; ++i) {
-        if (key.shape == Shape::PerCutter)
-            visit(key.firstSlot + i, i, -1);
-        for (int j = 0; key.shape == Shape::PerInterval && j < kIntervals; ++j)
-            visit(key.firstSlot + i * kIntervals + j, i, j);
-    }
+// Calls `visit` with each slot of a key and its place in the key's value, from 0.
+void ForEachSlot(const Quantity &key, const std::function<void(int slot, int i, int j)> &visit) {
+    for (const QuantityValue &value : QuantityValues({&key, 1}))
+        visit(value.Slot(), value.cutter - 1, value.interval - 1);
 }
 
-std::string WrongType(const Key &key) {
+std::string WrongType(const Quantity &key) {
     const std::string name = std::string("ключ «") + key.key + "» має бути ";
     switch (key.shape) {
-    case Shape::Text:
+    case Shape::One:
         return name + "текстом";
     case Shape::PerCutter:
         return name + "списком із 3 текстів";
@@ -116,12 +86,12 @@ bool HasShape(const QJsonValue &value, int count) {
 }
 
 // Reads one key into `texts`; the reason it cannot, or empty.
-std::string ReadKey(const QJsonObject &object, const Key &key, ExperimentTexts &texts) {
+std::string ReadKey(const QJsonObject &object, const Quantity &key, ExperimentTexts &texts) {
     const QString name = QString::fromLatin1(key.key);
     if (!object.contains(name))
         return std::string("бракує ключа «") + key.key + "»";
     const QJsonValue value = object.value(name);
-    bool shapeHolds = key.shape == Shape::Text ? value.isString() : HasShape(value, kCutters);
+    bool shapeHolds = key.shape == Shape::One ? value.isString() : HasShape(value, kCutters);
     ForEachSlot(key, [&](int, int i, int j) {
         if (j == 0)
             shapeHolds = shapeHolds && HasShape(value.toArray().at(i), kIntervals);
@@ -145,36 +115,10 @@ std::string ReadKey(const QJsonObject &object, const Key &key, ExperimentTexts &
 
 } // namespace
 
-std::string FieldLabel(int slot) {
-    static const char *const kSingle[] = {"φ", "φ1", "α", "γ", "матеріал", "D", "h", "S"};
-    const auto indices = [](int first, int slot) {
-        return std::string{char('1' + (slot - first) / 3), char('1' + (slot - first) % 3)};
-    };
-    if (slot == kNameSlot)
-        return "ім'я користувача";
-    if (slot == kChosenTimeSlot)
-        return "τд";
-    if (slot < 8)
-        return kSingle[slot];
-    if (slot < 11)
-        return std::string("n") + char('0' + slot - 7);
-    if (slot < 20)
-        return std::string("τ").append(indices(11, slot));
-    if (slot < 29)
-        return std::string("hз").append(indices(20, slot));
-    return "[hз]";
-}
-
 std::vector<NamedText> NamedTexts(const ExperimentTexts &texts) {
     std::vector<NamedText> named;
-    for (const Key &key : kKeys)
-        ForEachSlot(key, [&](int slot, int i, int j) {
-            std::string name = key.key;
-            for (int index : {i, j})
-                if (index >= 0)
-                    name += '_' + std::to_string(index + 1);
-            named.push_back({std::move(name), TextAt(texts, slot)});
-        });
+    for (const QuantityValue &value : QuantityValues(kTypedQuantities))
+        named.push_back({value.Column(), TextAt(texts, value.Slot())});
     return named;
 }
 
@@ -214,14 +158,14 @@ ExperimentRead ParseExperiment(const QByteArray &bytes) {
     if (number > kVersion)
         return std::string("файл записано новішою програмою: версія формату вища за 1");
     ExperimentTexts texts;
-    for (const Key &key : kKeys)
+    for (const Quantity &key : kTypedQuantities)
         if (std::string problem = ReadKey(object, key, texts); !problem.empty())
             return problem;
     return texts;
 }
 
 std::string CheckForSaving(const ExperimentTexts &texts) {
-    for (const Key &key : kKeys) {
+    for (const Quantity &key : kTypedQuantities) {
         std::string problem;
         ForEachSlot(key, [&](int slot, int, int) {
             if (problem.empty())
@@ -236,7 +180,7 @@ std::string CheckForSaving(const ExperimentTexts &texts) {
 QByteArray SerializeExperiment(const ExperimentTexts &texts) {
     QJsonObject object{{QStringLiteral("format"), QLatin1String(kFormat)},
                        {QStringLiteral("version"), kVersion}};
-    for (const Key &key : kKeys) {
+    for (const Quantity &key : kTypedQuantities) {
         QJsonArray cutters;
         QJsonArray intervals;
         ForEachSlot(key, [&](int slot, int i, int j) {
@@ -252,7 +196,7 @@ QByteArray SerializeExperiment(const ExperimentTexts &texts) {
                 intervals = QJsonArray();
             }
         });
-        if (key.shape != Shape::Text)
+        if (key.shape != Shape::One)
             object.insert(QLatin1String(key.key), cutters);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);

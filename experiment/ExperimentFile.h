@@ -39,10 +39,6 @@ struct NamedText {
 };
 std::vector<NamedText> NamedTexts(const ExperimentTexts &texts);
 
-// A field as the main window labels it, for messages ("D", "τ12", "[hз]"): a slot of the
-// main window, or kChosenTimeSlot for the results window's τд.
-std::string FieldLabel(int slot);
-
 // Either the texts or why the bytes are no experiment this program opens (Ukrainian).
 using ExperimentRead = std::variant<ExperimentTexts, std::string>;
 

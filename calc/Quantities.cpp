@@ -1,0 +1,62 @@
+#include "Quantities.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace kvr {
+
+static_assert(std::string_view(kTypedQuantities.back().key) == "chosen_time");
+
+bool QuantityValue::Typed() const {
+    return quantity >= kTypedQuantities.data() &&
+           quantity < kTypedQuantities.data() + kTypedQuantities.size();
+}
+
+int QuantityValue::Slot() const {
+    switch (quantity->source) {
+    case Source::Name:
+        return kNameSlot;
+    case Source::ChosenTime:
+        return kChosenTimeSlot;
+    case Source::Field:
+        break;
+    default:
+        return kNameSlot - 1; // not typed
+    }
+    const int cutterStep = quantity->shape == Shape::PerInterval ? kIntervals : 1;
+    return quantity->first + std::max(cutter - 1, 0) * cutterStep + std::max(interval - 1, 0);
+}
+
+std::string QuantityValue::Column() const {
+    std::string column = quantity->key;
+    for (int index : {cutter, interval})
+        if (index > 0)
+            column += '_' + std::to_string(index);
+    return column;
+}
+
+std::vector<QuantityValue> QuantityValues(std::span<const Quantity> quantities) {
+    std::vector<QuantityValue> values;
+    for (const Quantity &quantity : quantities) {
+        if (quantity.shape == Shape::One) {
+            values.push_back({&quantity});
+            continue;
+        }
+        for (int i = 1; i <= kCutters; ++i) {
+            if (quantity.shape == Shape::PerCutter)
+                values.push_back({&quantity, i});
+            for (int j = 1; quantity.shape == Shape::PerInterval && j <= kIntervals; ++j)
+                values.push_back({&quantity, i, j});
+        }
+    }
+    return values;
+}
+
+QuantityValue TypedValueAt(int slot) {
+    for (const QuantityValue &value : QuantityValues(kTypedQuantities))
+        if (value.Slot() == slot)
+            return value;
+    return {&kQuantities[0]};
+}
+
+} // namespace kvr
