@@ -52,6 +52,13 @@ std::vector<QuantityValue> QuantityValues(std::span<const Quantity> quantities) 
     return values;
 }
 
+QuantityValue ValueOf(std::string_view key, int cutter, int interval) {
+    for (const QuantityValue &value : QuantityValues())
+        if (value.quantity->key == key && value.cutter == cutter && value.interval == interval)
+            return value;
+    return {&kQuantities[0]};
+}
+
 QuantityValue TypedValueAt(int slot) {
     for (const QuantityValue &value : QuantityValues(kTypedQuantities))
         if (value.Slot() == slot)

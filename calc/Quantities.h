@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kvr {
@@ -80,6 +81,8 @@ struct QuantityValue {
 // Every value of these quantities, cutter by cutter, interval by interval within a cutter.
 std::vector<QuantityValue> QuantityValues(std::span<const Quantity> quantities = kQuantities);
 
+// The value of a quantity by its key; the name for an unknown key.
+QuantityValue ValueOf(std::string_view key, int cutter = 0, int interval = 0);
 // The value a slot of QuantityValue::Slot holds.
 QuantityValue TypedValueAt(int slot);
 

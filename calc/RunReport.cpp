@@ -42,6 +42,11 @@ RunReport::RunReport(const RunStatus &status, const CalculationState &state,
         m_texts.push_back(Text(value, status, state, separator));
 }
 
+RunReport::RunReport(std::vector<std::string> texts, bool determined)
+    : m_texts(std::move(texts)), m_determined(determined) {
+    m_texts.resize(m_values.size());
+}
+
 std::string RunReport::Text(const QuantityValue &value, const RunStatus &status,
                             const CalculationState &state, std::string_view separator) const {
     const CalculationRecord &read = status.calculation;

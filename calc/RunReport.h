@@ -16,6 +16,8 @@ namespace kvr {
 class RunReport {
 public:
     RunReport(const RunStatus &status, const CalculationState &state, std::string_view separator);
+    // The texts given, by the values of the table in their order.
+    RunReport(std::vector<std::string> texts, bool determined);
 
     // Empty where the run did not reach the value.
     const std::string &At(const char *key, int cutter = 0, int interval = 0) const;

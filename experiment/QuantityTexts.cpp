@@ -57,7 +57,7 @@ const QuantityText kTexts[] = {
     {"allowable_dimensional_wear", QT_TRANSLATE_NOOP("Quantity", "[hр]"),
      QT_TRANSLATE_NOOP("Quantity", "мкм"),
      QT_TRANSLATE_NOOP("Quantity", "Допустиме розмірне зношування")},
-    {"wear_line", "h", QT_TRANSLATE_NOOP("Quantity", "мкм"),
+    {"wear_line", "", QT_TRANSLATE_NOOP("Quantity", "мкм"),
      QT_TRANSLATE_NOOP("Quantity", "Лінія зношування")},
     {"wear_model_c", "C", "", QT_TRANSLATE_NOOP("Quantity", "Коефіцієнт моделі зношування")},
     {"wear_model_k", "k", "", QT_TRANSLATE_NOOP("Quantity", "Показник степеня моделі зношування")},
@@ -106,8 +106,18 @@ QString SpokenName(const QuantityValue &value) {
     return Name(value) + (unit.isEmpty() ? QString() : QStringLiteral(", ") + unit);
 }
 
+QString Caption(const QuantityValue &value) {
+    const QString unit = Unit(value.quantity->key);
+    QString caption = Name(value);
+    if (!QString::fromUtf8(TextOf(value.quantity->key).name).contains(QLatin1String("%3")) &&
+        !Symbol(value).isEmpty())
+        caption += QLatin1Char(' ') + Symbol(value);
+    return unit.isEmpty() ? caption : caption + QStringLiteral(", ") + unit;
+}
+
 QString ColumnHeader(const char *key, int interval) {
-    QString header = Translated(TextOf(key).symbol);
+    const QuantityText &text = TextOf(key);
+    QString header = Translated(*text.symbol ? text.symbol : text.name);
     if (interval > 0)
         header += QString::number(interval);
     const QString unit = Unit(key);

@@ -17,6 +17,9 @@ QString Unit(const char *key);
 QString Name(const QuantityValue &value);
 // The name and the unit, as a field is spoken: "Тривалість 2-го інтервалу, інструмент 1, хв.".
 QString SpokenName(const QuantityValue &value);
+// As a report's line writes it: the name with its symbol and unit ("Подача S, мм/об.",
+// "Допустиме розмірне зношування [hр], мкм").
+QString Caption(const QuantityValue &value);
 // A column of a table with a row per cutter: "τ2, хв.", "V, м/хв.".
 QString ColumnHeader(const char *key, int interval = 0);
 // A field as a message names it: its symbol, or a word where it has none ("матеріал").

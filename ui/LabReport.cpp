@@ -10,6 +10,7 @@
 #include "TChart.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -34,6 +35,20 @@ constexpr qreal kChartGapMm = 4;
 constexpr qreal kColumnGapMm = 4;
 
 QString Text(const std::string &text) { return QString::fromStdString(text); }
+QString Tr(const char *text) { return QCoreApplication::translate("Report", text); }
+
+struct ModelFormula {
+    const char *caption;
+    const char *symbol;
+    const char *coefficient;
+    const char *exponent;
+};
+const ModelFormula kModelFormulas[] = {
+    {QT_TRANSLATE_NOOP("Report", "Залежність величини розмірного зношування від швидкості різання"),
+     QT_TRANSLATE_NOOP("Report", "hр"), "wear_model_c", "wear_model_k"},
+    {QT_TRANSLATE_NOOP("Report", "Залежність періоду стійкості інструмента від швидкості різання"),
+     QT_TRANSLATE_NOOP("Report", "Tр"), "life_model_c", "life_model_z"},
+};
 
 QFont ReportFont(qreal points, bool bold = false) {
     QFont font = WindowFont();
@@ -94,7 +109,7 @@ private:
     qreal m_y = 0;
 };
 
-void WriteTitle(Page &page, const CalculationRecord &read) {
+void WriteTitle(Page &page, const RunReport &report) {
     const QFont title = ReportFont(13, true);
     page.Write(0, WindowTitle(kResultWindowWords), title);
     const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
@@ -105,7 +120,7 @@ void WriteTitle(Page &page, const CalculationRecord &read) {
     const QString instructor = QString::fromUtf8(ResultWindowRow(kInstructorLabel).text).trimmed();
     const qreal instructorWidth = page.TextWidth(names, instructor);
     page.Write(0,
-               page.Fitted(names, QString::fromUtf8("Виконав: ") + Text(OneCell(read.userName)),
+               page.Fitted(names, QString::fromUtf8("Виконав: ") + Text(OneCell(report.At("name"))),
                            page.Width() - instructorWidth - page.Mm(kColumnGapMm)),
                names);
     page.Write(page.Width() - instructorWidth, instructor, names);
@@ -113,46 +128,30 @@ void WriteTitle(Page &page, const CalculationRecord &read) {
 }
 
 // The inputs in two columns, "caption: value".
-void WriteInputs(Page &page, const CalculationRecord &read) {
-    page.Heading(QString::fromUtf8("Вихідні дані"));
+void WriteInputs(Page &page, const RunReport &report) {
+    page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Вихідні дані")));
     const QFont font = ReportFont(9);
-    const std::span<const int> listed = ReportedInputSlots().first(ReportedInputSlots().size() - 1);
+    const std::span<const QuantityValue> listed = ListedInputs().first(ListedInputs().size() - 1);
     const std::size_t rows = (listed.size() + 1) / 2;
     const qreal top = page.Top(), rowHeight = page.LineHeight(font);
     for (std::size_t k = 0; k < listed.size(); ++k) {
         page.Advance(top + qreal(k % rows) * rowHeight - page.Top());
-        page.Write(k < rows ? 0 : page.Width() / 2,
-                   page.Fitted(font,
-                               InputCaption(listed[k]) + QStringLiteral(": ") +
-                                   ReportedInput(read, listed[k]),
-                               page.Width() / 2 - page.Mm(kColumnGapMm)),
-                   font);
+        page.Write(
+            k < rows ? 0 : page.Width() / 2,
+            page.Fitted(font,
+                        Caption(listed[k]) + QStringLiteral(": ") + Reported(report, listed[k]),
+                        page.Width() / 2 - page.Mm(kColumnGapMm)),
+            font);
     }
     page.Advance(top + qreal(rows) * rowHeight - page.Top());
 }
 
 // Per cutter: n, V, the three running times and their total, the measured and dimensional
 // wear, and the wear line; the header row first.
-QList<QStringList> CutterRows(const CalculationRecord &read, const CalculationState &state) {
-    const std::string sep = DecimalSeparator();
-    QList<QStringList> rows{
-        QString::fromUtf8("Інструмент|n, об./хв.|V, м/хв.|τ1, хв.|τ2, хв.|τ3, хв.|τΣ, хв.|hз1, "
-                          "мкм|hз2, мкм|hз3, мкм|hр1, мкм|hр2, мкм|hр3, мкм|Лінія зношування, мкм")
-            .split(QLatin1Char('|'))};
-    for (int i = 1; i <= kCutters; ++i) {
-        QStringList cells{QString::number(i), ReportedInput(read, SpindleSpeedSlot(i)),
-                          Text(SpeedText(state, i, sep))};
-        for (int j = 1; j <= kIntervals; ++j)
-            cells << ReportedInput(read, RunningTimeSlot(i, j));
-        cells << Text(TotalTimeText(state, i, sep));
-        for (int j = 1; j <= kIntervals; ++j)
-            cells << ReportedInput(read, FlankWearSlot(i, j));
-        for (int j = 1; j <= kIntervals; ++j)
-            cells << Text(DimensionalWearText(state, i, j, sep));
-        rows << (cells << Text(WearLineText(state, i, sep)));
-    }
-    return rows;
-}
+const CutterColumn kCutterColumns[] = {{"spindle_speed", false}, {"cutting_speed", false},
+                                       {"running_time", true},   {"total_time", false},
+                                       {"flank_wear", true},     {"dimensional_wear", true},
+                                       {"wear_line", false}};
 
 // Each column as wide as its widest cell, fitted to `room`: narrow columns keep their
 // width and the wide ones share what is left equally; room to spare widens the last.
@@ -200,25 +199,25 @@ void WriteTable(Page &page, const QList<QStringList> &rows, const QFont &font) {
     }
 }
 
-void WriteCutterTable(Page &page, const CalculationRecord &read, const CalculationState &state) {
-    page.Heading(QString::fromUtf8("Результати розрахунків"));
-    WriteTable(page, CutterRows(read, state), ReportFont(7.5));
+void WriteCutterTable(Page &page, const RunReport &report) {
+    page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Результати розрахунків")));
+    QList<QStringList> rows{CutterHeader(kCutterColumns)};
+    for (int i = 1; i <= kCutters; ++i)
+        rows << CutterCells(report, i, kCutterColumns);
+    WriteTable(page, rows, ReportFont(7.5));
     page.Skip(1.5);
     const QFont line = ReportFont(9);
     const qreal half = page.Width() / 2 - page.Mm(kColumnGapMm);
-    const QString allowable = InputCaption(kAllowableFlankWearSlot);
-    page.Write(0,
-               page.Fitted(line,
-                           allowable.left(allowable.lastIndexOf(QLatin1Char(','))) +
-                               QString::fromUtf8(" [hз], мкм: ") +
-                               ReportedInput(read, kAllowableFlankWearSlot),
-                           half),
-               line);
-    page.Line(page.Fitted(line,
-                          QString::fromUtf8("Допустиме розмірне зношування [hр], мкм: ") +
-                              Text(AllowableWearText(state, DecimalSeparator())),
-                          half),
-              line, page.Width() / 2);
+    for (const char *key : {"allowable_flank_wear", "allowable_dimensional_wear"}) {
+        const QuantityValue allowable = ValueOf(key);
+        page.Write(
+            key == std::string_view("allowable_flank_wear") ? 0 : page.Width() / 2,
+            page.Fitted(line,
+                        Caption(allowable) + QStringLiteral(": ") + Reported(report, allowable),
+                        half),
+            line);
+    }
+    page.Advance(page.LineHeight(line));
 }
 
 // A formula as the results window writes it: "hр = 0,110V" and the exponent raised.
@@ -233,25 +232,18 @@ void WriteFormula(Page &page, const QString &caption, const QString &symbol,
     page.Advance(top - page.Top() + page.LineHeight(font) + page.Mm(0.6));
 }
 
-void WriteModels(Page &page, const ModelsRecord &models) {
-    page.Heading(QString::fromUtf8("Математичні моделі"));
+void WriteModels(Page &page, const RunReport &report) {
+    page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі")));
     const QFont font = ReportFont(9.5);
-    page.Line(page.Fitted(font,
-                          QString::fromUtf8("Довільна тривалість роботи інструмента τд, хв.: ") +
-                              ReportedNumber(models.chosenTime),
+    const QuantityValue time = ValueOf("chosen_time");
+    page.Line(page.Fitted(font, Caption(time) + QStringLiteral(": ") + Reported(report, time),
                           page.Width()),
               font);
     page.Skip(0.6);
-    if (models.wear)
-        WriteFormula(
-            page,
-            QString::fromUtf8("Залежність величини розмірного зношування від швидкості різання"),
-            QString::fromUtf8("hр"), *models.wear);
-    if (models.life)
-        WriteFormula(
-            page,
-            QString::fromUtf8("Залежність періоду стійкості інструмента від швидкості різання"),
-            QString::fromUtf8("Tр"), *models.life);
+    for (const ModelFormula &formula : kModelFormulas)
+        if (const std::string &c = report.At(formula.coefficient); !c.empty())
+            WriteFormula(page, Tr(formula.caption), Tr(formula.symbol),
+                         {c, report.At(formula.exponent)});
 }
 
 // The graphs window's charts, built from its definition and filled as a fresh showing fills
@@ -341,11 +333,12 @@ void SetReportPage(QPagedPaintDevice &device) {
 
 void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state) {
     Page page(painter);
-    WriteTitle(page, status.calculation);
-    WriteInputs(page, status.calculation);
-    WriteCutterTable(page, status.calculation, state);
-    if (ModelsCurrent(status))
-        WriteModels(page, status.models);
+    const RunReport report = ShownReport(status, state);
+    WriteTitle(page, report);
+    WriteInputs(page, report);
+    WriteCutterTable(page, report);
+    if (report.Determined())
+        WriteModels(page, report);
     // The speed graphs draw the models, and only what the graphs window may draw: after a
     // rejected or failed determination the record's speed values need not be the models'.
     PaintCharts(page, state, Buttons(status).graphs ? 3 : 1);

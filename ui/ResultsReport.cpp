@@ -1,134 +1,146 @@
 #include "ResultsReport.h"
 
-#include "AccessibleNames.h"
 #include "Handler.h"
-#include "InputControls.h"
 #include "InputFields.h"
-#include "InputTable.h"
 #include "ResultLabels.h"
 #include "ResultLayout.h"
 #include "ResultTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+
+#include <vector>
 
 namespace kvr {
 
 namespace {
 
-// Inputs one per row, captioned by their spoken names, by slot.
-constexpr int kInputRows[] = {kMaterialSlot,
-                              kDiameterSlot,
-                              0,
-                              1,
-                              2,
-                              3,
-                              6,
-                              7,
-                              SpindleSpeedSlot(1),
-                              SpindleSpeedSlot(2),
-                              SpindleSpeedSlot(3),
-                              kAllowableFlankWearSlot};
+std::vector<QuantityValue> InputsOnePerRow() {
+    std::vector<QuantityValue> values;
+    for (const char *key :
+         {"material", "diameter", "phi", "phi1", "alpha", "gamma", "depth_of_cut", "feed"})
+        values.push_back(ValueOf(key));
+    for (int i = 1; i <= kCutters; ++i)
+        values.push_back(ValueOf("spindle_speed", i));
+    values.push_back(ValueOf("allowable_flank_wear"));
+    return values;
+}
+
+const CutterColumn kMeasuredColumns[] = {{"running_time", true}, {"flank_wear", true}};
+const CutterColumn kResultColumns[] = {
+    {"cutting_speed", false}, {"total_time", false}, {"dimensional_wear", true}};
 
 struct ModelRow {
     const char *formula;
-    std::optional<ModelText> ModelsRecord::*model;
+    const char *coefficient;
+    const char *exponent;
 };
 const ModelRow kModelRows[] = {
-    {"hр = C·V^k", &ModelsRecord::wear},
-    {"Tр = C·V^z", &ModelsRecord::life},
+    {QT_TRANSLATE_NOOP("Report", "hр = C·V^k"), "wear_model_c", "wear_model_k"},
+    {QT_TRANSLATE_NOOP("Report", "Tр = C·V^z"), "life_model_c", "life_model_z"},
 };
 
+QString Tr(const char *text) { return QCoreApplication::translate("Report", text); }
 QString Text(const std::string &text) { return QString::fromStdString(text); }
 
 // "Перевірив: Тарвилко Н. Г. " as two cells.
-QStringList CaptionAndValue(const char *line) {
+QStringList CaptionAndValueOf(const char *line) {
     const QStringList parts = QString::fromUtf8(line).split(QLatin1String(": "));
     return {parts.value(0).trimmed(), parts.value(1).trimmed()};
 }
 
-QList<QStringList> InputRows(const CalculationRecord &read) {
-    QList<QStringList> rows{{QString::fromUtf8("Вихідні дані")}};
-    for (int slot : kInputRows)
-        rows.append({InputCaption(slot), ReportedInput(read, slot)});
-    rows.append(
-        QString::fromUtf8("Інструмент\tτ1, хв.\tτ2, хв.\tτ3, хв.\thз1, мкм\thз2, мкм\thз3, мкм")
-            .split(QLatin1Char('\t')));
-    for (int i = 1; i <= kCutters; ++i) {
-        QStringList cells{QString::number(i)};
-        for (auto slot : {RunningTimeSlot, FlankWearSlot})
-            for (int j = 1; j <= kIntervals; ++j)
-                cells << ReportedInput(read, slot(i, j));
-        rows.append(cells);
-    }
+QList<QStringList> InputRows(const RunReport &report) {
+    QList<QStringList> rows{{Tr(QT_TRANSLATE_NOOP("Report", "Вихідні дані"))}};
+    for (const QuantityValue &value : ListedInputs())
+        rows.append({Caption(value), Reported(report, value)});
+    rows.append(CutterHeader(kMeasuredColumns));
+    for (int i = 1; i <= kCutters; ++i)
+        rows.append(CutterCells(report, i, kMeasuredColumns));
     return rows;
 }
 
-QList<QStringList> ResultRows(const CalculationState &state) {
-    const std::string sep = DecimalSeparator();
-    QList<QStringList> rows{
-        {QString::fromUtf8("Результати розрахунків")},
-        QString::fromUtf8("Інструмент\tV, м/хв.\tτΣ, хв.\thр1, мкм\thр2, мкм\thр3, мкм")
-            .split(QLatin1Char('\t'))};
-    for (int i = 1; i <= kCutters; ++i) {
-        QStringList cells{QString::number(i), Text(SpeedText(state, i, sep)),
-                          Text(TotalTimeText(state, i, sep))};
-        for (int j = 1; j <= kIntervals; ++j)
-            cells << Text(DimensionalWearText(state, i, j, sep));
-        rows.append(cells);
-    }
-    rows.append({QString::fromUtf8("Допустиме розмірне зношування [hр], мкм"),
-                 Text(AllowableWearText(state, sep))});
+QList<QStringList> ResultRows(const RunReport &report) {
+    QList<QStringList> rows{{Tr(QT_TRANSLATE_NOOP("Report", "Результати розрахунків"))},
+                            CutterHeader(kResultColumns)};
+    for (int i = 1; i <= kCutters; ++i)
+        rows.append(CutterCells(report, i, kResultColumns));
+    const QuantityValue allowable = ValueOf("allowable_dimensional_wear");
+    rows.append({Caption(allowable), Reported(report, allowable)});
     return rows;
 }
 
-QList<QStringList> ModelRows(const ModelsRecord &models) {
-    QList<QStringList> rows{
-        {QString::fromUtf8("Математичні моделі")},
-        {QString::fromUtf8("Тривалість роботи τд, хв."), ReportedNumber(models.chosenTime)},
-        {QString::fromUtf8("Модель"), QStringLiteral("C"), QString::fromUtf8("Показник степеня")}};
+QList<QStringList> ModelRows(const RunReport &report) {
+    const QuantityValue time = ValueOf("chosen_time");
+    QList<QStringList> rows{{Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі"))},
+                            {Caption(time), Reported(report, time)},
+                            {Tr(QT_TRANSLATE_NOOP("Report", "Модель")), QStringLiteral("C"),
+                             Tr(QT_TRANSLATE_NOOP("Report", "Показник степеня"))}};
     for (const ModelRow &row : kModelRows)
-        if (const std::optional<ModelText> &model = models.*row.model)
-            rows.append(
-                {QString::fromUtf8(row.formula), Text(model->coefficient), Text(model->exponent)});
+        if (const std::string &c = report.At(row.coefficient); !c.empty())
+            rows.append({Tr(row.formula), Text(c), Text(report.At(row.exponent))});
     return rows;
 }
 
 } // namespace
 
-// A typed number reads with a point; the report writes it as the windows write numbers.
-QString ReportedNumber(const std::string &typed) {
-    return QString::fromStdString(typed).replace(QLatin1Char('.'),
-                                                 QLocale::system().decimalPoint());
+RunReport ShownReport(const RunStatus &status, const CalculationState &state) {
+    return RunReport(status, state, DecimalSeparator());
 }
 
-QString ReportedInput(const CalculationRecord &read, int slot) {
-    return ReportedNumber(read.texts[static_cast<std::size_t>(slot)]);
+QString Reported(const RunReport &report, const QuantityValue &value) {
+    const QString text = Text(report.At(value));
+    // A typed number reads with a point; the report writes it as the windows write numbers.
+    return value.Typed() && value.quantity->source != Source::Name
+               ? QString(text).replace(QLatin1Char('.'), QLocale::system().decimalPoint())
+               : text;
 }
 
-std::span<const int> ReportedInputSlots() { return kInputRows; }
+std::span<const QuantityValue> ListedInputs() {
+    static const std::vector<QuantityValue> values = InputsOnePerRow();
+    return values;
+}
 
-QString InputCaption(int slot) { return SpokenNameOf(InputControl(slot)); }
+QStringList CutterHeader(std::span<const CutterColumn> columns) {
+    QStringList header{Tr(QT_TRANSLATE_NOOP("Report", "Інструмент"))};
+    for (const CutterColumn &column : columns)
+        for (int j = 1; j <= (column.perInterval ? kIntervals : 1); ++j)
+            header << ColumnHeader(column.key, column.perInterval ? j : 0);
+    return header;
+}
 
-QList<QStringList> ReportRows(const RunStatus &status, const CalculationState &state) {
+QStringList CutterCells(const RunReport &report, int cutter,
+                        std::span<const CutterColumn> columns) {
+    QStringList cells{QString::number(cutter)};
+    for (const CutterColumn &column : columns)
+        for (int j = 1; j <= (column.perInterval ? kIntervals : 1); ++j)
+            cells << Reported(report, ValueOf(column.key, cutter, column.perInterval ? j : 0));
+    return cells;
+}
+
+QList<QStringList> ReportRows(const RunReport &report) {
     QList<QStringList> rows{{WindowTitle(kResultWindowWords)},
-                            {QString::fromUtf8("Виконав"), Text(status.calculation.userName)},
-                            CaptionAndValue(ResultWindowRow(kInstructorLabel).text),
+                            {Tr(QT_TRANSLATE_NOOP("Report", "Виконав")), Text(report.At("name"))},
+                            CaptionAndValueOf(ResultWindowRow(kInstructorLabel).text),
                             {}};
-    rows << InputRows(status.calculation) << QStringList() << ResultRows(state);
-    if (ModelsCurrent(status))
-        rows << QStringList() << ModelRows(status.models);
+    rows << InputRows(report) << QStringList() << ResultRows(report);
+    if (report.Determined())
+        rows << QStringList() << ModelRows(report);
     return rows;
 }
 
-QString ResultsReport(const RunStatus &status, const CalculationState &state) {
+QString ResultsReport(const RunReport &report) {
     QString text;
-    for (const QStringList &row : ReportRows(status, state)) {
+    for (const QStringList &row : ReportRows(report)) {
         QStringList cells;
         for (const QString &cell : row)
             cells << Text(OneCell(cell.toStdString()));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
+}
+
+QString ResultsReport(const RunStatus &status, const CalculationState &state) {
+    return ResultsReport(ShownReport(status, state));
 }
 
 } // namespace kvr

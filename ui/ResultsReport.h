@@ -3,7 +3,8 @@
 #pragma once
 
 #include "CalculationState.h"
-#include "RunStatus.h"
+#include "QuantityTexts.h"
+#include "RunReport.h"
 
 #include <QList>
 #include <QString>
@@ -14,19 +15,27 @@
 
 namespace kvr {
 
-// A typed number as the report writes it: as it was read, with the locale's separator.
-QString ReportedNumber(const std::string &typed);
-QString ReportedInput(const CalculationRecord &read, int slot);
-// The inputs the report lists one per row, the allowable flank wear last.
-std::span<const int> ReportedInputSlots();
-// The caption of an input in the report: its spoken name, with its symbol and unit.
-QString InputCaption(int slot);
+// The run as the windows show it now, numbers with the locale's separator.
+RunReport ShownReport(const RunStatus &status, const CalculationState &state);
+
+// A value as a report writes it: a typed number as it was read, with the locale's separator.
+QString Reported(const RunReport &report, const QuantityValue &value);
+// The inputs a report lists one per row, the allowable flank wear last.
+std::span<const QuantityValue> ListedInputs();
+// The cells of the cutters' table: per cutter, the values of these quantities.
+struct CutterColumn {
+    const char *key;
+    bool perInterval;
+};
+QStringList CutterHeader(std::span<const CutterColumn> columns);
+QStringList CutterCells(const RunReport &report, int cutter, std::span<const CutterColumn> columns);
 
 // The report's rows of cells; an empty row separates its sections.
-QList<QStringList> ReportRows(const RunStatus &status, const CalculationState &state);
+QList<QStringList> ReportRows(const RunReport &report);
 
 // The rows as text: cells separated by tabs, one row per line, so that it pastes into a
 // spreadsheet as a table.
+QString ResultsReport(const RunReport &report);
 QString ResultsReport(const RunStatus &status, const CalculationState &state);
 
 } // namespace kvr
