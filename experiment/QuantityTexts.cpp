@@ -87,8 +87,10 @@ QString Indices(const QuantityValue &value) {
 
 } // namespace
 
+QString SymbolOf(const char *key) { return Translated(TextOf(key).symbol); }
+
 QString Symbol(const QuantityValue &value) {
-    const QString symbol = Translated(TextOf(value.quantity->key).symbol);
+    const QString symbol = SymbolOf(value.quantity->key);
     return symbol.isEmpty() ? symbol : symbol + Indices(value);
 }
 

@@ -11,6 +11,8 @@ namespace kvr {
 
 // "τ12", "n1", "D", "[hз]", "τд"; empty for a quantity without a symbol.
 QString Symbol(const QuantityValue &value);
+// The symbol without indices, by the quantity's key ("τ", "hр", "T").
+QString SymbolOf(const char *key);
 // "хв."; empty for a count or a text.
 QString Unit(const char *key);
 // What the value is, without its unit: "Тривалість 2-го інтервалу, інструмент 1".

@@ -1,8 +1,11 @@
 #include "AccessibleNames.h"
 
+#include "InputControls.h"
+#include "QuantityTexts.h"
 #include "ResultLabels.h"
 #include "ShownValue.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QString>
@@ -15,89 +18,40 @@ namespace kvr {
 
 namespace {
 
-struct SpokenName {
+struct ControlText {
     const char *control;
     const char *name;
 };
 
-const SpokenName kMainNames[] = {
-    {"Edit1", "Прізвище та ініціали студента"},
-    {"ComboBox1", "Матеріал заготовки"},
-    {"Edit3", "Діаметр заготовки D, мм"},
-    {"ComboBox2", "Головний кут у плані φ, градусів"},
-    {"ComboBox3", "Допоміжний кут у плані φ1, градусів"},
-    {"ComboBox4", "Задній кут α, градусів"},
-    {"ComboBox5", "Передній кут γ, градусів"},
-    {"Edit10", "Глибина різання h, мм"},
-    {"Edit11", "Подача S, мм/об."},
-    {"Edit12", "Частота обертання n1, інструмент 1, об./хв."},
-    {"Edit13", "Частота обертання n2, інструмент 2, об./хв."},
-    {"Edit14", "Частота обертання n3, інструмент 3, об./хв."},
-    {"Edit2", "Допустиме зношування по задній поверхні, мкм"},
-    {"Edit4", "Тривалість 1-го інтервалу, інструмент 1, хв."},
-    {"Edit5", "Тривалість 2-го інтервалу, інструмент 1, хв."},
-    {"Edit6", "Тривалість 3-го інтервалу, інструмент 1, хв."},
-    {"Edit7", "Тривалість 1-го інтервалу, інструмент 2, хв."},
-    {"Edit9", "Тривалість 2-го інтервалу, інструмент 2, хв."},
-    {"Edit15", "Тривалість 3-го інтервалу, інструмент 2, хв."},
-    {"Edit22", "Тривалість 1-го інтервалу, інструмент 3, хв."},
-    {"Edit23", "Тривалість 2-го інтервалу, інструмент 3, хв."},
-    {"Edit24", "Тривалість 3-го інтервалу, інструмент 3, хв."},
-    {"Edit19", "Зношування по задній поверхні після 1-го інтервалу, інструмент 1, мкм"},
-    {"Edit20", "Зношування по задній поверхні після 2-го інтервалу, інструмент 1, мкм"},
-    {"Edit21", "Зношування по задній поверхні після 3-го інтервалу, інструмент 1, мкм"},
-    {"Edit16", "Зношування по задній поверхні після 1-го інтервалу, інструмент 2, мкм"},
-    {"Edit17", "Зношування по задній поверхні після 2-го інтервалу, інструмент 2, мкм"},
-    {"Edit18", "Зношування по задній поверхні після 3-го інтервалу, інструмент 2, мкм"},
-    {"Edit25", "Зношування по задній поверхні після 1-го інтервалу, інструмент 3, мкм"},
-    {"Edit26", "Зношування по задній поверхні після 2-го інтервалу, інструмент 3, мкм"},
-    {"Edit27", "Зношування по задній поверхні після 3-го інтервалу, інструмент 3, мкм"},
-    {"Button1", "Розрахувати"},
-    {"Button2", "Результати розрахунків"},
-    {"Button3", "Графіки"},
-    {"BitBtn1", "Допомога"},
+// The buttons; the fields are named by the table of quantities.
+const ControlText kMainButtons[] = {
+    {"Button1", QT_TRANSLATE_NOOP("Spoken", "Розрахувати")},
+    {"Button2", QT_TRANSLATE_NOOP("Spoken", "Результати розрахунків")},
+    {"Button3", QT_TRANSLATE_NOOP("Spoken", "Графіки")},
+    {"BitBtn1", QT_TRANSLATE_NOOP("Spoken", "Допомога")},
 };
 
-const SpokenName kResultNames[] = {
-    {"Edit1", "Довільна тривалість роботи інструмента τд, хв."},
-    {"Button1", "Визначити параметри"},
+const ControlText kResultButtons[] = {
+    {"Button1", QT_TRANSLATE_NOOP("Spoken", "Визначити параметри")},
 };
 
-const SpokenName kGraphicDescriptions[] = {
-    {"Chart1", "Графік розмірного зношування hр, мкм (вертикальна вісь) від часу експлуатації "
-               "інструмента τ, хв. (горизонтальна вісь): виміряне зношування трьох інструментів "
-               "точками і лінії зношування V1 (червона), V2 (синя), V3 (зелена)"},
-    {"Chart2", "Графік розмірного зношування hр, мкм (вертикальна вісь) від швидкості різання "
-               "V, м/хв. (горизонтальна вісь): зношування трьох інструментів у вибраний час "
-               "точками і крива моделі зношування"},
-    {"Chart3", "Графік періоду стійкості T, хв. (вертикальна вісь) від швидкості різання V, "
-               "м/хв. (горизонтальна вісь): період стійкості трьох інструментів точками і "
-               "крива моделі стійкості"},
-};
-
-// A result label read as "<subject> дорівнює <the number and unit the label shows>".
-struct LabelSentence {
-    const char *label;
-    const char *subject;
-};
-
-const LabelSentence kResultSentences[] = {
-    {kCutterLabels[0].speed, "Швидкість різання інструмента 1"},
-    {kCutterLabels[1].speed, "Швидкість різання інструмента 2"},
-    {kCutterLabels[2].speed, "Швидкість різання інструмента 3"},
-    {kCutterLabels[0].total, "Загальна тривалість роботи інструмента 1"},
-    {kCutterLabels[1].total, "Загальна тривалість роботи інструмента 2"},
-    {kCutterLabels[2].total, "Загальна тривалість роботи інструмента 3"},
-    {kCutterLabels[0].wear[0], "Розмірне зношування інструмента 1 після 1-го інтервалу"},
-    {kCutterLabels[0].wear[1], "Розмірне зношування інструмента 1 після 2-го інтервалу"},
-    {kCutterLabels[0].wear[2], "Розмірне зношування інструмента 1 після 3-го інтервалу"},
-    {kCutterLabels[1].wear[0], "Розмірне зношування інструмента 2 після 1-го інтервалу"},
-    {kCutterLabels[1].wear[1], "Розмірне зношування інструмента 2 після 2-го інтервалу"},
-    {kCutterLabels[1].wear[2], "Розмірне зношування інструмента 2 після 3-го інтервалу"},
-    {kCutterLabels[2].wear[0], "Розмірне зношування інструмента 3 після 1-го інтервалу"},
-    {kCutterLabels[2].wear[1], "Розмірне зношування інструмента 3 після 2-го інтервалу"},
-    {kCutterLabels[2].wear[2], "Розмірне зношування інструмента 3 після 3-го інтервалу"},
-    {kAllowableWearLabel, "Допустиме розмірне зношування"},
+const ControlText kGraphicDescriptions[] = {
+    {"Chart1",
+     QT_TRANSLATE_NOOP(
+         "Spoken",
+         "Графік розмірного зношування hр, мкм (вертикальна вісь) від часу експлуатації "
+         "інструмента τ, хв. (горизонтальна вісь): виміряне зношування трьох інструментів "
+         "точками і лінії зношування V1 (червона), V2 (синя), V3 (зелена)")},
+    {"Chart2",
+     QT_TRANSLATE_NOOP(
+         "Spoken", "Графік розмірного зношування hр, мкм (вертикальна вісь) від швидкості різання "
+                   "V, м/хв. (горизонтальна вісь): зношування трьох інструментів у вибраний час "
+                   "точками і крива моделі зношування")},
+    {"Chart3",
+     QT_TRANSLATE_NOOP(
+         "Spoken", "Графік періоду стійкості T, хв. (вертикальна вісь) від швидкості різання V, "
+                   "м/хв. (горизонтальна вісь): період стійкості трьох інструментів точками і "
+                   "крива моделі стійкості")},
 };
 
 // A formula spread over several labels, read from its lead label as one sentence.
@@ -109,32 +63,47 @@ struct FormulaSentence {
 };
 
 const FormulaSentence kResultFormulas[] = {
-    {kWearFormula.lead, kWearFormula.coefficient, kWearFormula.exponent, "Розмірне зношування hр"},
-    {kLifeFormula.lead, kLifeFormula.coefficient, kLifeFormula.exponent, "Період стійкості Tр"},
+    {kWearFormula.lead, kWearFormula.coefficient, kWearFormula.exponent,
+     QT_TRANSLATE_NOOP("Spoken", "Розмірне зношування hр")},
+    {kLifeFormula.lead, kLifeFormula.coefficient, kLifeFormula.exponent,
+     QT_TRANSLATE_NOOP("Spoken", "Період стійкості Tр")},
 };
 
 template <typename T> T *Child(const QWidget *window, const char *name) {
     return window->findChild<T *>(QString::fromLatin1(name));
 }
 
-void ApplyNames(QWidget *window, std::span<const SpokenName> names) {
-    for (const SpokenName &entry : names)
+QString Tr(const char *text) { return QCoreApplication::translate("Spoken", text); }
+
+void ApplyNames(QWidget *window, std::span<const ControlText> names) {
+    for (const ControlText &entry : names)
         if (auto *control = Child<QWidget>(window, entry.control))
-            control->setAccessibleName(QString::fromUtf8(entry.name));
+            control->setAccessibleName(Tr(entry.name));
 }
 
-void ApplyDescriptions(QWidget *window, std::span<const SpokenName> descriptions) {
-    for (const SpokenName &entry : descriptions)
+// Each field of the main window by its quantity's name and unit.
+void NameFields(QWidget *window) {
+    Child<QWidget>(window, "Edit1")->setAccessibleName(SpokenName(ValueOf("name")));
+    for (int slot = 0; slot < kMainWindowSlots; ++slot)
+        Child<QWidget>(window, InputControl(slot))
+            ->setAccessibleName(SpokenName(TypedValueAt(slot)));
+}
+
+void ApplyDescriptions(QWidget *window, std::span<const ControlText> descriptions) {
+    for (const ControlText &entry : descriptions)
         if (auto *control = Child<QWidget>(window, entry.control))
-            control->setAccessibleDescription(QString::fromUtf8(entry.name));
+            control->setAccessibleDescription(Tr(entry.name));
 }
 
 void SpeakResultLabels(const QWidget *window) {
-    const QString is = QString::fromUtf8(" дорівнює ");
-    for (const LabelSentence &entry : kResultSentences)
-        if (auto *label = Child<QLabel>(window, entry.label))
-            label->setAccessibleName(QString::fromUtf8(entry.subject) + is +
-                                     ShownValue(label->text()));
+    const QString is = Tr(QT_TRANSLATE_NOOP("Spoken", " дорівнює "));
+    for (const QuantityValue &value : QuantityValues()) {
+        if (value.quantity->source != Source::Result)
+            continue;
+        const ResultItem item{ResultKind(value.quantity->first), value.cutter, value.interval};
+        if (auto *label = Child<QLabel>(window, ResultLabel(item)))
+            label->setAccessibleName(Name(value) + is + ShownValue(label->text()));
+    }
     for (const FormulaSentence &formula : kResultFormulas) {
         auto *lead = Child<QLabel>(window, formula.lead);
         auto *coefficient = Child<QLabel>(window, formula.coefficient);
@@ -142,9 +111,9 @@ void SpeakResultLabels(const QWidget *window) {
         if (!lead || !coefficient || !exponent)
             continue;
         // Before a determination the coefficient label shows the symbol C itself.
-        lead->setAccessibleName(
-            QString::fromUtf8(formula.subject) + is + ShownNumber(coefficient->text()) +
-            QString::fromUtf8(", помножене на V у степені ") + exponent->text());
+        lead->setAccessibleName(Tr(formula.subject) + is + ShownNumber(coefficient->text()) +
+                                Tr(QT_TRANSLATE_NOOP("Spoken", ", помножене на V у степені ")) +
+                                exponent->text());
     }
 }
 
@@ -156,20 +125,15 @@ void NameControls(QWidget *window) {
         group->setAccessibleName(group->title());
     const QString name = window->objectName();
     if (name == QLatin1String("Form_Main")) {
-        ApplyNames(window, kMainNames);
+        NameFields(window);
+        ApplyNames(window, kMainButtons);
     } else if (name == QLatin1String("Form_Result")) {
-        ApplyNames(window, kResultNames);
+        Child<QWidget>(window, "Edit1")->setAccessibleName(SpokenName(ValueOf("chosen_time")));
+        ApplyNames(window, kResultButtons);
         SpeakResultLabels(window);
     } else if (name == QLatin1String("Form_Graphic")) {
         ApplyDescriptions(window, kGraphicDescriptions);
     }
-}
-
-QString SpokenNameOf(const char *control) {
-    for (const SpokenName &entry : kMainNames)
-        if (std::string_view(entry.control) == control)
-            return QString::fromUtf8(entry.name);
-    return {};
 }
 
 void UpdateSpokenSentences(const QLabel *label) {

@@ -12,10 +12,6 @@ namespace kvr {
 // Names the controls of `window` and gives its result labels their first sentences.
 void NameControls(QWidget *window);
 
-// The spoken name of a control of the main window, which also captions its value in the
-// copied results.
-QString SpokenNameOf(const char *control);
-
 // A label's text changed: the sentences of its window that read it follow.
 void UpdateSpokenSentences(const QLabel *label);
 

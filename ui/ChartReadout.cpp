@@ -4,7 +4,10 @@
 #include "FormatFixed.h"
 #include "InputFields.h"
 #include "InputTable.h"
+#include "QuantityTexts.h"
 #include "RunStatus.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -12,49 +15,49 @@ namespace kvr {
 
 namespace {
 
-// A quantity as the results window writes it.
-struct Quantity {
-    const char *symbol;
-    const char *unit;
+// A quantity as the results window writes it: by its key in the table of quantities.
+struct ShownQuantity {
+    const char *key;
     int precision;
     int decimals;
 };
 
-constexpr Quantity kTime{"τ", "хв.", 3, 2};
-constexpr Quantity kWear{"hр", "мкм", 3, 2};
-constexpr Quantity kSpeed{"V", "м/хв.", 10, 2};
-constexpr Quantity kToolLife{"T", "хв.", 3, 2};
+constexpr ShownQuantity kTime{"running_time", 3, 2};
+constexpr ShownQuantity kWear{"dimensional_wear", 3, 2};
+constexpr ShownQuantity kSpeed{"cutting_speed", 10, 2};
+constexpr ShownQuantity kToolLife{"tool_life", 3, 2};
 
 struct SeriesMeaning {
     const char *series;
     const char *meaning;
-    Quantity x;
-    Quantity y;
+    ShownQuantity x;
+    ShownQuantity y;
     int measuredCutter = 0; // a point of this cutter came from a measured flank wear
 };
 
 const SeriesMeaning kMeanings[] = {
-    {"Series1", "Розмірне зношування, інструмент 1", kTime, kWear, 1},
-    {"Series3", "Розмірне зношування, інструмент 2", kTime, kWear, 2},
-    {"Series5", "Розмірне зношування, інструмент 3", kTime, kWear, 3},
-    {"Series2", "Лінія зношування V1, інструмент 1", kTime, kWear},
-    {"Series4", "Лінія зношування V2, інструмент 2", kTime, kWear},
-    {"Series6", "Лінія зношування V3, інструмент 3", kTime, kWear},
-    {"Series7", "Розмірне зношування у вибраний час τд", kSpeed, kWear},
-    {"Series8", "Модель зношування hр = C·V^k", kSpeed, kWear},
-    {"Series9", "Період стійкості інструмента", kSpeed, kToolLife},
-    {"Series10", "Модель стійкості Tр = C·V^z", kSpeed, kToolLife},
+    {"Series1", QT_TRANSLATE_NOOP("Readout", "Розмірне зношування, інструмент 1"), kTime, kWear, 1},
+    {"Series3", QT_TRANSLATE_NOOP("Readout", "Розмірне зношування, інструмент 2"), kTime, kWear, 2},
+    {"Series5", QT_TRANSLATE_NOOP("Readout", "Розмірне зношування, інструмент 3"), kTime, kWear, 3},
+    {"Series2", QT_TRANSLATE_NOOP("Readout", "Лінія зношування V1, інструмент 1"), kTime, kWear},
+    {"Series4", QT_TRANSLATE_NOOP("Readout", "Лінія зношування V2, інструмент 2"), kTime, kWear},
+    {"Series6", QT_TRANSLATE_NOOP("Readout", "Лінія зношування V3, інструмент 3"), kTime, kWear},
+    {"Series7", QT_TRANSLATE_NOOP("Readout", "Розмірне зношування у вибраний час τд"), kSpeed,
+     kWear},
+    {"Series8", QT_TRANSLATE_NOOP("Readout", "Модель зношування hр = C·V^k"), kSpeed, kWear},
+    {"Series9", QT_TRANSLATE_NOOP("Readout", "Період стійкості інструмента"), kSpeed, kToolLife},
+    {"Series10", QT_TRANSLATE_NOOP("Readout", "Модель стійкості Tр = C·V^z"), kSpeed, kToolLife},
 };
 
-QString Reading(const Quantity &quantity, double value) {
+QString Reading(const ShownQuantity &quantity, double value) {
     // A model far outside its data may overflow; the read-out says so instead of failing.
     const QString number =
         std::isfinite(value)
             ? QString::fromStdString(
                   FormatFixed(value, quantity.precision, quantity.decimals, DecimalSeparator()))
             : QStringLiteral("—");
-    return QString::fromUtf8(quantity.symbol) + QStringLiteral(" = ") + number + QLatin1Char(' ') +
-           QString::fromUtf8(quantity.unit);
+    return SymbolOf(quantity.key) + QStringLiteral(" = ") + number + QLatin1Char(' ') +
+           Unit(quantity.key);
 }
 
 // The flank wear the student measured, as its field showed it when the run read it.
@@ -67,8 +70,8 @@ QString MeasuredFlankWearText(int cutter, int interval) {
 QString MeasuredLine(int cutter, double time, double wear) {
     for (int j = 1; cutter > 0 && j <= kIntervals; ++j)
         if (State.cumulative_time[cutter][j] == time && State.dimensional_wear[cutter][j] == wear)
-            return QString::fromUtf8("\nhз = ") + MeasuredFlankWearText(cutter, j) +
-                   QString::fromUtf8(" мкм");
+            return QLatin1Char('\n') + SymbolOf("flank_wear") + QStringLiteral(" = ") +
+                   MeasuredFlankWearText(cutter, j) + QLatin1Char(' ') + Unit("flank_wear");
     return QString();
 }
 
@@ -77,19 +80,20 @@ QString MeasuredLine(int cutter, double time, double wear) {
 QString SeriesReadout(const QString &seriesName, double x, double y) {
     for (const SeriesMeaning &entry : kMeanings)
         if (seriesName == QLatin1String(entry.series))
-            return QString::fromUtf8(entry.meaning) + QLatin1Char('\n') + Reading(entry.x, x) +
-                   QLatin1Char('\n') + Reading(entry.y, y) +
+            return QCoreApplication::translate("Readout", entry.meaning) + QLatin1Char('\n') +
+                   Reading(entry.x, x) + QLatin1Char('\n') + Reading(entry.y, y) +
                    MeasuredLine(entry.measuredCutter, x, y);
     return QString();
 }
 
 QString PlotHint() {
-    return QString::fromUtf8("Збільшити: протягніть лівою кнопкою вправо-вниз або натисніть +.\n"
-                             "Зменшити: натисніть -.\n"
-                             "Скасувати збільшення: протягніть вліво-вгору, Home або Esc.\n"
-                             "Зсунути: протягніть правою кнопкою або стрілками.\n"
-                             "Прокрутити по вертикалі: коліщатко миші.\n"
-                             "Копіювати: права кнопка без руху або Ctrl+C.");
+    return QCoreApplication::translate(
+        "Readout", "Збільшити: протягніть лівою кнопкою вправо-вниз або натисніть +.\n"
+                   "Зменшити: натисніть -.\n"
+                   "Скасувати збільшення: протягніть вліво-вгору, Home або Esc.\n"
+                   "Зсунути: протягніть правою кнопкою або стрілками.\n"
+                   "Прокрутити по вертикалі: коліщатко миші.\n"
+                   "Копіювати: права кнопка без руху або Ctrl+C.");
 }
 
 } // namespace kvr
