@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <map>
+
 namespace kvr::test {
 namespace {
 
@@ -37,16 +39,21 @@ QList<std::pair<QRectF, QString>> Words(const QString &pdf) {
     return words;
 }
 
-// The page's words, one a line, at whole points; the day's date as DATE.
+// The page's words at whole points, a line per top edge in the order pdftotext reads them
+// ("top: left+width/height word ..."); the day's date as DATE.
 std::string Placement(const QString &pdf) {
     const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    std::string lines;
+    std::map<int, QString> lines;
     for (const auto &[box, text] : Words(pdf))
-        lines += QString::asprintf("%4d %4d %4d %4d ", qRound(box.left()), qRound(box.top()),
-                                   qRound(box.width()), qRound(box.height()))
-                     .toStdString() +
-                 (text == date ? QStringLiteral("DATE") : text).toStdString() + "\n";
-    return lines;
+        lines[qRound(box.top())] += QStringLiteral(" %1+%2/%3 %4")
+                                        .arg(qRound(box.left()))
+                                        .arg(qRound(box.width()))
+                                        .arg(qRound(box.height()))
+                                        .arg(text == date ? QStringLiteral("DATE") : text);
+    std::string placement;
+    for (const auto &[top, words] : lines)
+        placement += std::to_string(top) + ':' + words.toStdString() + '\n';
+    return placement;
 }
 
 // Pixels of the page near a series colour, and of the plots' pale yellow.
