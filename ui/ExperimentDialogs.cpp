@@ -3,6 +3,7 @@
 #include "FileNames.h"
 #include "Handler.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,18 +21,24 @@ struct KindTexts {
     const char *failure; // the object of "Не вдалося зберегти …"
 };
 
+QString Tr(const char *text) { return QCoreApplication::translate("Dialogs", text); }
+
 const KindTexts &Texts(FileKind kind) {
-    static const KindTexts experiment{"Зберегти дослід", "Досліди KVR (*.kvr)", "kvr", "дослід"};
-    static const KindTexts report{"Зберегти звіт у PDF", "Документ PDF (*.pdf)", "pdf",
-                                  "звіт у файл"};
+    static const KindTexts experiment{QT_TRANSLATE_NOOP("Dialogs", "Зберегти дослід"),
+                                      QT_TRANSLATE_NOOP("Dialogs", "Досліди KVR (*.kvr)"), "kvr",
+                                      QT_TRANSLATE_NOOP("Dialogs", "дослід")};
+    static const KindTexts report{QT_TRANSLATE_NOOP("Dialogs", "Зберегти звіт у PDF"),
+                                  QT_TRANSLATE_NOOP("Dialogs", "Документ PDF (*.pdf)"), "pdf",
+                                  QT_TRANSLATE_NOOP("Dialogs", "звіт у файл")};
     return kind == FileKind::Experiment ? experiment : report;
 }
 
 QString RunFileDialog(QWidget *parent, FileKind kind, FileAction action, const QString &start) {
     const bool saving = action == FileAction::Save;
-    QFileDialog dialog(parent,
-                       QString::fromUtf8(saving ? Texts(kind).saveTitle : "Відкрити дослід"),
-                       QString(), QString::fromUtf8(Texts(kind).filter));
+    QFileDialog dialog(
+        parent,
+        Tr(saving ? Texts(kind).saveTitle : QT_TRANSLATE_NOOP("Dialogs", "Відкрити дослід")),
+        QString(), Tr(Texts(kind).filter));
     dialog.setObjectName(QStringLiteral("FileDialog"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -47,12 +54,12 @@ QString RunFileDialog(QWidget *parent, FileKind kind, FileAction action, const Q
 
 bool MayReplace(QWidget *parent, const QString &path) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
-                    QString::fromUtf8("Файл «%1» уже існує. Замінити його?")
+                    QCoreApplication::translate("Dialogs", "Файл «%1» уже існує. Замінити його?")
                         .arg(QDir::toNativeSeparators(path)),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("ReplaceFileBox"));
-    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Замінити"));
-    box.button(QMessageBox::No)->setText(QString::fromUtf8("Не замінювати"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "Замінити"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Не замінювати"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -83,9 +90,10 @@ QString FailureText(FileKind kind, FileAction action, const QString &path,
                     const std::string &reason) {
     const QString text =
         action == FileAction::Save
-            ? QString::fromUtf8("Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.")
-                  .arg(QString::fromUtf8(Texts(kind).failure))
-            : QString::fromUtf8("Не вдалося відкрити дослід «%2»: %3.");
+            ? QCoreApplication::translate(
+                  "Dialogs", "Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.")
+                  .arg(Tr(Texts(kind).failure))
+            : QCoreApplication::translate("Dialogs", "Не вдалося відкрити дослід «%2»: %3.");
     return text.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
 }
 
@@ -99,12 +107,13 @@ void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QStrin
 
 UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
-                    QString::fromUtf8("Зберегти зміни в досліді?"),
+                    QCoreApplication::translate("Dialogs", "Зберегти зміни в досліді?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("UnsavedChangesBox"));
-    box.button(QMessageBox::Save)->setText(QString::fromUtf8("Зберегти"));
-    box.button(QMessageBox::Discard)->setText(QString::fromUtf8("Не зберігати"));
-    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Скасувати"));
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Dialogs", "Зберегти"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("Dialogs", "Не зберігати"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Скасувати"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:

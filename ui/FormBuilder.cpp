@@ -3,6 +3,7 @@
 #include "Fonts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,8 +28,10 @@ void FormBuilder::Build(std::span<const ControlRow> rows) {
     }
 }
 
+QString ControlText(const ControlRow &row) { return QCoreApplication::translate("Form", row.text); }
+
 QWidget *FormBuilder::Create(const ControlRow &row, QWidget *parent) {
-    const QString text = QString::fromUtf8(row.text);
+    const QString text = ControlText(row);
     switch (row.kind) {
     case ControlKind::GroupBox:
         return new QGroupBox(text, parent);

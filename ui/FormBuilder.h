@@ -27,6 +27,9 @@ struct ControlRow {
     int fontPx = kWindowFontPx;
 };
 
+// The text of a control in the interface's language.
+QString ControlText(const ControlRow &row);
+
 // Creates the controls of `rows` on `window`, in table order (which is also the order
 // they are stacked in and, for focusable ones, a default tab order).
 class FormBuilder {

@@ -20,20 +20,20 @@ GraphInteraction::GraphInteraction(QWidget *window, const QList<TChart *> &chart
     : QObject(window), m_window(window), m_charts(charts), m_menu(new QMenu(window)) {
     m_menu->setObjectName(QStringLiteral("ChartMenu"));
     auto add = [this](const char *name, const char *text, auto action) {
-        QAction *item = m_menu->addAction(QString::fromUtf8(text));
+        QAction *item = m_menu->addAction(QCoreApplication::translate("Menu", text));
         item->setObjectName(QString::fromLatin1(name));
         connect(item, &QAction::triggered, this, action);
     };
-    add("CopyChart", "Копіювати графік", [this] {
+    add("CopyChart", QT_TRANSLATE_NOOP("Menu", "Копіювати графік"), [this] {
         if (m_menuChart)
             QGuiApplication::clipboard()->setPixmap(m_menuChart->GrabPicture());
     });
     // Shown as the results menu shows it; a focused chart takes Ctrl+C itself.
     m_menu->actions().constLast()->setShortcut(QKeySequence::Copy);
     m_menu->actions().constLast()->setShortcutContext(Qt::WidgetShortcut);
-    add("CopyAllCharts", "Копіювати всі графіки",
+    add("CopyAllCharts", QT_TRANSLATE_NOOP("Menu", "Копіювати всі графіки"),
         [this] { QGuiApplication::clipboard()->setPixmap(AllChartsPicture()); });
-    add("ResetZoom", "Скинути масштаб", [this] {
+    add("ResetZoom", QT_TRANSLATE_NOOP("Menu", "Скинути масштаб"), [this] {
         if (m_menuChart)
             m_menuChart->UndoZoom();
     });

@@ -17,8 +17,8 @@ namespace kvr {
 using namespace chart;
 
 TForm_Graphic::TForm_Graphic()
-    : TFixedForm("Form_Graphic", WindowTitle("Графіки залежностей"), QPoint(23, 181),
-                 QSize(1305, 393)) {
+    : TFixedForm("Form_Graphic", WindowTitle(QT_TRANSLATE_NOOP("Title", "Графіки залежностей")),
+                 QPoint(23, 181), QSize(1305, 393)) {
     BuildCharts();
     BuildSeries();
     BuildCaptions();
@@ -57,7 +57,7 @@ void TForm_Graphic::BuildCaptions() {
         if (caption.picture)
             label->setPixmap(QPixmap(QString::fromLatin1(caption.picture)));
         else
-            label->setText(QString::fromUtf8(caption.text));
+            label->setText(QCoreApplication::translate("Graph", caption.text));
     }
     Label4 = Chart2->findChild<QLabel *>(QStringLiteral("Label4"));
     Label5 = Chart3->findChild<QLabel *>(QStringLiteral("Label5"));

@@ -2,6 +2,7 @@
 // handler, the application's error box shows it, and the application goes on.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -13,7 +14,8 @@ inline constexpr const char *kApplicationTitle = "Kelvora \"KVR\"";
 
 // A window's title: the application's, a full stop and the window's own words.
 inline QString WindowTitle(const char *words) {
-    return QString::fromUtf8(kApplicationTitle) + QStringLiteral(". ") + QString::fromUtf8(words);
+    return QString::fromUtf8(kApplicationTitle) + QStringLiteral(". ") +
+           QCoreApplication::translate("Title", words);
 }
 
 void RunHandler(const std::function<void()> &handler);

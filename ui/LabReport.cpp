@@ -117,10 +117,12 @@ void WriteTitle(Page &page, const RunReport &report) {
     page.Advance(page.LineHeight(title));
     page.Skip(1.5);
     const QFont names = ReportFont(10);
-    const QString instructor = QString::fromUtf8(ResultWindowRow(kInstructorLabel).text).trimmed();
+    const QString instructor = ControlText(ResultWindowRow(kInstructorLabel)).trimmed();
     const qreal instructorWidth = page.TextWidth(names, instructor);
     page.Write(0,
-               page.Fitted(names, QString::fromUtf8("Виконав: ") + Text(OneCell(report.At("name"))),
+               page.Fitted(names,
+                           QCoreApplication::translate("Report", "Виконав: ") +
+                               Text(OneCell(report.At("name"))),
                            page.Width() - instructorWidth - page.Mm(kColumnGapMm)),
                names);
     page.Write(page.Width() - instructorWidth, instructor, names);
@@ -279,7 +281,7 @@ void PaintCaptions(QPainter &painter, int chart) {
     for (const ChartCaption &caption : GraphCaptions()) {
         if (caption.chart != chart)
             continue;
-        const QString text = QString::fromUtf8(caption.text);
+        const QString text = QCoreApplication::translate("Graph", caption.text);
         if (!caption.picture) {
             painter.drawText(QRectF(caption.left, caption.top, caption.width, caption.height),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
@@ -307,7 +309,7 @@ void PaintChart(QPainter &painter, TChart &chart, int number, const QRectF &targ
 
 // Two charts a row, as wide as the page allows and no taller than the room left.
 void PaintCharts(Page &page, const CalculationState &state, int count) {
-    page.Heading(QString::fromUtf8("Графіки залежностей"));
+    page.Heading(QCoreApplication::translate("Report", "Графіки залежностей"));
     const std::unique_ptr<ReportCharts> built = BuildCharts(state);
     const TChart &first = *built->charts[0];
     const qreal aspect = qreal(first.height()) / first.width();
@@ -345,7 +347,8 @@ void PaintLabReport(QPainter &painter, const RunStatus &status, const Calculatio
 }
 
 QString ReportTitle(const RunStatus &status) {
-    return QString::fromUtf8("Звіт: ") + Text(OneCell(status.calculation.userName));
+    return QCoreApplication::translate("Report", "Звіт: ") +
+           Text(OneCell(status.calculation.userName));
 }
 
 std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state) {

@@ -175,7 +175,7 @@ void TForm_Main::ApplyButtons(const AllowedButtons &allowed) {
 void TForm_Main::AddExperimentActions() {
     const auto add = [this](const char *name, const char *text, QKeySequence::StandardKey key,
                             auto handler) {
-        auto *action = new QAction(QString::fromUtf8(text), this);
+        auto *action = new QAction(QCoreApplication::translate("Menu", text), this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -183,9 +183,9 @@ void TForm_Main::AddExperimentActions() {
                          [this, handler] { RunHandler([&] { handler(); }); });
         addAction(action);
     };
-    add("OpenExperiment", "Відкрити дослід…", QKeySequence::Open,
+    add("OpenExperiment", QT_TRANSLATE_NOOP("Menu", "Відкрити дослід…"), QKeySequence::Open,
         [this] { OpenExperimentAsked(); });
-    add("SaveExperiment", "Зберегти дослід…", QKeySequence::Save,
+    add("SaveExperiment", QT_TRANSLATE_NOOP("Menu", "Зберегти дослід…"), QKeySequence::Save,
         [this] { SaveExperimentAsked(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -4,6 +4,8 @@
 #include "InputControls.h"
 #include "InputTable.h"
 
+#include <QCoreApplication>
+
 #include <deque>
 #include <string>
 
@@ -20,20 +22,23 @@ constexpr int kDegreePx = 16;  // the degree signs
 constexpr int kSmallSubPx = 9; // the "1" of φ1 and the indices of n1..n3
 
 const ControlRow kFixedControls[] = {
-    {K::GroupBox, "GroupBox2", nullptr, 8, 8, 441, 321, "Вихідні дані"},
+    {K::GroupBox, "GroupBox2", nullptr, 8, 8, 441, 321, QT_TRANSLATE_NOOP("Form", "Вихідні дані")},
     {K::Label, "Label3", "GroupBox2", 8, 16, 0, 0,
-     "Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"},
+     QT_TRANSLATE_NOOP("Form",
+                       "Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n")},
     {K::Label, "Label6", "GroupBox2", 272, 16, 0, 0,
-     "Інструмент: різець прохідний\nМатеріал інструмента: ВК8"},
+     QT_TRANSLATE_NOOP("Form", "Інструмент: різець прохідний\nМатеріал інструмента: ВК8")},
 
-    {K::GroupBox, "GroupBox5", "GroupBox2", 16, 56, 193, 89, "Заготовка"},
-    {K::Label, "MaterialCaption", "GroupBox5", 8, 20, 0, 0, "Матеріал:"},
+    {K::GroupBox, "GroupBox5", "GroupBox2", 16, 56, 193, 89,
+     QT_TRANSLATE_NOOP("Form", "Заготовка")},
+    {K::Label, "MaterialCaption", "GroupBox5", 8, 20, 0, 0, QT_TRANSLATE_NOOP("Form", "Матеріал:")},
     {K::ComboBox, "ComboBox1", "GroupBox5", 64, 16, 121, kEditHeight},
     {K::Label, "DiameterSymbol", "GroupBox5", 40, 52, 0, 0, "D = "},
     {K::Edit, "Edit3", "GroupBox5", 64, 48, 65, kEditHeight, Default(kDiameterSlot)},
-    {K::Label, "DiameterUnit", "GroupBox5", 133, 52, 0, 0, "мм"},
+    {K::Label, "DiameterUnit", "GroupBox5", 133, 52, 0, 0, QT_TRANSLATE_NOOP("Form", "мм")},
 
-    {K::GroupBox, "GroupBox3", "GroupBox2", 216, 56, 209, 89, "Геометричні параметри інструмента"},
+    {K::GroupBox, "GroupBox3", "GroupBox2", 216, 56, 209, 89,
+     QT_TRANSLATE_NOOP("Form", "Геометричні параметри інструмента")},
     {K::Label, "PhiSymbol", "GroupBox3", 10, 25, 0, 0, "φ", kSymbolPx},
     {K::Label, "PhiEquals", "GroupBox3", 21, 28, 0, 0, "="},
     {K::ComboBox, "ComboBox2", "GroupBox3", 32, 24, 49, kEditHeight},
@@ -52,50 +57,57 @@ const ControlRow kFixedControls[] = {
     {K::ComboBox, "ComboBox5", "GroupBox3", 148, 56, 49, kEditHeight},
     {K::Label, "GammaDegree", "GroupBox3", 199, 52, 0, 0, "°", kDegreePx},
 
-    {K::GroupBox, "GroupBox4", "GroupBox2", 16, 152, 409, 97, "Режим оброблення"},
+    {K::GroupBox, "GroupBox4", "GroupBox2", 16, 152, 409, 97,
+     QT_TRANSLATE_NOOP("Form", "Режим оброблення")},
     {K::Label, "DepthSymbol", "GroupBox4", 48, 28, 0, 0, "h = "},
     {K::Edit, "Edit10", "GroupBox4", 72, 24, 49, kEditHeight, Default(6)},
-    {K::Label, "DepthUnit", "GroupBox4", 125, 28, 0, 0, "мм"},
+    {K::Label, "DepthUnit", "GroupBox4", 125, 28, 0, 0, QT_TRANSLATE_NOOP("Form", "мм")},
     {K::Label, "FeedSymbol", "GroupBox4", 48, 60, 0, 0, "S = "},
     {K::Edit, "Edit11", "GroupBox4", 72, 56, 49, kEditHeight, Default(7)},
-    {K::Label, "FeedUnit", "GroupBox4", 125, 60, 0, 0, "мм/об."},
+    {K::Label, "FeedUnit", "GroupBox4", 125, 60, 0, 0, QT_TRANSLATE_NOOP("Form", "мм/об.")},
     {K::Label, "Speed1Symbol", "GroupBox4", 248, 20, 0, 0, "n"},
     {K::Label, "Speed1Subscript", "GroupBox4", 255, 25, 0, 0, "1", kSmallSubPx},
     {K::Label, "Speed1Equals", "GroupBox4", 264, 20, 0, 0, "="},
     {K::Edit, "Edit12", "GroupBox4", 280, 16, 49, kEditHeight, Default(SpindleSpeedSlot(1))},
-    {K::Label, "Speed1Unit", "GroupBox4", 333, 20, 0, 0, "об./хв."},
+    {K::Label, "Speed1Unit", "GroupBox4", 333, 20, 0, 0, QT_TRANSLATE_NOOP("Form", "об./хв.")},
     {K::Label, "Speed2Symbol", "GroupBox4", 248, 44, 0, 0, "n"},
     {K::Label, "Speed2Subscript", "GroupBox4", 255, 49, 0, 0, "2", kSmallSubPx},
     {K::Label, "Speed2Equals", "GroupBox4", 264, 44, 0, 0, "="},
     {K::Edit, "Edit13", "GroupBox4", 280, 40, 49, kEditHeight, Default(SpindleSpeedSlot(2))},
-    {K::Label, "Speed2Unit", "GroupBox4", 333, 44, 0, 0, "об./хв."},
+    {K::Label, "Speed2Unit", "GroupBox4", 333, 44, 0, 0, QT_TRANSLATE_NOOP("Form", "об./хв.")},
     {K::Label, "Speed3Symbol", "GroupBox4", 248, 68, 0, 0, "n"},
     {K::Label, "Speed3Subscript", "GroupBox4", 255, 73, 0, 0, "3", kSmallSubPx},
     {K::Label, "Speed3Equals", "GroupBox4", 264, 68, 0, 0, "="},
     {K::Edit, "Edit14", "GroupBox4", 280, 64, 49, kEditHeight, Default(SpindleSpeedSlot(3))},
-    {K::Label, "Speed3Unit", "GroupBox4", 333, 68, 0, 0, "об./хв."},
+    {K::Label, "Speed3Unit", "GroupBox4", 333, 68, 0, 0, QT_TRANSLATE_NOOP("Form", "об./хв.")},
 
     {K::GroupBox, "GroupBox6", "GroupBox2", 16, 256, 409, 49,
-     "Допустиме зношування по задній поверхні"},
+     QT_TRANSLATE_NOOP("Form", "Допустиме зношування по задній поверхні")},
     {K::Label, "AllowableWearSymbol", "GroupBox6", 128, 20, 0, 0, "[h  ] = "},
-    {K::Label, "AllowableWearSubscript", "GroupBox6", 138, 25, 0, 0, "з"},
+    {K::Label, "AllowableWearSubscript", "GroupBox6", 138, 25, 0, 0,
+     QT_TRANSLATE_NOOP("Form", "з")},
     {K::Edit, "Edit2", "GroupBox6", 168, 16, 49, kEditHeight, Default(kAllowableFlankWearSlot)},
-    {K::Label, "AllowableWearUnit", "GroupBox6", 221, 20, 0, 0, "мкм"},
+    {K::Label, "AllowableWearUnit", "GroupBox6", 221, 20, 0, 0, QT_TRANSLATE_NOOP("Form", "мкм")},
 
-    {K::GroupBox, "GroupBox7", nullptr, 464, 8, 313, 321, "Результати вимірювань"},
-    {K::GroupBox, "GroupBox8", "GroupBox7", 16, 16, 281, 97, "Інструмент № 1"},
-    {K::GroupBox, "GroupBox9", "GroupBox7", 16, 112, 281, 97, "Інструмент № 2"},
-    {K::GroupBox, "GroupBox10", "GroupBox7", 16, 208, 281, 97, "Інструмент № 3"},
+    {K::GroupBox, "GroupBox7", nullptr, 464, 8, 313, 321,
+     QT_TRANSLATE_NOOP("Form", "Результати вимірювань")},
+    {K::GroupBox, "GroupBox8", "GroupBox7", 16, 16, 281, 97,
+     QT_TRANSLATE_NOOP("Form", "Інструмент № 1")},
+    {K::GroupBox, "GroupBox9", "GroupBox7", 16, 112, 281, 97,
+     QT_TRANSLATE_NOOP("Form", "Інструмент № 2")},
+    {K::GroupBox, "GroupBox10", "GroupBox7", 16, 208, 281, 97,
+     QT_TRANSLATE_NOOP("Form", "Інструмент № 3")},
 
     {K::GroupBox, "GroupBox1", nullptr, 8, 336, 233, 49,
-     "Ідентифікаційні дані користувача програми"},
+     QT_TRANSLATE_NOOP("Form", "Ідентифікаційні дані користувача програми")},
     {K::Edit, "Edit1", "GroupBox1", 8, 20, 217, kEditHeight, ""},
     {K::Image, "Image1", nullptr, 248, 352, 17, 17},
 
-    {K::Button, "Button1", nullptr, 304, 344, 97, 33, "Розрахувати"},
-    {K::Button, "Button2", nullptr, 416, 344, 137, 33, "Результати розрахунків"},
-    {K::Button, "Button3", nullptr, 568, 344, 81, 33, "Графіки"},
-    {K::Button, "BitBtn1", nullptr, 664, 344, 113, 33, "&Допомога"},
+    {K::Button, "Button1", nullptr, 304, 344, 97, 33, QT_TRANSLATE_NOOP("Form", "Розрахувати")},
+    {K::Button, "Button2", nullptr, 416, 344, 137, 33,
+     QT_TRANSLATE_NOOP("Form", "Результати розрахунків")},
+    {K::Button, "Button3", nullptr, 568, 344, 81, 33, QT_TRANSLATE_NOOP("Form", "Графіки")},
+    {K::Button, "BitBtn1", nullptr, 664, 344, 113, 33, QT_TRANSLATE_NOOP("Form", "&Допомога")},
 };
 
 // One measurement row of a cutter group: τ_ij = [edit] хв.   h_з,ij = [edit] мкм
@@ -135,13 +147,13 @@ void AppendMeasurementRow(std::vector<ControlRow> &controls, std::deque<std::str
     label("TimeEquals", 30, text, "=");
     controls.push_back({K::Edit, InputControl(timeSlot), row.group, 45, row.top, 41, kEditHeight,
                         Default(timeSlot)});
-    label("TimeUnit", 90, text, "хв.");
+    label("TimeUnit", 90, text, QT_TRANSLATE_NOOP("Form", "хв."));
     label("WearSymbol", 146, text, "h");
-    label("WearSubscript", 153, subscript, "з" + index);
+    label("WearSubscript", 153, subscript, QT_TRANSLATE_NOOP("Form", "з") + index);
     label("WearEquals", 178, text, "=");
     controls.push_back({K::Edit, InputControl(wearSlot), row.group, 192, row.top, 41, kEditHeight,
                         Default(wearSlot)});
-    label("WearUnit", 237, text, "мкм");
+    label("WearUnit", 237, text, QT_TRANSLATE_NOOP("Form", "мкм"));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QMenu>
@@ -48,16 +49,16 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     printer.setOutputFileName(QDir(experiment.Folder()).filePath(ReportFileName()));
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintReportDialog"));
-    dialog.setWindowTitle(QString::fromUtf8("Друкувати звіт"));
+    dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Друкувати звіт"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return WriteReport(parent, experiment, printer.outputFileName());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::critical(
-            parent, QString::fromUtf8(kApplicationTitle),
-            QString::fromUtf8("Не вдалося надрукувати звіт: принтер недоступний."));
+        QMessageBox::critical(parent, QString::fromUtf8(kApplicationTitle),
+                              QCoreApplication::translate(
+                                  "Dialogs", "Не вдалося надрукувати звіт: принтер недоступний."));
         return;
     }
     PaintLabReport(painter, Runs, State);
@@ -72,7 +73,7 @@ void SaveReport(QWidget *parent, Experiment &experiment) {
 
 QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *name,
                    const char *text, void (*handler)(QWidget *, Experiment &)) {
-    auto *action = new QAction(QString::fromUtf8(text), resultWindow);
+    auto *action = new QAction(QCoreApplication::translate("Menu", text), resultWindow);
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(Buttons(Runs).copy);
     QObject::connect(action, &QAction::triggered, resultWindow,
@@ -86,12 +87,12 @@ QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *na
 } // namespace
 
 void AddReportActions(QWidget *resultWindow, QWidget *graphWindow, Experiment &experiment) {
-    QAction *print =
-        AddAction(resultWindow, experiment, "PrintReport", "Друкувати звіт…", PrintReport);
+    QAction *print = AddAction(resultWindow, experiment, "PrintReport",
+                               QT_TRANSLATE_NOOP("Menu", "Друкувати звіт…"), PrintReport);
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WindowShortcut);
-    QAction *save =
-        AddAction(resultWindow, experiment, "SaveReportPdf", "Зберегти звіт у PDF…", SaveReport);
+    QAction *save = AddAction(resultWindow, experiment, "SaveReportPdf",
+                              QT_TRANSLATE_NOOP("Menu", "Зберегти звіт у PDF…"), SaveReport);
     graphWindow->addActions({print, save});
     if (auto *chartMenu = graphWindow->findChild<QMenu *>(QStringLiteral("ChartMenu"))) {
         chartMenu->addSeparator();

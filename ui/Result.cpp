@@ -96,7 +96,7 @@ void TForm_Result::RetireModel(const FormulaLabels &formula) {
     for (const char *name : {formula.coefficient, formula.exponent}) {
         const ControlRow &row = ResultWindowRow(name);
         QLabel *label = Label(name);
-        SetCaption(label, QString::fromUtf8(row.text));
+        SetCaption(label, ControlText(row));
         label->move(row.left, row.top);
     }
     for (const char *symbol : formula.symbols)

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -34,7 +35,8 @@ protected:
 } // namespace
 
 void AddCopyResultsAction(QWidget *resultWindow) {
-    auto *action = new QAction(QString::fromUtf8("Копіювати результати"), resultWindow);
+    auto *action =
+        new QAction(QCoreApplication::translate("Menu", "Копіювати результати"), resultWindow);
     action->setObjectName(QStringLiteral("CopyResults"));
     action->setShortcut(QKeySequence::Copy);
     action->setShortcutContext(Qt::WindowShortcut);

@@ -44,8 +44,8 @@ QString Tr(const char *text) { return QCoreApplication::translate("Report", text
 QString Text(const std::string &text) { return QString::fromStdString(text); }
 
 // "Перевірив: Тарвилко Н. Г. " as two cells.
-QStringList CaptionAndValueOf(const char *line) {
-    const QStringList parts = QString::fromUtf8(line).split(QLatin1String(": "));
+QStringList CaptionAndValue(const QString &line) {
+    const QStringList parts = line.split(QLatin1String(": "));
     return {parts.value(0).trimmed(), parts.value(1).trimmed()};
 }
 
@@ -120,7 +120,7 @@ QStringList CutterCells(const RunReport &report, int cutter,
 QList<QStringList> ReportRows(const RunReport &report) {
     QList<QStringList> rows{{WindowTitle(kResultWindowWords)},
                             {Tr(QT_TRANSLATE_NOOP("Report", "Виконав")), Text(report.At("name"))},
-                            CaptionAndValueOf(ResultWindowRow(kInstructorLabel).text),
+                            CaptionAndValue(ControlText(ResultWindowRow(kInstructorLabel))),
                             {}};
     rows << InputRows(report) << QStringList() << ResultRows(report);
     if (report.Determined())

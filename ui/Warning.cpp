@@ -19,7 +19,8 @@ namespace {
 constexpr int kTextAllowance = 110; // picture, margins and frame around the longer line
 
 constexpr std::array kLayout{
-    ControlRow{ControlKind::Button, "Button1", nullptr, 168, 64, 75, 25, "Добре"},
+    ControlRow{ControlKind::Button, "Button1", nullptr, 168, 64, 75, 25,
+               QT_TRANSLATE_NOOP("Form", "Добре")},
     ControlRow{ControlKind::Label, "Label1", nullptr, 72, 16, 0, 0, "Label1"},
     ControlRow{ControlKind::Label, "Label2", nullptr, 72, 32, 0, 0, "Label2"},
     ControlRow{ControlKind::Image, "Image1", nullptr, 16, 16, 41, 41},
@@ -31,7 +32,7 @@ TForm_Warning::TForm_Warning()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form_Warning"));
-    setWindowTitle(QStringLiteral("Увага!"));
+    setWindowTitle(QCoreApplication::translate("Title", QT_TRANSLATE_NOOP("Title", "Увага!")));
     setFont(WindowFont());
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowModality(Qt::ApplicationModal);
