@@ -4,6 +4,7 @@
 #include "Console.h"
 #include "ExperimentDialogs.h"
 #include "InputFields.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -21,11 +22,12 @@ int RunCheck(char *program, const QStringList &files) {
     // No display: the table needs the locale and the files only.
     int argc = 1;
     char *argv[] = {program, nullptr};
-    const QCoreApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
+    InstallTranslations(application);
     QCoreApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
     const std::string separator = DecimalSeparator();
     WriteOut(QByteArray::fromStdString(CheckLine(CheckColumns())));
-    Progress progress("Перевірено", files.size());
+    Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Перевірено"), files.size());
     bool allOk = true;
     for (const QString &path : files) {
         const std::unique_ptr<FileRun> run = RunExperimentFile(path, separator);
@@ -35,7 +37,7 @@ int RunCheck(char *program, const QStringList &files) {
         progress.Step();
     }
     if (!FinishOut()) {
-        WriteError(QString::fromUtf8("kvr: не вдалося записати у стандартний вивід"));
+        WriteError(LostOutputText());
         return kExitUsage;
     }
     return allOk ? kExitAllOk : kExitNotAllOk;

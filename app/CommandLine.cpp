@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace kvr {
@@ -55,29 +56,27 @@ void AddOptions(QCommandLineParser &parser) {
 }
 
 Command Asked(Mode mode, const QStringList &files = {}, const QString &folder = {}) {
-    return {mode, files, folder, {}};
+    return {mode, files, folder, nullptr, {}};
 }
 
-Command Refused(const QString &problem) { return {Mode::UsageError, {}, {}, problem}; }
-
-Command Refused(const char *problem) { return Refused(QString::fromUtf8(problem)); }
-
-Command Refused(const char *problem, const QString &argument) {
-    return Refused(QString::fromUtf8(problem).arg(argument));
+Command Refused(const char *problem, const QString &argument = {}) {
+    return {Mode::UsageError, {}, {}, problem, argument};
 }
 
 Command ParseError(const QCommandLineParser &parser) {
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
-        return Refused("невідомий параметр «%1»", unknown.constFirst());
-    return Refused("бракує значення параметра");
+        return Refused(QT_TRANSLATE_NOOP("CommandLine", "невідомий параметр «%1»"),
+                       unknown.constFirst());
+    return Refused(QT_TRANSLATE_NOOP("CommandLine", "бракує значення параметра"));
 }
 
 Command ReportCommand(const QCommandLineParser &parser) {
     const QString folder = parser.value(kReport);
     if (!QFileInfo(folder).isDir())
-        return Refused("теки «%1» немає", folder);
+        return Refused(QT_TRANSLATE_NOOP("CommandLine", "теки «%1» немає"), folder);
     if (parser.positionalArguments().isEmpty())
-        return Refused("--report потребує хоча б одного файлу досліду");
+        return Refused(
+            QT_TRANSLATE_NOOP("CommandLine", "--report потребує хоча б одного файлу досліду"));
     return Asked(Mode::Report, parser.positionalArguments(), folder);
 }
 
@@ -94,19 +93,27 @@ Command ParseCommandLine(const QStringList &arguments) {
     if (parser.isSet(kVersion))
         return Asked(Mode::Version);
     if (parser.isSet(kCheck) && parser.isSet(kReport))
-        return Refused("--check і --report не поєднуються");
+        return Refused(QT_TRANSLATE_NOOP("CommandLine", "--check і --report не поєднуються"));
     if (parser.isSet(kReport))
         return ReportCommand(parser);
     if (parser.isSet(kCheck))
-        return files.isEmpty() ? Refused("--check потребує хоча б одного файлу досліду")
+        return files.isEmpty() ? Refused(QT_TRANSLATE_NOOP(
+                                     "CommandLine", "--check потребує хоча б одного файлу досліду"))
                                : Asked(Mode::Check, files);
     if (files.size() > 1)
-        return Refused("вікна відкривають щонайбільше один файл досліду");
+        return Refused(
+            QT_TRANSLATE_NOOP("CommandLine", "вікна відкривають щонайбільше один файл досліду"));
     return Asked(Mode::Windows, files);
 }
 
+QString Command::Problem() const {
+    const QString text = QCoreApplication::translate("CommandLine", problem);
+    return problemArgument.isNull() ? text : text.arg(problemArgument);
+}
+
 QString UsageText() {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Використання:\n"
         "  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»\n"
         "  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний "
@@ -118,7 +125,15 @@ QString UsageText() {
         "з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.\n"
         "\n"
         "Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),\n"
-        "1 — не всі, 2 — помилка виклику або запису у стандартний вивід.\n");
+        "1 — не всі, 2 — помилка виклику або запису у стандартний вивід.\n"
+        "\n"
+        "Мова вікон, звітів і повідомлень — перша з мов системи (LANGUAGE, LANG), яку має\n"
+        "програма: українська або англійська; інакше українська.\n");
+}
+
+QString LostOutputText() {
+    return QCoreApplication::translate("CommandLine",
+                                       "kvr: не вдалося записати у стандартний вивід\n");
 }
 
 QString VersionText() { return QStringLiteral("kvr " KVR_VERSION "\n"); }

@@ -14,13 +14,20 @@ struct Command {
     Mode mode = Mode::Windows;
     QStringList files; // the experiment files, in the order given
     QString folder;    // where --report writes
-    QString problem;   // why the command line is refused (Ukrainian)
+    // Why the command line is refused: the pattern in the source language, "%1" standing for
+    // the argument it names, translated once the application is there to do it.
+    const char *problem = nullptr;
+    QString problemArgument;
+
+    QString Problem() const;
 };
 
 // `arguments` as main() got them, the program first.
 Command ParseCommandLine(const QStringList &arguments);
 
 QString UsageText();
+// Why the run ends with status 2 when the output could not be written.
+QString LostOutputText();
 // "kvr 1.0": the version the build was given.
 QString VersionText();
 

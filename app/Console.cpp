@@ -1,5 +1,7 @@
 #include "Console.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -17,7 +19,8 @@ void WriteError(const QString &line) {
 }
 
 Progress::Progress(const char *caption, qsizetype total)
-    : m_caption(QString::fromUtf8(caption)), m_total(total), m_shown(isatty(STDERR_FILENO)) {}
+    : m_caption(QCoreApplication::translate("CommandLine", caption)), m_total(total),
+      m_shown(isatty(STDERR_FILENO)) {}
 
 Progress::~Progress() {
     if (m_shown && m_done > 0)
@@ -38,7 +41,8 @@ void Progress::Message(const QString &line) {
 
 void Progress::Show() {
     if (m_shown && m_done > 0)
-        std::fputs(QStringLiteral("\r%1 %2 з %3")
+        std::fputs((QLatin1Char('\r') +
+                    QCoreApplication::translate("CommandLine", "%1 %2 з %3", "done of all"))
                        .arg(m_caption)
                        .arg(m_done)
                        .arg(m_total)

@@ -62,7 +62,8 @@ private:
         const QString message = QString::fromStdString(verdict.message);
         return verdict.status == CheckStatus::File
                    ? message
-                   : QString::fromUtf8("Звіт для «%1» не складено: %2").arg(path, message);
+                   : QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2")
+                         .arg(path, message);
     }
 
     QDir m_folder;
@@ -79,7 +80,7 @@ int RunReports(char *program, const QString &folder, const QStringList &files) {
     char *argv[] = {program, nullptr};
     const KvrApplication application(argc, argv);
     ReportWriter writer(folder);
-    Progress progress("Опрацьовано", files.size());
+    Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Опрацьовано"), files.size());
     bool every = true;
     for (const QString &path : files) {
         QString problem;
@@ -87,7 +88,7 @@ int RunReports(char *program, const QString &folder, const QStringList &files) {
             problem = writer.Write(path);
         } catch (const std::exception &fault) {
             // The error box's message, as the windows' save shows it.
-            problem = QString::fromUtf8("Звіт для «%1» не складено: %2.")
+            problem = QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2.")
                           .arg(path, QString::fromUtf8(fault.what()));
         }
         if (!problem.isEmpty())

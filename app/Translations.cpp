@@ -17,14 +17,19 @@ QString InterfaceLanguage(const QStringList &preferred) {
     return kInterfaceLanguages.constFirst();
 }
 
-void InstallQtTranslation(QCoreApplication &application) {
+void InstallTranslations(QCoreApplication &application) {
     // By the system's locale alone, a German system would get German dialogs around a
     // Ukrainian interface.
-    auto *translator = new QTranslator(&application);
     const QString language = InterfaceLanguage(QLocale::system().uiLanguages());
-    if (translator->load(QStringLiteral("qtbase_") + language,
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    auto *qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    if (language == kInterfaceLanguages.constFirst())
+        return; // the texts are written in it
+    auto *own = new QTranslator(&application);
+    if (own->load(QStringLiteral(":/i18n/kvr_") + language))
+        QCoreApplication::installTranslator(own);
 }
 
 } // namespace kvr

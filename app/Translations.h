@@ -1,5 +1,6 @@
-// Qt's own texts (file and print dialogs, standard buttons, an edit's context menu) in the
-// interface's language, loaded before any window is built.
+// The interface's language, chosen from the person's preferred languages, and its texts,
+// Qt's own (file and print dialogs, standard buttons, an edit's context menu) among them,
+// loaded before any window is built.
 #pragma once
 
 #include <QString>
@@ -10,13 +11,14 @@ class QCoreApplication;
 namespace kvr {
 
 // The languages the interface is written in; Ukrainian is its source language.
-inline const QStringList kInterfaceLanguages{QStringLiteral("uk")};
+inline const QStringList kInterfaceLanguages{QStringLiteral("uk"), QStringLiteral("en")};
 
 // The first of the person's preferred languages ("uk-UA", "en_GB", …) that the interface
 // has; Ukrainian otherwise.
 QString InterfaceLanguage(const QStringList &preferred);
 
-// Loads Qt's own translation for the interface's language into the application.
-void InstallQtTranslation(QCoreApplication &application);
+// Loads the interface's translation and Qt's own for the interface's language into the
+// application.
+void InstallTranslations(QCoreApplication &application);
 
 } // namespace kvr

@@ -28,7 +28,7 @@ KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv
     setApplicationVersion(QStringLiteral(KVR_VERSION));
     // The classic style draws group boxes and buttons as the window layouts were designed.
     setStyle(QStringLiteral("Windows"));
-    InstallQtTranslation(*this);
+    InstallTranslations(*this);
     // A Wayland task bar matches windows to the menu entry by this id alone.
     setDesktopFileName(QStringLiteral("ua.kelvora.kvr"));
     QIcon icon;

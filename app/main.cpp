@@ -2,7 +2,10 @@
 #include "CommandLine.h"
 #include "Console.h"
 #include "ReportCommand.h"
+#include "Translations.h"
 #include "WindowSet.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -17,14 +20,23 @@ int Print(const QString &text) {
     kvr::WriteOut(text.toUtf8());
     if (kvr::FinishOut())
         return kvr::kExitAllOk;
-    kvr::WriteError(QString::fromUtf8("kvr: не вдалося записати у стандартний вивід"));
+    kvr::WriteError(kvr::LostOutputText());
     return kvr::kExitUsage;
 }
 
-int Refuse(const QString &problem) {
-    kvr::WriteError(QStringLiteral("kvr: ") + problem + QLatin1Char('\n'));
+int Refuse(const kvr::Command &command) {
+    kvr::WriteError(QStringLiteral("kvr: ") + command.Problem() + QLatin1Char('\n'));
     kvr::WriteError(kvr::UsageText());
     return kvr::kExitUsage;
+}
+
+// What the command line prints needs no display, only the interface's language.
+int Answer(int argc, char **argv, const kvr::Command &command) {
+    QCoreApplication application(argc, argv);
+    kvr::InstallTranslations(application);
+    if (command.mode == kvr::Mode::UsageError)
+        return Refuse(command);
+    return Print(command.mode == kvr::Mode::Help ? kvr::UsageText() : kvr::VersionText());
 }
 
 int RunWindows(int argc, char **argv, const QStringList &files) {
@@ -43,11 +55,9 @@ int main(int argc, char **argv) {
     const kvr::Command command = kvr::ParseCommandLine(ArgumentsOf(argc, argv));
     switch (command.mode) {
     case kvr::Mode::Help:
-        return Print(kvr::UsageText());
     case kvr::Mode::Version:
-        return Print(kvr::VersionText());
     case kvr::Mode::UsageError:
-        return Refuse(command.problem);
+        return Answer(argc, argv, command);
     case kvr::Mode::Check:
         return kvr::RunCheck(argv[0], command.files);
     case kvr::Mode::Report:

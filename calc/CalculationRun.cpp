@@ -37,8 +37,8 @@ void ReadFields(CalculationState &state, const CalculationInputs &inputs,
         ReadField(state, field, inputs.fields[static_cast<std::size_t>(field.slot)], outcome);
 }
 
-LabelText Label(ResultItem item, const std::string &caption, std::string value, const char *unit) {
-    return {item, caption + value + unit, value};
+LabelText Label(ResultItem item, const char *caption, std::string value, const char *unit) {
+    return {item, caption + value + unit, value, caption, unit};
 }
 
 // Labels are appended one by one, so that a fault part-way leaves the earlier ones shown.
@@ -46,13 +46,17 @@ void WriteCalculationLabels(const CalculationState &state, std::string_view sep,
                             std::vector<LabelText> &labels) {
     using enum ResultKind;
     for (int i = 1; i <= kCutters; ++i) {
-        labels.push_back(Label({Speed, i}, "V = ", SpeedText(state, i, sep), " м/хв."));
-        labels.push_back(Label({TotalTime, i}, "", TotalTimeText(state, i, sep), " хв."));
+        labels.push_back(Label({Speed, i}, "V = ", SpeedText(state, i, sep),
+                               QT_TRANSLATE_NOOP("Results", " м/хв.")));
+        labels.push_back(Label({TotalTime, i}, "", TotalTimeText(state, i, sep),
+                               QT_TRANSLATE_NOOP("Results", " хв.")));
         for (int j = 1; j <= kIntervals; ++j)
             labels.push_back(Label({DimensionalWear, i, j},
-                                   "h       = ", DimensionalWearText(state, i, j, sep), " мкм"));
+                                   "h       = ", DimensionalWearText(state, i, j, sep),
+                                   QT_TRANSLATE_NOOP("Results", " мкм")));
     }
-    labels.push_back(Label({AllowableWear}, "[h  ] = ", AllowableWearText(state, sep), " мкм"));
+    labels.push_back(Label({AllowableWear}, "[h  ] = ", AllowableWearText(state, sep),
+                           QT_TRANSLATE_NOOP("Results", " мкм")));
 }
 
 void DecideResultButtons(CalculationState &state, CalculationOutcome &outcome) {
@@ -66,17 +70,23 @@ void DecideResultButtons(CalculationState &state, CalculationOutcome &outcome) {
     }
 }
 
+WarningText Warning(const char *first, const char *second, std::vector<std::string> values) {
+    return {Filled(first, values), Filled(second, values), first, second, std::move(values)};
+}
+
 WarningText AllowableWearWarning(long double minimum, std::string_view sep) {
-    return {"Мінімальне значення допустимого зношування по задній поверхні " +
-                FormatFixed(minimum, 5, 2, sep) + " мкм.",
-            ""};
+    return Warning(QT_TRANSLATE_NOOP("Results",
+                                     "Мінімальне значення допустимого зношування по задній "
+                                     "поверхні %1 мкм."),
+                   "", {FormatFixed(minimum, 5, 2, sep)});
 }
 
 WarningText SpanWarning(const CalculationState &state, std::string_view sep) {
-    return {"Значення довільного часу оброблення не повинно виходити",
-            "за межі часу проведення експерименту на 15% (" +
-                FormatFixed(SpanLowerBound(state), 5, 1, sep) + " - " +
-                FormatFixed(SpanUpperBound(state), 5, 1, sep) + ") хв."};
+    return Warning(
+        QT_TRANSLATE_NOOP("Results", "Значення довільного часу оброблення не повинно виходити"),
+        QT_TRANSLATE_NOOP("Results", "за межі часу проведення експерименту на 15% (%1 - %2) хв."),
+        {FormatFixed(SpanLowerBound(state), 5, 1, sep),
+         FormatFixed(SpanUpperBound(state), 5, 1, sep)});
 }
 
 ModelText Formula(double coefficient, int coefficientPrecision, int coefficientDecimals,
@@ -98,7 +108,8 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
     state.input_error_sum = 0;
     outcome.nameGiven = !inputs.userName.empty();
     if (outcome.nameGiven)
-        outcome.labels.push_back(Label({ResultKind::Student}, "Виконав: ", inputs.userName, ""));
+        outcome.labels.push_back(Label(
+            {ResultKind::Student}, QT_TRANSLATE_NOOP("Results", "Виконав: "), inputs.userName, ""));
     const std::span<const InputField> all(kInputFields);
     try {
         ReadFields(state, inputs, all.first(kFieldsBeforeAllowableWear), outcome);

@@ -6,6 +6,7 @@
 #include "CalculationState.h"
 #include "InputTable.h"
 #include "ResultTexts.h"
+#include "Translatable.h"
 
 #include <array>
 #include <optional>
@@ -17,10 +18,14 @@ namespace kvr {
 
 enum class ButtonChange { Keep, Enable, Disable };
 
-// The two lines of the warning window.
+// The two lines of the warning window, and their patterns in the source language with
+// "%1"… standing for the values, for the interface to translate.
 struct WarningText {
     std::string first;
     std::string second;
+    const char *firstPattern = "";
+    const char *secondPattern = "";
+    std::vector<std::string> values;
 };
 
 // A result that the results window shows in a label of its own.
@@ -32,11 +37,14 @@ struct ResultItem {
     bool operator==(const ResultItem &) const = default;
 };
 
-// A result and its new text, and the value alone: the number without caption or unit.
+// A result and its new text, and the value alone: the number without caption or unit, which
+// the interface writes between its translated caption and unit.
 struct LabelText {
     ResultItem item;
     std::string text;
     std::string value;
+    const char *caption = "";
+    const char *unit = "";
 };
 
 // One field of the main window as the window found it.

@@ -2,6 +2,9 @@
 
 #include "QuantityTexts.h"
 #include "RunReport.h"
+#include "ShownTexts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -30,9 +33,12 @@ std::string InputProblem(const FileRun &run) {
         unread.push_back(FieldLabel(TypedValueAt(kChosenTimeSlot)).toStdString());
     std::vector<std::string> sentences;
     if (!unread.empty())
-        sentences.push_back("Не вдалося прочитати: " + Joined(unread, ", ") + ".");
+        sentences.push_back(QCoreApplication::translate("Check", "Не вдалося прочитати: %1.")
+                                .arg(QString::fromStdString(Joined(unread, ", ")))
+                                .toStdString());
     if (!run.calculation.nameGiven)
-        sentences.push_back("Не вказано ім'я користувача.");
+        sentences.push_back(
+            QCoreApplication::translate("Check", "Не вказано ім'я користувача.").toStdString());
     return Joined(sentences, " ");
 }
 
@@ -52,8 +58,11 @@ Verdict Judge(const FileRun &run) {
     // The error box adds a full stop.
     if (fault)
         return {CheckStatus::Fault, *fault + "."};
-    if (warning)
-        return {CheckStatus::Warning, Joined({warning->first, warning->second}, " ")};
+    if (warning) {
+        const WarningLines lines = ShownWarning(*warning);
+        return {CheckStatus::Warning,
+                Joined({lines.first.toStdString(), lines.second.toStdString()}, " ")};
+    }
     return {CheckStatus::Ok, ""};
 }
 

@@ -3,6 +3,7 @@
 #include "Quantities.h"
 #include "QuantityTexts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,13 +22,22 @@ constexpr int kVersion = 1;
 const char *const kAngles[] = {"30", "45", "60"};
 const char *const kClearanceAngles[] = {"3", "5", "8"};
 const char *const kRakeAngles[] = {"-15", "0", "10"};
+// The files hold the Ukrainian names whatever the interface shows.
 const char *const kMaterials[] = {
-    "сталь 10",     "сталь 20",     "сталь 25",       "сталь 30",     "сталь 35",
-    "сталь 40",     "сталь 45",     "сталь 50",       "сталь 55",     "сталь 60",
-    "сталь 20Г",    "сталь 30Г",    "сталь 50Г",      "сталь 20Х",    "сталь 40Х",
-    "сталь 45Х",    "сталь 30ХМ",   "сталь 35ХМ",     "сталь 40ХН",   "сталь 50ХН",
-    "сталь 40ХФА",  "сталь 38ХМЮА", "сталь 12ХН3А",   "сталь 20ХН3А", "сталь 30ХН3А",
-    "сталь 40ХНМА", "сталь 30ХГСА", "сталь 12Х18Н9Т",
+    QT_TRANSLATE_NOOP("Material", "сталь 10"),     QT_TRANSLATE_NOOP("Material", "сталь 20"),
+    QT_TRANSLATE_NOOP("Material", "сталь 25"),     QT_TRANSLATE_NOOP("Material", "сталь 30"),
+    QT_TRANSLATE_NOOP("Material", "сталь 35"),     QT_TRANSLATE_NOOP("Material", "сталь 40"),
+    QT_TRANSLATE_NOOP("Material", "сталь 45"),     QT_TRANSLATE_NOOP("Material", "сталь 50"),
+    QT_TRANSLATE_NOOP("Material", "сталь 55"),     QT_TRANSLATE_NOOP("Material", "сталь 60"),
+    QT_TRANSLATE_NOOP("Material", "сталь 20Г"),    QT_TRANSLATE_NOOP("Material", "сталь 30Г"),
+    QT_TRANSLATE_NOOP("Material", "сталь 50Г"),    QT_TRANSLATE_NOOP("Material", "сталь 20Х"),
+    QT_TRANSLATE_NOOP("Material", "сталь 40Х"),    QT_TRANSLATE_NOOP("Material", "сталь 45Х"),
+    QT_TRANSLATE_NOOP("Material", "сталь 30ХМ"),   QT_TRANSLATE_NOOP("Material", "сталь 35ХМ"),
+    QT_TRANSLATE_NOOP("Material", "сталь 40ХН"),   QT_TRANSLATE_NOOP("Material", "сталь 50ХН"),
+    QT_TRANSLATE_NOOP("Material", "сталь 40ХФА"),  QT_TRANSLATE_NOOP("Material", "сталь 38ХМЮА"),
+    QT_TRANSLATE_NOOP("Material", "сталь 12ХН3А"), QT_TRANSLATE_NOOP("Material", "сталь 20ХН3А"),
+    QT_TRANSLATE_NOOP("Material", "сталь 30ХН3А"), QT_TRANSLATE_NOOP("Material", "сталь 40ХНМА"),
+    QT_TRANSLATE_NOOP("Material", "сталь 30ХГСА"), QT_TRANSLATE_NOOP("Material", "сталь 12Х18Н9Т"),
 };
 
 template <typename Texts> auto &TextAt(Texts &texts, int slot) {
@@ -38,7 +48,10 @@ template <typename Texts> auto &TextAt(Texts &texts, int slot) {
     return texts.fields[static_cast<std::size_t>(slot)];
 }
 
-std::string Label(int slot) { return FieldLabel(TypedValueAt(slot)).toStdString(); }
+QString Label(int slot) { return FieldLabel(TypedValueAt(slot)); }
+
+// Messages name what the reader found wrong in the interface's language.
+QString Tr(const char *text) { return QCoreApplication::translate("File", text); }
 
 // Code points, as a person counts characters.
 qsizetype Characters(const QString &text) {
@@ -48,7 +61,9 @@ qsizetype Characters(const QString &text) {
 // Why a field may not hold this text; empty when it may.
 std::string TextProblem(int slot, const QString &text) {
     if (Characters(text) > kMaxTextCharacters)
-        return "текст поля " + Label(slot) + " довший за 1 000 символів";
+        return Tr(QT_TRANSLATE_NOOP("File", "текст поля %1 довший за 1 000 символів"))
+            .arg(Label(slot))
+            .toStdString();
     if (slot < 0)
         return {};
     const auto items = ListItems(slot);
@@ -58,8 +73,9 @@ std::string TextProblem(int slot, const QString &text) {
     constexpr qsizetype kShown = 40;
     const QString shown =
         Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
-    return "значення «" + shown.toStdString() + "» поля " + Label(slot) +
-           " не є жодним із пунктів його списку";
+    return Tr(QT_TRANSLATE_NOOP("File", "значення «%1» поля %2 не є жодним із пунктів його списку"))
+        .arg(shown, Label(slot))
+        .toStdString();
 }
 
 // Calls `visit` with each slot of a key and its place in the key's value, from 0.
@@ -69,16 +85,13 @@ void ForEachSlot(const Quantity &key, const std::function<void(int slot, int i, 
 }
 
 std::string WrongType(const Quantity &key) {
-    const std::string name = std::string("ключ «") + key.key + "» має бути ";
-    switch (key.shape) {
-    case Shape::One:
-        return name + "текстом";
-    case Shape::PerCutter:
-        return name + "списком із 3 текстів";
-    case Shape::PerInterval:
-        break;
-    }
-    return name + "списком із 3 списків по 3 тексти";
+    const char *pattern =
+        QT_TRANSLATE_NOOP("File", "ключ «%1» має бути списком із 3 списків по 3 тексти");
+    if (key.shape == Shape::One)
+        pattern = QT_TRANSLATE_NOOP("File", "ключ «%1» має бути текстом");
+    else if (key.shape == Shape::PerCutter)
+        pattern = QT_TRANSLATE_NOOP("File", "ключ «%1» має бути списком із 3 текстів");
+    return Tr(pattern).arg(QLatin1String(key.key)).toStdString();
 }
 
 bool HasShape(const QJsonValue &value, int count) {
@@ -89,7 +102,9 @@ bool HasShape(const QJsonValue &value, int count) {
 std::string ReadKey(const QJsonObject &object, const Quantity &key, ExperimentTexts &texts) {
     const QString name = QString::fromLatin1(key.key);
     if (!object.contains(name))
-        return std::string("бракує ключа «") + key.key + "»";
+        return Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «%1»"))
+            .arg(QLatin1String(key.key))
+            .toStdString();
     const QJsonValue value = object.value(name);
     bool shapeHolds = key.shape == Shape::One ? value.isString() : HasShape(value, kCutters);
     ForEachSlot(key, [&](int, int i, int j) {
@@ -144,19 +159,22 @@ ExperimentRead ParseExperiment(const QByteArray &bytes) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return std::string("вміст не є правильним текстом JSON");
+        return Tr(QT_TRANSLATE_NOOP("File", "вміст не є правильним текстом JSON")).toStdString();
     const QJsonObject object = document.object();
     if (!document.isObject() ||
         object.value(QStringLiteral("format")).toString() != QLatin1String(kFormat))
-        return std::string("це не файл досліду KVR");
+        return Tr(QT_TRANSLATE_NOOP("File", "це не файл досліду KVR")).toStdString();
     if (!object.contains(QStringLiteral("version")))
-        return std::string("бракує ключа «version»");
+        return Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «version»")).toStdString();
     const QJsonValue version = object.value(QStringLiteral("version"));
     const double number = version.toDouble();
     if (!version.isDouble() || !(number >= 1) || std::floor(number) != number)
-        return std::string("ключ «version» має бути цілим числом від 1");
+        return Tr(QT_TRANSLATE_NOOP("File", "ключ «version» має бути цілим числом від 1"))
+            .toStdString();
     if (number > kVersion)
-        return std::string("файл записано новішою програмою: версія формату вища за 1");
+        return Tr(QT_TRANSLATE_NOOP("File",
+                                    "файл записано новішою програмою: версія формату вища за 1"))
+            .toStdString();
     ExperimentTexts texts;
     for (const Quantity &key : kTypedQuantities)
         if (std::string problem = ReadKey(object, key, texts); !problem.empty())

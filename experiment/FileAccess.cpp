@@ -1,5 +1,6 @@
 #include "FileAccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -100,32 +101,46 @@ FileFailure FailureOfErrno(int error) {
     }
 }
 
+namespace {
+
+std::string Tr(const char *text) { return QCoreApplication::translate("File", text).toStdString(); }
+
+} // namespace
+
 std::string FailureReason(const FileFailure &failure, FileAction action) {
     const bool saving = action == FileAction::Save;
     switch (failure.problem) {
     case FileProblem::DiskFull:
-        return "на диску забракло місця; звільніть місце або виберіть інший диск";
+        return Tr(QT_TRANSLATE_NOOP(
+            "File", "на диску забракло місця; звільніть місце або виберіть інший диск"));
     case FileProblem::ReadOnlyDisk:
-        return "диск доступний лише для читання; виберіть інший диск";
+        return Tr(
+            QT_TRANSLATE_NOOP("File", "диск доступний лише для читання; виберіть інший диск"));
     case FileProblem::NoPermission:
-        return saving ? "немає дозволу на запис у цей файл чи папку; виберіть іншу папку"
-                      : "немає дозволу на читання цього файлу";
+        return Tr(
+            saving ? QT_TRANSLATE_NOOP(
+                         "File", "немає дозволу на запис у цей файл чи папку; виберіть іншу папку")
+                   : QT_TRANSLATE_NOOP("File", "немає дозволу на читання цього файлу"));
     case FileProblem::Missing:
-        return saving ? "такої папки немає; виберіть наявну папку"
-                      : "такого файлу немає; перевірте назву і папку";
+        return Tr(saving
+                      ? QT_TRANSLATE_NOOP("File", "такої папки немає; виберіть наявну папку")
+                      : QT_TRANSLATE_NOOP("File", "такого файлу немає; перевірте назву і папку"));
     case FileProblem::IsFolder:
-        return "це папка, а не файл";
+        return Tr(QT_TRANSLATE_NOOP("File", "це папка, а не файл"));
     case FileProblem::LinkLoop:
-        return "символьні посилання на цей файл утворюють замкнене коло";
+        return Tr(
+            QT_TRANSLATE_NOOP("File", "символьні посилання на цей файл утворюють замкнене коло"));
     case FileProblem::NotOrdinaryFile:
-        return "це не звичайний файл, а канал чи пристрій";
+        return Tr(QT_TRANSLATE_NOOP("File", "це не звичайний файл, а канал чи пристрій"));
     case FileProblem::TooLarge:
-        return "файл більший за 1 МіБ";
+        return Tr(QT_TRANSLATE_NOOP("File", "файл більший за 1 МіБ"));
     case FileProblem::Other:
         break;
     }
     const char *name = failure.error ? ::strerrorname_np(failure.error) : nullptr;
-    return std::string("системна помилка ") + (name ? name : "без коду");
+    return QCoreApplication::translate("File", "системна помилка %1")
+        .arg(name ? QString::fromLatin1(name) : QCoreApplication::translate("File", "без коду"))
+        .toStdString();
 }
 
 FileRead ReadOrdinaryFile(const QString &path, qint64 maxBytes) {

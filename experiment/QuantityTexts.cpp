@@ -126,6 +126,10 @@ QString ColumnHeader(const char *key, int interval) {
     return unit.isEmpty() ? header : header + QStringLiteral(", ") + unit;
 }
 
+QString ListItemText(const std::string &item) {
+    return QCoreApplication::translate("Material", item.c_str());
+}
+
 QString FieldLabel(const QuantityValue &value) {
     const char *label = TextOf(value.quantity->key).label;
     return label ? Translated(label) : Symbol(value);

@@ -24,6 +24,8 @@ QString SpokenName(const QuantityValue &value);
 QString Caption(const QuantityValue &value);
 // A column of a table with a row per cutter: "τ2, хв.", "V, м/хв.".
 QString ColumnHeader(const char *key, int interval = 0);
+// An item of a list as the interface shows it: "steel 45" for the file's "сталь 45".
+QString ListItemText(const std::string &item);
 // A field as a message names it: its symbol, or a word where it has none ("матеріал").
 QString FieldLabel(const QuantityValue &value);
 

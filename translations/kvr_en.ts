@@ -2,404 +2,1131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="uk">
 <context>
+    <name>Check</name>
+    <message>
+        <source>Не вдалося прочитати: %1.</source>
+        <translation>Cannot read: %1.</translation>
+    </message>
+    <message>
+        <source>Не вказано ім&apos;я користувача.</source>
+        <translation>No student&apos;s name is given.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Перевірено</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>невідомий параметр «%1»</source>
+        <translation>unknown option “%1”</translation>
+    </message>
+    <message>
+        <source>бракує значення параметра</source>
+        <translation>an option is missing its value</translation>
+    </message>
+    <message>
+        <source>теки «%1» немає</source>
+        <translation>there is no folder “%1”</translation>
+    </message>
+    <message>
+        <source>--report потребує хоча б одного файлу досліду</source>
+        <translation>--report needs at least one experiment file</translation>
+    </message>
+    <message>
+        <source>--check і --report не поєднуються</source>
+        <translation>--check and --report cannot be combined</translation>
+    </message>
+    <message>
+        <source>--check потребує хоча б одного файлу досліду</source>
+        <translation>--check needs at least one experiment file</translation>
+    </message>
+    <message>
+        <source>вікна відкривають щонайбільше один файл досліду</source>
+        <translation>the windows open one experiment file at most</translation>
+    </message>
+    <message>
+        <source>Використання:
+  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
+  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
+  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ
+  kvr --help | --version
+
+Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»
+з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.
+
+Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),
+1 — не всі, 2 — помилка виклику або запису у стандартний вивід.
+
+Мова вікон, звітів і повідомлень — перша з мов системи (LANGUAGE, LANG), яку має
+програма: українська або англійська; інакше українська.
+</source>
+        <translation>Usage:
+  kvr [FILE]                   the windows; FILE opened as “Open experiment…” opens it
+  kvr --check FILE...          one tab-separated line per experiment, on standard output
+  kvr --report FOLDER FILE...  one PDF report per experiment, in FOLDER
+  kvr --help | --version
+
+Each experiment runs as in the windows: “Calculate”, then “Find parameters”
+at the time τ_s saved in the file. Numbers are written with the system&apos;s decimal sign.
+
+Exit status: 0 when every experiment is “ok” (for --report: when each got its report),
+1 when not all are, 2 for a usage error or a failed write to standard output.
+
+The windows, reports and messages speak the first of the system&apos;s languages
+(LANGUAGE, LANG) the program has: Ukrainian or English; Ukrainian otherwise.
+</translation>
+    </message>
+    <message>
+        <source>kvr: не вдалося записати у стандартний вивід
+</source>
+        <translation>kvr: could not write to standard output
+</translation>
+    </message>
+    <message>
+        <source>%1 %2 з %3</source>
+        <comment>done of all</comment>
+        <translation>%1 %2 of %3</translation>
+    </message>
+    <message>
+        <source>Звіт для «%1» не складено: %2</source>
+        <translation>No report for “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Опрацьовано</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Звіт для «%1» не складено: %2.</source>
+        <translation>No report for “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Зберегти дослід</source>
+        <translation>Save experiment</translation>
+    </message>
+    <message>
+        <source>Досліди KVR (*.kvr)</source>
+        <translation>KVR experiments (*.kvr)</translation>
+    </message>
+    <message>
+        <source>дослід</source>
+        <translation>the experiment</translation>
+    </message>
+    <message>
+        <source>Зберегти звіт у PDF</source>
+        <translation>Save report as PDF</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>звіт у файл</source>
+        <translation>the report as</translation>
+    </message>
+    <message>
+        <source>Відкрити дослід</source>
+        <translation>Open experiment</translation>
+    </message>
+    <message>
+        <source>Файл «%1» уже існує. Замінити його?</source>
+        <translation>The file “%1” already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Замінити</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Не замінювати</source>
+        <translation>Don&apos;t replace</translation>
+    </message>
+    <message>
+        <source>Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.</source>
+        <translation>Could not save %1 “%2”: %3. The file on the disk is unchanged.</translation>
+    </message>
+    <message>
+        <source>Не вдалося відкрити дослід «%2»: %3.</source>
+        <translation>Could not open the experiment “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>Зберегти зміни в досліді?</source>
+        <translation>Save the changes to the experiment?</translation>
+    </message>
+    <message>
+        <source>Зберегти</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Не зберігати</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Скасувати</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Друкувати звіт</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>Не вдалося надрукувати звіт: принтер недоступний.</source>
+        <translation>Could not print the report: the printer is not available.</translation>
+    </message>
+</context>
+<context>
+    <name>File</name>
+    <message>
+        <source>текст поля %1 довший за 1 000 символів</source>
+        <translation>the text of the field %1 is longer than 1,000 characters</translation>
+    </message>
+    <message>
+        <source>значення «%1» поля %2 не є жодним із пунктів його списку</source>
+        <translation>the value “%1” of the field %2 is none of the items of its list</translation>
+    </message>
+    <message>
+        <source>ключ «%1» має бути списком із 3 списків по 3 тексти</source>
+        <translation>the key “%1” must be a list of 3 lists of 3 texts</translation>
+    </message>
+    <message>
+        <source>ключ «%1» має бути текстом</source>
+        <translation>the key “%1” must be a text</translation>
+    </message>
+    <message>
+        <source>ключ «%1» має бути списком із 3 текстів</source>
+        <translation>the key “%1” must be a list of 3 texts</translation>
+    </message>
+    <message>
+        <source>бракує ключа «%1»</source>
+        <translation>the key “%1” is missing</translation>
+    </message>
+    <message>
+        <source>вміст не є правильним текстом JSON</source>
+        <translation>the content is not valid JSON text</translation>
+    </message>
+    <message>
+        <source>це не файл досліду KVR</source>
+        <translation>this is not a KVR experiment file</translation>
+    </message>
+    <message>
+        <source>бракує ключа «version»</source>
+        <translation>the key “version” is missing</translation>
+    </message>
+    <message>
+        <source>ключ «version» має бути цілим числом від 1</source>
+        <translation>the key “version” must be a whole number from 1</translation>
+    </message>
+    <message>
+        <source>файл записано новішою програмою: версія формату вища за 1</source>
+        <translation>the file was written by a newer program: its format version is above 1</translation>
+    </message>
+    <message>
+        <source>на диску забракло місця; звільніть місце або виберіть інший диск</source>
+        <translation>the disk is full; free some space or choose another disk</translation>
+    </message>
+    <message>
+        <source>диск доступний лише для читання; виберіть інший диск</source>
+        <translation>the disk is read-only; choose another disk</translation>
+    </message>
+    <message>
+        <source>немає дозволу на запис у цей файл чи папку; виберіть іншу папку</source>
+        <translation>there is no permission to write this file or folder; choose another folder</translation>
+    </message>
+    <message>
+        <source>немає дозволу на читання цього файлу</source>
+        <translation>there is no permission to read this file</translation>
+    </message>
+    <message>
+        <source>такої папки немає; виберіть наявну папку</source>
+        <translation>there is no such folder; choose an existing folder</translation>
+    </message>
+    <message>
+        <source>такого файлу немає; перевірте назву і папку</source>
+        <translation>there is no such file; check its name and folder</translation>
+    </message>
+    <message>
+        <source>це папка, а не файл</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>символьні посилання на цей файл утворюють замкнене коло</source>
+        <translation>the symbolic links to this file form a loop</translation>
+    </message>
+    <message>
+        <source>це не звичайний файл, а канал чи пристрій</source>
+        <translation>this is not an ordinary file but a pipe or a device</translation>
+    </message>
+    <message>
+        <source>файл більший за 1 МіБ</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>системна помилка %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>без коду</source>
+        <translation>without a code</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Вихідні дані</source>
+        <translation>Initial data</translation>
+    </message>
+    <message>
+        <source>Група верстатів: токарно-гвинторізні
+Вид оброблення: обточування
+</source>
+        <translation>Machine group: screw-cutting lathes
+Operation: turning
+</translation>
+    </message>
+    <message>
+        <source>Інструмент: різець прохідний
+Матеріал інструмента: ВК8</source>
+        <translation>Tool: straight turning tool
+Tool material: VK8</translation>
+    </message>
+    <message>
+        <source>Заготовка</source>
+        <translation>Workpiece</translation>
+    </message>
+    <message>
+        <source>Матеріал:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Геометричні параметри інструмента</source>
+        <translation>Tool geometry</translation>
+    </message>
+    <message>
+        <source>Режим оброблення</source>
+        <translation>Cutting conditions</translation>
+    </message>
+    <message>
+        <source>мм/об.</source>
+        <translation>mm/rev</translation>
+    </message>
+    <message>
+        <source>об./хв.</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Допустиме зношування по задній поверхні</source>
+        <translation>Allowable flank wear</translation>
+    </message>
+    <message>
+        <source>з</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>мкм</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>Результати вимірювань</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Інструмент № 1</source>
+        <translation>Cutter No. 1</translation>
+    </message>
+    <message>
+        <source>Інструмент № 2</source>
+        <translation>Cutter No. 2</translation>
+    </message>
+    <message>
+        <source>Інструмент № 3</source>
+        <translation>Cutter No. 3</translation>
+    </message>
+    <message>
+        <source>Ідентифікаційні дані користувача програми</source>
+        <translation>Student: surname and initials</translation>
+    </message>
+    <message>
+        <source>Розрахувати</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Результати розрахунків</source>
+        <translation>Calculation results</translation>
+    </message>
+    <message>
+        <source>Графіки</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>&amp;Допомога</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>хв.</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Виконав: </source>
+        <translation>Done by: </translation>
+    </message>
+    <message>
+        <source>Перевірив: Тарвилко Н. Г. </source>
+        <translation>Checked by: Tarvylko N. H. </translation>
+    </message>
+    <message>
+        <source>Інструмент №1</source>
+        <translation>Cutter No. 1</translation>
+    </message>
+    <message>
+        <source>р11</source>
+        <translation>d11</translation>
+    </message>
+    <message>
+        <source>р12</source>
+        <translation>d12</translation>
+    </message>
+    <message>
+        <source>р13</source>
+        <translation>d13</translation>
+    </message>
+    <message>
+        <source>Інструмент №2</source>
+        <translation>Cutter No. 2</translation>
+    </message>
+    <message>
+        <source>р21</source>
+        <translation>d21</translation>
+    </message>
+    <message>
+        <source>р22</source>
+        <translation>d22</translation>
+    </message>
+    <message>
+        <source>р23</source>
+        <translation>d23</translation>
+    </message>
+    <message>
+        <source>Інструмент №3</source>
+        <translation>Cutter No. 3</translation>
+    </message>
+    <message>
+        <source>р31</source>
+        <translation>d31</translation>
+    </message>
+    <message>
+        <source>р32</source>
+        <translation>d32</translation>
+    </message>
+    <message>
+        <source>р33</source>
+        <translation>d33</translation>
+    </message>
+    <message>
+        <source>Математичні моделі</source>
+        <translation>Mathematical models</translation>
+    </message>
+    <message>
+        <source>Для визначення невідомих параметрів математичних моделей 
+введіть довільне значення тривалості роботи інструмента</source>
+        <translation>To find the unknown parameters of the mathematical models, 
+enter a running time of the cutters of your choice</translation>
+    </message>
+    <message>
+        <source>д</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Залежність величини розмірного зношування від швидкості різання</source>
+        <translation>Dimensional wear against cutting speed</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>Залежність періоду стійкості інструмента від швидкості різання</source>
+        <translation>Tool life against cutting speed</translation>
+    </message>
+    <message>
+        <source>р</source>
+        <translation>c</translation>
+    </message>
+    <message>
+        <source>Визначити параметри</source>
+        <translation>Find parameters</translation>
+    </message>
+    <message>
+        <source>Допустиме розмірне зношування</source>
+        <translation>Allowable dimensional wear</translation>
+    </message>
+    <message>
+        <source>Добре</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>з11</source>
+        <translation>f11</translation>
+    </message>
+    <message>
+        <source>з12</source>
+        <translation>f12</translation>
+    </message>
+    <message>
+        <source>з13</source>
+        <translation>f13</translation>
+    </message>
+    <message>
+        <source>з21</source>
+        <translation>f21</translation>
+    </message>
+    <message>
+        <source>з22</source>
+        <translation>f22</translation>
+    </message>
+    <message>
+        <source>з23</source>
+        <translation>f23</translation>
+    </message>
+    <message>
+        <source>з31</source>
+        <translation>f31</translation>
+    </message>
+    <message>
+        <source>з32</source>
+        <translation>f32</translation>
+    </message>
+    <message>
+        <source>з33</source>
+        <translation>f33</translation>
+    </message>
+</context>
+<context>
+    <name>Graph</name>
+    <message>
+        <source>Час експлуатації інструмента   , хв.</source>
+        <translation>Running time of the cutter τ, min</translation>
+    </message>
+    <message>
+        <source>Розмірне зношування hр, мкм</source>
+        <translation>Dimensional wear h_d, µm</translation>
+    </message>
+    <message>
+        <source>Швидкість різання V, м/хв.</source>
+        <translation>Cutting speed V, m/min</translation>
+    </message>
+    <message>
+        <source>Період стійкості Т, хв.</source>
+        <translation>Tool life T, min</translation>
+    </message>
+    <message>
+        <source>τ</source>
+        <translation> </translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>          Програма призначена для дослідження впливу технологіч-
+них факторів на зношування різального інструмента, а саме - 
+впливу діаметра заготовки, режиму оброблення, геометричних
+параметрів прохідного різця на його зношування.
+          Вихідними даними для розрахунків є: матеріал та діаметр 
+заготовки, режим оброблення та значення допустимого 
+зношування по задній поверхні інструменту. Допустиме зношу-
+вання по задній поверхні надається викладачем.
+          Результати вимірювання мають містити тривалість роботи 
+інструмента та значення зношування по задній поверхні після 
+кожного відповідного часу його роботи.
+          Ідентифікаційні дані користувача програми повинні містити 
+прізвище та ініціали студента. Ці дані необхідні для звіту по 
+виконанню даної роботи.
+          Результати розрахунків містять швидкість різання, загаль-
+ну тривалість роботи та значення розмірного зношування інстру-
+мента після кожного проміжку його роботи.
+          Для отримання невідомих параметрів математичних моде-
+лей необхідно задати довільше значення тривалості роботи 
+інструмента (значення довільного часу оброблення не повинно 
+виходити за межі часу проведення експерименту на 15%).
+          Після визначення невідомих параматрів математичних мо-
+делей можна побудувати графіки залежностей: розмірного 
+зношування від часу оброблення, розмірного зношування від
+швидкості різання, періоду стійкості інструмента від швидкості 
+різання.</source>
+        <translation>          The program is for studying how technological factors
+affect the wear of a cutting tool, namely how the workpiece 
+diameter, the cutting conditions and the geometry of a straight
+turning tool affect its wear.
+          The inputs of the calculation are the workpiece 
+material and diameter, the cutting conditions and the allowable 
+flank wear of the tool. The allowable flank wear is given by 
+the teacher.
+          The measurements are the running time of each cutter 
+and its flank wear after each of its running times.
+          The user identification holds the student&apos;s surname 
+and initials. They are needed for the report on this work.
+          The calculation results are the cutting speed, the total 
+running time and the dimensional wear of each cutter after 
+each interval of its work.
+          To find the unknown parameters of the mathematical 
+models, enter a running time of the cutters of your choice 
+(it must not lie more than 15% outside the time of the 
+experiment).
+          Once the parameters of the models are found, the 
+graphs can be drawn: dimensional wear against running time, 
+dimensional wear against cutting speed, and tool life against 
+cutting speed.</translation>
+    </message>
+</context>
+<context>
+    <name>Material</name>
+    <message>
+        <source>сталь 10</source>
+        <translation>steel 10</translation>
+    </message>
+    <message>
+        <source>сталь 20</source>
+        <translation>steel 20</translation>
+    </message>
+    <message>
+        <source>сталь 25</source>
+        <translation>steel 25</translation>
+    </message>
+    <message>
+        <source>сталь 30</source>
+        <translation>steel 30</translation>
+    </message>
+    <message>
+        <source>сталь 35</source>
+        <translation>steel 35</translation>
+    </message>
+    <message>
+        <source>сталь 40</source>
+        <translation>steel 40</translation>
+    </message>
+    <message>
+        <source>сталь 45</source>
+        <translation>steel 45</translation>
+    </message>
+    <message>
+        <source>сталь 50</source>
+        <translation>steel 50</translation>
+    </message>
+    <message>
+        <source>сталь 55</source>
+        <translation>steel 55</translation>
+    </message>
+    <message>
+        <source>сталь 60</source>
+        <translation>steel 60</translation>
+    </message>
+    <message>
+        <source>сталь 20Г</source>
+        <translation>steel 20G</translation>
+    </message>
+    <message>
+        <source>сталь 30Г</source>
+        <translation>steel 30G</translation>
+    </message>
+    <message>
+        <source>сталь 50Г</source>
+        <translation>steel 50G</translation>
+    </message>
+    <message>
+        <source>сталь 20Х</source>
+        <translation>steel 20Kh</translation>
+    </message>
+    <message>
+        <source>сталь 40Х</source>
+        <translation>steel 40Kh</translation>
+    </message>
+    <message>
+        <source>сталь 45Х</source>
+        <translation>steel 45Kh</translation>
+    </message>
+    <message>
+        <source>сталь 30ХМ</source>
+        <translation>steel 30KhM</translation>
+    </message>
+    <message>
+        <source>сталь 35ХМ</source>
+        <translation>steel 35KhM</translation>
+    </message>
+    <message>
+        <source>сталь 40ХН</source>
+        <translation>steel 40KhN</translation>
+    </message>
+    <message>
+        <source>сталь 50ХН</source>
+        <translation>steel 50KhN</translation>
+    </message>
+    <message>
+        <source>сталь 40ХФА</source>
+        <translation>steel 40KhFA</translation>
+    </message>
+    <message>
+        <source>сталь 38ХМЮА</source>
+        <translation>steel 38KhMYuA</translation>
+    </message>
+    <message>
+        <source>сталь 12ХН3А</source>
+        <translation>steel 12KhN3A</translation>
+    </message>
+    <message>
+        <source>сталь 20ХН3А</source>
+        <translation>steel 20KhN3A</translation>
+    </message>
+    <message>
+        <source>сталь 30ХН3А</source>
+        <translation>steel 30KhN3A</translation>
+    </message>
+    <message>
+        <source>сталь 40ХНМА</source>
+        <translation>steel 40KhNMA</translation>
+    </message>
+    <message>
+        <source>сталь 30ХГСА</source>
+        <translation>steel 30KhGSA</translation>
+    </message>
+    <message>
+        <source>сталь 12Х18Н9Т</source>
+        <translation>steel 12Kh18N9T</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Копіювати графік</source>
+        <translation>Copy graph</translation>
+    </message>
+    <message>
+        <source>Копіювати всі графіки</source>
+        <translation>Copy all graphs</translation>
+    </message>
+    <message>
+        <source>Скинути масштаб</source>
+        <translation>Reset zoom</translation>
+    </message>
+    <message>
+        <source>Відкрити дослід…</source>
+        <translation>Open experiment…</translation>
+    </message>
+    <message>
+        <source>Зберегти дослід…</source>
+        <translation>Save experiment…</translation>
+    </message>
+    <message>
+        <source>Друкувати звіт…</source>
+        <translation>Print report…</translation>
+    </message>
+    <message>
+        <source>Зберегти звіт у PDF…</source>
+        <translation>Save report as PDF…</translation>
+    </message>
+    <message>
+        <source>Копіювати результати</source>
+        <translation>Copy results</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>:/wear_axis_title.png</source>
+        <translation>:/wear_axis_title_en.png</translation>
+    </message>
+    <message>
+        <source>:/life_axis_title.png</source>
+        <translation>:/life_axis_title_en.png</translation>
+    </message>
+    <message>
+        <source>:/cutter.png</source>
+        <translation>:/cutter_en.png</translation>
+    </message>
+</context>
+<context>
     <name>Quantity</name>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="21"/>
         <source>Прізвище та ініціали студента</source>
-        <translation type="unfinished"></translation>
+        <translation>Student&apos;s surname and initials</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="22"/>
         <source>ім&apos;я користувача</source>
-        <translation type="unfinished"></translation>
+        <translation>the student&apos;s name</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="23"/>
         <source>Матеріал заготовки</source>
-        <translation type="unfinished"></translation>
+        <translation>Workpiece material</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="24"/>
         <source>матеріал</source>
-        <translation type="unfinished"></translation>
+        <translation>material</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="25"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="27"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="29"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="31"/>
         <source>градусів</source>
-        <translation type="unfinished"></translation>
+        <translation>degrees</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="26"/>
         <source>Головний кут у плані %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Major cutting edge angle %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="28"/>
         <source>Допоміжний кут у плані %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Minor cutting edge angle %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="30"/>
         <source>Задній кут %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Clearance angle %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="32"/>
         <source>Передній кут %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rake angle %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="33"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="35"/>
         <source>мм</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="34"/>
         <source>Діаметр заготовки %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Workpiece diameter %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="36"/>
         <source>Глибина різання %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Depth of cut %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="37"/>
         <source>мм/об.</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/rev</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="38"/>
         <source>Подача %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="39"/>
         <source>об./хв.</source>
-        <translation type="unfinished"></translation>
+        <translation>rpm</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="40"/>
         <source>Частота обертання %3, інструмент %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindle speed %3, cutter %1</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="41"/>
         <source>[hз]</source>
-        <translation type="unfinished"></translation>
+        <translation>[h_f]</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="42"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="46"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="55"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="58"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="60"/>
         <source>мкм</source>
-        <translation type="unfinished"></translation>
+        <translation>µm</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="43"/>
         <source>Допустиме зношування по задній поверхні</source>
-        <translation type="unfinished"></translation>
+        <translation>Allowable flank wear</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="44"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="49"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="53"/>
-        <location filename="../experiment/QuantityTexts.cpp" line="67"/>
         <source>хв.</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="45"/>
         <source>Тривалість %2-го інтервалу, інструмент %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration of interval %2, cutter %1</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="46"/>
         <source>hз</source>
-        <translation type="unfinished"></translation>
+        <translation>h_f</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="47"/>
         <source>Зношування по задній поверхні після %2-го інтервалу, інструмент %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flank wear after interval %2, cutter %1</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="49"/>
         <source>τд</source>
-        <translation type="unfinished"></translation>
+        <translation>τ_s</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="50"/>
         <source>Довільна тривалість роботи інструмента %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected running time of the cutters %3</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="51"/>
         <source>м/хв.</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="52"/>
         <source>Швидкість різання інструмента %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutting speed of cutter %1</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="54"/>
         <source>Загальна тривалість роботи інструмента %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total running time of cutter %1</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="55"/>
         <source>hр</source>
-        <translation type="unfinished"></translation>
+        <translation>h_d</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="56"/>
         <source>Розмірне зношування інструмента %1 після %2-го інтервалу</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear of cutter %1 after interval %2</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="57"/>
         <source>[hр]</source>
-        <translation type="unfinished"></translation>
+        <translation>[h_d]</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="59"/>
         <source>Допустиме розмірне зношування</source>
-        <translation type="unfinished"></translation>
+        <translation>Allowable dimensional wear</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="61"/>
         <source>Лінія зношування</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear line</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="62"/>
         <source>Коефіцієнт моделі зношування</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear model coefficient</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="63"/>
         <source>Показник степеня моделі зношування</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear model exponent</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="64"/>
         <source>Коефіцієнт моделі стійкості</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life model coefficient</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="65"/>
         <source>Показник степеня моделі стійкості</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life model exponent</translation>
     </message>
     <message>
-        <location filename="../experiment/QuantityTexts.cpp" line="68"/>
         <source>Період стійкості</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life</translation>
     </message>
 </context>
 <context>
     <name>Readout</name>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="39"/>
         <source>Розмірне зношування, інструмент 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear, cutter 1</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="40"/>
         <source>Розмірне зношування, інструмент 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear, cutter 2</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="41"/>
         <source>Розмірне зношування, інструмент 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear, cutter 3</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="42"/>
         <source>Лінія зношування V1, інструмент 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear line V1, cutter 1</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="43"/>
         <source>Лінія зношування V2, інструмент 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear line V2, cutter 2</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="44"/>
         <source>Лінія зношування V3, інструмент 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear line V3, cutter 3</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="45"/>
         <source>Розмірне зношування у вибраний час τд</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear at the selected time τ_s</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="47"/>
         <source>Модель зношування hр = C·V^k</source>
-        <translation type="unfinished"></translation>
+        <translation>Wear model h_d = C·V^k</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="48"/>
         <source>Період стійкості інструмента</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="49"/>
         <source>Модель стійкості Tр = C·V^z</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life model T_c = C·V^z</translation>
     </message>
     <message>
-        <location filename="../ui/ChartReadout.cpp" line="90"/>
         <source>Збільшити: протягніть лівою кнопкою вправо-вниз або натисніть +.
 Зменшити: натисніть -.
 Скасувати збільшення: протягніть вліво-вгору, Home або Esc.
 Зсунути: протягніть правою кнопкою або стрілками.
 Прокрутити по вертикалі: коліщатко миші.
 Копіювати: права кнопка без руху або Ctrl+C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in: drag right and down with the left button, or press +.
+Zoom out: press -.
+Undo the zoom: drag left and up, Home or Esc.
+Pan: drag with the right button, or the arrow keys.
+Scroll vertically: the mouse wheel.
+Copy: right-click without moving, or Ctrl+C.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
-        <location filename="../ui/LabReport.cpp" line="47"/>
         <source>Залежність величини розмірного зношування від швидкості різання</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear against cutting speed</translation>
     </message>
     <message>
-        <location filename="../ui/LabReport.cpp" line="48"/>
         <source>hр</source>
-        <translation type="unfinished"></translation>
+        <translation>h_d</translation>
     </message>
     <message>
-        <location filename="../ui/LabReport.cpp" line="49"/>
         <source>Залежність періоду стійкості інструмента від швидкості різання</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life against cutting speed</translation>
     </message>
     <message>
-        <location filename="../ui/LabReport.cpp" line="50"/>
         <source>Tр</source>
-        <translation type="unfinished"></translation>
+        <translation>T_c</translation>
     </message>
     <message>
-        <location filename="../ui/LabReport.cpp" line="132"/>
-        <location filename="../ui/ResultsReport.cpp" line="53"/>
+        <source>Виконав: </source>
+        <translation>Done by: </translation>
+    </message>
+    <message>
         <source>Вихідні дані</source>
-        <translation type="unfinished"></translation>
+        <translation>Initial data</translation>
     </message>
     <message>
-        <location filename="../ui/LabReport.cpp" line="203"/>
-        <location filename="../ui/ResultsReport.cpp" line="63"/>
         <source>Результати розрахунків</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation results</translation>
     </message>
     <message>
-        <location filename="../ui/LabReport.cpp" line="236"/>
-        <location filename="../ui/ResultsReport.cpp" line="74"/>
         <source>Математичні моделі</source>
-        <translation type="unfinished"></translation>
+        <translation>Mathematical models</translation>
     </message>
     <message>
-        <location filename="../ui/ResultsReport.cpp" line="39"/>
+        <source>Графіки залежностей</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Звіт: </source>
+        <translation>Report: </translation>
+    </message>
+    <message>
         <source>hр = C·V^k</source>
-        <translation type="unfinished"></translation>
+        <translation>h_d = C·V^k</translation>
     </message>
     <message>
-        <location filename="../ui/ResultsReport.cpp" line="40"/>
         <source>Tр = C·V^z</source>
-        <translation type="unfinished"></translation>
+        <translation>T_c = C·V^z</translation>
     </message>
     <message>
-        <location filename="../ui/ResultsReport.cpp" line="76"/>
         <source>Модель</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
-        <location filename="../ui/ResultsReport.cpp" line="77"/>
         <source>Показник степеня</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponent</translation>
     </message>
     <message>
-        <location filename="../ui/ResultsReport.cpp" line="104"/>
         <source>Інструмент</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter</translation>
     </message>
     <message>
-        <location filename="../ui/ResultsReport.cpp" line="122"/>
         <source>Виконав</source>
-        <translation type="unfinished"></translation>
+        <translation>Done by</translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <source> м/хв.</source>
+        <translation> m/min</translation>
+    </message>
+    <message>
+        <source> хв.</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> мкм</source>
+        <translation> µm</translation>
+    </message>
+    <message>
+        <source>Мінімальне значення допустимого зношування по задній поверхні %1 мкм.</source>
+        <translation>The least allowable flank wear is %1 µm.</translation>
+    </message>
+    <message>
+        <source>Значення довільного часу оброблення не повинно виходити</source>
+        <translation>The selected running time must not lie more than 15%</translation>
+    </message>
+    <message>
+        <source>за межі часу проведення експерименту на 15% (%1 - %2) хв.</source>
+        <translation>outside the time of the experiment (%1 - %2) min.</translation>
+    </message>
+    <message>
+        <source>Виконав: </source>
+        <translation>Done by: </translation>
     </message>
 </context>
 <context>
     <name>Spoken</name>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="28"/>
         <source>Розрахувати</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="29"/>
         <source>Результати розрахунків</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation results</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="30"/>
         <source>Графіки</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphs</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="31"/>
         <source>Допомога</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="35"/>
         <source>Визначити параметри</source>
-        <translation type="unfinished"></translation>
+        <translation>Find parameters</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="40"/>
         <source>Графік розмірного зношування hр, мкм (вертикальна вісь) від часу експлуатації інструмента τ, хв. (горизонтальна вісь): виміряне зношування трьох інструментів точками і лінії зношування V1 (червона), V2 (синя), V3 (зелена)</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph of dimensional wear h_d, µm (vertical axis) against the cutters&apos; running time τ, min (horizontal axis): the measured wear of three cutters as points and the wear lines V1 (red), V2 (blue), V3 (green)</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="46"/>
         <source>Графік розмірного зношування hр, мкм (вертикальна вісь) від швидкості різання V, м/хв. (горизонтальна вісь): зношування трьох інструментів у вибраний час точками і крива моделі зношування</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph of dimensional wear h_d, µm (vertical axis) against cutting speed V, m/min (horizontal axis): the wear of three cutters at the selected time as points and the wear model&apos;s curve</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="51"/>
         <source>Графік періоду стійкості T, хв. (вертикальна вісь) від швидкості різання V, м/хв. (горизонтальна вісь): період стійкості трьох інструментів точками і крива моделі стійкості</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph of tool life T, min (vertical axis) against cutting speed V, m/min (horizontal axis): the tool life of three cutters as points and the tool life model&apos;s curve</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="67"/>
         <source>Розмірне зношування hр</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensional wear h_d</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="69"/>
         <source>Період стійкості Tр</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool life T_c</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="99"/>
         <source> дорівнює </source>
-        <translation type="unfinished"></translation>
+        <translation> equals </translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="115"/>
         <source>, помножене на V у степені </source>
-        <translation type="unfinished"></translation>
+        <translation>, times V to the power </translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Графіки залежностей</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Допомога</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Результати розрахунків</source>
+        <translation>Calculation results</translation>
+    </message>
+    <message>
+        <source>Увага!</source>
+        <translation>Warning</translation>
     </message>
 </context>
 </TS>

@@ -55,7 +55,7 @@ void TForm_Graphic::BuildCaptions() {
         label->setGeometry(caption.left, caption.top, caption.width, caption.height);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (caption.picture)
-            label->setPixmap(QPixmap(QString::fromLatin1(caption.picture)));
+            label->setPixmap(QPixmap(QCoreApplication::translate("Picture", caption.picture)));
         else
             label->setText(QCoreApplication::translate("Graph", caption.text));
     }

@@ -57,17 +57,17 @@ const SeriesDefinition kSeries[] = {
 const ChartCaption kCaptions[] = {
     {1, "Label6", 121, 356, 179, 13,
      QT_TRANSLATE_NOOP("Graph", "Час експлуатації інструмента   , хв."), nullptr},
-    {1, "Label7", 276, 356, 4, 14, "τ", nullptr},
+    {1, "Label7", 276, 356, 4, 14, QT_TRANSLATE_NOOP("Graph", "τ"), nullptr},
     {1, "Image2", 8, 96, 17, 177, QT_TRANSLATE_NOOP("Graph", "Розмірне зношування hр, мкм"),
-     ":/wear_axis_title.png"},
+     QT_TRANSLATE_NOOP("Picture", ":/wear_axis_title.png")},
     {2, "Label4", 161, 356, 136, 13, QT_TRANSLATE_NOOP("Graph", "Швидкість різання V, м/хв."),
      nullptr},
     {2, "Image1", 8, 96, 17, 177, QT_TRANSLATE_NOOP("Graph", "Розмірне зношування hр, мкм"),
-     ":/wear_axis_title.png"},
+     QT_TRANSLATE_NOOP("Picture", ":/wear_axis_title.png")},
     {3, "Label5", 153, 356, 136, 13, QT_TRANSLATE_NOOP("Graph", "Швидкість різання V, м/хв."),
      nullptr},
     {3, "Image3", 8, 112, 17, 129, QT_TRANSLATE_NOOP("Graph", "Період стійкості Т, хв."),
-     ":/life_axis_title.png"},
+     QT_TRANSLATE_NOOP("Picture", ":/life_axis_title.png")},
 };
 
 constexpr AxisDefinition kDefaultAxis{true, true, 0.0, 0};

@@ -62,7 +62,7 @@ struct ChartCaption {
     const char *name;
     int left, top, width, height;
     const char *text;    // a label's text, or what a picture shows
-    const char *picture; // a resource path, or nullptr for a label
+    const char *picture; // a resource path, or nullptr for a label; each language has its own
 };
 
 std::span<const ChartDefinition> GraphChartDefinitions();

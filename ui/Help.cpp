@@ -100,7 +100,8 @@ TForm_Help::TForm_Help()
             break;
     }
 
-    Image2->setPixmap(TransparentDrawing(QStringLiteral(":/cutter.png"), Image2->size()));
+    Image2->setPixmap(
+        TransparentDrawing(QCoreApplication::translate("Picture", ":/cutter.png"), Image2->size()));
 }
 
 } // namespace kvr

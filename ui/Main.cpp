@@ -10,6 +10,8 @@
 #include "InputFields.h"
 #include "JpegImage.h"
 #include "MainLayout.h"
+#include "QuantityTexts.h"
+#include "ShownTexts.h"
 #include "TypedInputs.h"
 #include "Warning.h"
 #include "Windows.h"
@@ -32,9 +34,10 @@ namespace {
 
 constexpr int kMaterialRowsShown = 15;
 
+// Each item shown in the interface's language, its text in the file's as its data.
 void Fill(QComboBox *combo, int slot) {
     for (const char *item : ListItems(slot))
-        combo->addItem(QString::fromUtf8(item));
+        combo->addItem(ListItemText(item), QString::fromUtf8(item));
 }
 
 // The item the worked example starts with.
@@ -42,7 +45,7 @@ void SelectDefault(QComboBox *list) {
     for (int slot = 0; slot < kMainWindowSlots; ++slot)
         if (list->objectName() == QLatin1String(InputControl(slot)))
             list->setCurrentIndex(
-                list->findText(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)])));
+                list->findData(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)])));
 }
 
 } // namespace
@@ -144,9 +147,10 @@ void TForm_Main::Button1Click() {
     ShowFields(outcome);
     emit CalculationShown(outcome.labels);
     emit RunChanged();
-    if (outcome.warning)
-        Form_Warning->ShowWarning(QString::fromStdString(outcome.warning->first),
-                                  QString::fromStdString(outcome.warning->second));
+    if (outcome.warning) {
+        const WarningLines lines = ShownWarning(*outcome.warning);
+        Form_Warning->ShowWarning(lines.first, lines.second);
+    }
     if (outcome.fault)
         throw ArithmeticFault(*outcome.fault);
 }
@@ -225,7 +229,8 @@ ExperimentTexts TForm_Main::FieldTexts() const {
         const QWidget *control = FindControl<QWidget>(this, InputControl(slot));
         const auto *combo = qobject_cast<const QComboBox *>(control);
         texts.fields[static_cast<std::size_t>(slot)] =
-            (combo ? combo->currentText() : static_cast<const QLineEdit *>(control)->text())
+            (combo ? combo->currentData().toString()
+                   : static_cast<const QLineEdit *>(control)->text())
                 .toStdString();
     }
     texts.chosenTime = m_chosenTime ? m_chosenTime().toStdString() : std::string();
@@ -239,7 +244,7 @@ void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
         QWidget *control = FindControl<QWidget>(this, InputControl(slot));
         const QString text = QString::fromStdString(texts.fields[static_cast<std::size_t>(slot)]);
         if (auto *combo = qobject_cast<QComboBox *>(control))
-            combo->setCurrentIndex(combo->findText(text));
+            combo->setCurrentIndex(combo->findData(text));
         else
             static_cast<QLineEdit *>(control)->setText(text);
     }

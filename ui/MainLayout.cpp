@@ -4,8 +4,6 @@
 #include "InputControls.h"
 #include "InputTable.h"
 
-#include <QCoreApplication>
-
 #include <deque>
 #include <string>
 
@@ -124,6 +122,16 @@ const MeasurementRow kMeasurementRows[] = {
     {"GroupBox10", 3, 1, 16}, {"GroupBox10", 3, 2, 40}, {"GroupBox10", 3, 3, 64},
 };
 
+// The subscript of h_з: a word of the interface's language with the cutter and the interval.
+constexpr const char *kFlankWearSubscripts[kCutters][kIntervals] = {
+    {QT_TRANSLATE_NOOP("Form", "з11"), QT_TRANSLATE_NOOP("Form", "з12"),
+     QT_TRANSLATE_NOOP("Form", "з13")},
+    {QT_TRANSLATE_NOOP("Form", "з21"), QT_TRANSLATE_NOOP("Form", "з22"),
+     QT_TRANSLATE_NOOP("Form", "з23")},
+    {QT_TRANSLATE_NOOP("Form", "з31"), QT_TRANSLATE_NOOP("Form", "з32"),
+     QT_TRANSLATE_NOOP("Form", "з33")},
+};
+
 // Names and texts of generated rows need storage that outlives the table.
 const char *Keep(std::deque<std::string> &store, std::string text) {
     store.push_back(std::move(text));
@@ -149,7 +157,7 @@ void AppendMeasurementRow(std::vector<ControlRow> &controls, std::deque<std::str
                         Default(timeSlot)});
     label("TimeUnit", 90, text, QT_TRANSLATE_NOOP("Form", "хв."));
     label("WearSymbol", 146, text, "h");
-    label("WearSubscript", 153, subscript, QT_TRANSLATE_NOOP("Form", "з") + index);
+    label("WearSubscript", 153, subscript, kFlankWearSubscripts[row.cutter - 1][row.interval - 1]);
     label("WearEquals", 178, text, "=");
     controls.push_back({K::Edit, InputControl(wearSlot), row.group, 192, row.top, 41, kEditHeight,
                         Default(wearSlot)});

@@ -6,6 +6,7 @@
 #include "InputFields.h"
 #include "ReportActions.h"
 #include "ResultLayout.h"
+#include "ShownTexts.h"
 #include "Warning.h"
 #include "Windows.h"
 
@@ -42,7 +43,7 @@ bool TForm_Result::FormCanResize(int &, int &) { return false; }
 
 void TForm_Result::ShowCalculation(const std::vector<LabelText> &labels) {
     for (const LabelText &label : labels)
-        SetCaption(Label(ResultLabel(label.item)), QString::fromStdString(label.text));
+        SetCaption(Label(ResultLabel(label.item)), LabelCaption(label));
     RetireModel(kWearFormula);
     RetireModel(kLifeFormula);
 }
@@ -73,9 +74,10 @@ void TForm_Result::Button1Click() {
     if (outcome.lifeModel)
         ShowModel(kLifeFormula, *outcome.lifeModel);
     emit RunChanged();
-    if (outcome.warning)
-        Form_Warning->ShowWarning(QString::fromStdString(outcome.warning->first),
-                                  QString::fromStdString(outcome.warning->second));
+    if (outcome.warning) {
+        const WarningLines lines = ShownWarning(*outcome.warning);
+        Form_Warning->ShowWarning(lines.first, lines.second);
+    }
     if (outcome.fault)
         throw ArithmeticFault(*outcome.fault);
 }

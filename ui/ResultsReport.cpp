@@ -1,5 +1,6 @@
 #include "ResultsReport.h"
 
+#include "ExperimentFile.h"
 #include "Handler.h"
 #include "InputFields.h"
 #include "ResultLabels.h"
@@ -88,6 +89,9 @@ RunReport ShownReport(const RunStatus &status, const CalculationState &state) {
 }
 
 QString Reported(const RunReport &report, const QuantityValue &value) {
+    if (value.Typed() && value.Slot() >= 0 && value.Slot() < kMainWindowSlots &&
+        !ListItems(value.Slot()).empty())
+        return ListItemText(report.At(value));
     const QString text = Text(report.At(value));
     // A typed number reads with a point; the report writes it as the windows write numbers.
     return value.Typed() && value.quantity->source != Source::Name

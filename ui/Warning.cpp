@@ -32,7 +32,7 @@ TForm_Warning::TForm_Warning()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form_Warning"));
-    setWindowTitle(QCoreApplication::translate("Title", QT_TRANSLATE_NOOP("Title", "Увага!")));
+    setWindowTitle(QCoreApplication::translate("Title", "Увага!"));
     setFont(WindowFont());
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowModality(Qt::ApplicationModal);

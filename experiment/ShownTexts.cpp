@@ -1,0 +1,26 @@
+#include "ShownTexts.h"
+
+#include <QCoreApplication>
+
+namespace kvr {
+
+namespace {
+
+QString Translated(const char *text) { return QCoreApplication::translate("Results", text); }
+
+QString Line(const char *pattern, const std::vector<std::string> &values) {
+    return QString::fromStdString(Filled(Translated(pattern).toStdString(), values));
+}
+
+} // namespace
+
+QString LabelCaption(const LabelText &label) {
+    return Translated(label.caption) + QString::fromStdString(label.value) + Translated(label.unit);
+}
+
+WarningLines ShownWarning(const WarningText &warning) {
+    return {Line(warning.firstPattern, warning.values),
+            Line(warning.secondPattern, warning.values)};
+}
+
+} // namespace kvr
