@@ -99,10 +99,8 @@ QString FailureText(FileKind kind, FileAction action, const QString &path,
 
 void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QString &path,
                  const std::string &reason) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
-                    FailureText(kind, action, path, reason), QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("FileFailureBox"));
-    box.exec();
+    ShowMessage(QMessageBox::Warning, FailureText(kind, action, path, reason), parent,
+                "FileFailureBox");
 }
 
 UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {

@@ -1,17 +1,25 @@
 #include "Handler.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include <exception>
 
 namespace kvr {
 
-void ShowFaultBox(const QString &message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
-                    message + QLatin1Char('.'), QMessageBox::Ok, QApplication::activeWindow());
-    box.setObjectName(QStringLiteral("FaultBox"));
+void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
+                 const char *objectName) {
+    QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok, parent);
+    box.setObjectName(QString::fromLatin1(objectName));
+    // The toolkit's Ukrainian keeps "OK"; the program's own button says "Добре".
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Form", "Добре"));
     box.exec();
+}
+
+void ShowFaultBox(const QString &message) {
+    ShowMessage(QMessageBox::Critical, message + QLatin1Char('.'), QApplication::activeWindow(),
+                "FaultBox");
 }
 
 void RunHandler(const std::function<void()> &handler) {

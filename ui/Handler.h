@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 
@@ -19,6 +20,10 @@ inline QString WindowTitle(const char *words) {
 }
 
 void RunHandler(const std::function<void()> &handler);
+
+// A message box with the application's title and one button, "Добре".
+void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
+                 const char *objectName);
 
 // The error box: error icon, the application's title, the message with a full stop.
 void ShowFaultBox(const QString &message);

@@ -56,9 +56,10 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
         return WriteReport(parent, experiment, printer.outputFileName());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::critical(parent, QString::fromUtf8(kApplicationTitle),
-                              QCoreApplication::translate(
-                                  "Dialogs", "Не вдалося надрукувати звіт: принтер недоступний."));
+        ShowMessage(QMessageBox::Critical,
+                    QCoreApplication::translate(
+                        "Dialogs", "Не вдалося надрукувати звіт: принтер недоступний."),
+                    parent, "PrintFailureBox");
         return;
     }
     PaintLabReport(painter, Runs, State);

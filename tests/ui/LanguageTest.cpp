@@ -1,0 +1,87 @@
+// Every window, menu, dialog and message box in the interface's language: in English no
+// Cyrillic but the student's name; in Ukrainian none of the toolkit's own English.
+#include "DefaultRun.h"
+
+#include "Graphic.h"
+#include "Help.h"
+#include "Translations.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+
+namespace kvr::test {
+namespace {
+
+using Language = WindowTest;
+
+void AddTexts(QWidget *root, QStringList &texts) {
+    texts << root->windowTitle();
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets << root;
+    for (QWidget *widget : widgets) {
+        texts << widget->accessibleName() << widget->accessibleDescription() << widget->toolTip();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            texts << group->title();
+        if (auto *list = qobject_cast<QComboBox *>(widget))
+            for (int k = 0; k < list->count(); ++k)
+                texts << list->itemText(k);
+        for (const QAction *action : widget->actions())
+            texts << action->text();
+    }
+}
+
+// Every modal window the action opens, read whole and closed.
+void AddModalTexts(const std::function<void()> &action, QStringList &texts) {
+    AnswerModals(action, std::chrono::seconds(10), [&texts](QWidget *modal) {
+        AddTexts(modal, texts);
+        return false;
+    });
+}
+
+TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
+    const QString student = QStringLiteral("Ivanenko");
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(student);
+    QStringList texts;
+    AddModalTexts([] { Find<QPushButton>(Form_Main, "Button1")->click(); }, texts);
+    DetermineModels();
+    Find<QPushButton>(Form_Main, "Button3")->click();
+    Find<QPushButton>(Form_Main, "BitBtn1")->click();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        AddTexts(window, texts);
+    std::unique_ptr<QMenu> fieldMenu(
+        Find<QLineEdit>(Form_Main, "Edit3")->createStandardContextMenu());
+    AddTexts(fieldMenu.get(), texts);
+    for (const char *action : {"OpenExperiment", "SaveExperiment"})
+        AddModalTexts([action] { Find<QAction>(Form_Main, action)->trigger(); }, texts);
+    AddModalTexts([] { Find<QAction>(Form_Result, "PrintReport")->trigger(); }, texts);
+    AddModalTexts([] { Form_Main->OpenExperiment(QStringLiteral("/no/such.kvr")); }, texts);
+    Find<QLineEdit>(Form_Result, "Edit1")->setText(QStringLiteral("100"));
+    AddModalTexts([] { Find<QPushButton>(Form_Result, "Button1")->click(); }, texts);
+    const bool english = InterfaceLanguage(QLocale::system().uiLanguages()) == "en";
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    // The toolkit's own words, which its Ukrainian translation replaces.
+    const QStringList toolkit{"Look in:", "File name:", "Files of type:", "Open",       "Save",
+                              "Cancel",   "OK",         "Undo",           "Redo",       "Cut",
+                              "Copy",     "Paste",      "Delete",         "Select All", "Print",
+                              "Close",    "Options >>"};
+    int found = 0;
+    for (QString text : texts) {
+        text = text.remove(student).remove('&').section('\t', 0, 0);
+        found += !text.isEmpty();
+        EXPECT_FALSE(english && text.contains(cyrillic)) << text.toStdString();
+        EXPECT_FALSE(!english && toolkit.contains(text)) << text.toStdString();
+    }
+    EXPECT_GT(found, 300);
+}
+
+} // namespace
+} // namespace kvr::test
