@@ -184,6 +184,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {QByteArray((1 << 20) + 1, ' '), "файл більший за 1 МіБ"},
         {QByteArray(1 << 20, ' '), "вміст не є правильним текстом JSON"},
     };
+    const auto descriptors = [] { return QDir("/proc/self/fd").count(); };
+    const qsizetype open = descriptors();
     for (const auto &[bytes, reason, other] : rows) {
         SCOPED_TRACE(reason);
         const QString path = other.isEmpty() ? Path("bad.kvr") : other;
@@ -199,6 +201,7 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         EXPECT_TRUE(Form_Result->isVisible() && Form_Graphic->isVisible() &&
                     Find<QWidget>(Form_Main, "Button3")->isEnabled() &&
                     IsMarked(Find<QLineEdit>(Form_Main, "Edit3")));
+        EXPECT_EQ(descriptors(), open);
     }
 }
 
@@ -209,7 +212,10 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     SmallDisk disk;
     const QString old = disk.Path("old.kvr"), fresh = disk.Path("new.kvr");
     const QByteArray before = Saved(old);
-    ASSERT_TRUE(QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner));
+    // Anyone may add files beside the old one, which only its owner may read.
+    ASSERT_TRUE(
+        QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner) &&
+        QFile::setPermissions(QFileInfo(old).absolutePath(), QFileDevice::Permissions(0x7777)));
     disk.Fill(4096);
     const QStringList entries = disk.Entries();
     for (const QString &path : {old, disk.Path("locked/new.kvr")})

@@ -169,6 +169,12 @@ TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     const QString boxes = Tool("pdftotext", {"-bbox", pdf, "-"});
     EXPECT_TRUE(boxes.contains(QString::fromUtf8("Щ…<")) &&
                 boxes.contains(QString::fromUtf8("9…<")));
+    // Fitted to the page, the cutters' table reaches its right margin: the wear lines, cut
+    // short, end there.
+    qreal right = 0;
+    for (const auto &[box, text] : words)
+        right = text == QString(QChar(0x2026)) ? std::max(right, box.right()) : right;
+    EXPECT_NEAR(right, 552.4, 0.5);
 }
 
 } // namespace
