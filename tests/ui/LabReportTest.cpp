@@ -116,6 +116,7 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
         EXPECT_EQ(Tool("pdfimages", {"-list", pdf}).count('\n'), 2);
         EXPECT_TRUE(
             info.contains(QRegularExpression(QString::fromUtf8("Title: +Звіт: Іваненко\n"))));
+        EXPECT_TRUE(info.contains(QRegularExpression("Creator: +Kelvora \"KVR\"\n")));
         // Every text above the graphs, in its place on its line.
         QString text = Tool("pdftotext", {"-layout", pdf, "-"});
         text = text.left(text.indexOf(QString::fromUtf8("Графіки")))

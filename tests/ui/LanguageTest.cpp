@@ -81,6 +81,10 @@ TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
         EXPECT_FALSE(!english && toolkit.contains(text)) << text.toStdString();
     }
     EXPECT_GT(found, 300);
+    // The list shows its item in the interface's language; the file keeps the Ukrainian.
+    EXPECT_EQ(Find<QComboBox>(Form_Main, "ComboBox1")->currentText(),
+              english ? "steel 12Kh18N9T" : QString::fromUtf8("сталь 12Х18Н9Т"));
+    EXPECT_EQ(Form_Main->FieldTexts().fields[kMaterialSlot], "сталь 12Х18Н9Т");
 }
 
 } // namespace
