@@ -48,9 +48,15 @@ TEST(SeriesDraw, ShownRangeWithAStoredNaNFallsBackToAScan) {
     // the front finds 5 first; halving would land on 30.
     for (double x : {5.0, std::nan(""), 3.0, 4.0, 30.0})
         points.AddPoint(x, 1);
+    // Declared unsorted, a series is drawn whole, whatever the axis shows.
+    auto &unsorted = chart->AddSeries<TPointSeries>(QStringLiteral("U"));
+    unsorted.XValues().SetOrder(TChartListOrder::loNone);
+    for (double x : {30.0, 1.0})
+        unsorted.AddPoint(x, 1);
     chart->Picture();
     EXPECT_EQ(points.FirstShownIndex(), 0);
     EXPECT_EQ(points.LastShownIndex(), 4);
+    EXPECT_EQ(std::pair(unsorted.FirstShownIndex(), unsorted.LastShownIndex()), std::pair(0, 1));
 }
 
 TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
