@@ -1,9 +1,11 @@
-// Every window, menu, dialog and message box in the interface's language: in English no
-// Cyrillic but the student's name; in Ukrainian none of the toolkit's own English.
+// Every window, menu, dialog and message box, the report and `kvr --help` in the interface's
+// language: in English no Cyrillic but the student's name; in Ukrainian none of the
+// toolkit's own English.
 #include "DefaultRun.h"
 
 #include "Graphic.h"
 #include "Help.h"
+#include "LabReport.h"
 #include "Translations.h"
 
 #include <QAbstractButton>
@@ -13,6 +15,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace kvr::test {
 namespace {
@@ -66,6 +70,17 @@ TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
     AddModalTexts([] { Form_Main->OpenExperiment(QStringLiteral("/no/such.kvr")); }, texts);
     Find<QLineEdit>(Form_Result, "Edit1")->setText(QStringLiteral("100"));
     AddModalTexts([] { Find<QPushButton>(Form_Result, "Button1")->click(); }, texts);
+    // The report, read as a viewer reads it, and the command line's help.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs, State).value()));
+    for (const QStringList &command :
+         {QStringList{"pdftotext", pdf, "-"}, QStringList{KVR_BINARY, "--help"}}) {
+        QProcess process;
+        process.start(command[0], command.mid(1));
+        ASSERT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0);
+        texts << QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    }
     const bool english = InterfaceLanguage(QLocale::system().uiLanguages()) == "en";
     static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
     // The toolkit's own words, which its Ukrainian translation replaces.
