@@ -1,7 +1,7 @@
 #include "Handler.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 #include <exception>
