@@ -30,6 +30,8 @@ done
 "$kvr" --check 1-example.kvr >/dev/full 2>/dev/null
 check "a lost write exits 2" [ $? = 2 ]
 
+run --check 1-example.kvr 1-example.kvr
+check "--check of good files exits 0" [ $? = 0 ]
 run --check ./*.kvr $'no\tsuch.kvr'
 check "--check exits 1" [ $? = 1 ]
 check "--check table" diff "$expected" "$out/stdout"
