@@ -218,9 +218,13 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         QFile::setPermissions(QFileInfo(old).absolutePath(), QFileDevice::Permissions(0x7777)));
     disk.Fill(4096);
     const QStringList entries = disk.Entries();
+    // As nobody, with no descriptor left open by the refusal.
     for (const QString &path : {old, disk.Path("locked/new.kvr")})
         EXPECT_EQ(AsNobody([&] {
-                      return m_windows->TheExperiment().Save(path, Form_Main->FieldTexts());
+                      const qsizetype open = QDir("/proc/self/fd").count();
+                      const std::string reason =
+                          m_windows->TheExperiment().Save(path, Form_Main->FieldTexts());
+                      return QDir("/proc/self/fd").count() == open ? reason : "a descriptor open";
                   }),
                   "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
     EXPECT_EQ(disk.Entries(), entries);
