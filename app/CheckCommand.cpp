@@ -24,7 +24,6 @@ int RunCheck(char *program, const QStringList &files) {
     char *argv[] = {program, nullptr};
     QCoreApplication application(argc, argv);
     InstallTranslations(application);
-    QCoreApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
     const std::string separator = DecimalSeparator();
     WriteOut(QByteArray::fromStdString(CheckLine(CheckColumns())));
     Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Перевірено"), files.size());
