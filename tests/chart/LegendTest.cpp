@@ -218,8 +218,8 @@ TEST(Legend, FirstValueDropsTheItemsBeforeIt) {
                     chart->Legend().SetInverted(inverted);
                     chart->Legend().SetLegendStyle(style);
                     chart->Legend().SetFirstValue(without ? 0 : 1);
-                    // The last text is the widest.
-                    for (const char *name : {"1", "22", "333", "4444"})
+                    // The first text is the widest, so it must not widen the items after it.
+                    for (const char *name : {"4444", "1", "22", "333"})
                         chart->AddSeries<TLineSeries>(QString::fromLatin1(name));
                     const bool values = style == TLegendStyle::lsValues;
                     for (int i = without && values ? 1 : 0; i < 4; ++i)
