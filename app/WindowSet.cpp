@@ -100,6 +100,7 @@ void WindowSet::Connect() {
                      [help = m_help.get()] { ShowNonModal(help); });
     AddCopyResultsAction(result);
     AddReportActions(result, m_graphic.get(), m_experiment);
+    // Nothing to copy, print or determine until a calculation may be used.
     applyButtons();
     ConnectExperimentFiles(applyButtons);
 }

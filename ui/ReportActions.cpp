@@ -76,7 +76,6 @@ QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *na
                    const char *text, void (*handler)(QWidget *, Experiment &)) {
     auto *action = new QAction(QCoreApplication::translate("Menu", text), resultWindow);
     action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(Buttons(Runs).copy);
     QObject::connect(action, &QAction::triggered, resultWindow,
                      [resultWindow, &experiment, handler] {
                          RunHandler([&] { handler(DialogParent(resultWindow), experiment); });

@@ -40,8 +40,6 @@ void AddCopyResultsAction(QWidget *resultWindow) {
     action->setObjectName(QStringLiteral("CopyResults"));
     action->setShortcut(QKeySequence::Copy);
     action->setShortcutContext(Qt::WindowShortcut);
-    // Nothing to copy until a calculation may be used.
-    action->setEnabled(Buttons(Runs).copy);
     QObject::connect(action, &QAction::triggered, resultWindow,
                      [] { QGuiApplication::clipboard()->setText(ResultsReport(Runs, State)); });
     resultWindow->addAction(action);

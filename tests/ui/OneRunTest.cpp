@@ -156,6 +156,7 @@ protected:
 };
 
 TEST_P(OneRun, EveryPressShowsCopiesAndDrawsOneRun) {
+    CheckWindows();
     for (const QString &step : QString::fromUtf8(GetParam().steps).split(' '))
         Do(step);
 }
