@@ -326,6 +326,13 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     EXPECT_EQ(Form_Main->FieldTexts(), edited);
     EXPECT_EQ(ask(Form_Main, "OpenExperiment",
                   [](QWidget *modal) {
+                      // The open dialog itself refuses a file that is not there.
+                      if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                          files->findChild<QLineEdit *>("fileNameEdit")->setText("missing.kvr");
+                          EXPECT_FALSE(files->findChild<QDialogButtonBox *>()
+                                           ->button(QDialogButtonBox::Open)
+                                           ->isEnabled());
+                      }
                       auto *box = qobject_cast<QMessageBox *>(modal);
                       return box && (box->button(QMessageBox::Discard)->click(), true);
                   }),
