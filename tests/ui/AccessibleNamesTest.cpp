@@ -48,6 +48,10 @@ TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
     lone.show();
     QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&lone);
     EXPECT_EQ(spoken->text(QAccessible::Name) + '|' + spoken->text(QAccessible::Value), "45|45");
+    // Its one child is the drop-down, which a reader finds again at index 0.
+    QAccessibleInterface *items = spoken->child(0);
+    EXPECT_TRUE(items && items->object() == lone.view() && !spoken->child(1));
+    EXPECT_EQ(QList({spoken->indexOfChild(items), spoken->indexOfChild(spoken)}), QList({0, -1}));
     EXPECT_EQ(spoken->actionInterface()->actionNames().mid(0, 2),
               QStringList({QAccessibleActionInterface::showMenuAction(),
                            QAccessibleActionInterface::pressAction()}));
