@@ -179,7 +179,8 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     Find<QLineEdit>(Form_Main, "Edit15")->setText(QStringLiteral("0"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
-    EXPECT_EQ(modals[0].windowTitle, QString::fromUtf8(kApplicationTitle));
+    EXPECT_EQ(modals[0].objectName + '|' + modals[0].windowTitle,
+              "FaultBox|" + QString::fromUtf8(kApplicationTitle));
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Invalid floating point operation.")});
     EXPECT_EQ(ResultText(kCutterLabels[1].total), Shown("1,50 хв.")); // step C ran before the fault
     EXPECT_EQ(State.wear_rate[1], firstLineRate);                     // cutter 1's line was stored

@@ -242,7 +242,10 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         const auto shown = AnswerModals(
             [&] { trigger ? trigger->trigger() : void(Form_Main->SaveExperiment(path)); },
             std::chrono::seconds(10), answerPath(path));
-        return shown.isEmpty() ? QString() : shown.constLast().texts.join(QString());
+        if (shown.isEmpty())
+            return QString();
+        EXPECT_EQ(shown.constLast().objectName, "FileFailureBox");
+        return shown.constLast().texts.join(QString());
     };
     const QString full =
         QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
