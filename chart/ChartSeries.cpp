@@ -181,8 +181,8 @@ PlotFrame TChartSeries::FindShownRange(PlotFrame frame) const {
         frame.last = count - 1;
         return frame;
     }
-    const int beyond = FirstIndexNotBelow(xmax, frame.first);
-    frame.last = beyond < 0 ? count - 1 : beyond;
+    // The last point lies beyond xmax, so some point from frame.first on is not below it.
+    frame.last = FirstIndexNotBelow(xmax, frame.first);
     if (!ReachBeyondEdge() && m_xValues.ValueAt(frame.last) > xmax)
         --frame.last;
     return frame;

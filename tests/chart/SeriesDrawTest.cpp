@@ -113,6 +113,10 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     chart->Invalidate();
     EXPECT_EQ(PixelRgb(chart->Picture(), points.XPixel(1) - 3, y), kRed);
     EXPECT_EQ(PixelRgb(chart->Picture(), points.XPixel(2) - 3, y), 0x00FF00u);
+    // A series added since the last picture has no frame to place its points in yet.
+    auto &later = chart->AddSeries<TPointSeries>(QStringLiteral("L"));
+    later.AddPoint(50, 1);
+    EXPECT_EQ(later.XPixel(0), PlotFrame{}.horizontal.ValueToPixel(50));
 }
 
 TEST(SeriesDraw, NullColourPointBreaksTheLine) {
