@@ -210,6 +210,7 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
 TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     RunDefaults();
     SmallDisk disk;
+    ASSERT_EQ(disk.Failure(), "");
     const QString old = disk.Path("old.kvr"), fresh = disk.Path("new.kvr");
     const QByteArray before = Saved(old);
     // Anyone may add files beside the old one, which only its owner may read.

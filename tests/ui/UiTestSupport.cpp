@@ -95,18 +95,34 @@ QString Sep() { return QLocale::system().decimalPoint(); }
 
 SmallDisk::SmallDisk() {
     // Mount namespaces belong to threads: the test's own thread does every file operation.
-    static const bool isPrivate = ::unshare(CLONE_NEWNS) == 0 &&
-                                  ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    static const bool ownNamespace = ::unshare(CLONE_NEWNS) == 0;
     const QByteArray point = QFile::encodeName(m_folder.path());
-    if (!isPrivate || ::mount("kvr-test", point, "tmpfs", 0, "size=64k,mode=0777") != 0)
-        ADD_FAILURE() << "a tmpfs cannot be mounted here (root is needed): " << strerror(errno);
+    // The folder bound onto itself is a mount point of the test's own, which can be made
+    // private where the root cannot: in a chroot the root is no mount point. So nothing
+    // mounted on it is seen outside the test.
+    const auto step = [this](bool done, const char *what) {
+        if (!done && m_failure.empty())
+            m_failure = std::string(what) + ": " + strerror(errno) + " (root is needed)";
+        return done && m_failure.empty();
+    };
+    step(ownNamespace, "no mount namespace of its own") &&
+        step(::mount(point, point, nullptr, MS_BIND, nullptr) == 0, "no bind mount") &&
+        step(::mount(nullptr, point, nullptr, MS_PRIVATE, nullptr) == 0, "no private mount") &&
+        step(::mount("kvr-test", point, "tmpfs", 0, "size=64k,mode=0777") == 0, "no tmpfs");
 }
 
-SmallDisk::~SmallDisk() { ::umount2(QFile::encodeName(m_folder.path()), MNT_DETACH); }
+SmallDisk::~SmallDisk() {
+    // The tmpfs, then the folder's binding.
+    const QByteArray point = QFile::encodeName(m_folder.path());
+    ::umount2(point, MNT_DETACH);
+    ::umount2(point, MNT_DETACH);
+}
 
 void SmallDisk::Fill(qint64 freeBytes) {
     struct statvfs disk {};
-    ::statvfs(QFile::encodeName(m_folder.path()), &disk);
+    ASSERT_EQ(::statvfs(QFile::encodeName(m_folder.path()), &disk), 0) << strerror(errno);
+    // Filling anything but the small disk would exhaust the machine instead.
+    ASSERT_LE(disk.f_blocks * disk.f_frsize, 64u * 1024) << "not the small disk";
     QFile filler(Path(QStringLiteral("filler")));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
     filler.write(QByteArray(qint64(disk.f_bavail * disk.f_frsize) - freeBytes, 'x'));

@@ -66,11 +66,14 @@ QList<ModalCapture> AnswerModals(const std::function<void()> &action,
                                  const ModalAnswer &answer = {});
 
 // A tmpfs of its own in a mount namespace private to the test process, so that a test
-// meets a really full or read-only disk. A disk that cannot be mounted fails the test.
+// meets a really full or read-only disk. A test stops on a disk that could not be mounted:
+// ASSERT_EQ(disk.Failure(), "").
 class SmallDisk {
 public:
     SmallDisk();
     ~SmallDisk();
+    // Why the disk is not there; empty once it is mounted.
+    const std::string &Failure() const { return m_failure; }
     QString Path(const QString &name) const { return m_folder.filePath(name); }
     // Fills it until `freeBytes` (whole pages) stay free.
     void Fill(qint64 freeBytes);
@@ -79,6 +82,7 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    std::string m_failure;
 };
 
 // What `work` returns, run in a child process as the user nobody, whom permissions bind.
