@@ -63,10 +63,24 @@ Command Refused(const char *problem, const QString &argument = {}) {
     return {Mode::UsageError, {}, {}, problem, argument};
 }
 
-Command ParseError(const QCommandLineParser &parser) {
+// The argument as it was typed that the parser read as the option `name`: its dashes and
+// any "=value" are part of what the user should recognise.
+QString TypedOption(const QStringList &arguments, const QString &name) {
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        const qsizetype dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        if (argument.startsWith(QLatin1Char('-')) &&
+            argument.mid(dashes).section(QLatin1Char('='), 0, 0) == name)
+            return argument;
+    }
+    return name;
+}
+
+Command ParseError(const QCommandLineParser &parser, const QStringList &arguments) {
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
         return Refused(QT_TRANSLATE_NOOP("CommandLine", "невідомий параметр «%1»"),
-                       unknown.constFirst());
+                       TypedOption(arguments, unknown.constFirst()));
     return Refused(QT_TRANSLATE_NOOP("CommandLine", "бракує значення параметра"));
 }
 
@@ -86,7 +100,7 @@ Command ParseCommandLine(const QStringList &arguments) {
     QCommandLineParser parser;
     AddOptions(parser);
     if (!parser.parse(arguments))
-        return ParseError(parser);
+        return ParseError(parser, arguments);
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(kHelp))
         return Asked(Mode::Help);

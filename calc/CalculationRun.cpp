@@ -7,6 +7,7 @@
 #include "WearCalculation.h"
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 #include <span>
 
@@ -14,8 +15,10 @@ namespace kvr {
 
 namespace {
 
+WarningText Warning(const char *first, const char *second, std::vector<std::string> values);
+
 void ReadField(CalculationState &state, const InputField &field, const FieldInput &input,
-               CalculationOutcome &outcome) {
+               bool commaGroupsThousands, CalculationOutcome &outcome) {
     int &flag = state.input_error_flags[static_cast<std::size_t>(field.slot)];
     std::string shown = input.text;
     if (field.kind == InputKind::Number)
@@ -28,13 +31,44 @@ void ReadField(CalculationState &state, const InputField &field, const FieldInpu
     }
     if (!input.selected)
         flag = 1;
+    if (field.kind == InputKind::Number && commaGroupsThousands && AmbiguousThousands(input.text)) {
+        // Read neither way: the field keeps its text, marked at its comma.
+        flag = static_cast<int>(input.text.find(',')) + 1;
+        field.field(state) = 0;
+        shown = input.text;
+    }
     outcome.fields.push_back({&field, std::move(shown)});
 }
 
 void ReadFields(CalculationState &state, const CalculationInputs &inputs,
                 std::span<const InputField> fields, CalculationOutcome &outcome) {
     for (const InputField &field : fields)
-        ReadField(state, field, inputs.fields[static_cast<std::size_t>(field.slot)], outcome);
+        ReadField(state, field, inputs.fields[static_cast<std::size_t>(field.slot)],
+                  inputs.commaGroupsThousands, outcome);
+}
+
+// "1,200" read with a decimal point, without the zeros that end it: "1.2".
+std::string Decimal(const std::string &text) {
+    std::string decimal = WithPoints(text);
+    decimal.erase(decimal.find_last_not_of('0') + 1);
+    if (decimal.back() == '.')
+        decimal.pop_back();
+    return decimal;
+}
+
+// The first number typed so that it reads two ways, which the warning window names.
+std::optional<WarningText> AmbiguityWarning(const CalculationInputs &inputs) {
+    if (!inputs.commaGroupsThousands)
+        return std::nullopt;
+    for (const InputField &field : kInputFields) {
+        const std::string &text = inputs.fields[static_cast<std::size_t>(field.slot)].text;
+        if (field.kind == InputKind::Number && AmbiguousThousands(text))
+            return Warning(QT_TRANSLATE_NOOP("Results", "Число «%1» можна прочитати двояко."),
+                           QT_TRANSLATE_NOOP("Results", "Напишіть %2 або %3."),
+                           {text, text.substr(0, text.find(',')) + text.substr(text.find(',') + 1),
+                            Decimal(text)});
+    }
+    return std::nullopt;
 }
 
 LabelText Label(ResultItem item, const char *caption, std::string value, const char *unit) {
@@ -97,6 +131,28 @@ ModelText Formula(double coefficient, int coefficientPrecision, int coefficientD
 
 } // namespace
 
+bool AmbiguousThousands(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    const auto digits = [&](std::size_t from, std::size_t count) {
+        return std::all_of(text.begin() + from, text.begin() + from + count,
+                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return comma >= 1 && comma <= 3 && text.size() == comma + 4 && text[0] != '0' &&
+           digits(0, comma) && digits(comma + 1, 3);
+}
+
+bool IsBlank(std::string_view text) {
+    // ASCII white space and the no-break space (UTF-8 C2 A0), which a name copied from a
+    // document may carry; a name of nothing else names nobody.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\xC2\xA0") == 0)
+            ++i;
+        else if (!std::isspace(static_cast<unsigned char>(text[i])))
+            return false;
+    }
+    return true;
+}
+
 std::string WithPoints(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
@@ -106,7 +162,7 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
     CalculationOutcome outcome;
     std::fill_n(state.input_error_flags.begin(), kMainWindowSlots, 0);
     state.input_error_sum = 0;
-    outcome.nameGiven = !inputs.userName.empty();
+    outcome.nameGiven = !IsBlank(inputs.userName);
     if (outcome.nameGiven)
         outcome.labels.push_back(Label(
             {ResultKind::Student}, QT_TRANSLATE_NOOP("Results", "Виконав: "), inputs.userName, ""));
@@ -137,7 +193,11 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
         outcome.results = ButtonChange::Disable;
         outcome.graphs = ButtonChange::Disable;
         outcome.fault = fault.what();
+        if (outcome.reached == CalculationStep::ButtonsDecided)
+            outcome.faultCause = WearLineFaultCause(state);
     }
+    if (!outcome.warning)
+        outcome.warning = AmbiguityWarning(inputs);
     return outcome;
 }
 
@@ -171,6 +231,8 @@ DeterminationOutcome DetermineModels(CalculationState &state, std::string_view c
         // Graphs of this determination would mix new and old values.
         outcome.graphsAllowed = false;
         outcome.fault = fault.what();
+        outcome.faultCause = ModelFaultCause(
+            state, outcome.reached >= DeterminationStep::WearAndToolLife, separator);
     }
     return outcome;
 }

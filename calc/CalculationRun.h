@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "FaultCause.h"
 #include "InputTable.h"
 #include "ResultTexts.h"
 #include "Translatable.h"
@@ -57,6 +58,8 @@ struct CalculationInputs {
     std::string userName;
     std::array<FieldInput, kMainWindowSlots> fields; // by slot
     std::string separator = ".";                     // the locale's, for shown numbers
+    // Whether the locale groups thousands with a comma, so that "1,200" may mean 1200.
+    bool commaGroupsThousands = false;
 };
 
 // The steps of "Розрахувати", in order.
@@ -87,6 +90,7 @@ struct CalculationOutcome {
     ButtonChange results = ButtonChange::Keep; // "Результати розрахунків"
     ButtonChange graphs = ButtonChange::Keep;  // "Графіки"
     std::optional<std::string> fault;          // the arithmetic fault that stopped the press
+    std::optional<CauseText> faultCause;       // what to fix, where it can be told
 };
 
 // "Розрахувати": reads every field into the record, computes, writes the labels and
@@ -103,12 +107,20 @@ struct DeterminationOutcome {
     std::optional<WarningText> warning;
     bool graphsAllowed = false;
     std::optional<std::string> fault;
+    std::optional<CauseText> faultCause;
 };
 
 // "Визначити параметри" at the typed running time; an out-of-span time or an arithmetic
 // fault disallows the graphs.
 DeterminationOutcome DetermineModels(CalculationState &state, std::string_view chosenTime,
                                      std::string_view separator = ".");
+
+// Whether a typed number can be read two ways where a comma groups thousands: one to
+// three digits not starting with 0, a comma and three digits ("1,200").
+bool AmbiguousThousands(std::string_view text);
+
+// Whether a name holds nothing but spaces, and so names nobody.
+bool IsBlank(std::string_view text);
 
 // Commas turned into points: what a numeric field shows once it is read.
 std::string WithPoints(std::string text);

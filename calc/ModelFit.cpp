@@ -28,6 +28,10 @@ LogSums SumLogs(const PerCutter &x, const PerCutter &y) {
         s.sxy += xi * yi;
         s.sxx += xi * xi;
     }
+    // With one x for all three, 3·Sxx − Sx² and 3·Sxy − Sx·Sy are zero in exact arithmetic,
+    // and only rounding would leave them a slope: the fit is the invalid 0/0.
+    if (AllEqual(x))
+        throw ArithmeticFault(kInvalidOperation);
     return s;
 }
 

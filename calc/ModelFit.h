@@ -34,6 +34,9 @@ bool ChosenTimeInSpan(const CalculationState &state);
 void ComputeWearAtChosenTime(CalculationState &state);
 void ComputeToolLife(CalculationState &state);
 
+// Whether the three cutters share one value: a fit against it has no slope.
+inline bool AllEqual(const PerCutter &x) { return x[1] == x[2] && x[2] == x[3]; }
+
 struct PowerLaw {
     double slope = 0;
     double coefficient = 0;

@@ -50,14 +50,17 @@ Verdict Judge(const FileRun &run) {
     if (std::string problem = InputProblem(run); !problem.empty())
         return {CheckStatus::Input, problem};
     std::optional<std::string> fault = run.calculation.fault;
+    std::optional<CauseText> cause = run.calculation.faultCause;
     std::optional<WarningText> warning = run.calculation.warning;
-    if (run.determination) {
-        fault = fault ? fault : run.determination->fault;
-        warning = warning ? warning : run.determination->warning;
+    if (run.determination && !fault) {
+        fault = run.determination->fault;
+        cause = run.determination->faultCause;
     }
-    // The error box adds a full stop.
+    if (run.determination)
+        warning = warning ? warning : run.determination->warning;
+    // As the error box: a full stop, then the cause.
     if (fault)
-        return {CheckStatus::Fault, *fault + "."};
+        return {CheckStatus::Fault, Joined({*fault + ".", ShownCause(cause).toStdString()}, " ")};
     if (warning) {
         const WarningLines lines = ShownWarning(*warning);
         return {CheckStatus::Warning,

@@ -12,11 +12,6 @@ const QString kFolderKey = QStringLiteral("folder");
 
 QSettings Settings() { return QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")); }
 
-void RememberFolder(const QString &path) {
-    QSettings settings = Settings();
-    settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
-}
-
 } // namespace
 
 Experiment::Experiment(CalculationState &state, RunStatus &runs) : m_state(state), m_runs(runs) {}
@@ -39,7 +34,7 @@ ExperimentRead Experiment::Open(const QString &path) {
     if (const auto *texts = std::get_if<ExperimentTexts>(&read)) {
         RecordOpening(m_runs);
         m_lastStored = *texts;
-        Remember(path);
+        RememberFolder(path);
     }
     return read;
 }
@@ -48,7 +43,7 @@ std::string Experiment::Save(const QString &path, const ExperimentTexts &texts) 
     std::string problem = WriteExperimentFile(path, texts);
     if (problem.empty()) {
         m_lastStored = texts;
-        Remember(path);
+        RememberFolder(path);
     }
     return problem;
 }
@@ -66,13 +61,14 @@ void Experiment::SetStartTexts(const ExperimentTexts &texts) { m_lastStored = te
 bool Experiment::Changed(const ExperimentTexts &now) const { return now != m_lastStored; }
 
 QString Experiment::Folder() const {
-    const QString folder = Settings().value(kFolderKey).toString();
+    const QString folder = m_folder.isEmpty() ? Settings().value(kFolderKey).toString() : m_folder;
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
-void Experiment::Remember(const QString &path) {
-    m_file = path;
-    RememberFolder(path);
+void Experiment::RememberFolder(const QString &path) {
+    m_folder = QFileInfo(path).absolutePath();
+    QSettings settings = Settings();
+    settings.setValue(kFolderKey, m_folder);
 }
 
 } // namespace kvr

@@ -1,7 +1,6 @@
-// One experiment as the program holds it: the run's records, the file it came from or went
-// to, the folder of the last file, and the texts last written or read. This object is
-// their only writer; the windows ask it and show what it recorded, and the command line
-// runs it without any window.
+// One experiment as the program holds it: the run's records, the folder of the last file, and the
+// texts last written or read. This object is their only writer; the windows ask it and show what it
+// recorded, and the command line runs it without any window.
 #pragma once
 
 #include "CalculationRun.h"
@@ -37,19 +36,19 @@ public:
     void SetStartTexts(const ExperimentTexts &texts);
     // Whether `now` differs from what was last written or read.
     bool Changed(const ExperimentTexts &now) const;
-    // Whether this run has opened or saved an experiment file.
-    bool UsedFiles() const { return !m_file.isEmpty(); }
 
     // Where a file dialog starts: the folder of the last file opened or saved, in any run.
     QString Folder() const;
 
 private:
-    void Remember(const QString &path);
+    void RememberFolder(const QString &path);
 
     CalculationState &m_state;
     RunStatus &m_runs;
     ExperimentTexts m_lastStored;
-    QString m_file;
+    // This run's last folder, held here too: settings that cannot be written do not make
+    // the dialogs forget it.
+    QString m_folder;
 };
 
 } // namespace kvr

@@ -61,7 +61,7 @@ qsizetype Characters(const QString &text) {
 // Why a field may not hold this text; empty when it may.
 std::string TextProblem(int slot, const QString &text) {
     if (Characters(text) > kMaxTextCharacters)
-        return Tr(QT_TRANSLATE_NOOP("File", "текст поля %1 довший за 1 000 символів"))
+        return Tr(QT_TRANSLATE_NOOP("File", "текст поля «%1» довший за 1 000 символів"))
             .arg(Label(slot))
             .toStdString();
     if (slot < 0)

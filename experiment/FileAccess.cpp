@@ -45,9 +45,12 @@ std::optional<FileFailure> TargetProblem(const QByteArray &target) {
     return std::nullopt;
 }
 
-// QSaveFile could not start its temporary file: ask the folder itself why.
+// QSaveFile could not start its temporary file: ask the folder itself why. A link is
+// written through to its target, so the target's folder is the one asked.
 FileFailure CreationFailure(const QString &path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
     struct stat info {};
     if (::stat(folder.constData(), &info) != 0)
         return LastFailure();
@@ -96,6 +99,8 @@ FileFailure FailureOfErrno(int error) {
         return {FileProblem::IsFolder, error};
     case ELOOP:
         return {FileProblem::LinkLoop, error};
+    case ENAMETOOLONG:
+        return {FileProblem::NameTooLong, error};
     default:
         return {FileProblem::Other, error};
     }
@@ -134,6 +139,8 @@ std::string FailureReason(const FileFailure &failure, FileAction action) {
         return Tr(QT_TRANSLATE_NOOP("File", "це не звичайний файл, а канал чи пристрій"));
     case FileProblem::TooLarge:
         return Tr(QT_TRANSLATE_NOOP("File", "файл більший за 1 МіБ"));
+    case FileProblem::NameTooLong:
+        return Tr(QT_TRANSLATE_NOOP("File", "назва файлу задовга; виберіть коротшу"));
     case FileProblem::Other:
         break;
     }

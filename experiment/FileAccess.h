@@ -22,6 +22,7 @@ enum class FileProblem {
     LinkLoop,
     NotOrdinaryFile, // a pipe or a device: never read, so nothing waits on it
     TooLarge,
+    NameTooLong,
     Other,
 };
 

@@ -1,11 +1,25 @@
 #include "FileNames.h"
 
+#include <QTextBoundaryFinder>
+
 namespace kvr {
 
 namespace {
 
 bool RefusedInFileNames(QChar c) {
     return c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
+}
+
+// The longest start of `text` that ends on a whole character (a letter with its accents,
+// an emoji with its modifiers) within both limits.
+QString CutToFit(const QString &text, qsizetype characters, qsizetype bytes) {
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (qsizetype next = graphemes.toNextBoundary();
+         next > 0 && next <= characters && text.left(next).toUtf8().size() <= bytes;
+         next = graphemes.toNextBoundary())
+        end = next;
+    return text.left(end);
 }
 
 } // namespace
@@ -16,13 +30,14 @@ QString SuggestedFileName(const QString &userName, QDate date, const QString &ex
         if (RefusedInFileNames(c))
             c = c.category() == QChar::Other_Control ? QLatin1Char(' ') : QLatin1Char('-');
     const QString tail = date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('.') + extension;
-    const qsizetype room = kMaxSuggestedNameCharacters - tail.size() - 1;
+    // A leading dot would hide the file, and ".." is no file name at all.
     name = name.simplified();
-    if (name.size() > room) {
-        // A surrogate pair is cut whole.
-        name.truncate(name.at(room - 1).isHighSurrogate() ? room - 1 : room);
-        name = name.trimmed();
-    }
+    while (name.startsWith(QLatin1Char('.')))
+        name = name.mid(1).trimmed();
+    const qsizetype characters = kMaxSuggestedNameCharacters - tail.size() - 1;
+    const qsizetype bytes =
+        kMaxFileNameBytes - tail.toUtf8().size() - 1 - qsizetype(sizeof(" (9999)") - 1);
+    name = CutToFit(name, characters, bytes).trimmed();
     return name.isEmpty() ? tail : name + QLatin1Char(' ') + tail;
 }
 

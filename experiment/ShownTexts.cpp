@@ -23,4 +23,8 @@ WarningLines ShownWarning(const WarningText &warning) {
             Line(warning.secondPattern, warning.values)};
 }
 
+QString ShownCause(const std::optional<CauseText> &cause) {
+    return cause ? Line(cause->pattern, cause->values) : QString();
+}
+
 } // namespace kvr

@@ -1,5 +1,5 @@
 // The texts of a run in the interface's language: a result label's caption, value and unit,
-// and the warning window's two lines.
+// the warning window's two lines, and a fault's cause.
 #pragma once
 
 #include "CalculationRun.h"
@@ -15,5 +15,8 @@ struct WarningLines {
     QString second;
 };
 WarningLines ShownWarning(const WarningText &warning);
+
+// The line an error box adds under a fault: what to fix; empty without a known cause.
+QString ShownCause(const std::optional<CauseText> &cause);
 
 } // namespace kvr

@@ -1,5 +1,7 @@
 #include "TypedInputs.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace kvr {
@@ -8,6 +10,7 @@ CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separato
     CalculationInputs inputs;
     inputs.userName = texts.name;
     inputs.separator = std::move(separator);
+    inputs.commaGroupsThousands = QLocale::system().groupSeparator() == QLatin1String(",");
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
         FieldInput &input = inputs.fields[static_cast<std::size_t>(slot)];
         input.text = texts.fields[static_cast<std::size_t>(slot)];

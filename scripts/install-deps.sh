@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang-format
     qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev qt6-tools-dev qt6-l10n-tools
+    libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick

@@ -173,16 +173,12 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <translation>Print report</translation>
     </message>
     <message>
-        <source>Не вдалося надрукувати звіт: принтер недоступний.</source>
-        <translation>Could not print the report: the printer is not available.</translation>
+        <source>Не вдалося надрукувати звіт на принтері «%1»: %2.</source>
+        <translation>Could not print the report on the printer “%1”: %2.</translation>
     </message>
 </context>
 <context>
     <name>File</name>
-    <message>
-        <source>текст поля %1 довший за 1 000 символів</source>
-        <translation>the text of the field %1 is longer than 1,000 characters</translation>
-    </message>
     <message>
         <source>значення «%1» поля %2 не є жодним із пунктів його списку</source>
         <translation>the value “%1” of the field %2 is none of the items of its list</translation>
@@ -270,6 +266,14 @@ The windows, reports and messages speak the first of the system&apos;s languages
     <message>
         <source>без коду</source>
         <translation>without a code</translation>
+    </message>
+    <message>
+        <source>текст поля «%1» довший за 1 000 символів</source>
+        <translation>the text of the field “%1” is longer than 1,000 characters</translation>
+    </message>
+    <message>
+        <source>назва файлу задовга; виберіть коротшу</source>
+        <translation>the file name is too long; choose a shorter one</translation>
     </message>
 </context>
 <context>
@@ -506,6 +510,18 @@ enter a running time of the cutters of your choice</translation>
         <source>з33</source>
         <translation>f33</translation>
     </message>
+    <message>
+        <source>0,25</source>
+        <translation>0.25</translation>
+    </message>
+    <message>
+        <source>0,1</source>
+        <translation>0.1</translation>
+    </message>
+    <message>
+        <source>1,5</source>
+        <translation>1.5</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>
@@ -559,29 +575,13 @@ enter a running time of the cutters of your choice</translation>
 зношування від часу оброблення, розмірного зношування від
 швидкості різання, періоду стійкості інструмента від швидкості 
 різання.</source>
-        <translation>          The program is for studying how technological factors
-affect the wear of a cutting tool, namely how the workpiece 
-diameter, the cutting conditions and the geometry of a straight
-turning tool affect its wear.
-          The inputs of the calculation are the workpiece 
-material and diameter, the cutting conditions and the allowable 
-flank wear of the tool. The allowable flank wear is given by 
-the teacher.
-          The measurements are the running time of each cutter 
-and its flank wear after each of its running times.
-          The user identification holds the student&apos;s surname 
-and initials. They are needed for the report on this work.
-          The calculation results are the cutting speed, the total 
-running time and the dimensional wear of each cutter after 
-each interval of its work.
-          To find the unknown parameters of the mathematical 
-models, enter a running time of the cutters of your choice 
-(it must not lie more than 15% outside the time of the 
-experiment).
-          Once the parameters of the models are found, the 
-graphs can be drawn: dimensional wear against running time, 
-dimensional wear against cutting speed, and tool life against 
-cutting speed.</translation>
+        <translation>          The program is for studying how technological factors affect the wear of a cutting tool, namely how the workpiece diameter, the cutting conditions and the geometry of a straight turning tool affect its wear.
+          The inputs of the calculation are the workpiece material and diameter, the cutting conditions and the allowable flank wear of the tool. The allowable flank wear is given by the teacher.
+          The measurements are the running time of each cutter and its flank wear after each of its running times.
+          The user identification holds the student&apos;s surname and initials. They are needed for the report on this work.
+          The calculation results are the cutting speed, the total running time and the dimensional wear of each cutter after each interval of its work.
+          To find the unknown parameters of the mathematical models, enter a running time of the cutters of your choice (it must not lie more than 15% outside the time of the experiment).
+          Once the parameters of the models are found, the graphs can be drawn: dimensional wear against running time, dimensional wear against cutting speed, and tool life against cutting speed.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +747,25 @@ cutting speed.</translation>
     <message>
         <source>:/cutter.png</source>
         <translation>:/cutter_en.png</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>принтер не приймає завдань</source>
+        <translation>the printer does not accept jobs</translation>
+    </message>
+    <message>
+        <source>такого принтера немає</source>
+        <translation>there is no such printer</translation>
+    </message>
+    <message>
+        <source>сервер друку недоступний</source>
+        <translation>the print server cannot be reached</translation>
+    </message>
+    <message>
+        <source>сервер друку відповів: %1</source>
+        <translation>the print server answered: %1</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1076,30 @@ Copy: right-click without moving, or Ctrl+C.</translation>
     <message>
         <source>Виконав: </source>
         <translation>Done by: </translation>
+    </message>
+    <message>
+        <source>Число «%1» можна прочитати двояко.</source>
+        <translation>The number “%1” can be read two ways.</translation>
+    </message>
+    <message>
+        <source>Напишіть %2 або %3.</source>
+        <translation>Write %2 or %3.</translation>
+    </message>
+    <message>
+        <source>Тривалості інструмента %1 нульові.</source>
+        <translation>The running times of cutter %1 are zero.</translation>
+    </message>
+    <message>
+        <source>Тривалості інструмента %1 після першої нульові: лінію зношування не визначити.</source>
+        <translation>The running times of cutter %1 after the first are zero: the wear line cannot be found.</translation>
+    </message>
+    <message>
+        <source>Швидкості різання однакові: моделі не визначити.</source>
+        <translation>The cutting speeds are equal: the models cannot be found.</translation>
+    </message>
+    <message>
+        <source>Знос інструмента %1 не зростає з часом (%2; %3; %4): лінію зношування не визначити.</source>
+        <translation>The wear of cutter %1 does not grow with time (%2; %3; %4): the wear line cannot be used.</translation>
     </message>
 </context>
 <context>

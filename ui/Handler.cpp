@@ -17,9 +17,10 @@ void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
     box.exec();
 }
 
-void ShowFaultBox(const QString &message) {
-    ShowMessage(QMessageBox::Critical, message + QLatin1Char('.'), QApplication::activeWindow(),
-                "FaultBox");
+void ShowFaultBox(const QString &message, const QString &cause) {
+    const QString text = message + QLatin1Char('.');
+    ShowMessage(QMessageBox::Critical, cause.isEmpty() ? text : text + QLatin1Char('\n') + cause,
+                QApplication::activeWindow(), "FaultBox");
 }
 
 void RunHandler(const std::function<void()> &handler) {

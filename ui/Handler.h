@@ -25,8 +25,9 @@ void RunHandler(const std::function<void()> &handler);
 void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
                  const char *objectName);
 
-// The error box: error icon, the application's title, the message with a full stop.
-void ShowFaultBox(const QString &message);
+// The error box: error icon, the application's title, the message with a full stop, and
+// under it the cause, when one is known.
+void ShowFaultBox(const QString &message, const QString &cause = {});
 
 // Connects a signal to a handler of `receiver` guarded by RunHandler.
 template <typename Sender, typename Signal, typename Receiver, typename Handler>

@@ -5,6 +5,7 @@
 #include "Handler.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -48,9 +49,12 @@ constexpr const char *kHelpText = QT_TRANSLATE_NOOP(
 constexpr int kClientWidth = 361;
 constexpr int kClientHeight = 531;
 constexpr int kImageTop = 352;
+constexpr int kTextLeft = 16;
+// The text's lines end short of the window's right edge by its left margin's half.
+constexpr int kTextWidth = kClientWidth - 8 - kTextLeft - 1;
 
 constexpr std::array kLayout{
-    ControlRow{ControlKind::Label, "Label1", nullptr, 16, 8},
+    ControlRow{ControlKind::Label, "Label1", nullptr, kTextLeft, 8},
     ControlRow{ControlKind::Image, "Image2", nullptr, 48, kImageTop, 265, 169},
 };
 
@@ -70,6 +74,25 @@ QPixmap TransparentDrawing(const QString &path, QSize box) {
     }
     return QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                   .scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+// A line wider than `width` is broken at its last space that fits, so that a translation
+// written as whole paragraphs flows as the original does; a line that fits stays as it is.
+QString Flowed(const QString &text, const QFontMetrics &metrics, int width) {
+    QStringList lines;
+    for (QString rest : text.split(QLatin1Char('\n'))) {
+        while (metrics.horizontalAdvance(rest) > width) {
+            qsizetype cut = rest.lastIndexOf(QLatin1Char(' '));
+            while (cut > 0 && metrics.horizontalAdvance(rest.left(cut)) > width)
+                cut = rest.lastIndexOf(QLatin1Char(' '), cut - 1);
+            if (cut <= 0 || rest.left(cut).trimmed().isEmpty())
+                break; // one word wider than the line: left whole
+            lines << rest.left(cut);
+            rest = rest.mid(cut + 1);
+        }
+        lines << rest;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -92,7 +115,7 @@ TForm_Help::TForm_Help()
     // the window and above the drawing.
     for (int pixelSize = kWindowFontPx;; --pixelSize) {
         Label1->setFont(WindowFont(pixelSize));
-        Label1->setText(HelpText());
+        Label1->setText(Flowed(HelpText(), Label1->fontMetrics(), kTextWidth));
         Label1->adjustSize();
         const bool fits = Label1->geometry().right() < kClientWidth - 8 &&
                           Label1->geometry().bottom() < kImageTop - 2;

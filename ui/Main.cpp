@@ -125,8 +125,9 @@ void TForm_Main::ConnectHandlers() {
 bool TForm_Main::FormCanResize(int &, int &) { return false; }
 
 void TForm_Main::closeEvent(QCloseEvent *event) {
-    // A student who never used files closes at once; one who did is not made to lose edits.
-    if (m_experiment.UsedFiles() && !MayLeaveEdits()) {
+    // Typed work is not lost to one click: fields that differ from the start-up texts, or
+    // from the file last saved or opened, are asked about; untouched ones close at once.
+    if (!MayLeaveEdits()) {
         event->ignore();
         return;
     }
@@ -152,7 +153,7 @@ void TForm_Main::Button1Click() {
         Form_Warning->ShowWarning(lines.first, lines.second);
     }
     if (outcome.fault)
-        throw ArithmeticFault(*outcome.fault);
+        ShowFaultBox(QString::fromStdString(*outcome.fault), ShownCause(outcome.faultCause));
 }
 
 void TForm_Main::ShowFields(const CalculationOutcome &outcome) {

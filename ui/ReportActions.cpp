@@ -5,6 +5,7 @@
 #include "FileNames.h"
 #include "Handler.h"
 #include "LabReport.h"
+#include "PrintJob.h"
 #include "RunStatus.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -52,17 +52,20 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Друкувати звіт"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const QString extension = FileExtension(FileKind::Report);
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return WriteReport(parent, experiment, printer.outputFileName());
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+        return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
+    // The page the file would hold, sent so that the queue's answer is heard.
+    const std::optional<QByteArray> pdf = LabReportPdf(Runs, State);
+    const std::optional<QString> refusal =
+        pdf ? PrintPdf(printer.printerName(), *pdf, printer.docName(), printer.copyCount())
+            : QString::fromStdString(FailureReason({}, FileAction::Save));
+    if (refusal)
         ShowMessage(QMessageBox::Critical,
-                    QCoreApplication::translate(
-                        "Dialogs", "Не вдалося надрукувати звіт: принтер недоступний."),
+                    QCoreApplication::translate("Dialogs",
+                                                "Не вдалося надрукувати звіт на принтері «%1»: %2.")
+                        .arg(printer.printerName(), *refusal),
                     parent, "PrintFailureBox");
-        return;
-    }
-    PaintLabReport(painter, Runs, State);
 }
 
 void SaveReport(QWidget *parent, Experiment &experiment) {

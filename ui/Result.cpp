@@ -79,7 +79,7 @@ void TForm_Result::Button1Click() {
         Form_Warning->ShowWarning(lines.first, lines.second);
     }
     if (outcome.fault)
-        throw ArithmeticFault(*outcome.fault);
+        ShowFaultBox(QString::fromStdString(*outcome.fault), ShownCause(outcome.faultCause));
 }
 
 void TForm_Result::ShowModel(const FormulaLabels &formula, const ModelText &model) {

@@ -27,6 +27,7 @@ for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/none 1-exampl
     check "$usage: usage on stderr only" grep -q 'Використання:' "$out/stderr"
     check "$usage: nothing on stdout" [ ! -s "$out/stdout" ]
 done
+run "-rf x.kvr"; check "an unknown option as typed" grep -q "«-rf x.kvr»" "$out/stderr"
 "$kvr" --check 1-example.kvr >/dev/full 2>/dev/null
 check "a lost write exits 2" [ $? = 2 ]
 

@@ -79,11 +79,16 @@ TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
               Shown("V = 182,06 м/хв.")); // labels are still written
 }
 
-TEST_F(CalculationFlow, BlankNameCountsAsFilledIn) {
-    Calculate(QStringLiteral("  "));
+TEST_F(CalculationFlow, BlankNameIsNoName) {
+    const QString before = ResultText(kStudentLabel);
+    for (const char *blank : {"     ", " \t\xC2\xA0 "}) {
+        Calculate(QString::fromUtf8(blank));
+        EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
+        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+        EXPECT_EQ(ResultText(kStudentLabel), before);
+    }
+    Calculate(QString::fromUtf8("\xC2\xA0Я"));
     EXPECT_FALSE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_EQ(ResultText(kStudentLabel), QStringLiteral("Виконав:   "));
 }
 
 TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
@@ -181,7 +186,9 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].objectName + '|' + modals[0].windowTitle,
               "FaultBox|" + QString::fromUtf8(kApplicationTitle));
-    EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Invalid floating point operation.")});
+    EXPECT_EQ(modals[0].texts, QStringList{QString::fromUtf8(
+                                   "Invalid floating point operation.\nТривалості інструмента 2 "
+                                   "після першої нульові: лінію зношування не визначити.")});
     EXPECT_EQ(ResultText(kCutterLabels[1].total), Shown("1,50 хв.")); // step C ran before the fault
     EXPECT_EQ(State.wear_rate[1], firstLineRate);                     // cutter 1's line was stored
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
@@ -274,18 +281,38 @@ TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
             EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result)) << hidden;
 }
 
-TEST_F(Determination, ZeroWearRateIsADivisionFaultThatDisablesGraphs) {
-    Determine(QStringLiteral("3"));
-    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    for (QLineEdit *edit :
-         {Find<QLineEdit>(Form_Main, "Edit19"), Find<QLineEdit>(Form_Main, "Edit20"),
-          Find<QLineEdit>(Form_Main, "Edit21")})
-        edit->setText(QStringLiteral("33")); // cutter 1 does not wear: slope 0
-    Calculate();
-    const QList<ModalCapture> modals = Determine(QStringLiteral("3"));
-    ASSERT_EQ(modals.size(), 1);
-    EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point division by zero.")});
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+// Each fault says what to fix under its own text, and leaves "Графіки" disabled.
+TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
+    struct Case {
+        std::vector<std::pair<const char *, const char *>> edits;
+        const char *box;
+    };
+    const Case cases[] = {
+        {{{"Edit19", "33"}, {"Edit20", "33"}, {"Edit21", "33"}},
+         "Floating point division by zero.\nЗнос інструмента 1 не зростає з часом (33; 33; 33): "
+         "лінію зношування не визначити."},
+        {{{"Edit16", "35"}, {"Edit17", "26,5"}, {"Edit18", "21"}},
+         "Invalid floating point operation.\nЗнос інструмента 2 не зростає з часом (35; 26,5; "
+         "21): лінію зношування не визначити."},
+        // Exactly 0/0: rounding leaves a denominator of about 1e-18 and an exponent of 0,000.
+        {{{"Edit12", "610"}, {"Edit13", "610"}, {"Edit14", "610"}},
+         "Invalid floating point operation.\nШвидкості різання однакові: моделі не визначити."},
+    };
+    for (const Case &c : cases) {
+        QStringList before;
+        for (const auto &[edit, text] : c.edits) {
+            before << Find<QLineEdit>(Form_Main, edit)->text();
+            Find<QLineEdit>(Form_Main, edit)->setText(QString::fromUtf8(text));
+        }
+        Calculate();
+        const QList<ModalCapture> modals = Determine(QStringLiteral("3"));
+        ASSERT_EQ(modals.size(), 1);
+        EXPECT_EQ(modals[0].texts.join('|').toStdString(),
+                  QString::fromUtf8(c.box).replace(QLatin1Char(','), Sep()).toStdString());
+        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+        for (const auto &[edit, text] : c.edits)
+            Find<QLineEdit>(Form_Main, edit)->setText(before.takeFirst());
+    }
 }
 
 TEST_F(Determination, TenfoldSpeedsGiveExactModels) {

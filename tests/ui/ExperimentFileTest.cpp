@@ -119,15 +119,27 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
 TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
     const QByteArray fixed = Read(QString::fromUtf8(kExampleFile));
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromUtf8("Іваненко"));
-    EXPECT_EQ(Saved("example.kvr"), QJsonDocument::fromJson(fixed).toJson());
-    const ExperimentTexts example = Form_Main->FieldTexts();
+    // An English window starts with decimal points; the file keeps what the fields show.
+    QJsonObject shown = QJsonDocument::fromJson(fixed).object();
+    const auto translated = [](const QJsonValue &text) {
+        return QCoreApplication::translate("Form", text.toString().toUtf8().constData());
+    };
+    for (const char *key : {"depth_of_cut", "feed"})
+        shown[key] = translated(shown[key]);
+    QJsonArray times = shown["running_time"].toArray(), second = times[1].toArray();
+    for (QJsonValueRef time : second)
+        time = translated(time);
+    times[1] = second;
+    shown["running_time"] = times;
+    EXPECT_EQ(Saved("example.kvr"), QJsonDocument(shown).toJson());
     Find<QPushButton>(Form_Main, "Button1")->click();
     Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("96"));
     QFile copy(Path("fixed.kvr"));
     ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(fixed) == fixed.size());
     copy.close();
     AnswerModals([&] { EXPECT_TRUE(Form_Main->OpenExperiment(Path("fixed.kvr"))); });
-    EXPECT_EQ(Form_Main->FieldTexts(), example);
+    EXPECT_EQ(Form_Main->FieldTexts(),
+              std::get<ExperimentTexts>(ReadExperimentFile(Path("fixed.kvr"))));
 }
 
 TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
@@ -168,18 +180,18 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
          "ключ «spindle_speed» має бути списком із 3 текстів"},
         {with("version", 0), "ключ «version» має бути цілим числом від 1"},
         {with("spindle_speed", QJsonArray{QString(1001, '6'), "380", "185"}),
-         "текст поля n1 довший за 1 000 символів"},
+         "текст поля «n1» довший за 1 000 символів"},
         {with("running_time",
               QJsonArray{QJsonArray{"1", "1", "1"}, QJsonArray{"1", "1", QString(1001, '1')},
                          QJsonArray{"2", "2", "2"}}),
-         "текст поля τ23 довший за 1 000 символів"},
+         "текст поля «τ23» довший за 1 000 символів"},
         {with("flank_wear", QJsonArray{QJsonArray{"3", "4", "4"}, QJsonArray{"2", "2", "3"},
                                        QJsonArray{"1", "2", QString(1001, '2')}}),
-         "текст поля hз33 довший за 1 000 символів"},
+         "текст поля «hз33» довший за 1 000 символів"},
         {with("allowable_flank_wear", QString(1001, '5')),
-         "текст поля [hз] довший за 1 000 символів"},
+         "текст поля «[hз]» довший за 1 000 символів"},
         {with("diameter", QString(1001, QLatin1Char('9'))),
-         "текст поля D довший за 1 000 символів"},
+         "текст поля «D» довший за 1 000 символів"},
         {with("phi", "50"), "значення «50» поля φ не є жодним із пунктів його списку"},
         {QByteArray((1 << 20) + 1, ' '), "файл більший за 1 МіБ"},
         {QByteArray(1 << 20, ' '), "вміст не є правильним текстом JSON"},
@@ -261,7 +273,7 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     };
     const FailedSave rows[] = {
         {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QString(1001, QLatin1Char('1'))); },
-         nullptr, old, QString::fromUtf8("текст поля S довший за 1 000 символів")},
+         nullptr, old, QString::fromUtf8("текст поля «S» довший за 1 000 символів")},
         {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QStringLiteral("0,1")); }, nullptr,
          old + QStringLiteral("/new.kvr"),
          QString::fromUtf8("такої папки немає; виберіть наявну папку")},
@@ -385,11 +397,15 @@ TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsEx
         {QStringLiteral(" /\\:*?\"<>|. "), QStringLiteral("---------.")},
         {QString(200, QChar(u'я')), QString(85, QChar(u'я'))},
         {QString(84, QChar(u'я')) + QString::fromUtf8("😀"), QString(84, QChar(u'я'))},
+        // 255 bytes with " (9999)": whole characters of three bytes each.
+        {QString(300, QChar(u'中')), QString(77, QChar(u'中'))},
+        {QStringLiteral(". .x"), QStringLiteral("x")},
+        {QStringLiteral("../x"), QStringLiteral("-x")},
     };
     for (const auto &[name, start] : rows)
         EXPECT_EQ(SuggestedFileName(name, QDate(2026, 12, 7), QStringLiteral("pdf")).toStdString(),
                   (start + day).toStdString());
-    EXPECT_EQ(SuggestedFileName({}, QDate(2026, 12, 7), QStringLiteral("kvr")),
+    EXPECT_EQ(SuggestedFileName(QStringLiteral(".."), QDate(2026, 12, 7), QStringLiteral("kvr")),
               QStringLiteral("2026-12-07.kvr"));
     EXPECT_EQ(OneCell(std::string("a\tb\nc\rd\ae\0\x7f", 11) + "f"), "a b c d e  f");
 }

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -164,6 +165,21 @@ TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize) {
     EXPECT_EQ(Form_Main->pos(), QPoint(282, 110));
     EXPECT_EQ(QRect(Form_Result->pos(), Form_Result->size()), QRect(299, 143, 769, 353));
     EXPECT_EQ(QRect(Form_Graphic->pos(), Form_Graphic->size()), QRect(23, 181, 1305, 393));
+}
+
+TEST_F(MainWindowStart, ClosingAsksBeforeTypedWorkIsLost) {
+    Find<QLineEdit>(Form_Main, "Edit19")->setText(QStringLiteral("34"));
+    const ExperimentTexts typed = Form_Main->FieldTexts();
+    const QList<ModalCapture> shown =
+        AnswerModals([] { Form_Main->close(); }, std::chrono::seconds(10),
+                     [](QWidget *modal) {
+                         auto *box = qobject_cast<QMessageBox *>(modal);
+                         return box && (box->button(QMessageBox::Cancel)->click(), true);
+                     });
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].objectName, "UnsavedChangesBox");
+    EXPECT_TRUE(Form_Main->isVisible());
+    EXPECT_EQ(Form_Main->FieldTexts(), typed);
 }
 
 TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {

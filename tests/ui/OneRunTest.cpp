@@ -180,7 +180,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "Edit1=Іваненко calculate results determine Edit25=26 Edit27=15 calculate "
                  "determine"},
         Sequence{"FaultInWearLines",
-                 "Edit1=Іваненко calculate determine Edit23=0 Edit24=0 calculate determine"}),
+                 "Edit1=Іваненко calculate determine Edit23=0 Edit24=0 calculate determine"},
+        Sequence{"EqualSpeedsFitNoModel", "Edit1=Іваненко calculate determine graphs Edit12=185 "
+                                          "Edit13=185 calculate determine graphs"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
