@@ -25,6 +25,10 @@ void InstallTranslations(QCoreApplication &application) {
     if (qt->load(QStringLiteral("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
+    // The few texts of the dialogs we open that Qt's own catalogue leaves in English.
+    auto *supplement = new QTranslator(&application);
+    if (supplement->load(QStringLiteral(":/i18n/qtbase_supplement_") + language))
+        QCoreApplication::installTranslator(supplement);
     if (language == kInterfaceLanguages.constFirst())
         return; // the texts are written in it
     auto *own = new QTranslator(&application);

@@ -4,6 +4,7 @@
 #include "ArithmeticFault.h"
 #include "CalculationRun.h"
 #include "FuzzCheck.h"
+#include "ModelFit.h"
 #include "RecordFields.h"
 
 #include <algorithm>
@@ -89,6 +90,9 @@ void CheckDetermination(kvr::CalculationState &state, const std::string &chosenT
     }
     FUZZ_CHECK(!outcome.graphsAllowed || (!outcome.fault && !outcome.warning && outcome.lifeModel),
                "Графіки allowed by a failed determination");
+    // One cutting speed for all three leaves no slope but rounding noise to show.
+    FUZZ_CHECK(!kvr::AllEqual(state.cutting_speed) || !outcome.wearModel,
+               "a model fitted on equal speeds");
     CheckRecord(state, "Визначити параметри");
 }
 
@@ -104,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int slot = 0; slot < kvr::kMainWindowSlots; ++slot)
         inputs.fields[std::size_t(slot)].text = lines[std::size_t(slot) + 1];
     inputs.fields[4].selected = !(data[0] & 2);
+    inputs.commaGroupsThousands = data[0] & 4;
     kvr::CalculationState state;
     CheckCalculation(state, inputs);
     CheckDetermination(state, lines.back(), inputs.separator);

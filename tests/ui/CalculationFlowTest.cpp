@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace kvr::test {
@@ -120,14 +121,38 @@ TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
 }
 
 TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
-    const std::tuple<const char *, const char *, bool> cases[] = {
-        {"1,2,3", "1.2.3", true}, {" 95", " 95", false},   {"95 ", "95 ", true},
-        {"2e1", "2e1", false},    {"-0,5", "-0.5", false}, {"5.", "5.", false}};
-    for (auto [typed, shown, marked] : cases) {
+    // Where a comma groups thousands (C, English), "1,200" reads two ways: it stays as typed,
+    // marked, and the warning says how to write either; elsewhere it is 1.2 as before.
+    const bool groups = QLocale::system().groupSeparator() == QLatin1String(",");
+    const std::tuple<const char *, const char *, bool, const char *> cases[] = {
+        {"1,2,3", "1.2.3", true, ""},
+        {" 95", " 95", false, ""},
+        {"95 ", "95 ", true, ""},
+        {"2e1", "2e1", false, ""},
+        {"-0,5", "-0.5", false, ""},
+        {"5.", "5.", false, ""},
+        {"1,200", "1.200", false, "1200|1.2"},
+        {"999,500", "999.500", false, "999500|999.5"},
+        {"0,250", "0.250", false, ""},
+        {"1,2000", "1.2000", false, ""},
+        {"1200,500", "1200.500", false, ""},
+        {"-1,200", "-1.200", false, ""}};
+    for (auto [typed, shown, marked, ambiguous] : cases) {
         Find<QLineEdit>(Form_Main, "Edit3")->setText(QString::fromUtf8(typed));
-        Calculate();
-        EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit3")->text(), QString::fromUtf8(shown)) << typed;
-        EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main, "Edit3")), marked) << typed;
+        const QList<ModalCapture> modals = Calculate();
+        const bool asked = groups && *ambiguous;
+        EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit3")->text(),
+                  QString::fromUtf8(asked ? typed : shown))
+            << typed;
+        EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main, "Edit3")), marked || asked) << typed;
+        const QStringList ways = QString::fromUtf8(ambiguous).split('|');
+        EXPECT_EQ(
+            (modals.isEmpty() ? QString() : modals[0].texts.mid(0, 2).join('|')).toStdString(),
+            asked ? QString::fromUtf8("Число «%1» можна прочитати двояко.|Напишіть %2 або %3.")
+                        .arg(typed, ways[0], ways[1])
+                        .toStdString()
+                  : "")
+            << typed;
     }
     Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("2e1"));
     Calculate();

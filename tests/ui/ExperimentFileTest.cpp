@@ -278,6 +278,12 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
          old + QStringLiteral("/new.kvr"),
          QString::fromUtf8("такої папки немає; виберіть наявну папку")},
         {{}, nullptr, m_dir.path(), QString::fromUtf8("це папка, а не файл")},
+        {[this] { QFile::link(Path("gone/new.kvr"), Path("link.kvr")); }, nullptr, Path("link.kvr"),
+         QString::fromUtf8("такої папки немає; виберіть наявну папку")},
+        {{},
+         nullptr,
+         disk.Path(QString(128, QChar(u'я'))),
+         QString::fromUtf8("назва файлу задовга; виберіть коротшу")},
         {FillWithLongTexts, nullptr, old, full},
         {{}, nullptr, fresh, full},
         {{}, "SaveReportPdf", report, full},
@@ -366,7 +372,18 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
             }),
         "FileDialog ReplaceFileBox FileDialog");
     EXPECT_EQ(Read(Path("звіт.pdf")), "old");
-    EXPECT_EQ(ask(Form_Result, "PrintReport"), "PrintReportDialog");
+    // A file printed to without an extension gets ".pdf", as a saved report does.
+    EXPECT_EQ(ask(Form_Result, "PrintReport",
+                  [&](QWidget *modal) {
+                      auto *print = qobject_cast<QPrintDialog *>(modal);
+                      if (print)
+                          print->findChild<QLineEdit *>("filename")->setText(Path("друк")),
+                              print->accept();
+                      return print != nullptr;
+                  }),
+              "PrintReportDialog");
+    EXPECT_EQ(QDir(m_dir.path()).entryList({QString::fromUtf8("друк*")}),
+              QStringList{QString::fromUtf8("друк.pdf")});
     const QString report =
         SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
     EXPECT_EQ(starts, QStringList({m_dir.path(), m_dir.path(), m_dir.path(),
@@ -378,6 +395,20 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main->close(); });
     EXPECT_TRUE(Form_Main->isVisible());
+    // A name of 300 Chinese characters: both dialogs' suggestions fit the file system.
+    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString(300, QChar(u'中')));
+    AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+    for (auto [window, action] : {std::pair<QWidget *, const char *>{Form_Main, "SaveExperiment"},
+                                  {Form_Result, "SaveReportPdf"}})
+        EXPECT_EQ(ask(window, action,
+                      [](QWidget *modal) {
+                          auto *files = qobject_cast<QFileDialog *>(modal);
+                          return files && (static_cast<QDialog *>(files)->accept(), true);
+                      }),
+                  "FileDialog");
+    EXPECT_EQ(QDir(m_dir.path()).entryList({QString::fromUtf8("中*")}).join('|'),
+              SuggestedFileName(QString(300, QChar(u'中')), QDate::currentDate(), "kvr") + '|' +
+                  SuggestedFileName(QString(300, QChar(u'中')), QDate::currentDate(), "pdf"));
     AnswerModals([&] { Form_Main->OpenExperiment(QString::fromUtf8(kExampleFile)); });
     EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "FileDialog");
     // A folder that is gone sends the dialogs home.
@@ -385,6 +416,12 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     Saved("gone/last.kvr");
     ASSERT_TRUE(QDir(Path("gone")).removeRecursively());
     EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath());
+    // Settings that cannot be written: the folder is remembered while the program runs.
+    const QString settings = QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")).fileName();
+    ASSERT_TRUE(QFile::remove(settings) && QDir().mkpath(settings));
+    Saved("kept.kvr");
+    EXPECT_EQ(m_windows->TheExperiment().Folder(), m_dir.path());
+    ASSERT_TRUE(QDir(settings).removeRecursively());
 }
 
 TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsExtension) {

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -83,17 +84,19 @@ TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
     }
     const bool english = InterfaceLanguage(QLocale::system().uiLanguages()) == "en";
     static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    // The toolkit's own words, which its Ukrainian translation replaces.
-    const QStringList toolkit{"Look in:", "File name:", "Files of type:", "Open",       "Save",
-                              "Cancel",   "OK",         "Undo",           "Redo",       "Cut",
-                              "Copy",     "Paste",      "Delete",         "Select All", "Print",
-                              "Close",    "Options >>"};
+    // In Ukrainian no text is English words alone: the toolkit's own are translated, by its
+    // catalogue or by the program's supplement to it. Only names and paths stay Latin.
+    static const QRegularExpression latinWords(
+        QStringLiteral("^[^\\x{0400}-\\x{04FF}]*[A-Za-z]{2}[^\\x{0400}-\\x{04FF}]*$"));
+    const QStringList names{"Kelvora \"KVR\"", "  kvr --help | --version", QDir::homePath(),
+                            "Label1", "Label2"};
     int found = 0;
     for (QString text : texts) {
         text = text.remove(student).remove('&').section('\t', 0, 0);
         found += !text.isEmpty();
         EXPECT_FALSE(english && text.contains(cyrillic)) << text.toStdString();
-        EXPECT_FALSE(!english && toolkit.contains(text)) << text.toStdString();
+        EXPECT_FALSE(!english && latinWords.match(text).hasMatch() && !names.contains(text))
+            << text.toStdString();
     }
     EXPECT_GT(found, 300);
     // The list shows its item in the interface's language; the file keeps the Ukrainian.
