@@ -12,6 +12,8 @@ packages=(
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
     dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
     poppler-utils
+    # The printing test: a print server of its own with a cups-pdf queue.
+    printer-driver-cups-pdf
 )
 # The screen reader walkthrough and the Wayland test: a session bus, the AT-SPI bus and its
 # Python client, a headless compositor and Qt's Wayland platform.
