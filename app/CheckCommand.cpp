@@ -22,6 +22,7 @@ int RunCheck(char *program, const QStringList &files) {
     // No display: the table needs the locale and the files only.
     int argc = 1;
     char *argv[] = {program, nullptr};
+    SilenceToolkitMessages();
     QCoreApplication application(argc, argv);
     InstallTranslations(application);
     const std::string separator = DecimalSeparator();

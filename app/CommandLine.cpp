@@ -85,9 +85,10 @@ Command ParseError(const QCommandLineParser &parser, const QStringList &argument
 }
 
 Command ReportCommand(const QCommandLineParser &parser) {
+    // A folder that is not there yet is made when the reports are written.
     const QString folder = parser.value(kReport);
-    if (!QFileInfo(folder).isDir())
-        return Refused(QT_TRANSLATE_NOOP("CommandLine", "теки «%1» немає"), folder);
+    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
+        return Refused(QT_TRANSLATE_NOOP("CommandLine", "«%1» — це файл, а не тека"), folder);
     if (parser.positionalArguments().isEmpty())
         return Refused(
             QT_TRANSLATE_NOOP("CommandLine", "--report потребує хоча б одного файлу досліду"));

@@ -18,6 +18,10 @@ void WriteError(const QString &line) {
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
 }
 
+void SilenceToolkitMessages() {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+}
+
 Progress::Progress(const char *caption, qsizetype total)
     : m_caption(QCoreApplication::translate("CommandLine", caption)), m_total(total),
       m_shown(isatty(STDERR_FILENO)) {}

@@ -11,6 +11,9 @@ void WriteOut(const QByteArray &bytes);
 // Flushes standard output; false when anything written to it was lost.
 bool FinishOut();
 void WriteError(const QString &line);
+// Keeps the toolkit's own warnings ("XDG_RUNTIME_DIR not set…") off standard error, which
+// a batch run keeps for its own messages.
+void SilenceToolkitMessages();
 
 // "Перевірено 120 з 300", rewritten in place on a terminal; nothing when redirected.
 class Progress {

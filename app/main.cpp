@@ -39,7 +39,29 @@ int Answer(int argc, char **argv, const kvr::Command &command) {
     return Print(command.mode == kvr::Mode::Help ? kvr::UsageText() : kvr::VersionText());
 }
 
+// Whether the windows have somewhere to appear: a display, or a platform asked for by name.
+bool CanShowWindows(const QStringList &arguments) {
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return arguments.contains(QLatin1String("-platform")) ||
+           arguments.contains(QLatin1String("--platform"));
+}
+
+// Said in the program's own words instead of the toolkit's abort.
+int RefuseWindows(int argc, char **argv) {
+    QCoreApplication application(argc, argv);
+    kvr::InstallTranslations(application);
+    kvr::WriteError(QStringLiteral("kvr: ") +
+                    QCoreApplication::translate("CommandLine",
+                                                "немає дисплея: вікна не відкрити; без вікон "
+                                                "працюють kvr --check і kvr --report"));
+    return kvr::kExitUsage;
+}
+
 int RunWindows(int argc, char **argv, const QStringList &files) {
+    if (!CanShowWindows(ArgumentsOf(argc, argv)))
+        return RefuseWindows(argc, argv);
     kvr::KvrApplication application(argc, argv);
     kvr::WindowSet windows;
     windows.Start();

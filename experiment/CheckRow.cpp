@@ -1,5 +1,6 @@
 #include "CheckRow.h"
 
+#include "NumberSyntax.h"
 #include "QuantityTexts.h"
 #include "RunReport.h"
 #include "ShownTexts.h"
@@ -94,10 +95,18 @@ std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
     return cells;
 }
 
+// A text a spreadsheet would take for a formula gets a leading apostrophe, as OWASP advises
+// for CSV; a number, a minus sign included, stays as it is.
+std::string SpreadsheetText(std::string cell) {
+    const bool formula =
+        !cell.empty() && std::string_view("=+-@").find(cell[0]) != std::string_view::npos;
+    return formula && ReadNumber(WithPoints(cell)).code != 0 ? "'" + cell : cell;
+}
+
 std::string CheckLine(const std::vector<std::string> &cells) {
     std::string line;
     for (std::size_t k = 0; k < cells.size(); ++k)
-        line += (k == 0 ? "" : "\t") + OneCell(cells[k]);
+        line += (k == 0 ? "" : "\t") + SpreadsheetText(OneCell(cells[k]));
     return line + '\n';
 }
 

@@ -29,7 +29,8 @@ std::vector<std::string> CheckColumns();
 // Cells in the order of the columns; a value the run did not reach is empty.
 std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
                                     const Verdict &verdict);
-// The cells as one line of the table: control characters turned into spaces.
+// The cells as one line of the table: control characters turned into spaces, and a text
+// that a spreadsheet would evaluate ("=1+1", "-x", "@x") behind an apostrophe.
 std::string CheckLine(const std::vector<std::string> &cells);
 
 } // namespace kvr

@@ -27,10 +27,6 @@
         <translation>an option is missing its value</translation>
     </message>
     <message>
-        <source>теки «%1» немає</source>
-        <translation>there is no folder “%1”</translation>
-    </message>
-    <message>
         <source>--report потребує хоча б одного файлу досліду</source>
         <translation>--report needs at least one experiment file</translation>
     </message>
@@ -100,6 +96,18 @@ The windows, reports and messages speak the first of the system&apos;s languages
     <message>
         <source>Звіт для «%1» не складено: %2.</source>
         <translation>No report for “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>«%1» — це файл, а не тека</source>
+        <translation>“%1” is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>немає дисплея: вікна не відкрити; без вікон працюють kvr --check і kvr --report</source>
+        <translation>no display: the windows cannot open; kvr --check and kvr --report work without them</translation>
+    </message>
+    <message>
+        <source>kvr: теку «%1» не створити</source>
+        <translation>kvr: the folder “%1” cannot be made</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@ run --help && check --help grep -q 'kvr --check ФАЙЛ' "$out/stdout"
 run --version && check --version [ "$(cat "$out/stdout")" = "kvr 1.0" ]
 run -platform offscreen -style=Fusion --version
 check "the toolkit's options are accepted" [ $? = 0 ]
-for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/none 1-example.kvr" \
+for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/stdout 1-example.kvr" \
     "--check --report $out 1-example.kvr" "-platform"; do
     # shellcheck disable=SC2086
     run $usage
@@ -28,26 +28,38 @@ for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/none 1-exampl
     check "$usage: nothing on stdout" [ ! -s "$out/stdout" ]
 done
 run "-rf x.kvr"; check "an unknown option as typed" grep -q "«-rf x.kvr»" "$out/stderr"
+run --report "$out/stdout" 1-example.kvr
+check "--report into a file" grep -qx "kvr: «$out/stdout» — це файл, а не тека" "$out/stderr"
+run 1-example.kvr
+check "no display exits 2" [ $? = 2 ]
+check "no display: the program's words" [ "$(cat "$out/stderr")" = "kvr: немає дисплея: вікна \
+не відкрити; без вікон працюють kvr --check і kvr --report" ]
 "$kvr" --check 1-example.kvr >/dev/full 2>/dev/null
 check "a lost write exits 2" [ $? = 2 ]
 
 run --check 1-example.kvr 1-example.kvr
 check "--check of good files exits 0" [ $? = 0 ]
-run --check ./*.kvr $'no\tsuch.kvr'
+env -u XDG_RUNTIME_DIR "$kvr" --check ./*.kvr $'no\tsuch.kvr' >"$out/stdout" 2>"$out/stderr"
 check "--check exits 1" [ $? = 1 ]
 check "--check table" diff "$expected" "$out/stdout"
+check "--check: none of the toolkit's warnings" [ ! -s "$out/stderr" ]
 
 mkdir "$out/pdf" && run --report "$out/pdf" 1-example.kvr 5-out-of-span.kvr 1-example.kvr \
     2-unreadable.kvr
 check "--report exits 1" [ $? = 1 ]
 check "--report: the refused file on stderr" grep -qx "Звіт для «2-unreadable.kvr» не складено: \
 Не вдалося прочитати: D, τ12. Не вказано ім'я користувача." "$out/stderr"
-# An existing report is replaced: every file got its report.
-run --report "$out/pdf" 5-out-of-span.kvr
-check "--report exits 0" [ $? = 0 ]
 day=$(date +%F)
-check "--report names" [ "$(ls "$out/pdf")" = "$(printf '%s\n' "Іваненко Іван $day (2).pdf" \
-    "Іваненко Іван $day.pdf" "Сидоренко $day.pdf")" ]
+check "--report: which file became which report" [ "$(cat "$out/stdout")" = "$(printf '%s\t%s\n' \
+    1-example.kvr "$out/pdf/Іваненко Іван $day.pdf" 5-out-of-span.kvr "$out/pdf/Сидоренко $day.pdf" \
+    1-example.kvr "$out/pdf/Іваненко Іван $day (2).pdf" 2-unreadable.kvr "")" ]
+# An existing report is kept: the new one takes the next free name, in a folder made for it.
+run --report "$out/pdf" 5-out-of-span.kvr && run --report "$out/made/here" 5-out-of-span.kvr
+check "--report exits 0" [ $? = 0 ]
+check "--report names" [ "$(ls "$out/pdf" "$out/made/here")" = "$(printf '%s\n' "$out/made/here:" \
+    "Сидоренко $day.pdf" "" "$out/pdf:" "Іваненко Іван $day (2).pdf" "Іваненко Іван $day.pdf" \
+    "Сидоренко $day (2).pdf" "Сидоренко $day.pdf")" ]
+check "batch runs leave the settings alone" [ ! -e "$out/config" ]
 for pdf in "$out/pdf"/*; do
     check "$pdf: one A4 page" [ "$(pdfinfo "$pdf" | grep -cE '^Pages: +1$|\(A4\)$')" = 2 ]
     name=$(basename "$pdf" | sed 's/ [0-9-]*\( (2)\)\?\.pdf$//')
