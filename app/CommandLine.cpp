@@ -40,6 +40,7 @@ constexpr ToolkitOption kToolkitOptions[] = {
 
 const QString kCheck = QStringLiteral("check");
 const QString kReport = QStringLiteral("report");
+const QString kChecker = QStringLiteral("checker");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 
@@ -48,6 +49,7 @@ void AddOptions(QCommandLineParser &parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption(kCheck));
     parser.addOption(QCommandLineOption(kReport, {}, QStringLiteral("DIR")));
+    parser.addOption(QCommandLineOption(kChecker, {}, QStringLiteral("NAME")));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("v"), kVersion}));
     for (const ToolkitOption &option : kToolkitOptions)
@@ -56,11 +58,11 @@ void AddOptions(QCommandLineParser &parser) {
 }
 
 Command Asked(Mode mode, const QStringList &files = {}, const QString &folder = {}) {
-    return {mode, files, folder, nullptr, {}};
+    return {mode, files, folder, nullptr, {}, {}};
 }
 
 Command Refused(const char *problem, const QString &argument = {}) {
-    return {Mode::UsageError, {}, {}, problem, argument};
+    return {Mode::UsageError, {}, {}, problem, argument, {}};
 }
 
 // The argument as it was typed that the parser read as the option `name`: its dashes and
@@ -92,7 +94,9 @@ Command ReportCommand(const QCommandLineParser &parser) {
     if (parser.positionalArguments().isEmpty())
         return Refused(
             QT_TRANSLATE_NOOP("CommandLine", "--report потребує хоча б одного файлу досліду"));
-    return Asked(Mode::Report, parser.positionalArguments(), folder);
+    Command command = Asked(Mode::Report, parser.positionalArguments(), folder);
+    command.checker = parser.value(kChecker);
+    return command;
 }
 
 } // namespace
@@ -133,7 +137,8 @@ QString UsageText() {
         "  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»\n"
         "  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний "
         "вивід\n"
-        "  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ\n"
+        "  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ, не замінюючи наявних\n"
+        "      --checker ІМ'Я         ім'я після «Перевірив:» у кожному звіті\n"
         "  kvr --help | --version\n"
         "\n"
         "Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»\n"

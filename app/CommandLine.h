@@ -18,6 +18,7 @@ struct Command {
     // the argument it names, translated once the application is there to do it.
     const char *problem = nullptr;
     QString problemArgument;
+    QString checker; // who signs the reports as "Перевірив:", when not the usual one
 
     QString Problem() const;
 };

@@ -45,7 +45,8 @@ std::optional<FileFailure> Written(const QString &path, const std::optional<QByt
 
 class ReportWriter {
 public:
-    explicit ReportWriter(const QString &folder) : m_folder(folder) {}
+    ReportWriter(const QString &folder, const QString &checker)
+        : m_folder(folder), m_checker(checker) {}
 
     // Why the file got no report; empty when it got one, whose path is then `written`.
     QString Write(const QString &path, QString &written) {
@@ -58,7 +59,7 @@ public:
                        SuggestedFileName(QString::fromStdString(run->runs.calculation.userName),
                                          m_date, FileExtension(FileKind::Report)),
                        m_used));
-        const std::optional<QByteArray> pdf = LabReportPdf(run->runs, run->state);
+        const std::optional<QByteArray> pdf = LabReportPdf(run->runs, run->state, m_checker);
         // Written as the windows write it, without remembering a folder for their dialogs.
         const std::optional<FileFailure> failure = Written(target, pdf);
         if (failure)
@@ -79,13 +80,15 @@ private:
     }
 
     QDir m_folder;
+    QString m_checker;
     QDate m_date = QDate::currentDate();
     QSet<QString> m_used;
 };
 
 } // namespace
 
-int RunReports(char *program, const QString &folder, const QStringList &files) {
+int RunReports(char *program, const QString &folder, const QStringList &files,
+               const QString &checker) {
     // The page is drawn as the windows draw it, on no screen at all.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
@@ -97,7 +100,7 @@ int RunReports(char *program, const QString &folder, const QStringList &files) {
             QCoreApplication::translate("CommandLine", "kvr: теку «%1» не створити").arg(folder));
         return kExitNotAllOk;
     }
-    ReportWriter writer(folder);
+    ReportWriter writer(folder, checker);
     Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Опрацьовано"), files.size());
     bool every = true;
     for (const QString &path : files) {

@@ -8,6 +8,8 @@
 namespace kvr {
 
 // Returns the exit status; `program` is main()'s first argument.
-int RunReports(char *program, const QString &folder, const QStringList &files);
+// A `checker` signs every report as "Перевірив:".
+int RunReports(char *program, const QString &folder, const QStringList &files,
+               const QString &checker = {});
 
 } // namespace kvr

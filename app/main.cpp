@@ -83,7 +83,7 @@ int main(int argc, char **argv) {
     case kvr::Mode::Check:
         return kvr::RunCheck(argv[0], command.files);
     case kvr::Mode::Report:
-        return kvr::RunReports(argv[0], command.folder, command.files);
+        return kvr::RunReports(argv[0], command.folder, command.files, command.checker);
     case kvr::Mode::Windows:
         break;
     }

@@ -43,38 +43,6 @@
         <translation>the windows open one experiment file at most</translation>
     </message>
     <message>
-        <source>Використання:
-  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
-  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
-  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ
-  kvr --help | --version
-
-Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»
-з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.
-
-Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),
-1 — не всі, 2 — помилка виклику або запису у стандартний вивід.
-
-Мова вікон, звітів і повідомлень — перша з мов системи (LANGUAGE, LANG), яку має
-програма: українська або англійська; інакше українська.
-</source>
-        <translation>Usage:
-  kvr [FILE]                   the windows; FILE opened as “Open experiment…” opens it
-  kvr --check FILE...          one tab-separated line per experiment, on standard output
-  kvr --report FOLDER FILE...  one PDF report per experiment, in FOLDER
-  kvr --help | --version
-
-Each experiment runs as in the windows: “Calculate”, then “Find parameters”
-at the time τ_s saved in the file. Numbers are written with the system&apos;s decimal sign.
-
-Exit status: 0 when every experiment is “ok” (for --report: when each got its report),
-1 when not all are, 2 for a usage error or a failed write to standard output.
-
-The windows, reports and messages speak the first of the system&apos;s languages
-(LANGUAGE, LANG) the program has: Ukrainian or English; Ukrainian otherwise.
-</translation>
-    </message>
-    <message>
         <source>kvr: не вдалося записати у стандартний вивід
 </source>
         <translation>kvr: could not write to standard output
@@ -108,6 +76,40 @@ The windows, reports and messages speak the first of the system&apos;s languages
     <message>
         <source>kvr: теку «%1» не створити</source>
         <translation>kvr: the folder “%1” cannot be made</translation>
+    </message>
+    <message>
+        <source>Використання:
+  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
+  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
+  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ, не замінюючи наявних
+      --checker ІМ&apos;Я         ім&apos;я після «Перевірив:» у кожному звіті
+  kvr --help | --version
+
+Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»
+з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.
+
+Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),
+1 — не всі, 2 — помилка виклику або запису у стандартний вивід.
+
+Мова вікон, звітів і повідомлень — перша з мов системи (LANGUAGE, LANG), яку має
+програма: українська або англійська; інакше українська.
+</source>
+        <translation>Usage:
+  kvr [FILE]                   the windows; FILE opened as “Open experiment…” opens it
+  kvr --check FILE...          one tab-separated line per experiment, on standard output
+  kvr --report FOLDER FILE...  one PDF report per experiment, in FOLDER, replacing none
+      --checker NAME           the name after “Checked by:” on every report
+  kvr --help | --version
+
+Each experiment runs as in the windows: “Calculate”, then “Find parameters”
+at the time τ_s saved in the file. Numbers are written with the system&apos;s decimal sign.
+
+Exit status: 0 when every experiment is “ok” (for --report: when each got its report),
+1 when not all are, 2 for a usage error or a failed write to standard output.
+
+The windows, reports and messages speak the first of the system&apos;s languages
+(LANGUAGE, LANG) the program has: Ukrainian or English; Ukrainian otherwise.
+</translation>
     </message>
 </context>
 <context>
@@ -766,10 +768,6 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>такого принтера немає</source>
         <translation>there is no such printer</translation>
-    </message>
-    <message>
-        <source>сервер друку недоступний</source>
-        <translation>the print server cannot be reached</translation>
     </message>
     <message>
         <source>сервер друку відповів: %1</source>

@@ -109,7 +109,15 @@ private:
     qreal m_y = 0;
 };
 
-void WriteTitle(Page &page, const RunReport &report) {
+// "Перевірив: …" as the results window shows it, or signed by `checker`.
+QString Instructor(const QString &checker) {
+    const QString shown = ControlText(ResultWindowRow(kInstructorLabel)).trimmed();
+    return checker.isEmpty() ? shown
+                             : shown.section(QLatin1String(": "), 0, 0) + QLatin1String(": ") +
+                                   checker.simplified();
+}
+
+void WriteTitle(Page &page, const RunReport &report, const QString &checker) {
     const QFont title = ReportFont(13, true);
     page.Write(0, WindowTitle(kResultWindowWords), title);
     const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
@@ -117,7 +125,7 @@ void WriteTitle(Page &page, const RunReport &report) {
     page.Advance(page.LineHeight(title));
     page.Skip(1.5);
     const QFont names = ReportFont(10);
-    const QString instructor = ControlText(ResultWindowRow(kInstructorLabel)).trimmed();
+    const QString instructor = Instructor(checker);
     const qreal instructorWidth = page.TextWidth(names, instructor);
     page.Write(0,
                page.Fitted(names,
@@ -333,10 +341,11 @@ void SetReportPage(QPagedPaintDevice &device) {
                                      QPageLayout::Millimeter));
 }
 
-void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state) {
+void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state,
+                    const QString &checker) {
     Page page(painter);
     const RunReport report = ShownReport(status, state);
-    WriteTitle(page, report);
+    WriteTitle(page, report, checker);
     WriteInputs(page, report);
     WriteCutterTable(page, report);
     if (report.Determined())
@@ -351,7 +360,8 @@ QString ReportTitle(const RunStatus &status) {
            Text(OneCell(status.calculation.userName));
 }
 
-std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state) {
+std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
+                                       const QString &checker) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -362,7 +372,7 @@ std::optional<QByteArray> LabReportPdf(const RunStatus &status, const Calculatio
         QPainter painter;
         if (!painter.begin(&writer))
             return std::nullopt;
-        PaintLabReport(painter, status, state);
+        PaintLabReport(painter, status, state, checker);
     }
     return buffer.data();
 }

@@ -19,14 +19,17 @@ namespace kvr {
 // A4 portrait with the report's margins.
 void SetReportPage(QPagedPaintDevice &device);
 
-// Paints the page onto a painter open on a device set up by SetReportPage.
-void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state);
+// Paints the page onto a painter open on a device set up by SetReportPage. A `checker` signs
+// as "Перевірив:" instead of the results window's instructor.
+void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state,
+                    const QString &checker = {});
 
 // "Звіт: <name>": the title of the PDF and of the print job.
 QString ReportTitle(const RunStatus &status);
 
 // The report as the bytes of a PDF file, titled as every copy of it; none when no page
 // could be started.
-std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state);
+std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
+                                       const QString &checker = {});
 
 } // namespace kvr

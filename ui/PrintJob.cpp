@@ -10,19 +10,20 @@ namespace {
 
 QString Tr(const char *text) { return QCoreApplication::translate("Print", text); }
 
-// The server's last answer, worded where a student can act on it.
-QString Refusal() {
-    switch (cupsLastError()) {
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+// The server's last answer, worded where a student can act on it. A queue that is gone
+// is asked after, since the server's answer to a job for it is only "No such file".
+QString Refusal(const QByteArray &queue) {
+    const ipp_status_t status = cupsLastError();
+    QString answer = QString::fromUtf8(cupsLastErrorString());
+    if (answer.endsWith(QLatin1Char('.'))) // the message box ends the sentence itself
+        answer.chop(1);
+    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
         return Tr(QT_TRANSLATE_NOOP("Print", "принтер не приймає завдань"));
-    case IPP_STATUS_ERROR_NOT_FOUND:
+    cups_dest_t *destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    cupsFreeDests(destination ? 1 : 0, destination);
+    if (!destination)
         return Tr(QT_TRANSLATE_NOOP("Print", "такого принтера немає"));
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
-        return Tr(QT_TRANSLATE_NOOP("Print", "сервер друку недоступний"));
-    default:
-        return Tr(QT_TRANSLATE_NOOP("Print", "сервер друку відповів: %1"))
-            .arg(QString::fromUtf8(cupsLastErrorString()));
-    }
+    return Tr(QT_TRANSLATE_NOOP("Print", "сервер друку відповів: %1")).arg(answer);
 }
 
 } // namespace
@@ -36,7 +37,7 @@ std::optional<QString> PrintPdf(const QString &queue, const QByteArray &pdf, con
         cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), jobTitle.constData(), count, options);
     cupsFreeOptions(count, options);
     if (job == 0)
-        return Refusal();
+        return Refusal(name);
     const bool started =
         cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, jobTitle.constData(),
                           CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
@@ -49,7 +50,7 @@ std::optional<QString> PrintPdf(const QString &queue, const QByteArray &pdf, con
     if (written && answer <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return std::nullopt;
     // A job left half sent is not printed later.
-    const QString reason = Refusal();
+    const QString reason = Refusal(name);
     cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
     return reason;
 }

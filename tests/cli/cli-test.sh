@@ -5,7 +5,7 @@
 set -uo pipefail
 kvr=$(realpath "$1") expected=$(realpath "$3")
 cd "$2" || exit 1
-unset DISPLAY WAYLAND_DISPLAY
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp -d) && trap 'rm -rf "$out"' EXIT
 export XDG_CONFIG_HOME=$out/config
 fails=0
@@ -54,15 +54,22 @@ check "--report: which file became which report" [ "$(cat "$out/stdout")" = "$(p
     1-example.kvr "$out/pdf/Іваненко Іван $day.pdf" 5-out-of-span.kvr "$out/pdf/Сидоренко $day.pdf" \
     1-example.kvr "$out/pdf/Іваненко Іван $day (2).pdf" 2-unreadable.kvr "")" ]
 # An existing report is kept: the new one takes the next free name, in a folder made for it.
-run --report "$out/pdf" 5-out-of-span.kvr && run --report "$out/made/here" 5-out-of-span.kvr
+run --report "$out/pdf" 5-out-of-span.kvr 5-out-of-span.kvr &&
+    run --report "$out/made/here" 5-out-of-span.kvr
 check "--report exits 0" [ $? = 0 ]
 check "--report names" [ "$(ls "$out/pdf" "$out/made/here")" = "$(printf '%s\n' "$out/made/here:" \
     "Сидоренко $day.pdf" "" "$out/pdf:" "Іваненко Іван $day (2).pdf" "Іваненко Іван $day.pdf" \
-    "Сидоренко $day (2).pdf" "Сидоренко $day.pdf")" ]
+    "Сидоренко $day (2).pdf" "Сидоренко $day (3).pdf" "Сидоренко $day.pdf")" ]
+run --report /sys 1-example.kvr
+check "--report: a folder that takes no file" grep -qx "Не вдалося зберегти звіт у файл \
+«/sys/Іваненко Іван $day.pdf»: немає дозволу на запис у цей файл чи папку; виберіть іншу папку. \
+Файл на диску не змінено." "$out/stderr"
 check "batch runs leave the settings alone" [ ! -e "$out/config" ]
+run --report "$out/signed" --checker "Петрів  О. І." 1-example.kvr
+check "--checker signs the report" grep -q "Перевірив: Петрів О. І." <(pdftotext "$out/signed"/*.pdf -)
 for pdf in "$out/pdf"/*; do
     check "$pdf: one A4 page" [ "$(pdfinfo "$pdf" | grep -cE '^Pages: +1$|\(A4\)$')" = 2 ]
-    name=$(basename "$pdf" | sed 's/ [0-9-]*\( (2)\)\?\.pdf$//')
+    name=$(basename "$pdf" | sed 's/ [0-9-]*\( ([23])\)\?\.pdf$//')
     check "$pdf: the name" grep -q "Виконав: $name" <(pdftotext "$pdf" -)
 done
 exit $((fails > 0))

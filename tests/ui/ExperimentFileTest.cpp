@@ -436,6 +436,8 @@ TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsEx
         {QString(84, QChar(u'я')) + QString::fromUtf8("😀"), QString(84, QChar(u'я'))},
         // 255 bytes with " (9999)": whole characters of three bytes each.
         {QString(300, QChar(u'中')), QString(77, QChar(u'中'))},
+        {QString(74, QChar(u'中')) + QString(11, 'a'),
+         QString(74, QChar(u'中')) + QString(11, 'a')},
         {QStringLiteral(". .x"), QStringLiteral("x")},
         {QStringLiteral("../x"), QStringLiteral("-x")},
     };

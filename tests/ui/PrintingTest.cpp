@@ -24,17 +24,18 @@ QString Output(const QString &program, const QStringList &arguments) {
 }
 
 // "Друкувати звіт…" on the queue "PDF": the modal windows it showed, a message box with
-// its text.
-std::string Print() {
+// its text. `chosen` runs once the queue is chosen in the dialog.
+std::string Print(const std::function<void()> &chosen = [] {}) {
     QStringList shown;
     for (const ModalCapture &modal : AnswerModals(
              [] { Find<QAction>(Form_Result, "PrintReport")->trigger(); }, std::chrono::seconds(10),
-             [](QWidget *modal) {
+             [&chosen](QWidget *modal) {
                  auto *dialog = qobject_cast<QPrintDialog *>(modal);
                  if (!dialog)
                      return false;
                  auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
                  printers->setCurrentIndex(printers->findText(QStringLiteral("PDF")));
+                 chosen();
                  dialog->accept();
                  return true;
              }))
@@ -82,6 +83,16 @@ TEST_F(PrinterQueue, TakesTheReportOrSaysWhyNot) {
     EXPECT_EQ(Print(), "PrintReportDialog");
     qputenv("TMPDIR", temporary);
     EXPECT_EQ(Printed(before, 2), "1A4|1A4");
+    // Refused for a reason of the server's own, told in its words; a queue removed while
+    // the dialog was open.
+    Output("lpadmin", {"-p", "PDF", "-u", "deny:root"});
+    EXPECT_EQ(Print(), "PrintReportDialog|PrintFailureBox Не вдалося надрукувати звіт на принтері "
+                       "«PDF»: сервер друку відповів: Not allowed to print.");
+    EXPECT_EQ(Print([] {
+                  Output("lpadmin", {"-x", "PDF"});
+              }),
+              "PrintReportDialog|PrintFailureBox Не вдалося надрукувати звіт на принтері «PDF»: "
+              "такого принтера немає.");
 }
 
 } // namespace
