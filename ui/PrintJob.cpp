@@ -10,8 +10,9 @@ namespace {
 
 QString Tr(const char *text) { return QCoreApplication::translate("Print", text); }
 
-// The server's last answer, worded where a student can act on it. A queue that is gone
-// is asked after, since the server's answer to a job for it is only "No such file".
+// The server's last answer, worded where a student can act on it. Whether the queue is
+// still there is asked, since libcups answers a job for a removed queue only with "No such
+// file or directory".
 QString Refusal(const QByteArray &queue) {
     const ipp_status_t status = cupsLastError();
     QString answer = QString::fromUtf8(cupsLastErrorString());
@@ -20,8 +21,9 @@ QString Refusal(const QByteArray &queue) {
     if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
         return Tr(QT_TRANSLATE_NOOP("Print", "принтер не приймає завдань"));
     cups_dest_t *destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
-    cupsFreeDests(destination ? 1 : 0, destination);
-    if (!destination)
+    const bool there = destination != nullptr;
+    cupsFreeDests(there ? 1 : 0, destination);
+    if (!there)
         return Tr(QT_TRANSLATE_NOOP("Print", "такого принтера немає"));
     return Tr(QT_TRANSLATE_NOOP("Print", "сервер друку відповів: %1")).arg(answer);
 }
