@@ -1,45 +1,101 @@
 #include "CheckCommand.h"
 
-#include "CommandLine.h"
 #include "Console.h"
 #include "ExperimentDialogs.h"
-#include "InputFields.h"
+#include "FileList.h"
+#include "GroupCheck.h"
+#include "NativeNames.h"
 #include "Translations.h"
+#include "Workbook.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace kvr {
 
-Verdict ShownVerdict(const QString &path, const FileRun &run) {
-    Verdict verdict = Judge(run);
-    if (verdict.status == CheckStatus::File)
-        verdict.message = FailureText(FileKind::Experiment, FileAction::Open, path, verdict.message)
-                              .toStdString();
-    return verdict;
+namespace {
+
+std::string TableLine(const CheckedFile &checked) {
+    std::vector<std::string> texts;
+    for (const TableCell &cell : checked.cells)
+        texts.push_back(cell.text);
+    return CheckLine(texts);
 }
 
-int RunCheck(char *program, const QStringList &files) {
+// Where the table goes: standard output as it is made, or a file once it is whole.
+class TableOutput {
+public:
+    explicit TableOutput(const Command &command)
+        : m_path(command.output.isEmpty() ? QString()
+                                          : QFile::decodeName(NativeBytes(command.output))),
+          m_workbook(command.WritesWorkbook()) {
+        if (!m_workbook)
+            Write(CheckLine(CheckColumns()));
+    }
+
+    void Add(const CheckedFile &checked) {
+        if (m_workbook)
+            m_book.Add(checked);
+        else
+            Write(TableLine(checked));
+    }
+
+    // Why the table did not arrive whole; empty when it did.
+    QString Finish() {
+        if (m_path.isEmpty())
+            return FinishOut() ? QString() : LostOutputText().trimmed();
+        const auto saved = m_workbook ? m_book.Save(m_path) : WriteWholeFile(m_path, m_table);
+        if (const auto *failure = std::get_if<FileFailure>(&saved))
+            return FailureText(m_workbook ? FileKind::Workbook : FileKind::Table, FileAction::Save,
+                               m_path, FailureReason(*failure, FileAction::Save));
+        return {};
+    }
+
+private:
+    void Write(const std::string &line) {
+        if (m_path.isEmpty())
+            WriteOut(QByteArray::fromStdString(line));
+        else
+            m_table += QByteArray::fromStdString(line);
+    }
+
+    QString m_path;
+    bool m_workbook;
+    Workbook m_book;
+    QByteArray m_table;
+};
+
+} // namespace
+
+int RunCheck(char *program, const Command &command) {
     // No display: the table needs the locale and the files only.
     int argc = 1;
     char *argv[] = {program, nullptr};
     SilenceToolkitMessages();
     QCoreApplication application(argc, argv);
     InstallTranslations(application);
-    const std::string separator = DecimalSeparator();
-    WriteOut(QByteArray::fromStdString(CheckLine(CheckColumns())));
-    Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Перевірено"), files.size());
-    bool allOk = true;
-    for (const QString &path : files) {
-        const std::unique_ptr<FileRun> run = RunExperimentFile(path, separator);
-        const Verdict verdict = ShownVerdict(path, *run);
-        allOk = allOk && verdict.status == CheckStatus::Ok;
-        WriteOut(QByteArray::fromStdString(CheckLine(CheckCells(path, *run, verdict))));
-        progress.Step();
-    }
-    if (!FinishOut()) {
-        WriteError(LostOutputText());
+    const FileList list = ExpandedFiles(command.files, command.listFile, command.nullSeparated);
+    if (!list.problem.isEmpty()) {
+        WriteError(QStringLiteral("kvr: ") + list.problem);
         return kExitUsage;
     }
+    GroupCheck group;
+    TableOutput output(command);
+    {
+        Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Перевірено"), list.files.size());
+        for (const QByteArray &path : list.files) {
+            output.Add(group.Check(path));
+            progress.Step();
+        }
+    }
+    if (const QString lost = output.Finish(); !lost.isEmpty()) {
+        WriteError(lost);
+        return kExitUsage;
+    }
+    WriteError(SummaryText(group.Counts()));
+    // A folder without experiments is no group that passed.
+    const bool allOk =
+        !list.files.isEmpty() && group.Counts()[std::size_t(CheckStatus::Ok)] == list.files.size();
     return allOk ? kExitAllOk : kExitNotAllOk;
 }
 

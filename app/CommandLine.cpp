@@ -41,6 +41,9 @@ constexpr ToolkitOption kToolkitOptions[] = {
 const QString kCheck = QStringLiteral("check");
 const QString kReport = QStringLiteral("report");
 const QString kChecker = QStringLiteral("checker");
+const QString kOutput = QStringLiteral("output");
+const QString kFilesFrom = QStringLiteral("files-from");
+const QString kNull = QStringLiteral("null");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 
@@ -50,6 +53,10 @@ void AddOptions(QCommandLineParser &parser) {
     parser.addOption(QCommandLineOption(kCheck));
     parser.addOption(QCommandLineOption(kReport, {}, QStringLiteral("DIR")));
     parser.addOption(QCommandLineOption(kChecker, {}, QStringLiteral("NAME")));
+    parser.addOption(
+        QCommandLineOption(QStringList{QStringLiteral("o"), kOutput}, {}, QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(kFilesFrom, {}, QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(kNull));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("v"), kVersion}));
     for (const ToolkitOption &option : kToolkitOptions)
@@ -58,11 +65,33 @@ void AddOptions(QCommandLineParser &parser) {
 }
 
 Command Asked(Mode mode, const QStringList &files = {}, const QString &folder = {}) {
-    return {mode, files, folder, nullptr, {}, {}};
+    Command command;
+    command.mode = mode;
+    command.files = files;
+    command.folder = folder;
+    return command;
 }
 
 Command Refused(const char *problem, const QString &argument = {}) {
-    return {Mode::UsageError, {}, {}, problem, argument, {}};
+    Command command;
+    command.mode = Mode::UsageError;
+    command.problem = problem;
+    command.problemArgument = argument;
+    return command;
+}
+
+// The files of a batch run: named, in folders, or listed in a file.
+Command BatchCommand(const QCommandLineParser &parser, Mode mode, const QString &folder = {}) {
+    Command command = Asked(mode, parser.positionalArguments(), folder);
+    command.listFile = parser.value(kFilesFrom);
+    command.nullSeparated = parser.isSet(kNull);
+    command.output = parser.value(kOutput);
+    command.checker = parser.value(kChecker);
+    return command;
+}
+
+bool NamesFiles(const QCommandLineParser &parser) {
+    return !parser.positionalArguments().isEmpty() || parser.isSet(kFilesFrom);
 }
 
 // The argument as it was typed that the parser read as the option `name`: its dashes and
@@ -91,12 +120,12 @@ Command ReportCommand(const QCommandLineParser &parser) {
     const QString folder = parser.value(kReport);
     if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
         return Refused(QT_TRANSLATE_NOOP("CommandLine", "«%1» — це файл, а не тека"), folder);
-    if (parser.positionalArguments().isEmpty())
+    if (!NamesFiles(parser))
         return Refused(
             QT_TRANSLATE_NOOP("CommandLine", "--report потребує хоча б одного файлу досліду"));
-    Command command = Asked(Mode::Report, parser.positionalArguments(), folder);
-    command.checker = parser.value(kChecker);
-    return command;
+    if (parser.isSet(kOutput))
+        return Refused(QT_TRANSLATE_NOOP("CommandLine", "--output буває лише з --check"));
+    return BatchCommand(parser, Mode::Report, folder);
 }
 
 } // namespace
@@ -116,9 +145,15 @@ Command ParseCommandLine(const QStringList &arguments) {
     if (parser.isSet(kReport))
         return ReportCommand(parser);
     if (parser.isSet(kCheck))
-        return files.isEmpty() ? Refused(QT_TRANSLATE_NOOP(
-                                     "CommandLine", "--check потребує хоча б одного файлу досліду"))
-                               : Asked(Mode::Check, files);
+        return NamesFiles(parser)
+                   ? BatchCommand(parser, Mode::Check)
+                   : Refused(QT_TRANSLATE_NOOP("CommandLine",
+                                               "--check потребує хоча б одного файлу досліду"));
+    for (const QString &batchOnly : {kOutput, kFilesFrom, kNull, kChecker})
+        if (parser.isSet(batchOnly))
+            return Refused(
+                QT_TRANSLATE_NOOP("CommandLine", "«%1» буває лише з --check чи --report"),
+                TypedOption(arguments, batchOnly));
     if (files.size() > 1)
         return Refused(
             QT_TRANSLATE_NOOP("CommandLine", "вікна відкривають щонайбільше один файл досліду"));
@@ -130,6 +165,10 @@ QString Command::Problem() const {
     return problemArgument.isNull() ? text : text.arg(problemArgument);
 }
 
+bool Command::WritesWorkbook() const {
+    return !output.isEmpty() && !output.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive);
+}
+
 QString UsageText() {
     return QCoreApplication::translate(
         "CommandLine",
@@ -137,15 +176,20 @@ QString UsageText() {
         "  kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»\n"
         "  kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний "
         "вивід\n"
+        "      -o, --output ФАЙЛ      таблиця у книгу .xlsx (або у ФАЙЛ .tsv)\n"
         "  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ, не замінюючи наявних\n"
         "      --checker ІМ'Я         ім'я після «Перевірив:» у кожному звіті\n"
+        "  ФАЙЛ може бути текою: усі її файли *.kvr за назвою.\n"
+        "      --files-from СПИСОК    ще й файли зі СПИСКУ, по одному в рядку (- : стандартний "
+        "ввід)\n"
+        "      --null                 у СПИСКУ назви розділено байтом NUL\n"
         "  kvr --help | --version\n"
         "\n"
         "Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»\n"
         "з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.\n"
         "\n"
         "Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),\n"
-        "1 — не всі, 2 — помилка виклику або запису у стандартний вивід.\n"
+        "1 — не всі, 2 — помилка виклику, списку файлів чи запису таблиці.\n"
         "\n"
         "Мова вікон, звітів і повідомлень — перша з мов системи (LANGUAGE, LANG), яку має\n"
         "програма: українська або англійська; інакше українська.\n");

@@ -12,8 +12,11 @@ enum class Mode { Windows, Check, Report, Help, Version, UsageError };
 
 struct Command {
     Mode mode = Mode::Windows;
-    QStringList files; // the experiment files, in the order given
+    QStringList files; // the experiment files or folders, in the order given, as ArgumentText
     QString folder;    // where --report writes
+    QString output;    // where --check writes its table: a workbook, or a TSV by its name
+    QString listFile;  // --files-from: a file of names, "-" for standard input
+    bool nullSeparated = false;
     // Why the command line is refused: the pattern in the source language, "%1" standing for
     // the argument it names, translated once the application is there to do it.
     const char *problem = nullptr;
@@ -21,9 +24,11 @@ struct Command {
     QString checker; // who signs the reports as "Перевірив:", when not the usual one
 
     QString Problem() const;
+    // Whether --check writes an .xlsx workbook rather than the TSV.
+    bool WritesWorkbook() const;
 };
 
-// `arguments` as main() got them, the program first.
+// `arguments` as main() got them, each as ArgumentText, the program first.
 Command ParseCommandLine(const QStringList &arguments);
 
 QString UsageText();

@@ -2,14 +2,11 @@
 // writes it, drawn on no screen at all.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "CommandLine.h"
 
 namespace kvr {
 
 // Returns the exit status; `program` is main()'s first argument.
-// A `checker` signs every report as "Перевірив:".
-int RunReports(char *program, const QString &folder, const QStringList &files,
-               const QString &checker = {});
+int RunReports(char *program, const Command &command);
 
 } // namespace kvr

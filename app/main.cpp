@@ -1,18 +1,20 @@
 #include "CheckCommand.h"
 #include "CommandLine.h"
 #include "Console.h"
+#include "NativeNames.h"
 #include "ReportCommand.h"
 #include "Translations.h"
 #include "WindowSet.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
 
 QStringList ArgumentsOf(int argc, char **argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << kvr::ArgumentText(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -67,7 +69,7 @@ int RunWindows(int argc, char **argv, const QStringList &files) {
     windows.Start();
     // `kvr FILE`, as the desktop entry starts it for an experiment file.
     if (!files.isEmpty())
-        windows.OpenExperimentLater(files.constFirst());
+        windows.OpenExperimentLater(QFile::decodeName(kvr::NativeBytes(files.constFirst())));
     return application.exec();
 }
 
@@ -81,9 +83,9 @@ int main(int argc, char **argv) {
     case kvr::Mode::UsageError:
         return Answer(argc, argv, command);
     case kvr::Mode::Check:
-        return kvr::RunCheck(argv[0], command.files);
+        return kvr::RunCheck(argv[0], command);
     case kvr::Mode::Report:
-        return kvr::RunReports(argv[0], command.folder, command.files, command.checker);
+        return kvr::RunReports(argv[0], command);
     case kvr::Mode::Windows:
         break;
     }

@@ -17,27 +17,26 @@ namespace {
 
 WarningText Warning(const char *first, const char *second, std::vector<std::string> values);
 
+// Where a comma may group thousands, "1,200" is read neither way.
+bool MarkedAtComma(InputKind kind, std::string_view text, bool commaGroupsThousands) {
+    return kind == InputKind::Number && commaGroupsThousands && AmbiguousThousands(text);
+}
+
 void ReadField(CalculationState &state, const InputField &field, const FieldInput &input,
                bool commaGroupsThousands, CalculationOutcome &outcome) {
     int &flag = state.input_error_flags[static_cast<std::size_t>(field.slot)];
-    std::string shown = input.text;
-    if (field.kind == InputKind::Number)
-        shown = WithPoints(std::move(shown));
+    const NumberReading reading = ReadTypedText(field.kind, input.text, commaGroupsThousands);
     if (field.kind != InputKind::List) {
-        const NumberReading reading = ReadNumber(shown);
         flag = reading.code;
         field.field(state) =
             field.kind == InputKind::AngleList ? DegreesToRadians(reading.value) : reading.value;
     }
     if (!input.selected)
         flag = 1;
-    if (field.kind == InputKind::Number && commaGroupsThousands && AmbiguousThousands(input.text)) {
-        // Read neither way: the field keeps its text, marked at its comma.
-        flag = static_cast<int>(input.text.find(',')) + 1;
-        field.field(state) = 0;
-        shown = input.text;
-    }
-    outcome.fields.push_back({&field, std::move(shown)});
+    // A field marked at its comma keeps its text.
+    const bool points = field.kind == InputKind::Number &&
+                        !MarkedAtComma(field.kind, input.text, commaGroupsThousands);
+    outcome.fields.push_back({&field, points ? WithPoints(input.text) : input.text});
 }
 
 void ReadFields(CalculationState &state, const CalculationInputs &inputs,
@@ -156,6 +155,15 @@ bool IsBlank(std::string_view text) {
 std::string WithPoints(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
+}
+
+NumberReading ReadTypedText(InputKind kind, std::string_view text, bool commaGroupsThousands) {
+    if (kind == InputKind::List)
+        return {};
+    if (MarkedAtComma(kind, text, commaGroupsThousands))
+        return {0, static_cast<int>(text.find(',')) + 1};
+    return ReadNumber(kind == InputKind::Number ? WithPoints(std::string(text))
+                                                : std::string(text));
 }
 
 CalculationOutcome RunCalculation(CalculationState &state, const CalculationInputs &inputs) {

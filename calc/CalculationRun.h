@@ -6,6 +6,7 @@
 #include "CalculationState.h"
 #include "FaultCause.h"
 #include "InputTable.h"
+#include "NumberSyntax.h"
 #include "ResultTexts.h"
 #include "Translatable.h"
 
@@ -124,5 +125,9 @@ bool IsBlank(std::string_view text);
 
 // Commas turned into points: what a numeric field shows once it is read.
 std::string WithPoints(std::string text);
+
+// How "Розрахувати" reads a field's typed text: the value as typed (degrees for an angle), or
+// the position the field is marked at. A list of names reads as nothing.
+NumberReading ReadTypedText(InputKind kind, std::string_view text, bool commaGroupsThousands);
 
 } // namespace kvr

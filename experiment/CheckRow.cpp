@@ -13,8 +13,6 @@ namespace kvr {
 
 namespace {
 
-const char *const kStatusWords[] = {"file", "input", "fault", "warning", "ok"};
-
 // Empty parts are left out: a warning's second line may be empty.
 std::string Joined(const std::vector<std::string> &parts, const std::string &separator) {
     std::string joined;
@@ -70,18 +68,24 @@ Verdict Judge(const FileRun &run) {
     return {CheckStatus::Ok, ""};
 }
 
+const char *StatusWord(CheckStatus status) {
+    static const char *const kWords[] = {"file", "input", "fault", "warning", "ok"};
+    return kWords[static_cast<int>(status)];
+}
+
 std::vector<std::string> CheckColumns() {
     std::vector<std::string> columns{"file", "status", "message"};
     for (const QuantityValue &value : QuantityValues())
         columns.push_back(value.Column());
+    columns.push_back("notes");
     return columns;
 }
 
 // The inputs as the file holds them, the results as the windows would show them.
-std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
-                                    const Verdict &verdict) {
-    std::vector<std::string> cells{path.toStdString(),
-                                   kStatusWords[static_cast<int>(verdict.status)], verdict.message};
+std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run,
+                                    const Verdict &verdict, const QStringList &notes) {
+    std::vector<std::string> cells{shownFile.toStdString(), StatusWord(verdict.status),
+                                   verdict.message};
     const ExperimentTexts none;
     const auto *texts = std::get_if<ExperimentTexts>(&run.read);
     for (const NamedText &text : NamedTexts(texts ? *texts : none))
@@ -92,6 +96,7 @@ std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
     for (const QuantityValue &value : QuantityValues())
         if (!value.Typed())
             cells.push_back(reported ? report.At(value) : "");
+    cells.push_back(notes.join(QLatin1String("; ")).toStdString());
     return cells;
 }
 

@@ -6,6 +6,7 @@
 #include "FileRun.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -24,11 +25,14 @@ struct Verdict {
 };
 
 Verdict Judge(const FileRun &run);
+// "file", "input", "fault", "warning", "ok": fixed, for the programs that read the table.
+const char *StatusWord(CheckStatus status);
 
 std::vector<std::string> CheckColumns();
-// Cells in the order of the columns; a value the run did not reach is empty.
-std::vector<std::string> CheckCells(const QString &path, const FileRun &run,
-                                    const Verdict &verdict);
+// Cells in the order of the columns; a value the run did not reach is empty. `shownFile` is
+// the file's name as the table shows it, `notes` what a teacher should look at.
+std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run,
+                                    const Verdict &verdict, const QStringList &notes);
 // The cells as one line of the table: control characters turned into spaces, and a text
 // that a spreadsheet would evaluate ("=1+1", "-x", "@x") behind an apostrophe.
 std::string CheckLine(const std::vector<std::string> &cells);

@@ -4,6 +4,7 @@
 #include "QuantityTexts.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -221,7 +222,11 @@ QByteArray SerializeExperiment(const ExperimentTexts &texts) {
 }
 
 ExperimentRead ReadExperimentFile(const QString &path) {
-    const FileRead read = ReadOrdinaryFile(path, kMaxExperimentFileBytes);
+    return ReadExperimentFileAt(QFile::encodeName(path));
+}
+
+ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath) {
+    const FileRead read = ReadOrdinaryFileAt(nativePath, kMaxExperimentFileBytes);
     if (const auto *failure = std::get_if<FileFailure>(&read))
         return FailureReason(*failure, FileAction::Open);
     return ParseExperiment(std::get<QByteArray>(read));

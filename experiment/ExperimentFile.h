@@ -48,6 +48,7 @@ std::string CheckForSaving(const ExperimentTexts &texts);
 QByteArray SerializeExperiment(const ExperimentTexts &texts);
 
 ExperimentRead ReadExperimentFile(const QString &path);
+ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath);
 // The old file stays unless the new one is complete. Returns why it failed, or an empty
 // text.
 std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts);

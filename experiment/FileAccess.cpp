@@ -151,8 +151,12 @@ std::string FailureReason(const FileFailure &failure, FileAction action) {
 }
 
 FileRead ReadOrdinaryFile(const QString &path, qint64 maxBytes) {
+    return ReadOrdinaryFileAt(QFile::encodeName(path), maxBytes);
+}
+
+FileRead ReadOrdinaryFileAt(const QByteArray &nativePath, qint64 maxBytes) {
     const Descriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
     if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0)
         return LastFailure();

@@ -44,6 +44,8 @@ inline constexpr qint64 kMaxReadBytes = 1 << 20;
 
 using FileRead = std::variant<QByteArray, FileFailure>;
 FileRead ReadOrdinaryFile(const QString &path, qint64 maxBytes = kMaxReadBytes);
+// The same, at a path given as the system's bytes.
+FileRead ReadOrdinaryFileAt(const QByteArray &nativePath, qint64 maxBytes = kMaxReadBytes);
 
 // Writes through QSaveFile, seeing every failed write and the sync before the old file is
 // replaced; on failure neither the old file nor a temporary one is changed or left.

@@ -4,9 +4,9 @@
 
 namespace kvr {
 
-std::unique_ptr<FileRun> RunExperimentFile(const QString &path, std::string separator) {
+std::unique_ptr<FileRun> RunExperimentFile(const QByteArray &nativePath, std::string separator) {
     auto run = std::make_unique<FileRun>();
-    run->read = ReadExperimentFile(path);
+    run->read = ReadExperimentFileAt(nativePath);
     run->separator = std::move(separator);
     const auto *texts = std::get_if<ExperimentTexts>(&run->read);
     if (!texts)

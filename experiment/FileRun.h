@@ -22,6 +22,6 @@ struct FileRun {
 
 // Reads the file as "Відкрити дослід…" does, without remembering its folder: a check of a
 // group's files chooses no folder for the dialogs.
-std::unique_ptr<FileRun> RunExperimentFile(const QString &path, std::string separator);
+std::unique_ptr<FileRun> RunExperimentFile(const QByteArray &nativePath, std::string separator);
 
 } // namespace kvr

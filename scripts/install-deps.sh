@@ -4,9 +4,11 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang-format
+    cmake ninja-build g++ clang-format pkg-config
     qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev qt6-tools-dev qt6-l10n-tools
-    libcups2-dev
+    libcups2-dev libxlsxwriter-dev
+    # The group's workbook, opened by the spreadsheet and read by openpyxl in the tests.
+    libreoffice-calc-nogui python3-openpyxl
     libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
     fonts-liberation fonts-dejavu-core locales
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick

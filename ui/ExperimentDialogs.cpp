@@ -30,7 +30,24 @@ const KindTexts &Texts(FileKind kind) {
     static const KindTexts report{QT_TRANSLATE_NOOP("Dialogs", "Зберегти звіт у PDF"),
                                   QT_TRANSLATE_NOOP("Dialogs", "Документ PDF (*.pdf)"), "pdf",
                                   QT_TRANSLATE_NOOP("Dialogs", "звіт у файл")};
-    return kind == FileKind::Experiment ? experiment : report;
+    static const KindTexts workbook{
+        QT_TRANSLATE_NOOP("Dialogs", "Зберегти таблицю групи"),
+        QT_TRANSLATE_NOOP("Dialogs", "Книга електронної таблиці (*.xlsx)"), "xlsx",
+        QT_TRANSLATE_NOOP("Dialogs", "таблицю групи у файл")};
+    static const KindTexts table{QT_TRANSLATE_NOOP("Dialogs", "Зберегти таблицю групи"),
+                                 QT_TRANSLATE_NOOP("Dialogs", "Таблиця TSV (*.tsv)"), "tsv",
+                                 QT_TRANSLATE_NOOP("Dialogs", "таблицю групи у файл")};
+    switch (kind) {
+    case FileKind::Experiment:
+        return experiment;
+    case FileKind::Report:
+        return report;
+    case FileKind::Workbook:
+        return workbook;
+    case FileKind::Table:
+        break;
+    }
+    return table;
 }
 
 QString RunFileDialog(QWidget *parent, FileKind kind, FileAction action, const QString &start) {

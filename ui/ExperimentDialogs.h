@@ -13,7 +13,7 @@ class QWidget;
 
 namespace kvr {
 
-enum class FileKind { Experiment, Report };
+enum class FileKind { Experiment, Report, Workbook, Table };
 
 // The chosen path, or an empty text when the person cancelled. A saved name always ends in
 // the kind's extension, and replacing a file that exists is asked about first.

@@ -256,6 +256,20 @@ void WriteModels(Page &page, const RunReport &report) {
                          {c, report.At(formula.exponent)});
 }
 
+// At most three lines where the models would stand, so that the graphs keep their room.
+void WhyNoModels(Page &page, const QString &reason) {
+    page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі")));
+    const QFont font = ReportFont(9.5);
+    const QRectF room(0, page.Top(), page.Width(), 3 * page.LineHeight(font));
+    page.Painter().setFont(font);
+    page.Painter().setPen(Qt::black);
+    QRectF used;
+    page.Painter().drawText(room, Qt::TextWordWrap,
+                            Tr(QT_TRANSLATE_NOOP("Report", "Моделі не визначено: %1")).arg(reason),
+                            &used);
+    page.Advance(std::min(used.height(), room.height()));
+}
+
 // The graphs window's charts, built from its definition and filled as a fresh showing fills
 // them: automatic axes, no zoom, whatever the window shows now.
 struct ReportCharts {
@@ -333,6 +347,27 @@ void PaintCharts(Page &page, const CalculationState &state, int count) {
     }
 }
 
+// Qt's PDF writer has no subject of its own; the document's XMP description is where
+// viewers show one ("Опис", "Subject"), beside the title and the program.
+QByteArray XmpMetadata(const QString &title, const QString &subject) {
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toUtf8(); };
+    return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+           "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+           "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+           "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+           "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>\n"
+           "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>" +
+           escaped(title) +
+           "</rdf:li></rdf:Alt></dc:title>\n"
+           "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>" +
+           escaped(subject) +
+           "</rdf:li></rdf:Alt></dc:description>\n"
+           "<xmp:CreatorTool>" +
+           escaped(QString::fromUtf8(kApplicationTitle)) +
+           "</xmp:CreatorTool>\n"
+           "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>";
+}
+
 } // namespace
 
 void SetReportPage(QPagedPaintDevice &device) {
@@ -342,14 +377,16 @@ void SetReportPage(QPagedPaintDevice &device) {
 }
 
 void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state,
-                    const QString &checker) {
+                    const ReportExtras &extras) {
     Page page(painter);
     const RunReport report = ShownReport(status, state);
-    WriteTitle(page, report, checker);
+    WriteTitle(page, report, extras.checker);
     WriteInputs(page, report);
     WriteCutterTable(page, report);
     if (report.Determined())
         WriteModels(page, report);
+    else if (!extras.missingModels.isEmpty())
+        WhyNoModels(page, extras.missingModels);
     // The speed graphs draw the models, and only what the graphs window may draw: after a
     // rejected or failed determination the record's speed values need not be the models'.
     PaintCharts(page, state, Buttons(status).graphs ? 3 : 1);
@@ -361,18 +398,20 @@ QString ReportTitle(const RunStatus &status) {
 }
 
 std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
-                                       const QString &checker) {
+                                       const ReportExtras &extras) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QString::fromUtf8(kApplicationTitle));
         writer.setTitle(ReportTitle(status));
+        if (!extras.source.isEmpty())
+            writer.setDocumentXmpMetadata(XmpMetadata(ReportTitle(status), extras.source));
         SetReportPage(writer);
         QPainter painter;
         if (!painter.begin(&writer))
             return std::nullopt;
-        PaintLabReport(painter, status, state, checker);
+        PaintLabReport(painter, status, state, extras);
     }
     return buffer.data();
 }

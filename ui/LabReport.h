@@ -19,10 +19,16 @@ namespace kvr {
 // A4 portrait with the report's margins.
 void SetReportPage(QPagedPaintDevice &device);
 
-// Paints the page onto a painter open on a device set up by SetReportPage. A `checker` signs
-// as "Перевірив:" instead of the results window's instructor.
+// What a report written without the windows adds to the page the windows write.
+struct ReportExtras {
+    QString checker; // signs as "Перевірив:" instead of the results window's instructor
+    QString source;  // the experiment file, named as the PDF's subject
+    QString missingModels; // why the run has no models, said where they would stand
+};
+
+// Paints the page onto a painter open on a device set up by SetReportPage.
 void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state,
-                    const QString &checker = {});
+                    const ReportExtras &extras = {});
 
 // "Звіт: <name>": the title of the PDF and of the print job.
 QString ReportTitle(const RunStatus &status);
@@ -30,6 +36,6 @@ QString ReportTitle(const RunStatus &status);
 // The report as the bytes of a PDF file, titled as every copy of it; none when no page
 // could be started.
 std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
-                                       const QString &checker = {});
+                                       const ReportExtras &extras = {});
 
 } // namespace kvr

@@ -5,6 +5,7 @@
 #include "DefaultFieldTexts.h"
 #include "ExperimentDialogs.h"
 #include "FileNames.h"
+#include "GroupDialog.h"
 #include "Handler.h"
 #include "InputControls.h"
 #include "InputFields.h"
@@ -192,6 +193,8 @@ void TForm_Main::AddExperimentActions() {
         [this] { OpenExperimentAsked(); });
     add("SaveExperiment", QT_TRANSLATE_NOOP("Menu", "Зберегти дослід…"), QKeySequence::Save,
         [this] { SaveExperimentAsked(); });
+    add("CheckGroup", QT_TRANSLATE_NOOP("Menu", "Перевірити групу…"), QKeySequence::UnknownKey,
+        [this] { CheckGroupAsked(this, m_experiment.Folder()); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

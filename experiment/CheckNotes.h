@@ -1,0 +1,31 @@
+// What a teacher should look at in a group's files beyond each one's status: data the
+// windows accept but no lathe produces, and files that repeat another. In the interface's
+// language, for the check table's last column.
+#pragma once
+
+#include "FileRun.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <unordered_map>
+
+namespace kvr {
+
+// Falling or flat wear, exponents of the wrong sign, sizes that are not positive, equal or
+// ambiguous spindle speeds, and the cause of a fault.
+QStringList FileNotes(const FileRun &run, bool commaGroupsThousands);
+
+// Names and measurements seen earlier in one run. Only a hash of the measurements is kept
+// per file, so a group of any size costs a few bytes a file.
+class GroupNotes {
+public:
+    // The file's notes against the files before it, then remembers it as `shownFile`.
+    QStringList Add(const QString &shownFile, const ExperimentTexts &texts);
+
+private:
+    std::unordered_map<std::string, QString> m_names;
+    std::unordered_map<std::size_t, QString> m_measurements;
+};
+
+} // namespace kvr

@@ -1,0 +1,57 @@
+// The check of a group's experiment files, one file at a time, as `kvr --check` and
+// "Перевірити групу…" both run it: each file run as the windows run it, judged, and
+// noted against the files before it.
+#pragma once
+
+#include "CheckNotes.h"
+#include "CheckRow.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvr {
+
+// Judge's verdict with a file that cannot be opened named as the windows' message names it.
+Verdict ShownVerdict(const QString &shownFile, const FileRun &run);
+
+// A cell of the table: its text, and the number a spreadsheet should hold where it is one,
+// with the decimals to show it with (-1: as the spreadsheet shows numbers).
+struct TableCell {
+    std::string text;
+    std::optional<double> number;
+    int decimals = -1;
+};
+
+struct CheckedFile {
+    CheckStatus status = CheckStatus::File;
+    std::vector<TableCell> cells; // in the order of CheckColumns()
+};
+
+// How many files of each status, in the order of CheckStatus.
+using StatusCounts = std::array<qsizetype, 5>;
+
+class GroupCheck {
+public:
+    GroupCheck();
+
+    CheckedFile Check(const QByteArray &nativePath);
+    const StatusCounts &Counts() const { return m_counts; }
+
+private:
+    std::string m_separator;
+    bool m_commaGroupsThousands;
+    GroupNotes m_notes;
+    StatusCounts m_counts{};
+};
+
+// The columns' captions in the interface's language: "Файл", …, "Подача S, мм/об.", ….
+std::vector<QString> CheckCaptions();
+// "30 файлів: 17 ok, 3 warning, 1 fault, 4 input, 5 file"
+QString SummaryText(const StatusCounts &counts);
+
+} // namespace kvr

@@ -1,0 +1,89 @@
+#include "GroupReports.h"
+
+#include "ExperimentDialogs.h"
+#include "FileNames.h"
+#include "GroupCheck.h"
+#include "InputFields.h"
+#include "LabReport.h"
+#include "NativeNames.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace kvr {
+
+namespace {
+
+// The name the save dialog suggests; one already in the folder, or taken by this run, gets
+// " (2)", " (3)"…: a report never replaces a file.
+QString UnusedName(const QDir &folder, const QString &suggested, QSet<QString> &used) {
+    QString name = suggested;
+    for (int copy = 2; used.contains(name) || QFileInfo::exists(folder.filePath(name)); ++copy)
+        name = QStringLiteral("%1 (%2).%3")
+                   .arg(QFileInfo(suggested).completeBaseName())
+                   .arg(copy)
+                   .arg(QFileInfo(suggested).suffix());
+    used.insert(name);
+    return name;
+}
+
+std::optional<FileFailure> Saved(const QString &path, const std::optional<QByteArray> &pdf) {
+    if (!pdf)
+        return FileFailure{};
+    const auto result = WriteWholeFile(path, *pdf);
+    if (const auto *failure = std::get_if<FileFailure>(&result))
+        return *failure;
+    return std::nullopt;
+}
+
+QString Refusal(const QString &shown, const Verdict &verdict) {
+    const QString message = QString::fromStdString(verdict.message);
+    return verdict.status == CheckStatus::File
+               ? message
+               : QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2")
+                     .arg(shown, message);
+}
+
+} // namespace
+
+GroupReports::GroupReports(const QString &folder, const QString &checker)
+    : m_folder(folder), m_checker(checker) {}
+
+ReportOutcome GroupReports::Written(const QByteArray &path) {
+    const QString shown = ShownName(path);
+    const std::unique_ptr<FileRun> run = RunExperimentFile(path, DecimalSeparator());
+    const Verdict verdict = ShownVerdict(shown, *run);
+    // The windows offer the report only for a calculation that could be used.
+    if (!Buttons(run->runs).copy)
+        return {{}, Refusal(shown, verdict)};
+    const QString target = m_folder.filePath(
+        UnusedName(m_folder,
+                   SuggestedFileName(QString::fromStdString(run->runs.calculation.userName), m_date,
+                                     FileExtension(FileKind::Report)),
+                   m_used));
+    const bool withoutModels = !ModelsCurrent(run->runs);
+    const ReportExtras extras{m_checker, QFileInfo(shown).fileName(),
+                              withoutModels ? QString::fromStdString(verdict.message) : QString()};
+    const std::optional<QByteArray> pdf = LabReportPdf(run->runs, run->state, extras);
+    // Written as the windows write it, without remembering a folder for their dialogs.
+    if (const std::optional<FileFailure> failure = Saved(target, pdf))
+        return {{},
+                FailureText(FileKind::Report, FileAction::Save, target,
+                            FailureReason(*failure, FileAction::Save))};
+    return {target, {}, withoutModels};
+}
+
+ReportOutcome GroupReports::Write(const QByteArray &path) {
+    try {
+        return Written(path);
+    } catch (const std::exception &fault) {
+        // The error box's message, as the windows' save shows it.
+        return {{},
+                QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2.")
+                    .arg(ShownName(path), QString::fromUtf8(fault.what()))};
+    }
+}
+
+} // namespace kvr

@@ -1,0 +1,36 @@
+// The lab reports of a group's experiment files, as "Зберегти звіт у PDF…" writes each, into
+// one folder: a report never replaces a file, and one that cannot be written says why.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QDir>
+#include <QSet>
+#include <QString>
+
+namespace kvr {
+
+// What became of one experiment: the report written, or why none was.
+struct ReportOutcome {
+    QString written;
+    QString problem;
+    bool withoutModels = false;
+};
+
+class GroupReports {
+public:
+    // A `checker` signs every report as "Перевірив:".
+    GroupReports(const QString &folder, const QString &checker = {});
+
+    ReportOutcome Write(const QByteArray &nativePath);
+
+private:
+    ReportOutcome Written(const QByteArray &nativePath);
+
+    QDir m_folder;
+    QString m_checker;
+    QDate m_date = QDate::currentDate();
+    QSet<QString> m_used;
+};
+
+} // namespace kvr

@@ -1,0 +1,131 @@
+#include "Workbook.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+
+namespace kvr {
+
+namespace {
+
+// A spreadsheet cell holds at most 32,767 characters; a longer text is cut, not lost whole.
+constexpr qsizetype kMaxCellCharacters = 32767;
+
+struct StatusColours {
+    lxw_color_t fill;
+    lxw_color_t text;
+};
+
+// In the order of CheckStatus: file, input and fault red, warning amber, ok green.
+constexpr StatusColours kStatusColours[] = {
+    {0xFFC7CE, 0x9C0006}, {0xFFC7CE, 0x9C0006}, {0xFFC7CE, 0x9C0006},
+    {0xFFEB9C, 0x9C5700}, {0xC6EFCE, 0x006100},
+};
+
+// Characters wide: the file and the texts wide, each number as its caption's first word.
+double ColumnWidth(std::size_t column, std::size_t columns) {
+    if (column == 0)
+        return 32;
+    if (column == 1)
+        return 9;
+    if (column == 2 || column + 1 == columns)
+        return 48;
+    return 14;
+}
+
+std::string CellText(const std::string &text) {
+    const QString whole = QString::fromStdString(text);
+    return whole.size() > kMaxCellCharacters ? whole.left(kMaxCellCharacters).toStdString() : text;
+}
+
+} // namespace
+
+Workbook::Workbook()
+    : m_file(QFile::encodeName(m_folder.filePath(QStringLiteral("group.xlsx")))),
+      m_tmpdir(QFile::encodeName(m_folder.path())) {
+    lxw_workbook_options options{};
+    // Each row goes to disk as it is written.
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = m_tmpdir.data();
+    m_book = workbook_new_opt(m_file.constData(), &options);
+    if (!m_book)
+        return;
+    m_sheet = workbook_add_worksheet(
+        m_book, QCoreApplication::translate("Check", "Перевірка").toUtf8().constData());
+    m_header = workbook_add_format(m_book);
+    format_set_bold(m_header);
+    format_set_text_wrap(m_header);
+    format_set_align(m_header, LXW_ALIGN_VERTICAL_TOP);
+    for (std::size_t k = 0; k < m_statuses.size(); ++k) {
+        m_statuses[k] = workbook_add_format(m_book);
+        format_set_bg_color(m_statuses[k], kStatusColours[k].fill);
+        format_set_font_color(m_statuses[k], kStatusColours[k].text);
+    }
+    WriteHeader();
+}
+
+Workbook::~Workbook() {
+    if (m_book)
+        workbook_close(m_book);
+}
+
+void Workbook::WriteHeader() {
+    const std::vector<QString> captions = CheckCaptions();
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        worksheet_set_column(m_sheet, lxw_col_t(k), lxw_col_t(k), ColumnWidth(k, captions.size()),
+                             nullptr);
+        worksheet_write_string(m_sheet, 0, lxw_col_t(k), captions[k].toUtf8().constData(),
+                               m_header);
+    }
+    worksheet_freeze_panes(m_sheet, 1, 1);
+}
+
+lxw_format *Workbook::NumberFormat(int decimals) {
+    if (decimals < 0)
+        return nullptr;
+    auto [format, added] = m_numbers.try_emplace(decimals, nullptr);
+    if (added) {
+        format->second = workbook_add_format(m_book);
+        const std::string code =
+            decimals == 0 ? "0" : "0." + std::string(std::size_t(decimals), '0');
+        format_set_num_format(format->second, code.c_str());
+    }
+    return format->second;
+}
+
+void Workbook::Add(const CheckedFile &file) {
+    if (!m_sheet)
+        return;
+    const lxw_row_t row = m_rows++;
+    for (std::size_t k = 0; k < file.cells.size(); ++k) {
+        const TableCell &cell = file.cells[k];
+        const auto column = lxw_col_t(k);
+        if (cell.number)
+            worksheet_write_number(m_sheet, row, column, *cell.number, NumberFormat(cell.decimals));
+        else if (!cell.text.empty())
+            worksheet_write_string(m_sheet, row, column, CellText(cell.text).c_str(),
+                                   k == 1 ? m_statuses[std::size_t(file.status)] : nullptr);
+    }
+}
+
+std::variant<std::monostate, FileFailure> Workbook::Save(const QString &path) {
+    if (!m_sheet)
+        return FailureOfErrno(errno);
+    worksheet_autofilter(m_sheet, 0, 0, m_rows - 1, lxw_col_t(CheckCaptions().size() - 1));
+    errno = 0;
+    const lxw_error closed = workbook_close(m_book);
+    m_book = nullptr;
+    m_sheet = nullptr;
+    if (closed != LXW_NO_ERROR)
+        return FailureOfErrno(errno);
+    const QString written = QFile::decodeName(m_file);
+    const FileRead bytes = ReadOrdinaryFile(written, QFile(written).size());
+    if (const auto *failure = std::get_if<FileFailure>(&bytes))
+        return *failure;
+    return WriteWholeFile(path, std::get<QByteArray>(bytes));
+}
+
+} // namespace kvr
