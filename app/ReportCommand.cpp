@@ -50,7 +50,8 @@ int RunReports(char *program, const Command &command) {
     }
     if (!withoutModels.isEmpty())
         WriteError(QCoreApplication::translate(
-                       "CommandLine", "Без математичних моделей, з причиною на сторінці:") +
+                       "CommandLine",
+                       "Звіти, де бракує математичних моделей (причину сказано на сторінці):") +
                    QStringLiteral("\n  ") + withoutModels.join(QStringLiteral("\n  ")));
     if (!FinishOut()) {
         WriteError(LostOutputText());

@@ -38,7 +38,8 @@ std::set<int> FallingWear(const ExperimentTexts &texts, QStringList &notes) {
             if (!before || !after || *after >= *before)
                 continue;
             falling.insert(i);
-            notes << Tr("зношування інструмента %1 спадає: %2 = %3, %4 = %5")
+            notes << Tr(QT_TRANSLATE_NOOP("Notes",
+                                          "зношування інструмента %1 спадає: %2 = %3, %4 = %5"))
                          .arg(i)
                          .arg(SymbolAt(FlankWearSlot(i, j)), TextAt(texts, FlankWearSlot(i, j)),
                               SymbolAt(FlankWearSlot(i, j + 1)),
@@ -52,7 +53,8 @@ void NotPositive(const ExperimentTexts &texts, bool commaGroupsThousands, QStrin
                          SpindleSpeedSlot(3)};
     for (int slot : sized)
         if (const auto value = Read(texts, slot, commaGroupsThousands); value && *value <= 0)
-            notes << Tr("%1 = %2: має бути більше нуля").arg(SymbolAt(slot), TextAt(texts, slot));
+            notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1 = %2: має бути більше нуля"))
+                         .arg(SymbolAt(slot), TextAt(texts, slot));
 }
 
 // "1,000" where a comma is the decimal sign: read as 1, though 1000 may be meant.
@@ -63,7 +65,8 @@ void AmbiguousSpeeds(const ExperimentTexts &texts, bool commaGroupsThousands, QS
             continue;
         std::string whole = text;
         whole.erase(whole.find(','), 1);
-        notes << Tr("%1 = %2 прочитано як %3; якщо мали на увазі %4, напишіть %4")
+        notes << Tr(QT_TRANSLATE_NOOP(
+                        "Notes", "%1 = %2 прочитано як %3; якщо мали на увазі %4, напишіть %4"))
                      .arg(SymbolAt(SpindleSpeedSlot(i)), TextAt(texts, SpindleSpeedSlot(i)),
                           QString::number(*Read(texts, SpindleSpeedSlot(i), false)),
                           QString::fromStdString(whole));
@@ -77,7 +80,8 @@ void EqualSpeeds(const ExperimentTexts &texts, bool commaGroupsThousands, QStrin
             symbols[*value] << SymbolAt(SpindleSpeedSlot(i));
     for (const auto &[value, same] : symbols)
         if (same.size() > 1)
-            notes << Tr("%1: однакові частоти обертання").arg(same.join(QLatin1String(" = ")));
+            notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1: однакові частоти обертання"))
+                         .arg(same.join(QLatin1String(" = ")));
 }
 
 // Wear must grow with time, and with speed; tool life must fall with speed. A line through
@@ -86,7 +90,8 @@ void ResultDirections(const FileRun &run, const std::set<int> &falling, QStringL
     if (run.calculation.reached >= CalculationStep::WearLines && !run.calculation.fault)
         for (int i = 1; i <= kCutters; ++i)
             if (run.state.wear_rate[i] <= 0 && !falling.contains(i))
-                notes << Tr("лінія зношування інструмента %1 не зростає: %2")
+                notes << Tr(QT_TRANSLATE_NOOP("Notes",
+                                              "лінія зношування інструмента %1 не зростає: %2"))
                              .arg(i)
                              .arg(
                                  QString::fromStdString(WearLineText(run.state, i, run.separator)));
@@ -94,10 +99,11 @@ void ResultDirections(const FileRun &run, const std::set<int> &falling, QStringL
     if (!ModelsCurrent(run.runs))
         return;
     if (models.wear && run.state.wear_model_exponent <= 0)
-        notes << Tr("k = %1 ≤ 0: зношування мало б зростати зі швидкістю")
+        notes << Tr(QT_TRANSLATE_NOOP("Notes",
+                                      "k = %1 ≤ 0: зношування мало б зростати зі швидкістю"))
                      .arg(QString::fromStdString(models.wear->exponent));
     if (models.life && run.state.life_model_exponent >= 0)
-        notes << Tr("z = %1 ≥ 0: стійкість мала б спадати зі швидкістю")
+        notes << Tr(QT_TRANSLATE_NOOP("Notes", "z = %1 ≥ 0: стійкість мала б спадати зі швидкістю"))
                      .arg(QString::fromStdString(models.life->exponent));
 }
 
@@ -109,15 +115,19 @@ std::optional<CauseText> FaultCause(const FileRun &run) {
     return std::nullopt;
 }
 
-// Every running time and flank wear, as read, so that "1,5" and "1.5" are the same.
+// Every running time and flank wear, as read, so that "1,5" and "1.5" are the same: the
+// values' bytes, or the text where one is not read.
 std::size_t MeasurementsHash(const std::array<std::string, kMainWindowSlots> &fields) {
     std::string key;
     for (int slot = RunningTimeSlot(1, 1); slot <= FlankWearSlot(kCutters, kIntervals); ++slot) {
         const std::string &text = fields[std::size_t(slot)];
         const NumberReading reading = ReadTypedText(InputKind::Number, text, false);
-        key +=
-            (reading.code == 0 ? QByteArray::number(reading.value, 'g', 17).toStdString() : text) +
-            '\x1F';
+        const double value = reading.value + 0.0; // -0 reads as 0
+        if (reading.code == 0)
+            key.append(reinterpret_cast<const char *>(&value), sizeof value);
+        else
+            key += text;
+        key += '\x1F';
     }
     return std::hash<std::string>{}(key);
 }
@@ -157,17 +167,18 @@ QStringList GroupNotes::Add(const QString &shownFile, const ExperimentTexts &tex
     if (const std::string name = NameKey(texts.name); !name.empty()) {
         const auto [first, added] = m_names.try_emplace(name, shownFile);
         if (!added)
-            notes << Tr("те саме ім'я, що в «%1»").arg(first->second);
+            notes << Tr(QT_TRANSLATE_NOOP("Notes", "те саме ім'я, що в «%1»")).arg(first->second);
     }
     static const std::size_t example = WorkedExampleHash();
     const std::size_t measurements = MeasurementsHash(texts.fields);
     if (measurements == example) {
-        notes << Tr("вимірювання — з прикладу, яким починає програма");
+        notes << Tr(QT_TRANSLATE_NOOP("Notes", "вимірювання — з прикладу, яким починає програма"));
         return notes;
     }
     const auto [first, added] = m_measurements.try_emplace(measurements, shownFile);
     if (!added)
-        notes << Tr("ті самі вимірювання, що в «%1»").arg(first->second);
+        notes
+            << Tr(QT_TRANSLATE_NOOP("Notes", "ті самі вимірювання, що в «%1»")).arg(first->second);
     return notes;
 }
 

@@ -11,6 +11,33 @@
         <source>Не вказано ім&apos;я користувача.</source>
         <translation>No student&apos;s name is given.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n файлів</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Стан</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Повідомлення</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Примітки</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Перевірка</source>
+        <translation>Check</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -78,18 +105,30 @@
         <translation>kvr: the folder “%1” cannot be made</translation>
     </message>
     <message>
+        <source>--output буває лише з --check</source>
+        <translation>--output goes only with --check</translation>
+    </message>
+    <message>
+        <source>«%1» буває лише з --check чи --report</source>
+        <translation>“%1” goes only with --check or --report</translation>
+    </message>
+    <message>
         <source>Використання:
   kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
   kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
+      -o, --output ФАЙЛ      таблиця у книгу .xlsx (або у ФАЙЛ .tsv)
   kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ, не замінюючи наявних
       --checker ІМ&apos;Я         ім&apos;я після «Перевірив:» у кожному звіті
+  ФАЙЛ може бути текою: усі її файли *.kvr за назвою.
+      --files-from СПИСОК    ще й файли зі СПИСКУ, по одному в рядку (- : стандартний ввід)
+      --null                 у СПИСКУ назви розділено байтом NUL
   kvr --help | --version
 
 Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»
 з часом τд, збереженим у файлі. Числа записуються з десятковим знаком мови системи.
 
 Стан завершення: 0 — усі досліди «ok» (для --report: кожен дістав свій звіт),
-1 — не всі, 2 — помилка виклику або запису у стандартний вивід.
+1 — не всі, 2 — помилка виклику, списку файлів чи запису таблиці.
 
 Мова вікон, звітів і повідомлень — перша з мов системи (LANGUAGE, LANG), яку має
 програма: українська або англійська; інакше українська.
@@ -97,19 +136,32 @@
         <translation>Usage:
   kvr [FILE]                   the windows; FILE opened as “Open experiment…” opens it
   kvr --check FILE...          one tab-separated line per experiment, on standard output
+      -o, --output FILE        the table into an .xlsx workbook (or into a .tsv FILE)
   kvr --report FOLDER FILE...  one PDF report per experiment, in FOLDER, replacing none
       --checker NAME           the name after “Checked by:” on every report
+  FILE may be a folder: all its *.kvr files, by name.
+      --files-from LIST        also the files in LIST, one a line (- : standard input)
+      --null                   the names in LIST are separated by NUL bytes
   kvr --help | --version
 
 Each experiment runs as in the windows: “Calculate”, then “Find parameters”
 at the time τ_s saved in the file. Numbers are written with the system&apos;s decimal sign.
 
 Exit status: 0 when every experiment is “ok” (for --report: when each got its report),
-1 when not all are, 2 for a usage error or a failed write to standard output.
+1 when not all are, 2 for a usage error, an unreadable list of files or a failed write
+of the table.
 
 The windows, reports and messages speak the first of the system&apos;s languages
 (LANGUAGE, LANG) the program has: Ukrainian or English; Ukrainian otherwise.
 </translation>
+    </message>
+    <message>
+        <source>не вдалося прочитати список файлів «%1»</source>
+        <translation>could not read the list of files “%1”</translation>
+    </message>
+    <message>
+        <source>Звіти, де бракує математичних моделей (причину сказано на сторінці):</source>
+        <translation>Reports lacking mathematical models (the reason is given on the page):</translation>
     </message>
 </context>
 <context>
@@ -185,6 +237,22 @@ The windows, reports and messages speak the first of the system&apos;s languages
     <message>
         <source>Не вдалося надрукувати звіт на принтері «%1»: %2.</source>
         <translation>Could not print the report on the printer “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Зберегти таблицю групи</source>
+        <translation>Save the group&apos;s table</translation>
+    </message>
+    <message>
+        <source>Книга електронної таблиці (*.xlsx)</source>
+        <translation>Spreadsheet workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>таблицю групи у файл</source>
+        <translation>the group&apos;s table to the file</translation>
+    </message>
+    <message>
+        <source>Таблиця TSV (*.tsv)</source>
+        <translation>TSV table (*.tsv)</translation>
     </message>
 </context>
 <context>
@@ -557,6 +625,55 @@ enter a running time of the cutters of your choice</translation>
     </message>
 </context>
 <context>
+    <name>Group</name>
+    <message>
+        <source>Тека з дослідами групи</source>
+        <translation>Folder with the group&apos;s experiments</translation>
+    </message>
+    <message>
+        <source>Перевіряються досліди групи…</source>
+        <translation>Checking the group&apos;s experiments…</translation>
+    </message>
+    <message>
+        <source>Скасувати</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Таблицю групи збережено у файл «%1».
+%2.</source>
+        <translation>The group&apos;s table was saved to the file “%1”.
+%2.</translation>
+    </message>
+    <message>
+        <source>Відкрити таблицю?</source>
+        <translation>Open the table?</translation>
+    </message>
+    <message>
+        <source>Відкрити</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Закрити</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Не вдалося відкрити «%1»: у системі немає програми для електронних таблиць.</source>
+        <translation>Could not open “%1”: the system has no spreadsheet program.</translation>
+    </message>
+    <message>
+        <source>Скласти ще й звіт PDF кожного досліду в теці «%1»?</source>
+        <translation>Also write each experiment&apos;s PDF report in the folder “%1”?</translation>
+    </message>
+    <message>
+        <source>Скласти звіти</source>
+        <translation>Write the reports</translation>
+    </message>
+    <message>
+        <source>Лише таблицю</source>
+        <translation>Only the table</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>          Програма призначена для дослідження впливу технологіч-
@@ -742,6 +859,53 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>Копіювати результати</source>
         <translation>Copy results</translation>
+    </message>
+    <message>
+        <source>Перевірити групу…</source>
+        <translation>Check a group…</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>зношування інструмента %1 спадає: %2 = %3, %4 = %5</source>
+        <translation>the wear of cutter %1 falls: %2 = %3, %4 = %5</translation>
+    </message>
+    <message>
+        <source>%1 = %2: має бути більше нуля</source>
+        <translation>%1 = %2: must be greater than zero</translation>
+    </message>
+    <message>
+        <source>%1 = %2 прочитано як %3; якщо мали на увазі %4, напишіть %4</source>
+        <translation>%1 = %2 was read as %3; if %4 was meant, write %4</translation>
+    </message>
+    <message>
+        <source>%1: однакові частоти обертання</source>
+        <translation>%1: equal spindle speeds</translation>
+    </message>
+    <message>
+        <source>лінія зношування інструмента %1 не зростає: %2</source>
+        <translation>the wear line of cutter %1 does not rise: %2</translation>
+    </message>
+    <message>
+        <source>k = %1 ≤ 0: зношування мало б зростати зі швидкістю</source>
+        <translation>k = %1 ≤ 0: wear should grow with speed</translation>
+    </message>
+    <message>
+        <source>z = %1 ≥ 0: стійкість мала б спадати зі швидкістю</source>
+        <translation>z = %1 ≥ 0: tool life should fall with speed</translation>
+    </message>
+    <message>
+        <source>те саме ім&apos;я, що в «%1»</source>
+        <translation>the same name as in “%1”</translation>
+    </message>
+    <message>
+        <source>вимірювання — з прикладу, яким починає програма</source>
+        <translation>the measurements are the worked example the program starts with</translation>
+    </message>
+    <message>
+        <source>ті самі вимірювання, що в «%1»</source>
+        <translation>the same measurements as in “%1”</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1215,14 @@ Copy: right-click without moving, or Ctrl+C.</translation>
     <message>
         <source>Виконав</source>
         <translation>Done by</translation>
+    </message>
+    <message>
+        <source>Не всі моделі визначено: %1</source>
+        <translation>Not every model was found: %1</translation>
+    </message>
+    <message>
+        <source>Моделі не визначено: %1</source>
+        <translation>The models were not found: %1</translation>
     </message>
 </context>
 <context>

@@ -257,15 +257,19 @@ void WriteModels(Page &page, const RunReport &report) {
 }
 
 // At most three lines where the models would stand, so that the graphs keep their room.
-void WhyNoModels(Page &page, const QString &reason) {
-    page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі")));
+void WhyNoModels(Page &page, const RunReport &report, const QString &reason) {
+    if (!report.Determined())
+        page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі")));
     const QFont font = ReportFont(9.5);
     const QRectF room(0, page.Top(), page.Width(), 3 * page.LineHeight(font));
     page.Painter().setFont(font);
     page.Painter().setPen(Qt::black);
     QRectF used;
     page.Painter().drawText(room, Qt::TextWordWrap,
-                            Tr(QT_TRANSLATE_NOOP("Report", "Моделі не визначено: %1")).arg(reason),
+                            (report.Determined()
+                                 ? Tr(QT_TRANSLATE_NOOP("Report", "Не всі моделі визначено: %1"))
+                                 : Tr(QT_TRANSLATE_NOOP("Report", "Моделі не визначено: %1")))
+                                .arg(reason),
                             &used);
     page.Advance(std::min(used.height(), room.height()));
 }
@@ -385,8 +389,8 @@ void PaintLabReport(QPainter &painter, const RunStatus &status, const Calculatio
     WriteCutterTable(page, report);
     if (report.Determined())
         WriteModels(page, report);
-    else if (!extras.missingModels.isEmpty())
-        WhyNoModels(page, extras.missingModels);
+    if (!extras.missingModels.isEmpty())
+        WhyNoModels(page, report, extras.missingModels);
     // The speed graphs draw the models, and only what the graphs window may draw: after a
     // rejected or failed determination the record's speed values need not be the models'.
     PaintCharts(page, state, Buttons(status).graphs ? 3 : 1);

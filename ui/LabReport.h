@@ -23,7 +23,7 @@ void SetReportPage(QPagedPaintDevice &device);
 struct ReportExtras {
     QString checker; // signs as "Перевірив:" instead of the results window's instructor
     QString source;  // the experiment file, named as the PDF's subject
-    QString missingModels; // why the run has no models, said where they would stand
+    QString missingModels; // why the run lacks a model, said where the models stand
 };
 
 // Paints the page onto a painter open on a device set up by SetReportPage.

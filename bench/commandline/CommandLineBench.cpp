@@ -20,7 +20,10 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <variant>
 #include <vector>
 
@@ -46,9 +49,30 @@ struct Measured {
     long peakKib;
 };
 
+// A child started from this process inherits its peak memory as its own, and this process
+// outweighs kvr. So this program, run again before it makes an application, forks kvr
+// and prints kvr's own time and peak.
+constexpr char kLaunch[] = "--launch";
+
+int Launch(char **argv) {
+    QElapsedTimer clock;
+    clock.start();
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(open("/dev/null", O_WRONLY), 1);
+        execv(argv[0], argv);
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    std::printf("%f %ld\n", double(clock.nsecsElapsed()) / 1e6, usage.ru_maxrss);
+    return 0;
+}
+
 // `kvr --check OPTIONS FILES > /dev/null`, timed from start to exit.
 Measured Check(const QStringList &files, const QStringList &options) {
-    std::vector<QByteArray> arguments{KVR_BINARY, "--check"};
+    std::vector<QByteArray> arguments{"/proc/self/exe", kLaunch, KVR_BINARY, "--check"};
     for (const QString &option : options)
         arguments.push_back(QFile::encodeName(option));
     for (const QString &file : files)
@@ -57,18 +81,23 @@ Measured Check(const QStringList &files, const QStringList &options) {
     for (QByteArray &argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    int report[2];
+    if (pipe(report) != 0)
+        return {-1, -1};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer clock;
-    clock.start();
-    pid_t child = 0;
-    posix_spawn(&child, KVR_BINARY, &actions, nullptr, argv.data(), environ);
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
+    posix_spawn_file_actions_adddup2(&actions, report[1], 1);
+    pid_t launcher = 0;
+    posix_spawn(&launcher, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    return {double(clock.nsecsElapsed()) / 1e6, usage.ru_maxrss};
+    close(report[1]);
+    Measured measured{};
+    FILE *const stream = fdopen(report[0], "r");
+    if (std::fscanf(stream, "%lf %ld", &measured.ms, &measured.peakKib) != 2)
+        measured = {-1, -1};
+    std::fclose(stream);
+    waitpid(launcher, nullptr, 0);
+    return measured;
 }
 
 void CostPerFile(benchmark::State &state, int count, const QStringList &options) {
@@ -138,6 +167,8 @@ BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc > 2 && std::strcmp(argv[1], kLaunch) == 0)
+        return Launch(argv + 2);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The reports' folder memory in a settings file of the benchmark's own.
     const QTemporaryDir settings;

@@ -39,10 +39,27 @@ check "a lost write exits 2" [ $? = 2 ]
 
 run --check 1-example.kvr 1-example.kvr
 check "--check of good files exits 0" [ $? = 0 ]
-env -u XDG_RUNTIME_DIR "$kvr" --check ./*.kvr $'no\tsuch.kvr' >"$out/stdout" 2>"$out/stderr"
+check "--check: two files" [ "$(cat "$out/stderr")" = "2 файли: 2 ok, 0 warning, 0 fault, 0 input, 0 file" ]
+printf '%s\n' 5-out-of-span.kvr | run --check --files-from -
+check "--check of a warning exits 1" [ $? = 1 ]
+check "--check: one file" [ "$(cat "$out/stderr")" = "1 файл: 0 ok, 1 warning, 0 fault, 0 input, 0 file" ]
+# The folder stands for its files, sorted by their bytes.
+env -u XDG_RUNTIME_DIR "$kvr" --check . $'no\tsuch.kvr' >"$out/stdout" 2>"$out/stderr"
 check "--check exits 1" [ $? = 1 ]
 check "--check table" diff "$expected" "$out/stdout"
-check "--check: none of the toolkit's warnings" [ ! -s "$out/stderr" ]
+check "--check: the summary, and none of the toolkit's warnings" [ "$(cat "$out/stderr")" = "$(awk -F'\t' \
+    'NR>1{n[$2]++} END{printf "%d файлів: %d ok, %d warning, %d fault, %d input, %d file", NR-1,
+    n["ok"], n["warning"], n["fault"], n["input"], n["file"]}' "$expected")" ]
+{ find . -name '*.kvr' -print0 | LC_ALL=C sort -z && printf 'no\tsuch.kvr\0'; } |
+    run --check --files-from - --null -o "$out/table.tsv"
+check "--files-from: the same table" diff "$expected" "$out/table.tsv"
+check "-o: nothing on stdout" [ ! -s "$out/stdout" ]
+cp 1-example.kvr "$out/"$'\xcf\xe5.kvr' && run --check "$out"
+check "a name that is not UTF-8" [ "$(cut -f1,2 "$out/stdout")" = "$(printf 'file\tstatus\n%s\tok' \
+    "$out/\\xCF\\xE5.kvr")" ]
+run --check -o /sys/table.tsv 1-example.kvr
+check "-o that cannot be written exits 2" [ $? = 2 ]
+check "-o: why" grep -qx "Не вдалося зберегти таблицю групи у файл «/sys/table.tsv»: .*" "$out/stderr"
 
 mkdir "$out/pdf" && run --report "$out/pdf" 1-example.kvr 5-out-of-span.kvr 1-example.kvr \
     2-unreadable.kvr
@@ -65,8 +82,14 @@ check "--report: a folder that takes no file" grep -qx "Не вдалося зб
 «/sys/Іваненко Іван $day.pdf»: немає дозволу на запис у цей файл чи папку; виберіть іншу папку. \
 Файл на диску не змінено." "$out/stderr"
 check "batch runs leave the settings alone" [ ! -e "$out/config" ]
-run --report "$out/signed" --checker "Петрів  О. І." 1-example.kvr
+run --report "$out/signed" --checker "Петрів  О. І." 7-life-fault.kvr
 check "--checker signs the report" grep -q "Перевірив: Петрів О. І." <(pdftotext "$out/signed"/*.pdf -)
+check "a fault's report says why it lacks a model" grep -q "Не всі моделі визначено: Invalid floating \
+point operation. Знос інструмента 3 не зростає" <(pdftotext "$out/signed"/*.pdf -)
+check "--report: which reports lack their models" [ "$(cat "$out/stderr")" = "$(printf '%s\n  %s' \
+    "Звіти, де бракує математичних моделей (причину сказано на сторінці):" "$out/signed/Шевченко $day.pdf")" ]
+check "the report's subject: its experiment" grep -q "<rdf:li xml:lang='x-default'>7-life-fault.kvr<" \
+    <(pdfinfo -meta "$out/signed"/*.pdf)
 for pdf in "$out/pdf"/*; do
     check "$pdf: one A4 page" [ "$(pdfinfo "$pdf" | grep -cE '^Pages: +1$|\(A4\)$')" = 2 ]
     name=$(basename "$pdf" | sed 's/ [0-9-]*\( ([23])\)\?\.pdf$//')

@@ -8,10 +8,16 @@
 #include "ResultLabels.h"
 #include "ResultsReport.h"
 
+#include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <random>
 
@@ -113,23 +119,51 @@ RunReport ReportOfLine(const QStringList &cells) {
     return RunReport(std::move(texts), determined);
 }
 
+// `kvr --check ARGUMENTS`: its standard output and error, after the exit status is checked.
+std::pair<QByteArray, QString> CheckOutput(const QStringList &arguments) {
+    QProcess check;
+    check.start(QStringLiteral(KVR_BINARY), QStringList{QStringLiteral("--check")} + arguments);
+    EXPECT_TRUE(check.waitForFinished(120000));
+    EXPECT_EQ(check.exitCode(), 1);
+    return {check.readAllStandardOutput(), QString::fromUtf8(check.readAllStandardError())};
+}
+
+// The fixed files and 300 random ones in one folder; their paths in the order of their bytes.
+QStringList GroupFolder(const QTemporaryDir &dir) {
+    const QDir fixed(QStringLiteral(KVR_SOURCE_DIR "/tests/cli/files"));
+    for (const QString &name : fixed.entryList({QStringLiteral("*.kvr")}))
+        QFile::copy(fixed.filePath(name), dir.filePath(name));
+    std::mt19937 random(20261207);
+    for (int k = 0; k < 300; ++k)
+        EXPECT_EQ(WriteExperimentFile(dir.filePath(QStringLiteral("r%1.kvr").arg(k)),
+                                      RandomTexts(random)),
+                  "");
+    QStringList paths;
+    for (const QString &name : QDir(dir.path()).entryList({QStringLiteral("*.kvr")}))
+        paths << dir.filePath(name);
+    std::sort(paths.begin(), paths.end(),
+              [](const QString &a, const QString &b) { return a.toUtf8() < b.toUtf8(); });
+    return paths;
+}
+
+// The check given the folder.
 TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
     QTemporaryDir dir;
-    const QDir fixed(QStringLiteral(KVR_SOURCE_DIR "/tests/cli/files"));
-    QStringList paths;
-    for (const QString &name : fixed.entryList({QStringLiteral("*.kvr")}))
-        paths << fixed.filePath(name);
-    std::mt19937 random(20261207);
-    for (int k = 0; k < 300; ++k) {
-        paths << dir.filePath(QStringLiteral("%1.kvr").arg(k));
-        ASSERT_EQ(WriteExperimentFile(paths.back(), RandomTexts(random)), "");
-    }
+    QStringList paths = GroupFolder(dir);
     paths << dir.filePath(QStringLiteral("missing.kvr"));
-    QProcess check;
-    check.start(QStringLiteral(KVR_BINARY), QStringList{QStringLiteral("--check")} + paths);
-    ASSERT_TRUE(check.waitForFinished(120000));
-    EXPECT_EQ(check.exitCode(), 1);
-    const QStringList lines = QString::fromUtf8(check.readAllStandardOutput()).split('\n');
+    const QByteArray table = CheckOutput({dir.path(), paths.constLast()}).first;
+    CheckOutput({QStringLiteral("-o"), dir.filePath(QStringLiteral("g.xlsx")), dir.path(),
+                 paths.constLast()});
+    QFile tsv(dir.filePath(QStringLiteral("g.tsv")));
+    ASSERT_TRUE(tsv.open(QIODevice::WriteOnly) && tsv.write(table) == table.size());
+    tsv.close();
+    // Read by the spreadsheet, under both languages' number formats.
+    EXPECT_EQ(QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                                {QStringLiteral(KVR_SOURCE_DIR "/tests/cli/workbook.py"),
+                                 dir.filePath(QStringLiteral("g.xlsx")), tsv.fileName(), Sep(),
+                                 QStringLiteral(KVR_LOCALE_DIR)}),
+              0);
+    const QStringList lines = QString::fromUtf8(table).split('\n');
     ASSERT_EQ(lines.size(), paths.size() + 2); // the header, and nothing after the last line
     EXPECT_EQ(lines[0].toStdString() + '\n', kvr::CheckLine(CheckColumns()));
     std::map<QString, int> statuses;
@@ -162,6 +196,79 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
     }
     for (const char *status : {"file", "input", "fault", "warning", "ok"})
         EXPECT_GE(statuses[QLatin1String(status)], 2) << status;
+}
+
+// The sheets' rows of two workbooks, compared whole; their creation times differ.
+bool SameSheets(const QString &one, const QString &other) {
+    return QProcess::execute(
+               QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral("-c"),
+                QStringLiteral(
+                    "import sys, zipfile\n"
+                    "sheet = lambda f: zipfile.ZipFile(f).read('xl/worksheets/sheet1.xml')\n"
+                    "sys.exit(sheet(sys.argv[1]) != sheet(sys.argv[2]))"),
+                one, other}) == 0;
+}
+
+// "Перевірити групу…": the folder, where to save, with or without reports; the values the
+// progress showed, and the texts of the boxes after it. `cancelAt` cancels at that value.
+QStringList CheckGroupInWindows(const QString &folder, const QString &workbook, bool reports,
+                                QList<int> &shown, int cancelAt = -1) {
+    QStringList texts;
+    const auto answer = [&](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            // A folder is chosen by opening it.
+            if (dialog->objectName() == "FolderDialog")
+                dialog->setDirectory(folder);
+            else
+                dialog->selectFile(workbook);
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+        } else if (auto *progress = qobject_cast<QProgressDialog *>(modal)) {
+            if (shown.isEmpty() || shown.constLast() != progress->value())
+                shown << progress->value();
+            if (progress->value() >= cancelAt && cancelAt >= 0)
+                progress->cancel();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            texts << box->objectName() + ": " + box->text();
+            if (box->objectName() == "GroupReportsBox" && reports)
+                box->button(QMessageBox::Yes)->click();
+            return box->objectName() == "GroupReportsBox" && reports;
+        }
+        return true;
+    };
+    AnswerModals([] { Find<QAction>(Form_Main, "CheckGroup")->trigger(); },
+                 std::chrono::seconds(10), answer);
+    return texts;
+}
+
+TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
+    QTemporaryDir group, saved;
+    const QStringList paths = GroupFolder(group);
+    const QString cli = saved.filePath(QStringLiteral("cli.xlsx"));
+    const QString summary = CheckOutput({QStringLiteral("-o"), cli, group.path()}).second.trimmed();
+    QList<int> shown;
+    const QString workbook = saved.filePath(QStringLiteral("windows.xlsx"));
+    EXPECT_EQ(
+        CheckGroupInWindows(group.path(), workbook, false, shown),
+        QStringList({QStringLiteral("GroupReportsBox: Скласти ще й звіт PDF кожного досліду в "
+                                    "теці «%1»?")
+                         .arg(saved.path()),
+                     QStringLiteral("GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
+                                    "\n\nВідкрити таблицю?")
+                         .arg(workbook, summary)}));
+    EXPECT_TRUE(SameSheets(cli, workbook));
+    EXPECT_GT(shown.size(), 10);
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    // Cancelled with reports half made: neither the workbook nor a report stays.
+    shown.clear();
+    const QStringList before = QDir(saved.path()).entryList(QDir::Files);
+    EXPECT_EQ(CheckGroupInWindows(group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")),
+                                  true, shown, 12)
+                  .size(),
+              1);
+    EXPECT_EQ(shown.constLast(), 12);
+    EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files), before);
+    EXPECT_EQ(QDir(group.path()).entryList(QDir::Files).size(), paths.size());
 }
 
 } // namespace

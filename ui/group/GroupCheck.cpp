@@ -21,20 +21,28 @@ InputKind KindAt(int slot) {
     return InputKind::List;
 }
 
-// The decimals a number is written with, or -1 where it is not written as digits and one
-// decimal sign ("1e3").
-int Decimals(const std::string &pointed) {
-    if (pointed.find_first_of("eE") != std::string::npos)
-        return -1;
-    const std::size_t point = pointed.find('.');
-    return point == std::string::npos ? 0 : int(pointed.size() - point - 1);
+// A spreadsheet's number format with the text's decimals: "0.00" for "182.06", and for the
+// exponent form "1.34E179" a mantissa's decimals, then "E-", which writes a minus sign only,
+// and as many exponent digits as the text has.
+std::string FormatCode(const std::string &pointed) {
+    const std::size_t e = pointed.find_first_of("eE");
+    const std::string mantissa = pointed.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    const std::size_t decimals = point == std::string::npos ? 0 : mantissa.size() - point - 1;
+    std::string code = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
+    if (e == std::string::npos)
+        return code;
+    const std::string exponent = pointed.substr(e + 1);
+    const std::size_t digits = exponent.find_first_of("0123456789");
+    return code + "E-" +
+           std::string(digits == std::string::npos ? 1 : exponent.size() - digits, '0');
 }
 
 TableCell NumberCell(const std::string &text, const NumberReading &reading) {
     if (reading.code != 0 || text.empty())
-        return {text, std::nullopt, -1};
-    const std::string pointed = WithPoints(QString::fromStdString(text).trimmed().toStdString());
-    return {text, reading.value, Decimals(pointed)};
+        return {text, std::nullopt, {}};
+    return {text, reading.value,
+            FormatCode(WithPoints(QString::fromStdString(text).trimmed().toStdString()))};
 }
 
 // A typed input as "Розрахувати" reads it; a result as the windows show it.
@@ -43,7 +51,7 @@ TableCell Cell(const QuantityValue &value, const std::string &text, bool commaGr
         const int slot = value.Slot();
         const InputKind kind = slot == kNameSlot ? InputKind::List : KindAt(slot);
         if (kind == InputKind::List)
-            return {text, std::nullopt, -1};
+            return {text, std::nullopt, {}};
         return NumberCell(text, ReadTypedText(kind, text, commaGroupsThousands));
     }
     return NumberCell(text, ReadNumber(WithPoints(text)));
@@ -90,7 +98,7 @@ CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const bool quantity = k >= 3 && k < 3 + values.size();
         checked.cells.push_back(quantity ? Cell(values[k - 3], texts[k], m_commaGroupsThousands)
-                                         : TableCell{texts[k], std::nullopt, -1});
+                                         : TableCell{texts[k], std::nullopt, {}});
     }
     ++m_counts[std::size_t(verdict.status)];
     return checked;

@@ -20,11 +20,11 @@ namespace kvr {
 Verdict ShownVerdict(const QString &shownFile, const FileRun &run);
 
 // A cell of the table: its text, and the number a spreadsheet should hold where it is one,
-// with the decimals to show it with (-1: as the spreadsheet shows numbers).
+// with the number format that shows it as the text writes it ("0.00", "0.000E-00").
 struct TableCell {
     std::string text;
     std::optional<double> number;
-    int decimals = -1;
+    std::string format;
 };
 
 struct CheckedFile {

@@ -63,7 +63,8 @@ ReportOutcome GroupReports::Written(const QByteArray &path) {
                    SuggestedFileName(QString::fromStdString(run->runs.calculation.userName), m_date,
                                      FileExtension(FileKind::Report)),
                    m_used));
-    const bool withoutModels = !ModelsCurrent(run->runs);
+    const ModelsRecord &models = run->runs.models;
+    const bool withoutModels = !ModelsCurrent(run->runs) || !models.wear || !models.life;
     const ReportExtras extras{m_checker, QFileInfo(shown).fileName(),
                               withoutModels ? QString::fromStdString(verdict.message) : QString()};
     const std::optional<QByteArray> pdf = LabReportPdf(run->runs, run->state, extras);

@@ -6,6 +6,8 @@
 #include <xlsxwriter.h>
 
 #include <cerrno>
+#include <clocale>
+#include <locale.h>
 
 namespace kvr {
 
@@ -41,11 +43,32 @@ std::string CellText(const std::string &text) {
     return whole.size() > kMaxCellCharacters ? whole.left(kMaxCellCharacters).toStdString() : text;
 }
 
+// The library writes its numbers with printf, which follows the process's locale: under
+// uk_UA it would write "0,25" into the XML, and no spreadsheet would open the file. Each
+// call into it runs with the C locale's numbers on this thread.
+class CNumbers {
+public:
+    CNumbers()
+        : m_c(::newlocale(LC_NUMERIC_MASK, "C", ::duplocale(LC_GLOBAL_LOCALE))),
+          m_previous(::uselocale(m_c)) {}
+    ~CNumbers() {
+        ::uselocale(m_previous);
+        ::freelocale(m_c);
+    }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+
+private:
+    locale_t m_c;
+    locale_t m_previous;
+};
+
 } // namespace
 
 Workbook::Workbook()
     : m_file(QFile::encodeName(m_folder.filePath(QStringLiteral("group.xlsx")))),
       m_tmpdir(QFile::encodeName(m_folder.path())) {
+    const CNumbers numbers;
     lxw_workbook_options options{};
     // Each row goes to disk as it is written.
     options.constant_memory = LXW_TRUE;
@@ -68,6 +91,7 @@ Workbook::Workbook()
 }
 
 Workbook::~Workbook() {
+    const CNumbers numbers;
     if (m_book)
         workbook_close(m_book);
 }
@@ -83,14 +107,10 @@ void Workbook::WriteHeader() {
     worksheet_freeze_panes(m_sheet, 1, 1);
 }
 
-lxw_format *Workbook::NumberFormat(int decimals) {
-    if (decimals < 0)
-        return nullptr;
-    auto [format, added] = m_numbers.try_emplace(decimals, nullptr);
+lxw_format *Workbook::NumberFormat(const std::string &code) {
+    auto [format, added] = m_numbers.try_emplace(code, nullptr);
     if (added) {
         format->second = workbook_add_format(m_book);
-        const std::string code =
-            decimals == 0 ? "0" : "0." + std::string(std::size_t(decimals), '0');
         format_set_num_format(format->second, code.c_str());
     }
     return format->second;
@@ -99,12 +119,13 @@ lxw_format *Workbook::NumberFormat(int decimals) {
 void Workbook::Add(const CheckedFile &file) {
     if (!m_sheet)
         return;
+    const CNumbers numbers;
     const lxw_row_t row = m_rows++;
     for (std::size_t k = 0; k < file.cells.size(); ++k) {
         const TableCell &cell = file.cells[k];
         const auto column = lxw_col_t(k);
         if (cell.number)
-            worksheet_write_number(m_sheet, row, column, *cell.number, NumberFormat(cell.decimals));
+            worksheet_write_number(m_sheet, row, column, *cell.number, NumberFormat(cell.format));
         else if (!cell.text.empty())
             worksheet_write_string(m_sheet, row, column, CellText(cell.text).c_str(),
                                    k == 1 ? m_statuses[std::size_t(file.status)] : nullptr);
@@ -114,6 +135,7 @@ void Workbook::Add(const CheckedFile &file) {
 std::variant<std::monostate, FileFailure> Workbook::Save(const QString &path) {
     if (!m_sheet)
         return FailureOfErrno(errno);
+    const CNumbers numbers;
     worksheet_autofilter(m_sheet, 0, 0, m_rows - 1, lxw_col_t(CheckCaptions().size() - 1));
     errno = 0;
     const lxw_error closed = workbook_close(m_book);

@@ -30,7 +30,7 @@ public:
     std::variant<std::monostate, FileFailure> Save(const QString &path);
 
 private:
-    lxw_format *NumberFormat(int decimals);
+    lxw_format *NumberFormat(const std::string &code);
     void WriteHeader();
 
     QTemporaryDir m_folder;
@@ -39,7 +39,7 @@ private:
     lxw_workbook *m_book = nullptr;
     lxw_worksheet *m_sheet = nullptr;
     lxw_format *m_header = nullptr;
-    std::map<int, lxw_format *> m_numbers;
+    std::map<std::string, lxw_format *> m_numbers;
     std::array<lxw_format *, 5> m_statuses{};
     unsigned m_rows = 1;
 };
