@@ -6,11 +6,13 @@
 
 namespace kvr {
 
+bool CommaGroupsThousands() { return QLocale::system().groupSeparator() == QLatin1String(","); }
+
 CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator) {
     CalculationInputs inputs;
     inputs.userName = texts.name;
     inputs.separator = std::move(separator);
-    inputs.commaGroupsThousands = QLocale::system().groupSeparator() == QLatin1String(",");
+    inputs.commaGroupsThousands = CommaGroupsThousands();
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
         FieldInput &input = inputs.fields[static_cast<std::size_t>(slot)];
         input.text = texts.fields[static_cast<std::size_t>(slot)];

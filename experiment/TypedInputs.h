@@ -11,6 +11,9 @@ namespace kvr {
 
 // A list counts as chosen when its text is one of its items: a list with nothing chosen
 // shows an empty text, which no list holds. Numbers are shown with `separator`.
+// Whether the locale writes "1,200" for twelve hundred, so that such a text reads neither way.
+bool CommaGroupsThousands();
+
 CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator);
 
 } // namespace kvr

@@ -20,13 +20,17 @@ run --version && check --version [ "$(cat "$out/stdout")" = "kvr 1.0" ]
 run -platform offscreen -style=Fusion --version
 check "the toolkit's options are accepted" [ $? = 0 ]
 for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/stdout 1-example.kvr" \
-    "--check --report $out 1-example.kvr" "-platform"; do
+    "--check --report $out 1-example.kvr" "-platform" "--null 1-example.kvr" \
+    "--report $out -o x.xlsx 1-example.kvr"; do
     # shellcheck disable=SC2086
     run $usage
     check "$usage exits 2" [ $? = 2 ]
     check "$usage: usage on stderr only" grep -q 'Використання:' "$out/stderr"
     check "$usage: nothing on stdout" [ ! -s "$out/stdout" ]
 done
+run --check --files-from "$out/none"
+check "a missing list exits 2" [ $? = 2 ]
+check "a missing list: why" [ "$(cat "$out/stderr")" = "kvr: не вдалося прочитати список файлів «$out/none»" ]
 run "-rf x.kvr"; check "an unknown option as typed" grep -q "«-rf x.kvr»" "$out/stderr"
 run --report "$out/stdout" 1-example.kvr
 check "--report into a file" grep -qx "kvr: «$out/stdout» — це файл, а не тека" "$out/stderr"

@@ -6,6 +6,7 @@
 #include "Graphic.h"
 #include "InputControls.h"
 #include "InputFields.h"
+#include "Workbook.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -291,6 +292,17 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         {[&] { disk.MakeReadOnly(); }, nullptr, old, readOnly},
         {{}, "SaveReportPdf", fresh + QStringLiteral(".pdf"), readOnly},
     };
+    // The group's workbook, over the old file, through the same writer.
+    const auto workbookSaved = [&] {
+        Workbook book;
+        book.Add(GroupCheck().Check(QFile::encodeName(old)));
+        const auto saved = book.Save(old);
+        const auto *failure = std::get_if<FileFailure>(&saved);
+        EXPECT_EQ(Read(old), before);
+        EXPECT_EQ(disk.Entries(), entries);
+        return failure ? QString::fromStdString(FailureReason(*failure, FileAction::Save)) : "";
+    };
+    EXPECT_EQ(workbookSaved(), full);
     for (const auto &[prepare, action, path, reason] : rows) {
         SCOPED_TRACE(reason.toStdString() + " " + (action ? action : "") + " " +
                      path.toStdString());
@@ -306,6 +318,7 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         EXPECT_EQ(Read(old), before);
         EXPECT_EQ(disk.Entries(), entries);
     }
+    EXPECT_EQ(workbookSaved(), readOnly);
 }
 
 // Every dialog starts in the folder of the last file; nothing is replaced or lost unasked.

@@ -4,9 +4,9 @@
 #include "InputFields.h"
 #include "NativeNames.h"
 #include "QuantityTexts.h"
+#include "TypedInputs.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace kvr {
 
@@ -82,8 +82,7 @@ Verdict ShownVerdict(const QString &shownFile, const FileRun &run) {
 }
 
 GroupCheck::GroupCheck()
-    : m_separator(DecimalSeparator()),
-      m_commaGroupsThousands(QLocale::system().groupSeparator() == QLatin1String(",")) {}
+    : m_separator(DecimalSeparator()), m_commaGroupsThousands(CommaGroupsThousands()) {}
 
 CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
     const QString shown = ShownName(nativePath);
