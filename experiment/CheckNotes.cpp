@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <map>
 #include <set>
 
 namespace kvr {
@@ -17,71 +16,97 @@ QString Tr(const char *text) { return QCoreApplication::translate("Notes", text)
 
 QString SymbolAt(int slot) { return Symbol(TypedValueAt(slot)); }
 
-QString TextAt(const ExperimentTexts &texts, int slot) {
-    return QString::fromStdString(texts.fields[std::size_t(slot)]);
-}
+// The numbers the notes weigh, read once as "Розрахувати" reads them; nothing for a text
+// it marks.
+class Fields {
+public:
+    Fields(const ExperimentTexts &texts, bool commaGroupsThousands) : m_texts(texts) {
+        for (int slot : kSized)
+            Read(slot, commaGroupsThousands);
+        for (int slot = FlankWearSlot(1, 1); slot <= FlankWearSlot(kCutters, kIntervals); ++slot)
+            Read(slot, commaGroupsThousands);
+    }
 
-// The field's number as "Розрахувати" reads it; nothing for a text it marks.
-std::optional<double> Read(const ExperimentTexts &texts, int slot, bool commaGroupsThousands) {
-    const NumberReading reading =
-        ReadTypedText(InputKind::Number, texts.fields[std::size_t(slot)], commaGroupsThousands);
-    return reading.code == 0 ? std::optional(reading.value) : std::nullopt;
-}
+    // The diameter, the depth of cut, the feed and the spindle speeds.
+    static constexpr int kSized[] = {
+        kDiameterSlot, 6, 7, SpindleSpeedSlot(1), SpindleSpeedSlot(2), SpindleSpeedSlot(3)};
+
+    const std::optional<double> &Value(int slot) const { return m_values[std::size_t(slot)]; }
+    const std::string &Raw(int slot) const { return m_texts.fields[std::size_t(slot)]; }
+    QString Text(int slot) const { return QString::fromStdString(Raw(slot)); }
+
+private:
+    void Read(int slot, bool commaGroupsThousands) {
+        const NumberReading reading =
+            ReadTypedText(InputKind::Number, Raw(slot), commaGroupsThousands);
+        if (reading.code == 0)
+            m_values[std::size_t(slot)] = reading.value;
+    }
+
+    const ExperimentTexts &m_texts;
+    std::array<std::optional<double>, kMainWindowSlots> m_values{};
+};
 
 // Returns the cutters whose wear falls.
-std::set<int> FallingWear(const ExperimentTexts &texts, QStringList &notes) {
+std::set<int> FallingWear(const Fields &fields, QStringList &notes) {
     std::set<int> falling;
     for (int i = 1; i <= kCutters; ++i)
         for (int j = 1; j < kIntervals; ++j) {
-            const auto before = Read(texts, FlankWearSlot(i, j), false);
-            const auto after = Read(texts, FlankWearSlot(i, j + 1), false);
-            if (!before || !after || *after >= *before)
+            const int before = FlankWearSlot(i, j), after = FlankWearSlot(i, j + 1);
+            if (!fields.Value(before) || !fields.Value(after) ||
+                *fields.Value(after) >= *fields.Value(before))
                 continue;
             falling.insert(i);
             notes << Tr(QT_TRANSLATE_NOOP("Notes",
                                           "зношування інструмента %1 спадає: %2 = %3, %4 = %5"))
                          .arg(i)
-                         .arg(SymbolAt(FlankWearSlot(i, j)), TextAt(texts, FlankWearSlot(i, j)),
-                              SymbolAt(FlankWearSlot(i, j + 1)),
-                              TextAt(texts, FlankWearSlot(i, j + 1)));
+                         .arg(SymbolAt(before), fields.Text(before), SymbolAt(after),
+                              fields.Text(after));
         }
     return falling;
 }
 
-void NotPositive(const ExperimentTexts &texts, bool commaGroupsThousands, QStringList &notes) {
-    const int sized[] = {kDiameterSlot,      6, 7, SpindleSpeedSlot(1), SpindleSpeedSlot(2),
-                         SpindleSpeedSlot(3)};
-    for (int slot : sized)
-        if (const auto value = Read(texts, slot, commaGroupsThousands); value && *value <= 0)
+void NotPositive(const Fields &fields, QStringList &notes) {
+    for (int slot : Fields::kSized)
+        if (fields.Value(slot) && *fields.Value(slot) <= 0)
             notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1 = %2: має бути більше нуля"))
-                         .arg(SymbolAt(slot), TextAt(texts, slot));
+                         .arg(SymbolAt(slot), fields.Text(slot));
 }
 
 // "1,000" where a comma is the decimal sign: read as 1, though 1000 may be meant.
-void AmbiguousSpeeds(const ExperimentTexts &texts, bool commaGroupsThousands, QStringList &notes) {
+void AmbiguousSpeeds(const Fields &fields, bool commaGroupsThousands, QStringList &notes) {
     for (int i = 1; i <= kCutters && !commaGroupsThousands; ++i) {
-        const std::string &text = texts.fields[std::size_t(SpindleSpeedSlot(i))];
-        if (!AmbiguousThousands(text))
+        const int slot = SpindleSpeedSlot(i);
+        if (!AmbiguousThousands(fields.Raw(slot)))
             continue;
-        std::string whole = text;
+        std::string whole = fields.Raw(slot);
         whole.erase(whole.find(','), 1);
         notes << Tr(QT_TRANSLATE_NOOP(
                         "Notes", "%1 = %2 прочитано як %3; якщо мали на увазі %4, напишіть %4"))
-                     .arg(SymbolAt(SpindleSpeedSlot(i)), TextAt(texts, SpindleSpeedSlot(i)),
-                          QString::number(*Read(texts, SpindleSpeedSlot(i), false)),
+                     .arg(SymbolAt(slot), fields.Text(slot), QString::number(*fields.Value(slot)),
                           QString::fromStdString(whole));
     }
 }
 
-void EqualSpeeds(const ExperimentTexts &texts, bool commaGroupsThousands, QStringList &notes) {
-    std::map<double, QStringList> symbols;
-    for (int i = 1; i <= kCutters; ++i)
-        if (const auto value = Read(texts, SpindleSpeedSlot(i), commaGroupsThousands))
-            symbols[*value] << SymbolAt(SpindleSpeedSlot(i));
-    for (const auto &[value, same] : symbols)
-        if (same.size() > 1)
-            notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1: однакові частоти обертання"))
-                         .arg(same.join(QLatin1String(" = ")));
+// One note for each speed that more than one cutter has.
+void EqualSpeeds(const Fields &fields, QStringList &notes) {
+    for (int i = 1; i <= kCutters; ++i) {
+        const std::optional<double> &speed = fields.Value(SpindleSpeedSlot(i));
+        const auto same = [&](int k) {
+            return speed && fields.Value(SpindleSpeedSlot(k)) == speed;
+        };
+        bool earlier = false, later = false;
+        for (int k = 1; k <= kCutters; ++k)
+            (k < i ? earlier : later) |= k != i && same(k);
+        if (earlier || !later)
+            continue;
+        QStringList symbols;
+        for (int k = i; k <= kCutters; ++k)
+            if (same(k))
+                symbols << SymbolAt(SpindleSpeedSlot(k));
+        notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1: однакові частоти обертання"))
+                     .arg(symbols.join(QLatin1String(" = ")));
+    }
 }
 
 // Wear must grow with time, and with speed; tool life must fall with speed. A line through
@@ -151,10 +176,11 @@ QStringList FileNotes(const FileRun &run, bool commaGroupsThousands) {
     const auto *texts = std::get_if<ExperimentTexts>(&run.read);
     if (!texts)
         return notes;
-    const std::set<int> falling = FallingWear(*texts, notes);
-    NotPositive(*texts, commaGroupsThousands, notes);
-    AmbiguousSpeeds(*texts, commaGroupsThousands, notes);
-    EqualSpeeds(*texts, commaGroupsThousands, notes);
+    const Fields fields(*texts, commaGroupsThousands);
+    const std::set<int> falling = FallingWear(fields, notes);
+    NotPositive(fields, notes);
+    AmbiguousSpeeds(fields, commaGroupsThousands, notes);
+    EqualSpeeds(fields, notes);
     ResultDirections(run, falling, notes);
     // A sentence among the notes' phrases: its full stop would stand before the "; ".
     if (QString cause = ShownCause(FaultCause(run)); !cause.isEmpty())
