@@ -672,6 +672,10 @@ enter a running time of the cutters of your choice</translation>
         <source>Лише таблицю</source>
         <translation>Only the table</translation>
     </message>
+    <message>
+        <source>У теці «%1» немає файлів дослідів (*.kvr).</source>
+        <translation>The folder “%1” holds no experiment files (*.kvr).</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

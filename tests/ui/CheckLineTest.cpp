@@ -269,6 +269,9 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     EXPECT_EQ(shown.constLast(), 12);
     EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files), before);
     EXPECT_EQ(QDir(group.path()).entryList(QDir::Files).size(), paths.size());
+    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, false, shown).join('|'),
+              QStringLiteral("NoExperimentsBox: У теці «%1» немає файлів дослідів (*.kvr).")
+                  .arg(saved.path()));
 }
 
 } // namespace

@@ -98,6 +98,14 @@ void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
     const QString folder = AskFolder(parent, startFolder);
     if (folder.isEmpty())
         return;
+    const QList<QByteArray> files = ExperimentFilesIn(QFile::encodeName(folder));
+    if (files.isEmpty()) {
+        ShowMessage(QMessageBox::Information,
+                    Tr(QT_TRANSLATE_NOOP("Group", "У теці «%1» немає файлів дослідів (*.kvr)."))
+                        .arg(QDir::toNativeSeparators(folder)),
+                    parent, "NoExperimentsBox");
+        return;
+    }
     const QString suggested = SuggestedFileName(QFileInfo(folder).fileName(), QDate::currentDate(),
                                                 FileExtension(FileKind::Workbook));
     const QString path = AskSavePath(parent, FileKind::Workbook, folder, suggested);
@@ -113,8 +121,8 @@ void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
     Workbook book;
     GroupReports reports(reportFolder);
     QStringList written, problems;
-    if (!CheckAll(parent, ExperimentFilesIn(QFile::encodeName(folder)), group, book,
-                  withReports ? &reports : nullptr, written, problems)) {
+    if (!CheckAll(parent, files, group, book, withReports ? &reports : nullptr, written,
+                  problems)) {
         // A cancelled run leaves nothing: the workbook was never written, and the reports
         // it made are its own, never a file that was there before.
         for (const QString &report : written)
