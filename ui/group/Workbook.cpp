@@ -15,6 +15,8 @@ namespace {
 
 // A spreadsheet cell holds at most 32,767 characters; a longer text is cut, not lost whole.
 constexpr qsizetype kMaxCellCharacters = 32767;
+// Five lines of the default 11-point font.
+constexpr double kHeaderPoints = 75;
 
 struct StatusColours {
     lxw_color_t fill;
@@ -98,6 +100,8 @@ Workbook::~Workbook() {
 
 void Workbook::WriteHeader() {
     const std::vector<QString> captions = CheckCaptions();
+    // Tall enough for a caption wrapped in its column; spreadsheets do not grow it on opening.
+    worksheet_set_row(m_sheet, 0, kHeaderPoints, m_header);
     for (std::size_t k = 0; k < captions.size(); ++k) {
         worksheet_set_column(m_sheet, lxw_col_t(k), lxw_col_t(k), ColumnWidth(k, captions.size()),
                              nullptr);
