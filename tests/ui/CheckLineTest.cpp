@@ -5,6 +5,7 @@
 
 #include "CheckRow.h"
 #include "ExperimentFile.h"
+#include "NativeNames.h"
 #include "ResultLabels.h"
 #include "ResultsReport.h"
 
@@ -196,6 +197,21 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
     }
     for (const char *status : {"file", "input", "fault", "warning", "ok"})
         EXPECT_GE(statuses[QLatin1String(status)], 2) << status;
+}
+
+// Every byte a name may hold: shown so that no two names look the same, given back whole.
+TEST(NativeNames, ShowEachNameApartAndGiveItsBytesBack) {
+    const std::pair<QByteArray, const char *> rows[] = {
+        {"a\\b\t\n\r\x1B\x7F.kvr", "a\\\\b\\t\\n\\r\\x1B\\x7F.kvr"},
+        {"\xCF\xE5 \xD0\x9F\xF0\x9F\x98\x80", "\\xCF\\xE5 П😀"},
+        // Overlong, a UTF-16 surrogate, beyond U+10FFFF, cut short.
+        {"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82",
+         "\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xE2\\x82"},
+    };
+    for (const auto &[bytes, shown] : rows) {
+        EXPECT_EQ(ShownName(bytes), QString::fromUtf8(shown));
+        EXPECT_EQ(NativeBytes(ArgumentText(bytes)), bytes);
+    }
 }
 
 // The sheets' rows of two workbooks, compared whole; their creation times differ.
