@@ -228,11 +228,15 @@ bool SameSheets(const QString &one, const QString &other) {
 
 // "Перевірити групу…": the folder, where to save, with or without reports; the values the
 // progress showed, and the texts of the boxes after it. `cancelAt` cancels at that value.
-QStringList CheckGroupInWindows(const QString &folder, const QString &workbook, bool reports,
+std::string CheckGroupInWindows(const QString &folder, const QString &workbook, bool reports,
                                 QList<int> &shown, int cancelAt = -1) {
     QStringList texts;
     const auto answer = [&](QWidget *modal) {
         if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            // Asked again until the deferred accept closes it; one entry a dialog.
+            if (const QString entry = dialog->objectName() + ": " + dialog->windowTitle();
+                texts.isEmpty() || texts.constLast() != entry)
+                texts << entry;
             // A folder is chosen by opening it.
             if (dialog->objectName() == "FolderDialog")
                 dialog->setDirectory(folder);
@@ -240,6 +244,8 @@ QStringList CheckGroupInWindows(const QString &folder, const QString &workbook, 
                 dialog->selectFile(workbook);
             QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
         } else if (auto *progress = qobject_cast<QProgressDialog *>(modal)) {
+            if (shown.isEmpty())
+                texts << progress->objectName() + ": " + progress->labelText();
             if (shown.isEmpty() || shown.constLast() != progress->value())
                 shown << progress->value();
             if (progress->value() >= cancelAt && cancelAt >= 0)
@@ -254,7 +260,7 @@ QStringList CheckGroupInWindows(const QString &folder, const QString &workbook, 
     };
     AnswerModals([] { Find<QAction>(Form_Main, "CheckGroup")->trigger(); },
                  std::chrono::seconds(10), answer);
-    return texts;
+    return texts.join('|').toStdString();
 }
 
 TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
@@ -264,14 +270,13 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     const QString summary = CheckOutput({QStringLiteral("-o"), cli, group.path()}).second.trimmed();
     QList<int> shown;
     const QString workbook = saved.filePath(QStringLiteral("windows.xlsx"));
-    EXPECT_EQ(
-        CheckGroupInWindows(group.path(), workbook, false, shown),
-        QStringList({QStringLiteral("GroupReportsBox: Скласти ще й звіт PDF кожного досліду в "
-                                    "теці «%1»?")
-                         .arg(saved.path()),
-                     QStringLiteral("GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
-                                    "\n\nВідкрити таблицю?")
-                         .arg(workbook, summary)}));
+    EXPECT_EQ(CheckGroupInWindows(group.path(), workbook, false, shown),
+              QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю "
+                             "групи|GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці "
+                             "«%1»?|GroupProgress: Перевіряються досліди групи…|GroupDoneBox: "
+                             "Таблицю групи збережено у файл «%2».\n%3.\n\nВідкрити таблицю?")
+                  .arg(saved.path(), workbook, summary)
+                  .toStdString());
     EXPECT_TRUE(SameSheets(cli, workbook));
     EXPECT_GT(shown.size(), 10);
     EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
@@ -279,15 +284,20 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     shown.clear();
     const QStringList before = QDir(saved.path()).entryList(QDir::Files);
     EXPECT_EQ(CheckGroupInWindows(group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")),
-                                  true, shown, 12)
-                  .size(),
-              1);
+                                  true, shown, 12),
+              QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю "
+                             "групи|GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці "
+                             "«%1»?|GroupProgress: Перевіряються досліди групи…")
+                  .arg(saved.path())
+                  .toStdString());
     EXPECT_EQ(shown.constLast(), 12);
     EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files), before);
     EXPECT_EQ(QDir(group.path()).entryList(QDir::Files).size(), paths.size());
-    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, false, shown).join('|'),
-              QStringLiteral("NoExperimentsBox: У теці «%1» немає файлів дослідів (*.kvr).")
-                  .arg(saved.path()));
+    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, false, shown),
+              QStringLiteral("FolderDialog: Тека з дослідами групи|"
+                             "NoExperimentsBox: У теці «%1» немає файлів дослідів (*.kvr).")
+                  .arg(saved.path())
+                  .toStdString());
 }
 
 } // namespace
