@@ -5,6 +5,7 @@
 
 #include "CheckRow.h"
 #include "ExperimentFile.h"
+#include "GroupCheck.h"
 #include "NativeNames.h"
 #include "ResultLabels.h"
 #include "ResultsReport.h"
@@ -211,6 +212,23 @@ TEST(NativeNames, ShowEachNameApartAndGiveItsBytesBack) {
     for (const auto &[bytes, shown] : rows) {
         EXPECT_EQ(ShownName(bytes), QString::fromUtf8(shown));
         EXPECT_EQ(NativeBytes(ArgumentText(bytes)), bytes);
+    }
+}
+
+// Ukrainian's three forms of "файл", each side of every boundary of its rule.
+TEST(SummaryText, CountsFilesInEachFormOfTheWord) {
+    const std::pair<int, const char *> rows[] = {
+        {1, "файл"},    {2, "файли"},    {4, "файли"},    {5, "файлів"}, {11, "файлів"},
+        {12, "файлів"}, {14, "файлів"},  {15, "файлів"},  {21, "файл"},  {22, "файли"},
+        {25, "файлів"}, {111, "файлів"}, {112, "файлів"}, {121, "файл"}, {0, "файлів"},
+    };
+    for (const auto &[n, word] : rows) {
+        StatusCounts counts{};
+        counts[std::size_t(CheckStatus::Warning)] = n;
+        EXPECT_EQ(SummaryText(counts),
+                  QStringLiteral("%1 %2: 0 ok, %1 warning, 0 fault, 0 input, 0 file")
+                      .arg(n)
+                      .arg(QString::fromUtf8(word)));
     }
 }
 
