@@ -18,7 +18,10 @@ def tsv_text(text):  # as the TSV escapes a text: controls as spaces, a formula 
     return re.sub('[\x00-\x1f\x7f]', ' ', text)
 
 failures = []
+fills = {'ok': 'C6EFCE', 'warning': 'FFEB9C', 'fault': 'FFC7CE', 'input': 'FFC7CE', 'file': 'FFC7CE'}
 for r, row in enumerate(rows):
+    if not row[1].fill.fgColor.rgb.endswith(fills[row[1].value]):
+        failures.append((r, 'status fill', row[1].value, row[1].fill.fgColor.rgb))
     for c, cell in enumerate(row):
         expected = table[r + 1][c]
         plain = expected[1:] if expected[:2] in ("'=", "'+", "'-", "'@") else expected
