@@ -38,6 +38,10 @@
         <source>Перевірка</source>
         <translation>Check</translation>
     </message>
+    <message>
+        <source>%1, інструмент %2, %3</source>
+        <translation>%1, cutter %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -10,6 +10,9 @@ xlsx, tsv, separator, locpath = sys.argv[1:5]
 table = [line.split('\t') for line in open(tsv, encoding='utf-8').read().split('\n')[:-1]]
 sheet = openpyxl.load_workbook(xlsx).active
 assert sheet.freeze_panes == 'B2' and sheet.auto_filter.ref.startswith('A1:'), 'header'
+captions = [cell.value for cell in sheet[1]]
+assert len(captions) == len(table[0]) and all(captions) and len(set(captions)) == len(captions), \
+    captions
 first_result = table[0].index('cutting_speed_1')
 rows = [[cell for cell in row] for row in sheet.iter_rows(min_row=2)]
 assert len(rows) == len(table) - 1 and all(len(r) == len(table[0]) for r in rows), 'shape'

@@ -70,6 +70,16 @@ QString CountedFiles(qsizetype n) {
     return QString::fromUtf8(form).arg(n);
 }
 
+// A quantity per cutter without a symbol would repeat its caption over every cutter's column.
+QString ColumnCaption(const QuantityValue &value) {
+    if (value.cutter == 0 || !Symbol(value).isEmpty())
+        return Caption(value);
+    return QCoreApplication::translate("Check", "%1, інструмент %2, %3")
+        .arg(Name(value))
+        .arg(value.cutter)
+        .arg(Unit(value.quantity->key));
+}
+
 } // namespace
 
 Verdict ShownVerdict(const QString &shownFile, const FileRun &run) {
@@ -108,7 +118,7 @@ std::vector<QString> CheckCaptions() {
                                   QCoreApplication::translate("Check", "Стан"),
                                   QCoreApplication::translate("Check", "Повідомлення")};
     for (const QuantityValue &value : QuantityValues())
-        captions.push_back(Caption(value));
+        captions.push_back(ColumnCaption(value));
     captions.push_back(QCoreApplication::translate("Check", "Примітки"));
     return captions;
 }
