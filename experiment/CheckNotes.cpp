@@ -5,6 +5,7 @@
 #include "ShownTexts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <set>
 
@@ -83,7 +84,8 @@ void AmbiguousSpeeds(const Fields &fields, bool commaGroupsThousands, QStringLis
         whole.erase(whole.find(','), 1);
         notes << Tr(QT_TRANSLATE_NOOP(
                         "Notes", "%1 = %2 прочитано як %3; якщо мали на увазі %4, напишіть %4"))
-                     .arg(SymbolAt(slot), fields.Text(slot), QString::number(*fields.Value(slot)),
+                     .arg(SymbolAt(slot), fields.Text(slot),
+                          QLocale::system().toString(*fields.Value(slot), 'g', 15),
                           QString::fromStdString(whole));
     }
 }
