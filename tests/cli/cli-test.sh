@@ -47,6 +47,21 @@ check "--check: two files" [ "$(cat "$out/stderr")" = "2 файли: 2 ok, 0 war
 printf '%s\n' 5-out-of-span.kvr | run --check --files-from -
 check "--check of a warning exits 1" [ $? = 1 ]
 check "--check: one file" [ "$(cat "$out/stderr")" = "1 файл: 0 ok, 1 warning, 0 fault, 0 input, 0 file" ]
+# Each status alone, and as the odd file first, in the middle and last, for both commands.
+for bad in 4-allowable-wear.kvr 6-fault.kvr 2-unreadable.kvr 8-broken.kvr; do
+    run --check "$bad" "$bad"
+    check "--check of only $bad exits 1" [ $? = 1 ]
+    for files in "$bad 1-example.kvr 1-example.kvr" "1-example.kvr $bad 1-example.kvr" \
+        "1-example.kvr 1-example.kvr $bad"; do
+        # shellcheck disable=SC2086
+        run --check $files
+        check "--check $files exits 1" [ $? = 1 ]
+        [[ $bad = 2-* || $bad = 6-* ]] || continue
+        # shellcheck disable=SC2086
+        run --report "$out/statuses" $files
+        check "--report $files exits 1" [ $? = 1 ]
+    done
+done
 # The folder stands for its files, sorted by their bytes.
 env -u XDG_RUNTIME_DIR "$kvr" --check . $'no\tsuch.kvr' >"$out/stdout" 2>"$out/stderr"
 check "--check exits 1" [ $? = 1 ]
