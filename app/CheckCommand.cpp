@@ -1,7 +1,7 @@
 #include "CheckCommand.h"
 
 #include "Console.h"
-#include "ExperimentDialogs.h"
+#include "FileKinds.h"
 #include "FileList.h"
 #include "GroupCheck.h"
 #include "NativeNames.h"

@@ -12,8 +12,8 @@
 #include "ResultsCopy.h"
 #include "Translations.h"
 #include "Warning.h"
-#include "Windows.h"
 
+#include <QAction>
 #include <QIcon>
 #include <QTimer>
 
@@ -50,19 +50,17 @@ bool KvrApplication::notify(QObject *receiver, QEvent *event) {
 
 WindowSet::WindowSet() {
     m_main = std::make_unique<TForm_Main>(m_experiment);
-    Form_Main = m_main.get();
     m_result = std::make_unique<TForm_Result>(m_experiment);
-    Form_Result = m_result.get();
-    m_graphic = std::make_unique<TForm_Graphic>();
-    Form_Graphic = m_graphic.get();
+    m_graphic = std::make_unique<TForm_Graphic>(m_experiment);
     m_warning = std::make_unique<TForm_Warning>();
-    Form_Warning = m_warning.get();
     m_help = std::make_unique<TForm_Help>();
-    Form_Help = m_help.get();
     Connect();
-    for (QWidget *window : std::initializer_list<QWidget *>{Form_Main, Form_Result, Form_Graphic})
-        NameControls(window);
+    NameControls(*m_main);
+    NameControls(*m_result);
+    NameControls(*m_graphic);
 }
+
+WindowSet::~WindowSet() = default;
 
 namespace {
 
@@ -78,15 +76,12 @@ void ShowNonModal(QWidget *window) {
 void WindowSet::Connect() {
     TForm_Main *main = m_main.get();
     TForm_Result *result = m_result.get();
+    TForm_Warning *warning = m_warning.get();
     QObject::connect(main, &TForm_Main::CalculationShown, result, &TForm_Result::ShowCalculation);
+    QObject::connect(main, &TForm_Main::WarningRaised, warning, &TForm_Warning::ShowWarning);
+    QObject::connect(result, &TForm_Result::WarningRaised, warning, &TForm_Warning::ShowWarning);
     // The buttons that use results follow the run's status, whichever window changed it.
-    const auto applyButtons = [main, result] {
-        const AllowedButtons allowed = Buttons(Runs);
-        main->ApplyButtons(allowed);
-        result->ApplyButtons(allowed);
-    };
-    QObject::connect(main, &TForm_Main::RunChanged, result, applyButtons);
-    QObject::connect(result, &TForm_Result::RunChanged, main, applyButtons);
+    QObject::connect(&m_experiment, &Experiment::RunChanged, main, [this] { ApplyButtons(); });
     QObject::connect(main, &TForm_Main::ResultsWindowRequested, result,
                      [result] { ShowNonModal(result); });
     // Shown already, the graphs still draw the run that asks for them.
@@ -98,43 +93,41 @@ void WindowSet::Connect() {
                      });
     QObject::connect(main, &TForm_Main::HelpWindowRequested, m_help.get(),
                      [help = m_help.get()] { ShowNonModal(help); });
-    AddCopyResultsAction(result);
-    AddReportActions(result, m_graphic.get(), m_experiment);
+    m_takeAway = {AddCopyResultsAction(*result, m_experiment)};
+    for (QAction *action : AddReportActions(*result, *m_graphic, m_experiment))
+        m_takeAway.push_back(action);
     // Nothing to copy, print or determine until a calculation may be used.
-    applyButtons();
-    ConnectExperimentFiles(applyButtons);
+    ApplyButtons();
+    ConnectExperimentFiles();
+}
+
+void WindowSet::ApplyButtons() {
+    const AllowedButtons allowed = Buttons(m_experiment.Runs());
+    m_main->ApplyButtons(allowed);
+    m_result->ApplyButtons(allowed);
+    for (QAction *action : m_takeAway)
+        action->setEnabled(allowed.copy);
 }
 
 // An opened experiment starts afresh with the file's texts typed: what the last run left
-// in the other windows and on the buttons no longer belongs to them.
-void WindowSet::ConnectExperimentFiles(const std::function<void()> &applyButtons) {
+// in the other windows no longer belongs to them.
+void WindowSet::ConnectExperimentFiles() {
     TForm_Main *main = m_main.get();
     TForm_Result *result = m_result.get();
-    main->SetChosenTimeSource([result] { return result->ChosenTime(); });
     m_experiment.SetStartTexts(main->FieldTexts());
-    QObject::connect(
-        main, &TForm_Main::ExperimentOpened, result,
-        [main, result, graphic = m_graphic.get(), applyButtons](const QString &chosenTime) {
-            applyButtons();
-            result->StartAnew(chosenTime);
-            result->close();
-            graphic->close();
-            main->ClearMarks();
-        });
+    QObject::connect(main, &TForm_Main::ExperimentOpened, result,
+                     [main, result, graphic = m_graphic.get()] {
+                         result->StartAnew();
+                         result->close();
+                         graphic->close();
+                         main->ClearMarks();
+                     });
 }
 
 void WindowSet::OpenExperimentLater(const QString &path) {
     QTimer::singleShot(0, m_main.get(), [main = m_main.get(), path] {
         RunHandler([&] { main->OpenExperiment(path); });
     });
-}
-
-WindowSet::~WindowSet() {
-    Form_Main = nullptr;
-    Form_Result = nullptr;
-    Form_Graphic = nullptr;
-    Form_Warning = nullptr;
-    Form_Help = nullptr;
 }
 
 void WindowSet::Start() { m_main->show(); }

@@ -3,14 +3,21 @@
 #pragma once
 
 #include "Experiment.h"
-#include "Windows.h"
 
 #include <QApplication>
 
-#include <functional>
 #include <memory>
+#include <vector>
+
+class QAction;
 
 namespace kvr {
+
+class TForm_Main;
+class TForm_Result;
+class TForm_Graphic;
+class TForm_Warning;
+class TForm_Help;
 
 // Any fault escaping an event handler ends that handler only: the error box shows it.
 class KvrApplication : public QApplication {
@@ -19,7 +26,8 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-// Owns the five windows for the whole run and publishes them as Form_Main ... Form_Help.
+// Owns the experiment and the five windows that show it, for the whole run. The windows
+// meet only here; another set beside it shares nothing with it.
 class WindowSet {
 public:
     WindowSet();
@@ -32,17 +40,26 @@ public:
     // The file given on the command line, once the event loop runs.
     void OpenExperimentLater(const QString &path);
     kvr::Experiment &TheExperiment() { return m_experiment; }
+    TForm_Main &Main() const { return *m_main; }
+    TForm_Result &Result() const { return *m_result; }
+    TForm_Graphic &Graphic() const { return *m_graphic; }
+    TForm_Warning &Warning() const { return *m_warning; }
+    TForm_Help &Help() const { return *m_help; }
+    // The copy and the two reports, which follow the run's status.
+    const std::vector<QAction *> &TakeAwayActions() const { return m_takeAway; }
 
 private:
     void Connect();
-    void ConnectExperimentFiles(const std::function<void()> &applyButtons);
+    void ApplyButtons();
+    void ConnectExperimentFiles();
 
-    Experiment m_experiment{State, Runs};
+    Experiment m_experiment;
     std::unique_ptr<TForm_Main> m_main;
     std::unique_ptr<TForm_Result> m_result;
     std::unique_ptr<TForm_Graphic> m_graphic;
     std::unique_ptr<TForm_Warning> m_warning;
     std::unique_ptr<TForm_Help> m_help;
+    std::vector<QAction *> m_takeAway;
 };
 
 } // namespace kvr

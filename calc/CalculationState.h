@@ -1,6 +1,6 @@
 // The calculation core of Kelvora "KVR": plain C++, no Qt, no window.
 //
-//   CalculationState  the one record shared by every window (inputs, results, models)
+//   CalculationState  the record of one run (inputs, results, models)
 //   NumberSyntax      reading a typed number, the same syntax in every field
 //   FormatFixed       the number-to-text rule of every shown number
 //   ArithmeticFault   division by zero, invalid operation, overflow as exceptions
@@ -71,8 +71,5 @@ struct CalculationState {
 
     bool operator==(const CalculationState &) const = default;
 };
-
-// The one instance of the run; every window reads and writes it directly.
-extern CalculationState State;
 
 } // namespace kvr

@@ -1,8 +1,16 @@
+// The main window's inputs, one row each: what the student enters, where the calculation
+// reads it, and what the worked example starts with. Everything else that speaks of an input
+// (its slot, its reading order, its default, its list) derives from this table; its symbol,
+// unit and captions stand beside it in experiment/QuantityTexts under the same key, and its
+// control in the main window's layout under the same slot.
 #pragma once
 
 #include "CalculationState.h"
+#include "Translatable.h"
 
 #include <array>
+#include <span>
+#include <string_view>
 
 namespace kvr {
 
@@ -12,23 +20,6 @@ enum class InputKind {
     Number,    // a typed number, commas turned into points
 };
 
-// Slots of the inputs that are read by what they are.
-inline constexpr int kMaterialSlot = 4;
-inline constexpr int kDiameterSlot = 5;
-inline constexpr int kAllowableFlankWearSlot = 29;
-constexpr int SpindleSpeedSlot(int cutter) { return 7 + cutter; }
-constexpr int RunningTimeSlot(int cutter, int interval) { return 7 + 3 * cutter + interval; }
-constexpr int FlankWearSlot(int cutter, int interval) { return 16 + 3 * cutter + interval; }
-
-// One input of the main window: its slot in input_error_flags and the record field it is
-// read into (none for a list that only has to have a selection). Which control holds it is
-// the windows' business.
-struct InputField {
-    int slot;
-    InputKind kind;
-    double &(*field)(CalculationState &);
-};
-
 namespace fields {
 template <auto Member> double &Direct(CalculationState &s) { return s.*Member; }
 template <int I> double &SpindleSpeed(CalculationState &s) { return s.spindle_speed[I]; }
@@ -36,43 +27,143 @@ template <int I, int J> double &RunningTime(CalculationState &s) { return s.runn
 template <int I, int J> double &FlankWear(CalculationState &s) { return s.flank_wear[I][J]; }
 } // namespace fields
 
-// In reading order. The allowable dimensional wear is computed after the first
-// kFieldsBeforeAllowableWear rows, before the measurements are read.
-inline constexpr std::array<InputField, kMainWindowSlots> kInputFields{{
-    {0, InputKind::AngleList, &fields::Direct<&CalculationState::phi>},
-    {1, InputKind::AngleList, &fields::Direct<&CalculationState::phi1>},
-    {2, InputKind::AngleList, &fields::Direct<&CalculationState::alpha>},
-    {3, InputKind::AngleList, &fields::Direct<&CalculationState::gamma>},
-    {4, InputKind::List, nullptr},
-    {5, InputKind::Number, &fields::Direct<&CalculationState::diameter>},
-    {6, InputKind::Number, &fields::Direct<&CalculationState::depth_of_cut>},
-    {7, InputKind::Number, &fields::Direct<&CalculationState::feed>},
-    {8, InputKind::Number, &fields::SpindleSpeed<1>},
-    {9, InputKind::Number, &fields::SpindleSpeed<2>},
-    {10, InputKind::Number, &fields::SpindleSpeed<3>},
-    {29, InputKind::Number, &fields::Direct<&CalculationState::allowable_flank_wear>},
-    {11, InputKind::Number, &fields::RunningTime<1, 1>},
-    {12, InputKind::Number, &fields::RunningTime<1, 2>},
-    {13, InputKind::Number, &fields::RunningTime<1, 3>},
-    {14, InputKind::Number, &fields::RunningTime<2, 1>},
-    {15, InputKind::Number, &fields::RunningTime<2, 2>},
-    {16, InputKind::Number, &fields::RunningTime<2, 3>},
-    {17, InputKind::Number, &fields::RunningTime<3, 1>},
-    {18, InputKind::Number, &fields::RunningTime<3, 2>},
-    {19, InputKind::Number, &fields::RunningTime<3, 3>},
-    {20, InputKind::Number, &fields::FlankWear<1, 1>},
-    {21, InputKind::Number, &fields::FlankWear<1, 2>},
-    {22, InputKind::Number, &fields::FlankWear<1, 3>},
-    {23, InputKind::Number, &fields::FlankWear<2, 1>},
-    {24, InputKind::Number, &fields::FlankWear<2, 2>},
-    {25, InputKind::Number, &fields::FlankWear<2, 3>},
-    {26, InputKind::Number, &fields::FlankWear<3, 1>},
-    {27, InputKind::Number, &fields::FlankWear<3, 2>},
-    {28, InputKind::Number, &fields::FlankWear<3, 3>},
-}};
+inline constexpr const char *kAngles[] = {"30", "45", "60"};
+inline constexpr const char *kClearanceAngles[] = {"3", "5", "8"};
+inline constexpr const char *kRakeAngles[] = {"-15", "0", "10"};
+// The files hold the Ukrainian names whatever the interface shows.
+inline constexpr const char *kMaterials[] = {
+    QT_TRANSLATE_NOOP("Material", "сталь 10"),     QT_TRANSLATE_NOOP("Material", "сталь 20"),
+    QT_TRANSLATE_NOOP("Material", "сталь 25"),     QT_TRANSLATE_NOOP("Material", "сталь 30"),
+    QT_TRANSLATE_NOOP("Material", "сталь 35"),     QT_TRANSLATE_NOOP("Material", "сталь 40"),
+    QT_TRANSLATE_NOOP("Material", "сталь 45"),     QT_TRANSLATE_NOOP("Material", "сталь 50"),
+    QT_TRANSLATE_NOOP("Material", "сталь 55"),     QT_TRANSLATE_NOOP("Material", "сталь 60"),
+    QT_TRANSLATE_NOOP("Material", "сталь 20Г"),    QT_TRANSLATE_NOOP("Material", "сталь 30Г"),
+    QT_TRANSLATE_NOOP("Material", "сталь 50Г"),    QT_TRANSLATE_NOOP("Material", "сталь 20Х"),
+    QT_TRANSLATE_NOOP("Material", "сталь 40Х"),    QT_TRANSLATE_NOOP("Material", "сталь 45Х"),
+    QT_TRANSLATE_NOOP("Material", "сталь 30ХМ"),   QT_TRANSLATE_NOOP("Material", "сталь 35ХМ"),
+    QT_TRANSLATE_NOOP("Material", "сталь 40ХН"),   QT_TRANSLATE_NOOP("Material", "сталь 50ХН"),
+    QT_TRANSLATE_NOOP("Material", "сталь 40ХФА"),  QT_TRANSLATE_NOOP("Material", "сталь 38ХМЮА"),
+    QT_TRANSLATE_NOOP("Material", "сталь 12ХН3А"), QT_TRANSLATE_NOOP("Material", "сталь 20ХН3А"),
+    QT_TRANSLATE_NOOP("Material", "сталь 30ХН3А"), QT_TRANSLATE_NOOP("Material", "сталь 40ХНМА"),
+    QT_TRANSLATE_NOOP("Material", "сталь 30ХГСА"), QT_TRANSLATE_NOOP("Material", "сталь 12Х18Н9Т"),
+};
 
-inline constexpr int kFieldsBeforeAllowableWear = 12;
-static_assert(kInputFields[kFieldsBeforeAllowableWear - 1].slot == kAllowableFlankWearSlot);
-static_assert(RunningTimeSlot(1, 1) == 11 && FlankWearSlot(3, 3) == 28);
+struct InputRow {
+    const char *key; // the quantity's key in the table of quantities and the file
+    int cutter;      // 1..3 for a value per cutter, else 0
+    int interval;    // 1..3 for a value per interval, else 0
+    InputKind kind;
+    double &(*field)(CalculationState &); // none for a list that only has to have a selection
+    // The worked example's text. The texts with a decimal sign are translated with the
+    // controls, so that an English window starts with the point its language writes.
+    const char *defaultText;
+    std::span<const char *const> items = {}; // a list's items; none for a number
+};
+
+// By slot, the index of input_error_flags and of the texts of a run.
+inline constexpr std::array<InputRow, kMainWindowSlots> kInputs{{
+    {"phi", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::phi>, "45", kAngles},
+    {"phi1", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::phi1>, "45", kAngles},
+    {"alpha", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::alpha>, "8",
+     kClearanceAngles},
+    {"gamma", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::gamma>, "10",
+     kRakeAngles},
+    {"material", 0, 0, InputKind::List, nullptr, "сталь 12Х18Н9Т", kMaterials},
+    {"diameter", 0, 0, InputKind::Number, &fields::Direct<&CalculationState::diameter>, "95"},
+    {"depth_of_cut", 0, 0, InputKind::Number, &fields::Direct<&CalculationState::depth_of_cut>,
+     QT_TRANSLATE_NOOP("Form", "0,25")},
+    {"feed", 0, 0, InputKind::Number, &fields::Direct<&CalculationState::feed>,
+     QT_TRANSLATE_NOOP("Form", "0,1")},
+    {"spindle_speed", 1, 0, InputKind::Number, &fields::SpindleSpeed<1>, "610"},
+    {"spindle_speed", 2, 0, InputKind::Number, &fields::SpindleSpeed<2>, "380"},
+    {"spindle_speed", 3, 0, InputKind::Number, &fields::SpindleSpeed<3>, "185"},
+    {"running_time", 1, 1, InputKind::Number, &fields::RunningTime<1, 1>, "1"},
+    {"running_time", 1, 2, InputKind::Number, &fields::RunningTime<1, 2>, "1"},
+    {"running_time", 1, 3, InputKind::Number, &fields::RunningTime<1, 3>, "1"},
+    {"running_time", 2, 1, InputKind::Number, &fields::RunningTime<2, 1>,
+     QT_TRANSLATE_NOOP("Form", "1,5")},
+    {"running_time", 2, 2, InputKind::Number, &fields::RunningTime<2, 2>, "1,5"},
+    {"running_time", 2, 3, InputKind::Number, &fields::RunningTime<2, 3>, "1,5"},
+    {"running_time", 3, 1, InputKind::Number, &fields::RunningTime<3, 1>, "2"},
+    {"running_time", 3, 2, InputKind::Number, &fields::RunningTime<3, 2>, "2"},
+    {"running_time", 3, 3, InputKind::Number, &fields::RunningTime<3, 3>, "2"},
+    {"flank_wear", 1, 1, InputKind::Number, &fields::FlankWear<1, 1>, "33"},
+    {"flank_wear", 1, 2, InputKind::Number, &fields::FlankWear<1, 2>, "40"},
+    {"flank_wear", 1, 3, InputKind::Number, &fields::FlankWear<1, 3>, "43"},
+    {"flank_wear", 2, 1, InputKind::Number, &fields::FlankWear<2, 1>, "21"},
+    {"flank_wear", 2, 2, InputKind::Number, &fields::FlankWear<2, 2>, "26"},
+    {"flank_wear", 2, 3, InputKind::Number, &fields::FlankWear<2, 3>, "35"},
+    {"flank_wear", 3, 1, InputKind::Number, &fields::FlankWear<3, 1>, "15"},
+    {"flank_wear", 3, 2, InputKind::Number, &fields::FlankWear<3, 2>, "23"},
+    {"flank_wear", 3, 3, InputKind::Number, &fields::FlankWear<3, 3>, "26"},
+    {"allowable_flank_wear", 0, 0, InputKind::Number,
+     &fields::Direct<&CalculationState::allowable_flank_wear>, "50"},
+}};
+inline constexpr const char *kDefaultChosenTime = "3";
+
+// The slot of an input by its key and indices; -1 for none.
+constexpr int SlotOf(std::string_view key, int cutter = 0, int interval = 0) {
+    for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
+        if (kInputs[slot].key == key && kInputs[slot].cutter == cutter &&
+            kInputs[slot].interval == interval)
+            return static_cast<int>(slot);
+    return -1;
+}
+
+// Slots of the inputs that are read by what they are.
+inline constexpr int kMaterialSlot = SlotOf("material");
+inline constexpr int kDiameterSlot = SlotOf("diameter");
+inline constexpr int kAllowableFlankWearSlot = SlotOf("allowable_flank_wear");
+constexpr int SpindleSpeedSlot(int cutter) { return SlotOf("spindle_speed", cutter); }
+constexpr int RunningTimeSlot(int cutter, int interval) {
+    return SlotOf("running_time", cutter, interval);
+}
+constexpr int FlankWearSlot(int cutter, int interval) {
+    return SlotOf("flank_wear", cutter, interval);
+}
+
+// A list's items by slot; none for a number, the name (kNameSlot) or τд (kChosenTimeSlot).
+constexpr std::span<const char *const> ListItems(int slot) {
+    return slot >= 0 && slot < kMainWindowSlots ? kInputs[static_cast<std::size_t>(slot)].items
+                                                : std::span<const char *const>();
+}
+
+// The worked example as the main window's fields show it, by slot.
+inline constexpr std::array<const char *, kMainWindowSlots> kDefaultFieldTexts = [] {
+    std::array<const char *, kMainWindowSlots> texts{};
+    for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
+        texts[slot] = kInputs[slot].defaultText;
+    return texts;
+}();
+
+// One input as the calculation reads it.
+struct InputField {
+    int slot;
+    InputKind kind;
+    double &(*field)(CalculationState &);
+};
+
+constexpr bool IsMeasurement(const InputRow &row) {
+    return std::string_view(row.key) == "running_time" || std::string_view(row.key) == "flank_wear";
+}
+
+// In reading order: the conditions, then the measurements. The allowable dimensional wear is
+// computed between them, after the first kFieldsBeforeAllowableWear rows.
+inline constexpr std::array<InputField, kMainWindowSlots> kInputFields = [] {
+    std::array<InputField, kMainWindowSlots> order{};
+    std::size_t next = 0;
+    for (bool measurements : {false, true})
+        for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
+            if (IsMeasurement(kInputs[slot]) == measurements)
+                order[next++] = {static_cast<int>(slot), kInputs[slot].kind, kInputs[slot].field};
+    return order;
+}();
+
+inline constexpr int kFieldsBeforeAllowableWear = [] {
+    int conditions = 0;
+    for (const InputRow &row : kInputs)
+        conditions += IsMeasurement(row) ? 0 : 1;
+    return conditions;
+}();
 
 } // namespace kvr

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CalculationRun.h"
+#include "InputTable.h"
 
 #include <span>
 #include <string>
@@ -34,20 +35,28 @@ struct Quantity {
     int first = 0;
 };
 
+// The first slot a typed quantity fills; the others follow it cutter by cutter.
+constexpr int FirstSlot(std::string_view key) {
+    for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
+        if (kInputs[slot].key == key)
+            return static_cast<int>(slot);
+    return -1;
+}
+
 inline constexpr Quantity kQuantities[] = {
     {"name", Shape::One, Source::Name},
-    {"material", Shape::One, Source::Field, kMaterialSlot},
-    {"phi", Shape::One, Source::Field, 0},
-    {"phi1", Shape::One, Source::Field, 1},
-    {"alpha", Shape::One, Source::Field, 2},
-    {"gamma", Shape::One, Source::Field, 3},
-    {"diameter", Shape::One, Source::Field, kDiameterSlot},
-    {"depth_of_cut", Shape::One, Source::Field, 6},
-    {"feed", Shape::One, Source::Field, 7},
-    {"spindle_speed", Shape::PerCutter, Source::Field, SpindleSpeedSlot(1)},
-    {"allowable_flank_wear", Shape::One, Source::Field, kAllowableFlankWearSlot},
-    {"running_time", Shape::PerInterval, Source::Field, RunningTimeSlot(1, 1)},
-    {"flank_wear", Shape::PerInterval, Source::Field, FlankWearSlot(1, 1)},
+    {"material", Shape::One, Source::Field, FirstSlot("material")},
+    {"phi", Shape::One, Source::Field, FirstSlot("phi")},
+    {"phi1", Shape::One, Source::Field, FirstSlot("phi1")},
+    {"alpha", Shape::One, Source::Field, FirstSlot("alpha")},
+    {"gamma", Shape::One, Source::Field, FirstSlot("gamma")},
+    {"diameter", Shape::One, Source::Field, FirstSlot("diameter")},
+    {"depth_of_cut", Shape::One, Source::Field, FirstSlot("depth_of_cut")},
+    {"feed", Shape::One, Source::Field, FirstSlot("feed")},
+    {"spindle_speed", Shape::PerCutter, Source::Field, FirstSlot("spindle_speed")},
+    {"allowable_flank_wear", Shape::One, Source::Field, FirstSlot("allowable_flank_wear")},
+    {"running_time", Shape::PerInterval, Source::Field, FirstSlot("running_time")},
+    {"flank_wear", Shape::PerInterval, Source::Field, FirstSlot("flank_wear")},
     {"chosen_time", Shape::One, Source::ChosenTime},
     {"cutting_speed", Shape::PerCutter, Source::Result, int(ResultKind::Speed)},
     {"total_time", Shape::PerCutter, Source::Result, int(ResultKind::TotalTime)},

@@ -2,8 +2,6 @@
 
 namespace kvr {
 
-RunStatus Runs;
-
 void RecordCalculation(RunStatus &status, const CalculationInputs &inputs,
                        const CalculationOutcome &outcome) {
     CalculationRecord &record = status.calculation;

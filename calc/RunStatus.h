@@ -55,7 +55,4 @@ struct AllowedButtons {
 };
 AllowedButtons Buttons(const RunStatus &status);
 
-// The one status of the run, beside the one record.
-extern RunStatus Runs;
-
 } // namespace kvr

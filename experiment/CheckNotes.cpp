@@ -1,6 +1,6 @@
 #include "CheckNotes.h"
 
-#include "DefaultFieldTexts.h"
+#include "InputTable.h"
 #include "QuantityTexts.h"
 #include "ShownTexts.h"
 

@@ -14,11 +14,12 @@ QSettings Settings() { return QSettings(QStringLiteral("kelvora"), QStringLitera
 
 } // namespace
 
-Experiment::Experiment(CalculationState &state, RunStatus &runs) : m_state(state), m_runs(runs) {}
+void Experiment::SetChosenTime(const QString &text) { m_chosenTime = text; }
 
 CalculationOutcome Experiment::Calculate(const CalculationInputs &inputs) {
     CalculationOutcome outcome = RunCalculation(m_state, inputs);
     RecordCalculation(m_runs, inputs, outcome);
+    emit RunChanged();
     return outcome;
 }
 
@@ -26,6 +27,8 @@ DeterminationOutcome Experiment::Determine(std::string_view chosenTime,
                                            std::string_view separator) {
     DeterminationOutcome outcome = DetermineModels(m_state, chosenTime, separator);
     RecordDetermination(m_runs, outcome);
+    m_chosenTime = QString::fromStdString(outcome.chosenTimeText);
+    emit RunChanged();
     return outcome;
 }
 
@@ -34,7 +37,9 @@ ExperimentRead Experiment::Open(const QString &path) {
     if (const auto *texts = std::get_if<ExperimentTexts>(&read)) {
         RecordOpening(m_runs);
         m_lastStored = *texts;
+        m_chosenTime = QString::fromStdString(texts->chosenTime);
         RememberFolder(path);
+        emit RunChanged();
     }
     return read;
 }

@@ -1,6 +1,7 @@
-// One experiment as the program holds it: the run's records, the folder of the last file, and the
-// texts last written or read. This object is their only writer; the windows ask it and show what it
-// recorded, and the command line runs it without any window.
+// One experiment as the program holds it: the run's records, the chosen running time, the folder
+// of the last file, and the texts last written or read. This object is their only writer; the
+// windows read it, show what it recorded and hear of each change, and the command line runs it
+// without any window.
 #pragma once
 
 #include "CalculationRun.h"
@@ -8,6 +9,7 @@
 #include "FileAccess.h"
 #include "RunStatus.h"
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -15,10 +17,16 @@
 
 namespace kvr {
 
-class Experiment {
+class Experiment : public QObject {
+    Q_OBJECT
 public:
-    // The records the windows read: the program's one State and Runs.
-    Experiment(CalculationState &state, RunStatus &runs);
+    Experiment() = default;
+
+    const CalculationState &State() const { return m_state; }
+    const RunStatus &Runs() const { return m_runs; }
+    // τ_д as typed, which "Визначити параметри" reads and an experiment file keeps.
+    const QString &ChosenTime() const { return m_chosenTime; }
+    void SetChosenTime(const QString &text);
 
     // "Розрахувати" and "Визначити параметри": the press, recorded.
     CalculationOutcome Calculate(const CalculationInputs &inputs);
@@ -40,11 +48,16 @@ public:
     // Where a file dialog starts: the folder of the last file opened or saved, in any run.
     QString Folder() const;
 
+signals:
+    // A press or an opened file changed the records: what shows them follows.
+    void RunChanged();
+
 private:
     void RememberFolder(const QString &path);
 
-    CalculationState &m_state;
-    RunStatus &m_runs;
+    CalculationState m_state;
+    RunStatus m_runs;
+    QString m_chosenTime;
     ExperimentTexts m_lastStored;
     // This run's last folder, held here too: settings that cannot be written do not make
     // the dialogs forget it.

@@ -20,27 +20,6 @@ namespace {
 constexpr const char *kFormat = "kvr-experiment";
 constexpr int kVersion = 1;
 
-const char *const kAngles[] = {"30", "45", "60"};
-const char *const kClearanceAngles[] = {"3", "5", "8"};
-const char *const kRakeAngles[] = {"-15", "0", "10"};
-// The files hold the Ukrainian names whatever the interface shows.
-const char *const kMaterials[] = {
-    QT_TRANSLATE_NOOP("Material", "сталь 10"),     QT_TRANSLATE_NOOP("Material", "сталь 20"),
-    QT_TRANSLATE_NOOP("Material", "сталь 25"),     QT_TRANSLATE_NOOP("Material", "сталь 30"),
-    QT_TRANSLATE_NOOP("Material", "сталь 35"),     QT_TRANSLATE_NOOP("Material", "сталь 40"),
-    QT_TRANSLATE_NOOP("Material", "сталь 45"),     QT_TRANSLATE_NOOP("Material", "сталь 50"),
-    QT_TRANSLATE_NOOP("Material", "сталь 55"),     QT_TRANSLATE_NOOP("Material", "сталь 60"),
-    QT_TRANSLATE_NOOP("Material", "сталь 20Г"),    QT_TRANSLATE_NOOP("Material", "сталь 30Г"),
-    QT_TRANSLATE_NOOP("Material", "сталь 50Г"),    QT_TRANSLATE_NOOP("Material", "сталь 20Х"),
-    QT_TRANSLATE_NOOP("Material", "сталь 40Х"),    QT_TRANSLATE_NOOP("Material", "сталь 45Х"),
-    QT_TRANSLATE_NOOP("Material", "сталь 30ХМ"),   QT_TRANSLATE_NOOP("Material", "сталь 35ХМ"),
-    QT_TRANSLATE_NOOP("Material", "сталь 40ХН"),   QT_TRANSLATE_NOOP("Material", "сталь 50ХН"),
-    QT_TRANSLATE_NOOP("Material", "сталь 40ХФА"),  QT_TRANSLATE_NOOP("Material", "сталь 38ХМЮА"),
-    QT_TRANSLATE_NOOP("Material", "сталь 12ХН3А"), QT_TRANSLATE_NOOP("Material", "сталь 20ХН3А"),
-    QT_TRANSLATE_NOOP("Material", "сталь 30ХН3А"), QT_TRANSLATE_NOOP("Material", "сталь 40ХНМА"),
-    QT_TRANSLATE_NOOP("Material", "сталь 30ХГСА"), QT_TRANSLATE_NOOP("Material", "сталь 12Х18Н9Т"),
-};
-
 template <typename Texts> auto &TextAt(Texts &texts, int slot) {
     if (slot == kNameSlot)
         return texts.name;
@@ -136,22 +115,6 @@ std::vector<NamedText> NamedTexts(const ExperimentTexts &texts) {
     for (const QuantityValue &value : QuantityValues(kTypedQuantities))
         named.push_back({value.Column(), TextAt(texts, value.Slot())});
     return named;
-}
-
-std::span<const char *const> ListItems(int slot) {
-    switch (slot) {
-    case 0:
-    case 1:
-        return kAngles;
-    case 2:
-        return kClearanceAngles;
-    case 3:
-        return kRakeAngles;
-    case 4:
-        return kMaterials;
-    default:
-        return {};
-    }
 }
 
 ExperimentRead ParseExperiment(const QByteArray &bytes) {

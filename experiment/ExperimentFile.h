@@ -28,9 +28,6 @@ struct ExperimentTexts {
 inline constexpr qint64 kMaxExperimentFileBytes = kMaxReadBytes;
 inline constexpr int kMaxTextCharacters = 1000;
 
-// The items of the list at a slot, in their order; empty for a typed field.
-std::span<const char *const> ListItems(int slot);
-
 // Each text named by its key, and within a list by the cutter and the interval from 1
 // ("name", "spindle_speed_2", "running_time_1_3"), in the order of the file's keys.
 struct NamedText {

@@ -11,10 +11,12 @@ std::unique_ptr<FileRun> RunExperimentFile(const QByteArray &nativePath, std::st
     const auto *texts = std::get_if<ExperimentTexts>(&run->read);
     if (!texts)
         return run;
-    Experiment experiment(run->state, run->runs);
+    Experiment experiment;
     run->calculation = experiment.Calculate(TypedInputs(*texts, run->separator));
-    if (Buttons(run->runs).determine)
+    if (Buttons(experiment.Runs()).determine)
         run->determination = experiment.Determine(texts->chosenTime, run->separator);
+    run->state = experiment.State();
+    run->runs = experiment.Runs();
     return run;
 }
 

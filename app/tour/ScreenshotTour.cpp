@@ -1,6 +1,5 @@
 // Drives the window set through the typical run on the offscreen platform and writes a
 // PNG of each window it passes: kvr_tour <folder>.
-#include "FormBuilder.h"
 #include "Graphic.h"
 #include "Help.h"
 #include "LabReport.h"
@@ -8,7 +7,6 @@
 #include "Result.h"
 #include "Warning.h"
 #include "WindowSet.h"
-#include "Windows.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -62,34 +60,37 @@ int main(int argc, char **argv) {
     windows.Start();
     Settle();
     using namespace kvr;
-    tour.Save(Form_Main, QStringLiteral("1-main-start"));
+    TForm_Main &main = windows.Main();
+    const MainControls &entry = main.Controls();
+    TForm_Result &result = windows.Result();
+    tour.Save(&main, QStringLiteral("1-main-start"));
 
-    FindControl<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Петренко І. В."));
-    FindControl<QPushButton>(Form_Main, "Button1")->click();
+    entry.studentName->setText(QStringLiteral("Петренко І. В."));
+    entry.calculate->click();
     Settle();
-    tour.Save(Form_Main, QStringLiteral("2-main-calculated"));
+    tour.Save(&main, QStringLiteral("2-main-calculated"));
 
-    FindControl<QPushButton>(Form_Main, "Button2")->click();
+    entry.results->click();
     Settle();
-    tour.Save(Form_Result, QStringLiteral("3-results-before"));
-    FindControl<QPushButton>(Form_Result, "Button1")->click();
+    tour.Save(&result, QStringLiteral("3-results-before"));
+    result.Controls().determine->click();
     Settle();
-    tour.Save(Form_Result, QStringLiteral("4-results-determined"));
+    tour.Save(&result, QStringLiteral("4-results-determined"));
 
-    FindControl<QPushButton>(Form_Main, "BitBtn1")->click();
+    entry.help->click();
     Settle();
-    tour.Save(Form_Help, QStringLiteral("5-help"));
+    tour.Save(&windows.Help(), QStringLiteral("5-help"));
 
-    FindControl<QPushButton>(Form_Main, "Button3")->click();
+    entry.graphs->click();
     Settle();
-    tour.Save(Form_Graphic, QStringLiteral("6-graphs"));
+    tour.Save(&windows.Graphic(), QStringLiteral("6-graphs"));
     // The lab report of the same run, as "Зберегти звіт у PDF…" writes it.
-    windows.TheExperiment().Write(QDir(folder).filePath(QStringLiteral("9-report.pdf")),
-                                  LabReportPdf(Runs, State).value());
+    Experiment &experiment = windows.TheExperiment();
+    experiment.Write(QDir(folder).filePath(QStringLiteral("9-report.pdf")),
+                     LabReportPdf(experiment.Runs(), experiment.State()).value());
 
-    FindControl<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("20"));
-    tour.PressAndSaveModal(FindControl<QPushButton>(Form_Main, "Button1"),
-                           QStringLiteral("7-warning-allowable-wear"));
+    qobject_cast<QLineEdit *>(entry.inputs[kAllowableFlankWearSlot])->setText(QStringLiteral("20"));
+    tour.PressAndSaveModal(entry.calculate, QStringLiteral("7-warning-allowable-wear"));
     Settle();
     return 0;
 }

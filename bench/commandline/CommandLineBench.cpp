@@ -6,9 +6,9 @@
 // 2,048 KiB for the table and 8,192 KiB for the workbook; notes_share, the time the notes
 // take over that of running the files, against 0.1. Build with the release settings.
 #include "CheckNotes.h"
-#include "DefaultFieldTexts.h"
 #include "FileRun.h"
 #include "InputFields.h"
+#include "InputTable.h"
 #include "LabReport.h"
 #include "WindowSet.h"
 
@@ -154,8 +154,7 @@ void BM_ReportPdf(benchmark::State &state) {
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
         const auto run = kvr::RunExperimentFile(QFile::encodeName(file), kvr::DecimalSeparator());
-        kvr::Experiment(run->state, run->runs)
-            .Write(pdf, *kvr::LabReportPdf(run->runs, run->state));
+        kvr::Experiment().Write(pdf, *kvr::LabReportPdf(run->runs, run->state));
     }
 }
 

@@ -2,13 +2,11 @@
 // speeds of 10^6 and 10^12 m/min. Counters: the heap the shown charts hold (bytes) and
 // the points in the wear-model curve.
 #include "CalculationState.h"
-#include "FormBuilder.h"
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
 #include "TChart.h"
 #include "WindowSet.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,27 +25,30 @@ void ShowAndPaint(benchmark::State &state, double firstSpeed) {
     using namespace kvr;
     WindowSet windows;
     windows.Start();
-    FindControl<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Bench"));
-    FindControl<QPushButton>(Form_Main, "Button1")->click();
-    FindControl<QPushButton>(Form_Result, "Button1")->click();
+    windows.Main().Controls().studentName->setText(QStringLiteral("Bench"));
+    windows.Main().Controls().calculate->click();
+    windows.Result().Controls().determine->click();
+    // A speed no typed data reach without a warning, forced into the record the graphs read.
     if (firstSpeed > 0)
-        State.cutting_speed[1] = firstSpeed;
+        const_cast<CalculationState &>(windows.TheExperiment().State()).cutting_speed[1] =
+            firstSpeed;
+    TForm_Graphic *graphic = &windows.Graphic();
 
     std::size_t held = 0;
     for (auto _ : state) {
         const std::size_t before = HeapInUse();
-        Form_Graphic->show();
-        for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3})
+        graphic->show();
+        for (TChart *chart : {graphic->Chart1, graphic->Chart2, graphic->Chart3})
             benchmark::DoNotOptimize(chart->Picture().constBits());
         held = HeapInUse() - before;
         state.PauseTiming();
-        Form_Graphic->close();
+        graphic->close();
         state.ResumeTiming();
     }
     state.counters["heap_bytes"] = static_cast<double>(held);
-    Form_Graphic->show();
-    state.counters["curve_points"] = Form_Graphic->SeriesNo(8).Count();
-    Form_Graphic->close();
+    graphic->show();
+    state.counters["curve_points"] = graphic->SeriesNo(8).Count();
+    graphic->close();
 }
 
 void BM_ShowGraphsDefault(benchmark::State &state) { ShowAndPaint(state, 0); }

@@ -1,5 +1,5 @@
 #include "CalculationRun.h"
-#include "DefaultFieldTexts.h"
+#include "InputTable.h"
 #include "RunStatus.h"
 
 #include <gtest/gtest.h>

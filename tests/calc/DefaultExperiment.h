@@ -3,7 +3,6 @@
 #include "ArithmeticFault.h"
 #include "CalculationRun.h"
 #include "CalculationState.h"
-#include "DefaultFieldTexts.h"
 #include "InputTable.h"
 #include "NumberSyntax.h"
 #include "WearCalculation.h"

@@ -8,7 +8,6 @@
 #include "Result.h"
 #include "ResultLabels.h"
 #include "Warning.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -36,7 +35,8 @@ protected:
     QString ResultText(const char *label) const { return Label(label)->text(); }
 };
 
-TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
+TEST_F(CalculationFlow, DefaultsGiveTheWorkedExampleAndNothingToASecondSet) {
+    WindowSet other; // its own experiment: a run in either leaves the other alone
     EXPECT_TRUE(Calculate().isEmpty());
     const std::pair<const char *, const char *> expected[] = {
         {kCutterLabels[0].speed, "V = 182,06 м/хв."},
@@ -66,6 +66,14 @@ TEST_F(CalculationFlow, DefaultsGiveTheWorkedExample) {
     EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit7")->text(), QStringLiteral("1.5"));
     for (QLineEdit *edit : Form_Main->findChildren<QLineEdit *>())
         EXPECT_FALSE(IsMarked(edit)) << edit->objectName().toStdString();
+    EXPECT_EQ(other.TheExperiment().State(), CalculationState{});
+    EXPECT_FALSE(other.Main().Controls().results->isEnabled());
+    EXPECT_EQ(other.Result().Controls().cutters[0].speed->text(), QStringLiteral("V = "));
+    qobject_cast<QLineEdit *>(other.Main().Controls().inputs[kDiameterSlot])->setText("20");
+    other.Main().Controls().calculate->click();
+    EXPECT_EQ(other.TheExperiment().State().diameter, 20.0);
+    EXPECT_EQ(State().diameter, 95.0);
+    EXPECT_EQ(ResultText(kCutterLabels[0].speed), Shown("V = 182,06 м/хв."));
 }
 
 TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
@@ -157,7 +165,7 @@ TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
     }
     Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("2e1"));
     Calculate();
-    EXPECT_EQ(State.diameter, 20.0);
+    EXPECT_EQ(State().diameter, 20.0);
 }
 
 TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth) {
@@ -206,7 +214,7 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     Calculate();
     Find<QPushButton>(Form_Result, "Button1")->click();
     ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    const double firstLineRate = State.wear_rate[1];
+    const double firstLineRate = State().wear_rate[1];
     Find<QLineEdit>(Form_Main, "Edit9")
         ->setText(QStringLiteral("0")); // cutter 2: times 1.5, 1.5, 1.5
     Find<QLineEdit>(Form_Main, "Edit15")->setText(QStringLiteral("0"));
@@ -218,7 +226,7 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
                                    "Invalid floating point operation.\nТривалості інструмента 2 "
                                    "після першої нульові: лінію зношування не визначити.")});
     EXPECT_EQ(ResultText(kCutterLabels[1].total), Shown("1,50 хв.")); // step C ran before the fault
-    EXPECT_EQ(State.wear_rate[1], firstLineRate);                     // cutter 1's line was stored
+    EXPECT_EQ(State().wear_rate[1], firstLineRate);                   // cutter 1's line was stored
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
 }
@@ -230,7 +238,7 @@ TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf) {
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point overflow.")});
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_TRUE(std::isfinite(State.cutting_speed[1]));
+    EXPECT_TRUE(std::isfinite(State().cutting_speed[1]));
 }
 
 class Determination : public CalculationFlow {
@@ -288,7 +296,7 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
 TEST_F(Determination, CommaTimeIsRewrittenAndUsed) {
     Determine(QStringLiteral("2,5"));
     EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("2.5"));
-    EXPECT_EQ(State.chosen_time, 2.5);
+    EXPECT_EQ(State().chosen_time, 2.5);
 }
 
 TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled) {
@@ -345,12 +353,12 @@ TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
 
 TEST_F(Determination, TenfoldSpeedsGiveExactModels) {
     // V = 10, 100, 1000 m/min; a = 0.1, 1, 10; b = 0; [h_р] = 100; τ_д = 10.
-    State.cutting_speed = {{10, 100, 1000}};
-    State.wear_rate = {{0.1, 1, 10}};
-    State.initial_wear = {{0, 0, 0}};
-    State.allowable_dimensional_wear = 100;
+    State().cutting_speed = {{10, 100, 1000}};
+    State().wear_rate = {{0.1, 1, 10}};
+    State().initial_wear = {{0, 0, 0}};
+    State().allowable_dimensional_wear = 100;
     for (int i = 1; i <= kCutters; ++i) // span 4.25 .. 11.5 minutes
-        State.cumulative_time[i] = {{5, 8, 10}};
+        State().cumulative_time[i] = {{5, 8, 10}};
     EXPECT_TRUE(Determine(QStringLiteral("10")).isEmpty());
     EXPECT_EQ(ResultText(kWearFormula.coefficient), Shown("= 0,100V"));
     EXPECT_EQ(ResultText(kWearFormula.exponent), Shown("1,000"));

@@ -2,17 +2,20 @@
 #include "UiTestSupport.h"
 
 #include "ChartReadout.h"
+#include "Experiment.h"
+#include "GraphicDefinition.h"
 
 #include <limits>
 
 namespace kvr::test {
 namespace {
 
-TEST(ChartReadout, AnOverflowingModelValueReadsAsADashAndOtherSeriesReadNothing) {
+TEST(ChartReadout, AnOverflowingModelValueReadsAsADash) {
     const double infinite = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(SeriesReadout(QStringLiteral("Series10"), 1, infinite).toStdString(),
+    const Experiment experiment;
+    EXPECT_EQ(SeriesReadout(experiment, GraphSeriesDefinition(SeriesRole::LifeModel), 1, infinite)
+                  .toStdString(),
               "Модель стійкості Tр = C·V^z\nV = 1" + Sep().toStdString() + "00 м/хв.\nT = — хв.");
-    EXPECT_TRUE(SeriesReadout(QStringLiteral("Series11"), 1, 1).isEmpty());
 }
 
 } // namespace

@@ -94,7 +94,7 @@ QString RunInWindows(const QString &path) {
     press([&] { opened = Form_Main->OpenExperiment(path); });
     if (opened)
         press([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
-    if (opened && Buttons(Runs).determine)
+    if (opened && Buttons(Runs()).determine)
         press([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
     return shown.join(' ');
 }
@@ -182,10 +182,10 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
         if (cells[1] != QLatin1String("input")) {
             EXPECT_EQ(cells[2], QString(shown).replace('\n', ' '));
         }
-        EXPECT_EQ(Buttons(Runs).graphs, cells[1] == QLatin1String("ok"));
-        if (!Buttons(Runs).copy || cells[1] == QLatin1String("input"))
+        EXPECT_EQ(Buttons(Runs()).graphs, cells[1] == QLatin1String("ok"));
+        if (!Buttons(Runs()).copy || cells[1] == QLatin1String("input"))
             continue;
-        EXPECT_EQ(ResultsReport(ReportOfLine(cells)), ResultsReport(Runs, State));
+        EXPECT_EQ(ResultsReport(ReportOfLine(cells)), ResultsReport(Runs(), State()));
         for (const QuantityValue &value : QuantityValues()) {
             if (value.quantity->source != Source::Result)
                 continue;

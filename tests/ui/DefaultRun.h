@@ -6,7 +6,6 @@
 
 #include "Main.h"
 #include "Result.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,7 +4,6 @@
 #include "DefaultRun.h"
 #include "FileNames.h"
 #include "Graphic.h"
-#include "InputControls.h"
 #include "InputFields.h"
 #include "Workbook.h"
 
@@ -50,7 +49,7 @@ protected:
         const QString text(1000, QChar(u'Ї'));
         Find<QLineEdit>(Form_Main, "Edit1")->setText(text);
         Find<QLineEdit>(Form_Main, "Edit3")->setText(text);
-        Form_Result->StartAnew(text);
+        Form_Result->Controls().chosenTime->setText(text);
     }
     // The one message a failing open or save shows.
     static std::string Message(const std::function<bool()> &fails) {
@@ -83,19 +82,19 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
         if (auto *combo =
-                qobject_cast<QComboBox *>(Find<QWidget>(Form_Main, InputControl(field.slot)))) {
+                qobject_cast<QComboBox *>(Form_Main->Controls().inputs[std::size_t(field.slot)])) {
             combo->setCurrentIndex(static_cast<int>(random() % unsigned(combo->count())));
             text = combo->currentText().toStdString();
         } else {
             text = RandomText(random, field.slot == 5   ? 1000
                                       : field.slot == 6 ? 0
                                                         : length(random));
-            Find<QLineEdit>(Form_Main, InputControl(field.slot))
+            qobject_cast<QLineEdit *>(Form_Main->Controls().inputs[std::size_t(field.slot)])
                 ->setText(QString::fromStdString(text));
         }
     }
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromStdString(texts.name));
-    Form_Result->StartAnew(QString::fromStdString(texts.chosenTime));
+    Form_Result->Controls().chosenTime->setText(QString::fromStdString(texts.chosenTime));
     const QByteArray saved = Saved("first.kvr");
     EXPECT_EQ(saved, SerializeExperiment(texts));
 

@@ -4,7 +4,6 @@
 
 #include "InputFields.h"
 #include "Main.h"
-#include "Windows.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -52,7 +51,7 @@ const Wiring kWiring[] = {
 };
 static_assert(std::size(kWiring) == 25);
 
-double FieldOf(const Wiring &w) { return w.member ? State.*w.member : w.field(State); }
+double FieldOf(const Wiring &w) { return w.member ? State().*w.member : w.field(State()); }
 
 class FieldWiring : public WindowTest {
 protected:
@@ -85,12 +84,12 @@ TEST_F(FieldWiring, BadTextInOneFieldMarksOnlyItsSlotAndItsBox) {
         Calculate();
         for (const Wiring &w : kWiring) {
             const bool isBad = &w == &bad;
-            EXPECT_EQ(State.input_error_flags[std::size_t(w.slot)], isBad ? 2 : 0)
+            EXPECT_EQ(State().input_error_flags[std::size_t(w.slot)], isBad ? 2 : 0)
                 << "bad " << bad.edit << ", slot of " << w.edit;
             EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main, w.edit)), isBad)
                 << "bad " << bad.edit << ", box " << w.edit;
         }
-        EXPECT_EQ(State.input_error_sum, 2) << bad.edit;
+        EXPECT_EQ(State().input_error_sum, 2) << bad.edit;
         EXPECT_EQ(FieldOf(bad), 0.0) << bad.edit;
         EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled()) << bad.edit;
     }

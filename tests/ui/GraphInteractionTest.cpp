@@ -87,7 +87,7 @@ TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
         const std::string text = TooltipAt(chart, at).toStdString();
         EXPECT_EQ(text, ShownText(c.text)) << c.chart << " " << (c.series ? c.series : "plot");
     }
-    EXPECT_TRUE(GraphInteraction::ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
+    EXPECT_TRUE(Form_Graphic->Interaction().ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
 }
 
 QImage Grab(TChart *chart) { return chart->grab().toImage(); }

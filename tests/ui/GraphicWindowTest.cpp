@@ -5,7 +5,6 @@
 #include "Main.h"
 #include "Result.h"
 #include "TChart.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -200,11 +199,11 @@ TEST_F(GraphicWindow, SpeedPointsAreSortedWithEachValueBesideItsSpeed) {
     CalculateAndDetermine();
     ShowGraphs();
     for (auto [number, values] :
-         {std::pair{7, &State.wear_at_chosen_time}, {9, &State.tool_life}}) {
+         {std::pair{7, &State().wear_at_chosen_time}, {9, &State().tool_life}}) {
         const auto points = Points(Series(number));
         ASSERT_EQ(points.size(), 3u);
         for (int k = 0; k < 3; ++k) { // speeds descend from cutter 1 to 3
-            EXPECT_EQ(points[k].first, State.cutting_speed[3 - k]) << number;
+            EXPECT_EQ(points[k].first, State().cutting_speed[3 - k]) << number;
             EXPECT_EQ(points[k].second, (*values)[3 - k]) << number;
         }
     }
@@ -231,7 +230,7 @@ TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts) {
 TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd) {
     CalculateAndDetermine();
     for (auto [speed, end] : {std::pair{182.5, 182.0}, {183.5, 184.0}}) {
-        State.cutting_speed[1] = speed;
+        State().cutting_speed[1] = speed;
         ShowGraphs();
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), end) << speed;
         EXPECT_EQ(Series(10).XValues().ValueAt(Series(10).Count() - 1), end) << speed;
@@ -253,7 +252,7 @@ TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly) {
 
 TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
     CalculateAndDetermine();
-    State.cumulative_time[1][1] = -5; // data below the minimum does not move it
+    State().cumulative_time[1][1] = -5; // data below the minimum does not move it
     ShowGraphs();
     const std::tuple<TChart *, double, double> charts[] = {
         {Form_Graphic->Chart1, 0, 0}, {Form_Graphic->Chart2, 50, 0}, {Form_Graphic->Chart3, 50, 0}};
@@ -285,7 +284,7 @@ TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
 TEST_F(GraphicWindow, HugeSpeedRangesStaySmall) {
     CalculateAndDetermine();
     for (double speed : {1e6, 1e12, 1e300}) {
-        State.cutting_speed[1] = speed;
+        State().cutting_speed[1] = speed;
         ShowGraphs();
         EXPECT_LE(Series(8).Count(), static_cast<int>(kCurvePointCap)) << speed;
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), speed) << speed;
@@ -313,7 +312,7 @@ int PixelsWithoutNeighbour(const QImage &image, const QImage &other, QColor colo
 
 TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     CalculateAndDetermine();
-    State.cutting_speed[1] = 200000; // 200 000 integer speeds, far above the cap
+    State().cutting_speed[1] = 200000; // 200 000 integer speeds, far above the cap
     ShowGraphs();
     TChart &chart = *Form_Graphic->Chart2;
     ASSERT_EQ(Series(8).Count(), static_cast<int>(kCurvePointCap));
@@ -323,8 +322,8 @@ TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     const QImage sampled = chart.Picture().copy();
     Form_Graphic->SeriesNo(8).RemoveAllPoints();
     const std::vector<PlotPoint> full =
-        ModelCurve(State.wear_model_coefficient, State.wear_model_exponent, CurveSpeedRange(State),
-                   std::numeric_limits<std::size_t>::max());
+        ModelCurve(State().wear_model_coefficient, State().wear_model_exponent,
+                   CurveSpeedRange(State()), std::numeric_limits<std::size_t>::max());
     ASSERT_GT(full.size(), 100000u);
     for (const PlotPoint &point : full)
         Form_Graphic->SeriesNo(8).AddPoint(point.x, point.y);
@@ -356,17 +355,6 @@ TEST_F(GraphicWindow, AxisLabelsUseTheLocaleDecimalSeparator) {
     const QString other = Sep() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
     for (const QString &text : texts)
         EXPECT_FALSE(text.contains(other)) << text.toStdString();
-}
-
-TEST_F(GraphicWindow, ControlsCarryTheirNames) {
-    for (const char *name : {"Chart1", "Chart2", "Chart3"})
-        Find<TChart>(Form_Graphic, name);
-    for (const char *name : {"Label4", "Label5", "Label6", "Label7", "Image1", "Image2", "Image3"})
-        Find<QLabel>(Form_Graphic, name);
-    for (int number = 1; number <= 10; ++number)
-        EXPECT_EQ(Series(number).Name(), QStringLiteral("Series%1").arg(number));
-    EXPECT_EQ(Form_Graphic->Image2->pixmap().size(), QSize(17, 155));
-    EXPECT_EQ(Form_Graphic->Image3->pixmap().size(), QSize(13, 111));
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "Result.h"
 #include "TChart.h"
 #include "Warning.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QLabel>

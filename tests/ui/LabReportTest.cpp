@@ -3,7 +3,6 @@
 #include "DefaultRun.h"
 
 #include "GraphicDefinition.h"
-#include "InputControls.h"
 #include "InputTable.h"
 #include "LabReport.h"
 #include "ResultsReport.h"
@@ -108,7 +107,7 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
         if (determined)
             DetermineModels();
         const QString pdf = dir.filePath(determined ? "determined.pdf" : "calculated.pdf");
-        ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs, State).value()));
+        ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs(), State()).value()));
         const QString info = Tool("pdfinfo", {pdf});
         EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
         EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
@@ -150,15 +149,16 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
 // glyph's box may reach 1 pt into its neighbour's, as "τ," does).
 TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     QTemporaryDir dir;
-    Find<QLineEdit>(Form_Main, InputControl(kDiameterSlot))->setText(QString(300, '9'));
-    Find<QLineEdit>(Form_Main, InputControl(RunningTimeSlot(1, 1)))
+    qobject_cast<QLineEdit *>(Form_Main->Controls().inputs[std::size_t(kDiameterSlot)])
+        ->setText(QString(300, '9'));
+    qobject_cast<QLineEdit *>(Form_Main->Controls().inputs[std::size_t(RunningTimeSlot(1, 1))])
         ->setText(QStringLiteral("1.") + QString(298, '0'));
     Find<QLineEdit>(Form_Main, "Edit1")->setText(QString(1000, QChar(0x429)));
     AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
     DetermineModels();
-    ASSERT_TRUE(Buttons(Runs).graphs);
+    ASSERT_TRUE(Buttons(Runs()).graphs);
     const QString pdf = dir.filePath("long.pdf");
-    ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs, State).value()));
+    ASSERT_FALSE(m_windows->TheExperiment().Write(pdf, LabReportPdf(Runs(), State()).value()));
     EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
     const QList<std::pair<QRectF, QString>> words = Words(pdf);
     for (auto at = words.begin(); at != words.end(); ++at) {

@@ -1,5 +1,4 @@
-#include "DefaultFieldTexts.h"
-#include "InputControls.h"
+#include "InputTable.h"
 #include "UiTestSupport.h"
 
 #include "Graphic.h"
@@ -10,7 +9,6 @@
 #include "Result.h"
 #include "ResultLabels.h"
 #include "Warning.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,18 +37,18 @@ TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled) {
     EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
     EXPECT_TRUE(Find<QPushButton>(Form_Main, "BitBtn1")->isEnabled());
     EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisible());
-    EXPECT_EQ(State, CalculationState{});
+    EXPECT_EQ(State(), CalculationState{});
     EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8(kApplicationTitle));
 }
 
 TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {
     EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit1")->text(), QString());
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
-        QWidget *field = Find<QWidget>(Form_Main, InputControl(slot));
+        QWidget *field = Form_Main->Controls().inputs[std::size_t(slot)];
         const auto *list = qobject_cast<QComboBox *>(field);
         EXPECT_EQ(list ? list->currentText() : qobject_cast<QLineEdit *>(field)->text(),
                   QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)]))
-            << InputControl(slot);
+            << slot;
     }
     EXPECT_EQ(Form_Main->findChildren<QLineEdit *>().size(), 26);
 }
@@ -63,15 +61,15 @@ TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
                            : slot <= 10 ? "об./хв."
                            : slot <= 19 ? "хв."
                                         : "мкм";
-        const QWidget *edit = Find<QWidget>(Form_Main, InputControl(slot));
+        const QWidget *edit = Form_Main->Controls().inputs[std::size_t(slot)];
         const QLabel *nearest = nullptr;
         for (const QLabel *label : edit->parentWidget()->findChildren<QLabel *>())
             if (label->x() > edit->geometry().right() &&
                 std::abs(label->geometry().center().y() - edit->geometry().center().y()) < 6 &&
                 (!nearest || label->x() < nearest->x()))
                 nearest = label;
-        ASSERT_TRUE(nearest) << InputControl(slot);
-        EXPECT_EQ(nearest->text(), QString::fromUtf8(unit)) << InputControl(slot);
+        ASSERT_TRUE(nearest) << slot;
+        EXPECT_EQ(nearest->text(), QString::fromUtf8(unit)) << slot;
     }
 }
 

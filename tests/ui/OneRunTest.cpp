@@ -5,7 +5,6 @@
 #include "GraphData.h"
 #include "Graphic.h"
 #include "GraphicDefinition.h"
-#include "InputControls.h"
 #include "InputFields.h"
 #include "ReportActions.h"
 #include "ResultLabels.h"
@@ -58,7 +57,7 @@ protected:
         CalculationInputs in{
             Find<QLineEdit>(Form_Main, "Edit1")->text().toStdString(), {}, DecimalSeparator()};
         for (int slot = 0; slot < kMainWindowSlots; ++slot) {
-            QWidget *field = Find<QWidget>(Form_Main, InputControl(slot));
+            QWidget *field = Form_Main->Controls().inputs[std::size_t(slot)];
             const auto *list = qobject_cast<QComboBox *>(field);
             in.fields[std::size_t(slot)].text =
                 (list ? list->currentText() : qobject_cast<QLineEdit *>(field)->text())
@@ -100,8 +99,8 @@ protected:
         EXPECT_EQ(Find<QPushButton>(Form_Main, "Button2")->isEnabled(), Usable());
         EXPECT_EQ(Find<QPushButton>(Form_Result, "Button1")->isEnabled(), Usable());
         EXPECT_EQ(Find<QPushButton>(Form_Main, "Button3")->isEnabled(), Usable() && m_graphs);
-        for (const char *action : kTakeAwayActions)
-            EXPECT_EQ(Form_Result->findChild<QAction *>(action)->isEnabled(), Usable()) << action;
+        for (const QAction *action : CurrentWindows->TakeAwayActions())
+            EXPECT_EQ(action->isEnabled(), Usable()) << action->text().toStdString();
         CheckCopy();
     }
     // The copied table holds the cells the labels show, and nothing once a run is unusable.

@@ -196,7 +196,7 @@ std::string RandomRun::PressDetermine() {
     } else {
         ++determinations;
         // Graphs only from results the last "Розрахувати" left usable.
-        m_graphsAllowed = State.input_error_flags[kChosenTimeSlot] == 0 && m_calculationUsable;
+        m_graphsAllowed = State().input_error_flags[kChosenTimeSlot] == 0 && m_calculationUsable;
     }
     return "press Визначити параметри";
 }

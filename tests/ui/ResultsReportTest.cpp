@@ -62,9 +62,10 @@ const std::string kModels = "\n"
 TEST_F(ResultsReportTest, HoldsTheRunAsTheWindowsShowIt) {
     Find<QComboBox>(Form_Main, "ComboBox3")->setCurrentIndex(0);
     CalculateDefaults();
-    EXPECT_EQ(ResultsReport(Runs, State).toStdString(), ShownText(kCalculated.c_str()));
+    EXPECT_EQ(ResultsReport(Runs(), State()).toStdString(), ShownText(kCalculated.c_str()));
     DetermineModels();
-    EXPECT_EQ(ResultsReport(Runs, State).toStdString(), ShownText((kCalculated + kModels).c_str()));
+    EXPECT_EQ(ResultsReport(Runs(), State()).toStdString(),
+              ShownText((kCalculated + kModels).c_str()));
 }
 
 // Opens the window's context menu over `target` and chooses its first entry.
@@ -94,7 +95,7 @@ TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
     Find<QPushButton>(Form_Main, "Button2")->click();
     Form_Result->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Result));
-    const QString report = ResultsReport(Runs, State);
+    const QString report = ResultsReport(Runs(), State());
     for (const char *way : {"Ctrl+C", "menu"}) {
         QGuiApplication::clipboard()->clear();
         if (way == std::string("menu")) {

@@ -1,7 +1,6 @@
 #include "UiTestSupport.h"
 
 #include "Result.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,6 +23,15 @@
 #include <unistd.h>
 
 namespace kvr::test {
+
+void WindowTest::Publish(WindowSet *windows) {
+    CurrentWindows = windows;
+    Form_Main = windows ? &windows->Main() : nullptr;
+    Form_Result = windows ? &windows->Result() : nullptr;
+    Form_Graphic = windows ? &windows->Graphic() : nullptr;
+    Form_Warning = windows ? &windows->Warning() : nullptr;
+    Form_Help = windows ? &windows->Help() : nullptr;
+}
 
 namespace {
 

@@ -3,7 +3,12 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "Graphic.h"
+#include "Help.h"
+#include "Main.h"
+#include "Result.h"
 #include "RunStatus.h"
+#include "Warning.h"
 #include "WindowSet.h"
 
 #include <QLabel>
@@ -21,21 +26,39 @@
 
 namespace kvr::test {
 
+// The windows of the set the running test made, by the names the windows had when each was
+// reached from every other; null between tests.
+inline TForm_Main *Form_Main = nullptr;
+inline TForm_Result *Form_Result = nullptr;
+inline TForm_Graphic *Form_Graphic = nullptr;
+inline TForm_Warning *Form_Warning = nullptr;
+inline TForm_Help *Form_Help = nullptr;
+inline WindowSet *CurrentWindows = nullptr;
+
+// The running test's records. A test may forge them to reach a state no typed data reach.
+inline CalculationState &State() {
+    return const_cast<CalculationState &>(CurrentWindows->TheExperiment().State());
+}
+inline RunStatus &Runs() { return const_cast<RunStatus &>(CurrentWindows->TheExperiment().Runs()); }
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")).clear();
-        State = CalculationState{};
-        Runs = RunStatus{};
         m_windows = std::make_unique<WindowSet>();
+        Publish(m_windows.get());
         m_windows->Start();
         GuardAgainstUnansweredModals();
     }
-    void TearDown() override { m_windows.reset(); }
+    void TearDown() override {
+        Publish(nullptr);
+        m_windows.reset();
+    }
 
     std::unique_ptr<WindowSet> m_windows;
 
 private:
+    static void Publish(WindowSet *windows);
     // A message box nobody answers fails the test within seconds instead of waiting for
     // CTest's time-out.
     void GuardAgainstUnansweredModals();

@@ -4,7 +4,6 @@
 
 #include "Main.h"
 #include "Result.h"
-#include "Windows.h"
 
 #include <QLineEdit>
 #include <QPushButton>

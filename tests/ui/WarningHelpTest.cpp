@@ -6,7 +6,6 @@
 #include "InputFields.h"
 #include "JpegImage.h"
 #include "Warning.h"
-#include "Windows.h"
 
 #include <QApplication>
 #include <QFile>
@@ -180,24 +179,53 @@ const QString kLong =
     QStringLiteral("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.");
 const QString kShort = QStringLiteral("Невірне значення.");
 
-TEST_F(WarningWindowTest, DesignLayout) {
-    EXPECT_FALSE(Form_Warning->isVisible());
-    EXPECT_EQ(Form_Warning->objectName(), QStringLiteral("Form_Warning"));
-    EXPECT_EQ(Form_Warning->windowTitle(), QStringLiteral("Увага!"));
-    EXPECT_EQ(Form_Warning->size(), QSize(406, 105));
-    EXPECT_EQ(Form_Warning->pos(), QPoint(482, 256));
-    const Qt::WindowFlags flags = Form_Warning->windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->text(), QStringLiteral("Добре"));
-    EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->geometry(), QRect(168, 64, 75, 25));
-    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->pos(), QPoint(72, 16));
-    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->pos(), QPoint(72, 32));
-    QLabel *image = Find<QLabel>(Form_Warning, "Image1");
-    EXPECT_EQ(image->geometry(), QRect(16, 16, 41, 41));
-    EXPECT_EQ(image->pixmap().size(), QSize(33, 30));
-    EXPECT_EQ(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
-    EXPECT_FALSE(image->hasScaledContents());
+// Each window's controls under their design names, of their kind, where the design puts
+// them (a label sized to its text by its corner alone); the main window's tab order.
+TEST_F(WarningWindowTest, ControlsStandUnderTheirNamesWhereTheDesignPutsThem) {
+    struct Placed {
+        QWidget *window;
+        const char *name;
+        const char *kind;
+        QRect geometry; // an empty size: the corner only
+    };
+    const Placed placed[] = {
+        {Form_Warning, "Button1", "QPushButton", {168, 64, 75, 25}},
+        {Form_Warning, "Label1", "QLabel", {72, 16, 0, 0}},
+        {Form_Warning, "Label2", "QLabel", {72, 32, 0, 0}},
+        {Form_Warning, "Image1", "QLabel", {16, 16, 41, 41}},
+        {Form_Graphic, "Chart1", "kvr::chart::TChart", {8, 8, 441, 377}},
+        {Form_Graphic, "Label6", "QLabel", {121, 356, 179, 13}},
+        {Form_Graphic, "Image2", "QLabel", {8, 96, 17, 177}},
+        {Form_Graphic, "Image3", "QLabel", {8, 112, 17, 129}},
+        {Form_Main, "GroupBox10", "QGroupBox", {16, 208, 281, 97}},
+        {Form_Main, "Label3", "QLabel", {8, 16, 0, 0}},
+        {Form_Main, "Image1", "QLabel", {248, 352, 17, 17}},
+        {Form_Main, "BitBtn1", "QPushButton", {664, 344, 113, 33}},
+    };
+    for (const Placed &control : placed) {
+        const QWidget *widget = Find<QWidget>(control.window, control.name);
+        ASSERT_TRUE(widget) << control.name;
+        EXPECT_STREQ(widget->metaObject()->className(), control.kind) << control.name;
+        EXPECT_EQ(control.geometry.size().isEmpty() ? QRect(widget->pos(), QSize(0, 0))
+                                                    : widget->geometry(),
+                  control.geometry)
+            << control.name;
+    }
+    for (auto [picture, size] : {std::pair{Find<QLabel>(Form_Warning, "Image1"), QSize(33, 30)},
+                                 {Form_Graphic->Image2, QSize(17, 155)},
+                                 {Form_Graphic->Image3, QSize(13, 111)}})
+        EXPECT_EQ(picture->pixmap().size(), size);
+    QStringList order;
+    for (QWidget *next = Find<QWidget>(Form_Main, "Button1"); order.size() < 36;
+         next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus)
+            order << next->objectName();
+    EXPECT_EQ(order.join(' '),
+              QStringLiteral("Button1 Edit1 Button2 Button3 ComboBox1 Edit3 ComboBox2 "
+                             "ComboBox3 ComboBox4 ComboBox5 Edit10 Edit11 Edit12 Edit13 "
+                             "Edit14 Edit2 Edit4 Edit5 Edit6 Edit19 Edit20 Edit21 Edit7 "
+                             "Edit9 Edit15 Edit16 Edit17 Edit18 Edit22 Edit23 Edit24 Edit25 "
+                             "Edit26 Edit27 BitBtn1 Button1"));
 }
 
 TEST_F(WarningWindowTest, EmptySecondLineFollowsTheFirst) {

@@ -1,6 +1,6 @@
 #include "GroupCheck.h"
 
-#include "ExperimentDialogs.h"
+#include "FileKinds.h"
 #include "InputFields.h"
 #include "NativeNames.h"
 #include "QuantityTexts.h"

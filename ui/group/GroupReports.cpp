@@ -1,6 +1,6 @@
 #include "GroupReports.h"
 
-#include "ExperimentDialogs.h"
+#include "FileKinds.h"
 #include "FileNames.h"
 #include "GroupCheck.h"
 #include "InputFields.h"

@@ -1,7 +1,0 @@
-#include "CalculationState.h"
-
-namespace kvr {
-
-CalculationState State;
-
-} // namespace kvr

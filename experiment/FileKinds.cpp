@@ -1,0 +1,48 @@
+#include "FileKinds.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace kvr {
+
+const FileKindTexts &TextsOf(FileKind kind) {
+    static const FileKindTexts experiment{QT_TRANSLATE_NOOP("Dialogs", "Зберегти дослід"),
+                                          QT_TRANSLATE_NOOP("Dialogs", "Досліди KVR (*.kvr)"),
+                                          "kvr", QT_TRANSLATE_NOOP("Dialogs", "дослід")};
+    static const FileKindTexts report{QT_TRANSLATE_NOOP("Dialogs", "Зберегти звіт у PDF"),
+                                      QT_TRANSLATE_NOOP("Dialogs", "Документ PDF (*.pdf)"), "pdf",
+                                      QT_TRANSLATE_NOOP("Dialogs", "звіт у файл")};
+    static const FileKindTexts workbook{
+        QT_TRANSLATE_NOOP("Dialogs", "Зберегти таблицю групи"),
+        QT_TRANSLATE_NOOP("Dialogs", "Книга електронної таблиці (*.xlsx)"), "xlsx",
+        QT_TRANSLATE_NOOP("Dialogs", "таблицю групи у файл")};
+    static const FileKindTexts table{QT_TRANSLATE_NOOP("Dialogs", "Зберегти таблицю групи"),
+                                     QT_TRANSLATE_NOOP("Dialogs", "Таблиця TSV (*.tsv)"), "tsv",
+                                     QT_TRANSLATE_NOOP("Dialogs", "таблицю групи у файл")};
+    switch (kind) {
+    case FileKind::Experiment:
+        return experiment;
+    case FileKind::Report:
+        return report;
+    case FileKind::Workbook:
+        return workbook;
+    case FileKind::Table:
+        break;
+    }
+    return table;
+}
+
+QString FileExtension(FileKind kind) { return QString::fromLatin1(TextsOf(kind).extension); }
+
+QString FailureText(FileKind kind, FileAction action, const QString &path,
+                    const std::string &reason) {
+    const QString text =
+        action == FileAction::Save
+            ? QCoreApplication::translate(
+                  "Dialogs", "Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.")
+                  .arg(QCoreApplication::translate("Dialogs", TextsOf(kind).failure))
+            : QCoreApplication::translate("Dialogs", "Не вдалося відкрити дослід «%2»: %3.");
+    return text.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
+}
+
+} // namespace kvr

@@ -1,0 +1,21 @@
+// What a tooltip over a graph reads out: the meaning of a series and both values with
+// their units, written as the results window writes numbers, or a hint on the gestures.
+#pragma once
+
+#include <QString>
+
+namespace kvr {
+
+class Experiment;
+struct SeriesDefinition;
+
+// "<meaning>\n<x symbol> = <x> <unit>\n<y symbol> = <y> <unit>" for a point of the graphs
+// window's `series`, which shows `experiment`'s run; a measured point adds the flank wear
+// typed for it.
+QString SeriesReadout(const Experiment &experiment, const SeriesDefinition &series, double x,
+                      double y);
+
+// How to zoom, undo, pan and scroll, for the empty plot.
+QString PlotHint();
+
+} // namespace kvr

@@ -1,0 +1,96 @@
+#include "ExperimentDialogs.h"
+
+#include "FileNames.h"
+#include "Handler.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kvr {
+
+namespace {
+
+QString Tr(const char *text) { return QCoreApplication::translate("Dialogs", text); }
+
+QString RunFileDialog(QWidget *parent, FileKind kind, FileAction action, const QString &start) {
+    const bool saving = action == FileAction::Save;
+    QFileDialog dialog(
+        parent,
+        Tr(saving ? TextsOf(kind).saveTitle : QT_TRANSLATE_NOOP("Dialogs", "Відкрити дослід")),
+        QString(), Tr(TextsOf(kind).filter));
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The question is ours, asked once the extension is on the name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDirectory(QFileInfo(start).isDir() ? start : QFileInfo(start).absolutePath());
+    if (saving)
+        dialog.selectFile(QFileInfo(start).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool MayReplace(QWidget *parent, const QString &path) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    QCoreApplication::translate("Dialogs", "Файл «%1» уже існує. Замінити його?")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("ReplaceFileBox"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "Замінити"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Не замінювати"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+QString AskOpenPath(QWidget *parent, const QString &folder) {
+    return RunFileDialog(parent, FileKind::Experiment, FileAction::Open, folder);
+}
+
+QString AskSavePath(QWidget *parent, FileKind kind, const QString &folder,
+                    const QString &suggestedName) {
+    QString start = QDir(folder).filePath(suggestedName);
+    for (;;) {
+        const QString chosen = RunFileDialog(parent, kind, FileAction::Save, start);
+        if (chosen.isEmpty())
+            return {};
+        const QString path = WithExtension(chosen, FileExtension(kind));
+        if (!QFileInfo::exists(path) || MayReplace(parent, path))
+            return path;
+        start = path;
+    }
+}
+
+void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QString &path,
+                 const std::string &reason) {
+    ShowMessage(QMessageBox::Warning, FailureText(kind, action, path, reason), parent,
+                "FileFailureBox");
+}
+
+UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    QCoreApplication::translate("Dialogs", "Зберегти зміни в досліді?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("UnsavedChangesBox"));
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Dialogs", "Зберегти"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("Dialogs", "Не зберігати"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Скасувати"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
+}
+
+} // namespace kvr

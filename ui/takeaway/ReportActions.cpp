@@ -1,0 +1,110 @@
+#include "ReportActions.h"
+
+#include "Experiment.h"
+#include "ExperimentDialogs.h"
+#include "FileNames.h"
+#include "GraphInteraction.h"
+#include "Graphic.h"
+#include "Handler.h"
+#include "LabReport.h"
+#include "PrintJob.h"
+#include "Result.h"
+#include "RunStatus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kvr {
+
+namespace {
+
+QWidget *DialogParent(QWidget *fallback) {
+    QWidget *active = QApplication::activeWindow();
+    return active ? active : fallback;
+}
+
+QString ReportFileName(const Experiment &experiment) {
+    return SuggestedFileName(QString::fromStdString(experiment.Runs().calculation.userName),
+                             QDate::currentDate(), FileExtension(FileKind::Report));
+}
+
+// Saving and printing to a file alike: the PDF reaches the disk whole or not at all.
+void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
+    const std::optional<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
+    const std::optional<FileFailure> failure =
+        pdf ? experiment.Write(path, *pdf) : FileFailure{FileProblem::Other, 0};
+    if (failure)
+        ShowFailure(parent, FileKind::Report, FileAction::Save, path,
+                    FailureReason(*failure, FileAction::Save));
+}
+
+void PrintReport(QWidget *parent, Experiment &experiment) {
+    QPrinter printer(QPrinter::HighResolution);
+    SetReportPage(printer);
+    printer.setDocName(ReportTitle(experiment.Runs()));
+    printer.setOutputFileName(QDir(experiment.Folder()).filePath(ReportFileName(experiment)));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintReportDialog"));
+    dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Друкувати звіт"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString extension = FileExtension(FileKind::Report);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
+    // The page the file would hold, sent so that the queue's answer is heard.
+    const std::optional<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
+    const std::optional<QString> refusal =
+        pdf ? PrintPdf(printer.printerName(), *pdf, printer.docName(), printer.copyCount())
+            : QString::fromStdString(FailureReason({}, FileAction::Save));
+    if (refusal)
+        ShowMessage(QMessageBox::Critical,
+                    QCoreApplication::translate("Dialogs",
+                                                "Не вдалося надрукувати звіт на принтері «%1»: %2.")
+                        .arg(printer.printerName(), *refusal),
+                    parent, "PrintFailureBox");
+}
+
+void SaveReport(QWidget *parent, Experiment &experiment) {
+    const QString path =
+        AskSavePath(parent, FileKind::Report, experiment.Folder(), ReportFileName(experiment));
+    if (!path.isEmpty())
+        WriteReport(parent, experiment, path);
+}
+
+QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *name,
+                   const char *text, void (*handler)(QWidget *, Experiment &)) {
+    auto *action = new QAction(QCoreApplication::translate("Menu", text), resultWindow);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, resultWindow,
+                     [resultWindow, &experiment, handler] {
+                         RunHandler([&] { handler(DialogParent(resultWindow), experiment); });
+                     });
+    resultWindow->addAction(action);
+    return action;
+}
+
+} // namespace
+
+std::vector<QAction *> AddReportActions(TForm_Result &resultWindow, TForm_Graphic &graphWindow,
+                                        Experiment &experiment) {
+    QAction *print = AddAction(&resultWindow, experiment, "PrintReport",
+                               QT_TRANSLATE_NOOP("Menu", "Друкувати звіт…"), PrintReport);
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    QAction *save = AddAction(&resultWindow, experiment, "SaveReportPdf",
+                              QT_TRANSLATE_NOOP("Menu", "Зберегти звіт у PDF…"), SaveReport);
+    graphWindow.addActions({print, save});
+    QMenu *chartMenu = graphWindow.Interaction().Menu();
+    chartMenu->addSeparator();
+    chartMenu->addActions({print, save});
+    return {print, save};
+}
+
+} // namespace kvr
