@@ -18,11 +18,11 @@ using AccessibleNames = WindowTest;
 
 TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
     QList<QWidget *> fields;
-    for (QLineEdit *edit : Form_Main->findChildren<QLineEdit *>())
+    for (QLineEdit *edit : Form_Main()->findChildren<QLineEdit *>())
         fields << edit;
-    for (QComboBox *list : Form_Main->findChildren<QComboBox *>())
+    for (QComboBox *list : Form_Main()->findChildren<QComboBox *>())
         fields << list;
-    for (QPushButton *button : Form_Main->findChildren<QPushButton *>())
+    for (QPushButton *button : Form_Main()->findChildren<QPushButton *>())
         fields << button;
     QSet<QString> names;
     for (QWidget *field : fields) {
@@ -35,9 +35,10 @@ TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
     }
     EXPECT_EQ(fields.size(), 26 + 5 + 4);
     EXPECT_EQ(names.size(), fields.size());
-    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit4")->accessibleName(),
+    EXPECT_EQ(Edit(RunningTimeSlot(1, 1))->accessibleName(),
               QString::fromUtf8("Тривалість 1-го інтервалу, інструмент 1, хв."));
-    for (QWidget *window : {static_cast<QWidget *>(Form_Main), static_cast<QWidget *>(Form_Result)})
+    for (QWidget *window :
+         {static_cast<QWidget *>(Form_Main()), static_cast<QWidget *>(Form_Result())})
         for (QGroupBox *group : window->findChildren<QGroupBox *>())
             EXPECT_EQ(QAccessible::queryAccessibleInterface(group)->text(QAccessible::Name),
                       group->title());
@@ -70,7 +71,7 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
         {kLifeFormula.lead, "Період стійкості Tр дорівнює C, помножене на V у степені z"},
     };
     for (auto [label, sentence] : before)
-        EXPECT_EQ(Find<QLabel>(Form_Result, label)->accessibleName().toStdString(),
+        EXPECT_EQ(Find<QLabel>(Form_Result(), label)->accessibleName().toStdString(),
                   ShownText(sentence));
     CalculateDefaults();
     DetermineModels();
@@ -85,13 +86,13 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
         {kLifeFormula.lead, "Період стійкості Tр дорівнює 845, помножене на V у степені -1,006"},
     };
     for (auto [label, sentence] : after)
-        EXPECT_EQ(Find<QLabel>(Form_Result, label)->accessibleName().toStdString(),
+        EXPECT_EQ(Find<QLabel>(Form_Result(), label)->accessibleName().toStdString(),
                   ShownText(sentence));
 }
 
 TEST_F(AccessibleNames, EachChartDescribesItsAxesAndSeries) {
     for (const char *chart : {"Chart1", "Chart2", "Chart3"}) {
-        const QString description = Find<QWidget>(Form_Graphic, chart)->accessibleDescription();
+        const QString description = Find<QWidget>(Form_Graphic(), chart)->accessibleDescription();
         EXPECT_TRUE(description.contains(QString::fromUtf8("вертикальна вісь"))) << chart;
         EXPECT_TRUE(description.contains(QString::fromUtf8("горизонтальна вісь"))) << chart;
     }

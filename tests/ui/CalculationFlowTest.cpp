@@ -24,14 +24,14 @@ QString Shown(const char *text) { return QString::fromUtf8(text).replace(QLatin1
 class CalculationFlow : public WindowTest {
 protected:
     QList<ModalCapture> Calculate(const QString &name = QStringLiteral("Іваненко")) {
-        Find<QLineEdit>(Form_Main, "Edit1")->setText(name);
-        return AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+        Main().studentName->setText(name);
+        return AnswerModals([] { Main().calculate->click(); });
     }
     QList<ModalCapture> Determine(const QString &time) {
-        Find<QLineEdit>(Form_Result, "Edit1")->setText(time);
-        return AnswerModals([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
+        Results().chosenTime->setText(time);
+        return AnswerModals([] { Results().determine->click(); });
     }
-    static QLabel *Label(const char *name) { return Find<QLabel>(Form_Result, name); }
+    static QLabel *Label(const char *name) { return Find<QLabel>(Form_Result(), name); }
     QString ResultText(const char *label) const { return Label(label)->text(); }
 };
 
@@ -58,13 +58,13 @@ TEST_F(CalculationFlow, DefaultsGiveTheWorkedExampleAndNothingToASecondSet) {
         {kStudentLabel, "Виконав: Іваненко"}};
     for (auto [label, text] : expected)
         EXPECT_EQ(ResultText(label), Shown(text)) << label;
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    EXPECT_TRUE(Find<QLabel>(Form_Main, "Image1")->isVisibleTo(Form_Main));
-    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit10")->text(), QStringLiteral("0.25"));
-    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit11")->text(), QStringLiteral("0.1"));
-    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit7")->text(), QStringLiteral("1.5"));
-    for (QLineEdit *edit : Form_Main->findChildren<QLineEdit *>())
+    EXPECT_TRUE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
+    EXPECT_TRUE(Main().nameAccepted->isVisibleTo(Form_Main()));
+    EXPECT_EQ(Edit(SlotOf("depth_of_cut"))->text(), QStringLiteral("0.25"));
+    EXPECT_EQ(Edit(SlotOf("feed"))->text(), QStringLiteral("0.1"));
+    EXPECT_EQ(Edit(RunningTimeSlot(2, 1))->text(), QStringLiteral("1.5"));
+    for (QLineEdit *edit : Form_Main()->findChildren<QLineEdit *>())
         EXPECT_FALSE(IsMarked(edit)) << edit->objectName().toStdString();
     EXPECT_EQ(other.TheExperiment().State(), CalculationState{});
     EXPECT_FALSE(other.Main().Controls().results->isEnabled());
@@ -79,10 +79,10 @@ TEST_F(CalculationFlow, DefaultsGiveTheWorkedExampleAndNothingToASecondSet) {
 TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
     Calculate(QStringLiteral("Перший"));
     Calculate(QString());
-    EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
-    EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisibleTo(Form_Main));
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_TRUE(IsMarked(Main().studentName));
+    EXPECT_FALSE(Main().nameAccepted->isVisibleTo(Form_Main()));
+    EXPECT_FALSE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
     EXPECT_EQ(ResultText(kStudentLabel), QString::fromUtf8("Виконав: Перший"));
     EXPECT_EQ(ResultText(kCutterLabels[0].speed),
               Shown("V = 182,06 м/хв.")); // labels are still written
@@ -92,12 +92,12 @@ TEST_F(CalculationFlow, BlankNameIsNoName) {
     const QString before = ResultText(kStudentLabel);
     for (const char *blank : {"     ", " \t\xC2\xA0 "}) {
         Calculate(QString::fromUtf8(blank));
-        EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
-        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+        EXPECT_TRUE(IsMarked(Main().studentName));
+        EXPECT_FALSE(Main().results->isEnabled());
         EXPECT_EQ(ResultText(kStudentLabel), before);
     }
     Calculate(QString::fromUtf8("\xC2\xA0Я"));
-    EXPECT_FALSE(IsMarked(Find<QLineEdit>(Form_Main, "Edit1")));
+    EXPECT_FALSE(IsMarked(Main().studentName));
 }
 
 TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
@@ -105,27 +105,22 @@ TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
                                    "0x10", "95 ", "١٢",  "５", "abc",   "1e",    "e",
                                    "..",   "--1", "1e+", "∞",  "nan",   "inf"};
     for (const char *text : hostile) {
-        for (const char *field : {"Edit3", "Edit2", "Edit5", "Edit20"}) {
-            Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field))
-                ->setText(QString::fromUtf8(text));
+        for (int slot :
+             {kDiameterSlot, kAllowableFlankWearSlot, RunningTimeSlot(1, 2), FlankWearSlot(1, 2)}) {
+            Edit(slot)->setText(QString::fromUtf8(text));
             const QList<ModalCapture> modals = Calculate();
-            auto *edit = Form_Main->findChild<QLineEdit *>(QString::fromLatin1(field));
-            EXPECT_TRUE(IsMarked(edit)) << field << " '" << text << "'";
-            EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled())
-                << field << " '" << text << "'";
-            for (QLabel *label : Form_Result->findChildren<QLabel *>()) {
+            EXPECT_TRUE(IsMarked(Edit(slot))) << slot << " '" << text << "'";
+            EXPECT_FALSE(Main().results->isEnabled()) << slot << " '" << text << "'";
+            for (QLabel *label : Form_Result()->findChildren<QLabel *>()) {
                 EXPECT_FALSE(label->text().contains(QLatin1String("inf"), Qt::CaseInsensitive));
                 EXPECT_FALSE(label->text().contains(QLatin1String("nan"), Qt::CaseInsensitive));
             }
-            edit->setText(QString::fromUtf8(field == std::string("Edit3")   ? "95"
-                                            : field == std::string("Edit2") ? "50"
-                                            : field == std::string("Edit5") ? "1"
-                                                                            : "40"));
+            Edit(slot)->setText(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)]));
         }
     }
     // Everything mended: the next press recovers.
     EXPECT_TRUE(Calculate().isEmpty());
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_TRUE(Main().results->isEnabled());
 }
 
 TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
@@ -147,13 +142,11 @@ TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
         {"1200,500", "1200.500", false, ""},
         {"-1,200", "-1.200", false, ""}};
     for (auto [typed, shown, marked, ambiguous] : cases) {
-        Find<QLineEdit>(Form_Main, "Edit3")->setText(QString::fromUtf8(typed));
+        Edit(kDiameterSlot)->setText(QString::fromUtf8(typed));
         const QList<ModalCapture> modals = Calculate();
         const bool asked = groups && *ambiguous;
-        EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit3")->text(),
-                  QString::fromUtf8(asked ? typed : shown))
-            << typed;
-        EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main, "Edit3")), marked || asked) << typed;
+        EXPECT_EQ(Edit(kDiameterSlot)->text(), QString::fromUtf8(asked ? typed : shown)) << typed;
+        EXPECT_EQ(IsMarked(Edit(kDiameterSlot)), marked || asked) << typed;
         const QStringList ways = QString::fromUtf8(ambiguous).split('|');
         EXPECT_EQ(
             (modals.isEmpty() ? QString() : modals[0].texts.mid(0, 2).join('|')).toStdString(),
@@ -163,61 +156,60 @@ TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
                   : "")
             << typed;
     }
-    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("2e1"));
+    Edit(kDiameterSlot)->setText(QStringLiteral("2e1"));
     Calculate();
     EXPECT_EQ(State().diameter, 20.0);
 }
 
 TEST_F(CalculationFlow, SmallAllowableWearWarnsAndDisablesBoth) {
-    Find<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("20"));
+    Edit(kAllowableFlankWearSlot)->setText(QStringLiteral("20"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].objectName, QStringLiteral("Form_Warning"));
     EXPECT_TRUE(modals[0].texts.contains(
         Shown("Мінімальне значення допустимого зношування по задній поверхні 28,68 мкм.")));
-    EXPECT_TRUE(Find<QLabel>(Form_Warning, "Label2")->text().isEmpty());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_TRUE(Form_Warning()->Controls().second->text().isEmpty());
+    EXPECT_FALSE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
     EXPECT_EQ(ResultText(kAllowableWearLabel), Shown("[h  ] = 2,04 мкм"));
 }
 
 TEST_F(CalculationFlow, FixingAFieldReenablesResultsButNotGraphs) {
     Calculate();
-    Find<QPushButton>(Form_Result, "Button1")->click();
-    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    Find<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("50x"));
+    Results().determine->click();
+    ASSERT_TRUE(Main().graphs->isEnabled());
+    Edit(kAllowableFlankWearSlot)->setText(QStringLiteral("50x"));
     Calculate();
-    EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Main, "Edit2")));
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    Find<QLineEdit>(Form_Main, "Edit2")->setText(QStringLiteral("50"));
+    EXPECT_TRUE(IsMarked(Edit(kAllowableFlankWearSlot)));
+    EXPECT_FALSE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
+    Edit(kAllowableFlankWearSlot)->setText(QStringLiteral("50"));
     Calculate();
-    EXPECT_FALSE(IsMarked(Find<QLineEdit>(Form_Main, "Edit2")));
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_FALSE(IsMarked(Edit(kAllowableFlankWearSlot)));
+    EXPECT_TRUE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
 }
 
 TEST_F(CalculationFlow, DisablingTheButtonsLeavesOpenWindowsOpen) {
     Calculate();
-    Find<QPushButton>(Form_Result, "Button1")->click();
-    Find<QPushButton>(Form_Main, "Button2")->click();
-    Find<QPushButton>(Form_Main, "Button3")->click();
+    Results().determine->click();
+    Main().results->click();
+    Main().graphs->click();
     Calculate(QString());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_TRUE(Form_Result->isVisible());
-    EXPECT_TRUE(Form_Graphic->isVisible());
+    EXPECT_FALSE(Main().results->isEnabled());
+    EXPECT_TRUE(Form_Result()->isVisible());
+    EXPECT_TRUE(Form_Graphic()->isVisible());
 }
 
 TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
     // Cutter 1's first two moments coincide, its line still fits: the cause is cutter 2.
-    Find<QLineEdit>(Form_Main, "Edit5")->setText(QStringLiteral("0"));
+    Edit(RunningTimeSlot(1, 2))->setText(QStringLiteral("0"));
     Calculate();
-    Find<QPushButton>(Form_Result, "Button1")->click();
-    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    Results().determine->click();
+    ASSERT_TRUE(Main().graphs->isEnabled());
     const double firstLineRate = State().wear_rate[1];
-    Find<QLineEdit>(Form_Main, "Edit9")
-        ->setText(QStringLiteral("0")); // cutter 2: times 1.5, 1.5, 1.5
-    Find<QLineEdit>(Form_Main, "Edit15")->setText(QStringLiteral("0"));
+    Edit(RunningTimeSlot(2, 2))->setText(QStringLiteral("0")); // cutter 2: times 1.5, 1.5, 1.5
+    Edit(RunningTimeSlot(2, 3))->setText(QStringLiteral("0"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].objectName + '|' + modals[0].windowTitle,
@@ -227,17 +219,17 @@ TEST_F(CalculationFlow, EqualCumulativeTimesStopThePressAndDisableBothButtons) {
                                    "після першої нульові: лінію зношування не визначити.")});
     EXPECT_EQ(ResultText(kCutterLabels[1].total), Shown("1,50 хв.")); // step C ran before the fault
     EXPECT_EQ(State().wear_rate[1], firstLineRate);                   // cutter 1's line was stored
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_FALSE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
 }
 
 TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf) {
-    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("1e300"));
-    Find<QLineEdit>(Form_Main, "Edit12")->setText(QStringLiteral("1e300"));
+    Edit(kDiameterSlot)->setText(QStringLiteral("1e300"));
+    Edit(SpindleSpeedSlot(1))->setText(QStringLiteral("1e300"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
     EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point overflow.")});
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    EXPECT_FALSE(Main().results->isEnabled());
     EXPECT_TRUE(std::isfinite(State().cutting_speed[1]));
 }
 
@@ -255,10 +247,10 @@ TEST_F(Determination, DefaultTimeShowsBothModels) {
     EXPECT_EQ(ResultText(kWearFormula.exponent), Shown("0,701"));
     EXPECT_EQ(ResultText(kLifeFormula.coefficient), Shown("= 845V"));
     EXPECT_EQ(ResultText(kLifeFormula.exponent), Shown("-1,006"));
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_TRUE(Main().graphs->isEnabled());
     for (const FormulaLabels &formula : {kWearFormula, kLifeFormula}) {
         for (const char *hidden : formula.symbols)
-            EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result)) << hidden;
+            EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result())) << hidden;
         const QLabel *coefficient = Label(formula.coefficient);
         EXPECT_EQ(Label(formula.exponent)->x(), coefficient->x() + coefficient->width() + 1);
     }
@@ -267,7 +259,7 @@ TEST_F(Determination, DefaultTimeShowsBothModels) {
 TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     for (const char *accepted : {"1.7", "6.9", "1,7"}) {
         EXPECT_TRUE(Determine(QString::fromLatin1(accepted)).isEmpty()) << accepted;
-        EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled()) << accepted;
+        EXPECT_TRUE(Main().graphs->isEnabled()) << accepted;
     }
     QStringList accepted;
     for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
@@ -277,14 +269,14 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     for (const char *rejected : {"1.6", "7"}) {
         const QList<ModalCapture> modals = Determine(QString::fromLatin1(rejected));
         ASSERT_EQ(modals.size(), 1) << rejected;
-        EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->text(),
+        EXPECT_EQ(Form_Warning()->Controls().first->text(),
                   QString::fromUtf8("Значення довільного часу оброблення не повинно виходити"));
-        EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->text(),
+        EXPECT_EQ(Form_Warning()->Controls().second->text(),
                   Shown("за межі часу проведення експерименту на 15% (1,7 - 6,9) хв."));
-        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled()) << rejected;
+        EXPECT_FALSE(Main().graphs->isEnabled()) << rejected;
     }
     // The models of the last accepted press stay shown.
-    EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("7"));
+    EXPECT_EQ(Results().chosenTime->text(), QStringLiteral("7"));
     EXPECT_EQ(ResultText(kLifeFormula.coefficient).left(2), QStringLiteral("= "));
     QStringList shown;
     for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
@@ -295,16 +287,16 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
 
 TEST_F(Determination, CommaTimeIsRewrittenAndUsed) {
     Determine(QStringLiteral("2,5"));
-    EXPECT_EQ(Find<QLineEdit>(Form_Result, "Edit1")->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(Results().chosenTime->text(), QStringLiteral("2.5"));
     EXPECT_EQ(State().chosen_time, 2.5);
 }
 
 TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled) {
     Determine(QStringLiteral("3"));
-    ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    ASSERT_TRUE(Main().graphs->isEnabled());
     Determine(QStringLiteral("3x")); // read as 0: below the span
-    EXPECT_TRUE(IsMarked(Find<QLineEdit>(Form_Result, "Edit1")));
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+    EXPECT_TRUE(IsMarked(Results().chosenTime));
+    EXPECT_FALSE(Main().graphs->isEnabled());
 }
 
 TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
@@ -314,40 +306,37 @@ TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
     EXPECT_NE(ResultText(kWearFormula.coefficient), first);
     for (const FormulaLabels &formula : {kWearFormula, kLifeFormula})
         for (const char *hidden : formula.symbols)
-            EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result)) << hidden;
+            EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result())) << hidden;
 }
 
 // Each fault says what to fix under its own text, and leaves "Графіки" disabled.
 TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
     struct Case {
-        std::vector<std::pair<const char *, const char *>> edits;
+        std::vector<std::pair<int, const char *>> edits; // by slot
         const char *box;
     };
     const Case cases[] = {
-        {{{"Edit19", "33"}, {"Edit20", "33"}, {"Edit21", "33"}},
+        {{{FlankWearSlot(1, 1), "33"}, {FlankWearSlot(1, 2), "33"}, {FlankWearSlot(1, 3), "33"}},
          "Floating point division by zero.\nЗнос інструмента 1 не зростає з часом (33; 33; 33): "
          "лінію зношування не визначити."},
-        {{{"Edit16", "35"}, {"Edit17", "26,5"}, {"Edit18", "21"}},
+        {{{FlankWearSlot(2, 1), "35"}, {FlankWearSlot(2, 2), "26,5"}, {FlankWearSlot(2, 3), "21"}},
          "Invalid floating point operation.\nЗнос інструмента 2 не зростає з часом (35; 26,5; "
          "21): лінію зношування не визначити."},
         // Exactly 0/0: rounding leaves a denominator of about 1e-18 and an exponent of 0,000.
-        {{{"Edit12", "610"}, {"Edit13", "610"}, {"Edit14", "610"}},
+        {{{SpindleSpeedSlot(1), "610"}, {SpindleSpeedSlot(2), "610"}, {SpindleSpeedSlot(3), "610"}},
          "Invalid floating point operation.\nШвидкості різання однакові: моделі не визначити."},
     };
     for (const Case &c : cases) {
-        QStringList before;
-        for (const auto &[edit, text] : c.edits) {
-            before << Find<QLineEdit>(Form_Main, edit)->text();
-            Find<QLineEdit>(Form_Main, edit)->setText(QString::fromUtf8(text));
-        }
+        for (const auto &[slot, text] : c.edits)
+            Edit(slot)->setText(QString::fromUtf8(text));
         Calculate();
         const QList<ModalCapture> modals = Determine(QStringLiteral("3"));
         ASSERT_EQ(modals.size(), 1);
         EXPECT_EQ(modals[0].texts.join('|').toStdString(),
                   QString::fromUtf8(c.box).replace(QLatin1Char(','), Sep()).toStdString());
-        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-        for (const auto &[edit, text] : c.edits)
-            Find<QLineEdit>(Form_Main, edit)->setText(before.takeFirst());
+        EXPECT_FALSE(Main().graphs->isEnabled());
+        for (const auto &[slot, text] : c.edits)
+            Edit(slot)->setText(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)]));
     }
 }
 

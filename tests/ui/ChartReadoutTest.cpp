@@ -12,8 +12,7 @@ namespace {
 
 TEST(ChartReadout, AnOverflowingModelValueReadsAsADash) {
     const double infinite = std::numeric_limits<double>::infinity();
-    const Experiment experiment;
-    EXPECT_EQ(SeriesReadout(experiment, GraphSeriesDefinition(SeriesRole::LifeModel), 1, infinite)
+    EXPECT_EQ(SeriesReadout(Experiment(), GraphSeriesDefinition(SeriesRole::LifeModel), 1, infinite)
                   .toStdString(),
               "Модель стійкості Tр = C·V^z\nV = 1" + Sep().toStdString() + "00 м/хв.\nT = — хв.");
 }

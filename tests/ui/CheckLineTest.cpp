@@ -91,11 +91,11 @@ QString RunInWindows(const QString &path) {
                     shown << text;
     };
     bool opened = false;
-    press([&] { opened = Form_Main->OpenExperiment(path); });
+    press([&] { opened = Form_Main()->OpenExperiment(path); });
     if (opened)
-        press([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+        press([] { Main().calculate->click(); });
     if (opened && Buttons(Runs()).determine)
-        press([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
+        press([] { Results().determine->click(); });
     return shown.join(' ');
 }
 
@@ -192,7 +192,7 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
             const QString &cell = cells[Column(value.Column().c_str())];
             const ResultItem item{ResultKind(value.quantity->first), value.cutter, value.interval};
             EXPECT_TRUE(!cell.isEmpty() &&
-                        Find<QLabel>(Form_Result, ResultLabel(item))->text().contains(cell))
+                        Find<QLabel>(Form_Result(), ResultLabel(item))->text().contains(cell))
                 << value.Column();
         }
     }
@@ -276,7 +276,7 @@ std::string CheckGroupInWindows(const QString &folder, const QString &workbook, 
         }
         return true;
     };
-    AnswerModals([] { Find<QAction>(Form_Main, "CheckGroup")->trigger(); },
+    AnswerModals([] { Find<QAction>(Form_Main(), "CheckGroup")->trigger(); },
                  std::chrono::seconds(10), answer);
     return texts.join('|').toStdString();
 }

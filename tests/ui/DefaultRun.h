@@ -17,18 +17,18 @@
 namespace kvr::test {
 
 inline void CalculateDefaults() {
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Іваненко"));
-    AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+    Main().studentName->setText(QStringLiteral("Іваненко"));
+    AnswerModals([] { Main().calculate->click(); });
 }
 
 inline void DetermineModels() {
-    AnswerModals([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
+    AnswerModals([] { Results().determine->click(); });
 }
 
 inline void ShowDefaultGraphs() {
     CalculateDefaults();
     DetermineModels();
-    Find<QPushButton>(Form_Main, "Button3")->click();
+    Main().graphs->click();
     QApplication::processEvents();
 }
 

@@ -41,15 +41,15 @@ protected:
     }
     QByteArray Saved(const char *name) { return Saved(Path(name)); }
     static QByteArray Saved(const QString &path) {
-        EXPECT_TRUE(AnswerModals([&] { Form_Main->SaveExperiment(path); }).isEmpty());
+        EXPECT_TRUE(AnswerModals([&] { Form_Main()->SaveExperiment(path); }).isEmpty());
         return Read(path);
     }
     // Texts that make a file larger than a page of the disk.
     static void FillWithLongTexts() {
         const QString text(1000, QChar(u'Ї'));
-        Find<QLineEdit>(Form_Main, "Edit1")->setText(text);
-        Find<QLineEdit>(Form_Main, "Edit3")->setText(text);
-        Form_Result->Controls().chosenTime->setText(text);
+        Main().studentName->setText(text);
+        Edit(kDiameterSlot)->setText(text);
+        Results().chosenTime->setText(text);
     }
     // The one message a failing open or save shows.
     static std::string Message(const std::function<bool()> &fails) {
@@ -59,8 +59,8 @@ protected:
     // The run has shown its results and graphs, and one field is marked.
     static void RunDefaults() {
         ShowDefaultGraphs();
-        Find<QPushButton>(Form_Main, "Button2")->click();
-        MarkEdit(Find<QLineEdit>(Form_Main, "Edit3"), 1);
+        Main().results->click();
+        MarkEdit(Edit(kDiameterSlot), 1);
     }
     QTemporaryDir m_dir;
 };
@@ -81,20 +81,18 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     ExperimentTexts texts{RandomText(random, length(random)), {}, RandomText(random, 1000)};
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
-        if (auto *combo =
-                qobject_cast<QComboBox *>(Form_Main->Controls().inputs[std::size_t(field.slot)])) {
+        if (auto *combo = qobject_cast<QComboBox *>(Main().inputs[std::size_t(field.slot)])) {
             combo->setCurrentIndex(static_cast<int>(random() % unsigned(combo->count())));
             text = combo->currentText().toStdString();
         } else {
             text = RandomText(random, field.slot == 5   ? 1000
                                       : field.slot == 6 ? 0
                                                         : length(random));
-            qobject_cast<QLineEdit *>(Form_Main->Controls().inputs[std::size_t(field.slot)])
-                ->setText(QString::fromStdString(text));
+            Edit(field.slot)->setText(QString::fromStdString(text));
         }
     }
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromStdString(texts.name));
-    Form_Result->Controls().chosenTime->setText(QString::fromStdString(texts.chosenTime));
+    Main().studentName->setText(QString::fromStdString(texts.name));
+    Results().chosenTime->setText(QString::fromStdString(texts.chosenTime));
     const QByteArray saved = Saved("first.kvr");
     EXPECT_EQ(saved, SerializeExperiment(texts));
 
@@ -106,11 +104,10 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
                     QApplication::processEvents();
                 }).isEmpty());
     EXPECT_EQ(Saved("second.kvr"), saved);
-    EXPECT_FALSE(Form_Result->isVisible() || Form_Graphic->isVisible());
-    EXPECT_FALSE(Find<QWidget>(Form_Main, "Button2")->isEnabled() ||
-                 Find<QWidget>(Form_Main, "Button3")->isEnabled() ||
-                 Find<QWidget>(Form_Main, "Image1")->isVisible());
-    for (QWidget *control : Form_Main->findChildren<QWidget *>())
+    EXPECT_FALSE(Form_Result()->isVisible() || Form_Graphic()->isVisible());
+    EXPECT_FALSE(Main().results->isEnabled() || Main().graphs->isEnabled() ||
+                 Main().nameAccepted->isVisible());
+    for (QWidget *control : Form_Main()->findChildren<QWidget *>())
         EXPECT_FALSE(IsMarked(control)) << control->objectName().toStdString();
 }
 
@@ -118,7 +115,7 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
 // value, and read back into every field.
 TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
     const QByteArray fixed = Read(QString::fromUtf8(kExampleFile));
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString::fromUtf8("Іваненко"));
+    Main().studentName->setText(QString::fromUtf8("Іваненко"));
     // An English window starts with decimal points; the file keeps what the fields show.
     QJsonObject shown = QJsonDocument::fromJson(fixed).object();
     const auto translated = [](const QJsonValue &text) {
@@ -132,13 +129,13 @@ TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
     times[1] = second;
     shown["running_time"] = times;
     EXPECT_EQ(Saved("example.kvr"), QJsonDocument(shown).toJson());
-    Find<QPushButton>(Form_Main, "Button1")->click();
-    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("96"));
+    Main().calculate->click();
+    Edit(kDiameterSlot)->setText(QStringLiteral("96"));
     QFile copy(Path("fixed.kvr"));
     ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(fixed) == fixed.size());
     copy.close();
-    AnswerModals([&] { EXPECT_TRUE(Form_Main->OpenExperiment(Path("fixed.kvr"))); });
-    EXPECT_EQ(Form_Main->FieldTexts(),
+    AnswerModals([&] { EXPECT_TRUE(Form_Main()->OpenExperiment(Path("fixed.kvr"))); });
+    EXPECT_EQ(Form_Main()->FieldTexts(),
               std::get<ExperimentTexts>(ReadExperimentFile(Path("fixed.kvr"))));
 }
 
@@ -205,14 +202,13 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         ASSERT_TRUE(bytes.isNull() ? !file.exists() || file.remove()
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
         file.close();
-        EXPECT_EQ(Message([&] { return Form_Main->OpenExperiment(path); }),
+        EXPECT_EQ(Message([&] { return Form_Main()->OpenExperiment(path); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
                       .arg(path, QString::fromUtf8(reason))
                       .toStdString());
         EXPECT_EQ(Saved("after.kvr"), before);
-        EXPECT_TRUE(Form_Result->isVisible() && Form_Graphic->isVisible() &&
-                    Find<QWidget>(Form_Main, "Button3")->isEnabled() &&
-                    IsMarked(Find<QLineEdit>(Form_Main, "Edit3")));
+        EXPECT_TRUE(Form_Result()->isVisible() && Form_Graphic()->isVisible() &&
+                    Main().graphs->isEnabled() && IsMarked(Edit(kDiameterSlot)));
         EXPECT_EQ(descriptors(), open);
     }
 }
@@ -236,7 +232,7 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         EXPECT_EQ(AsNobody([&] {
                       const qsizetype open = QDir("/proc/self/fd").count();
                       const std::string reason =
-                          m_windows->TheExperiment().Save(path, Form_Main->FieldTexts());
+                          m_windows->TheExperiment().Save(path, Form_Main()->FieldTexts());
                       return QDir("/proc/self/fd").count() == open ? reason : "a descriptor open";
                   }),
                   "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
@@ -251,9 +247,9 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         };
     };
     const auto save = [&](const char *action, const QString &path) {
-        QAction *trigger = action ? Find<QAction>(Form_Result, action) : nullptr;
+        QAction *trigger = action ? Find<QAction>(Form_Result(), action) : nullptr;
         const auto shown = AnswerModals(
-            [&] { trigger ? trigger->trigger() : void(Form_Main->SaveExperiment(path)); },
+            [&] { trigger ? trigger->trigger() : void(Form_Main()->SaveExperiment(path)); },
             std::chrono::seconds(10), answerPath(path));
         if (shown.isEmpty())
             return QString();
@@ -272,9 +268,9 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         QString path, reason;
     };
     const FailedSave rows[] = {
-        {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QString(1001, QLatin1Char('1'))); },
-         nullptr, old, QString::fromUtf8("текст поля «S» довший за 1 000 символів")},
-        {[] { Find<QLineEdit>(Form_Main, "Edit11")->setText(QStringLiteral("0,1")); }, nullptr,
+        {[] { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }, nullptr, old,
+         QString::fromUtf8("текст поля «S» довший за 1 000 символів")},
+        {[] { Edit(SlotOf("feed"))->setText(QStringLiteral("0,1")); }, nullptr,
          old + QStringLiteral("/new.kvr"),
          QString::fromUtf8("такої папки немає; виберіть наявну папку")},
         {{}, nullptr, m_dir.path(), QString::fromUtf8("це папка, а не файл")},
@@ -324,7 +320,7 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
 TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingWork) {
     RunDefaults();
     EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath()); // before any file
-    Find<QLineEdit>(Form_Main, "Edit3")->setText(QStringLiteral("95,5"));
+    Edit(kDiameterSlot)->setText(QStringLiteral("95,5"));
     Saved("first.kvr");
     QFile old(Path("звіт.pdf"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
@@ -354,11 +350,11 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
         return shown.join(QLatin1Char(' ')).toStdString();
     };
     // "Розрахувати" turned the comma into a point: a change since the save.
-    Find<QPushButton>(Form_Main, "Button1")->click();
-    const ExperimentTexts edited = Form_Main->FieldTexts();
-    EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "UnsavedChangesBox");
-    EXPECT_EQ(Form_Main->FieldTexts(), edited);
-    EXPECT_EQ(ask(Form_Main, "OpenExperiment",
+    Main().calculate->click();
+    const ExperimentTexts edited = Form_Main()->FieldTexts();
+    EXPECT_EQ(ask(Form_Main(), "OpenExperiment"), "UnsavedChangesBox");
+    EXPECT_EQ(Form_Main()->FieldTexts(), edited);
+    EXPECT_EQ(ask(Form_Main(), "OpenExperiment",
                   [](QWidget *modal) {
                       // The open dialog itself refuses a file that is not there.
                       if (auto *files = qobject_cast<QFileDialog *>(modal)) {
@@ -373,7 +369,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
               "UnsavedChangesBox FileDialog");
     bool typed = false; // the name typed without its extension, once
     EXPECT_EQ(
-        ask(Form_Result, "SaveReportPdf",
+        ask(Form_Result(), "SaveReportPdf",
             [&typed](QWidget *modal) {
                 auto *files = qobject_cast<QFileDialog *>(modal);
                 if (!files || std::exchange(typed, true))
@@ -385,7 +381,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
         "FileDialog ReplaceFileBox FileDialog");
     EXPECT_EQ(Read(Path("звіт.pdf")), "old");
     // A file printed to without an extension gets ".pdf", as a saved report does.
-    EXPECT_EQ(ask(Form_Result, "PrintReport",
+    EXPECT_EQ(ask(Form_Result(), "PrintReport",
                   [&](QWidget *modal) {
                       auto *print = qobject_cast<QPrintDialog *>(modal);
                       if (print)
@@ -405,13 +401,13 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
               "Зберегти|Скасувати|Не зберігати|Зберегти|Скасувати|Не зберігати|&Відкрити|Скасувати|"
               "&Зберегти|Скасувати|Замінити|Не замінювати|&Зберегти|Скасувати");
     // The program does not end with the edits unsaved; an opened file is unchanged.
-    AnswerModals([] { Form_Main->close(); });
-    EXPECT_TRUE(Form_Main->isVisible());
+    AnswerModals([] { Form_Main()->close(); });
+    EXPECT_TRUE(Form_Main()->isVisible());
     // A name of 300 Chinese characters: both dialogs' suggestions fit the file system.
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString(300, QChar(u'中')));
-    AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
-    for (auto [window, action] : {std::pair<QWidget *, const char *>{Form_Main, "SaveExperiment"},
-                                  {Form_Result, "SaveReportPdf"}})
+    Main().studentName->setText(QString(300, QChar(u'中')));
+    AnswerModals([] { Main().calculate->click(); });
+    for (auto [window, action] : {std::pair<QWidget *, const char *>{Form_Main(), "SaveExperiment"},
+                                  {Form_Result(), "SaveReportPdf"}})
         EXPECT_EQ(ask(window, action,
                       [](QWidget *modal) {
                           auto *files = qobject_cast<QFileDialog *>(modal);
@@ -421,8 +417,8 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     EXPECT_EQ(QDir(m_dir.path()).entryList({QString::fromUtf8("中*")}).join('|'),
               SuggestedFileName(QString(300, QChar(u'中')), QDate::currentDate(), "kvr") + '|' +
                   SuggestedFileName(QString(300, QChar(u'中')), QDate::currentDate(), "pdf"));
-    AnswerModals([&] { Form_Main->OpenExperiment(QString::fromUtf8(kExampleFile)); });
-    EXPECT_EQ(ask(Form_Main, "OpenExperiment"), "FileDialog");
+    AnswerModals([&] { Form_Main()->OpenExperiment(QString::fromUtf8(kExampleFile)); });
+    EXPECT_EQ(ask(Form_Main(), "OpenExperiment"), "FileDialog");
     // A folder that is gone sends the dialogs home.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("gone"));
     Saved("gone/last.kvr");

@@ -57,16 +57,16 @@ class FieldWiring : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+        Main().studentName->setText(QStringLiteral("Student"));
     }
     // Every number field gets a value of its own: 2.5, 3.5, ... in table order.
     static QString DistinctValue(std::size_t row) { return QString::number(2.5 + double(row)); }
     void FillDistinct() {
         for (std::size_t k = 0; k < std::size(kWiring); ++k)
-            Find<QLineEdit>(Form_Main, kWiring[k].edit)->setText(DistinctValue(k));
+            Find<QLineEdit>(Form_Main(), kWiring[k].edit)->setText(DistinctValue(k));
     }
     void Calculate() {
-        AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+        AnswerModals([] { Main().calculate->click(); });
     }
 };
 
@@ -80,18 +80,18 @@ TEST_F(FieldWiring, EachFieldIsReadIntoItsOwnMember) {
 TEST_F(FieldWiring, BadTextInOneFieldMarksOnlyItsSlotAndItsBox) {
     for (const Wiring &bad : kWiring) {
         FillDistinct();
-        Find<QLineEdit>(Form_Main, bad.edit)->setText(QStringLiteral("1x"));
+        Find<QLineEdit>(Form_Main(), bad.edit)->setText(QStringLiteral("1x"));
         Calculate();
         for (const Wiring &w : kWiring) {
             const bool isBad = &w == &bad;
             EXPECT_EQ(State().input_error_flags[std::size_t(w.slot)], isBad ? 2 : 0)
                 << "bad " << bad.edit << ", slot of " << w.edit;
-            EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main, w.edit)), isBad)
+            EXPECT_EQ(IsMarked(Find<QLineEdit>(Form_Main(), w.edit)), isBad)
                 << "bad " << bad.edit << ", box " << w.edit;
         }
         EXPECT_EQ(State().input_error_sum, 2) << bad.edit;
         EXPECT_EQ(FieldOf(bad), 0.0) << bad.edit;
-        EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled()) << bad.edit;
+        EXPECT_FALSE(Main().results->isEnabled()) << bad.edit;
     }
 }
 

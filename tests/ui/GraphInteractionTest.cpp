@@ -20,7 +20,7 @@ using namespace kvr::chart;
 namespace {
 
 TChart *ChartNo(int number) {
-    return Find<TChart>(Form_Graphic, QStringLiteral("Chart%1").arg(number).toLatin1().data());
+    return Find<TChart>(Form_Graphic(), QStringLiteral("Chart%1").arg(number).toLatin1().data());
 }
 
 const TChartSeries &SeriesNamed(TChart *chart, const char *name) {
@@ -87,7 +87,7 @@ TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
         const std::string text = TooltipAt(chart, at).toStdString();
         EXPECT_EQ(text, ShownText(c.text)) << c.chart << " " << (c.series ? c.series : "plot");
     }
-    EXPECT_TRUE(Form_Graphic->Interaction().ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
+    EXPECT_TRUE(Form_Graphic()->Interaction().ReadoutAt(*ChartNo(1), QPoint(2, 2)).isEmpty());
 }
 
 QImage Grab(TChart *chart) { return chart->grab().toImage(); }
@@ -99,7 +99,7 @@ void Settle(TChart *chart) {
     chart->Picture();
 }
 
-QMenu *ChartMenu() { return Find<QMenu>(Form_Graphic, "ChartMenu"); }
+QMenu *ChartMenu() { return Find<QMenu>(Form_Graphic(), "ChartMenu"); }
 
 TEST_F(GraphInteractionTest, ARightClickOpensTheMenuAndARightDragPans) {
     TChart *chart = ChartNo(2);
@@ -150,7 +150,7 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
             // The three grabs side by side as the window places them (x 8, 456, 880), on
             // the window's colour.
             QImage sideBySide(c.clipboardSize, QImage::Format_RGB32);
-            sideBySide.fill(Form_Graphic->palette().color(QPalette::Window));
+            sideBySide.fill(Form_Graphic()->palette().color(QPalette::Window));
             QPainter painter(&sideBySide);
             const int left[] = {0, 456 - 8, 880 - 8};
             for (int n : {1, 2, 3})
@@ -165,8 +165,8 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
 
 TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideThePlot) {
     TChart *chart = ChartNo(1);
-    Form_Graphic->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Graphic));
+    Form_Graphic()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Graphic()));
     chart->clearFocus();
     Settle(chart);
     const QImage unfocused = Grab(chart);
@@ -194,7 +194,7 @@ TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideTh
 
 // Run by CTest only with QT_SCALE_FACTOR=2, which must give a twofold screen.
 TEST_F(GraphInteractionTest, HighDensityGrabsAndCopiesAreTwiceTheSize) {
-    ASSERT_EQ(Form_Graphic->devicePixelRatioF(), 2);
+    ASSERT_EQ(Form_Graphic()->devicePixelRatioF(), 2);
     TChart *chart = ChartNo(2);
     EXPECT_EQ(chart->grab().toImage().size(), QSize(834, 754));
     QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,

@@ -68,23 +68,23 @@ class GraphicWindow : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+        Main().studentName->setText(QStringLiteral("Student"));
     }
     void CalculateAndDetermine() {
         AnswerModals([] {
-            Find<QPushButton>(Form_Main, "Button1")->click();
-            Find<QPushButton>(Form_Result, "Button1")->click();
+            Main().calculate->click();
+            Results().determine->click();
         });
-        ASSERT_TRUE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
+        ASSERT_TRUE(Main().graphs->isEnabled());
     }
     void ShowGraphs() {
-        Find<QPushButton>(Form_Main, "Button3")->click();
+        Main().graphs->click();
         QApplication::processEvents();
     }
-    const TCustomSeries &Series(int number) const { return Form_Graphic->SeriesNo(number); }
+    const TCustomSeries &Series(int number) const { return Form_Graphic()->SeriesNo(number); }
     std::array<TChart *, 3> Charts() const {
-        return {Find<TChart>(Form_Graphic, "Chart1"), Find<TChart>(Form_Graphic, "Chart2"),
-                Find<TChart>(Form_Graphic, "Chart3")};
+        return {Find<TChart>(Form_Graphic(), "Chart1"), Find<TChart>(Form_Graphic(), "Chart2"),
+                Find<TChart>(Form_Graphic(), "Chart3")};
     }
     std::array<QImage, 3> Grab() const {
         std::array<QImage, 3> pictures;
@@ -114,7 +114,7 @@ TEST_F(GraphicWindow, EveryChartShowsTheSamePictureForTheSameState) {
         UndoZoom(*chart, from);
     }
     expectFirst("a zoom and its undo");
-    Form_Graphic->close();
+    Form_Graphic()->close();
     ShowGraphs();
     expectFirst("closing and reopening");
     ShowGraphs();
@@ -139,10 +139,9 @@ TEST_P(ReopenedGraphs, ShowEveryPointOfNewDataInsideThePlot) {
         GetParam().change(*chart);
         chart->grab();
     }
-    Form_Graphic->close();
-    const char *speeds[][2] = {{"Edit12", "1200"}, {"Edit13", "800"}, {"Edit14", "400"}};
-    for (auto [name, speed] : speeds)
-        Find<QLineEdit>(Form_Main, name)->setText(QString::fromLatin1(speed));
+    Form_Graphic()->close();
+    for (int cutter : {1, 2, 3}) // 1200, 800, 400
+        Edit(SpindleSpeedSlot(cutter))->setText(QString::number(1600 - 400 * cutter));
     CalculateAndDetermine();
     ShowGraphs();
     for (TChart *chart : Charts()) {
@@ -218,10 +217,10 @@ TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts) {
     ShowGraphs(); // already open: nothing is added
     for (int number = 1; number <= 10; ++number)
         EXPECT_EQ(Points(Series(number)), first[number - 1]) << number;
-    Form_Graphic->close();
+    Form_Graphic()->close();
     for (int number = 1; number <= 10; ++number)
         EXPECT_EQ(Series(number).Count(), 0) << number;
-    EXPECT_FALSE(Form_Graphic->isVisible());
+    EXPECT_FALSE(Form_Graphic()->isVisible());
     ShowGraphs();
     for (int number = 1; number <= 10; ++number)
         EXPECT_EQ(Points(Series(number)), first[number - 1]) << number;
@@ -234,28 +233,29 @@ TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd) {
         ShowGraphs();
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), end) << speed;
         EXPECT_EQ(Series(10).XValues().ValueAt(Series(10).Count() - 1), end) << speed;
-        Form_Graphic->close();
+        Form_Graphic()->close();
     }
 }
 
 TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly) {
     CalculateAndDetermine();
     ShowGraphs();
-    const TChartLegend &legend = Form_Graphic->Chart1->Legend();
+    const TChartLegend &legend = Form_Graphic()->Chart1->Legend();
     ASSERT_EQ(legend.ItemCount(), 3);
     EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
     EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
     EXPECT_EQ(legend.ItemText(2), QStringLiteral("V3"));
-    EXPECT_FALSE(Form_Graphic->Chart2->Legend().Visible());
-    EXPECT_FALSE(Form_Graphic->Chart3->Legend().Visible());
+    EXPECT_FALSE(Form_Graphic()->Chart2->Legend().Visible());
+    EXPECT_FALSE(Form_Graphic()->Chart3->Legend().Visible());
 }
 
 TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
     CalculateAndDetermine();
     State().cumulative_time[1][1] = -5; // data below the minimum does not move it
     ShowGraphs();
-    const std::tuple<TChart *, double, double> charts[] = {
-        {Form_Graphic->Chart1, 0, 0}, {Form_Graphic->Chart2, 50, 0}, {Form_Graphic->Chart3, 50, 0}};
+    const std::tuple<TChart *, double, double> charts[] = {{Form_Graphic()->Chart1, 0, 0},
+                                                           {Form_Graphic()->Chart2, 50, 0},
+                                                           {Form_Graphic()->Chart3, 50, 0}};
     for (auto [chart, bottom, left] : charts) {
         chart->Picture();
         EXPECT_EQ(chart->BottomAxis().WorkingMinimum(), bottom)
@@ -268,9 +268,9 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
 
 TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
     CalculateAndDetermine();
-    EXPECT_EQ(Form_Graphic->Chart1->BackWall().Brush().Style(), TBrushStyle::bsClear);
+    EXPECT_EQ(Form_Graphic()->Chart1->BackWall().Brush().Style(), TBrushStyle::bsClear);
     ShowGraphs();
-    for (TChart *chart : {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3}) {
+    for (TChart *chart : {Form_Graphic()->Chart1, Form_Graphic()->Chart2, Form_Graphic()->Chart3}) {
         EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
         EXPECT_EQ(chart->BackWall().Brush().Style(), TBrushStyle::bsSolid);
         const QImage &picture = chart->Picture();
@@ -288,8 +288,8 @@ TEST_F(GraphicWindow, HugeSpeedRangesStaySmall) {
         ShowGraphs();
         EXPECT_LE(Series(8).Count(), static_cast<int>(kCurvePointCap)) << speed;
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), speed) << speed;
-        Form_Graphic->Chart2->Picture();
-        Form_Graphic->close();
+        Form_Graphic()->Chart2->Picture();
+        Form_Graphic()->close();
     }
 }
 
@@ -314,19 +314,19 @@ TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     CalculateAndDetermine();
     State().cutting_speed[1] = 200000; // 200 000 integer speeds, far above the cap
     ShowGraphs();
-    TChart &chart = *Form_Graphic->Chart2;
+    TChart &chart = *Form_Graphic()->Chart2;
     ASSERT_EQ(Series(8).Count(), static_cast<int>(kCurvePointCap));
     // The label room follows the axis length of the previous drawing: compare second drawings.
     chart.Picture();
     chart.Invalidate();
     const QImage sampled = chart.Picture().copy();
-    Form_Graphic->SeriesNo(8).RemoveAllPoints();
+    Form_Graphic()->SeriesNo(8).RemoveAllPoints();
     const std::vector<PlotPoint> full =
         ModelCurve(State().wear_model_coefficient, State().wear_model_exponent,
                    CurveSpeedRange(State()), std::numeric_limits<std::size_t>::max());
     ASSERT_GT(full.size(), 100000u);
     for (const PlotPoint &point : full)
-        Form_Graphic->SeriesNo(8).AddPoint(point.x, point.y);
+        Form_Graphic()->SeriesNo(8).AddPoint(point.x, point.y);
     chart.Picture();
     chart.Invalidate();
     const QImage everyPoint = chart.Picture().copy();
@@ -343,7 +343,7 @@ TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
 TEST_F(GraphicWindow, AxisLabelsUseTheLocaleDecimalSeparator) {
     CalculateAndDetermine();
     ShowGraphs();
-    TChart &chart = *Form_Graphic->Chart1;
+    TChart &chart = *Form_Graphic()->Chart1;
     chart.BottomAxis().SetMinMax(1.2, 1.8);
     chart.Picture();
     QStringList texts;

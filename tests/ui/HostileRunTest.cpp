@@ -37,37 +37,37 @@ TEST_F(HostileRun, ExtremeNumbersNeverBreakTheWindows) {
                                   "3", "1e6", "0.001",  "-1e300", "7",       "1e12"};
     std::mt19937 random(20261207);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
-    const QList<QLineEdit *> edits = Form_Main->findChildren<QLineEdit *>();
+    const QList<QLineEdit *> edits = Form_Main()->findChildren<QLineEdit *>();
     std::uniform_int_distribution<qsizetype> field(0, edits.size() - 1);
     QStringList defaults;
     for (QLineEdit *edit : edits)
         defaults << edit->text();
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    Main().studentName->setText(QStringLiteral("Student"));
     int graphsShown = 0;
     for (int run = 0; run < 200; ++run) {
         // From the defaults, one or two fields made extreme.
         for (qsizetype k = 0; k < edits.size(); ++k)
-            if (edits[k] != Find<QLineEdit>(Form_Main, "Edit1"))
+            if (edits[k] != Main().studentName)
                 edits[k]->setText(defaults[k]);
         for (int changes = 1 + run % 2; changes > 0; --changes)
-            if (QLineEdit *edit = edits[field(random)]; edit != Find<QLineEdit>(Form_Main, "Edit1"))
+            if (QLineEdit *edit = edits[field(random)]; edit != Main().studentName)
                 edit->setText(QString::fromLatin1(values[pick(random)]));
-        Find<QLineEdit>(Form_Result, "Edit1")
-            ->setText(run % 3 ? QStringLiteral("3") : QString::fromLatin1(values[pick(random)]));
+        Results().chosenTime->setText(run % 3 ? QStringLiteral("3")
+                                              : QString::fromLatin1(values[pick(random)]));
         AnswerModals([&graphsShown] {
-            Find<QPushButton>(Form_Main, "Button1")->click();
-            Find<QPushButton>(Form_Result, "Button1")->click();
-            if (Find<QPushButton>(Form_Main, "Button3")->isEnabled()) {
+            Main().calculate->click();
+            Results().determine->click();
+            if (Main().graphs->isEnabled()) {
                 ++graphsShown;
-                Find<QPushButton>(Form_Main, "Button3")->click();
+                Main().graphs->click();
                 for (TChart *chart :
-                     {Form_Graphic->Chart1, Form_Graphic->Chart2, Form_Graphic->Chart3})
+                     {Form_Graphic()->Chart1, Form_Graphic()->Chart2, Form_Graphic()->Chart3})
                     chart->Picture();
-                Form_Graphic->close();
+                Form_Graphic()->close();
             }
         });
-        ASSERT_FALSE(ShowsInfOrNan(Form_Result)) << "run " << run;
-        ASSERT_FALSE(ShowsInfOrNan(Form_Warning)) << "run " << run;
+        ASSERT_FALSE(ShowsInfOrNan(Form_Result())) << "run " << run;
+        ASSERT_FALSE(ShowsInfOrNan(Form_Warning())) << "run " << run;
     }
     EXPECT_GT(graphsShown, 10); // the runs reach the graphs often enough to mean something
 }

@@ -149,12 +149,10 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
 // glyph's box may reach 1 pt into its neighbour's, as "τ," does).
 TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     QTemporaryDir dir;
-    qobject_cast<QLineEdit *>(Form_Main->Controls().inputs[std::size_t(kDiameterSlot)])
-        ->setText(QString(300, '9'));
-    qobject_cast<QLineEdit *>(Form_Main->Controls().inputs[std::size_t(RunningTimeSlot(1, 1))])
-        ->setText(QStringLiteral("1.") + QString(298, '0'));
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QString(1000, QChar(0x429)));
-    AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+    Edit(kDiameterSlot)->setText(QString(300, '9'));
+    Edit(RunningTimeSlot(1, 1))->setText(QStringLiteral("1.") + QString(298, '0'));
+    Main().studentName->setText(QString(1000, QChar(0x429)));
+    AnswerModals([] { Main().calculate->click(); });
     DetermineModels();
     ASSERT_TRUE(Buttons(Runs()).graphs);
     const QString pdf = dir.filePath("long.pdf");

@@ -54,23 +54,22 @@ void AddModalTexts(const std::function<void()> &action, QStringList &texts) {
 
 TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
     const QString student = QStringLiteral("Ivanenko");
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(student);
+    Main().studentName->setText(student);
     QStringList texts;
-    AddModalTexts([] { Find<QPushButton>(Form_Main, "Button1")->click(); }, texts);
+    AddModalTexts([] { Main().calculate->click(); }, texts);
     DetermineModels();
-    Find<QPushButton>(Form_Main, "Button3")->click();
-    Find<QPushButton>(Form_Main, "BitBtn1")->click();
+    Main().graphs->click();
+    Main().help->click();
     for (QWidget *window : QApplication::topLevelWidgets())
         AddTexts(window, texts);
-    std::unique_ptr<QMenu> fieldMenu(
-        Find<QLineEdit>(Form_Main, "Edit3")->createStandardContextMenu());
+    std::unique_ptr<QMenu> fieldMenu(Edit(kDiameterSlot)->createStandardContextMenu());
     AddTexts(fieldMenu.get(), texts);
     for (const char *action : {"OpenExperiment", "SaveExperiment"})
-        AddModalTexts([action] { Find<QAction>(Form_Main, action)->trigger(); }, texts);
-    AddModalTexts([] { Find<QAction>(Form_Result, "PrintReport")->trigger(); }, texts);
-    AddModalTexts([] { Form_Main->OpenExperiment(QStringLiteral("/no/such.kvr")); }, texts);
-    Find<QLineEdit>(Form_Result, "Edit1")->setText(QStringLiteral("100"));
-    AddModalTexts([] { Find<QPushButton>(Form_Result, "Button1")->click(); }, texts);
+        AddModalTexts([action] { Find<QAction>(Form_Main(), action)->trigger(); }, texts);
+    AddModalTexts([] { Find<QAction>(Form_Result(), "PrintReport")->trigger(); }, texts);
+    AddModalTexts([] { Form_Main()->OpenExperiment(QStringLiteral("/no/such.kvr")); }, texts);
+    Results().chosenTime->setText(QStringLiteral("100"));
+    AddModalTexts([] { Results().determine->click(); }, texts);
     // The report, read as a viewer reads it, and the command line's help.
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
@@ -100,9 +99,9 @@ TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
     }
     EXPECT_GT(found, 300);
     // The list shows its item in the interface's language; the file keeps the Ukrainian.
-    EXPECT_EQ(Find<QComboBox>(Form_Main, "ComboBox1")->currentText(),
+    EXPECT_EQ(Edit<QComboBox>(kMaterialSlot)->currentText(),
               english ? "steel 12Kh18N9T" : QString::fromUtf8("сталь 12Х18Н9Т"));
-    EXPECT_EQ(Form_Main->FieldTexts().fields[kMaterialSlot], "сталь 12Х18Н9Т");
+    EXPECT_EQ(Form_Main()->FieldTexts().fields[kMaterialSlot], "сталь 12Х18Н9Т");
 }
 
 } // namespace

@@ -28,29 +28,29 @@ namespace {
 using MainWindowStart = WindowTest;
 
 TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled) {
-    EXPECT_TRUE(Form_Main->isVisible());
-    for (QWidget *hidden :
-         std::initializer_list<QWidget *>{Form_Result, Form_Graphic, Form_Warning, Form_Help})
+    EXPECT_TRUE(Form_Main()->isVisible());
+    for (QWidget *hidden : std::initializer_list<QWidget *>{Form_Result(), Form_Graphic(),
+                                                            Form_Warning(), Form_Help()})
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "Button1")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "Button3")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(Form_Main, "BitBtn1")->isEnabled());
-    EXPECT_FALSE(Find<QLabel>(Form_Main, "Image1")->isVisible());
+    EXPECT_TRUE(Main().calculate->isEnabled());
+    EXPECT_FALSE(Main().results->isEnabled());
+    EXPECT_FALSE(Main().graphs->isEnabled());
+    EXPECT_TRUE(Main().help->isEnabled());
+    EXPECT_FALSE(Main().nameAccepted->isVisible());
     EXPECT_EQ(State(), CalculationState{});
-    EXPECT_EQ(Form_Main->windowTitle(), QString::fromUtf8(kApplicationTitle));
+    EXPECT_EQ(Form_Main()->windowTitle(), QString::fromUtf8(kApplicationTitle));
 }
 
 TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {
-    EXPECT_EQ(Find<QLineEdit>(Form_Main, "Edit1")->text(), QString());
+    EXPECT_EQ(Main().studentName->text(), QString());
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
-        QWidget *field = Form_Main->Controls().inputs[std::size_t(slot)];
+        QWidget *field = Main().inputs[std::size_t(slot)];
         const auto *list = qobject_cast<QComboBox *>(field);
         EXPECT_EQ(list ? list->currentText() : qobject_cast<QLineEdit *>(field)->text(),
                   QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)]))
             << slot;
     }
-    EXPECT_EQ(Form_Main->findChildren<QLineEdit *>().size(), 26);
+    EXPECT_EQ(Form_Main()->findChildren<QLineEdit *>().size(), 26);
 }
 
 // The unit written right of each number field, on its line.
@@ -61,7 +61,7 @@ TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
                            : slot <= 10 ? "об./хв."
                            : slot <= 19 ? "хв."
                                         : "мкм";
-        const QWidget *edit = Form_Main->Controls().inputs[std::size_t(slot)];
+        const QWidget *edit = Main().inputs[std::size_t(slot)];
         const QLabel *nearest = nullptr;
         for (const QLabel *label : edit->parentWidget()->findChildren<QLabel *>())
             if (label->x() > edit->geometry().right() &&
@@ -79,38 +79,23 @@ TEST_F(MainWindowStart, ListsHoldTheirItemsAndCannotBeTyped) {
                                {"ComboBox3", 3},
                                {"ComboBox4", 3},
                                {"ComboBox5", 3}}) {
-        auto *combo = Find<QComboBox>(Form_Main, name);
+        auto *combo = Find<QComboBox>(Form_Main(), name);
         EXPECT_EQ(combo->count(), count) << name;
         EXPECT_FALSE(combo->isEditable()) << name;
     }
-    EXPECT_EQ(Find<QComboBox>(Form_Main, "ComboBox1")->itemText(0), QString::fromUtf8("сталь 10"));
-    EXPECT_EQ(Find<QComboBox>(Form_Main, "ComboBox1")->maxVisibleItems(), 15);
+    EXPECT_EQ(Edit<QComboBox>(kMaterialSlot)->itemText(0), QString::fromUtf8("сталь 10"));
+    EXPECT_EQ(Edit<QComboBox>(kMaterialSlot)->maxVisibleItems(), 15);
 }
 
-TEST_F(MainWindowStart, ControlsCarryTheirNames) {
-    for (const char *name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5",
-                             "GroupBox6", "GroupBox7", "GroupBox8", "GroupBox9", "GroupBox10"})
-        Find<QGroupBox>(Form_Main, name);
-    for (const char *name : {"Label3", "Label6", "Image1"})
-        Find<QLabel>(Form_Main, name);
-    for (const char *name : {"Button1", "Button2", "Button3", "BitBtn1"})
-        Find<QPushButton>(Form_Main, name);
-    EXPECT_EQ(Find<QPushButton>(Form_Main, "BitBtn1")->text(), QString::fromUtf8("&Допомога"));
-    EXPECT_FALSE(Find<QPushButton>(Form_Main, "BitBtn1")->icon().isNull());
-    EXPECT_EQ(Find<QPushButton>(Form_Main, "BitBtn1")->shortcut(),
-              QKeySequence::mnemonic(Find<QPushButton>(Form_Main, "BitBtn1")->text()));
-    EXPECT_EQ(QKeySequence::mnemonic(Find<QPushButton>(Form_Main, "BitBtn1")->text()).toString(),
-              QString::fromUtf8("Alt+Д"));
-    EXPECT_EQ(
-        Find<QLabel>(Form_Main, "Label3")->text(),
-        QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
-}
-
-TEST_F(MainWindowStart, HelpButtonCarriesItsOwnGlyphAtBothScales) {
-    // Not the icon theme's: a machine without one would show a missing-image mark.
-    const auto *help = Find<QPushButton>(Form_Main, "BitBtn1");
+// Our glyph at both scales: without an icon theme the toolkit's is a missing-image mark.
+TEST_F(MainWindowStart, HelpButtonCarriesItsOwnGlyphAndMnemonic) {
+    const auto *help = Main().help;
     EXPECT_EQ(help->icon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     EXPECT_EQ(help->iconSize(), QSize(16, 16));
+    EXPECT_EQ(help->shortcut().toString(), QString::fromUtf8("Alt+Д"));
+    EXPECT_EQ(
+        Find<QLabel>(Form_Main(), "Label3")->text(),
+        QString::fromUtf8("Група верстатів: токарно-гвинторізні\nВид оброблення: обточування\n"));
 }
 
 // The locale's name as the C library picks it: LC_ALL, then LC_NUMERIC, then LANG.
@@ -133,24 +118,25 @@ TEST_F(MainWindowStart, ShownNumbersFollowTheLocale) {
     }
     EXPECT_EQ(Sep(), expected);
     // And the shown numbers use it.
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
-    Find<QPushButton>(Form_Main, "Button1")->click();
-    EXPECT_EQ(Find<QLabel>(Form_Result, kCutterLabels[0].speed)->text(),
+    Main().studentName->setText(QStringLiteral("Student"));
+    Main().calculate->click();
+    EXPECT_EQ(Find<QLabel>(Form_Result(), kCutterLabels[0].speed)->text(),
               QStringLiteral("V = 182") + expected + QStringLiteral("06 м/хв."));
 }
 
 TEST_F(MainWindowStart, HelpTwiceShowsTheOneHelpWindow) {
-    Find<QPushButton>(Form_Main, "BitBtn1")->click();
-    Find<QPushButton>(Form_Main, "BitBtn1")->click();
+    Main().help->click();
+    Main().help->click();
     int helpWindows = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         helpWindows += qobject_cast<TForm_Help *>(window) != nullptr;
     EXPECT_EQ(helpWindows, 1);
-    EXPECT_TRUE(Form_Help->isVisible());
+    EXPECT_TRUE(Form_Help()->isVisible());
 }
 
 TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize) {
-    for (QWidget *window : std::initializer_list<QWidget *>{Form_Main, Form_Result, Form_Graphic}) {
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{Form_Main(), Form_Result(), Form_Graphic()}) {
         window->show();
         const QSize before = window->size();
         window->resize(before.width() + 50, before.height() - 40);
@@ -159,32 +145,32 @@ TEST_F(MainWindowStart, ResizingAndMaximisingLeaveTheSize) {
         QApplication::processEvents();
         EXPECT_EQ(window->size(), before) << window->objectName().toStdString();
     }
-    EXPECT_EQ(Form_Main->frameGeometry().size(), QSize(801, 431));
-    EXPECT_EQ(Form_Main->pos(), QPoint(282, 110));
-    EXPECT_EQ(QRect(Form_Result->pos(), Form_Result->size()), QRect(299, 143, 769, 353));
-    EXPECT_EQ(QRect(Form_Graphic->pos(), Form_Graphic->size()), QRect(23, 181, 1305, 393));
+    EXPECT_EQ(Form_Main()->frameGeometry().size(), QSize(801, 431));
+    EXPECT_EQ(Form_Main()->pos(), QPoint(282, 110));
+    EXPECT_EQ(QRect(Form_Result()->pos(), Form_Result()->size()), QRect(299, 143, 769, 353));
+    EXPECT_EQ(QRect(Form_Graphic()->pos(), Form_Graphic()->size()), QRect(23, 181, 1305, 393));
 }
 
 TEST_F(MainWindowStart, ClosingAsksBeforeTypedWorkIsLost) {
-    Find<QLineEdit>(Form_Main, "Edit19")->setText(QStringLiteral("34"));
-    const ExperimentTexts typed = Form_Main->FieldTexts();
+    Edit(FlankWearSlot(1, 1))->setText(QStringLiteral("34"));
+    const ExperimentTexts typed = Form_Main()->FieldTexts();
     const QList<ModalCapture> shown =
-        AnswerModals([] { Form_Main->close(); }, std::chrono::seconds(10),
+        AnswerModals([] { Form_Main()->close(); }, std::chrono::seconds(10),
                      [](QWidget *modal) {
                          auto *box = qobject_cast<QMessageBox *>(modal);
                          return box && (box->button(QMessageBox::Cancel)->click(), true);
                      });
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].objectName, "UnsavedChangesBox");
-    EXPECT_TRUE(Form_Main->isVisible());
-    EXPECT_EQ(Form_Main->FieldTexts(), typed);
+    EXPECT_TRUE(Form_Main()->isVisible());
+    EXPECT_EQ(Form_Main()->FieldTexts(), typed);
 }
 
 TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
     bool ended = false;
     QTimer::singleShot(0, [] {
-        Find<QPushButton>(Form_Main, "BitBtn1")->click();
-        Form_Main->close();
+        Main().help->click();
+        Form_Main()->close();
     });
     // Fails the test instead of hanging when the application does not end.
     QTimer watchdog;
@@ -196,10 +182,10 @@ TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
 }
 
 TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
-    Find<QPushButton>(Form_Main, "Button1")->click();
-    Find<QPushButton>(Form_Main, "Button2")->click();
-    EXPECT_TRUE(Form_Result->isVisible());
+    Main().studentName->setText(QStringLiteral("Student"));
+    Main().calculate->click();
+    Main().results->click();
+    EXPECT_TRUE(Form_Result()->isVisible());
 }
 
 // The run by keyboard alone: each key on a button (or window) shows or enables what it should.
@@ -211,14 +197,14 @@ TEST_F(MainWindowStart, EnterAndKeypadEnterPressTheFocusedButtonEscClosesTheHelp
         Qt::Key key;
         std::function<bool()> done;
     } cases[] = {
-        {Form_Main, "Button1", Qt::Key_Return, [&] { return enabled(Form_Main, "Button2"); }},
-        {Form_Main, "Button2", Qt::Key_Enter, [] { return Form_Result->isVisible(); }},
-        {Form_Result, "Button1", Qt::Key_Enter, [&] { return enabled(Form_Main, "Button3"); }},
-        {Form_Main, "Button3", Qt::Key_Return, [] { return Form_Graphic->isVisible(); }},
-        {Form_Main, "BitBtn1", Qt::Key_Return, [] { return Form_Help->isVisible(); }},
-        {Form_Help, nullptr, Qt::Key_Escape, [] { return !Form_Help->isVisible(); }},
+        {Form_Main(), "Button1", Qt::Key_Return, [&] { return enabled(Form_Main(), "Button2"); }},
+        {Form_Main(), "Button2", Qt::Key_Enter, [] { return Form_Result()->isVisible(); }},
+        {Form_Result(), "Button1", Qt::Key_Enter, [&] { return enabled(Form_Main(), "Button3"); }},
+        {Form_Main(), "Button3", Qt::Key_Return, [] { return Form_Graphic()->isVisible(); }},
+        {Form_Main(), "BitBtn1", Qt::Key_Return, [] { return Form_Help()->isVisible(); }},
+        {Form_Help(), nullptr, Qt::Key_Escape, [] { return !Form_Help()->isVisible(); }},
     };
-    Find<QLineEdit>(Form_Main, "Edit1")->setText(QStringLiteral("Student"));
+    Main().studentName->setText(QStringLiteral("Student"));
     for (const auto &c : cases) {
         ASSERT_FALSE(c.done()) << c.key;
         QTest::keyClick(c.button ? Find<QWidget>(c.window, c.button) : c.window, c.key,

@@ -30,13 +30,12 @@ void PrintTo(const Sequence &s, std::ostream *os) { *os << s.name; }
 class OneRun : public WindowTest, public ::testing::WithParamInterface<Sequence> {
 protected:
     void Do(const QString &step) {
-        const QMap<QString, QPushButton *> presses{
-            {"calculate", Find<QPushButton>(Form_Main, "Button1")},
-            {"results", Find<QPushButton>(Form_Main, "Button2")},
-            {"determine", Find<QPushButton>(Form_Result, "Button1")},
-            {"graphs", Find<QPushButton>(Form_Main, "Button3")}};
+        const QMap<QString, QPushButton *> presses{{"calculate", Main().calculate},
+                                                   {"results", Main().results},
+                                                   {"determine", Results().determine},
+                                                   {"graphs", Main().graphs}};
         if (QPushButton *button = presses.value(step)) {
-            const bool wasShown = Form_Graphic->isVisible(), enabled = button->isEnabled();
+            const bool wasShown = Form_Graphic()->isVisible(), enabled = button->isEnabled();
             if (enabled && step == "calculate")
                 Calculated();
             if (enabled && step == "determine")
@@ -46,18 +45,18 @@ protected:
                 CheckGraphs(wasShown);
             return CheckWindows();
         }
-        QWidget *window = step.startsWith("R:") ? static_cast<QWidget *>(Form_Result) : Form_Main;
+        QWidget *window =
+            step.startsWith("R:") ? static_cast<QWidget *>(Form_Result()) : Form_Main();
         const QString control = step.section('=', 0, 0).section(':', -1),
                       text = step.section('=', 1);
         if (step.startsWith("G:"))
-            return QTest::keyClicks(Find<QWidget>(Form_Graphic, qPrintable(control)), text);
+            return QTest::keyClicks(Find<QWidget>(Form_Graphic(), qPrintable(control)), text);
         Find<QLineEdit>(window, qPrintable(control))->setText(text);
     }
     void Calculated() {
-        CalculationInputs in{
-            Find<QLineEdit>(Form_Main, "Edit1")->text().toStdString(), {}, DecimalSeparator()};
+        CalculationInputs in{Main().studentName->text().toStdString(), {}, DecimalSeparator()};
         for (int slot = 0; slot < kMainWindowSlots; ++slot) {
-            QWidget *field = Form_Main->Controls().inputs[std::size_t(slot)];
+            QWidget *field = Main().inputs[std::size_t(slot)];
             const auto *list = qobject_cast<QComboBox *>(field);
             in.fields[std::size_t(slot)].text =
                 (list ? list->currentText() : qobject_cast<QLineEdit *>(field)->text())
@@ -71,16 +70,15 @@ protected:
         m_graphs = false;
     }
     void Determined() {
-        const DeterminationOutcome d =
-            DetermineModels(m_fresh, Find<QLineEdit>(Form_Result, "Edit1")->text().toStdString(),
-                            DecimalSeparator());
+        const DeterminationOutcome d = DetermineModels(
+            m_fresh, Results().chosenTime->text().toStdString(), DecimalSeparator());
         m_graphs = d.graphsAllowed;
         // A fault in the second fit leaves the first one's model shown.
         m_wear = d.wearModel ? d.wearModel : m_wear;
         m_life = d.lifeModel ? d.lifeModel : m_life;
     }
     bool Usable() const { return m_calculation.results == ButtonChange::Enable; }
-    QString Shown(const char *label) const { return Find<QLabel>(Form_Result, label)->text(); }
+    QString Shown(const char *label) const { return Find<QLabel>(Form_Result(), label)->text(); }
 
     void CheckWindows() {
         for (const LabelText &label : m_calculation.labels)
@@ -93,12 +91,12 @@ protected:
             EXPECT_EQ(Shown(formula.coefficient).toStdString(),
                       model ? CoefficientCaption(*model) : "= C");
             EXPECT_EQ(Shown(formula.exponent).toStdString(), model ? model->exponent : design);
-            EXPECT_EQ(Find<QLabel>(Form_Result, formula.symbols[0])->isHidden(), bool(model));
-            EXPECT_TRUE(model || Find<QLabel>(Form_Result, formula.exponent)->pos() == place);
+            EXPECT_EQ(Find<QLabel>(Form_Result(), formula.symbols[0])->isHidden(), bool(model));
+            EXPECT_TRUE(model || Find<QLabel>(Form_Result(), formula.exponent)->pos() == place);
         }
-        EXPECT_EQ(Find<QPushButton>(Form_Main, "Button2")->isEnabled(), Usable());
-        EXPECT_EQ(Find<QPushButton>(Form_Result, "Button1")->isEnabled(), Usable());
-        EXPECT_EQ(Find<QPushButton>(Form_Main, "Button3")->isEnabled(), Usable() && m_graphs);
+        EXPECT_EQ(Main().results->isEnabled(), Usable());
+        EXPECT_EQ(Results().determine->isEnabled(), Usable());
+        EXPECT_EQ(Main().graphs->isEnabled(), Usable() && m_graphs);
         for (const QAction *action : CurrentWindows->TakeAwayActions())
             EXPECT_EQ(action->isEnabled(), Usable()) << action->text().toStdString();
         CheckCopy();
@@ -106,7 +104,7 @@ protected:
     // The copied table holds the cells the labels show, and nothing once a run is unusable.
     void CheckCopy() {
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        Form_Result->findChild<QAction *>(QStringLiteral("CopyResults"))->trigger();
+        Form_Result()->findChild<QAction *>(QStringLiteral("CopyResults"))->trigger();
         const QStringList copy = QGuiApplication::clipboard()->text().split('\n');
         QStringList rows{QString::fromUtf8("Виконав\t") + m_name};
         const auto number = [this](const char *label) { return ShownNumber(Shown(label)); };
@@ -130,7 +128,7 @@ protected:
     // what closing and opening it draws.
     void CheckGraphs(bool wasShown) {
         for (const SeriesDefinition &s : GraphSeriesDefinitions()) {
-            const chart::TChartSeries &series = Form_Graphic->SeriesNo(s.number);
+            const chart::TChartSeries &series = Form_Graphic()->SeriesNo(s.number);
             std::vector<PlotPoint> expected = RolePoints(m_fresh, s.role, s.cutter), shown;
             for (int k = 0; k < series.Count(); ++k)
                 shown.push_back({series.XValues().ValueAt(k), series.YValues().ValueAt(k)});
@@ -141,10 +139,10 @@ protected:
         }
         if (!wasShown)
             return;
-        const QImage refilled = Form_Graphic->grab().toImage();
-        Form_Graphic->close();
-        Find<QPushButton>(Form_Main, "Button3")->click();
-        EXPECT_EQ(Form_Graphic->grab().toImage(), refilled);
+        const QImage refilled = Form_Graphic()->grab().toImage();
+        Form_Graphic()->close();
+        Main().graphs->click();
+        EXPECT_EQ(Form_Graphic()->grab().toImage(), refilled);
     }
 
     CalculationState m_fresh;

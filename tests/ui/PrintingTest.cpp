@@ -27,18 +27,20 @@ QString Output(const QString &program, const QStringList &arguments) {
 // its text. `chosen` runs once the queue is chosen in the dialog.
 std::string Print(const std::function<void()> &chosen = [] {}) {
     QStringList shown;
-    for (const ModalCapture &modal : AnswerModals(
-             [] { Find<QAction>(Form_Result, "PrintReport")->trigger(); }, std::chrono::seconds(10),
-             [&chosen](QWidget *modal) {
-                 auto *dialog = qobject_cast<QPrintDialog *>(modal);
-                 if (!dialog)
-                     return false;
-                 auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
-                 printers->setCurrentIndex(printers->findText(QStringLiteral("PDF")));
-                 chosen();
-                 dialog->accept();
-                 return true;
-             }))
+    for (const ModalCapture &modal :
+         AnswerModals([] { Find<QAction>(Form_Result(), "PrintReport")->trigger(); },
+                      std::chrono::seconds(10),
+                      [&chosen](QWidget *modal) {
+                          auto *dialog = qobject_cast<QPrintDialog *>(modal);
+                          if (!dialog)
+                              return false;
+                          auto *printers =
+                              dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                          printers->setCurrentIndex(printers->findText(QStringLiteral("PDF")));
+                          chosen();
+                          dialog->accept();
+                          return true;
+                      }))
         shown << (modal.objectName == QLatin1String("PrintFailureBox")
                       ? modal.objectName + QLatin1Char(' ') + modal.texts.join(QString())
                       : modal.objectName);

@@ -60,7 +60,7 @@ const std::string kModels = "\n"
                             "Tр = C·V^z\t845\t-1,006\n";
 
 TEST_F(ResultsReportTest, HoldsTheRunAsTheWindowsShowIt) {
-    Find<QComboBox>(Form_Main, "ComboBox3")->setCurrentIndex(0);
+    Edit<QComboBox>(SlotOf("phi1"))->setCurrentIndex(0);
     CalculateDefaults();
     EXPECT_EQ(ResultsReport(Runs(), State()).toStdString(), ShownText(kCalculated.c_str()));
     DetermineModels();
@@ -92,30 +92,30 @@ QStringList ChooseFromContextMenu(QWidget *target) {
 TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
     CalculateDefaults();
     DetermineModels();
-    Find<QPushButton>(Form_Main, "Button2")->click();
-    Form_Result->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Result));
+    Main().results->click();
+    Form_Result()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Result()));
     const QString report = ResultsReport(Runs(), State());
     for (const char *way : {"Ctrl+C", "menu"}) {
         QGuiApplication::clipboard()->clear();
         if (way == std::string("menu")) {
-            EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result, kCutterLabels[0].speed)),
+            EXPECT_EQ(ChooseFromContextMenu(Find<QLabel>(Form_Result(), kCutterLabels[0].speed)),
                       QString::fromUtf8("Копіювати результати|Друкувати звіт…|Зберегти звіт у PDF…")
                           .split('|'));
             // The charts' menu offers the two reports after its own entries, with their
             // keys in the graphs window too.
             QStringList chartEntries;
-            for (QAction *action : Find<QMenu>(Form_Graphic, "ChartMenu")->actions())
+            for (QAction *action : Find<QMenu>(Form_Graphic(), "ChartMenu")->actions())
                 chartEntries << action->text() + action->shortcut().toString();
             EXPECT_EQ(chartEntries,
                       QString::fromUtf8("Копіювати графікCtrl+C|Копіювати всі графіки|"
                                         "Скинути масштаб||Друкувати звіт…Ctrl+P|"
                                         "Зберегти звіт у PDF…")
                           .split('|'));
-            EXPECT_EQ(Form_Graphic->actions(), Form_Result->actions().mid(1));
+            EXPECT_EQ(Form_Graphic()->actions(), Form_Result()->actions().mid(1));
         } else {
             // The chosen time's edit has the focus when the window opens.
-            auto *edit = Find<QLineEdit>(Form_Result, "Edit1");
+            auto *edit = Results().chosenTime;
             edit->setFocus();
             QTest::keySequence(edit, QKeySequence::Copy);
         }

@@ -24,15 +24,6 @@
 
 namespace kvr::test {
 
-void WindowTest::Publish(WindowSet *windows) {
-    CurrentWindows = windows;
-    Form_Main = windows ? &windows->Main() : nullptr;
-    Form_Result = windows ? &windows->Result() : nullptr;
-    Form_Graphic = windows ? &windows->Graphic() : nullptr;
-    Form_Warning = windows ? &windows->Warning() : nullptr;
-    Form_Help = windows ? &windows->Help() : nullptr;
-}
-
 namespace {
 
 ModalCapture Capture(QWidget *modal) {

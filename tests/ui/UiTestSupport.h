@@ -3,15 +3,13 @@
 #pragma once
 
 #include "CalculationState.h"
-#include "Graphic.h"
-#include "Help.h"
 #include "Main.h"
 #include "Result.h"
 #include "RunStatus.h"
-#include "Warning.h"
 #include "WindowSet.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
@@ -26,14 +24,13 @@
 
 namespace kvr::test {
 
-// The windows of the set the running test made, by the names the windows had when each was
-// reached from every other; null between tests.
-inline TForm_Main *Form_Main = nullptr;
-inline TForm_Result *Form_Result = nullptr;
-inline TForm_Graphic *Form_Graphic = nullptr;
-inline TForm_Warning *Form_Warning = nullptr;
-inline TForm_Help *Form_Help = nullptr;
+// The window set the running test made, and its windows; null between tests.
 inline WindowSet *CurrentWindows = nullptr;
+inline TForm_Main *Form_Main() { return &CurrentWindows->Main(); }
+inline TForm_Result *Form_Result() { return &CurrentWindows->Result(); }
+inline TForm_Graphic *Form_Graphic() { return &CurrentWindows->Graphic(); }
+inline TForm_Warning *Form_Warning() { return &CurrentWindows->Warning(); }
+inline TForm_Help *Form_Help() { return &CurrentWindows->Help(); }
 
 // The running test's records. A test may forge them to reach a state no typed data reach.
 inline CalculationState &State() {
@@ -41,24 +38,30 @@ inline CalculationState &State() {
 }
 inline RunStatus &Runs() { return const_cast<RunStatus &>(CurrentWindows->TheExperiment().Runs()); }
 
+// The running test's controls by role.
+inline const MainControls &Main() { return Form_Main()->Controls(); }
+inline const ResultControls &Results() { return Form_Result()->Controls(); }
+template <typename Field = QLineEdit> Field *Edit(int slot) {
+    return qobject_cast<Field *>(Main().inputs[std::size_t(slot)]);
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")).clear();
         m_windows = std::make_unique<WindowSet>();
-        Publish(m_windows.get());
+        CurrentWindows = m_windows.get();
         m_windows->Start();
         GuardAgainstUnansweredModals();
     }
     void TearDown() override {
-        Publish(nullptr);
+        CurrentWindows = nullptr;
         m_windows.reset();
     }
 
     std::unique_ptr<WindowSet> m_windows;
 
 private:
-    static void Publish(WindowSet *windows);
     // A message box nobody answers fails the test within seconds instead of waiting for
     // CTest's time-out.
     void GuardAgainstUnansweredModals();

@@ -15,16 +15,16 @@ class UsableResults : public WindowTest {
 protected:
     void Type(const std::vector<std::pair<const char *, const char *>> &texts) {
         for (auto [edit, text] : texts)
-            Find<QLineEdit>(Form_Main, edit)->setText(QString::fromUtf8(text));
+            Find<QLineEdit>(Form_Main(), edit)->setText(QString::fromUtf8(text));
     }
     QList<ModalCapture> Calculate() {
-        return AnswerModals([] { Find<QPushButton>(Form_Main, "Button1")->click(); });
+        return AnswerModals([] { Main().calculate->click(); });
     }
     QList<ModalCapture> Determine(const char *time = "3") {
-        Find<QLineEdit>(Form_Result, "Edit1")->setText(QString::fromLatin1(time));
-        return AnswerModals([] { Find<QPushButton>(Form_Result, "Button1")->click(); });
+        Results().chosenTime->setText(QString::fromLatin1(time));
+        return AnswerModals([] { Results().determine->click(); });
     }
-    bool GraphsEnabled() const { return Find<QPushButton>(Form_Main, "Button3")->isEnabled(); }
+    bool GraphsEnabled() const { return Main().graphs->isEnabled(); }
 };
 
 struct FailedCalculation {
@@ -46,7 +46,7 @@ TEST_P(GraphsAfterAFailedCalculation, StayDisabled) {
     ASSERT_TRUE(GraphsEnabled());
     Type(GetParam().texts);
     const QList<ModalCapture> failure = Calculate();
-    ASSERT_FALSE(Find<QPushButton>(Form_Main, "Button2")->isEnabled());
+    ASSERT_FALSE(Main().results->isEnabled());
     EXPECT_TRUE(Determine().isEmpty()); // no warning, no fault
     EXPECT_FALSE(GraphsEnabled());
 }

@@ -1,6 +1,7 @@
 // The pictures, the JPEG decoder, the warning window and the help window.
 #include "UiTestSupport.h"
 
+#include "Graphic.h"
 #include "Handler.h"
 #include "Help.h"
 #include "InputFields.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <tuple>
 
 namespace kvr::test {
 namespace {
@@ -156,22 +158,21 @@ INSTANTIATE_TEST_SUITE_P(Halves, CentredLeftTest,
 
 class WarningWindowTest : public WindowTest {
 protected:
+    static const WarningControls &Shown() { return Form_Warning()->Controls(); }
     // Shows the warning with two lines and closes it with its own button.
     void Warn(const QString &first, const QString &second) {
-        QTimer::singleShot(0, Form_Warning,
-                           [] { Find<QPushButton>(Form_Warning, "Button1")->click(); });
-        Form_Warning->ShowWarning(first, second);
+        QTimer::singleShot(0, Form_Warning(), [] { Shown().ok->click(); });
+        Form_Warning()->ShowWarning(first, second);
     }
 
     // What FormShow must produce: an outer width (frame included) of the longer line plus
     // 110, the button centred on that outer width.
     void ExpectFitted(int longerLine) {
-        const int outer = Form_Warning->frameGeometry().width();
+        const int outer = Form_Warning()->frameGeometry().width();
         EXPECT_EQ(outer, longerLine + 110);
-        const int buttonCentreTwice = 2 * Find<QPushButton>(Form_Warning, "Button1")->x() +
-                                      Find<QPushButton>(Form_Warning, "Button1")->width();
+        const int buttonCentreTwice = 2 * Shown().ok->x() + Shown().ok->width();
         EXPECT_LE(std::abs(buttonCentreTwice - outer), 1);
-        EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->y(), 64);
+        EXPECT_EQ(Shown().ok->y(), 64);
     }
 };
 
@@ -182,42 +183,41 @@ const QString kShort = QStringLiteral("Невірне значення.");
 // Each window's controls under their design names, of their kind, where the design puts
 // them (a label sized to its text by its corner alone); the main window's tab order.
 TEST_F(WarningWindowTest, ControlsStandUnderTheirNamesWhereTheDesignPutsThem) {
-    struct Placed {
-        QWidget *window;
-        const char *name;
-        const char *kind;
-        QRect geometry; // an empty size: the corner only
+    // A window by its own name; a label sized to its text by its corner alone.
+    const std::tuple<QWidget *, const char *, const char *, QRect> placed[] = {
+        {Form_Warning(), "Form_Warning", "kvr::TForm_Warning", {482, 256, 406, 105}},
+        {Form_Warning(), "Button1", "QPushButton", {168, 64, 75, 25}},
+        {Form_Warning(), "Label1", "QLabel", {72, 16, 0, 0}},
+        {Form_Warning(), "Label2", "QLabel", {72, 32, 0, 0}},
+        {Form_Warning(), "Image1", "QLabel", {16, 16, 41, 41}},
+        {Form_Graphic(), "Chart1", "kvr::chart::TChart", {8, 8, 441, 377}},
+        {Form_Graphic(), "Label6", "QLabel", {121, 356, 179, 13}},
+        {Form_Graphic(), "Image2", "QLabel", {8, 96, 17, 177}},
+        {Form_Graphic(), "Image3", "QLabel", {8, 112, 17, 129}},
+        {Form_Main(), "GroupBox10", "QGroupBox", {16, 208, 281, 97}},
+        {Form_Main(), "Label3", "QLabel", {8, 16, 0, 0}},
+        {Form_Main(), "Image1", "QLabel", {248, 352, 17, 17}},
+        {Form_Main(), "BitBtn1", "QPushButton", {664, 344, 113, 33}},
     };
-    const Placed placed[] = {
-        {Form_Warning, "Button1", "QPushButton", {168, 64, 75, 25}},
-        {Form_Warning, "Label1", "QLabel", {72, 16, 0, 0}},
-        {Form_Warning, "Label2", "QLabel", {72, 32, 0, 0}},
-        {Form_Warning, "Image1", "QLabel", {16, 16, 41, 41}},
-        {Form_Graphic, "Chart1", "kvr::chart::TChart", {8, 8, 441, 377}},
-        {Form_Graphic, "Label6", "QLabel", {121, 356, 179, 13}},
-        {Form_Graphic, "Image2", "QLabel", {8, 96, 17, 177}},
-        {Form_Graphic, "Image3", "QLabel", {8, 112, 17, 129}},
-        {Form_Main, "GroupBox10", "QGroupBox", {16, 208, 281, 97}},
-        {Form_Main, "Label3", "QLabel", {8, 16, 0, 0}},
-        {Form_Main, "Image1", "QLabel", {248, 352, 17, 17}},
-        {Form_Main, "BitBtn1", "QPushButton", {664, 344, 113, 33}},
-    };
-    for (const Placed &control : placed) {
-        const QWidget *widget = Find<QWidget>(control.window, control.name);
-        ASSERT_TRUE(widget) << control.name;
-        EXPECT_STREQ(widget->metaObject()->className(), control.kind) << control.name;
-        EXPECT_EQ(control.geometry.size().isEmpty() ? QRect(widget->pos(), QSize(0, 0))
-                                                    : widget->geometry(),
-                  control.geometry)
-            << control.name;
+    for (const auto &[window, name, kind, geometry] : placed) {
+        const QWidget *widget =
+            window->objectName() == QLatin1String(name) ? window : Find<QWidget>(window, name);
+        ASSERT_TRUE(widget) << name;
+        EXPECT_STREQ(widget->metaObject()->className(), kind) << name;
+        const QRect shown = geometry.isEmpty() ? QRect(widget->pos(), QSize(0, 0))
+                                               : QRect(widget->pos(), widget->size());
+        EXPECT_EQ(shown, geometry) << name;
     }
-    for (auto [picture, size] : {std::pair{Find<QLabel>(Form_Warning, "Image1"), QSize(33, 30)},
-                                 {Form_Graphic->Image2, QSize(17, 155)},
-                                 {Form_Graphic->Image3, QSize(13, 111)}})
+    EXPECT_EQ(Form_Warning()->windowTitle(), QStringLiteral("Увага!"));
+    EXPECT_EQ(Form_Warning()->windowFlags() &
+                  (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
+              Qt::WindowCloseButtonHint);
+    for (auto [picture, size] : {std::pair{Shown().picture, QSize(33, 30)},
+                                 {Form_Graphic()->Image2, QSize(17, 155)},
+                                 {Form_Graphic()->Image3, QSize(13, 111)}})
         EXPECT_EQ(picture->pixmap().size(), size);
     QStringList order;
-    for (QWidget *next = Find<QWidget>(Form_Main, "Button1"); order.size() < 36;
-         next = next->nextInFocusChain())
+    for (QWidget *next = Main().calculate; order.size() < 36; next = next->nextInFocusChain())
         if (next->focusPolicy() & Qt::TabFocus)
             order << next->objectName();
     EXPECT_EQ(order.join(' '),
@@ -228,90 +228,78 @@ TEST_F(WarningWindowTest, ControlsStandUnderTheirNamesWhereTheDesignPutsThem) {
                              "Edit26 Edit27 BitBtn1 Button1"));
 }
 
-TEST_F(WarningWindowTest, EmptySecondLineFollowsTheFirst) {
-    Warn(kLong, QString());
-    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
-    EXPECT_TRUE(Find<QLabel>(Form_Warning, "Label2")->text().isEmpty());
-    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label2")->pos(), QPoint(72, 32));
-}
-
-TEST_F(WarningWindowTest, LongerSecondLineSetsTheWidth) {
-    Warn(kShort, kLong);
-    ASSERT_GT(Find<QLabel>(Form_Warning, "Label2")->width(),
-              Find<QLabel>(Form_Warning, "Label1")->width());
-    ExpectFitted(Find<QLabel>(Form_Warning, "Label2")->width());
-}
-
-TEST_F(WarningWindowTest, EqualLinesGiveThatWidth) {
-    Warn(kLong, kLong);
-    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
+// The longer line sets the width, whichever it is; an empty second line keeps its place.
+TEST_F(WarningWindowTest, TheLongerLineSetsTheWidth) {
+    for (auto [first, second] : {std::pair{kLong, QString()}, {kShort, kLong}, {kLong, kLong}}) {
+        Warn(first, second);
+        ExpectFitted(std::max(Shown().first->width(), Shown().second->width()));
+        EXPECT_EQ(Shown().second->pos(), QPoint(72, 32));
+    }
 }
 
 TEST_F(WarningWindowTest, EachShowingRecomputesFromItsOwnTexts) {
     Warn(kLong, QString());
-    const int wide = Form_Warning->width();
-    const int wideButton = Find<QPushButton>(Form_Warning, "Button1")->x();
+    const int wide = Form_Warning()->width();
+    const int wideButton = Shown().ok->x();
     Warn(kShort, QStringLiteral("Ще раз."));
-    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
-    EXPECT_LT(Form_Warning->width(), wide);
-    EXPECT_LT(Find<QPushButton>(Form_Warning, "Button1")->x(), wideButton);
+    ExpectFitted(Shown().first->width());
+    EXPECT_LT(Form_Warning()->width(), wide);
+    EXPECT_LT(Shown().ok->x(), wideButton);
     Warn(kShort, kLong);
-    EXPECT_EQ(Form_Warning->width(), wide);
-    EXPECT_EQ(Find<QPushButton>(Form_Warning, "Button1")->x(), wideButton);
+    EXPECT_EQ(Form_Warning()->width(), wide);
+    EXPECT_EQ(Shown().ok->x(), wideButton);
 }
 
 // A caller that writes the text without resizing the label still gets a fitting window.
 TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits) {
-    Find<QLabel>(Form_Warning, "Label1")->setText(kLong);
-    Find<QLabel>(Form_Warning, "Label2")->setText(QString());
-    QTimer::singleShot(0, Form_Warning,
-                       [] { Find<QPushButton>(Form_Warning, "Button1")->click(); });
-    Form_Warning->exec();
-    EXPECT_EQ(Find<QLabel>(Form_Warning, "Label1")->width(),
-              Find<QLabel>(Form_Warning, "Label1")->sizeHint().width());
-    ExpectFitted(Find<QLabel>(Form_Warning, "Label1")->width());
+    Shown().first->setText(kLong);
+    Shown().second->setText(QString());
+    QTimer::singleShot(0, Form_Warning(), [] { Shown().ok->click(); });
+    Form_Warning()->exec();
+    EXPECT_EQ(Shown().first->width(), Shown().first->sizeHint().width());
+    ExpectFitted(Shown().first->width());
 }
 
 TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard) {
     bool modal = false;
     bool focused = false;
     bool isDefault = false;
-    QTimer::singleShot(0, Form_Warning, [&] {
-        modal = QApplication::activeModalWidget() == Form_Warning &&
-                Form_Warning->windowModality() == Qt::ApplicationModal;
-        focused = Form_Warning->focusWidget() == Find<QPushButton>(Form_Warning, "Button1");
-        isDefault = Find<QPushButton>(Form_Warning, "Button1")->isDefault();
-        QTest::keyClick(Find<QPushButton>(Form_Warning, "Button1"), Qt::Key_Space);
+    QTimer::singleShot(0, Form_Warning(), [&] {
+        modal = QApplication::activeModalWidget() == Form_Warning() &&
+                Form_Warning()->windowModality() == Qt::ApplicationModal;
+        focused = Form_Warning()->focusWidget() == Shown().ok;
+        isDefault = Shown().ok->isDefault();
+        QTest::keyClick(Shown().ok, Qt::Key_Space);
         // Should the key not close it, the test must still end.
-        QTimer::singleShot(0, Form_Warning, [] { Form_Warning->close(); });
+        QTimer::singleShot(0, Form_Warning(), [] { Form_Warning()->close(); });
     });
-    Form_Warning->ShowWarning(kShort, QString());
+    Form_Warning()->ShowWarning(kShort, QString());
     EXPECT_TRUE(modal);
     EXPECT_TRUE(focused);
     EXPECT_TRUE(isDefault);
-    EXPECT_FALSE(Form_Warning->isVisible());
+    EXPECT_FALSE(Form_Warning()->isVisible());
 }
 
 TEST_F(WarningWindowTest, ReturnEnterAndEscCloseItLikeTheButton) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         bool closed = false; // a key that does not close it leaves the close box to end it
-        QTimer::singleShot(0, Form_Warning, [&] {
-            QTest::keyClick(Find<QPushButton>(Form_Warning, "Button1"), key);
-            closed = !Form_Warning->isVisible() || !Form_Warning->close();
+        QTimer::singleShot(0, Form_Warning(), [&] {
+            QTest::keyClick(Shown().ok, key);
+            closed = !Form_Warning()->isVisible() || !Form_Warning()->close();
         });
-        Form_Warning->ShowWarning(kShort, QString());
+        Form_Warning()->ShowWarning(kShort, QString());
         EXPECT_TRUE(closed) << key;
     }
 }
 
 TEST_F(WarningWindowTest, CloseBoxEndsTheModalDisplayLikeTheButton) {
     const QList<ModalCapture> shown =
-        AnswerModals([] { Form_Warning->ShowWarning(kShort, QString()); });
+        AnswerModals([] { Form_Warning()->ShowWarning(kShort, QString()); });
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].objectName, QStringLiteral("Form_Warning"));
-    const int frame = Form_Warning->frameGeometry().width() - Form_Warning->width();
-    EXPECT_EQ(shown[0].width + frame, Find<QLabel>(Form_Warning, "Label1")->width() + 110);
-    EXPECT_FALSE(Form_Warning->isVisible());
+    const int frame = Form_Warning()->frameGeometry().width() - Form_Warning()->width();
+    EXPECT_EQ(shown[0].width + frame, Shown().first->width() + 110);
+    EXPECT_FALSE(Form_Warning()->isVisible());
 }
 
 // ---- Help window -------------------------------------------------------------------------
@@ -360,21 +348,21 @@ TEST(HelpText, SevenParagraphIndentsAndNoOtherLeadingBlanks) {
 using HelpWindowTest = WindowTest;
 
 TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize) {
-    EXPECT_FALSE(Form_Help->isVisible());
-    EXPECT_EQ(Form_Help->objectName(), QStringLiteral("Form_Help"));
-    EXPECT_EQ(Form_Help->windowTitle(), WindowTitle("Допомога"));
-    EXPECT_EQ(Form_Help->windowType(), Qt::Tool);
-    EXPECT_FALSE(Form_Help->windowFlags() &
+    EXPECT_FALSE(Form_Help()->isVisible());
+    EXPECT_EQ(Form_Help()->objectName(), QStringLiteral("Form_Help"));
+    EXPECT_EQ(Form_Help()->windowTitle(), WindowTitle("Допомога"));
+    EXPECT_EQ(Form_Help()->windowType(), Qt::Tool);
+    EXPECT_FALSE(Form_Help()->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(Form_Help->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(Form_Help->testAttribute(Qt::WA_QuitOnClose));
-    EXPECT_EQ(Form_Help->pos(), QPoint(505, 94));
-    EXPECT_EQ(Form_Help->size(), QSize(361, 531));
-    EXPECT_EQ(Form_Help->minimumSize(), Form_Help->maximumSize());
+    EXPECT_TRUE(Form_Help()->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(Form_Help()->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(Form_Help()->pos(), QPoint(505, 94));
+    EXPECT_EQ(Form_Help()->size(), QSize(361, 531));
+    EXPECT_EQ(Form_Help()->minimumSize(), Form_Help()->maximumSize());
 }
 
 TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing) {
-    QLabel *text = Find<QLabel>(Form_Help, "Label1");
+    QLabel *text = Find<QLabel>(Form_Help(), "Label1");
     EXPECT_EQ(text->text(), HelpText());
     EXPECT_EQ(text->textFormat(), Qt::PlainText);
     EXPECT_FALSE(text->wordWrap());
@@ -386,7 +374,7 @@ TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing) {
 }
 
 TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
-    QLabel *image = Find<QLabel>(Form_Help, "Image2");
+    QLabel *image = Find<QLabel>(Form_Help(), "Image2");
     EXPECT_EQ(image->geometry(), QRect(48, 352, 265, 169));
     EXPECT_EQ(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
     const QImage drawing = image->pixmap().toImage();
@@ -401,8 +389,8 @@ TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
     EXPECT_GT(opaqueDark, 200);
 
     // On screen the face colour shows where the drawing was white.
-    const QImage shot = Form_Help->grab().toImage();
-    const QColor face = Form_Help->palette().color(QPalette::Window);
+    const QImage shot = Form_Help()->grab().toImage();
+    const QColor face = Form_Help()->palette().color(QPalette::Window);
     EXPECT_EQ(shot.pixelColor(48 + 2, 352 + 2), face);
     EXPECT_EQ(shot.pixelColor(48 + 130, 352 + 160), face);
 }
@@ -417,15 +405,15 @@ TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow) {
     ASSERT_NE(help, nullptr);
     help->click();
     help->click();
-    EXPECT_TRUE(Form_Help->isVisible());
+    EXPECT_TRUE(Form_Help()->isVisible());
     int helpWindows = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         helpWindows += window->objectName() == QLatin1String("Form_Help");
     EXPECT_EQ(helpWindows, 1);
-    Form_Help->close();
-    EXPECT_FALSE(Form_Help->isVisible());
+    Form_Help()->close();
+    EXPECT_FALSE(Form_Help()->isVisible());
     help->click();
-    EXPECT_TRUE(Form_Help->isVisible());
+    EXPECT_TRUE(Form_Help()->isVisible());
 }
 
 } // namespace

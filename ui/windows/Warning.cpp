@@ -41,20 +41,18 @@ TForm_Warning::TForm_Warning()
 
     FormBuilder builder(this);
     builder.Build(kLayout);
-    Button1 = builder.Get<QPushButton>("Button1");
-    Label1 = builder.Get<QLabel>("Label1");
-    Label2 = builder.Get<QLabel>("Label2");
-    Image1 = builder.Get<QLabel>("Image1");
+    m_controls = {builder.Get<QPushButton>("Button1"), builder.Get<QLabel>("Label1"),
+                  builder.Get<QLabel>("Label2"), builder.Get<QLabel>("Image1")};
 
-    Image1->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
-    Button1->setDefault(true);
-    Button1->setFocusPolicy(Qt::StrongFocus);
-    ConnectHandler(Button1, &QPushButton::clicked, this, &TForm_Warning::Button1Click);
+    m_controls.picture->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
+    m_controls.ok->setDefault(true);
+    m_controls.ok->setFocusPolicy(Qt::StrongFocus);
+    ConnectHandler(m_controls.ok, &QPushButton::clicked, this, &TForm_Warning::Button1Click);
 }
 
 void TForm_Warning::ShowWarning(const QString &first, const QString &second) {
-    SetCaption(Label1, first);
-    SetCaption(Label2, second);
+    SetCaption(m_controls.first, first);
+    SetCaption(m_controls.second, second);
     exec();
 }
 
@@ -74,15 +72,15 @@ void TForm_Warning::showEvent(QShowEvent *event) {
 
 void TForm_Warning::FormShow() {
     // A caller that set the text without resizing the label still gets the right width.
-    Label1->adjustSize();
-    Label2->adjustSize();
-    const int w1 = Label1->width();
-    const int w2 = Label2->width();
+    m_controls.first->adjustSize();
+    m_controls.second->adjustSize();
+    const int w1 = m_controls.first->width();
+    const int w2 = m_controls.second->width();
     const int outerWidth = (w2 < w1 ? w1 : w2) + kTextAllowance;
     const int frameAllowance = frameGeometry().width() - geometry().width();
     setFixedWidth(outerWidth - frameAllowance);
-    Button1->move(CentredLeft(outerWidth, Button1->width()), Button1->y());
-    Button1->setFocus();
+    m_controls.ok->move(CentredLeft(outerWidth, m_controls.ok->width()), m_controls.ok->y());
+    m_controls.ok->setFocus();
 }
 
 void TForm_Warning::Button1Click() { close(); }

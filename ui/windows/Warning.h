@@ -10,6 +10,14 @@ class QShowEvent;
 
 namespace kvr {
 
+// The warning window's controls by what they are for.
+struct WarningControls {
+    QPushButton *ok = nullptr;
+    QLabel *first = nullptr;
+    QLabel *second = nullptr;
+    QLabel *picture = nullptr;
+};
+
 class TForm_Warning : public QDialog {
     Q_OBJECT
 public:
@@ -22,15 +30,13 @@ public:
 
     // Left edge that centres a control of `width` in `outerWidth`, halves to the even side.
     static int CentredLeft(int outerWidth, int width);
+    const WarningControls &Controls() const { return m_controls; }
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPushButton *Button1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Image1 = nullptr;
+    WarningControls m_controls;
 };
 
 } // namespace kvr
