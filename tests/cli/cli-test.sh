@@ -21,7 +21,7 @@ run -platform offscreen -style=Fusion --version
 check "the toolkit's options are accepted" [ $? = 0 ]
 for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/stdout 1-example.kvr" \
     "--check --report $out 1-example.kvr" "-platform" "--null 1-example.kvr" \
-    "--report $out -o x.xlsx 1-example.kvr"; do
+    "--report $out -o x.xlsx 1-example.kvr" "--report $out"; do
     # shellcheck disable=SC2086
     run $usage
     check "$usage exits 2" [ $? = 2 ]
@@ -81,21 +81,35 @@ check "-o that cannot be written exits 2" [ $? = 2 ]
 check "-o: why" grep -qx "Не вдалося зберегти таблицю групи у файл «/sys/table.tsv»: .*" "$out/stderr"
 
 mkdir "$out/pdf" && run --report "$out/pdf" 1-example.kvr 5-out-of-span.kvr 1-example.kvr \
-    2-unreadable.kvr
+    2-unreadable.kvr 8-broken.kvr
 check "--report exits 1" [ $? = 1 ]
-check "--report: the refused file on stderr" grep -qx "Звіт для «2-unreadable.kvr» не складено: \
-Не вдалося прочитати: D, τ12. Не вказано ім'я користувача." "$out/stderr"
+check "--report: each refused file on a line of its own" [ "$(cat "$out/stderr")" = "Звіт для \
+«2-unreadable.kvr» не складено: Не вдалося прочитати: D, τ12. Не вказано ім'я користувача.
+Не вдалося відкрити дослід «8-broken.kvr»: вміст не є правильним текстом JSON.
+Звіти, де бракує математичних моделей (причину сказано на сторінці):
+  $out/pdf/Сидоренко $(date +%F).pdf" ]
 day=$(date +%F)
 check "--report: which file became which report" [ "$(cat "$out/stdout")" = "$(printf '%s\t%s\n' \
     1-example.kvr "$out/pdf/Іваненко Іван $day.pdf" 5-out-of-span.kvr "$out/pdf/Сидоренко $day.pdf" \
-    1-example.kvr "$out/pdf/Іваненко Іван $day (2).pdf" 2-unreadable.kvr "")" ]
-# An existing report is kept: the new one takes the next free name, in a folder made for it.
+    1-example.kvr "$out/pdf/Іваненко Іван $day (2).pdf" 2-unreadable.kvr "" 8-broken.kvr "")" ]
+# An existing report is kept: the new one takes the next free name, in a folder made for it;
+# a name with dots keeps them.
+sed 's/"Сидоренко"/"Петренко І. В."/' 5-out-of-span.kvr >"$out/dots.kvr"
 run --report "$out/pdf" 5-out-of-span.kvr 5-out-of-span.kvr &&
-    run --report "$out/made/here" 5-out-of-span.kvr
+    run --report "$out/made/here" 5-out-of-span.kvr "$out/dots.kvr" "$out/dots.kvr"
 check "--report exits 0" [ $? = 0 ]
 check "--report names" [ "$(ls "$out/pdf" "$out/made/here")" = "$(printf '%s\n' "$out/made/here:" \
-    "Сидоренко $day.pdf" "" "$out/pdf:" "Іваненко Іван $day (2).pdf" "Іваненко Іван $day.pdf" \
-    "Сидоренко $day (2).pdf" "Сидоренко $day (3).pdf" "Сидоренко $day.pdf")" ]
+    "Петренко І. В. $day (2).pdf" "Петренко І. В. $day.pdf" "Сидоренко $day.pdf" "" "$out/pdf:" \
+    "Іваненко Іван $day (2).pdf" "Іваненко Іван $day.pdf" "Сидоренко $day (2).pdf" \
+    "Сидоренко $day (3).pdf" "Сидоренко $day.pdf")" ]
+# Progress goes to standard error while it is a terminal, whatever standard output is.
+script -qec "'$kvr' --check 1-example.kvr 5-out-of-span.kvr >'$out/tty.tsv'" /dev/null >"$out/tty"
+check "progress on a terminal" grep -q $'\rПеревірено 2 з 2' "$out/tty"
+script -qec "'$kvr' --check 1-example.kvr 2>'$out/err'" /dev/null >/dev/null
+check "no progress off a terminal" [ "$(cat "$out/err")" = "1 файл: 1 ok, 0 warning, 0 fault, 0 input, 0 file" ]
+# The table reaches the disk before the program says it is written.
+strace -f -e trace=fsync -o "$out/trace" "$kvr" --check -o "$out/synced.tsv" 1-example.kvr 2>/dev/null
+check "the table is synced" grep -q '^[0-9]* *fsync(' "$out/trace"
 run --report /sys 1-example.kvr
 check "--report: a folder that takes no file" grep -qx "Не вдалося зберегти звіт у файл \
 «/sys/Іваненко Іван $day.pdf»: немає дозволу на запис у цей файл чи папку; виберіть іншу папку. \

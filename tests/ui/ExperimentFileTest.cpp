@@ -21,10 +21,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <cerrno>
 #include <random>
+#include <tuple>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace kvr::test {
 namespace {
@@ -267,7 +271,12 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         const char *action; // a report action, or none for the experiment
         QString path, reason;
     };
+    const QString fifo = Path("fifo.kvr"), device = Path("null.kvr");
+    const QString pipeOrDevice = QString::fromUtf8("це не звичайний файл, а канал чи пристрій");
     const FailedSave rows[] = {
+        {[&] { ::mkfifo(QFile::encodeName(fifo), 0644); }, nullptr, fifo, pipeOrDevice},
+        {[&] { ::mknod(QFile::encodeName(device), S_IFCHR | 0666, makedev(1, 3)); }, nullptr,
+         device, pipeOrDevice},
         {[] { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }, nullptr, old,
          QString::fromUtf8("текст поля «S» довший за 1 000 символів")},
         {[] { Edit(SlotOf("feed"))->setText(QStringLiteral("0,1")); }, nullptr,
@@ -314,6 +323,9 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         EXPECT_EQ(disk.Entries(), entries);
     }
     EXPECT_EQ(workbookSaved(), readOnly);
+    struct stat info {};
+    EXPECT_TRUE(::stat(QFile::encodeName(fifo), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(::stat(QFile::encodeName(device), &info) == 0 && S_ISCHR(info.st_mode));
 }
 
 // Every dialog starts in the folder of the last file; nothing is replaced or lost unasked.
@@ -430,6 +442,106 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     Saved("kept.kvr");
     EXPECT_EQ(m_windows->TheExperiment().Folder(), m_dir.path());
     ASSERT_TRUE(QDir(settings).removeRecursively());
+}
+
+// Each answer of each question followed to the end: the dialogs that come next, and what is
+// on the disk and in the fields afterwards. Each field kind counts as an unsaved change.
+TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
+    RunDefaults();
+    Saved("first.kvr");
+    Experiment &experiment = m_windows->TheExperiment();
+    // The name, a list, a number and τд: each alone is a change, and undone it is none.
+    const auto change = [](QWidget *field, bool on) {
+        if (auto *list = qobject_cast<QComboBox *>(field))
+            return list->setCurrentIndex(on ? 0 : 1);
+        auto *edit = qobject_cast<QLineEdit *>(field);
+        edit->setText(on ? edit->text() + '1' : edit->text().chopped(1));
+    };
+    QWidget *const fields[] = {Main().studentName, Main().inputs[0], Main().inputs[kDiameterSlot],
+                               Results().chosenTime};
+    for (QWidget *field : fields) {
+        change(field, true);
+        EXPECT_TRUE(experiment.Changed(Form_Main()->FieldTexts())) << field->objectName().data();
+        change(field, false);
+        EXPECT_FALSE(experiment.Changed(Form_Main()->FieldTexts())) << field->objectName().data();
+    }
+    for (QWidget *field : fields)
+        change(field, true);
+    const ExperimentTexts edited = Form_Main()->FieldTexts();
+    // Each box answered with `button`, or Enter where none; the first file dialog given `file`
+    // (cancelled when empty), the next cancelled. Returns the boxes and dialogs with the name
+    // each dialog offered.
+    const auto follow = [&](QWidget *window, const char *action, QMessageBox::StandardButton button,
+                            const QString &file) {
+        QStringList seen;
+        AnswerModals([&] { Find<QAction>(window, action)->trigger(); }, std::chrono::seconds(10),
+                     [&](QWidget *modal) {
+                         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                             seen << box->objectName();
+                             button ? box->button(button)->click()
+                                    : QTest::keyClick(box, Qt::Key_Return);
+                             return true;
+                         }
+                         auto *files = qobject_cast<QFileDialog *>(modal);
+                         seen << files->findChild<QLineEdit *>("fileNameEdit")->text();
+                         if (file.isEmpty() || seen.size() > 2)
+                             return false;
+                         files->selectFile(file);
+                         static_cast<QDialog *>(files)->accept();
+                         return true;
+                     });
+        return seen.join('|').toStdString();
+    };
+    const std::string kvr =
+        SuggestedFileName("Іваненко1", QDate::currentDate(), "kvr").toStdString();
+    EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Cancel, {}), "UnsavedChangesBox");
+    EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Save, {}),
+              "UnsavedChangesBox|" + kvr);
+    EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Discard, {}),
+              "UnsavedChangesBox|");
+    EXPECT_EQ(Form_Main()->FieldTexts(), edited);
+    EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Save, Path("second.kvr")),
+              "UnsavedChangesBox|" + kvr + '|');
+    EXPECT_EQ(Read(Path("second.kvr")), SerializeExperiment(edited));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).join(' '), "first.kvr second.kvr");
+    // Replacing a file: "Не замінювати" and Enter offer the name typed again; only
+    // "Замінити" writes over it.
+    for (auto button : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Yes})
+        EXPECT_EQ(follow(Form_Main(), "SaveExperiment", button, Path("first")),
+                  kvr + "|ReplaceFileBox" +
+                      std::string(button == QMessageBox::Yes ? "" : "|first.kvr"));
+    EXPECT_EQ(Read(Path("first.kvr")), SerializeExperiment(edited));
+}
+
+// Each error the writer and the reader meet, in the words of a save and of an open.
+TEST(FailureReason, NamesEachErrorForSavingAndForOpening) {
+    const char *const full = "на диску забракло місця; звільніть місце або виберіть інший диск";
+    const char *const folder = "це папка, а не файл";
+    const char *const name = "назва файлу задовга; виберіть коротшу";
+    const std::tuple<int, const char *, const char *> rows[] = {
+        {ENOSPC, full, full},
+        {EDQUOT, full, full},
+        {EROFS, "диск доступний лише для читання; виберіть інший диск",
+         "диск доступний лише для читання; виберіть інший диск"},
+        {EACCES, "немає дозволу на запис у цей файл чи папку; виберіть іншу папку",
+         "немає дозволу на читання цього файлу"},
+        {EPERM, "немає дозволу на запис у цей файл чи папку; виберіть іншу папку",
+         "немає дозволу на читання цього файлу"},
+        {ENOENT, "такої папки немає; виберіть наявну папку",
+         "такого файлу немає; перевірте назву і папку"},
+        {ENOTDIR, "такої папки немає; виберіть наявну папку",
+         "такого файлу немає; перевірте назву і папку"},
+        {EISDIR, folder, folder},
+        {ELOOP, "символьні посилання на цей файл утворюють замкнене коло",
+         "символьні посилання на цей файл утворюють замкнене коло"},
+        {ENAMETOOLONG, name, name},
+        {EIO, "системна помилка EIO", "системна помилка EIO"},
+        {0, "системна помилка без коду", "системна помилка без коду"},
+    };
+    for (const auto &[error, saving, opening] : rows) {
+        EXPECT_EQ(FailureReason(FailureOfErrno(error), FileAction::Save), saving) << error;
+        EXPECT_EQ(FailureReason(FailureOfErrno(error), FileAction::Open), opening) << error;
+    }
 }
 
 TEST(SuggestedFileName, StartsWithTheNameHoldsNoSeparatorOrControlAndEndsInItsExtension) {
