@@ -25,7 +25,7 @@ void PrintTo(const KeyCase &c, std::ostream *out) { *out << c.name; }
 
 class KeyboardTable : public ::testing::TestWithParam<KeyCase> {};
 
-// Whole pixels of a plot some 300 wide: two per cent either way.
+// Whole pixels of a plot some 300 high: two per cent either way.
 void ExpectMove(const TChartAxis &axis, double low, double high, Move move) {
     EXPECT_NEAR((axis.Minimum() + axis.Maximum() - low - high) / 2 / (high - low), move.shift,
                 0.02);
@@ -34,6 +34,7 @@ void ExpectMove(const TChartAxis &axis, double low, double high, Move move) {
 
 TEST_P(KeyboardTable, EveryKeyMovesItsAxesAndHomeRestoresThePicture) {
     auto chart = MakeFilledGraphChart();
+    chart->resize(900, chart->height()); // a wide plot: each direction steps by its own length
     const QImage before = chart->Picture();
     const double b0 = chart->BottomAxis().Minimum(), b1 = chart->BottomAxis().Maximum();
     const double l0 = chart->LeftAxis().Minimum(), l1 = chart->LeftAxis().Maximum();

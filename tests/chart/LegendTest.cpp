@@ -156,6 +156,14 @@ TEST(Legend, SingleSeriesListsItsPoints) {
     points.AddPoint(2, 3);
     EXPECT_EQ(chart->Legend().EffectiveStyle(), TLegendStyle::lsValues);
     EXPECT_EQ(chart->Legend().ItemCount(), 2);
+    // More points than rows: a frame 20 pixels wider takes 40 pixels of rows away.
+    for (int i = 3; i < 100; ++i)
+        points.AddPoint(i, i);
+    const int narrow = chart->LayOut().legend.rowCount;
+    chart->Legend().Frame().SetWidth(chart->Legend().Frame().Width() + 20);
+    const LegendLayout wide = chart->LayOut().legend;
+    EXPECT_GE(narrow - wide.rowCount, 40 / wide.itemHeight);
+    EXPECT_LE(narrow - wide.rowCount, (40 + wide.itemHeight - 1) / wide.itemHeight);
 }
 
 TEST(Legend, LeftLegendNarrowsFromTheLeft) {

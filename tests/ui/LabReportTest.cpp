@@ -153,6 +153,7 @@ TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     Edit(RunningTimeSlot(1, 1))->setText(QStringLiteral("1.") + QString(298, '0'));
     Main().studentName->setText(QString(1000, QChar(0x429)));
     AnswerModals([] { Main().calculate->click(); });
+    Results().chosenTime->setText(QStringLiteral("3.") + QString(298, '3'));
     DetermineModels();
     ASSERT_TRUE(Buttons(Runs()).graphs);
     const QString pdf = dir.filePath("long.pdf");
@@ -167,7 +168,18 @@ TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     }
     const QString boxes = Tool("pdftotext", {"-bbox", pdf, "-"});
     EXPECT_TRUE(boxes.contains(QString::fromUtf8("Щ…<")) &&
-                boxes.contains(QString::fromUtf8("9…<")));
+                boxes.contains(QString::fromUtf8("9…<")) &&
+                boxes.contains(QString::fromUtf8("3…<")));
+    // The cut name keeps the column gap of 4 mm, less than a letter more, before "Перевірив:".
+    QRectF name, checker;
+    for (const auto &[box, text] : words) {
+        if (text.startsWith(QChar(0x429)) && text.endsWith(QChar(0x2026)))
+            name = box;
+        if (text == QString::fromUtf8("Перевірив:"))
+            checker = box;
+    }
+    EXPECT_GT(checker.left() - name.right(), 11.3);
+    EXPECT_LT(checker.left() - name.right(), 11.3 + 9);
     // Fitted to the page, the cutters' table reaches its right margin: the wear lines, cut
     // short, end there.
     qreal right = 0;

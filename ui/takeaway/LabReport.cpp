@@ -249,7 +249,8 @@ void WriteModels(Page &page, const RunReport &report) {
     page.Line(page.Fitted(font, Caption(time) + QStringLiteral(": ") + Reported(report, time),
                           page.Width()),
               font);
-    page.Skip(0.6);
+    // Room for the first formula's raised exponent under a τд line as wide as the page.
+    page.Skip(1.0);
     for (const ModelFormula &formula : kModelFormulas)
         if (const std::string &c = report.At(formula.coefficient); !c.empty())
             WriteFormula(page, Tr(formula.caption), Tr(formula.symbol),
