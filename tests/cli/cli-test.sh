@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real kvr on the command line with no display: usage and version, the table of the
 # fixed experiment files compared whole, and their reports read back as a viewer reads them.
-# cli-test.sh KVR FILES EXPECTED_TSV
+# cli-test.sh KVR FILES EXPECTED_TSV FOLDER_AT_COMMIT_LIBRARY
 set -uo pipefail
-kvr=$(realpath "$1") expected=$(realpath "$3")
+kvr=$(realpath "$1") expected=$(realpath "$3") folder_at_commit=$(realpath "$4")
 cd "$2" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp -d) && trap 'rm -rf "$out"' EXIT
@@ -110,6 +110,14 @@ check "no progress off a terminal" [ "$(cat "$out/err")" = "1 файл: 1 ok, 0 
 # The table reaches the disk before the program says it is written.
 strace -f -e trace=fsync -o "$out/trace" "$kvr" --check -o "$out/synced.tsv" 1-example.kvr 2>/dev/null
 check "the table is synced" grep -q '^[0-9]* *fsync(' "$out/trace"
+# A folder put at the path between the write and the commit: the commit's failure is said,
+# and nothing of the table is left beside it.
+mkdir "$out/commit" && LD_PRELOAD=$folder_at_commit ASAN_OPTIONS=verify_asan_link_order=0 \
+    KVR_FOLDER_AT=$out/commit/table.tsv run --check -o "$out/commit/table.tsv" 1-example.kvr
+check "a failed commit exits 2" [ $? = 2 ]
+check "a failed commit: why" [ "$(cat "$out/stderr")" = "Не вдалося зберегти таблицю групи у файл \
+«$out/commit/table.tsv»: це папка, а не файл. Файл на диску не змінено." ]
+check "a failed commit leaves only the folder" [ "$(ls -A "$out/commit")" = table.tsv ]
 run --report /sys 1-example.kvr
 check "--report: a folder that takes no file" grep -qx "Не вдалося зберегти звіт у файл \
 «/sys/Іваненко Іван $day.pdf»: немає дозволу на запис у цей файл чи папку; виберіть іншу папку. \
