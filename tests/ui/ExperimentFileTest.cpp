@@ -488,7 +488,8 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
                              return true;
                          }
                          auto *files = qobject_cast<QFileDialog *>(modal);
-                         seen << files->findChild<QLineEdit *>("fileNameEdit")->text();
+                         seen << files->windowTitle() + ", " + files->selectedNameFilter() + ", " +
+                                     files->findChild<QLineEdit *>("fileNameEdit")->text();
                          if (file.isEmpty() || seen.size() > 2)
                              return false;
                          files->selectFile(file);
@@ -497,24 +498,27 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
                      });
         return seen.join('|').toStdString();
     };
+    const std::string filter = ", Досліди KVR (*.kvr), ", open = "Відкрити дослід" + filter;
     const std::string kvr =
+        "Зберегти дослід" + filter +
         SuggestedFileName("Іваненко1", QDate::currentDate(), "kvr").toStdString();
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Cancel, {}), "UnsavedChangesBox");
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Save, {}),
               "UnsavedChangesBox|" + kvr);
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Discard, {}),
-              "UnsavedChangesBox|");
+              "UnsavedChangesBox|" + open);
     EXPECT_EQ(Form_Main()->FieldTexts(), edited);
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Save, Path("second.kvr")),
-              "UnsavedChangesBox|" + kvr + '|');
+              "UnsavedChangesBox|" + kvr + '|' + open);
     EXPECT_EQ(Read(Path("second.kvr")), SerializeExperiment(edited));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).join(' '), "first.kvr second.kvr");
     // Replacing a file: "Не замінювати" and Enter offer the name typed again; only
     // "Замінити" writes over it.
     for (auto button : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Yes})
-        EXPECT_EQ(follow(Form_Main(), "SaveExperiment", button, Path("first")),
-                  kvr + "|ReplaceFileBox" +
-                      std::string(button == QMessageBox::Yes ? "" : "|first.kvr"));
+        EXPECT_EQ(
+            follow(Form_Main(), "SaveExperiment", button, Path("first")),
+            kvr + "|ReplaceFileBox" +
+                (button == QMessageBox::Yes ? "" : "|Зберегти дослід" + filter + "first.kvr"));
     EXPECT_EQ(Read(Path("first.kvr")), SerializeExperiment(edited));
 }
 
