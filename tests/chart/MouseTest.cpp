@@ -115,6 +115,21 @@ TEST(Mouse, PlotAreaIsNoTargetWithoutActiveSeries) {
     EXPECT_FALSE(chart->ZoomRecord().Active);
 }
 
+// A marker reaching out of the plot starts a drag there too: a press finds the first series
+// as it finds any other.
+TEST(Mouse, PressOnAMarkerOfTheFirstSeriesOutsideThePlotStartsADrag) {
+    auto chart = MakeGraphChart();
+    chart->SetAxisVisible(false);
+    chart->AddSeries<TPointSeries>(QStringLiteral("P")).AddPoint(0, 0);
+    chart->BottomAxis().SetMinMax(0, 10);
+    chart->LeftAxis().SetMinMax(0, 10);
+    chart->Picture();
+    const ChartRect plot = chart->PlotRect();
+    QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(plot.Left - 2, plot.Bottom + 2));
+    EXPECT_TRUE(chart->ZoomRecord().Active);
+}
+
 class PanTable : public ::testing::TestWithParam<QPoint> {};
 
 // The values follow the pointer: a drag right or down by d pixels moves the bottom range
