@@ -28,13 +28,6 @@ TCustomChartAxis::TCustomChartAxis(AxisId side) : m_side(side) {
 
 TChartDepthAxis::TChartDepthAxis() : TCustomChartAxis(AxisId::Depth) { SetVisible(false); }
 
-const AxisLayout &TCustomChartAxis::Kept() const {
-    if (const ChartHost *host = Host())
-        return host->Layout().Axis(m_side);
-    static const AxisLayout kNone;
-    return kNone;
-}
-
 std::span<TChartSeries *const> TCustomChartAxis::AllSeries() const {
     const ChartHost *host = Host();
     return host ? host->SeriesList() : std::span<TChartSeries *const>();
@@ -103,20 +96,38 @@ void TCustomChartAxis::SetLogarithmicBase(int value) {
 void TCustomChartAxis::SetLogarithmic(bool value) {
     if (value) {
         AxisLayout recomputed;
-        CalcWorkingRange(recomputed);
+        CalcWorkingRange(Range(), recomputed);
         if (recomputed.mapping.minimum < 0.0 || recomputed.mapping.maximum < 0.0)
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
     Store(m_logarithmic, value);
 }
 
+AxisRange AxisRange::Fixed(double a, double b) {
+    AxisRange range{false, false, false, std::min(a, b), std::max(a, b)};
+    if (range.maximum - range.minimum < 1e-10)
+        range.maximum = range.minimum + 1e-10;
+    return range;
+}
+
 void TCustomChartAxis::SetMinMax(double a, double b) {
+    const AxisRange fixed = AxisRange::Fixed(a, b);
     m_automatic = m_automaticMinimum = m_automaticMaximum = false;
-    m_minimum = std::min(a, b);
-    m_maximum = std::max(a, b);
-    if (m_maximum - m_minimum < 1e-10)
-        m_maximum = m_minimum + 1e-10;
+    m_minimum = fixed.minimum;
+    m_maximum = fixed.maximum;
     Changed();
+}
+
+AxisRange TCustomChartAxis::Range() const {
+    return {m_automatic, m_automaticMinimum, m_automaticMaximum, m_minimum, m_maximum};
+}
+
+void TCustomChartAxis::SetRange(const AxisRange &range) {
+    if (!range.automatic)
+        SetMinMax(range.minimum, range.maximum);
+    SetAutomatic(range.automatic);
+    SetAutomaticMinimum(range.automaticMinimum);
+    SetAutomaticMaximum(range.automaticMaximum);
 }
 
 void TCustomChartAxis::Scroll(double delta) {
@@ -178,17 +189,15 @@ double TCustomChartAxis::SeriesExtreme(bool highest) const {
     return result;
 }
 
-void TCustomChartAxis::CalcWorkingRange(AxisLayout &layout) const {
-    layout.maximum = m_automatic || m_automaticMaximum ? SeriesExtreme(true) : m_maximum;
-    layout.minimum = m_automatic || m_automaticMinimum ? SeriesExtreme(false) : m_minimum;
+void TCustomChartAxis::CalcWorkingRange(const AxisRange &range, AxisLayout &layout) const {
+    layout.range = range;
+    layout.maximum =
+        range.automatic || range.automaticMaximum ? SeriesExtreme(true) : range.maximum;
+    layout.minimum =
+        range.automatic || range.automaticMinimum ? SeriesExtreme(false) : range.minimum;
     layout.mapping.horizontal = Horizontal();
     layout.mapping.minimum = layout.minimum;
     layout.mapping.maximum = layout.maximum;
-}
-
-void TCustomChartAxis::KeepEnds(const AxisLayout &layout) {
-    m_minimum = layout.minimum;
-    m_maximum = layout.maximum;
 }
 
 bool TCustomChartAxis::IsShown(bool axisVisible) const {
@@ -391,15 +400,15 @@ void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
         int second = 0;
         if (Horizontal()) {
             s.HorizontalMargins(first, second);
-            if (m_automaticMinimum)
+            if (layout.range.automaticMinimum)
                 a = std::max(a, first);
-            if (m_automaticMaximum)
+            if (layout.range.automaticMaximum)
                 b = std::max(b, second);
         } else {
             s.VerticalMargins(first, second);
-            if (m_automaticMaximum)
+            if (layout.range.automaticMaximum)
                 a = std::max(a, first);
-            if (m_automaticMinimum)
+            if (layout.range.automaticMinimum)
                 b = std::max(b, second);
         }
     }
@@ -417,13 +426,12 @@ void TCustomChartAxis::AdjustMarginsFromSeries(AxisLayout &layout) const {
     mapping.maximum = high;
 }
 
-ChartRect TCustomChartAxis::HitRect() const {
-    const AxisLayout &kept = Kept();
-    if (!kept.shown)
+ChartRect TCustomChartAxis::HitRect(const AxisLayout &layout) const {
+    if (!layout.shown)
         return {};
-    const AxisMapping &m = kept.mapping;
-    const int labelsPos = kept.labelsPos;
-    const int linePos = kept.linePos;
+    const AxisMapping &m = layout.mapping;
+    const int labelsPos = layout.labelsPos;
+    const int linePos = layout.linePos;
     const int along0 = std::min(m.start, m.end);
     const int along1 = std::max(m.start, m.end);
     const int across0 = labelsPos < linePos ? labelsPos : linePos - 3;

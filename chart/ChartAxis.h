@@ -26,10 +26,27 @@ struct AxisLabel {
     QString text;
 };
 
+// The range settings of an axis: what a zoom saves and gives back, and what a layout may be
+// asked to use instead of the axis's own.
+struct AxisRange {
+    bool automatic = true;
+    bool automaticMinimum = true;
+    bool automaticMaximum = true;
+    double minimum = 0.0;
+    double maximum = 0.0;
+
+    // What SetMinMax(a, b) leaves: the pair ordered, every automatic flag off and a range of
+    // at least 1e-10.
+    static AxisRange Fixed(double a, double b);
+    bool operator==(const AxisRange &) const = default;
+};
+
 // One axis in one picture: what the layout step computed and the drawing reads.
 struct AxisLayout {
     bool shown = false;
-    // The ends before the series' margins, which the axis keeps as Minimum and Maximum.
+    // The settings it was laid out with.
+    AxisRange range;
+    // The ends before the series' margins: the stored ones, or the data's where automatic.
     double minimum = 0.0;
     double maximum = 0.0;
     // Pixel ends and the working range, widened by the series' margins.
@@ -139,11 +156,15 @@ public:
 
     // Orders the pair, turns every automatic flag off and keeps a range of at least 1e-10.
     void SetMinMax(double a, double b);
+    AxisRange Range() const;
+    // The flags through their setters, and the ends through SetMinMax unless automatic, so
+    // an axis whose maximum followed the data when the range was taken follows it again.
+    void SetRange(const AxisRange &range);
     // Moves both ends by delta with every automatic flag off.
     void Scroll(double delta);
 
     // Layout steps, called by the chart in its fixed order; each fills its part of layout.
-    void CalcWorkingRange(AxisLayout &layout) const;
+    void CalcWorkingRange(const AxisRange &range, AxisLayout &layout) const;
     bool IsShown(bool axisVisible) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
     // plot is PlotRect before the axes take their room; previousLength the axis length
@@ -153,35 +174,20 @@ public:
     void CalcPixelEnds(const ChartRect &plot, AxisLayout &layout) const;
     void AdjustMarginsFromSeries(AxisLayout &layout) const;
     void ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) const;
-    // After a layout the automatic ends it found become Minimum and Maximum.
-    void KeepEnds(const AxisLayout &layout);
 
     void Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
               TColor panelColor) const;
 
     bool IsAssociated(const TChartSeries &series) const;
-    int ValueToPixel(double value) const { return Kept().mapping.ValueToPixel(value); }
-    double PixelToValue(int pixel) const { return Kept().mapping.PixelToValue(pixel); }
-    const AxisMapping &Mapping() const { return Kept().mapping; }
-    double WorkingMinimum() const { return Kept().mapping.minimum; }
-    double WorkingMaximum() const { return Kept().mapping.maximum; }
-    double WorkingRange() const { return Kept().mapping.Range(); }
-    int IStartPos() const { return Kept().mapping.start; }
-    int IEndPos() const { return Kept().mapping.end; }
-    int AxisLength() const { return Kept().mapping.Length(); }
-    int LabelsPosition() const { return Kept().labelsPos; }
-    int AxisLinePosition() const { return Kept().linePos; }
 
     QString LabelText(double value) const;
     double CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const;
-    std::span<const int> TickList() const { return Kept().ticks; }
-    ChartRect HitRect() const;
+    // Where a press lands on this axis in a picture laid out so.
+    ChartRect HitRect(const AxisLayout &layout) const;
 
     static constexpr int kTickCapacity = 2000;
 
 private:
-    // This axis in the chart's last layout; the readers above read it.
-    const AxisLayout &Kept() const;
     std::span<TChartSeries *const> AllSeries() const;
     std::vector<const TChartSeries *> RangeSeries() const;
     double SeriesExtreme(bool highest) const;

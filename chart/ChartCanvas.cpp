@@ -499,6 +499,22 @@ void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
         m_painter.restore();
 }
 
+void ChartCanvas::TextBox(const QRectF &box, const QString &text, const QFont &font, bool upward) {
+    m_painter.save();
+    m_painter.setClipRect(QRect(QPoint(0, 0), m_bounds));
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    if (upward) {
+        m_painter.translate(box.left(), box.bottom());
+        m_painter.rotate(-90);
+        m_painter.drawText(QRectF(0, 0, box.height(), box.width()),
+                           Qt::AlignCenter | Qt::TextDontClip, text);
+    } else {
+        m_painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    }
+    m_painter.restore();
+}
+
 void ChartCanvas::ClipRect(const ChartRect &r) {
     m_clip = QRect(r.Left, r.Top, r.Width(), r.Height());
     m_clipped = true;

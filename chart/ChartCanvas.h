@@ -91,6 +91,9 @@ public:
     // Text at (x, y) by the current alignment; angle turns it counter-clockwise about
     // the reference point, the alignment applying along the turned text.
     void TextOut(int x, int y, const QString &text, int angle = 0);
+    // Black text in a box, at the font's own size on the device; upward turns it a quarter
+    // counter-clockwise, centred in the box.
+    void TextBox(const QRectF &box, const QString &text, const QFont &font, bool upward);
     void ClipRect(const ChartRect &r);
     void UnClip();
 

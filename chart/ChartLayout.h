@@ -6,10 +6,16 @@
 #include "ChartSeries.h"
 #include "ChartTitle.h"
 
+#include <QSize>
+
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace kvr::chart {
+
+class ChartCanvas;
+class ChartModel;
 
 // The axes that map a series' X and Y values to pixels.
 AxisId HorizontalAxisOf(const TChartSeries &series);
@@ -29,6 +35,23 @@ struct ChartLayout {
 
     const AxisLayout &Axis(AxisId id) const { return axes[std::size_t(id)]; }
     AxisLayout &Axis(AxisId id) { return axes[std::size_t(id)]; }
+    int PlotXCenter() const { return (plotRect.Left + plotRect.Right) / 2; }
+    int PlotYCenter() const { return (plotRect.Top + plotRect.Bottom) / 2; }
 };
+
+using AxisLengths = std::array<int, kAxisCount>;
+// Ranges that stand in for the axes' own, in AxisId order: a zoom being weighed.
+using AxisRanges = std::array<std::optional<AxisRange>, kAxisCount>;
+
+// The axes' lengths in a picture: the value labels of the next one are measured with them.
+AxisLengths LengthsOf(const ChartLayout &layout);
+
+// Where everything of the model goes in a panel of `size`, measured as the screen measures.
+// `previous` are the axis lengths of the picture before (none before the first).
+ChartLayout LayOutChart(const ChartModel &model, QSize size, const AxisLengths &previous = {},
+                        const AxisRanges &ranges = {});
+// The same on a canvas of the caller's, within `panel`.
+ChartLayout LayOutChart(const ChartModel &model, ChartCanvas &canvas, const PanelArea &panel,
+                        const AxisLengths &previous, const AxisRanges &ranges = {});
 
 } // namespace kvr::chart

@@ -28,13 +28,6 @@ void TCustomChartLegend::SetFirstValue(int value) {
     Store(m_firstValue, value);
 }
 
-const LegendLayout &TCustomChartLegend::Kept() const {
-    if (const ChartHost *host = Host())
-        return host->Layout().legend;
-    static const LegendLayout kNone;
-    return kNone;
-}
-
 std::span<TChartSeries *const> TCustomChartLegend::AllSeries() const {
     const ChartHost *host = Host();
     return host ? host->SeriesList() : std::span<TChartSeries *const>();
@@ -106,8 +99,8 @@ int TCustomChartLegend::WidestText(ChartCanvas &canvas, int count) const {
     return widest;
 }
 
-bool TCustomChartLegend::Contains(int x, int y) const {
-    return m_visible && Kept().shown && Kept().rect.Contains(x, y);
+bool TCustomChartLegend::Contains(const LegendLayout &layout, int x, int y) const {
+    return m_visible && layout.shown && layout.rect.Contains(x, y);
 }
 
 LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const PanelArea &panel,

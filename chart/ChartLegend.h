@@ -103,15 +103,10 @@ public:
     // The box, its rows and items; when it is shown, plotRect gives up its room.
     LegendLayout LayOut(ChartCanvas &canvas, const PanelArea &panel, ChartRect &plotRect) const;
     void Draw(ChartCanvas &canvas, const LegendLayout &layout, TColor panelColor) const;
-    // From the chart's last layout.
-    ChartRect LegendRect() const { return Kept().rect; }
-    int SymbolWidth() const { return Kept().symbolWidth; }
-    int RowCount() const { return Kept().rowCount; }
-    int ColumnCount() const { return Kept().columnCount; }
-    bool Contains(int x, int y) const;
+    // Whether a press lands on the legend in a picture laid out so.
+    bool Contains(const LegendLayout &layout, int x, int y) const;
 
 private:
-    const LegendLayout &Kept() const;
     std::span<TChartSeries *const> AllSeries() const;
     const TChartSeries *FirstActiveSeries() const;
     const TChartSeries *LegendSeries(int index) const;

@@ -22,8 +22,6 @@ public:
     virtual std::span<TChartSeries *const> SeriesList() const = 0;
     // The locale that writes value labels.
     virtual QLocale LabelLocale() const = 0;
-    // The layout of the last picture: the one place its geometry is kept.
-    virtual const ChartLayout &Layout() const = 0;
     // The legend's events, raised as it lays out: a listener may change an item's text or
     // position, or the legend's box.
     virtual void RaiseLegendText(int index, QString &text) = 0;

@@ -109,23 +109,12 @@ QString TChartSeries::PointLabel(int index) const {
     return index < int(m_labels.size()) ? m_labels[std::size_t(index)] : QString();
 }
 
-const PlotFrame &TChartSeries::LastFrame() const {
-    static const PlotFrame kNone;
-    const ChartHost *host = Host();
-    if (!host)
-        return kNone;
-    const auto list = host->SeriesList();
-    const auto index = std::size_t(std::find(list.begin(), list.end(), this) - list.begin());
-    const std::vector<PlotFrame> &frames = host->Layout().series;
-    return index < frames.size() ? frames[index] : kNone;
+int TChartSeries::XPixel(const PlotFrame &frame, int index) const {
+    return frame.horizontal.ValueToPixel(m_xValues.ValueAt(index));
 }
 
-int TChartSeries::XPixel(int index) const {
-    return LastFrame().horizontal.ValueToPixel(m_xValues.ValueAt(index));
-}
-
-int TChartSeries::YPixel(int index) const {
-    return LastFrame().vertical.ValueToPixel(m_yValues.ValueAt(index));
+int TChartSeries::YPixel(const PlotFrame &frame, int index) const {
+    return frame.vertical.ValueToPixel(m_yValues.ValueAt(index));
 }
 
 bool TChartSeries::PointIsFinite(int index) const {

@@ -98,9 +98,9 @@ public:
     double HighestY() const { return m_yValues.HighestValue(); }
     double LowestY() const { return m_yValues.LowestValue(); }
 
-    // Pixels of a point in the frame of the chart's last layout.
-    int XPixel(int index) const;
-    int YPixel(int index) const;
+    // Pixels of a point in a frame of a layout.
+    int XPixel(const PlotFrame &frame, int index) const;
+    int YPixel(const PlotFrame &frame, int index) const;
 
     virtual void HorizontalMargins(int &left, int &right) const;
     virtual void VerticalMargins(int &top, int &bottom) const;
@@ -109,14 +109,11 @@ public:
 
     // Layout: the frame with the range of points that show in it.
     PlotFrame FindShownRange(PlotFrame frame) const;
-    // The shown range of the chart's last layout.
-    int FirstShownIndex() const { return LastFrame().first; }
-    int LastShownIndex() const { return LastFrame().last; }
     // Draws the frame's shown range; the chart clips to the plot around it.
     void Draw(ChartCanvas &canvas, const PlotFrame &frame);
 
     // Tells the series the chart is about to draw.
-    virtual void BeforeDrawChart() {}
+    virtual void BeforeDrawChart() const {}
     // legendColor is the legend's background, panelColor the chart's.
     void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
                            TColor panelColor) const;
@@ -152,7 +149,6 @@ protected:
     bool PointIsFinite(int index) const;
 
 private:
-    const PlotFrame &LastFrame() const;
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
     void NoteAddListeners();

@@ -37,8 +37,10 @@ void Redraw(benchmark::State &state) {
 void MappingPass(benchmark::State &state) {
     BenchChart bench(int(state.range(0)));
     const TLineSeries &line = *bench.line;
-    const kvr::chart::PixelMapper horizontal(bench.chart->BottomAxis().Mapping());
-    const kvr::chart::PixelMapper vertical(bench.chart->LeftAxis().Mapping());
+    const kvr::chart::PixelMapper horizontal(
+        bench.chart->Layout().Axis(kvr::chart::AxisId::Bottom).mapping);
+    const kvr::chart::PixelMapper vertical(
+        bench.chart->Layout().Axis(kvr::chart::AxisId::Left).mapping);
     for (auto _ : state) {
         long long sum = 0;
         for (int i = 0; i < line.Count(); ++i)

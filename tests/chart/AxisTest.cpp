@@ -10,7 +10,7 @@
 
 namespace {
 
-std::vector<double> LabelValues(TChartAxis &axis) {
+std::vector<double> LabelValues(const LaidAxis &axis) {
     std::vector<double> values;
     for (int pixel : axis.TickList())
         values.push_back(std::round(axis.PixelToValue(pixel) * 1000) / 1000);
@@ -25,7 +25,7 @@ TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
     points.AddPoint(187, 2);
     chart->Picture();
     // Ticks come from the labels, produced from the top down.
-    const auto values = LabelValues(chart->BottomAxis());
+    const auto values = LabelValues(Laid(*chart, AxisId::Bottom));
     ASSERT_FALSE(values.empty());
     EXPECT_NEAR(values.front(), 180, 1.0);
     EXPECT_NEAR(values.back(), 60, 1.0);
@@ -40,13 +40,13 @@ TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
     line.AddPoint(1, 40);
     chart->Picture();
     chart->Picture();
-    auto &axis = chart->LeftAxis();
+    const LaidAxis axis = Laid(*chart, AxisId::Left);
     ASSERT_GE(axis.TickList().size(), 2u);
     const double step = axis.WorkingMaximum() > 0 ? std::abs(axis.PixelToValue(axis.TickList()[0]) -
                                                              axis.PixelToValue(axis.TickList()[1]))
                                                   : 0;
     EXPECT_NEAR(step, 2.0, 0.2);
-    EXPECT_NEAR(LabelValues(axis).back(), 0.0, 1e-9);
+    EXPECT_NEAR(LabelValues(Laid(*chart, AxisId::Left)).back(), 0.0, 1e-9);
 }
 
 TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
@@ -55,7 +55,7 @@ TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
     points.AddPoint(0, 0);
     points.AddPoint(10, 40);
     chart->Picture();
-    const auto &axis = chart->LeftAxis();
+    const LaidAxis axis = Laid(*chart, AxisId::Left);
     const double length = axis.AxisLength();
     // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
     EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
@@ -69,7 +69,7 @@ TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
     points.AddPoint(0, 0);
     points.AddPoint(10, 1.79e308);
     chart->Picture();
-    const auto &axis = chart->LeftAxis();
+    const LaidAxis axis = Laid(*chart, AxisId::Left);
     // 5 pixels above 1.79e308 lie beyond the largest double.
     EXPECT_EQ(axis.WorkingMaximum(), DBL_MAX);
     // (1 − 1.79e308 / DBL_MAX) of the length below the top, not at the centre.
@@ -84,8 +84,8 @@ TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->Picture();
-    EXPECT_EQ(chart->LeftAxis().WorkingMaximum(), 40.0);
-    EXPECT_EQ(chart->BottomAxis().WorkingMaximum(), 10.0);
+    EXPECT_EQ(Laid(*chart, AxisId::Left).WorkingMaximum(), 40.0);
+    EXPECT_EQ(Laid(*chart, AxisId::Bottom).WorkingMaximum(), 10.0);
 }
 
 TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
@@ -94,7 +94,7 @@ TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
     chart->Picture();
-    const auto &axis = chart->BottomAxis();
+    const LaidAxis axis = Laid(*chart, AxisId::Bottom);
     EXPECT_LT(axis.WorkingMinimum(), 30.0);
     EXPECT_EQ(axis.WorkingMaximum(), 50.0);
 }
@@ -212,10 +212,10 @@ TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
     line.AddPoint(10, 40);
     chart->LeftAxis().SetLabels(false);
     chart->Picture();
-    EXPECT_TRUE(chart->LeftAxis().TickList().empty());
+    EXPECT_TRUE(Laid(*chart, AxisId::Left).TickList().empty());
     chart->LeftAxis().SetTickOnLabelsOnly(false);
     chart->Picture();
-    EXPECT_FALSE(chart->LeftAxis().TickList().empty());
+    EXPECT_FALSE(Laid(*chart, AxisId::Left).TickList().empty());
 }
 
 struct LabelStyleCase {
@@ -283,9 +283,9 @@ TEST(Axis, ZeroMinimumIsLabelled) {
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->Picture();
-    const auto ticks = chart->LeftAxis().TickList();
+    const auto ticks = Laid(*chart, AxisId::Left).TickList();
     ASSERT_FALSE(ticks.empty());
-    EXPECT_EQ(ticks.back(), chart->LeftAxis().IEndPos());
+    EXPECT_EQ(ticks.back(), Laid(*chart, AxisId::Left).IEndPos());
 }
 
 TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
@@ -306,7 +306,8 @@ TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
     // The turned caption lies in the room just taken, left of the labels.
     bool ink = false;
     for (int x = 26; x < 26 + titleRoom; ++x)
-        for (int y = chart->LeftAxis().IStartPos(); y < chart->LeftAxis().IEndPos(); ++y)
+        for (int y = Laid(*chart, AxisId::Left).IStartPos();
+             y < Laid(*chart, AxisId::Left).IEndPos(); ++y)
             ink = ink || PixelRgb(image, x, y) == 0x000000;
     EXPECT_TRUE(ink);
 }
@@ -331,12 +332,12 @@ TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
     line.AddPoint(0, 0);
     line.AddPoint(1, 10);
     chart->Picture();
-    EXPECT_TRUE(axis.TickList().empty());
+    EXPECT_TRUE(Laid(*chart, AxisId::Left).TickList().empty());
     // 1000 steps: positions are recorded, never beyond the list's capacity.
     axis.SetIncrement(0.01);
     chart->Picture();
-    EXPECT_LE(axis.TickList().size(), std::size_t(TChartAxis::kTickCapacity));
-    EXPECT_FALSE(axis.TickList().empty());
+    EXPECT_LE(Laid(*chart, AxisId::Left).TickList().size(), std::size_t(TChartAxis::kTickCapacity));
+    EXPECT_FALSE(Laid(*chart, AxisId::Left).TickList().empty());
 }
 
 TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
@@ -348,12 +349,12 @@ TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
     line.AddPoint(0, 1e17);
     chart->Picture();
     // Every round would land on the same value: it is labelled once, and the loop stops.
-    const auto ticks = axis.TickList();
+    const auto ticks = Laid(*chart, AxisId::Left).TickList();
     EXPECT_EQ(ticks.size(), 1u);
     for (int tick : ticks)
         EXPECT_EQ(tick, ticks.front());
-    EXPECT_GE(ticks.front(), axis.IStartPos());
-    EXPECT_LE(ticks.front(), axis.IEndPos());
+    EXPECT_GE(ticks.front(), Laid(*chart, AxisId::Left).IStartPos());
+    EXPECT_LE(ticks.front(), Laid(*chart, AxisId::Left).IEndPos());
 }
 
 TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
@@ -363,7 +364,7 @@ TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1);
     chart->Picture();
-    EXPECT_TRUE(axis.TickList().empty());
+    EXPECT_TRUE(Laid(*chart, AxisId::Left).TickList().empty());
 }
 
 } // namespace

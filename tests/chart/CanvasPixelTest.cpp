@@ -308,8 +308,8 @@ TEST(ChartPixels, CircleMarkerOfHalfSizeFourHasABlackOutline) {
     points.AddPoint(2, 2);
     points.AddPoint(3, 3);
     const QImage &image = chart->Picture();
-    const int x = points.XPixel(1);
-    const int y = points.YPixel(1);
+    const int x = PixelOf(*chart, points, 1).x();
+    const int y = PixelOf(*chart, points, 1).y();
     // Box (x − 4, y − 4) to (x + 4, y + 4), right and bottom exclusive.
     EXPECT_EQ(PixelRgb(image, x - 4, y), kBlack);
     EXPECT_EQ(PixelRgb(image, x + 3, y), kBlack);
@@ -326,7 +326,7 @@ TEST(ChartPixels, LegendShadowIsAOnePixelBand) {
     chart->Legend().SetShadowSize(1);
     chart->Legend().SetColorWidth(50);
     const QImage &image = chart->Picture();
-    const ChartRect box = chart->Legend().LegendRect();
+    const ChartRect box = chart->Layout().legend.rect;
     const int midY = (box.Top + box.Bottom) / 2;
     const int midX = (box.Left + box.Right) / 2;
     // Frame from (left − 1, top − 1) to (right + 1, bottom + 1), exclusive: at x = right.

@@ -23,8 +23,25 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     LoadGraphPanel(*chart);
     chart->BottomAxis().SetMinimum(bottomMinimum);
     chart->EndLoading();
+    new ChartNavigator(chart.get());
     return chart;
 }
+
+const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series) {
+    static const PlotFrame kNone;
+    const auto &frames = chart.Layout().series;
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        if (&chart.Series(int(i)) == &series)
+            return frames[i];
+    return kNone;
+}
+
+QPoint PixelOf(const TChart &chart, const TChartSeries &series, int index) {
+    const PlotFrame &frame = FrameOf(chart, series);
+    return {series.XPixel(frame, index), series.YPixel(frame, index)};
+}
+
+ChartNavigator &NavigatorOf(const TChart &chart) { return *ChartNavigator::Of(chart); }
 
 std::unique_ptr<TChart> MakeFilledGraphChart() {
     auto chart = MakeGraphChart();

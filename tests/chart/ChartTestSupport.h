@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartNavigator.h"
 #include "TChart.h"
 
 #include <QImage>
@@ -36,6 +37,26 @@ std::unique_ptr<TChart> MakeFilledGraphChart();
 // The chart's font height (of "W") and a text's width in a font, as the layout measures them.
 int FontHeightOf(const TChartFont &font);
 int TextWidthOf(const TChartFont &font, const QString &text);
+
+// An axis as the chart's last picture laid it out.
+struct LaidAxis {
+    const AxisLayout &layout;
+    std::span<const int> TickList() const { return layout.ticks; }
+    int ValueToPixel(double value) const { return layout.mapping.ValueToPixel(value); }
+    double PixelToValue(int pixel) const { return layout.mapping.PixelToValue(pixel); }
+    double WorkingMinimum() const { return layout.mapping.minimum; }
+    double WorkingMaximum() const { return layout.mapping.maximum; }
+    int IStartPos() const { return layout.mapping.start; }
+    int IEndPos() const { return layout.mapping.end; }
+    int AxisLength() const { return layout.mapping.Length(); }
+    const AxisMapping &Mapping() const { return layout.mapping; }
+};
+inline LaidAxis Laid(const TChart &chart, AxisId id) { return {chart.Layout().Axis(id)}; }
+// A series' frame and one of its points in the chart's last picture; a series added since
+// has the empty frame.
+const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series);
+QPoint PixelOf(const TChart &chart, const TChartSeries &series, int index);
+ChartNavigator &NavigatorOf(const TChart &chart);
 
 // The colour of one pixel as 0xRRGGBB.
 unsigned PixelRgb(const QImage &image, int x, int y);

@@ -26,22 +26,22 @@ void PrintTo(const KeyCase &c, std::ostream *out) { *out << c.name; }
 class KeyboardTable : public ::testing::TestWithParam<KeyCase> {};
 
 // Whole pixels of a plot some 300 high: two per cent either way.
-void ExpectMove(const TChartAxis &axis, double low, double high, Move move) {
-    EXPECT_NEAR((axis.Minimum() + axis.Maximum() - low - high) / 2 / (high - low), move.shift,
-                0.02);
-    EXPECT_NEAR((axis.Maximum() - axis.Minimum()) / (high - low), move.scale, 0.02);
+void ExpectMove(const AxisLayout &axis, double low, double high, Move move) {
+    EXPECT_NEAR((axis.minimum + axis.maximum - low - high) / 2 / (high - low), move.shift, 0.02);
+    EXPECT_NEAR((axis.maximum - axis.minimum) / (high - low), move.scale, 0.02);
 }
 
 TEST_P(KeyboardTable, EveryKeyMovesItsAxesAndHomeRestoresThePicture) {
     auto chart = MakeFilledGraphChart();
     chart->resize(900, chart->height()); // a wide plot: each direction steps by its own length
     const QImage before = chart->Picture();
-    const double b0 = chart->BottomAxis().Minimum(), b1 = chart->BottomAxis().Maximum();
-    const double l0 = chart->LeftAxis().Minimum(), l1 = chart->LeftAxis().Maximum();
+    const AxisLayout bottom = chart->Layout().Axis(AxisId::Bottom);
+    const AxisLayout left = chart->Layout().Axis(AxisId::Left);
     QTest::keyClick(chart.get(), GetParam().key);
     EXPECT_NE(chart->Picture(), before);
-    ExpectMove(chart->BottomAxis(), b0, b1, GetParam().bottom);
-    ExpectMove(chart->LeftAxis(), l0, l1, GetParam().left);
+    ExpectMove(chart->Layout().Axis(AxisId::Bottom), bottom.minimum, bottom.maximum,
+               GetParam().bottom);
+    ExpectMove(chart->Layout().Axis(AxisId::Left), left.minimum, left.maximum, GetParam().left);
     QTest::keyClick(chart.get(), GetParam().reset);
     EXPECT_EQ(chart->Picture(), before);
 }
@@ -66,12 +66,13 @@ TEST(Keyboard, HoldingPlusDownKeepsTheLabelsApart) {
         for (std::size_t i = 1; i < chart->LayOut().Axis(id).labels.size(); ++i)
             EXPECT_NE(chart->Layout().Axis(id).labels[i - 1].text,
                       chart->Layout().Axis(id).labels[i].text);
-    const double b0 = chart->BottomAxis().Minimum(), b1 = chart->BottomAxis().Maximum();
+    const double b0 = chart->LayOut().Axis(AxisId::Bottom).minimum;
+    const double b1 = chart->Layout().Axis(AxisId::Bottom).maximum;
     // From 5 minutes down to a few hundredths: one "+" more would let the labels touch.
     EXPECT_NEAR(b1 - b0, 0.0297828654, 1e-9);
     EXPECT_NEAR(chart->LeftAxis().Maximum() - chart->LeftAxis().Minimum(), 0.1783153627, 1e-9);
     QTest::keyClick(chart.get(), Qt::Key_Minus);
-    ExpectMove(chart->BottomAxis(), b0, b1, {0, 4. / 3});
+    ExpectMove(chart->LayOut().Axis(AxisId::Bottom), b0, b1, {0, 4. / 3});
     QTest::keyClick(chart.get(), Qt::Key_Home);
     EXPECT_EQ(chart->Picture(), before);
 }
@@ -79,7 +80,7 @@ TEST(Keyboard, HoldingPlusDownKeepsTheLabelsApart) {
 TEST(Keyboard, HoldingMinusDownKeepsTheRangesFinite) {
     auto chart = MakeFilledGraphChart();
     for (int press = 0; press < 1000; ++press)
-        chart->ZoomAroundCentre(false);
+        NavigatorOf(*chart).navigate(NavigationOperation::Of(Navigation::ZoomOut));
     for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
         EXPECT_LE(std::abs(axis->Minimum()), 1e100);
         EXPECT_LE(std::abs(axis->Maximum()), 1e100);

@@ -62,6 +62,7 @@ TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
                      [](int index, int *x, int *y) { *x += index, *y -= 2 * index; });
     QObject::connect(chart.get(), &TChart::LegendRectRequested, chart.get(),
                      [](ChartRect *rect) { rect->Top += 5; });
+    chart->Invalidate();
     const LegendLayout after = chart->LayOut().legend;
     EXPECT_EQ(after.rect.Top, before.rect.Top + 5);
     for (int i = 0; i < 3; ++i) {
@@ -92,7 +93,8 @@ TEST_P(SymbolWidthTable, IsAShareOfTheWidestTextPlusTen) {
     auto chart = WearChart(GetParam().colorWidth);
     chart->Picture();
     const int w = WidestTitle(chart->Legend().Font());
-    EXPECT_EQ(chart->Legend().SymbolWidth(), int(std::nearbyint((w + 10) * GetParam().fraction)));
+    EXPECT_EQ(chart->Layout().legend.symbolWidth,
+              int(std::nearbyint((w + 10) * GetParam().fraction)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Legend, SymbolWidthTable,
@@ -101,11 +103,11 @@ INSTANTIATE_TEST_SUITE_P(Legend, SymbolWidthTable,
 TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     auto chart = WearChart();
     const QImage &image = chart->Picture();
-    const ChartRect box = chart->Legend().LegendRect();
+    const ChartRect box = chart->Layout().legend.rect;
     // Strokes red, blue, green (V1..V3) on the white box; its shadow black beyond the frame.
     const unsigned strokes[] = {0xFF0000, 0x0000FF, 0x00CA00};
     for (const LegendItem &item : chart->Layout().legend.items)
-        EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->Legend().SymbolWidth() / 2,
+        EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->Layout().legend.symbolWidth / 2,
                            item.y + FontHeightOf(chart->Legend().Font()) / 2),
                   strokes[item.index]);
     EXPECT_EQ(PixelRgb(image, box.Right - 1, box.Top + 1), 0xFFFFFFu);
@@ -137,7 +139,7 @@ TEST(Legend, TopPosZeroPutsTheBoxAtThePanelTop) {
     auto chart = WearChart();
     chart->Legend().SetTopPos(0);
     chart->Picture();
-    EXPECT_EQ(chart->Legend().LegendRect().Top, 0);
+    EXPECT_EQ(chart->Layout().legend.rect.Top, 0);
 }
 
 TEST(Legend, NoRoomForOneItemDrawsNothing) {
@@ -145,7 +147,7 @@ TEST(Legend, NoRoomForOneItemDrawsNothing) {
     chart->SetAxisVisible(false);
     chart->Legend().SetTopPos(100);
     chart->Picture();
-    EXPECT_EQ(chart->Legend().RowCount(), 0);
+    EXPECT_EQ(chart->Layout().legend.rowCount, 0);
     EXPECT_EQ(chart->PlotRect().Right, 428);
 }
 
@@ -171,7 +173,7 @@ TEST(Legend, LeftLegendNarrowsFromTheLeft) {
     chart->SetAxisVisible(false);
     chart->Legend().SetAlignment(TLegendAlignment::laLeft);
     chart->Picture();
-    const ChartRect box = chart->Legend().LegendRect();
+    const ChartRect box = chart->Layout().legend.rect;
     EXPECT_EQ(box.Left, 26 + 2);
     EXPECT_EQ(chart->PlotRect().Left, box.Right + 12);
 }

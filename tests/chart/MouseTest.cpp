@@ -42,9 +42,11 @@ void PrintTo(const ZoomCase &c, std::ostream *out) { *out << c.name; }
 class ZoomThresholdTable : public ::testing::TestWithParam<ZoomCase> {};
 
 // The bottom and left axes' ends.
+// The ends the chart shows, before the series' margins.
 std::array<double, 4> Ranges(TChart &chart) {
-    return {chart.BottomAxis().Minimum(), chart.BottomAxis().Maximum(), chart.LeftAxis().Minimum(),
-            chart.LeftAxis().Maximum()};
+    const ChartLayout &layout = chart.LayOut();
+    return {layout.Axis(AxisId::Bottom).minimum, layout.Axis(AxisId::Bottom).maximum,
+            layout.Axis(AxisId::Left).minimum, layout.Axis(AxisId::Left).maximum};
 }
 
 // A zoom sets each axis to the values at the dragged pixels; any other drag keeps the ranges.
@@ -53,16 +55,16 @@ TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRig
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
     const QPoint to = from + QPoint(GetParam().dx, GetParam().dy);
-    const auto &bottom = chart->BottomAxis();
-    const auto &left = chart->LeftAxis();
+    const LaidAxis bottom = Laid(*chart, AxisId::Bottom);
+    const LaidAxis left = Laid(*chart, AxisId::Left);
     const std::array<double, 4> zoomed{bottom.PixelToValue(from.x()), bottom.PixelToValue(to.x()),
                                        left.PixelToValue(to.y()), left.PixelToValue(from.y())};
     const std::array<double, 4> before = Ranges(*chart);
     Drag(*chart, Qt::LeftButton, from, to);
-    EXPECT_EQ(chart->Zoomed(), GetParam().zooms);
-    EXPECT_FALSE(chart->ZoomRecord().Active);
+    EXPECT_EQ(NavigatorOf(*chart).Zoomed(), GetParam().zooms);
+    EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
     EXPECT_EQ(Ranges(*chart), GetParam().zooms ? zoomed : before);
-    EXPECT_EQ(bottom.AutomaticMaximum(), !GetParam().zooms);
+    EXPECT_EQ(chart->BottomAxis().AutomaticMaximum(), !GetParam().zooms);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mouse, ZoomThresholdTable,
@@ -80,10 +82,10 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
     const ChartRect plot = chart->PlotRect();
     const QPoint start(plot.Left + 40, plot.Top + 40);
     Drag(*chart, Qt::LeftButton, start, start + QPoint(100, 100));
-    ASSERT_TRUE(chart->Zoomed());
+    ASSERT_TRUE(NavigatorOf(*chart).Zoomed());
     chart->Picture();
     Drag(*chart, Qt::LeftButton, start + QPoint(100, 100), start);
-    EXPECT_FALSE(chart->Zoomed());
+    EXPECT_FALSE(NavigatorOf(*chart).Zoomed());
     // The stored settings come back: minimum fixed at 0, maximum from the data.
     const auto &bottom = chart->BottomAxis();
     EXPECT_FALSE(bottom.Automatic());
@@ -94,14 +96,14 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
 
 TEST(Mouse, PressOnTheLegendOrOutsideStartsNoDrag) {
     auto chart = ShownWearChart();
-    const ChartRect box = chart->Legend().LegendRect();
+    const ChartRect box = chart->Layout().legend.rect;
     for (QPoint at :
          {QPoint((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2), QPoint(2, 2)}) {
         QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier, at);
-        EXPECT_FALSE(chart->ZoomRecord().Active);
+        EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
         QTest::mouseRelease(chart.get(), Qt::LeftButton, Qt::NoModifier, at);
         QTest::mousePress(chart.get(), Qt::RightButton, Qt::NoModifier, at);
-        EXPECT_FALSE(chart->PanningRecord().Active);
+        EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
         QTest::mouseRelease(chart.get(), Qt::RightButton, Qt::NoModifier, at);
     }
 }
@@ -111,8 +113,8 @@ TEST(Mouse, PlotAreaIsNoTargetWithoutActiveSeries) {
     chart->Picture();
     const ChartRect plot = chart->PlotRect();
     QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(chart->PlotXCenter(), (plot.Top + plot.Bottom) / 2));
-    EXPECT_FALSE(chart->ZoomRecord().Active);
+                      QPoint(chart->Layout().PlotXCenter(), (plot.Top + plot.Bottom) / 2));
+    EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
 }
 
 // A marker reaching out of the plot starts a drag there too: a press finds the first series
@@ -127,7 +129,7 @@ TEST(Mouse, PressOnAMarkerOfTheFirstSeriesOutsideThePlotStartsADrag) {
     const ChartRect plot = chart->PlotRect();
     QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(plot.Left - 2, plot.Bottom + 2));
-    EXPECT_TRUE(chart->ZoomRecord().Active);
+    EXPECT_TRUE(NavigatorOf(*chart).ZoomRecord().Active);
 }
 
 class PanTable : public ::testing::TestWithParam<QPoint> {};
@@ -138,8 +140,8 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     auto chart = ShownWearChart();
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
-    auto &bottom = chart->BottomAxis();
-    auto &left = chart->LeftAxis();
+    const LaidAxis bottom = Laid(*chart, AxisId::Bottom);
+    const LaidAxis left = Laid(*chart, AxisId::Left);
     const double perPixelX = bottom.PixelToValue(from.x() + 1) - bottom.PixelToValue(from.x());
     const double perPixelY = left.PixelToValue(from.y()) - left.PixelToValue(from.y() + 1);
     std::array<double, 4> expected = Ranges(*chart);
@@ -148,13 +150,13 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     for (int end : {2, 3})
         expected[std::size_t(end)] += GetParam().y() * perPixelY;
     QTest::mousePress(chart.get(), Qt::RightButton, Qt::NoModifier, from);
-    ASSERT_TRUE(chart->PanningRecord().Active);
+    ASSERT_TRUE(NavigatorOf(*chart).PanningRecord().Active);
     QTest::mouseMove(chart.get(), from + GetParam());
     for (std::size_t end = 0; end < 4; ++end)
         EXPECT_NEAR(Ranges(*chart)[end], expected[end], 1e-9) << end;
     // Leaving PlotRect ends the panning.
     QTest::mouseMove(chart.get(), QPoint(plot.Left - 5, plot.Top + 100));
-    EXPECT_FALSE(chart->PanningRecord().Active);
+    EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mouse, PanTable,
@@ -179,8 +181,8 @@ class WheelTable : public ::testing::TestWithParam<WheelCase> {};
 TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercent) {
     auto chart = ShownWearChart();
     auto &left = chart->LeftAxis();
-    const double minimum = left.Minimum();
-    const double maximum = left.Maximum();
+    const double minimum = chart->LayOut().Axis(AxisId::Left).minimum;
+    const double maximum = chart->Layout().Axis(AxisId::Left).maximum;
     const double bottomMinimum = chart->BottomAxis().Minimum();
     Wheel(*chart, GetParam().delta);
     const double d = GetParam().fraction * (maximum - minimum);

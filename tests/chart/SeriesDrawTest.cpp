@@ -28,8 +28,8 @@ TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
     line.AddPoint(0, 0);
     line.AddPoint(20, 20);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(line.FirstShownIndex(), 0);
-    EXPECT_EQ(line.LastShownIndex(), 1);
+    EXPECT_EQ(FrameOf(*chart, line).first, 0);
+    EXPECT_EQ(FrameOf(*chart, line).last, 1);
     // The clip ends at PlotRect.Right exclusive: the last column inside is drawn.
     const ChartRect plot = chart->PlotRect();
     bool reachesEdge = false;
@@ -54,9 +54,10 @@ TEST(SeriesDraw, ShownRangeWithAStoredNaNFallsBackToAScan) {
     for (double x : {30.0, 1.0})
         unsorted.AddPoint(x, 1);
     chart->Picture();
-    EXPECT_EQ(points.FirstShownIndex(), 0);
-    EXPECT_EQ(points.LastShownIndex(), 4);
-    EXPECT_EQ(std::pair(unsorted.FirstShownIndex(), unsorted.LastShownIndex()), std::pair(0, 1));
+    EXPECT_EQ(FrameOf(*chart, points).first, 0);
+    EXPECT_EQ(FrameOf(*chart, points).last, 4);
+    EXPECT_EQ(std::pair(FrameOf(*chart, unsorted).first, FrameOf(*chart, unsorted).last),
+              std::pair(0, 1));
 }
 
 TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
@@ -69,7 +70,7 @@ TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
     points.AddPoint(30, 2);
     points.AddPoint(40, 3);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(points.FirstShownIndex(), -1);
+    EXPECT_EQ(FrameOf(*chart, points).first, -1);
     EXPECT_EQ(CountPixels(image, kRed), 0);
 }
 
@@ -82,9 +83,9 @@ TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
     line.AddPoint(0, 5);
     line.AddPoint(20, 5);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(line.FirstShownIndex(), 1);
+    EXPECT_EQ(FrameOf(*chart, line).first, 1);
     const ChartRect plot = chart->PlotRect();
-    const int y = chart->LeftAxis().ValueToPixel(5);
+    const int y = Laid(*chart, AxisId::Left).ValueToPixel(5);
     EXPECT_EQ(PixelRgb(image, plot.Left + 1, y), kRed);
     EXPECT_EQ(PixelRgb(image, plot.Left + 40, y), kRed);
 }
@@ -99,11 +100,11 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     points.AddPoint(52, 1, QString(), 0x00FF00);
     const QImage &image = chart->Picture();
     // Boxes of half-size 4 about 4 pixels apart: x − 3 lies inside the previous box too.
-    const int y = points.YPixel(1);
-    ASSERT_LE(points.XPixel(1) - points.XPixel(0), 6);
-    EXPECT_EQ(PixelRgb(image, points.XPixel(1) - 3, y), kBlue);
-    EXPECT_EQ(PixelRgb(image, points.XPixel(2) - 3, y), 0x00FF00u);
-    EXPECT_EQ(PixelRgb(image, points.XPixel(0) - 3, y), kRed);
+    const int y = PixelOf(*chart, points, 1).y();
+    ASSERT_LE(PixelOf(*chart, points, 1).x() - PixelOf(*chart, points, 0).x(), 6);
+    EXPECT_EQ(PixelRgb(image, PixelOf(*chart, points, 1).x() - 3, y), kBlue);
+    EXPECT_EQ(PixelRgb(image, PixelOf(*chart, points, 2).x() - 3, y), 0x00FF00u);
+    EXPECT_EQ(PixelRgb(image, PixelOf(*chart, points, 0).x() - 3, y), kRed);
     // A listener's style for one point: the small dot leaves the red box showing.
     QObject::connect(&points, &TCustomSeries::PointerStyleRequested, &points,
                      [](int index, TSeriesPointerStyle *style) {
@@ -111,12 +112,12 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
                              *style = TSeriesPointerStyle::psSmallDot;
                      });
     chart->Invalidate();
-    EXPECT_EQ(PixelRgb(chart->Picture(), points.XPixel(1) - 3, y), kRed);
-    EXPECT_EQ(PixelRgb(chart->Picture(), points.XPixel(2) - 3, y), 0x00FF00u);
+    EXPECT_EQ(PixelRgb(chart->Picture(), PixelOf(*chart, points, 1).x() - 3, y), kRed);
+    EXPECT_EQ(PixelRgb(chart->Picture(), PixelOf(*chart, points, 2).x() - 3, y), 0x00FF00u);
     // A series added since the last picture has no frame to place its points in yet.
     auto &later = chart->AddSeries<TPointSeries>(QStringLiteral("L"));
     later.AddPoint(50, 1);
-    EXPECT_EQ(later.XPixel(0), PlotFrame{}.horizontal.ValueToPixel(50));
+    EXPECT_EQ(PixelOf(*chart, later, 0).x(), PlotFrame{}.horizontal.ValueToPixel(50));
 }
 
 TEST(SeriesDraw, NullColourPointBreaksTheLine) {
@@ -129,10 +130,13 @@ TEST(SeriesDraw, NullColourPointBreaksTheLine) {
     line.AddPoint(20, 5);
     line.AddPoint(30, 5);
     const QImage &image = chart->Picture();
-    const int y = line.YPixel(0);
-    EXPECT_NE(PixelRgb(image, (line.XPixel(0) + line.XPixel(1)) / 2, y), kRed);
-    EXPECT_NE(PixelRgb(image, (line.XPixel(1) + line.XPixel(2)) / 2, y), kRed);
-    EXPECT_EQ(PixelRgb(image, (line.XPixel(2) + line.XPixel(3)) / 2, y), kRed);
+    const int y = PixelOf(*chart, line, 0).y();
+    EXPECT_NE(PixelRgb(image, (PixelOf(*chart, line, 0).x() + PixelOf(*chart, line, 1).x()) / 2, y),
+              kRed);
+    EXPECT_NE(PixelRgb(image, (PixelOf(*chart, line, 1).x() + PixelOf(*chart, line, 2).x()) / 2, y),
+              kRed);
+    EXPECT_EQ(PixelRgb(image, (PixelOf(*chart, line, 2).x() + PixelOf(*chart, line, 3).x()) / 2, y),
+              kRed);
 }
 
 TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
@@ -145,10 +149,12 @@ TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
     line.AddPoint(2, 0.5);
     const QImage &image = chart->Picture();
     // The middle point maps ~3e8 pixels above the plot: beyond ±32767, so not drawn.
-    ASSERT_LT(line.YPixel(1), -32767);
-    const int y = line.YPixel(0);
-    EXPECT_EQ(PixelRgb(image, line.XPixel(1), y), kRed);
-    EXPECT_NE(PixelRgb(image, (line.XPixel(0) + line.XPixel(1)) / 2, y - 20), kRed);
+    ASSERT_LT(PixelOf(*chart, line, 1).y(), -32767);
+    const int y = PixelOf(*chart, line, 0).y();
+    EXPECT_EQ(PixelRgb(image, PixelOf(*chart, line, 1).x(), y), kRed);
+    EXPECT_NE(
+        PixelRgb(image, (PixelOf(*chart, line, 0).x() + PixelOf(*chart, line, 1).x()) / 2, y - 20),
+        kRed);
 }
 
 TEST(SeriesDraw, EntryFromFarBelowIsCutToThePicture) {
@@ -163,10 +169,11 @@ TEST(SeriesDraw, EntryFromFarBelowIsCutToThePicture) {
     line.AddPoint(6, 0.5);
     line.AddPoint(7, 0.5);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(line.FirstShownIndex(), 1);
-    const int x = line.XPixel(1);
+    EXPECT_EQ(FrameOf(*chart, line).first, 1);
+    const int x = PixelOf(*chart, line, 1).x();
     EXPECT_EQ(PixelRgb(image, x, chart->PlotRect().Bottom - 2), kRed);
-    EXPECT_EQ(PixelRgb(image, (x + line.XPixel(2)) / 2, line.YPixel(1)), kRed);
+    EXPECT_EQ(PixelRgb(image, (x + PixelOf(*chart, line, 2).x()) / 2, PixelOf(*chart, line, 1).y()),
+              kRed);
 }
 
 TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
@@ -184,11 +191,13 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
     points.AddPoint(nan, nan);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(chart->BottomAxis().Maximum(), 4.0);
-    EXPECT_EQ(chart->LeftAxis().Maximum(), 1.0);
+    EXPECT_EQ(chart->Layout().Axis(AxisId::Bottom).maximum, 4.0);
+    EXPECT_EQ(chart->Layout().Axis(AxisId::Left).maximum, 1.0);
     // The line runs on from the first point to the next finite one.
-    EXPECT_EQ(PixelRgb(image, (line.XPixel(0) + line.XPixel(4)) / 2, line.YPixel(0)), kRed);
-    EXPECT_NE(PixelRgb(image, chart->PlotXCenter(), chart->PlotYCenter()), kRed);
+    EXPECT_EQ(PixelRgb(image, (PixelOf(*chart, line, 0).x() + PixelOf(*chart, line, 4).x()) / 2,
+                       PixelOf(*chart, line, 0).y()),
+              kRed);
+    EXPECT_NE(PixelRgb(image, chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()), kRed);
 }
 
 TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
@@ -199,16 +208,16 @@ TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
         wear.lines[i]->AddPoint(1, 1);
     }
     const QImage &image = chart->Picture();
-    const auto &legend = chart->Legend();
-    const ChartRect box = legend.LegendRect();
+    const LegendLayout &legend = chart->Layout().legend;
+    const ChartRect box = legend.rect;
     const int h = FontHeightOf(chart->Legend().Font());
-    ASSERT_EQ(box.Bottom - box.Top, legend.RowCount() * h + 2);
+    ASSERT_EQ(box.Bottom - box.Top, legend.rowCount * h + 2);
     // Item 0: box from (text left − 4 − SymbolWidth, top + 1 + 2) to (text left − 4, …).
     const int symbolLeft = box.Left + 4;
     const int middle = (box.Top + 1 + 2 + box.Top + 1 + h - 2) / 2;
     EXPECT_EQ(PixelRgb(image, symbolLeft, middle), kRed);
-    EXPECT_EQ(PixelRgb(image, symbolLeft + legend.SymbolWidth() - 1, middle), kRed);
-    EXPECT_EQ(PixelRgb(image, symbolLeft + legend.SymbolWidth(), middle), 0xFFFFFFu);
+    EXPECT_EQ(PixelRgb(image, symbolLeft + legend.symbolWidth - 1, middle), kRed);
+    EXPECT_EQ(PixelRgb(image, symbolLeft + legend.symbolWidth, middle), 0xFFFFFFu);
     EXPECT_EQ(PixelRgb(image, symbolLeft, middle - 1), kRed);
     EXPECT_NE(PixelRgb(image, symbolLeft, middle - 2), kRed);
     EXPECT_NE(PixelRgb(image, symbolLeft, middle + 1), kRed);
@@ -249,15 +258,14 @@ TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
             canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
             canvas.SetPen(clRed, width);
             const TLineSeries &s = *series[1];
-            const int first = s.FirstShownIndex();
-            const auto &axis = reference->BottomAxis();
-            const double xe = axis.PixelToValue(plot.Left);
+            const int first = FrameOf(*reference, s).first;
+            const double xe = Laid(*reference, AxisId::Bottom).PixelToValue(plot.Left);
             const double x0 = s.XValues().ValueAt(first - 1), x1 = s.XValues().ValueAt(first);
             const double y0 = s.YValues().ValueAt(first - 1), y1 = s.YValues().ValueAt(first);
             const double ye = x1 == x0 ? y0 : y0 + (y1 - y0) * (xe - x0) / (x1 - x0);
-            canvas.MoveTo(plot.Left, reference->LeftAxis().ValueToPixel(ye));
-            for (int i = first; i <= s.LastShownIndex(); ++i)
-                canvas.LineTo(s.XPixel(i), s.YPixel(i));
+            canvas.MoveTo(plot.Left, Laid(*reference, AxisId::Left).ValueToPixel(ye));
+            for (int i = first; i <= FrameOf(*reference, s).last; ++i)
+                canvas.LineTo(PixelOf(*reference, s, i).x(), PixelOf(*reference, s, i).y());
         }
         EXPECT_EQ(actual, expected) << "pen width " << width;
     }

@@ -2,9 +2,9 @@
 // graphs window of the default run.
 #include "DefaultRun.h"
 
+#include "ChartNavigator.h"
 #include "GraphInteraction.h"
 #include "Graphic.h"
-#include "TChart.h"
 
 #include <QClipboard>
 #include <QHelpEvent>
@@ -28,6 +28,13 @@ const TChartSeries &SeriesNamed(TChart *chart, const char *name) {
         if (chart->Series(i).Name() == QLatin1String(name))
             return chart->Series(i);
     throw std::invalid_argument(name);
+}
+
+const PlotFrame &FrameOf(const TChart *chart, const TChartSeries &series) {
+    for (int i = 0; i < chart->SeriesCount(); ++i)
+        if (&chart->Series(i) == &series)
+            return chart->Layout().series[std::size_t(i)];
+    throw std::invalid_argument("no such series");
 }
 
 QString TooltipAt(TChart *chart, QPoint at) {
@@ -80,9 +87,10 @@ TEST_F(GraphInteractionTest, TooltipsReadOutWhatIsUnderThePointer) {
         if (c.series) {
             const TChartSeries &series = SeriesNamed(chart, c.series);
             const int k = std::max(c.index, 0);
-            at = QPoint(series.XPixel(k), series.YPixel(k));
+            const PlotFrame &frame = FrameOf(chart, series);
+            at = QPoint(series.XPixel(frame, k), series.YPixel(frame, k));
             if (c.index < 0)
-                at = (at + QPoint(series.XPixel(1), series.YPixel(1))) / 2;
+                at = (at + QPoint(series.XPixel(frame, 1), series.YPixel(frame, 1))) / 2;
         }
         const std::string text = TooltipAt(chart, at).toStdString();
         EXPECT_EQ(text, ShownText(c.text)) << c.chart << " " << (c.series ? c.series : "plot");
@@ -103,7 +111,7 @@ QMenu *ChartMenu() { return Find<QMenu>(Form_Graphic(), "ChartMenu"); }
 
 TEST_F(GraphInteractionTest, ARightClickOpensTheMenuAndARightDragPans) {
     TChart *chart = ChartNo(2);
-    const QPoint centre(chart->PlotXCenter(), chart->PlotYCenter());
+    const QPoint centre(chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter());
     QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, centre);
     EXPECT_TRUE(ChartMenu()->isVisible());
     ChartMenu()->close();
@@ -137,7 +145,7 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
         QTest::keyClick(chart, Qt::Key_Plus);
         ASSERT_NE(Grab(chart), before);
         QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
-                          QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+                          QPoint(chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()));
         EXPECT_EQ(Find<QAction>(ChartMenu(), c.action)->shortcut().toString(), c.shortcut);
         Find<QAction>(ChartMenu(), c.action)->trigger();
         ChartMenu()->close();
@@ -198,7 +206,7 @@ TEST_F(GraphInteractionTest, HighDensityGrabsAndCopiesAreTwiceTheSize) {
     TChart *chart = ChartNo(2);
     EXPECT_EQ(chart->grab().toImage().size(), QSize(834, 754));
     QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
-                      QPoint(chart->PlotXCenter(), chart->PlotYCenter()));
+                      QPoint(chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()));
     Find<QAction>(ChartMenu(), "CopyChart")->trigger();
     ChartMenu()->close();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(834, 754));

@@ -1,10 +1,10 @@
 #include "UiTestSupport.h"
 
+#include "ChartNavigator.h"
 #include "GraphData.h"
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
-#include "TChart.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -109,7 +109,7 @@ TEST_F(GraphicWindow, EveryChartShowsTheSamePictureForTheSameState) {
     expectFirst("a redraw");
     for (TChart *chart : Charts()) {
         const QPoint from = ZoomIn(*chart);
-        ASSERT_TRUE(chart->Zoomed());
+        ASSERT_TRUE(ChartNavigator::Of(*chart)->Zoomed());
         chart->grab();
         UndoZoom(*chart, from);
     }
@@ -155,7 +155,8 @@ TEST_P(ReopenedGraphs, ShowEveryPointOfNewDataInsideThePlot) {
             const TChartSeries &series = chart->Series(k);
             ASSERT_GT(series.Count(), 0) << series.Name().toStdString();
             for (int i = 0; i < series.Count(); ++i) {
-                const QPoint at(series.XPixel(i), series.YPixel(i));
+                const PlotFrame &frame = chart->Layout().series[std::size_t(k)];
+                const QPoint at(series.XPixel(frame, i), series.YPixel(frame, i));
                 EXPECT_TRUE(plot.Left <= at.x() && at.x() <= plot.Right && plot.Top <= at.y() &&
                             at.y() <= plot.Bottom)
                     << series.Name().toStdString() << " point " << i;
@@ -258,9 +259,10 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
                                                            {Form_Graphic()->Chart3, 50, 0}};
     for (auto [chart, bottom, left] : charts) {
         chart->Picture();
-        EXPECT_EQ(chart->BottomAxis().WorkingMinimum(), bottom)
+        EXPECT_EQ(chart->Layout().Axis(AxisId::Bottom).mapping.minimum, bottom)
             << chart->objectName().toStdString();
-        EXPECT_EQ(chart->LeftAxis().WorkingMinimum(), left) << chart->objectName().toStdString();
+        EXPECT_EQ(chart->Layout().Axis(AxisId::Left).mapping.minimum, left)
+            << chart->objectName().toStdString();
         EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
         EXPECT_FALSE(chart->BottomAxis().Automatic());
     }

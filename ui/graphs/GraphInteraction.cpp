@@ -1,14 +1,12 @@
 #include "GraphInteraction.h"
 
+#include "ChartNavigator.h"
 #include "ChartReadout.h"
-#include "TChart.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -36,10 +34,13 @@ GraphInteraction::GraphInteraction(QWidget *window, const QList<TChart *> &chart
         [this] { QGuiApplication::clipboard()->setPixmap(AllChartsPicture()); });
     add("ResetZoom", QT_TRANSLATE_NOOP("Menu", "Скинути масштаб"), [this] {
         if (m_menuChart)
-            m_menuChart->UndoZoom();
+            ChartNavigator::Of(*m_menuChart)->navigate(NavigationOperation::Of(Navigation::Reset));
     });
-    for (TChart *chart : m_charts)
+    for (TChart *chart : m_charts) {
         chart->installEventFilter(this);
+        connect(ChartNavigator::Of(*chart), &ChartNavigator::ContextMenuRequested, this,
+                [this, chart](QPoint at) { ShowMenu(chart, at); });
+    }
 }
 
 QString GraphInteraction::ReadoutAt(const TChart &chart, QPoint at) const {
@@ -80,41 +81,9 @@ bool GraphInteraction::ShowReadout(TChart *chart, QEvent *event) {
 
 bool GraphInteraction::eventFilter(QObject *watched, QEvent *event) {
     auto *chart = qobject_cast<TChart *>(watched);
-    if (!chart)
+    if (!chart || event->type() != QEvent::ToolTip)
         return false;
-    switch (event->type()) {
-    case QEvent::ToolTip:
-        return ShowReadout(chart, event);
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton) {
-            m_rightDragged = false;
-            m_rightPressedAt = mouse->position().toPoint();
-        }
-        return false;
-    }
-    case QEvent::MouseMove: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if ((mouse->buttons() & Qt::RightButton) && mouse->position().toPoint() != m_rightPressedAt)
-            m_rightDragged = true;
-        return false;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton && !m_rightDragged)
-            ShowMenu(chart, mouse->globalPosition().toPoint());
-        return false;
-    }
-    case QEvent::ContextMenu: {
-        // The mouse's menu waits for the release; the keyboard's opens at once.
-        auto *menu = static_cast<QContextMenuEvent *>(event);
-        if (menu->reason() != QContextMenuEvent::Mouse)
-            ShowMenu(chart, chart->mapToGlobal(QPoint(chart->PlotXCenter(), chart->PlotYCenter())));
-        return true;
-    }
-    default:
-        return false;
-    }
+    return ShowReadout(chart, event);
 }
 
 } // namespace kvr

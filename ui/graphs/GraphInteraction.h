@@ -24,7 +24,8 @@ public:
     // What a point of a series reads out.
     using Readout = std::function<QString(const chart::TChartSeries &, double x, double y)>;
 
-    // Watches `charts`, which lie on `window` and live as long as it does.
+    // Watches `charts`, which lie on `window`, live as long as it does and have each a
+    // navigator.
     GraphInteraction(QWidget *window, const QList<chart::TChart *> &charts, Readout readout);
 
     // The read-out at a point of a chart: the measured point under it, else the line under
@@ -47,9 +48,6 @@ private:
     Readout m_readout;
     QMenu *m_menu;
     chart::TChart *m_menuChart = nullptr;
-    // A right click opens the menu only when the mouse did not move: a drag pans.
-    bool m_rightDragged = false;
-    QPoint m_rightPressedAt;
 };
 
 } // namespace kvr

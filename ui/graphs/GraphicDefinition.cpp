@@ -1,6 +1,6 @@
 #include "GraphicDefinition.h"
 
-#include "TChart.h"
+#include "ChartModel.h"
 
 #include <stdexcept>
 #include <utility>
@@ -101,7 +101,7 @@ const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter) {
     throw std::invalid_argument("no series of this role");
 }
 
-void ApplyAxesDefinition(TChart &chart, const ChartDefinition &definition) {
+void ApplyAxesDefinition(ChartModel &chart, const ChartDefinition &definition) {
     chart.BeginLoading();
     ApplyAxisDefinition(chart.BottomAxis(), definition.bottomAxis);
     ApplyAxisDefinition(chart.LeftAxis(), definition.leftAxis);
@@ -110,7 +110,7 @@ void ApplyAxesDefinition(TChart &chart, const ChartDefinition &definition) {
     chart.EndLoading();
 }
 
-void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition) {
+void ApplyPanelDefinition(ChartModel &chart, const ChartDefinition &definition) {
     chart.BeginLoading();
     chart.BackWall().Brush().SetColor(definition.backWallBrushColor);
     chart.BackWall().Brush().SetStyle(definition.backWallBrushStyle);
@@ -131,7 +131,7 @@ void ApplyPanelDefinition(TChart &chart, const ChartDefinition &definition) {
     ApplyAxesDefinition(chart, definition);
 }
 
-void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition) {
+void ApplyChartDefinition(ChartModel &chart, const ChartDefinition &definition) {
     ApplyPanelDefinition(chart, definition);
     chart.BeginLoading();
     chart.Legend().SetVisible(definition.legend.visible);
@@ -140,7 +140,7 @@ void ApplyChartDefinition(TChart &chart, const ChartDefinition &definition) {
     chart.EndLoading();
 }
 
-TCustomSeries &AddDefinedSeries(TChart &chart, const SeriesDefinition &definition) {
+TCustomSeries &AddDefinedSeries(ChartModel &chart, const SeriesDefinition &definition) {
     const QString name = QStringLiteral("Series%1").arg(definition.number);
     chart.BeginLoading();
     TCustomSeries &series = definition.kind == SeriesKind::Line

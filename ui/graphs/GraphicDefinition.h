@@ -9,7 +9,7 @@
 #include <span>
 
 namespace kvr::chart {
-class TChart;
+class ChartModel;
 class TCustomSeries;
 } // namespace kvr::chart
 
@@ -76,13 +76,14 @@ inline constexpr chart::TColor kGraphBackColor = 0xC4FFFF;
 
 // The automatic flags and minimum of every axis as stored: the window gives them back on
 // each showing, whatever a zoom, panning or the wheel made of them.
-void ApplyAxesDefinition(chart::TChart &chart, const ChartDefinition &definition);
+void ApplyAxesDefinition(chart::ChartModel &chart, const ChartDefinition &definition);
 // The stored panel, walls, title and axes of a chart, as a form loads them.
-void ApplyPanelDefinition(chart::TChart &chart, const ChartDefinition &definition);
+void ApplyPanelDefinition(chart::ChartModel &chart, const ChartDefinition &definition);
 // The panel and the legend.
-void ApplyChartDefinition(chart::TChart &chart, const ChartDefinition &definition);
+void ApplyChartDefinition(chart::ChartModel &chart, const ChartDefinition &definition);
 // A new series at the end of the chart's list, named and styled as stored.
-chart::TCustomSeries &AddDefinedSeries(chart::TChart &chart, const SeriesDefinition &definition);
+chart::TCustomSeries &AddDefinedSeries(chart::ChartModel &chart,
+                                       const SeriesDefinition &definition);
 // Each series, indexed by its number, gets its role's points of the record, role by role.
 void FillDefinedSeries(std::span<chart::TCustomSeries *const> byNumber,
                        const CalculationState &state);

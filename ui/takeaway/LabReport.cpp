@@ -1,5 +1,7 @@
 #include "LabReport.h"
 
+#include "ChartModel.h"
+#include "ChartRenderer.h"
 #include "Fonts.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
@@ -7,7 +9,6 @@
 #include "ResultLabels.h"
 #include "ResultLayout.h"
 #include "ResultsReport.h"
-#include "TChart.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,7 +18,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -276,22 +276,28 @@ void WhyNoModels(Page &page, const RunReport &report, const QString &reason) {
 }
 
 // The graphs window's charts, built from its definition and filled as a fresh showing fills
-// them: automatic axes, no zoom, whatever the window shows now.
+// them: automatic axes, no zoom, whatever the window shows now. The captions the window lays
+// on a chart are the chart's text items; a picture's text is written turned, as the picture
+// shows it.
 struct ReportCharts {
-    QWidget window; // never shown: the charts are set up as the window's own are
-    std::array<TChart *, 3> charts{};
+    std::array<std::unique_ptr<ChartModel>, 3> charts;
     std::array<TCustomSeries *, 11> series{};
 };
 
 std::unique_ptr<ReportCharts> BuildCharts(const CalculationState &state) {
     auto built = std::make_unique<ReportCharts>();
     for (int number = 1; number <= 3; ++number) {
-        const ChartDefinition &definition = GraphChartDefinition(number);
-        auto *chart = new TChart(&built->window);
-        chart->resize(definition.width, definition.height);
-        ApplyChartDefinition(*chart, definition);
+        auto chart = std::make_unique<ChartModel>();
+        ApplyChartDefinition(*chart, GraphChartDefinition(number));
         chart->SetBackColor(kGraphBackColor);
-        built->charts[std::size_t(number - 1)] = chart;
+        for (const ChartCaption &caption : GraphCaptions()) {
+            if (caption.chart == number)
+                chart->AddTextItem(
+                    {QRectF(caption.left, caption.top, caption.width, caption.height),
+                     QCoreApplication::translate("Graph", caption.text), WindowFont(),
+                     caption.picture != nullptr});
+        }
+        built->charts[std::size_t(number - 1)] = std::move(chart);
     }
     for (const SeriesDefinition &definition : GraphSeriesDefinitions())
         built->series[std::size_t(definition.number)] =
@@ -300,37 +306,19 @@ std::unique_ptr<ReportCharts> BuildCharts(const CalculationState &state) {
     return built;
 }
 
-// The captions the window lays on a chart, in the chart's pixels; a picture's text is
-// written turned, as the picture shows it.
-void PaintCaptions(QPainter &painter, int chart) {
-    painter.setFont(WindowFont());
-    painter.setPen(Qt::black);
-    for (const ChartCaption &caption : GraphCaptions()) {
-        if (caption.chart != chart)
-            continue;
-        const QString text = QCoreApplication::translate("Graph", caption.text);
-        if (!caption.picture) {
-            painter.drawText(QRectF(caption.left, caption.top, caption.width, caption.height),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-            continue;
-        }
-        painter.save();
-        painter.translate(caption.left, caption.top + caption.height);
-        painter.rotate(-90);
-        painter.drawText(QRectF(0, 0, caption.height, caption.width),
-                         Qt::AlignCenter | Qt::TextDontClip, text);
-        painter.restore();
-    }
+QSize ChartSize(int number) {
+    const ChartDefinition &definition = GraphChartDefinition(number);
+    return {definition.width, definition.height};
 }
 
-void PaintChart(QPainter &painter, TChart &chart, int number, const QRectF &target) {
+void PaintChart(QPainter &painter, const ChartModel &chart, int number, const QRectF &target) {
+    const QSize size = ChartSize(number);
     painter.save();
     painter.translate(target.topLeft());
-    const qreal scale = target.width() / chart.width();
+    const qreal scale = target.width() / size.width();
     painter.scale(scale, scale);
-    painter.setClipRect(QRectF(0, 0, chart.width(), chart.height()));
-    chart.Render(painter);
-    PaintCaptions(painter, number);
+    painter.setClipRect(QRectF(0, 0, size.width(), size.height()));
+    RenderChart(chart, painter, size);
     painter.restore();
 }
 
@@ -338,7 +326,7 @@ void PaintChart(QPainter &painter, TChart &chart, int number, const QRectF &targ
 void PaintCharts(Page &page, const CalculationState &state, int count) {
     page.Heading(QCoreApplication::translate("Report", "Графіки залежностей"));
     const std::unique_ptr<ReportCharts> built = BuildCharts(state);
-    const TChart &first = *built->charts[0];
+    const QSize first = ChartSize(1);
     const qreal aspect = qreal(first.height()) / first.width();
     const int rowsOfCharts = count > 2 ? 2 : 1;
     qreal width = (page.Width() - page.Mm(kChartGapMm)) / 2;

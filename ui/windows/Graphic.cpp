@@ -1,12 +1,12 @@
 #include "Graphic.h"
 
+#include "ChartNavigator.h"
 #include "ChartReadout.h"
 #include "Experiment.h"
 #include "GraphData.h"
 #include "GraphInteraction.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
-#include "TChart.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -50,6 +50,7 @@ void TForm_Graphic::BuildCharts() {
         chart->setGeometry(definition.left, definition.top, definition.width, definition.height);
         // The stored definition is applied as a form loads it, before any showing.
         ApplyChartDefinition(*chart, definition);
+        new ChartNavigator(chart);
         *charts[index++] = chart;
     }
     QWidget::setTabOrder(Chart1, Chart2);
@@ -106,7 +107,7 @@ void TForm_Graphic::FormShow() {
     // old data; each showing spans its own data again, with no zoom to undo.
     for (int i = 0; i < 3; ++i) {
         ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1));
-        charts[i]->ForgetSavedScales();
+        ChartNavigator::Of(*charts[i])->ForgetSavedScales();
     }
     FillDefinedSeries(Series, m_experiment.State());
 }

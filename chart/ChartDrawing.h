@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ChartRenderer.h"
+
+namespace kvr::chart {
+
+class ChartCanvas;
+
+// Draws one complete picture of the model as `layout` places it; reads the layout only.
+void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &layout,
+               const DrawListener &listener = {});
+
+// Tells every active series the chart is about to be drawn.
+void AnnounceDrawing(const ChartModel &model);
+
+} // namespace kvr::chart

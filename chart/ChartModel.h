@@ -1,0 +1,188 @@
+#pragma once
+
+// What a chart is, apart from any picture of it: the panel's stored properties, its walls,
+// titles, legend, five axes and series. It learns nothing from a drawing: the ends an
+// automatic axis takes, the pixels and the labels live in a ChartLayout (LayOutChart).
+
+#include "ChartAxis.h"
+#include "ChartException.h"
+#include "ChartLegend.h"
+#include "ChartSeries.h"
+#include "ChartTitle.h"
+#include "ChartWall.h"
+#include "LineSeries.h"
+
+#include <QFont>
+#include <QRectF>
+
+#include <array>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace kvr::chart {
+
+enum class TPanelBevel { bvNone, bvLowered, bvRaised };
+
+// Text its owner lays on the chart, in the chart's pixels, over everything else; turned a
+// quarter to read upward when `upward`.
+struct ChartTextItem {
+    QRectF rect;
+    QString text;
+    QFont font;
+    bool upward = false;
+};
+enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+
+// Stored with their defaults and checks, never drawn (only the flat mode is): View3D,
+// Chart3DPercent, View3DWalls, AnimatedZoom, AnimatedZoomSteps, LeftWall, BottomWall, the
+// depth axis, an axis's logarithmic settings and a series' marks.
+class ChartModel : public ChartHost {
+public:
+    ChartModel();
+    virtual ~ChartModel();
+    ChartModel(const ChartModel &) = delete;
+    ChartModel &operator=(const ChartModel &) = delete;
+
+    // While loading, a window applies its stored definition: BackColor leaves the brush
+    // style alone and the axes skip their checks and couplings.
+    void BeginLoading() { m_loading = true; }
+    void EndLoading() { m_loading = false; }
+    bool IsLoading() const { return m_loading; }
+    bool Loading() const override { return m_loading; }
+
+    TColor Color() const { return m_color; }
+    TPanelBevel BevelOuter() const { return m_bevelOuter; }
+    TPanelBevel BevelInner() const { return m_bevelInner; }
+    int BevelWidth() const { return m_bevelWidth; }
+    int BorderWidth() const { return m_borderWidth; }
+    const ChartMargins &Margins() const { return m_margins; }
+    int MarginLeft() const { return m_margins.Left; }
+    int MarginTop() const { return m_margins.Top; }
+    int MarginRight() const { return m_margins.Right; }
+    int MarginBottom() const { return m_margins.Bottom; }
+    bool View3D() const { return m_view3D; }
+    int Chart3DPercent() const { return m_chart3DPercent; }
+    bool View3DWalls() const { return m_view3DWalls; }
+    bool AxisVisible() const { return m_axisVisible; }
+    bool ClipPoints() const { return m_clipPoints; }
+    bool AllowZoom() const { return m_allowZoom; }
+    TPanningMode AllowPanning() const { return m_allowPanning; }
+    bool AnimatedZoom() const { return m_animatedZoom; }
+    int AnimatedZoomSteps() const { return m_animatedZoomSteps; }
+    TColor BackColor() const { return m_backWall.Color(); }
+
+    void SetColor(TColor value) { StoreProperty(m_color, value); }
+    void SetBevelOuter(TPanelBevel value) { StoreProperty(m_bevelOuter, value); }
+    void SetBevelInner(TPanelBevel value) { StoreProperty(m_bevelInner, value); }
+    void SetBevelWidth(int value) { StoreProperty(m_bevelWidth, value); }
+    void SetBorderWidth(int value) { StoreProperty(m_borderWidth, value); }
+    void SetMarginLeft(int value) { StoreProperty(m_margins.Left, value); }
+    void SetMarginTop(int value) { StoreProperty(m_margins.Top, value); }
+    void SetMarginRight(int value) { StoreProperty(m_margins.Right, value); }
+    void SetMarginBottom(int value) { StoreProperty(m_margins.Bottom, value); }
+    void SetView3D(bool value) { StoreProperty(m_view3D, value); }
+    void SetChart3DPercent(int value);
+    void SetView3DWalls(bool value) { StoreProperty(m_view3DWalls, value); }
+    void SetAxisVisible(bool value) { StoreProperty(m_axisVisible, value); }
+    void SetClipPoints(bool value) { StoreProperty(m_clipPoints, value); }
+    void SetAllowZoom(bool value) { StoreProperty(m_allowZoom, value); }
+    void SetAllowPanning(TPanningMode value) { StoreProperty(m_allowPanning, value); }
+    void SetAnimatedZoom(bool value) { StoreProperty(m_animatedZoom, value); }
+    void SetAnimatedZoomSteps(int value) { StoreProperty(m_animatedZoomSteps, value); }
+    // Outside loading, and once the chart stands somewhere, this also fills the back wall
+    // solid.
+    void SetBackColor(TColor value);
+
+    TChartWall &BackWall() { return m_backWall; }
+    const TChartWall &BackWall() const { return m_backWall; }
+    TChartWall &LeftWall() { return m_leftWall; }
+    TChartWall &BottomWall() { return m_bottomWall; }
+    TChartTitle &Title() { return m_titleText; }
+    const TChartTitle &Title() const { return m_titleText; }
+    TChartTitle &Foot() { return m_foot; }
+    const TChartTitle &Foot() const { return m_foot; }
+    TChartLegend &Legend() { return m_legend; }
+    const TChartLegend &Legend() const { return m_legend; }
+
+    TChartAxis &BottomAxis() { return m_bottomAxis; }
+    TChartAxis &TopAxis() { return m_topAxis; }
+    TChartAxis &LeftAxis() { return m_leftAxis; }
+    TChartAxis &RightAxis() { return m_rightAxis; }
+    TChartDepthAxis &DepthAxis() { return m_depthAxis; }
+    TCustomChartAxis &Axis(AxisId id) const { return *m_axes[std::size_t(id)]; }
+    std::span<TCustomChartAxis *const> Axes() const { return m_axes; }
+
+    // Creates a series owned by the chart, at the end of its series list.
+    template <class S> S &AddSeries(const QString &name) {
+        auto series = std::make_unique<S>(name);
+        S &result = *series;
+        AdoptSeries(std::move(series));
+        return result;
+    }
+    int SeriesCount() const { return int(m_series.size()); }
+    TChartSeries &Series(int index) const { return *m_series[std::size_t(index)]; }
+    std::span<TChartSeries *const> SeriesList() const override { return m_seriesList; }
+    int ActiveSeriesCount() const;
+
+    void AddTextItem(ChartTextItem item);
+    std::span<const ChartTextItem> TextItems() const { return m_textItems; }
+
+    // A bare model writes its labels in the system's locale and tells nobody of changes.
+    QLocale LabelLocale() const override { return QLocale::system(); }
+    void Invalidate() override {}
+    void RaiseLegendText(int, QString &) override {}
+    void RaiseLegendPosition(int, int &, int &) override {}
+    void RaiseLegendRect(ChartRect &) override {}
+
+protected:
+    // Whether the chart stands where it is shown: a model drawn on a page does; a view only
+    // once it has a parent window.
+    virtual bool Placed() const { return true; }
+
+private:
+    template <class T, class V> void StoreProperty(T &field, const V &value) {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+    void AdoptSeries(std::unique_ptr<TChartSeries> series);
+
+    bool m_loading = false;
+
+    TColor m_color = clBtnFace;
+    TPanelBevel m_bevelOuter = TPanelBevel::bvRaised;
+    TPanelBevel m_bevelInner = TPanelBevel::bvNone;
+    int m_bevelWidth = 1;
+    int m_borderWidth = 0;
+    ChartMargins m_margins;
+    bool m_view3D = true;
+    int m_chart3DPercent = 15;
+    bool m_view3DWalls = true;
+    bool m_axisVisible = true;
+    bool m_clipPoints = true;
+    bool m_allowZoom = true;
+    TPanningMode m_allowPanning = TPanningMode::pmBoth;
+    bool m_animatedZoom = false;
+    int m_animatedZoomSteps = 8;
+
+    TChartWall m_backWall;
+    TChartWall m_leftWall;
+    TChartWall m_bottomWall;
+    TChartTitle m_titleText{false};
+    TChartTitle m_foot{true};
+    TChartLegend m_legend;
+    TChartAxis m_bottomAxis{AxisId::Bottom};
+    TChartAxis m_topAxis{AxisId::Top};
+    TChartAxis m_leftAxis{AxisId::Left};
+    TChartAxis m_rightAxis{AxisId::Right};
+    TChartDepthAxis m_depthAxis;
+    // In AxisId order.
+    std::array<TCustomChartAxis *, kAxisCount> m_axes{};
+    std::vector<std::unique_ptr<TChartSeries>> m_series;
+    std::vector<TChartSeries *> m_seriesList;
+    std::vector<ChartTextItem> m_textItems;
+};
+
+} // namespace kvr::chart

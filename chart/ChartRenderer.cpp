@@ -1,0 +1,119 @@
+#include "ChartDrawing.h"
+
+#include "ChartCanvas.h"
+#include "ChartModel.h"
+
+namespace kvr::chart {
+
+namespace {
+
+void DrawPanelBackground(const ChartModel &model, ChartCanvas &canvas, const ChartRect &bounds) {
+    canvas.SetBrush(model.Color(), TBrushStyle::bsSolid);
+    canvas.FillRect(bounds);
+    ChartRect r = bounds;
+    auto bevel = [&](TPanelBevel kind) {
+        if (kind == TPanelBevel::bvNone)
+            return;
+        const bool raised = kind == TPanelBevel::bvRaised;
+        r = canvas.BevelRings(r, raised ? clBtnHighlight : clBtnShadow,
+                              raised ? clBtnShadow : clBtnHighlight, model.BevelWidth());
+    };
+    bevel(model.BevelOuter());
+    r = canvas.BevelRings(r, model.Color(), model.Color(), model.BorderWidth());
+    bevel(model.BevelInner());
+}
+
+void DrawBackWall(const TChartWall &wall, ChartCanvas &canvas, const ChartRect &plot) {
+    canvas.ApplyPen(wall.Pen());
+    const TChartBrush &brush = wall.Brush();
+    const TColor color = wall.Color();
+    canvas.SetBackOpaque(false);
+    if (!brush.Bitmap().isNull()) {
+        canvas.SetBrushBitmap(brush.Bitmap());
+    } else if (color == clDefault && brush.Style() == TBrushStyle::bsSolid) {
+        canvas.SetBrush(clWhite, TBrushStyle::bsClear);
+    } else {
+        canvas.SetBrush(color, brush.Style());
+        if (brush.Style() != TBrushStyle::bsSolid) {
+            canvas.SetBackOpaque(true);
+            canvas.SetBackColor(brush.Color());
+            if (color == brush.Color())
+                canvas.SetBrushColor(brush.Color() == clBlack ? clWhite : clBlack);
+        }
+    }
+    canvas.Rectangle({plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1});
+    canvas.SetBrushBitmap(QImage());
+    canvas.SetBackOpaque(false);
+}
+
+void DrawAxes(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &layout) {
+    const auto axes = model.Axes();
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        if (layout.axes[i].shown)
+            axes[i]->Draw(canvas, layout.axes[i], layout.plotRect, model.Color());
+    }
+}
+
+void DrawSeries(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &layout) {
+    const ChartRect &plot = layout.plotRect;
+    const auto list = model.SeriesList();
+    for (std::size_t i = 0; i < list.size() && i < layout.series.size(); ++i) {
+        TChartSeries *s = list[i];
+        const PlotFrame &frame = layout.series[i];
+        if (!s->Active() || frame.first < 0)
+            continue;
+        if (model.ClipPoints())
+            canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
+        s->Draw(canvas, frame);
+        canvas.UnClip();
+    }
+}
+
+} // namespace
+
+void AnnounceDrawing(const ChartModel &model) {
+    for (const TChartSeries *s : model.SeriesList()) {
+        if (s->Active())
+            s->BeforeDrawChart();
+    }
+}
+
+void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &layout,
+               const DrawListener &listener) {
+    auto tell = [&](DrawPoint point) {
+        if (listener)
+            listener(point);
+    };
+    DrawPanelBackground(model, canvas, layout.panel.bounds);
+    const TChartLegend &legend = model.Legend();
+    const bool legendFirst = legend.Vertical();
+    if (legendFirst)
+        legend.Draw(canvas, layout.legend, model.Color());
+    model.Title().Draw(canvas, layout.title);
+    model.Foot().Draw(canvas, layout.foot);
+    if (!legendFirst)
+        legend.Draw(canvas, layout.legend, model.Color());
+    DrawBackWall(model.BackWall(), canvas, layout.plotRect);
+    tell(DrawPoint::BeforeAxes);
+    DrawAxes(model, canvas, layout);
+    tell(DrawPoint::BeforeSeries);
+    DrawSeries(model, canvas, layout);
+    for (const ChartTextItem &item : model.TextItems())
+        canvas.TextBox(item.rect, item.text, item.font, item.upward);
+    canvas.Reset();
+    tell(DrawPoint::After);
+}
+
+void RenderChart(const ChartModel &model, QPainter &painter, const ChartLayout &layout,
+                 const QPalette &palette, const DrawListener &listener) {
+    const ChartRect &bounds = layout.panel.bounds;
+    ChartCanvas canvas(painter, QSize(bounds.Width(), bounds.Height()), palette);
+    DrawChart(model, canvas, layout, listener);
+}
+
+void RenderChart(const ChartModel &model, QPainter &painter, QSize size, const QPalette &palette) {
+    AnnounceDrawing(model);
+    RenderChart(model, painter, LayOutChart(model, size), palette);
+}
+
+} // namespace kvr::chart
