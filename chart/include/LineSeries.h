@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ChartSeries.h"
-#include "PixelMapper.h"
 #include "SeriesPointer.h"
 
 namespace kvr::chart {
+
+class PixelMapper;
 
 // Base of line and point series: a pen line between points and a marker at each.
 // Stored, never drawn: Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and
