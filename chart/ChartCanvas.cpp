@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPolygon>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -129,12 +130,17 @@ void ChartCanvas::SetFont(const QFont &font, TColor color) {
 // measures the same few fonts and labels on every drawing.
 struct ChartCanvas::FontMeasures {
     FontMeasures(const QFont &font, QPaintDevice *device)
-        : metrics(font, device), height(metrics.height()), ascent(metrics.ascent()) {}
+        : metrics(font, device), height(metrics.height()), ascent(metrics.ascent()),
+          exactAscent(QFontMetricsF(font, device).ascent()) {}
 
     QFontMetrics metrics;
     int height;
     int ascent;
+    // Where a laid-out line puts its baseline below its top.
+    qreal exactAscent;
     QHash<QString, int> widths;
+    // Every picture writes the same labels again: they are shaped once.
+    QHash<QString, QStaticText> shaped;
 };
 
 ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
@@ -149,6 +155,19 @@ ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
         measures = std::make_shared<FontMeasures>(m_font, device);
     m_measures = measures.get();
     return *m_measures;
+}
+
+const QStaticText &ChartCanvas::Shaped(const QString &text) const {
+    QHash<QString, QStaticText> &shaped = Measures().shaped;
+    if (shaped.size() >= 1024)
+        shaped.clear();
+    auto found = shaped.find(text);
+    if (found == shaped.end()) {
+        found = shaped.insert(text, QStaticText(text));
+        found->setTextFormat(Qt::PlainText);
+        found->setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    return *found;
 }
 
 // A point size means more device pixels on a finer device; the painter's transform already
@@ -363,7 +382,8 @@ public:
     void Step() {
         if (m_pattern.empty() || --m_left > 0)
             return;
-        m_index = (m_index + 1) % m_pattern.size();
+        if (++m_index == m_pattern.size())
+            m_index = 0;
         m_left = m_pattern[m_index];
     }
 
@@ -384,10 +404,21 @@ void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     const int sy = y0 < y1 ? 1 : -1;
     const QColor color = Resolve(m_penColor);
     const DirectPixels direct = DirectTarget(color);
+    DashWalk dash(DashPattern());
+    // The grid's dotted lines are most of a picture's pixels: straight into the image.
+    if (direct.bits && (dx == 0 || dy == 0)) {
+        const int stepX = dx == 0 ? 0 : sx;
+        const int stepY = dy == 0 ? 0 : sy;
+        for (int i = std::max(dx, -dy), x = x0, y = y0; i > 0; --i, x += stepX, y += stepY) {
+            if (dash.On())
+                direct.Set(x, y);
+            dash.Step();
+        }
+        return;
+    }
     if (!direct.bits)
         ApplyMode();
     PixelRuns runs(m_painter, color, dx >= -dy, direct);
-    DashWalk dash(DashPattern());
     int error = dx + dy;
     for (int x = x0, y = y0; x != x1 || y != y1; dash.Step()) {
         if (dash.On())
@@ -494,7 +525,12 @@ void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
     m_painter.setFont(DeviceFont());
     m_painter.setPen(Resolve(m_fontColor));
     m_painter.setBackgroundMode(Qt::TransparentMode);
-    m_painter.drawText(dx + left, dy + top + Measures().ascent, text);
+    const int baseline = dy + top + Measures().ascent;
+    if (m_image)
+        m_painter.drawStaticText(QPointF(dx + left, baseline - Measures().exactAscent),
+                                 Shaped(text));
+    else
+        m_painter.drawText(dx + left, baseline, text);
     if (!level)
         m_painter.restore();
 }
@@ -539,7 +575,8 @@ DirectPixels ChartCanvas::DirectTarget(const QColor &color) {
         target.devicePixelRatio() != 1.0 || !target.isDetached())
         return {};
     const QRect area = m_clipped ? m_clip.intersected(target.rect()) : target.rect();
-    return {target.bits(), target.bytesPerLine(), area, color.rgba()};
+    return {target.bits(), target.bytesPerLine(), area.left(), area.top(),
+            area.right(),  area.bottom(),         color.rgba()};
 }
 
 ChartRect ChartCanvas::BevelRings(ChartRect r, TColor topLeft, TColor bottomRight, int count) {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPoint>
+#include <QStaticText>
 #include <optional>
 #include <span>
 #include <utility>
@@ -22,11 +23,15 @@ enum class TextAlignH { Left, Center, Right };
 struct DirectPixels {
     uchar *bits = nullptr;
     qsizetype bytesPerLine = 0;
-    QRect area;
+    // The pixels that may be written, both ends included: a clip within the image.
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
     quint32 pixel = 0;
 
     void Set(int x, int y) const {
-        if (area.contains(x, y))
+        if (x >= left && x <= right && y >= top && y <= bottom)
             reinterpret_cast<quint32 *>(bits + y * bytesPerLine)[x] = pixel;
     }
 };
@@ -108,6 +113,7 @@ private:
     struct FontMeasures;
     FontMeasures &Measures() const;
     QFont DeviceFont() const;
+    const QStaticText &Shaped(const QString &text) const;
     struct PenState {
         TColor color;
         int width;

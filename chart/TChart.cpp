@@ -76,8 +76,12 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     const ChartRect bounds{rect.left(), rect.top(), rect.left() + rect.width(),
                            rect.top() + rect.height()};
     AnnounceDrawing(*this);
-    m_layout = LayOutChart(*this, canvas, {bounds, width(), height()}, LengthsOf(m_layout));
-    m_layoutClean = rect == QRect(QPoint(0, 0), size());
+    const bool whole = rect == QRect(QPoint(0, 0), size());
+    if (whole)
+        LayOut();
+    else
+        m_layout = LayOutChart(*this, canvas, {bounds, width(), height()}, LengthsOf(m_layout));
+    m_layoutClean = whole;
     DrawOn(canvas, m_layout);
 }
 

@@ -43,7 +43,8 @@ public:
     ChartRect PlotRect() const { return m_layout.plotRect; }
     SeriesHit SeriesAt(int x, int y) const { return chart::SeriesAt(*this, m_layout, x, y); }
 
-    // One complete picture straight into target, PanelBounds being rect.
+    // One complete picture straight into target, PanelBounds being rect; the whole widget's
+    // rectangle keeps the layout while the model and the size stay.
     void Draw(QImage &target, const QRect &rect);
     // The off-screen picture at the widget's device pixel ratio, drawn again first when
     // something changed since the last one.
