@@ -2,31 +2,69 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace kvr::chart {
 
-// Four independent lanes, so that no comparison waits for the one before it.
+namespace {
+
+// What is left after the wide lanes, one value at a time.
+void TakeRest(std::span<const double> values, double &low, double &high, bool &nan) {
+    for (const double v : values) {
+        low = v < low ? v : low;
+        high = v > high ? v : high;
+        nan = nan || v != v;
+    }
+}
+
+} // namespace
+
+#ifdef __SSE2__
+
+// Eight values a round in four pairs of lanes, so that no comparison waits for the one
+// before it. minpd(v, low) is exactly v < low ? v : low, a NaN keeping the lane's value.
 ValueExtremes FindExtremes(std::span<const double> values) {
     const double start = values[0] == values[0] ? values[0] : 0.0;
-    double low[4] = {start, start, start, start};
-    double high[4] = {start, start, start, start};
-    bool nan[4] = {};
+    __m128d low[4], high[4], nan[4];
+    for (int k = 0; k < 4; ++k) {
+        low[k] = high[k] = _mm_set1_pd(start);
+        nan[k] = _mm_setzero_pd();
+    }
+    const double *p = values.data();
     std::size_t i = 0;
-    for (; i + 4 <= values.size(); i += 4) {
-        for (std::size_t lane = 0; lane < 4; ++lane) {
-            const double v = values[i + lane];
-            low[lane] = v < low[lane] ? v : low[lane];
-            high[lane] = v > high[lane] ? v : high[lane];
-            nan[lane] = nan[lane] || v != v;
+    for (; i + 8 <= values.size(); i += 8) {
+        for (int k = 0; k < 4; ++k) {
+            const __m128d v = _mm_loadu_pd(p + i + 2 * k);
+            low[k] = _mm_min_pd(v, low[k]);
+            high[k] = _mm_max_pd(v, high[k]);
+            nan[k] = _mm_or_pd(nan[k], _mm_cmpunord_pd(v, v));
         }
     }
-    for (; i < values.size(); ++i) {
-        const double v = values[i];
-        low[0] = v < low[0] ? v : low[0];
-        high[0] = v > high[0] ? v : high[0];
-        nan[0] = nan[0] || v != v;
+    double lows[8], highs[8], nans[8];
+    for (int k = 0; k < 4; ++k) {
+        _mm_storeu_pd(lows + 2 * k, low[k]);
+        _mm_storeu_pd(highs + 2 * k, high[k]);
+        _mm_storeu_pd(nans + 2 * k, nan[k]);
     }
-    return {std::min({low[0], low[1], low[2], low[3]}),
-            std::max({high[0], high[1], high[2], high[3]}), nan[0] || nan[1] || nan[2] || nan[3]};
+    double lowest = *std::min_element(lows, lows + 8);
+    double highest = *std::max_element(highs, highs + 8);
+    bool anyNaN = std::any_of(nans, nans + 8, [](double mask) { return mask != 0.0; });
+    TakeRest(values.subspan(i), lowest, highest, anyNaN);
+    return {lowest, highest, anyNaN};
 }
+
+#else
+
+ValueExtremes FindExtremes(std::span<const double> values) {
+    const double start = values[0] == values[0] ? values[0] : 0.0;
+    double lowest = start, highest = start;
+    bool anyNaN = false;
+    TakeRest(values, lowest, highest, anyNaN);
+    return {lowest, highest, anyNaN};
+}
+
+#endif
 
 } // namespace kvr::chart
