@@ -62,20 +62,17 @@ AxisRange SpanOf(const AxisLayout &layout, const ChartRect &pixels) {
 bool LabelsReadApart(TCustomChartAxis &axis, const AxisLayout &layout, ChartCanvas &canvas) {
     if (!layout.shown || !axis.Labels())
         return true;
-    const std::vector<AxisLabel> &labels = layout.labels;
     canvas.SetFont(axis.LabelsFont());
-    for (std::size_t i = 1; i < labels.size(); ++i) {
-        const AxisLabel &a = labels[i - 1];
-        const AxisLabel &b = labels[i];
+    auto clash = [&](const AxisLabel &a, const AxisLabel &b) {
         const int room = std::abs(a.pixel - b.pixel);
         const int needed = axis.Horizontal()
                                ? (canvas.TextWidth(a.text) + canvas.TextWidth(b.text)) / 2 +
                                      canvas.TextWidth(QStringLiteral(" "))
                                : canvas.FontHeight();
-        if (a.text == b.text || room < needed)
-            return false;
-    }
-    return true;
+        return a.text == b.text || room < needed;
+    };
+    return std::adjacent_find(layout.labels.begin(), layout.labels.end(), clash) ==
+           layout.labels.end();
 }
 
 // The zoom is worth making only while every axis's labels still read apart in a layout of

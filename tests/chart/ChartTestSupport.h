@@ -56,6 +56,10 @@ inline LaidAxis Laid(const TChart &chart, AxisId id) { return {chart.Layout().Ax
 // has the empty frame.
 const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series);
 QPoint PixelOf(const TChart &chart, const TChartSeries &series, int index);
+// The column halfway between two points of a series.
+inline int Mid(const TChart &chart, const TChartSeries &series, int a, int b) {
+    return (PixelOf(chart, series, a).x() + PixelOf(chart, series, b).x()) / 2;
+}
 ChartNavigator &NavigatorOf(const TChart &chart);
 
 // The colour of one pixel as 0xRRGGBB.

@@ -131,12 +131,9 @@ TEST(SeriesDraw, NullColourPointBreaksTheLine) {
     line.AddPoint(30, 5);
     const QImage &image = chart->Picture();
     const int y = PixelOf(*chart, line, 0).y();
-    EXPECT_NE(PixelRgb(image, (PixelOf(*chart, line, 0).x() + PixelOf(*chart, line, 1).x()) / 2, y),
-              kRed);
-    EXPECT_NE(PixelRgb(image, (PixelOf(*chart, line, 1).x() + PixelOf(*chart, line, 2).x()) / 2, y),
-              kRed);
-    EXPECT_EQ(PixelRgb(image, (PixelOf(*chart, line, 2).x() + PixelOf(*chart, line, 3).x()) / 2, y),
-              kRed);
+    EXPECT_NE(PixelRgb(image, Mid(*chart, line, 0, 1), y), kRed);
+    EXPECT_NE(PixelRgb(image, Mid(*chart, line, 1, 2), y), kRed);
+    EXPECT_EQ(PixelRgb(image, Mid(*chart, line, 2, 3), y), kRed);
 }
 
 TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
@@ -152,9 +149,7 @@ TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
     ASSERT_LT(PixelOf(*chart, line, 1).y(), -32767);
     const int y = PixelOf(*chart, line, 0).y();
     EXPECT_EQ(PixelRgb(image, PixelOf(*chart, line, 1).x(), y), kRed);
-    EXPECT_NE(
-        PixelRgb(image, (PixelOf(*chart, line, 0).x() + PixelOf(*chart, line, 1).x()) / 2, y - 20),
-        kRed);
+    EXPECT_NE(PixelRgb(image, Mid(*chart, line, 0, 1), y - 20), kRed);
 }
 
 TEST(SeriesDraw, EntryFromFarBelowIsCutToThePicture) {
@@ -172,8 +167,7 @@ TEST(SeriesDraw, EntryFromFarBelowIsCutToThePicture) {
     EXPECT_EQ(FrameOf(*chart, line).first, 1);
     const int x = PixelOf(*chart, line, 1).x();
     EXPECT_EQ(PixelRgb(image, x, chart->PlotRect().Bottom - 2), kRed);
-    EXPECT_EQ(PixelRgb(image, (x + PixelOf(*chart, line, 2).x()) / 2, PixelOf(*chart, line, 1).y()),
-              kRed);
+    EXPECT_EQ(PixelRgb(image, Mid(*chart, line, 1, 2), PixelOf(*chart, line, 1).y()), kRed);
 }
 
 TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
@@ -194,9 +188,7 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     EXPECT_EQ(chart->Layout().Axis(AxisId::Bottom).maximum, 4.0);
     EXPECT_EQ(chart->Layout().Axis(AxisId::Left).maximum, 1.0);
     // The line runs on from the first point to the next finite one.
-    EXPECT_EQ(PixelRgb(image, (PixelOf(*chart, line, 0).x() + PixelOf(*chart, line, 4).x()) / 2,
-                       PixelOf(*chart, line, 0).y()),
-              kRed);
+    EXPECT_EQ(PixelRgb(image, Mid(*chart, line, 0, 4), PixelOf(*chart, line, 0).y()), kRed);
     EXPECT_NE(PixelRgb(image, chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()), kRed);
 }
 
