@@ -74,8 +74,6 @@ private:
 
 // One of the chart's five axes: its range (stored or taken from its series), the mapping
 // between values and pixels, its room in the layout and its drawing.
-// Stored, never drawn: Logarithmic and LogarithmicBase (values always map linearly) and
-// LabelsAngle, which only changes how labels are measured; DepthAxis is never drawn.
 class TCustomChartAxis : public ChartPart {
 public:
     explicit TCustomChartAxis(AxisId side);

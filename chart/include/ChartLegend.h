@@ -51,7 +51,6 @@ struct LegendLayout {
 };
 
 // The framed box beside the plot listing the series, each as a symbol and a text.
-// Stored, never drawn: TextStyle (only value items would use it).
 class TCustomChartLegend : public ChartPart {
 public:
     TCustomChartLegend();

@@ -34,9 +34,16 @@ struct ChartTextItem {
 };
 enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 
-// Stored with their defaults and checks, never drawn (only the flat mode is): View3D,
-// Chart3DPercent, View3DWalls, AnimatedZoom, AnimatedZoomSteps, LeftWall, BottomWall, the
-// depth axis, an axis's logarithmic settings and a series' marks.
+// Stored with their defaults and checks, never drawn: the one list of them.
+// - The panel: View3D, Chart3DPercent, View3DWalls, AnimatedZoom, AnimatedZoomSteps,
+//   LeftWall and BottomWall (only the flat mode is drawn, and a zoom is never animated).
+// - An axis: Logarithmic and LogarithmicBase (values always map linearly), LabelsAngle (it
+//   only changes how labels are measured); the depth axis as a whole.
+// - A value list: Name and DateTime (no axis writes dates).
+// - A series: Marks (all of them), ValueFormat and PercentFormat; a line or point series'
+//   Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and Dark3D; its pointer's
+//   Draw3D and Dark3D.
+// - The legend: TextStyle (only value items would use it).
 class ChartModel : public ChartHost {
 public:
     ChartModel();

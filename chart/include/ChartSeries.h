@@ -27,7 +27,7 @@ struct PlotFrame {
     int last = -1;
 };
 
-// The per-point text marks. Stored, never drawn: all of them (no chart shows marks).
+// The per-point text marks.
 class TSeriesMarks : public ChartPart {
 public:
     bool Visible() const { return m_visible; }
@@ -45,7 +45,6 @@ private:
 
 // Base of every series: two value lists, a colour and a label per point, and how the
 // series draws itself onto the chart and into the legend.
-// Stored, never drawn: Marks, ValueFormat and PercentFormat.
 class TChartSeries : public QObject, public ChartPart {
     Q_OBJECT
 

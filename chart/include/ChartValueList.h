@@ -12,7 +12,6 @@ enum class TChartListOrder { loNone, loAscending, loDescending };
 
 // One list of a series' values. Values are stored as given; reading multiplies them by
 // Multiplier. The statistics are recomputed once after a change, when first asked for.
-// Stored, never drawn: Name and DateTime (no axis of the application writes dates).
 class TChartValueList : public ChartPart {
 public:
     explicit TChartValueList(const QString &name, TChartListOrder order);

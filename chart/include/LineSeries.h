@@ -8,8 +8,6 @@ namespace kvr::chart {
 class PixelMapper;
 
 // Base of line and point series: a pen line between points and a marker at each.
-// Stored, never drawn: Stairs, InvertedStairs, AreaColor, AreaLinesPen, LineHeight and
-// Dark3D (the flat line path draws no stairs, areas or depth).
 class TCustomSeries : public TChartSeries {
     Q_OBJECT
 

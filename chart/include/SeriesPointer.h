@@ -19,7 +19,6 @@ enum class TSeriesPointerStyle {
 };
 
 // The marker drawn at a point of a line or point series.
-// Stored, never drawn: Draw3D and Dark3D (markers are flat).
 class TSeriesPointer : public ChartPart {
 public:
     TSeriesPointer() { Own({&m_pen, &m_brush}); }
