@@ -18,14 +18,13 @@ std::vector<double> LabelValues(const LaidAxis &axis) {
 }
 
 TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
-    auto chart = MakeGraphChart(417, 377, 50);
+    auto chart = MakeGraphModel(417, 377, 50);
     chart->BottomAxis().SetIncrement(20);
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 1);
     points.AddPoint(187, 2);
-    chart->Picture();
     // Ticks come from the labels, produced from the top down.
-    const auto values = LabelValues(Laid(*chart, AxisId::Bottom));
+    const auto values = LabelValues(Laid(chart.LayOut(), AxisId::Bottom));
     ASSERT_FALSE(values.empty());
     EXPECT_NEAR(values.front(), 180, 1.0);
     EXPECT_NEAR(values.back(), 60, 1.0);
@@ -33,29 +32,26 @@ TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
 }
 
 TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     chart->LeftAxis().SetLabelsSeparation(10);
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 40);
-    chart->Picture();
-    chart->Picture();
-    const LaidAxis axis = Laid(*chart, AxisId::Left);
+    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
     ASSERT_GE(axis.TickList().size(), 2u);
     const double step = axis.WorkingMaximum() > 0 ? std::abs(axis.PixelToValue(axis.TickList()[0]) -
                                                              axis.PixelToValue(axis.TickList()[1]))
                                                   : 0;
     EXPECT_NEAR(step, 2.0, 0.2);
-    EXPECT_NEAR(LabelValues(Laid(*chart, AxisId::Left)).back(), 0.0, 1e-9);
+    EXPECT_NEAR(LabelValues(Laid(chart.LayOut(), AxisId::Left)).back(), 0.0, 1e-9);
 }
 
 TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(0, 0);
     points.AddPoint(10, 40);
-    chart->Picture();
-    const LaidAxis axis = Laid(*chart, AxisId::Left);
+    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
     const double length = axis.AxisLength();
     // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
     EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
@@ -64,12 +60,11 @@ TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
 }
 
 TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(0, 0);
     points.AddPoint(10, 1.79e308);
-    chart->Picture();
-    const LaidAxis axis = Laid(*chart, AxisId::Left);
+    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
     // 5 pixels above 1.79e308 lie beyond the largest double.
     EXPECT_EQ(axis.WorkingMaximum(), DBL_MAX);
     // (1 − 1.79e308 / DBL_MAX) of the length below the top, not at the centre.
@@ -78,23 +73,21 @@ TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
 }
 
 TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.Pointer().SetInflateMargins(true);
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    chart->Picture();
-    EXPECT_EQ(Laid(*chart, AxisId::Left).WorkingMaximum(), 40.0);
-    EXPECT_EQ(Laid(*chart, AxisId::Bottom).WorkingMaximum(), 10.0);
+    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Left).WorkingMaximum(), 40.0);
+    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Bottom).WorkingMaximum(), 10.0);
 }
 
 TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
-    auto chart = MakeGraphChart(417, 377, 50);
+    auto chart = MakeGraphModel(417, 377, 50);
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
-    chart->Picture();
-    const LaidAxis axis = Laid(*chart, AxisId::Bottom);
+    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Bottom);
     EXPECT_LT(axis.WorkingMinimum(), 30.0);
     EXPECT_EQ(axis.WorkingMaximum(), 50.0);
 }
@@ -108,7 +101,7 @@ void PrintTo(const MinMaxCase &c, std::ostream *out) { *out << c.a << ", " << c.
 class SetMinMaxTable : public ::testing::TestWithParam<MinMaxCase> {};
 
 TEST_P(SetMinMaxTable, OrdersThePairAndTurnsAutomaticOff) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->BottomAxis();
     axis.SetAutomatic(true);
     axis.SetMinMax(GetParam().a, GetParam().b);
@@ -133,7 +126,7 @@ void PrintTo(const RefusedCase &c, std::ostream *out) { *out << c.name; }
 class RefusedSetterTable : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsTheValue) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->LeftAxis();
     axis.SetMinMax(-5, 10);
     try {
@@ -180,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Axis, StoredMinimumAboveMaximumLoadsSilently) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     chart->BeginLoading();
     chart->BottomAxis().SetMinimum(50);
     chart->EndLoading();
@@ -190,7 +183,7 @@ TEST(Axis, StoredMinimumAboveMaximumLoadsSilently) {
 }
 
 TEST(Axis, AutomaticSetterCouplesTheFlagsExceptWhileLoading) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->TopAxis();
     chart->BeginLoading();
     axis.SetAutomatic(false);
@@ -206,16 +199,14 @@ TEST(Axis, AutomaticSetterCouplesTheFlagsExceptWhileLoading) {
 }
 
 TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->LeftAxis().SetLabels(false);
-    chart->Picture();
-    EXPECT_TRUE(Laid(*chart, AxisId::Left).TickList().empty());
+    EXPECT_TRUE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
     chart->LeftAxis().SetTickOnLabelsOnly(false);
-    chart->Picture();
-    EXPECT_FALSE(Laid(*chart, AxisId::Left).TickList().empty());
+    EXPECT_FALSE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
 }
 
 struct LabelStyleCase {
@@ -232,7 +223,7 @@ class LabelStyleTable : public ::testing::TestWithParam<LabelStyleCase> {};
 
 // Points carry texts just outside, at and inside both ends of both axes, and one none.
 TEST_P(LabelStyleTable, ListsEveryLabelWithItsTextAtItsValue) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     chart->Legend().SetVisible(false);
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     const double xs[] = {-1, 0, 4, 6, 10, 11}, ys[] = {45, 40, 10, 20, 0, -5};
@@ -246,7 +237,7 @@ TEST_P(LabelStyleTable, ListsEveryLabelWithItsTextAtItsValue) {
     const LabelStyleCase &c = GetParam();
     chart->Axis(c.axis).SetLabelStyle(c.style);
     chart->Axis(c.axis).SetLabelsOnAxis(c.onAxis);
-    const AxisLayout &axis = chart->LayOut().Axis(c.axis);
+    const AxisLayout axis = chart.LayOut().Axis(c.axis);
     std::string expected, actual;
     for (const QString &label : QString::fromLatin1(c.labels).split(' ', Qt::SkipEmptyParts))
         expected += QStringLiteral("%1:%2 ")
@@ -278,14 +269,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Axis, ZeroMinimumIsLabelled) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    chart->Picture();
-    const auto ticks = Laid(*chart, AxisId::Left).TickList();
+    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
+    const auto ticks = axis.TickList();
     ASSERT_FALSE(ticks.empty());
-    EXPECT_EQ(ticks.back(), Laid(*chart, AxisId::Left).IEndPos());
+    EXPECT_EQ(ticks.back(), axis.IEndPos());
 }
 
 TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
@@ -313,7 +304,7 @@ TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
 }
 
 TEST(Axis, ScrollMovesBothEndsWithAutomaticOff) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->LeftAxis();
     axis.SetMinMax(0, 10);
     axis.SetAutomatic(true);
@@ -324,47 +315,45 @@ TEST(Axis, ScrollMovesBothEndsWithAutomaticOff) {
 }
 
 TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->LeftAxis();
     axis.SetLabelsSeparation(0);
     axis.SetIncrement(0.001);
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 10);
-    chart->Picture();
-    EXPECT_TRUE(Laid(*chart, AxisId::Left).TickList().empty());
+    EXPECT_TRUE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
     // 1000 steps: positions are recorded, never beyond the list's capacity.
     axis.SetIncrement(0.01);
-    chart->Picture();
-    EXPECT_LE(Laid(*chart, AxisId::Left).TickList().size(), std::size_t(TChartAxis::kTickCapacity));
-    EXPECT_FALSE(Laid(*chart, AxisId::Left).TickList().empty());
+    EXPECT_LE(Laid(chart.LayOut(), AxisId::Left).TickList().size(),
+              std::size_t(TChartAxis::kTickCapacity));
+    EXPECT_FALSE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
 }
 
 TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->LeftAxis();
     axis.SetLabelsSeparation(0);
     axis.SetMinMax(1e17, 1e17 + 64);
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1e17);
-    chart->Picture();
     // Every round would land on the same value: it is labelled once, and the loop stops.
-    const auto ticks = Laid(*chart, AxisId::Left).TickList();
+    const LaidAxis laid = Laid(chart.LayOut(), AxisId::Left);
+    const auto ticks = laid.TickList();
     EXPECT_EQ(ticks.size(), 1u);
     for (int tick : ticks)
         EXPECT_EQ(tick, ticks.front());
-    EXPECT_GE(ticks.front(), Laid(*chart, AxisId::Left).IStartPos());
-    EXPECT_LE(ticks.front(), Laid(*chart, AxisId::Left).IEndPos());
+    EXPECT_GE(ticks.front(), laid.IStartPos());
+    EXPECT_LE(ticks.front(), laid.IEndPos());
 }
 
 TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     auto &axis = chart->LeftAxis();
     axis.SetMinMax(-1e308, 1e308);
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1);
-    chart->Picture();
-    EXPECT_TRUE(Laid(*chart, AxisId::Left).TickList().empty());
+    EXPECT_TRUE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
 }
 
 } // namespace

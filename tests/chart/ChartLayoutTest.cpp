@@ -74,21 +74,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Layout, AxesTakeTheirLabelsAndTicksOffPlotRect) {
-    auto chart = MakeGraphChart(417, 377, 50);
+    auto chart = MakeGraphModel(417, 377, 50);
     chart->Legend().SetVisible(false);
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 100);
     points.AddPoint(180, 20);
-    chart->Picture();
     const TChartFont font;
     const int h = FontHeightOf(font);
     const int w = TextWidthOf(font, QStringLiteral("100")) + TextWidthOf(font, QStringLiteral(" "));
     // (25 + W + 6, 11, 404, 351 − h − 6): labels, then axis pen 2 + tick 4.
-    EXPECT_EQ(chart->PlotRect(), (ChartRect{25 + w + 6, 11, 404, 351 - h - 6}));
-    EXPECT_EQ(Laid(*chart, AxisId::Bottom).IStartPos(), 31 + w);
-    EXPECT_EQ(Laid(*chart, AxisId::Bottom).IEndPos(), 404);
-    EXPECT_EQ(Laid(*chart, AxisId::Left).IStartPos(), 11);
-    EXPECT_EQ(Laid(*chart, AxisId::Left).IEndPos(), 345 - h);
+    EXPECT_EQ(chart.LayOut().plotRect, (ChartRect{25 + w + 6, 11, 404, 351 - h - 6}));
+    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Bottom).IStartPos(), 31 + w);
+    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Bottom).IEndPos(), 404);
+    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Left).IStartPos(), 11);
+    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Left).IEndPos(), 345 - h);
 }
 
 // The layout step alone gives what a drawing of the same state then shows.
@@ -110,15 +109,13 @@ TEST(Layout, LayingOutWithoutDrawingGivesPlotRectAndAxisEnds) {
 }
 
 TEST(Layout, TitleWithOneLineMovesTheTopDownByAFontHeightAndTheGap) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     chart->Legend().SetVisible(false);
     chart->SetAxisVisible(false);
-    chart->Picture();
-    const int topWithout = chart->PlotRect().Top;
+    const int topWithout = chart.LayOut().plotRect.Top;
     chart->Title().SetVisible(true);
     chart->Title().SetText({QStringLiteral("TChart")});
-    chart->Picture();
-    EXPECT_EQ(chart->PlotRect().Top, topWithout + FontHeightOf(chart->Title().Font()) + 5);
+    EXPECT_EQ(chart.LayOut().plotRect.Top, topWithout + FontHeightOf(chart->Title().Font()) + 5);
 }
 
 TEST(Layout, FramedTitleTakesTheFrameOnBothSides) {
@@ -137,11 +134,10 @@ TEST(Layout, FramedTitleTakesTheFrameOnBothSides) {
 }
 
 TEST(Layout, VisibleFootWithoutLinesTakesNoRoom) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     chart->SetAxisVisible(false);
     chart->Foot().SetVisible(true);
-    chart->Picture();
-    EXPECT_EQ(chart->PlotRect().Bottom, 351);
+    EXPECT_EQ(chart.LayOut().plotRect.Bottom, 351);
 }
 
 TEST(Layout, BackColorFillsTheWallOnlyOutsideLoading) {
@@ -206,7 +202,7 @@ TEST(Layout, LocaleOrPaletteChangeRedraws) {
 }
 
 TEST(Layout, Chart3DPercentIsRefusedOutsideOneToHundred) {
-    auto chart = MakeGraphChart();
+    auto chart = MakeGraphModel();
     for (int bad : {0, 101}) {
         try {
             chart->SetChart3DPercent(bad);

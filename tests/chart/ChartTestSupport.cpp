@@ -27,6 +27,16 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     return chart;
 }
 
+GraphModel MakeGraphModel(int width, int height, double bottomMinimum) {
+    EnsureApplication();
+    GraphModel graph{std::make_unique<ChartModel>(), QSize(width, height)};
+    graph->BeginLoading();
+    LoadGraphPanel(*graph.model);
+    graph->BottomAxis().SetMinimum(bottomMinimum);
+    graph->EndLoading();
+    return graph;
+}
+
 const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series) {
     static const PlotFrame kNone;
     const auto &frames = chart.Layout().series;
@@ -34,6 +44,13 @@ const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series) {
         if (&chart.Series(int(i)) == &series)
             return frames[i];
     return kNone;
+}
+
+QPoint PixelOf(const ChartLayout &layout, const TChartSeries &series, int index) {
+    const auto list = series.Host()->SeriesList();
+    const auto at = std::size_t(std::find(list.begin(), list.end(), &series) - list.begin());
+    const PlotFrame &frame = layout.series.at(at);
+    return {series.XPixel(frame, index), series.YPixel(frame, index)};
 }
 
 QPoint PixelOf(const TChart &chart, const TChartSeries &series, int index) {

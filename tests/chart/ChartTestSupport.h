@@ -40,7 +40,7 @@ int TextWidthOf(const TChartFont &font, const QString &text);
 
 // An axis as the chart's last picture laid it out.
 struct LaidAxis {
-    const AxisLayout &layout;
+    AxisLayout layout;
     std::span<const int> TickList() const { return layout.ticks; }
     int ValueToPixel(double value) const { return layout.mapping.ValueToPixel(value); }
     double PixelToValue(int pixel) const { return layout.mapping.PixelToValue(pixel); }
@@ -51,11 +51,24 @@ struct LaidAxis {
     int AxisLength() const { return layout.mapping.Length(); }
     const AxisMapping &Mapping() const { return layout.mapping; }
 };
-inline LaidAxis Laid(const TChart &chart, AxisId id) { return {chart.Layout().Axis(id)}; }
+inline LaidAxis Laid(const ChartLayout &layout, AxisId id) { return {layout.Axis(id)}; }
+inline LaidAxis Laid(const TChart &chart, AxisId id) { return Laid(chart.Layout(), id); }
+
+// The graphs window's first chart as a model alone, laid out at its size with no widget and
+// no picture.
+struct GraphModel {
+    std::unique_ptr<ChartModel> model;
+    QSize size;
+
+    ChartModel *operator->() const { return model.get(); }
+    ChartLayout LayOut() const { return LayOutChart(*model, size); }
+};
+GraphModel MakeGraphModel(int width = 441, int height = 377, double bottomMinimum = 0.0);
 // A series' frame and one of its points in the chart's last picture; a series added since
 // has the empty frame.
 const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series);
 QPoint PixelOf(const TChart &chart, const TChartSeries &series, int index);
+QPoint PixelOf(const ChartLayout &layout, const TChartSeries &series, int index);
 // The column halfway between two points of a series.
 inline int Mid(const TChart &chart, const TChartSeries &series, int a, int b) {
     return (PixelOf(chart, series, a).x() + PixelOf(chart, series, b).x()) / 2;

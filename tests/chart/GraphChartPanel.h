@@ -5,7 +5,7 @@
 // The stored panel, walls, title and axes of the graphs window's first chart, as the form
 // loads them, for the chart tests and benchmarks that draw without the window. The caller
 // brackets it with BeginLoading and EndLoading.
-inline void LoadGraphPanel(kvr::chart::TChart &chart) {
+inline void LoadGraphPanel(kvr::chart::ChartModel &chart) {
     using namespace kvr::chart;
     chart.BackWall().Brush().SetColor(clWhite);
     chart.BackWall().Brush().SetStyle(TBrushStyle::bsClear);

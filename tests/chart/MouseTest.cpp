@@ -108,6 +108,31 @@ TEST(Mouse, PressOnTheLegendOrOutsideStartsNoDrag) {
     }
 }
 
+// What a press lands on comes from the model and its layout alone, each part at its pixels.
+TEST(Mouse, EveryPartIsFoundAtItsPixelsWithoutAWidget) {
+    auto chart = MakeGraphModel();
+    chart->Title().SetVisible(true);
+    chart->Title().SetText({QStringLiteral("T")});
+    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    points.AddPoint(5, 20);
+    points.AddPoint(10, 40);
+    const ChartLayout layout = chart.LayOut();
+    auto centre = [](const ChartRect &r) {
+        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    };
+    const ChartRect plot = layout.plotRect;
+    const std::pair<QPoint, ChartPartKind> cases[] = {
+        {PixelOf(layout, points, 0), ChartPartKind::Series},
+        {QPoint(plot.Left + 3, plot.Top + 3), ChartPartKind::PlotArea},
+        {centre(chart->BottomAxis().HitRect(layout.Axis(AxisId::Bottom))), ChartPartKind::Axis},
+        {centre(chart->LeftAxis().HitRect(layout.Axis(AxisId::Left))), ChartPartKind::Axis},
+        {centre(layout.title.rect), ChartPartKind::Title},
+        {centre(layout.legend.rect), ChartPartKind::Legend},
+        {QPoint(2, 2), ChartPartKind::None}};
+    for (const auto &[at, kind] : cases)
+        EXPECT_EQ(PartAt(*chart.model, layout, at.x(), at.y()), kind) << at.x() << "," << at.y();
+}
+
 TEST(Mouse, PlotAreaIsNoTargetWithoutActiveSeries) {
     auto chart = MakeGraphChart();
     chart->Picture();
