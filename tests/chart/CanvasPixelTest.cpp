@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <ostream>
 
 namespace {
@@ -271,6 +273,13 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     EXPECT_EQ(PixelRgb(image, r.Right - 1, r.Bottom - 1), 0xFFFFC4u);
     EXPECT_NE(PixelRgb(image, r.Right + 1, r.Top + 5), kBlack);
     EXPECT_NE(PixelRgb(image, r.Left + 5, r.Bottom + 1), kBlack);
+    // Hatched, the wall shows its brush colour between the lines, not the panel's.
+    chart->BackWall().Brush().SetStyle(TBrushStyle::bsHorizontal);
+    const QImage &hatched = chart->Picture();
+    std::set<unsigned> colours;
+    for (int y = r.Top + 1; y < r.Top + 17; ++y)
+        colours.insert(PixelRgb(hatched, r.Left + 5, y));
+    EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kWhite}));
     chart->setParent(nullptr);
 }
 
