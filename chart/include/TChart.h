@@ -7,6 +7,7 @@
 #include "ChartHitTest.h"
 #include "ChartLayout.h"
 #include "ChartModel.h"
+#include "ChartOverlay.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -14,18 +15,6 @@
 #include <QWidget>
 
 namespace kvr::chart {
-
-class ChartCanvas;
-
-// Drawn over the picture on the screen only: a zoom drag's rectangle, the focus frame.
-class ChartOverlay {
-public:
-    virtual bool Shown() const = 0;
-    virtual void Draw(ChartCanvas &canvas) const = 0;
-
-protected:
-    ~ChartOverlay() = default;
-};
 
 class TChart : public QWidget, public ChartModel {
     Q_OBJECT

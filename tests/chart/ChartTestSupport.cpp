@@ -62,17 +62,41 @@ ChartNavigator &NavigatorOf(const TChart &chart) { return *ChartNavigator::Of(ch
 
 std::unique_ptr<TChart> MakeFilledGraphChart() {
     auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
+    FillGraph(*chart);
+    return chart;
+}
+
+void FillGraph(ChartModel &chart) {
+    const WearSeries wear = AddWearSeries(chart);
     for (TChartSeries *series : {static_cast<TChartSeries *>(wear.points[0]),
                                  static_cast<TChartSeries *>(wear.lines[0])}) {
         series->AddPoint(1, 10);
         series->AddPoint(5, 30);
     }
-    chart->SetBackColor(0xC4FFFF);
+    chart.SetBackColor(0xC4FFFF);
+}
+
+NavigatedModel::NavigatedModel(QSize size)
+    : navigation(*this, [this]() -> const ChartLayout & { return LayOut(); }), m_size(size) {}
+
+const ChartLayout &NavigatedModel::LayOut() {
+    if (!m_clean)
+        m_layout = LayOutChart(*this, m_size, LengthsOf(m_layout));
+    m_clean = true;
+    return m_layout;
+}
+
+std::unique_ptr<NavigatedModel> MakeNavigatedModel(QSize size) {
+    EnsureApplication();
+    auto chart = std::make_unique<NavigatedModel>(size);
+    chart->BeginLoading();
+    LoadGraphPanel(*chart);
+    chart->EndLoading();
+    FillGraph(*chart);
     return chart;
 }
 
-WearSeries AddWearSeries(TChart &chart) {
+WearSeries AddWearSeries(ChartModel &chart) {
     // Per cutter as in the window: line colour (also the marker fill), marker outline.
     const TColor lineColors[] = {clRed, clBlue, 0x00CA00};
     const TColor pointColors[] = {clRed, clYellow, clWhite};

@@ -29,11 +29,12 @@ struct WearSeries {
     TLineSeries *lines[3];
     TPointSeries *points[3];
 };
-WearSeries AddWearSeries(TChart &chart);
+WearSeries AddWearSeries(ChartModel &chart);
 
 // The first chart of the graphs window, shown filled pale yellow, with two measured
 // points and one wear line across them.
 std::unique_ptr<TChart> MakeFilledGraphChart();
+void FillGraph(ChartModel &chart);
 // The chart's font height (of "W") and a text's width in a font, as the layout measures them.
 int FontHeightOf(const TChartFont &font);
 int TextWidthOf(const TChartFont &font, const QString &text);
@@ -64,6 +65,22 @@ struct GraphModel {
     ChartLayout LayOut() const { return LayOutChart(*model, size); }
 };
 GraphModel MakeGraphModel(int width = 441, int height = 377, double bottomMinimum = 0.0);
+
+// The filled first chart as a model with its navigation and no widget: the layout is laid
+// out again, as a view's, only after the model changed.
+class NavigatedModel : public ChartModel {
+public:
+    explicit NavigatedModel(QSize size);
+    const ChartLayout &LayOut();
+    void Invalidate() override { m_clean = false; }
+    ChartNavigation navigation;
+
+private:
+    QSize m_size;
+    ChartLayout m_layout;
+    bool m_clean = false;
+};
+std::unique_ptr<NavigatedModel> MakeNavigatedModel(QSize size = {441, 377});
 // A series' frame and one of its points in the chart's last picture; a series added since
 // has the empty frame.
 const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series);

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <ostream>
 
@@ -56,31 +57,61 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"up", Qt::Key_Up, {0, 1}, {0.1, 1}, Qt::Key_Escape},
                       KeyCase{"down", Qt::Key_Down, {0, 1}, {-0.1, 1}}));
 
-// Past the labels' three decimals "+" stops; "-" and Home still work from there.
-TEST(Keyboard, HoldingPlusDownKeepsTheLabelsApart) {
-    auto chart = MakeFilledGraphChart();
-    const QImage before = chart->Picture();
-    for (int press = 0; press < 100; ++press)
-        QTest::keyClick(chart.get(), Qt::Key_Plus);
-    for (AxisId id : {AxisId::Bottom, AxisId::Left})
-        for (std::size_t i = 1; i < chart->LayOut().Axis(id).labels.size(); ++i)
-            EXPECT_NE(chart->Layout().Axis(id).labels[i - 1].text,
-                      chart->Layout().Axis(id).labels[i].text);
-    const double b0 = chart->LayOut().Axis(AxisId::Bottom).minimum;
-    const double b1 = chart->Layout().Axis(AxisId::Bottom).maximum;
-    // From 5 minutes down to a few hundredths: one "+" more would let the labels touch.
-    EXPECT_NEAR(b1 - b0, 0.0297828654, 1e-9);
-    EXPECT_NEAR(chart->LeftAxis().Maximum() - chart->LeftAxis().Minimum(), 0.1783153627, 1e-9);
-    QTest::keyClick(chart.get(), Qt::Key_Minus);
-    ExpectMove(chart->LayOut().Axis(AxisId::Bottom), b0, b1, {0, 4. / 3});
-    QTest::keyClick(chart.get(), Qt::Key_Home);
-    EXPECT_EQ(chart->Picture(), before);
+struct ZoomStop {
+    const char *name;
+    int bottomLabelsSize; // 0 keeps the font the window gives
+    int leftLabelsSize;
+    double bottomSpan;
+    double leftSpan;
+};
+
+void PrintTo(const ZoomStop &c, std::ostream *out) { *out << c.name; }
+
+class ZoomStopTable : public ::testing::TestWithParam<ZoomStop> {};
+
+std::array<double, 4> Ends(const ChartLayout &layout) {
+    return {layout.Axis(AxisId::Bottom).minimum, layout.Axis(AxisId::Bottom).maximum,
+            layout.Axis(AxisId::Left).minimum, layout.Axis(AxisId::Left).maximum};
 }
 
+// Past the labels' three decimals zooming in stops, where it stops depending on each axis's
+// own labels font; zooming out and the reset still work from there. A model and its layout
+// alone.
+TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
+    auto chart = MakeNavigatedModel();
+    for (auto [axis, size] : {std::pair{&chart->BottomAxis(), GetParam().bottomLabelsSize},
+                              std::pair{&chart->LeftAxis(), GetParam().leftLabelsSize}})
+        if (size)
+            axis->LabelsFont().SetSize(size);
+    const std::array<double, 4> before = Ends(chart->LayOut());
+    for (int press = 0; press < 100; ++press)
+        chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomIn));
+    const ChartLayout zoomed = chart->LayOut();
+    for (AxisId id : {AxisId::Bottom, AxisId::Left})
+        for (std::size_t i = 1; i < zoomed.Axis(id).labels.size(); ++i)
+            EXPECT_NE(zoomed.Axis(id).labels[i - 1].text, zoomed.Axis(id).labels[i].text);
+    const std::array<double, 4> ends = Ends(zoomed);
+    EXPECT_NEAR(ends[1] - ends[0], GetParam().bottomSpan, 1e-9);
+    EXPECT_NEAR(ends[3] - ends[2], GetParam().leftSpan, 1e-9);
+    chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut));
+    ExpectMove(chart->LayOut().Axis(AxisId::Bottom), ends[0], ends[1], {0, 4. / 3});
+    chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset));
+    EXPECT_EQ(Ends(chart->LayOut()), before);
+}
+
+// From 5 minutes down to a few hundredths with the window's fonts; larger left labels are
+// spaced wider and read apart for longer.
+INSTANTIATE_TEST_SUITE_P(
+    Keyboard, ZoomStopTable,
+    ::testing::Values(ZoomStop{"window_fonts", 0, 0, 0.0297828654, 0.1783153627},
+                      ZoomStop{"large_bottom_labels", 24, 0, 0.0298448345, 0.1790776865},
+                      ZoomStop{"large_left_labels", 0, 24, 0.0054348545, 0.0321325896}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(Keyboard, HoldingMinusDownKeepsTheRangesFinite) {
-    auto chart = MakeFilledGraphChart();
+    auto chart = MakeNavigatedModel();
     for (int press = 0; press < 1000; ++press)
-        NavigatorOf(*chart).navigate(NavigationOperation::Of(Navigation::ZoomOut));
+        chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut));
     for (TChartAxis *axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
         EXPECT_LE(std::abs(axis->Minimum()), 1e100);
         EXPECT_LE(std::abs(axis->Maximum()), 1e100);
