@@ -63,6 +63,7 @@ struct ZoomStop {
     int leftLabelsSize;
     double bottomSpan;
     double leftSpan;
+    int width = 441;
 };
 
 void PrintTo(const ZoomStop &c, std::ostream *out) { *out << c.name; }
@@ -78,7 +79,7 @@ std::array<double, 4> Ends(const ChartLayout &layout) {
 // own labels font; zooming out and the reset still work from there. A model and its layout
 // alone.
 TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
-    auto chart = MakeNavigatedModel();
+    auto chart = MakeNavigatedModel({GetParam().width, 377});
     for (auto [axis, size] : {std::pair{&chart->BottomAxis(), GetParam().bottomLabelsSize},
                               std::pair{&chart->LeftAxis(), GetParam().leftLabelsSize}})
         if (size)
@@ -94,18 +95,21 @@ TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
     EXPECT_NEAR(ends[1] - ends[0], GetParam().bottomSpan, 1e-9);
     EXPECT_NEAR(ends[3] - ends[2], GetParam().leftSpan, 1e-9);
     chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut));
-    ExpectMove(chart->LayOut().Axis(AxisId::Bottom), ends[0], ends[1], {0, 4. / 3});
+    // The left axis: every row's plot is some 300 high.
+    ExpectMove(chart->LayOut().Axis(AxisId::Left), ends[2], ends[3], {0, 4. / 3});
     chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset));
     EXPECT_EQ(Ends(chart->LayOut()), before);
 }
 
 // From 5 minutes down to a few hundredths with the window's fonts; larger left labels are
-// spaced wider and read apart for longer.
+// spaced wider and read apart for longer; a narrow plot stops at one bottom label, as the
+// next step's first pair of labels would touch.
 INSTANTIATE_TEST_SUITE_P(
     Keyboard, ZoomStopTable,
     ::testing::Values(ZoomStop{"window_fonts", 0, 0, 0.0297828654, 0.1783153627},
                       ZoomStop{"large_bottom_labels", 24, 0, 0.0298448345, 0.1790776865},
-                      ZoomStop{"large_left_labels", 0, 24, 0.0054348545, 0.0321325896}),
+                      ZoomStop{"large_left_labels", 0, 24, 0.0054348545, 0.0321325896},
+                      ZoomStop{"narrow", 0, 0, 0.1535653613, 0.5589214592, 130}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Keyboard, HoldingMinusDownKeepsTheRangesFinite) {
