@@ -10,7 +10,4 @@ class ChartCanvas;
 void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &layout,
                const DrawListener &listener = {});
 
-// Tells every active series the chart is about to be drawn.
-void AnnounceDrawing(const ChartModel &model);
-
 } // namespace kvr::chart

@@ -71,13 +71,6 @@ void DrawSeries(const ChartModel &model, ChartCanvas &canvas, const ChartLayout 
 
 } // namespace
 
-void AnnounceDrawing(const ChartModel &model) {
-    for (const TChartSeries *s : model.SeriesList()) {
-        if (s->Active())
-            s->BeforeDrawChart();
-    }
-}
-
 void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &layout,
                const DrawListener &listener) {
     auto tell = [&](DrawPoint point) {
@@ -112,7 +105,6 @@ void RenderChart(const ChartModel &model, QPainter &painter, const ChartLayout &
 }
 
 void RenderChart(const ChartModel &model, QPainter &painter, QSize size, const QPalette &palette) {
-    AnnounceDrawing(model);
     RenderChart(model, painter, LayOutChart(model, size), palette);
 }
 

@@ -75,7 +75,6 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     ChartCanvas canvas(target, palette());
     const ChartRect bounds{rect.left(), rect.top(), rect.left() + rect.width(),
                            rect.top() + rect.height()};
-    AnnounceDrawing(*this);
     const bool whole = rect == QRect(QPoint(0, 0), size());
     if (whole)
         LayOut();
@@ -96,7 +95,6 @@ const QImage &TChart::Picture() {
     if (m_buffer.size() != pixels)
         m_buffer = QImage(pixels, QImage::Format_RGB32);
     m_buffer.setDevicePixelRatio(ratio);
-    AnnounceDrawing(*this);
     LayOut();
     ChartCanvas canvas(m_buffer, palette());
     DrawOn(canvas, m_layout);

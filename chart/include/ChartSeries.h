@@ -111,8 +111,6 @@ public:
     // Draws the frame's shown range; the chart clips to the plot around it.
     void Draw(ChartCanvas &canvas, const PlotFrame &frame);
 
-    // Tells the series the chart is about to draw.
-    virtual void BeforeDrawChart() const {}
     // legendColor is the legend's background, panelColor the chart's.
     void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
                            TColor panelColor) const;

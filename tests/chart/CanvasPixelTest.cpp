@@ -167,17 +167,23 @@ TEST(Canvas, ClipKeepsDrawingInsideTheExclusiveBox) {
     QImage image = WhiteImage();
     {
         ChartCanvas canvas(image, QPalette());
-        canvas.ClipRect({5, 0, 10, 40});
+        canvas.ClipRect({5, 2, 10, 8});
         canvas.SetPen(clBlack);
         canvas.Line(0, 3, 20, 3);
+        canvas.Line(7, 0, 7, 20);
         canvas.UnClip();
-        canvas.Line(0, 6, 20, 6);
+        canvas.Line(0, 12, 20, 12);
     }
+    // Each edge from both sides, across and down.
     EXPECT_EQ(PixelRgb(image, 4, 3), kWhite);
     EXPECT_EQ(PixelRgb(image, 5, 3), kBlack);
     EXPECT_EQ(PixelRgb(image, 9, 3), kBlack);
     EXPECT_EQ(PixelRgb(image, 10, 3), kWhite);
-    EXPECT_EQ(PixelRgb(image, 15, 6), kBlack);
+    EXPECT_EQ(PixelRgb(image, 7, 1), kWhite);
+    EXPECT_EQ(PixelRgb(image, 7, 2), kBlack);
+    EXPECT_EQ(PixelRgb(image, 7, 7), kBlack);
+    EXPECT_EQ(PixelRgb(image, 7, 8), kWhite);
+    EXPECT_EQ(PixelRgb(image, 15, 12), kBlack);
 }
 
 TEST(Canvas, BevelRingsLightTopLeftDarkBottomRight) {

@@ -113,6 +113,8 @@ TEST(Mouse, EveryPartIsFoundAtItsPixelsWithoutAWidget) {
     auto chart = MakeGraphModel();
     chart->Title().SetVisible(true);
     chart->Title().SetText({QStringLiteral("T")});
+    chart->Foot().SetVisible(true);
+    chart->Foot().SetText({QStringLiteral("F")});
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
     points.AddPoint(5, 20);
     points.AddPoint(10, 40);
@@ -127,6 +129,7 @@ TEST(Mouse, EveryPartIsFoundAtItsPixelsWithoutAWidget) {
         {centre(chart->BottomAxis().HitRect(layout.Axis(AxisId::Bottom))), ChartPartKind::Axis},
         {centre(chart->LeftAxis().HitRect(layout.Axis(AxisId::Left))), ChartPartKind::Axis},
         {centre(layout.title.rect), ChartPartKind::Title},
+        {centre(layout.foot.rect), ChartPartKind::Foot},
         {centre(layout.legend.rect), ChartPartKind::Legend},
         {QPoint(2, 2), ChartPartKind::None}};
     for (const auto &[at, kind] : cases)
@@ -181,6 +184,12 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
         EXPECT_NEAR(Ranges(*chart)[end], expected[end], 1e-9) << end;
     // Leaving PlotRect ends the panning.
     QTest::mouseMove(chart.get(), QPoint(plot.Left - 5, plot.Top + 100));
+    EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
+    // So does the pointer leaving the chart.
+    QTest::mousePress(chart.get(), Qt::RightButton, Qt::NoModifier, from);
+    ASSERT_TRUE(NavigatorOf(*chart).PanningRecord().Active);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(chart.get(), &leave);
     EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
 }
 
