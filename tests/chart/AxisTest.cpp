@@ -46,17 +46,23 @@ TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
     EXPECT_NEAR(LabelValues(Laid(chart.LayOut(), AxisId::Left)).back(), 0.0, 1e-9);
 }
 
+// The left axis keeps its fixed minimum; the right one, automatic at both ends, widens both.
 TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
     auto chart = MakeGraphModel();
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    points.SetVertAxis(TVertAxis::aBothVertAxis);
     points.AddPoint(0, 0);
     points.AddPoint(10, 40);
-    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
+    const ChartLayout layout = chart.LayOut();
+    const LaidAxis axis = Laid(layout, AxisId::Left);
     const double length = axis.AxisLength();
     // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
     EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
     EXPECT_EQ(axis.WorkingMinimum(), 0.0);
     EXPECT_EQ(axis.ValueToPixel(40), axis.IStartPos() + 5);
+    const LaidAxis right = Laid(layout, AxisId::Right);
+    EXPECT_EQ(right.ValueToPixel(40), right.IStartPos() + 5);
+    EXPECT_EQ(right.ValueToPixel(0), right.IEndPos() - 5);
 }
 
 TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
