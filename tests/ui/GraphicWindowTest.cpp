@@ -146,6 +146,7 @@ TEST_P(ReopenedGraphs, ShowEveryPointOfNewDataInsideThePlot) {
     ShowGraphs();
     for (TChart *chart : Charts()) {
         chart->grab();
+        EXPECT_FALSE(ChartNavigator::Of(*chart)->Zoomed()); // nothing of the old view to undo
         if (GetParam().undoAfterReopening) {
             UndoZoom(*chart, {chart->PlotRect().Left + 40, chart->PlotRect().Top + 40});
             chart->grab();
