@@ -286,6 +286,12 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     for (int y = r.Top + 1; y < r.Top + 17; ++y)
         colours.insert(PixelRgb(hatched, r.Left + 5, y));
     EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kWhite}));
+    // A brush of the wall's own colour would hide the lines: they turn black.
+    chart->BackWall().Brush().SetColor(0xC4FFFF);
+    colours.clear();
+    for (int y = r.Top + 1; y < r.Top + 17; ++y)
+        colours.insert(PixelRgb(chart->Picture(), r.Left + 5, y));
+    EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kBlack}));
     chart->setParent(nullptr);
 }
 

@@ -200,6 +200,32 @@ TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideTh
               unfocused.convertToFormat(QImage::Format_RGB32));
 }
 
+// What the screen holds once the posted repaints are done.
+QImage OnScreen(TChart *chart) {
+    QCoreApplication::processEvents();
+    const QPoint at = chart->mapTo(chart->window(), QPoint(0, 0));
+    return chart->screen()
+        ->grabWindow(chart->window()->winId(), at.x(), at.y(), chart->width(), chart->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The screen follows a zoom drag's rectangle as the pointer moves, and loses it on release.
+TEST_F(GraphInteractionTest, TheScreenFollowsAZoomDrag) {
+    TChart *chart = ChartNo(1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_Graphic()));
+    const QImage before = OnScreen(chart);
+    const QPoint from(chart->PlotRect().Left + 40, chart->PlotRect().Top + 40);
+    QTest::mousePress(chart, Qt::LeftButton, Qt::NoModifier, from);
+    for (QPoint to : {from + QPoint(60, 50), from + QPoint(10, 8)}) {
+        QTest::mouseMove(chart, to);
+        EXPECT_EQ(OnScreen(chart), Grab(chart).convertToFormat(QImage::Format_RGB32));
+        EXPECT_NE(OnScreen(chart), before);
+    }
+    QTest::mouseRelease(chart, Qt::LeftButton, Qt::NoModifier, from + QPoint(10, 8));
+    EXPECT_EQ(OnScreen(chart), before);
+}
+
 // Run by CTest only with QT_SCALE_FACTOR=2, which must give a twofold screen.
 TEST_F(GraphInteractionTest, HighDensityGrabsAndCopiesAreTwiceTheSize) {
     ASSERT_EQ(Form_Graphic()->devicePixelRatioF(), 2);
