@@ -63,6 +63,7 @@ struct ZoomStop {
     int leftLabelsSize;
     double bottomSpan;
     double leftSpan;
+    int steps; // the zooms taken before the first refused
     int width = 441;
 };
 
@@ -85,8 +86,10 @@ TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
         if (size)
             axis->LabelsFont().SetSize(size);
     const std::array<double, 4> before = Ends(chart->LayOut());
+    int taken = 0;
     for (int press = 0; press < 100; ++press)
-        chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomIn));
+        taken += chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomIn));
+    EXPECT_EQ(taken, GetParam().steps);
     const ChartLayout zoomed = chart->LayOut();
     for (AxisId id : {AxisId::Bottom, AxisId::Left})
         for (std::size_t i = 1; i < zoomed.Axis(id).labels.size(); ++i)
@@ -94,11 +97,12 @@ TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
     const std::array<double, 4> ends = Ends(zoomed);
     EXPECT_NEAR(ends[1] - ends[0], GetParam().bottomSpan, 1e-9);
     EXPECT_NEAR(ends[3] - ends[2], GetParam().leftSpan, 1e-9);
-    chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut));
+    EXPECT_TRUE(chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut)));
     // The left axis: every row's plot is some 300 high.
     ExpectMove(chart->LayOut().Axis(AxisId::Left), ends[2], ends[3], {0, 4. / 3});
-    chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset));
+    EXPECT_TRUE(chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset)));
     EXPECT_EQ(Ends(chart->LayOut()), before);
+    EXPECT_FALSE(chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset)));
 }
 
 // From 5 minutes down to a few hundredths with the window's fonts; larger left labels are
@@ -106,10 +110,10 @@ TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
 // next step's first pair of labels would touch.
 INSTANTIATE_TEST_SUITE_P(
     Keyboard, ZoomStopTable,
-    ::testing::Values(ZoomStop{"window_fonts", 0, 0, 0.0297828654, 0.1783153627},
-                      ZoomStop{"large_bottom_labels", 24, 0, 0.0298448345, 0.1790776865},
-                      ZoomStop{"large_left_labels", 0, 24, 0.0054348545, 0.0321325896},
-                      ZoomStop{"narrow", 0, 0, 0.1535653613, 0.5589214592, 130}),
+    ::testing::Values(ZoomStop{"window_fonts", 0, 0, 0.0297828654, 0.1783153627, 18},
+                      ZoomStop{"large_bottom_labels", 24, 0, 0.0298448345, 0.1790776865, 18},
+                      ZoomStop{"large_left_labels", 0, 24, 0.0054348545, 0.0321325896, 24},
+                      ZoomStop{"narrow", 0, 0, 0.1535653613, 0.5589214592, 14, 130}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Keyboard, HoldingMinusDownKeepsTheRangesFinite) {
