@@ -204,7 +204,6 @@ bool ChartNavigation::Reset() {
         m_saved.reset();
     }
     emit ZoomUndone();
-    m_model.Invalidate();
     m_zoomed = false;
     return restoring;
 }
