@@ -16,8 +16,8 @@ const FileKindTexts &TextsOf(FileKind kind) {
         QT_TRANSLATE_NOOP("Dialogs", "Зберегти таблицю групи"),
         QT_TRANSLATE_NOOP("Dialogs", "Книга електронної таблиці (*.xlsx)"), "xlsx",
         QT_TRANSLATE_NOOP("Dialogs", "таблицю групи у файл")};
-    static const FileKindTexts table{QT_TRANSLATE_NOOP("Dialogs", "Зберегти таблицю групи"),
-                                     QT_TRANSLATE_NOOP("Dialogs", "Таблиця TSV (*.tsv)"), "tsv",
+    // Only the command line writes a TSV table: no dialog offers it.
+    static const FileKindTexts table{"", "", "tsv",
                                      QT_TRANSLATE_NOOP("Dialogs", "таблицю групи у файл")};
     switch (kind) {
     case FileKind::Experiment:

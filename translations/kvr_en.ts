@@ -254,10 +254,6 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <source>таблицю групи у файл</source>
         <translation>the group&apos;s table to the file</translation>
     </message>
-    <message>
-        <source>Таблиця TSV (*.tsv)</source>
-        <translation>TSV table (*.tsv)</translation>
-    </message>
 </context>
 <context>
     <name>File</name>

@@ -13,6 +13,11 @@ assert sheet.freeze_panes == 'B2' and sheet.auto_filter.ref.startswith('A1:'), '
 captions = [cell.value for cell in sheet[1]]
 assert len(captions) == len(table[0]) and all(captions) and len(set(captions)) == len(captions), \
     captions
+# characters wide (libxlsxwriter adds its padding): the file, the status, the message and
+# the notes; every column between them alike
+widths = [sheet.column_dimensions[openpyxl.utils.get_column_letter(c + 1)].width
+          for c in range(len(captions))]
+assert widths == [w + 0.7109375 for w in [32, 9, 48] + [14] * (len(captions) - 4) + [48]], widths
 first_result = table[0].index('cutting_speed_1')
 rows = [[cell for cell in row] for row in sheet.iter_rows(min_row=2)]
 assert len(rows) == len(table) - 1 and all(len(r) == len(table[0]) for r in rows), 'shape'
