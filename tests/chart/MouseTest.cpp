@@ -196,6 +196,32 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
 INSTANTIATE_TEST_SUITE_P(Mouse, PanTable,
                          ::testing::Values(QPoint(30, 0), QPoint(0, 30), QPoint(-20, -25)));
 
+// A pan moves the axes its mode allows, each only when the pointer moved along it; the
+// others keep their stored settings, automatic flags included. A model and its layout alone.
+TEST(Mouse, APanMovesOnlyTheAxesItsModeAllowsAlongTheMove) {
+    struct Case {
+        TPanningMode mode;
+        QPoint by;
+        bool bottom, left;
+    };
+    for (auto [mode, by, bottom, left] : {Case{TPanningMode::pmBoth, {30, 20}, true, true},
+                                          Case{TPanningMode::pmBoth, {30, 0}, true, false},
+                                          Case{TPanningMode::pmBoth, {0, 20}, false, true},
+                                          Case{TPanningMode::pmHorizontal, {30, 20}, true, false},
+                                          Case{TPanningMode::pmVertical, {30, 20}, false, true},
+                                          Case{TPanningMode::pmNone, {30, 20}, false, false}}) {
+        auto chart = MakeNavigatedModel();
+        chart->SetAllowPanning(mode);
+        const AxisRange bottomBefore = chart->BottomAxis().Range();
+        const AxisRange leftBefore = chart->LeftAxis().Range();
+        const QPoint centre(chart->LayOut().PlotXCenter(), chart->LayOut().PlotYCenter());
+        EXPECT_EQ(chart->navigation.navigate(NavigationOperation::Pan(centre, centre + by)),
+                  bottom || left);
+        EXPECT_EQ(chart->BottomAxis().Range() != bottomBefore, bottom) << int(mode);
+        EXPECT_EQ(chart->LeftAxis().Range() != leftBefore, left) << int(mode);
+    }
+}
+
 void Wheel(TChart &chart, int delta) {
     const QPointF at(100, 100);
     QWheelEvent wheel(at, chart.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
