@@ -60,11 +60,12 @@ protected:
         const auto shown = AnswerModals([&] { EXPECT_FALSE(fails()); });
         return shown.size() == 1 ? shown[0].texts.join(QString()).toStdString() : "no one message";
     }
-    // The run has shown its results and graphs, and one field is marked.
+    // The run has shown its results and graphs, and a field of each window is marked.
     static void RunDefaults() {
         ShowDefaultGraphs();
         Main().results->click();
         MarkEdit(Edit(kDiameterSlot), 1);
+        MarkEdit(Results().chosenTime, 1);
     }
     QTemporaryDir m_dir;
 };
@@ -113,6 +114,7 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
                  Main().nameAccepted->isVisible());
     for (QWidget *control : Form_Main()->findChildren<QWidget *>())
         EXPECT_FALSE(IsMarked(control)) << control->objectName().toStdString();
+    EXPECT_FALSE(IsMarked(Results().chosenTime));
 }
 
 // The worked example's file, fixed in the repository: written key for key and value for
