@@ -102,6 +102,11 @@ check "--report names" [ "$(ls "$out/pdf" "$out/made/here")" = "$(printf '%s\n' 
     "Петренко І. В. $day (2).pdf" "Петренко І. В. $day.pdf" "Сидоренко $day.pdf" "" "$out/pdf:" \
     "Іваненко Іван $day (2).pdf" "Іваненко Іван $day.pdf" "Сидоренко $day (2).pdf" \
     "Сидоренко $day (3).pdf" "Сидоренко $day.pdf")" ]
+check "an undetermined run's report: why, where the models stand" [ "$(pdftotext \
+    "$out/pdf/Сидоренко $day.pdf" - | sed -n '/^Математичні моделі$/,/^Графіки/p' | tr , .)" = \
+    "$(printf '%s\n' "Математичні моделі" "Моделі не визначено: Значення довільного часу \
+оброблення не повинно виходити за межі часу проведення" "експерименту на 15% (1.7 - 6.9) хв." "" \
+        "Графіки залежностей")" ]
 # Progress goes to standard error while it is a terminal, whatever standard output is.
 script -qec "'$kvr' --check 1-example.kvr 5-out-of-span.kvr >'$out/tty.tsv'" /dev/null >"$out/tty"
 check "progress on a terminal" grep -q $'\rПеревірено 2 з 2' "$out/tty"
