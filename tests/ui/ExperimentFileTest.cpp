@@ -67,6 +67,12 @@ protected:
         MarkEdit(Edit(kDiameterSlot), 1);
         MarkEdit(Results().chosenTime, 1);
     }
+    static QStringList FormulaTexts() {
+        QStringList texts;
+        for (const FormulaControls *formula : {&Results().wearModel, &Results().lifeModel})
+            texts << formula->coefficient->text() << formula->exponent->text();
+        return texts;
+    }
     QTemporaryDir m_dir;
 };
 
@@ -103,7 +109,9 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
 
     TearDown(); // the program quits and starts again as `kvr first.kvr`
     SetUp();
+    const QStringList designed = FormulaTexts();
     RunDefaults();
+    ASSERT_NE(FormulaTexts(), designed);
     EXPECT_TRUE(AnswerModals([&] {
                     m_windows->OpenExperimentLater(Path("first.kvr"));
                     QApplication::processEvents();
@@ -115,6 +123,7 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     for (QWidget *control : Form_Main()->findChildren<QWidget *>())
         EXPECT_FALSE(IsMarked(control)) << control->objectName().toStdString();
     EXPECT_FALSE(IsMarked(Results().chosenTime));
+    EXPECT_EQ(FormulaTexts(), designed);
 }
 
 // The worked example's file, fixed in the repository: written key for key and value for
