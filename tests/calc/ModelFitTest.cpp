@@ -155,6 +155,13 @@ TEST(ModelFit, EqualSpeedsMakeTheSlopeInvalid) {
     s.wear_at_chosen_time = kvr::PerCutter{{1, 10, 100}};
     // lg V = 2, 2, 2: 3·Sxx − Sx² = 36 − 36 and 3·Sxy − Sx·Sy = 6·Sy − 6·Sy, both 0.
     EXPECT_EQ(FaultOf([&] { kvr::FitWearModel(s); }), "Invalid floating point operation");
+    // Two equal speeds of three still give a line, whichever two they are.
+    for (const kvr::PerCutter &speeds :
+         {kvr::PerCutter{{10, 100, 100}}, kvr::PerCutter{{100, 10, 100}},
+          kvr::PerCutter{{100, 100, 10}}}) {
+        s.cutting_speed = speeds;
+        EXPECT_EQ(FaultOf([&] { kvr::FitWearModel(s); }), "") << speeds[1] << speeds[2];
+    }
 }
 
 TEST(ModelFit, CoefficientBeyondDoubleRangeKeepsTheNewExponent) {
