@@ -84,7 +84,6 @@ signals:
                          bool *allowed);
 
 protected:
-    const ChartLayout &CurrentLayout() const { return m_layout(); }
     // The mouse's zoom drag; a zoom leaves here the rectangle it took.
     TZoomPanningRecord m_zoom;
 
