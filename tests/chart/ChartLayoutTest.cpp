@@ -177,6 +177,12 @@ TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     EXPECT_EQ(chart->Picture().size(), QSize(300, 200));
     // MulDiv(3, 300, 100) = 9.
     EXPECT_EQ(chart->PlotRect().Right, 300 - 9);
+    // A change of one side alone lays the chart out again too, as a chart made at that size.
+    chart->resize(300, 100);
+    auto fresh = MakeGraphChart(300, 100);
+    fresh->SetAxisVisible(false);
+    fresh->SetMarginLeft(7);
+    EXPECT_EQ(chart->LayOut().plotRect, fresh->LayOut().plotRect);
 }
 
 TEST(Layout, EmptyPanelDrawsNothing) {

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdlib>
@@ -371,6 +372,17 @@ TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing) {
     EXPECT_LE(text->geometry().right(), 360);
     EXPECT_LT(text->geometry().bottom(), 352);
     EXPECT_GE(text->font().pixelSize(), 9);
+
+    // A translation too long for any size stops shrinking at eight pixels.
+    struct Endless : QTranslator {
+        QString translate(const char *context, const char *, const char *, int) const override {
+            return qstrcmp(context, "Help") == 0 ? QString(3000, QLatin1Char('\n')) : QString();
+        }
+    } endless;
+    QCoreApplication::installTranslator(&endless);
+    const TForm_Help crowded;
+    QCoreApplication::removeTranslator(&endless);
+    EXPECT_EQ(crowded.findChild<QLabel *>(QStringLiteral("Label1"))->font().pixelSize(), 8);
 }
 
 TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
