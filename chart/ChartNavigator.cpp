@@ -92,8 +92,7 @@ bool ChartNavigator::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::KeyPress:
         return KeyPress(*static_cast<QKeyEvent *>(event));
     case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        FocusChanged(*static_cast<QFocusEvent *>(event));
+        FocusGained(*static_cast<QFocusEvent *>(event));
         return false;
     case QEvent::ContextMenu: {
         // The mouse's menu waits for the release; the keyboard's opens at once.
@@ -235,10 +234,11 @@ bool ChartNavigator::KeyPress(const QKeyEvent &event) {
     return true;
 }
 
-void ChartNavigator::FocusChanged(const QFocusEvent &event) {
+// A focus out needs nothing: the frame is drawn only with focus, every focus in but a kept one
+// decides anew, and the view repaints itself on either change.
+void ChartNavigator::FocusGained(const QFocusEvent &event) {
     if (!KeepsFrame(event.reason()))
-        m_focusVisible = event.gotFocus() && CameByKeyboard(event.reason());
-    m_view.update();
+        m_focusVisible = CameByKeyboard(event.reason());
 }
 
 } // namespace kvr::chart

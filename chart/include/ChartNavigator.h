@@ -44,7 +44,7 @@ private:
     bool MouseRelease(const QMouseEvent &event);
     bool Wheel(const QWheelEvent &event);
     bool KeyPress(const QKeyEvent &event);
-    void FocusChanged(const QFocusEvent &event);
+    void FocusGained(const QFocusEvent &event);
     void StopPanning() { m_panning.Active = false; }
 
     TChart &m_view;

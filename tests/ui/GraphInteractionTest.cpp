@@ -176,6 +176,16 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
     }
 }
 
+// What the screen holds once the posted repaints are done.
+QImage OnScreen(TChart *chart) {
+    QCoreApplication::processEvents();
+    const QPoint at = chart->mapTo(chart->window(), QPoint(0, 0));
+    return chart->screen()
+        ->grabWindow(chart->window()->winId(), at.x(), at.y(), chart->width(), chart->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideThePlot) {
     TChart *chart = ChartNo(1);
     Form_Graphic()->activateWindow();
@@ -203,16 +213,26 @@ TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideTh
     QTest::keySequence(chart, QKeySequence::Copy);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               unfocused.convertToFormat(QImage::Format_RGB32));
-}
 
-// What the screen holds once the posted repaints are done.
-QImage OnScreen(TChart *chart) {
-    QCoreApplication::processEvents();
-    const QPoint at = chart->mapTo(chart->window(), QPoint(0, 0));
-    return chart->screen()
-        ->grabWindow(chart->window()->winId(), at.x(), at.y(), chart->width(), chart->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    // Only the keyboard brings the frame; a window or a menu giving the focus back keeps it as
+    // it was, and the screen follows at once.
+    const std::pair<Qt::FocusReason, bool> reasons[] = {{Qt::TabFocusReason, true},
+                                                        {Qt::BacktabFocusReason, true},
+                                                        {Qt::ShortcutFocusReason, true},
+                                                        {Qt::MouseFocusReason, false},
+                                                        {Qt::OtherFocusReason, false}};
+    for (auto [reason, framed] : reasons) {
+        chart->clearFocus();
+        EXPECT_EQ(OnScreen(chart), unfocused.convertToFormat(QImage::Format_RGB32)) << reason;
+        chart->setFocus(reason);
+        for (Qt::FocusReason kept : {reason, Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+            QFocusEvent back(QEvent::FocusIn, kept);
+            QApplication::sendEvent(chart, &back);
+            EXPECT_EQ(OnScreen(chart),
+                      (framed ? focused : unfocused).convertToFormat(QImage::Format_RGB32))
+                << reason << " " << kept;
+        }
+    }
 }
 
 // The screen follows a zoom drag's rectangle as the pointer moves, and loses it on release.
