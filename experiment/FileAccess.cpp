@@ -183,8 +183,7 @@ std::variant<std::monostate, FileFailure> WriteWholeFile(const QString &path,
     if (const std::optional<FileFailure> problem = TargetProblem(QFile::encodeName(path)))
         return *problem;
     QSaveFile file(path);
-    // Unbuffered: each write reaches the disk now, so a full disk fails it here.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly))
         return CreationFailure(path);
     if (const std::optional<FileFailure> problem = WriteAll(file.handle(), bytes)) {
         file.cancelWriting();
