@@ -41,8 +41,7 @@ void PrintTo(const ZoomCase &c, std::ostream *out) { *out << c.name; }
 
 class ZoomThresholdTable : public ::testing::TestWithParam<ZoomCase> {};
 
-// The bottom and left axes' ends.
-// The ends the chart shows, before the series' margins.
+// The bottom and left axes' ends the chart shows, before the series' margins.
 std::array<double, 4> Ranges(TChart &chart) {
     const ChartLayout &layout = chart.LayOut();
     return {layout.Axis(AxisId::Bottom).minimum, layout.Axis(AxisId::Bottom).maximum,
