@@ -204,10 +204,10 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
 TEST(NativeNames, ShowEachNameApartAndGiveItsBytesBack) {
     const std::pair<QByteArray, const char *> rows[] = {
         {"a\\b\t\n\r\x1B\x7F.kvr", "a\\\\b\\t\\n\\r\\x1B\\x7F.kvr"},
-        {"\xCF\xE5 \xD0\x9F\xF0\x9F\x98\x80x", "\\xCF\\xE5 П😀x"},
-        // Overlong, a UTF-16 surrogate, beyond U+10FFFF, cut short.
-        {"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82",
-         "\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xE2\\x82"},
+        {"\xCF\xE5 \xD0\x9F\xF0\x9F\x98\x80x\xE0\xA0\x80", "\\xCF\\xE5 П😀x\u0800"},
+        // Overlong twice, a UTF-16 surrogate, beyond U+10FFFF, cut short.
+        {"\xC0\xAF\xE0\x9F\xBF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82",
+         "\\xC0\\xAF\\xE0\\x9F\\xBF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xE2\\x82"},
     };
     for (const auto &[bytes, shown] : rows) {
         EXPECT_EQ(ShownName(bytes), QString::fromUtf8(shown));

@@ -232,6 +232,11 @@ TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideTh
                       (framed ? focused : unfocused).convertToFormat(QImage::Format_RGB32))
                 << reason << " " << kept;
         }
+        // Any key the chart takes brings the frame; Tab is not one, and leaves.
+        QTest::keyClick(chart, Qt::Key_Home);
+        EXPECT_EQ(OnScreen(chart), focused.convertToFormat(QImage::Format_RGB32)) << reason;
+        QTest::keyClick(chart, Qt::Key_Tab);
+        EXPECT_FALSE(chart->hasFocus()) << reason;
     }
 }
 
