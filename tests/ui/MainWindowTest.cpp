@@ -74,16 +74,24 @@ TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
 }
 
 TEST_F(MainWindowStart, ListsHoldTheirItemsAndCannotBeTyped) {
-    for (auto [name, count] : {std::pair{"ComboBox1", 28},
-                               {"ComboBox2", 3},
-                               {"ComboBox3", 3},
-                               {"ComboBox4", 3},
-                               {"ComboBox5", 3}}) {
+    const std::pair<const char *, const char *> lists[] = {
+        {"ComboBox1", "сталь 10|сталь 20|сталь 25|сталь 30|сталь 35|сталь 40|сталь 45|сталь 50|"
+                      "сталь 55|сталь 60|сталь 20Г|сталь 30Г|сталь 50Г|сталь 20Х|сталь 40Х|"
+                      "сталь 45Х|сталь 30ХМ|сталь 35ХМ|сталь 40ХН|сталь 50ХН|сталь 40ХФА|"
+                      "сталь 38ХМЮА|сталь 12ХН3А|сталь 20ХН3А|сталь 30ХН3А|сталь 40ХНМА|"
+                      "сталь 30ХГСА|сталь 12Х18Н9Т"},
+        {"ComboBox2", "30|45|60"},
+        {"ComboBox3", "30|45|60"},
+        {"ComboBox4", "3|5|8"},
+        {"ComboBox5", "-15|0|10"}};
+    for (auto [name, items] : lists) {
         auto *combo = Find<QComboBox>(Form_Main(), name);
-        EXPECT_EQ(combo->count(), count) << name;
+        QStringList texts;
+        for (int k = 0; k < combo->count(); ++k)
+            texts << combo->itemText(k);
+        EXPECT_EQ(texts.join('|'), QString::fromUtf8(items)) << name;
         EXPECT_FALSE(combo->isEditable()) << name;
     }
-    EXPECT_EQ(Edit<QComboBox>(kMaterialSlot)->itemText(0), QString::fromUtf8("сталь 10"));
     EXPECT_EQ(Edit<QComboBox>(kMaterialSlot)->maxVisibleItems(), 15);
 }
 

@@ -188,15 +188,10 @@ bool TForm_Main::SaveExperimentAsked() {
 bool TForm_Main::MayLeaveEdits() {
     if (!m_experiment.Changed(FieldTexts()))
         return true;
-    switch (AskAboutUnsavedChanges(this)) {
-    case UnsavedAnswer::Save:
+    const UnsavedAnswer answer = AskAboutUnsavedChanges(this);
+    if (answer == UnsavedAnswer::Save)
         return SaveExperimentAsked();
-    case UnsavedAnswer::Discard:
-        return true;
-    case UnsavedAnswer::Cancel:
-        break;
-    }
-    return false;
+    return answer == UnsavedAnswer::Discard;
 }
 
 ExperimentTexts TForm_Main::FieldTexts() const {
