@@ -80,8 +80,8 @@ struct QuantityValue {
 
     // Whether the student typed it: the experiment file holds it.
     bool Typed() const;
-    // The field's slot for a typed value: a main window slot, kChosenTimeSlot, or -1 for
-    // the name.
+    // The field's slot for a typed value: a main window slot, kChosenTimeSlot, or kNameSlot
+    // for the name.
     int Slot() const;
     // "running_time_1_3"
     std::string Column() const;
