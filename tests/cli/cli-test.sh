@@ -107,9 +107,17 @@ check "an undetermined run's report: why, where the models stand" [ "$(pdftotext
     "$(printf '%s\n' "Математичні моделі" "Моделі не визначено: Значення довільного часу \
 оброблення не повинно виходити за межі часу проведення" "експерименту на 15% (1.7 - 6.9) хв." "" \
         "Графіки залежностей")" ]
-# Progress goes to standard error while it is a terminal, whatever standard output is.
-script -qec "'$kvr' --check 1-example.kvr 5-out-of-span.kvr >'$out/tty.tsv'" /dev/null >"$out/tty"
-check "progress on a terminal" grep -q $'\rПеревірено 2 з 2' "$out/tty"
+# Progress goes to standard error while it is a terminal, whatever standard output is: each
+# file counted in place, a message on a line of its own, the count ended before the summary.
+on_tty() { script -qec "'$kvr' $* >/dev/null" /dev/null | tr '\r\033' '|~'; }
+three='1-example.kvr 8-broken.kvr 5-out-of-span.kvr'
+check "--check's progress" [ "$(on_tty --check $three)" = "$(printf '|Перевірено %s з 3' 1 2 3)|
+3 файли: 1 ok, 1 warning, 0 fault, 0 input, 1 file|" ]
+check "--report's progress" [ "$(on_tty --report "$out/tty" $three)" = "|Опрацьовано 1 з 3|~[KНе \
+вдалося відкрити дослід «8-broken.kvr»: вміст не є правильним текстом JSON.|
+$(printf '|Опрацьовано %s з 3' 1 2 3)|
+Звіти, де бракує математичних моделей (причину сказано на сторінці):|
+  $out/tty/Сидоренко $day.pdf|" ]
 script -qec "'$kvr' --check 1-example.kvr 2>'$out/err'" /dev/null >/dev/null
 check "no progress off a terminal" [ "$(cat "$out/err")" = "1 файл: 1 ok, 0 warning, 0 fault, 0 input, 0 file" ]
 # The table reaches the disk before the program says it is written.

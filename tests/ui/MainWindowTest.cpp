@@ -10,6 +10,7 @@
 #include "ResultLabels.h"
 #include "Warning.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,6 +40,11 @@ TEST_F(MainWindowStart, OnlyTheMainWindowIsShownWithResultButtonsDisabled) {
     EXPECT_FALSE(Main().nameAccepted->isVisible());
     EXPECT_EQ(State(), CalculationState{});
     EXPECT_EQ(Form_Main()->windowTitle(), QString::fromUtf8(kApplicationTitle));
+    QStringList menu;
+    for (const QAction *action : Form_Main()->actions())
+        menu << action->text() + action->shortcut().toString();
+    EXPECT_EQ(menu.join('|').toStdString(),
+              "Відкрити дослід…Ctrl+O|Зберегти дослід…Ctrl+S|Перевірити групу…");
 }
 
 TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {
