@@ -405,6 +405,26 @@ TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
     const QColor face = Form_Help()->palette().color(QPalette::Window);
     EXPECT_EQ(shot.pixelColor(48 + 2, 352 + 2), face);
     EXPECT_EQ(shot.pixelColor(48 + 130, 352 + 160), face);
+
+    // The colour keyed out is the bottom-left pixel's, whatever lies above it.
+    QTemporaryDir dir;
+    QImage tall(1, 2, QImage::Format_RGB32);
+    tall.setPixel(0, 0, qRgb(0, 0, 0));
+    tall.setPixel(0, 1, qRgb(255, 255, 255));
+    ASSERT_TRUE(tall.save(dir.filePath(QStringLiteral("tall.png"))));
+    struct OtherPicture : QTranslator {
+        QString path;
+        QString translate(const char *context, const char *, const char *, int) const override {
+            return qstrcmp(context, "Picture") == 0 ? path : QString();
+        }
+    } other;
+    other.path = dir.filePath(QStringLiteral("tall.png"));
+    QCoreApplication::installTranslator(&other);
+    const TForm_Help help;
+    QCoreApplication::removeTranslator(&other);
+    const QImage keyed = help.findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage();
+    EXPECT_EQ(keyed.pixel(0, 0), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(keyed.pixel(0, keyed.height() - 1), qRgba(0, 0, 0, 0));
 }
 
 TEST_F(HelpWindowTest, HelpButtonTwiceShowsTheOneWindow) {
