@@ -7,6 +7,7 @@
 #include "Graphic.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
@@ -116,10 +117,23 @@ QMenu *ChartMenu() { return Find<QMenu>(Form_Graphic(), "ChartMenu"); }
 
 TEST_F(GraphInteractionTest, ARightClickOpensTheMenuAndARightDragPans) {
     TChart *chart = ChartNo(2);
-    const QPoint centre(chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter());
-    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, centre);
+    const ChartRect plot = chart->PlotRect();
+    const QPoint centre((plot.Left + plot.Right) / 2, (plot.Top + plot.Bottom) / 2);
+    // The mouse's menu opens where it was clicked, the keyboard's over the plot's centre.
+    std::vector<QPoint> asked;
+    const QObject scope;
+    QObject::connect(ChartNavigator::Of(*chart), &ChartNavigator::ContextMenuRequested, &scope,
+                     [&asked](QPoint at) { asked.push_back(at); });
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, centre + QPoint(7, 5));
     EXPECT_TRUE(ChartMenu()->isVisible());
     ChartMenu()->close();
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                          chart->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(chart, &key);
+    EXPECT_TRUE(ChartMenu()->isVisible());
+    ChartMenu()->close();
+    EXPECT_EQ(asked,
+              (std::vector{chart->mapToGlobal(centre + QPoint(7, 5)), chart->mapToGlobal(centre)}));
     const double minimum = chart->BottomAxis().Minimum();
     QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, centre);
     QTest::mouseMove(chart, centre + QPoint(30, 0));
@@ -196,15 +210,15 @@ TEST_F(GraphInteractionTest, AFocusedChartFollowsTheKeysAndFramesItselfOutsideTh
     chart->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(chart->hasFocus());
     const QImage focused = Grab(chart);
-    int framePixels = 0;
+    QRect frame;
     for (int y = 0; y < focused.height(); ++y)
         for (int x = 0; x < focused.width(); ++x)
             if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
-                ++framePixels;
+                frame |= QRect(x, y, 1, 1);
                 EXPECT_FALSE(chart->PlotRect().Contains(x, y)) << x << "," << y;
             }
-
-    EXPECT_GT(framePixels, 0);
+    // Two pixels in from every edge of the chart.
+    EXPECT_EQ(frame, QRect(QPoint(2, 2), QPoint(focused.width() - 3, focused.height() - 3)));
     QTest::keyClick(chart, Qt::Key_Plus);
     EXPECT_NE(Grab(chart), focused);
     QTest::keyClick(chart, Qt::Key_Home);
