@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 #include <algorithm>
 #include <cstdlib>
@@ -362,6 +363,23 @@ TEST_F(HelpWindowTest, HiddenToolWindowOfFixedSize) {
     EXPECT_EQ(Form_Help()->minimumSize(), Form_Help()->maximumSize());
 }
 
+// A help window built while every text of `context` reads as `text`.
+std::unique_ptr<TForm_Help> HelpTranslatedAs(const char *context, const QString &text) {
+    struct OneContext : QTranslator {
+        const char *context;
+        QString text;
+        QString translate(const char *of, const char *, const char *, int) const override {
+            return qstrcmp(of, context) == 0 ? text : QString();
+        }
+    } translator;
+    translator.context = context;
+    translator.text = text;
+    QCoreApplication::installTranslator(&translator);
+    auto help = std::make_unique<TForm_Help>();
+    QCoreApplication::removeTranslator(&translator);
+    return help;
+}
+
 TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing) {
     QLabel *text = Find<QLabel>(Form_Help(), "Label1");
     EXPECT_EQ(text->text(), HelpText());
@@ -374,15 +392,8 @@ TEST_F(HelpWindowTest, TextIsOnePlainLabelInsideTheWindowAndAboveTheDrawing) {
     EXPECT_GE(text->font().pixelSize(), 9);
 
     // A translation too long for any size stops shrinking at eight pixels.
-    struct Endless : QTranslator {
-        QString translate(const char *context, const char *, const char *, int) const override {
-            return qstrcmp(context, "Help") == 0 ? QString(3000, QLatin1Char('\n')) : QString();
-        }
-    } endless;
-    QCoreApplication::installTranslator(&endless);
-    const TForm_Help crowded;
-    QCoreApplication::removeTranslator(&endless);
-    EXPECT_EQ(crowded.findChild<QLabel *>(QStringLiteral("Label1"))->font().pixelSize(), 8);
+    const auto crowded = HelpTranslatedAs("Help", QString(3000, QLatin1Char('\n')));
+    EXPECT_EQ(crowded->findChild<QLabel *>(QStringLiteral("Label1"))->font().pixelSize(), 8);
 }
 
 TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
@@ -412,17 +423,8 @@ TEST_F(HelpWindowTest, DrawingScaledToTheBoxWithWhiteSeeThrough) {
     tall.setPixel(0, 0, qRgb(0, 0, 0));
     tall.setPixel(0, 1, qRgb(255, 255, 255));
     ASSERT_TRUE(tall.save(dir.filePath(QStringLiteral("tall.png"))));
-    struct OtherPicture : QTranslator {
-        QString path;
-        QString translate(const char *context, const char *, const char *, int) const override {
-            return qstrcmp(context, "Picture") == 0 ? path : QString();
-        }
-    } other;
-    other.path = dir.filePath(QStringLiteral("tall.png"));
-    QCoreApplication::installTranslator(&other);
-    const TForm_Help help;
-    QCoreApplication::removeTranslator(&other);
-    const QImage keyed = help.findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage();
+    const auto help = HelpTranslatedAs("Picture", dir.filePath(QStringLiteral("tall.png")));
+    const QImage keyed = help->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage();
     EXPECT_EQ(keyed.pixel(0, 0), qRgba(0, 0, 0, 255));
     EXPECT_EQ(keyed.pixel(0, keyed.height() - 1), qRgba(0, 0, 0, 0));
 }
