@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sstream>
 
 #include <cfloat>
 #include <cmath>
@@ -120,23 +121,48 @@ INSTANTIATE_TEST_SUITE_P(Axis, SetMinMaxTable,
                          ::testing::Values(MinMaxCase{5, 5, 5, 5 + 1e-10}, MinMaxCase{7, 3, 3, 7},
                                            MinMaxCase{-1, 2, -1, 2}));
 
-struct RefusedCase {
+// The stored properties that have checks, as one line: the left axis's ends, increment,
+// labels separation and angle, title angle, logarithmic base and flag; the legend's colour
+// width, top position and first value; the first series' pointer size; the 3D percent.
+std::string CheckedProperties(ChartModel &chart) {
+    TChartAxis &axis = chart.LeftAxis();
+    const TChartLegend &legend = chart.Legend();
+    const TSeriesPointer &pointer = static_cast<TPointSeries &>(chart.Series(0)).Pointer();
+    std::ostringstream out;
+    out << axis.Minimum() << ' ' << axis.Maximum() << ' ' << axis.Increment() << ' '
+        << axis.LabelsSeparation() << ' ' << axis.LabelsAngle() << ' ' << axis.Title().Angle()
+        << ' ' << axis.LogarithmicBase() << ' ' << axis.Logarithmic() << " | "
+        << legend.ColorWidth() << ' ' << legend.TopPos() << ' ' << legend.FirstValue() << " | "
+        << pointer.HorizSize() << 'x' << pointer.VertSize() << " | " << chart.Chart3DPercent();
+    return out.str();
+}
+
+constexpr const char *kChecked = "-5 10 0 10 0 90 10 0 | 12 10 0 | 4x4 | 15";
+
+struct SetterCase {
     const char *name;
-    std::function<void(TChartAxis &)> set;
-    const char *message;
-    bool axisException;
+    std::function<void(ChartModel &)> set;
+    const char *message; // for a value kept: every property after it
+    bool axisException = false;
 };
 
-void PrintTo(const RefusedCase &c, std::ostream *out) { *out << c.name; }
+void PrintTo(const SetterCase &c, std::ostream *out) { *out << c.name; }
 
-class RefusedSetterTable : public ::testing::TestWithParam<RefusedCase> {};
+class RefusedSetterTable : public ::testing::TestWithParam<SetterCase> {};
+class KeptSetterTable : public ::testing::TestWithParam<SetterCase> {};
 
-TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsTheValue) {
+GraphModel CheckedModel() {
     auto chart = MakeGraphModel();
-    auto &axis = chart->LeftAxis();
-    axis.SetMinMax(-5, 10);
+    chart->LeftAxis().SetMinMax(-5, 10);
+    chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    EXPECT_EQ(CheckedProperties(*chart.model), kChecked);
+    return chart;
+}
+
+TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsEveryCheckedValue) {
+    auto chart = CheckedModel();
     try {
-        GetParam().set(axis);
+        GetParam().set(*chart.model);
         FAIL() << "not refused";
     } catch (const AxisException &e) {
         EXPECT_TRUE(GetParam().axisException);
@@ -145,38 +171,96 @@ TEST_P(RefusedSetterTable, RaisesItsMessageAndKeepsTheValue) {
         EXPECT_FALSE(GetParam().axisException);
         EXPECT_STREQ(e.what(), GetParam().message);
     }
-    EXPECT_EQ(axis.Minimum(), -5.0);
-    EXPECT_EQ(axis.Maximum(), 10.0);
-    EXPECT_EQ(axis.Increment(), 0.0);
-    EXPECT_EQ(axis.LabelsSeparation(), 10);
-    EXPECT_EQ(axis.LabelsAngle(), 0);
-    EXPECT_EQ(axis.Title().Angle(), 90);
-    EXPECT_EQ(axis.LogarithmicBase(), 10);
-    EXPECT_FALSE(axis.Logarithmic());
+    EXPECT_EQ(CheckedProperties(*chart.model), kChecked);
 }
 
+// A value just inside each check is kept, and only it changes.
+TEST_P(KeptSetterTable, KeepsTheValueAndNothingElse) {
+    auto chart = CheckedModel();
+    GetParam().set(*chart.model);
+    EXPECT_EQ(CheckedProperties(*chart.model), GetParam().message);
+}
+
+TChartAxis &LeftOf(ChartModel &c) { return c.LeftAxis(); }
+TSeriesPointer &Pointer(ChartModel &c) {
+    return static_cast<TPointSeries &>(c.Series(0)).Pointer();
+}
+#define SETTER(name, call, text, ...)                                                              \
+    SetterCase {                                                                                   \
+        name, [](ChartModel &c) { call; }, text, __VA_ARGS__                                       \
+    }
+
 INSTANTIATE_TEST_SUITE_P(
-    Axis, RefusedSetterTable,
-    ::testing::Values(RefusedCase{"minimum", [](TChartAxis &a) { a.SetMinimum(11); },
-                                  "Axis Minimum Value must be <= Maximum", true},
-                      RefusedCase{"maximum", [](TChartAxis &a) { a.SetMaximum(-6); },
-                                  "Axis Maximum Value must be >= Minimum", true},
-                      RefusedCase{"increment", [](TChartAxis &a) { a.SetIncrement(-0.5); },
-                                  "Axis increment must be >= 0", true},
-                      RefusedCase{"increment_nan",
-                                  [](TChartAxis &a) { a.SetIncrement(std::nan("")); },
-                                  "Axis increment must be >= 0", true},
-                      RefusedCase{"separation", [](TChartAxis &a) { a.SetLabelsSeparation(-1); },
-                                  "Labels Separation % must be greater than 0", true},
-                      RefusedCase{"log_base", [](TChartAxis &a) { a.SetLogarithmicBase(1); },
-                                  "Axis Logarithmic Base should be >= 2", true},
-                      RefusedCase{"log_negative", [](TChartAxis &a) { a.SetLogarithmic(true); },
-                                  "Logarithmic Axis Min and Max values should be >= 0", true},
-                      RefusedCase{"labels_angle", [](TChartAxis &a) { a.SetLabelsAngle(360); },
-                                  "Axis Labels Angle must be between 0 and 359 degrees", false},
-                      RefusedCase{"title_angle", [](TChartAxis &a) { a.Title().SetAngle(-1); },
-                                  "Axis Title Angle must be between 0 and 359 degrees", false}),
+    Model, RefusedSetterTable,
+    ::testing::Values(
+        SETTER("minimum", LeftOf(c).SetMinimum(11), "Axis Minimum Value must be <= Maximum", true),
+        SETTER("maximum", LeftOf(c).SetMaximum(-6), "Axis Maximum Value must be >= Minimum", true),
+        SETTER("increment", LeftOf(c).SetIncrement(-0.5), "Axis increment must be >= 0", true),
+        SETTER("increment_nan", LeftOf(c).SetIncrement(std::nan("")), "Axis increment must be >= 0",
+               true),
+        SETTER("separation", LeftOf(c).SetLabelsSeparation(-1),
+               "Labels Separation % must be greater than 0", true),
+        SETTER("log_base", LeftOf(c).SetLogarithmicBase(1), "Axis Logarithmic Base should be >= 2",
+               true),
+        SETTER("log_negative", LeftOf(c).SetLogarithmic(true),
+               "Logarithmic Axis Min and Max values should be >= 0", true),
+        SETTER("labels_angle", LeftOf(c).SetLabelsAngle(360),
+               "Axis Labels Angle must be between 0 and 359 degrees"),
+        SETTER("labels_angle_low", LeftOf(c).SetLabelsAngle(-1),
+               "Axis Labels Angle must be between 0 and 359 degrees"),
+        SETTER("title_angle", LeftOf(c).Title().SetAngle(-1),
+               "Axis Title Angle must be between 0 and 359 degrees"),
+        SETTER("title_angle_high", LeftOf(c).Title().SetAngle(360),
+               "Axis Title Angle must be between 0 and 359 degrees"),
+        SETTER("color_width_high", c.Legend().SetColorWidth(101),
+               "Legend Color Width must be between 0 and 100 %"),
+        SETTER("color_width_low", c.Legend().SetColorWidth(-1),
+               "Legend Color Width must be between 0 and 100 %"),
+        SETTER("top_pos", c.Legend().SetTopPos(101),
+               "Top Legend Position must be between 0 and 100 %"),
+        SETTER("top_pos_low", c.Legend().SetTopPos(-1),
+               "Top Legend Position must be between 0 and 100 %"),
+        SETTER("first_value", c.Legend().SetFirstValue(-1), "First Legend Value must be > 0"),
+        SETTER("pointer_width", Pointer(c).SetHorizSize(0),
+               "Pointer size must be greater than zero"),
+        SETTER("pointer_height", Pointer(c).SetVertSize(0),
+               "Pointer size must be greater than zero"),
+        SETTER("3d_low", c.SetChart3DPercent(0), "3D effect percent must be between 1 and 100"),
+        SETTER("3d_high", c.SetChart3DPercent(101), "3D effect percent must be between 1 and 100")),
     [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Model, KeptSetterTable,
+    ::testing::Values(
+        SETTER("minimum", LeftOf(c).SetMinimum(10), "10 10 0 10 0 90 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("maximum", LeftOf(c).SetMaximum(-5), "-5 -5 0 10 0 90 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("increment", LeftOf(c).SetIncrement(0.5),
+               "-5 10 0.5 10 0 90 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("separation", LeftOf(c).SetLabelsSeparation(0),
+               "-5 10 0 0 0 90 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("log_base", LeftOf(c).SetLogarithmicBase(2),
+               "-5 10 0 10 0 90 2 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("labels_angle", LeftOf(c).SetLabelsAngle(359),
+               "-5 10 0 10 359 90 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("title_angle", LeftOf(c).Title().SetAngle(0),
+               "-5 10 0 10 0 0 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("title_angle_high", LeftOf(c).Title().SetAngle(359),
+               "-5 10 0 10 0 359 10 0 | 12 10 0 | 4x4 | 15"),
+        SETTER("color_width", c.Legend().SetColorWidth(100),
+               "-5 10 0 10 0 90 10 0 | 100 10 0 | 4x4 | 15"),
+        SETTER("color_width_low", c.Legend().SetColorWidth(0),
+               "-5 10 0 10 0 90 10 0 | 0 10 0 | 4x4 | 15"),
+        SETTER("top_pos", c.Legend().SetTopPos(100), "-5 10 0 10 0 90 10 0 | 12 100 0 | 4x4 | 15"),
+        SETTER("top_pos_low", c.Legend().SetTopPos(0), "-5 10 0 10 0 90 10 0 | 12 0 0 | 4x4 | 15"),
+        SETTER("first_value", c.Legend().SetFirstValue(3),
+               "-5 10 0 10 0 90 10 0 | 12 10 3 | 4x4 | 15"),
+        SETTER("pointer", (Pointer(c).SetHorizSize(1), Pointer(c).SetVertSize(2)),
+               "-5 10 0 10 0 90 10 0 | 12 10 0 | 1x2 | 15"),
+        SETTER("3d_low", c.SetChart3DPercent(1), "-5 10 0 10 0 90 10 0 | 12 10 0 | 4x4 | 1"),
+        SETTER("3d_high", c.SetChart3DPercent(100), "-5 10 0 10 0 90 10 0 | 12 10 0 | 4x4 | 100")),
+    [](const auto &info) { return std::string(info.param.name); });
+
+#undef SETTER
 
 TEST(Axis, StoredMinimumAboveMaximumLoadsSilently) {
     auto chart = MakeGraphModel();

@@ -207,24 +207,6 @@ TEST(Layout, LocaleOrPaletteChangeRedraws) {
     EXPECT_FALSE(chart->BufferClean());
 }
 
-TEST(Layout, Chart3DPercentIsKeptFromOneToHundredAndRefusedOutside) {
-    auto chart = MakeGraphModel();
-    EXPECT_EQ(chart->Chart3DPercent(), 15);
-    for (int good : {1, 100}) {
-        chart->SetChart3DPercent(good);
-        EXPECT_EQ(chart->Chart3DPercent(), good);
-    }
-    for (int bad : {0, 101}) {
-        try {
-            chart->SetChart3DPercent(bad);
-            FAIL() << bad;
-        } catch (const ChartException &e) {
-            EXPECT_STREQ(e.what(), "3D effect percent must be between 1 and 100");
-        }
-    }
-    EXPECT_EQ(chart->Chart3DPercent(), 100);
-}
-
 TEST(Layout, NotificationPointsAreCalledInDrawingOrder) {
     auto chart = MakeGraphChart();
     QStringList calls;

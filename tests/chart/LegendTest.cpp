@@ -244,49 +244,4 @@ TEST(Legend, FirstValueDropsTheItemsBeforeIt) {
             }
 }
 
-struct RefusedCase {
-    const char *name;
-    std::function<void(TChartLegend &)> set;
-    const char *message;
-};
-
-void PrintTo(const RefusedCase &c, std::ostream *out) { *out << c.name; }
-
-class LegendRefusedTable : public ::testing::TestWithParam<RefusedCase> {};
-
-TEST_P(LegendRefusedTable, KeepsTheOldValue) {
-    auto chart = MakeGraphChart();
-    auto &legend = chart->Legend();
-    try {
-        GetParam().set(legend);
-        FAIL() << "not refused";
-    } catch (const ChartException &e) {
-        EXPECT_STREQ(e.what(), GetParam().message);
-    }
-    EXPECT_EQ(legend.ColorWidth(), 12);
-    EXPECT_EQ(legend.TopPos(), 10);
-    EXPECT_EQ(legend.FirstValue(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Legend, LegendRefusedTable,
-    ::testing::Values(RefusedCase{"color_width_high", [](TChartLegend &l) { l.SetColorWidth(101); },
-                                  "Legend Color Width must be between 0 and 100 %"},
-                      RefusedCase{"color_width_low", [](TChartLegend &l) { l.SetColorWidth(-1); },
-                                  "Legend Color Width must be between 0 and 100 %"},
-                      RefusedCase{"top_pos", [](TChartLegend &l) { l.SetTopPos(101); },
-                                  "Top Legend Position must be between 0 and 100 %"},
-                      RefusedCase{"first_value", [](TChartLegend &l) { l.SetFirstValue(-1); },
-                                  "First Legend Value must be > 0"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Legend, PointerSizeBelowOneIsRefused) {
-    auto chart = MakeGraphChart();
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
-    EXPECT_THROW(points.Pointer().SetHorizSize(0), ChartException);
-    EXPECT_THROW(points.Pointer().SetVertSize(-3), ChartException);
-    EXPECT_EQ(points.Pointer().HorizSize(), 4);
-    EXPECT_EQ(points.Pointer().VertSize(), 4);
-}
-
 } // namespace
