@@ -93,18 +93,37 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
     EXPECT_EQ(bottom.Minimum(), 0.0);
 }
 
-TEST(Mouse, PressOnTheLegendOrOutsideStartsNoDrag) {
-    auto chart = ShownWearChart();
-    const ChartRect box = chart->Layout().legend.rect;
-    for (QPoint at :
-         {QPoint((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2), QPoint(2, 2)}) {
-        QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier, at);
-        EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
-        QTest::mouseRelease(chart.get(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mousePress(chart.get(), Qt::RightButton, Qt::NoModifier, at);
-        EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
-        QTest::mouseRelease(chart.get(), Qt::RightButton, Qt::NoModifier, at);
+// A left press starts a zoom and a right one a pan on a series, the first one's marker out of
+// the plot included, or in the plot while a series is active; not on the legend or outside.
+TEST(Mouse, APressStartsADragOnlyOnASeriesOrThePlot) {
+    auto chart = MakeGraphChart();
+    chart->SetAxisVisible(false);
+    chart->AddSeries<TPointSeries>(QStringLiteral("P")).AddPoint(0, 0);
+    chart->AddSeries<TLineSeries>(QStringLiteral("L")).AddPoint(5, 5);
+    chart->BottomAxis().SetMinMax(0, 10);
+    chart->LeftAxis().SetMinMax(0, 10);
+    const ChartLayout layout = chart->LayOut();
+    auto starts = [&chart](Qt::MouseButton button, QPoint at) {
+        QTest::mousePress(chart.get(), button, Qt::NoModifier, at);
+        const ChartNavigator &navigator = NavigatorOf(*chart);
+        const bool started = button == Qt::LeftButton ? navigator.ZoomRecord().Active
+                                                      : navigator.PanningRecord().Active;
+        QTest::mouseRelease(chart.get(), button, Qt::NoModifier, at);
+        return started;
+    };
+    const QPoint marker(layout.plotRect.Left - 2, layout.plotRect.Bottom + 2);
+    const QPoint plot(layout.plotRect.Left + 3, layout.plotRect.Top + 3);
+    const ChartRect box = layout.legend.rect;
+    const QPoint legend((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        EXPECT_TRUE(starts(button, marker)) << button;
+        EXPECT_TRUE(starts(button, plot)) << button;
+        EXPECT_FALSE(starts(button, legend)) << button;
+        EXPECT_FALSE(starts(button, QPoint(2, 2))) << button;
     }
+    chart->Series(0).SetActive(false);
+    chart->Series(1).SetActive(false);
+    EXPECT_FALSE(starts(Qt::LeftButton, plot));
 }
 
 // What a press lands on comes from the model and its layout alone, each part at its pixels.
@@ -133,30 +152,6 @@ TEST(Mouse, EveryPartIsFoundAtItsPixelsWithoutAWidget) {
         {QPoint(2, 2), ChartPartKind::None}};
     for (const auto &[at, kind] : cases)
         EXPECT_EQ(PartAt(*chart.model, layout, at.x(), at.y()), kind) << at.x() << "," << at.y();
-}
-
-TEST(Mouse, PlotAreaIsNoTargetWithoutActiveSeries) {
-    auto chart = MakeGraphChart();
-    chart->Picture();
-    const ChartRect plot = chart->PlotRect();
-    QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(chart->Layout().PlotXCenter(), (plot.Top + plot.Bottom) / 2));
-    EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
-}
-
-// A marker reaching out of the plot starts a drag there too: a press finds the first series
-// as it finds any other.
-TEST(Mouse, PressOnAMarkerOfTheFirstSeriesOutsideThePlotStartsADrag) {
-    auto chart = MakeGraphChart();
-    chart->SetAxisVisible(false);
-    chart->AddSeries<TPointSeries>(QStringLiteral("P")).AddPoint(0, 0);
-    chart->BottomAxis().SetMinMax(0, 10);
-    chart->LeftAxis().SetMinMax(0, 10);
-    chart->Picture();
-    const ChartRect plot = chart->PlotRect();
-    QTest::mousePress(chart.get(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(plot.Left - 2, plot.Bottom + 2));
-    EXPECT_TRUE(NavigatorOf(*chart).ZoomRecord().Active);
 }
 
 class PanTable : public ::testing::TestWithParam<QPoint> {};
