@@ -11,10 +11,10 @@
 
 namespace {
 
-std::vector<double> LabelValues(const LaidAxis &axis) {
+std::vector<double> LabelValues(const AxisLayout &axis) {
     std::vector<double> values;
-    for (int pixel : axis.TickList())
-        values.push_back(std::round(axis.PixelToValue(pixel) * 1000) / 1000);
+    for (int pixel : axis.ticks)
+        values.push_back(std::round(axis.mapping.PixelToValue(pixel) * 1000) / 1000);
     return values;
 }
 
@@ -25,7 +25,7 @@ TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
     points.AddPoint(60, 1);
     points.AddPoint(187, 2);
     // Ticks come from the labels, produced from the top down.
-    const auto values = LabelValues(Laid(chart.LayOut(), AxisId::Bottom));
+    const auto values = LabelValues(chart.LayOut().Axis(AxisId::Bottom));
     ASSERT_FALSE(values.empty());
     EXPECT_NEAR(values.front(), 180, 1.0);
     EXPECT_NEAR(values.back(), 60, 1.0);
@@ -38,13 +38,14 @@ TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 40);
-    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
-    ASSERT_GE(axis.TickList().size(), 2u);
-    const double step = axis.WorkingMaximum() > 0 ? std::abs(axis.PixelToValue(axis.TickList()[0]) -
-                                                             axis.PixelToValue(axis.TickList()[1]))
-                                                  : 0;
+    const AxisLayout axis = chart.LayOut().Axis(AxisId::Left);
+    ASSERT_GE(axis.ticks.size(), 2u);
+    const double step = axis.mapping.maximum > 0
+                            ? std::abs(axis.mapping.PixelToValue(axis.ticks[0]) -
+                                       axis.mapping.PixelToValue(axis.ticks[1]))
+                            : 0;
     EXPECT_NEAR(step, 2.0, 0.2);
-    EXPECT_NEAR(LabelValues(Laid(chart.LayOut(), AxisId::Left)).back(), 0.0, 1e-9);
+    EXPECT_NEAR(LabelValues(chart.LayOut().Axis(AxisId::Left)).back(), 0.0, 1e-9);
 }
 
 // The left axis keeps its fixed minimum; the right one, automatic at both ends, widens both.
@@ -55,15 +56,15 @@ TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
     points.AddPoint(0, 0);
     points.AddPoint(10, 40);
     const ChartLayout layout = chart.LayOut();
-    const LaidAxis axis = Laid(layout, AxisId::Left);
-    const double length = axis.AxisLength();
+    const AxisLayout axis = layout.Axis(AxisId::Left);
+    const double length = axis.mapping.Length();
     // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
-    EXPECT_NEAR(axis.WorkingMaximum(), 40 + 5 * 40 / (length - 5), 1e-9);
-    EXPECT_EQ(axis.WorkingMinimum(), 0.0);
-    EXPECT_EQ(axis.ValueToPixel(40), axis.IStartPos() + 5);
-    const LaidAxis right = Laid(layout, AxisId::Right);
-    EXPECT_EQ(right.ValueToPixel(40), right.IStartPos() + 5);
-    EXPECT_EQ(right.ValueToPixel(0), right.IEndPos() - 5);
+    EXPECT_NEAR(axis.mapping.maximum, 40 + 5 * 40 / (length - 5), 1e-9);
+    EXPECT_EQ(axis.mapping.minimum, 0.0);
+    EXPECT_EQ(axis.mapping.ValueToPixel(40), axis.mapping.start + 5);
+    const AxisLayout right = layout.Axis(AxisId::Right);
+    EXPECT_EQ(right.mapping.ValueToPixel(40), right.mapping.start + 5);
+    EXPECT_EQ(right.mapping.ValueToPixel(0), right.mapping.end - 5);
 }
 
 TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
@@ -71,12 +72,12 @@ TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(0, 0);
     points.AddPoint(10, 1.79e308);
-    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
+    const AxisLayout axis = chart.LayOut().Axis(AxisId::Left);
     // 5 pixels above 1.79e308 lie beyond the largest double.
-    EXPECT_EQ(axis.WorkingMaximum(), DBL_MAX);
+    EXPECT_EQ(axis.mapping.maximum, DBL_MAX);
     // (1 − 1.79e308 / DBL_MAX) of the length below the top, not at the centre.
-    EXPECT_NEAR(axis.ValueToPixel(1.79e308),
-                axis.IStartPos() + (1 - 1.79e308 / DBL_MAX) * axis.AxisLength(), 1);
+    EXPECT_NEAR(axis.mapping.ValueToPixel(1.79e308),
+                axis.mapping.start + (1 - 1.79e308 / DBL_MAX) * axis.mapping.Length(), 1);
 }
 
 TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
@@ -85,8 +86,8 @@ TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
     line.Pointer().SetInflateMargins(true);
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Left).WorkingMaximum(), 40.0);
-    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Bottom).WorkingMaximum(), 10.0);
+    EXPECT_EQ(chart.LayOut().Axis(AxisId::Left).mapping.maximum, 40.0);
+    EXPECT_EQ(chart.LayOut().Axis(AxisId::Bottom).mapping.maximum, 10.0);
 }
 
 TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
@@ -94,9 +95,9 @@ TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
-    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Bottom);
-    EXPECT_LT(axis.WorkingMinimum(), 30.0);
-    EXPECT_EQ(axis.WorkingMaximum(), 50.0);
+    const AxisLayout axis = chart.LayOut().Axis(AxisId::Bottom);
+    EXPECT_LT(axis.mapping.minimum, 30.0);
+    EXPECT_EQ(axis.mapping.maximum, 50.0);
 }
 
 struct MinMaxCase {
@@ -294,9 +295,9 @@ TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->LeftAxis().SetLabels(false);
-    EXPECT_TRUE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
+    EXPECT_TRUE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
     chart->LeftAxis().SetTickOnLabelsOnly(false);
-    EXPECT_FALSE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
+    EXPECT_FALSE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
 }
 
 struct LabelStyleCase {
@@ -363,10 +364,10 @@ TEST(Axis, ZeroMinimumIsLabelled) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    const LaidAxis axis = Laid(chart.LayOut(), AxisId::Left);
-    const auto ticks = axis.TickList();
+    const AxisLayout axis = chart.LayOut().Axis(AxisId::Left);
+    const auto ticks = axis.ticks;
     ASSERT_FALSE(ticks.empty());
-    EXPECT_EQ(ticks.back(), axis.IEndPos());
+    EXPECT_EQ(ticks.back(), axis.mapping.end);
 }
 
 TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
@@ -387,8 +388,8 @@ TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
     // The turned caption lies in the room just taken, left of the labels.
     bool ink = false;
     for (int x = 26; x < 26 + titleRoom; ++x)
-        for (int y = Laid(*chart, AxisId::Left).IStartPos();
-             y < Laid(*chart, AxisId::Left).IEndPos(); ++y)
+        for (int y = chart->Layout().Axis(AxisId::Left).mapping.start;
+             y < chart->Layout().Axis(AxisId::Left).mapping.end; ++y)
             ink = ink || PixelRgb(image, x, y) == 0x000000;
     EXPECT_TRUE(ink);
 }
@@ -412,12 +413,12 @@ TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 10);
-    EXPECT_TRUE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
+    EXPECT_TRUE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
     // 1000 steps: positions are recorded, never beyond the list's capacity.
     axis.SetIncrement(0.01);
-    EXPECT_LE(Laid(chart.LayOut(), AxisId::Left).TickList().size(),
+    EXPECT_LE(chart.LayOut().Axis(AxisId::Left).ticks.size(),
               std::size_t(TChartAxis::kTickCapacity));
-    EXPECT_FALSE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
+    EXPECT_FALSE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
 }
 
 TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
@@ -428,13 +429,13 @@ TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1e17);
     // Every round would land on the same value: it is labelled once, and the loop stops.
-    const LaidAxis laid = Laid(chart.LayOut(), AxisId::Left);
-    const auto ticks = laid.TickList();
+    const AxisLayout laid = chart.LayOut().Axis(AxisId::Left);
+    const auto ticks = laid.ticks;
     EXPECT_EQ(ticks.size(), 1u);
     for (int tick : ticks)
         EXPECT_EQ(tick, ticks.front());
-    EXPECT_GE(ticks.front(), laid.IStartPos());
-    EXPECT_LE(ticks.front(), laid.IEndPos());
+    EXPECT_GE(ticks.front(), laid.mapping.start);
+    EXPECT_LE(ticks.front(), laid.mapping.end);
 }
 
 TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
@@ -443,7 +444,7 @@ TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
     axis.SetMinMax(-1e308, 1e308);
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1);
-    EXPECT_TRUE(Laid(chart.LayOut(), AxisId::Left).TickList().empty());
+    EXPECT_TRUE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
 }
 
 } // namespace

@@ -84,10 +84,10 @@ TEST(Layout, AxesTakeTheirLabelsAndTicksOffPlotRect) {
     const int w = TextWidthOf(font, QStringLiteral("100")) + TextWidthOf(font, QStringLiteral(" "));
     // (25 + W + 6, 11, 404, 351 − h − 6): labels, then axis pen 2 + tick 4.
     EXPECT_EQ(chart.LayOut().plotRect, (ChartRect{25 + w + 6, 11, 404, 351 - h - 6}));
-    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Bottom).IStartPos(), 31 + w);
-    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Bottom).IEndPos(), 404);
-    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Left).IStartPos(), 11);
-    EXPECT_EQ(Laid(chart.LayOut(), AxisId::Left).IEndPos(), 345 - h);
+    EXPECT_EQ(chart.LayOut().Axis(AxisId::Bottom).mapping.start, 31 + w);
+    EXPECT_EQ(chart.LayOut().Axis(AxisId::Bottom).mapping.end, 404);
+    EXPECT_EQ(chart.LayOut().Axis(AxisId::Left).mapping.start, 11);
+    EXPECT_EQ(chart.LayOut().Axis(AxisId::Left).mapping.end, 345 - h);
 }
 
 // The layout step alone gives what a drawing of the same state then shows.
@@ -101,8 +101,8 @@ TEST(Layout, LayingOutWithoutDrawingGivesPlotRectAndAxisEnds) {
     chart->Picture();
     EXPECT_EQ(layout.plotRect, chart->PlotRect());
     for (AxisId id : {AxisId::Bottom, AxisId::Left}) {
-        EXPECT_EQ(layout.Axis(id).mapping.start, Laid(*chart, id).IStartPos());
-        EXPECT_EQ(layout.Axis(id).mapping.end, Laid(*chart, id).IEndPos());
+        EXPECT_EQ(layout.Axis(id).mapping.start, chart->Layout().Axis(id).mapping.start);
+        EXPECT_EQ(layout.Axis(id).mapping.end, chart->Layout().Axis(id).mapping.end);
     }
     EXPECT_EQ(layout.Axis(AxisId::Bottom).mapping.end, layout.plotRect.Right);
     EXPECT_EQ(layout.Axis(AxisId::Left).mapping.start, layout.plotRect.Top);

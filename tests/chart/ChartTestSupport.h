@@ -39,22 +39,6 @@ void FillGraph(ChartModel &chart);
 int FontHeightOf(const TChartFont &font);
 int TextWidthOf(const TChartFont &font, const QString &text);
 
-// An axis as the chart's last picture laid it out.
-struct LaidAxis {
-    AxisLayout layout;
-    std::span<const int> TickList() const { return layout.ticks; }
-    int ValueToPixel(double value) const { return layout.mapping.ValueToPixel(value); }
-    double PixelToValue(int pixel) const { return layout.mapping.PixelToValue(pixel); }
-    double WorkingMinimum() const { return layout.mapping.minimum; }
-    double WorkingMaximum() const { return layout.mapping.maximum; }
-    int IStartPos() const { return layout.mapping.start; }
-    int IEndPos() const { return layout.mapping.end; }
-    int AxisLength() const { return layout.mapping.Length(); }
-    const AxisMapping &Mapping() const { return layout.mapping; }
-};
-inline LaidAxis Laid(const ChartLayout &layout, AxisId id) { return {layout.Axis(id)}; }
-inline LaidAxis Laid(const TChart &chart, AxisId id) { return Laid(chart.Layout(), id); }
-
 // The graphs window's first chart as a model alone, laid out at its size with no widget and
 // no picture.
 struct GraphModel {

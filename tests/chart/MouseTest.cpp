@@ -54,10 +54,11 @@ TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRig
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
     const QPoint to = from + QPoint(GetParam().dx, GetParam().dy);
-    const LaidAxis bottom = Laid(*chart, AxisId::Bottom);
-    const LaidAxis left = Laid(*chart, AxisId::Left);
-    const std::array<double, 4> zoomed{bottom.PixelToValue(from.x()), bottom.PixelToValue(to.x()),
-                                       left.PixelToValue(to.y()), left.PixelToValue(from.y())};
+    const AxisLayout bottom = chart->Layout().Axis(AxisId::Bottom);
+    const AxisLayout left = chart->Layout().Axis(AxisId::Left);
+    const std::array<double, 4> zoomed{
+        bottom.mapping.PixelToValue(from.x()), bottom.mapping.PixelToValue(to.x()),
+        left.mapping.PixelToValue(to.y()), left.mapping.PixelToValue(from.y())};
     const std::array<double, 4> before = Ranges(*chart);
     Drag(*chart, Qt::LeftButton, from, to);
     EXPECT_EQ(NavigatorOf(*chart).Zoomed(), GetParam().zooms);
@@ -162,10 +163,12 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     auto chart = ShownWearChart();
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
-    const LaidAxis bottom = Laid(*chart, AxisId::Bottom);
-    const LaidAxis left = Laid(*chart, AxisId::Left);
-    const double perPixelX = bottom.PixelToValue(from.x() + 1) - bottom.PixelToValue(from.x());
-    const double perPixelY = left.PixelToValue(from.y()) - left.PixelToValue(from.y() + 1);
+    const AxisLayout bottom = chart->Layout().Axis(AxisId::Bottom);
+    const AxisLayout left = chart->Layout().Axis(AxisId::Left);
+    const double perPixelX =
+        bottom.mapping.PixelToValue(from.x() + 1) - bottom.mapping.PixelToValue(from.x());
+    const double perPixelY =
+        left.mapping.PixelToValue(from.y()) - left.mapping.PixelToValue(from.y() + 1);
     std::array<double, 4> expected = Ranges(*chart);
     for (int end : {0, 1})
         expected[std::size_t(end)] -= GetParam().x() * perPixelX;

@@ -85,7 +85,7 @@ TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
     const QImage &image = chart->Picture();
     EXPECT_EQ(FrameOf(*chart, line).first, 1);
     const ChartRect plot = chart->PlotRect();
-    const int y = Laid(*chart, AxisId::Left).ValueToPixel(5);
+    const int y = chart->Layout().Axis(AxisId::Left).mapping.ValueToPixel(5);
     EXPECT_EQ(PixelRgb(image, plot.Left + 1, y), kRed);
     EXPECT_EQ(PixelRgb(image, plot.Left + 40, y), kRed);
 }
@@ -251,11 +251,13 @@ TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
             canvas.SetPen(clRed, width);
             const TLineSeries &s = *series[1];
             const int first = FrameOf(*reference, s).first;
-            const double xe = Laid(*reference, AxisId::Bottom).PixelToValue(plot.Left);
+            const double xe =
+                reference->Layout().Axis(AxisId::Bottom).mapping.PixelToValue(plot.Left);
             const double x0 = s.XValues().ValueAt(first - 1), x1 = s.XValues().ValueAt(first);
             const double y0 = s.YValues().ValueAt(first - 1), y1 = s.YValues().ValueAt(first);
             const double ye = x1 == x0 ? y0 : y0 + (y1 - y0) * (xe - x0) / (x1 - x0);
-            canvas.MoveTo(plot.Left, Laid(*reference, AxisId::Left).ValueToPixel(ye));
+            canvas.MoveTo(plot.Left,
+                          reference->Layout().Axis(AxisId::Left).mapping.ValueToPixel(ye));
             for (int i = first; i <= FrameOf(*reference, s).last; ++i)
                 canvas.LineTo(PixelOf(*reference, s, i).x(), PixelOf(*reference, s, i).y());
         }
