@@ -96,6 +96,7 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
 
 // A left press starts a zoom and a right one a pan on a series, the first one's marker out of
 // the plot included, or in the plot while a series is active; not on the legend or outside.
+// Every press is the chart's: none goes on to the window behind it.
 TEST(Mouse, APressStartsADragOnlyOnASeriesOrThePlot) {
     auto chart = MakeGraphChart();
     chart->SetAxisVisible(false);
@@ -105,7 +106,10 @@ TEST(Mouse, APressStartsADragOnlyOnASeriesOrThePlot) {
     chart->LeftAxis().SetMinMax(0, 10);
     const ChartLayout layout = chart->LayOut();
     auto starts = [&chart](Qt::MouseButton button, QPoint at) {
-        QTest::mousePress(chart.get(), button, Qt::NoModifier, at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, chart->mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(chart.get(), &press);
+        EXPECT_TRUE(press.isAccepted()) << at.x() << "," << at.y();
         const ChartNavigator &navigator = NavigatorOf(*chart);
         const bool started = button == Qt::LeftButton ? navigator.ZoomRecord().Active
                                                       : navigator.PanningRecord().Active;
