@@ -292,6 +292,22 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     for (int y = r.Top + 1; y < r.Top + 17; ++y)
         colours.insert(PixelRgb(chart->Picture(), r.Left + 5, y));
     EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kBlack}));
+    // A hatched marker drawn on it shows the wall through its gaps: the wall's opaque
+    // background ends with the wall.
+    chart->Legend().SetVisible(false);
+    auto &marker = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    marker.Pointer().SetHorizSize(12);
+    marker.Pointer().SetVertSize(12);
+    marker.Pointer().Brush().SetColor(clRed);
+    marker.Pointer().Brush().SetStyle(TBrushStyle::bsVertical);
+    marker.AddPoint(1, 1);
+    const QImage &crossed = chart->Picture();
+    const QPoint at = PixelOf(*chart, marker, 0);
+    colours.clear();
+    for (int y = at.y() - 10; y < at.y() + 10; ++y)
+        for (int x = at.x() - 10; x < at.x() + 10; ++x)
+            colours.insert(PixelRgb(crossed, x, y));
+    EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kBlack, kRed}));
     chart->setParent(nullptr);
 }
 
