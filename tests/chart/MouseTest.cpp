@@ -239,19 +239,22 @@ void PrintTo(const WheelCase &c, std::ostream *out) { *out << c.deltas.size() <<
 
 class WheelTable : public ::testing::TestWithParam<WheelCase> {};
 
+// Both vertical axes move by their own spans; the horizontal ones keep their stored ranges.
 TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercentANotch) {
     auto chart = ShownWearChart();
-    auto &left = chart->LeftAxis();
-    const double minimum = chart->LayOut().Axis(AxisId::Left).minimum;
-    const double maximum = chart->Layout().Axis(AxisId::Left).maximum;
-    const double bottomMinimum = chart->BottomAxis().Minimum();
+    chart->Series(0).SetVertAxis(TVertAxis::aBothVertAxis);
+    const ChartLayout before = chart->LayOut();
+    const AxisRange bottom = chart->BottomAxis().Range(), top = chart->TopAxis().Range();
     for (int delta : GetParam().deltas)
         Wheel(*chart, delta);
-    const double d = GetParam().fraction * (maximum - minimum);
-    EXPECT_DOUBLE_EQ(chart->LayOut().Axis(AxisId::Left).minimum, minimum + d);
-    EXPECT_DOUBLE_EQ(chart->Layout().Axis(AxisId::Left).maximum, maximum + d);
-    EXPECT_EQ(left.Automatic() || left.AutomaticMaximum(), GetParam().fraction == 0);
-    EXPECT_EQ(chart->BottomAxis().Minimum(), bottomMinimum);
+    for (AxisId id : {AxisId::Left, AxisId::Right}) {
+        const AxisLayout &was = before.Axis(id);
+        const double d = GetParam().fraction * (was.maximum - was.minimum);
+        EXPECT_DOUBLE_EQ(chart->LayOut().Axis(id).minimum, was.minimum + d) << int(id);
+        EXPECT_DOUBLE_EQ(chart->Layout().Axis(id).maximum, was.maximum + d) << int(id);
+        EXPECT_EQ(chart->Axis(id).AutomaticMaximum(), GetParam().fraction == 0) << int(id);
+    }
+    EXPECT_TRUE(chart->BottomAxis().Range() == bottom && chart->TopAxis().Range() == top);
 }
 
 // A notch toward the user (negative delta) scrolls by +3 %, away from the user by −3 %. A
