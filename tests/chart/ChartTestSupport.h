@@ -4,6 +4,7 @@
 #include "TChart.h"
 
 #include <QImage>
+#include <array>
 #include <memory>
 #include <ostream>
 
@@ -38,6 +39,12 @@ void FillGraph(ChartModel &chart);
 // The chart's font height (of "W") and a text's width in a font, as the layout measures them.
 int FontHeightOf(const TChartFont &font);
 int TextWidthOf(const TChartFont &font, const QString &text);
+
+// The bottom and left axes' ends a layout shows, before the series' margins.
+inline std::array<double, 4> Ends(const ChartLayout &layout) {
+    return {layout.Axis(AxisId::Bottom).minimum, layout.Axis(AxisId::Bottom).maximum,
+            layout.Axis(AxisId::Left).minimum, layout.Axis(AxisId::Left).maximum};
+}
 
 // The graphs window's first chart as a model alone, laid out at its size with no widget and
 // no picture.

@@ -76,11 +76,6 @@ void PrintTo(const ZoomStop &c, std::ostream *out) { *out << c.name; }
 
 class ZoomStopTable : public ::testing::TestWithParam<ZoomStop> {};
 
-std::array<double, 4> Ends(const ChartLayout &layout) {
-    return {layout.Axis(AxisId::Bottom).minimum, layout.Axis(AxisId::Bottom).maximum,
-            layout.Axis(AxisId::Left).minimum, layout.Axis(AxisId::Left).maximum};
-}
-
 // Past the labels' three decimals zooming in stops, where it stops depending on each axis's
 // own labels font; zooming out and the reset still work from there. A model and its layout
 // alone.

@@ -41,13 +41,6 @@ void PrintTo(const ZoomCase &c, std::ostream *out) { *out << c.name; }
 
 class ZoomThresholdTable : public ::testing::TestWithParam<ZoomCase> {};
 
-// The bottom and left axes' ends the chart shows, before the series' margins.
-std::array<double, 4> Ranges(TChart &chart) {
-    const ChartLayout &layout = chart.LayOut();
-    return {layout.Axis(AxisId::Bottom).minimum, layout.Axis(AxisId::Bottom).maximum,
-            layout.Axis(AxisId::Left).minimum, layout.Axis(AxisId::Left).maximum};
-}
-
 // A zoom sets each axis to the values at the dragged pixels; any other drag keeps the ranges.
 TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRightZoom) {
     auto chart = ShownWearChart();
@@ -59,11 +52,11 @@ TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRig
     const std::array<double, 4> zoomed{
         bottom.mapping.PixelToValue(from.x()), bottom.mapping.PixelToValue(to.x()),
         left.mapping.PixelToValue(to.y()), left.mapping.PixelToValue(from.y())};
-    const std::array<double, 4> before = Ranges(*chart);
+    const std::array<double, 4> before = Ends(chart->LayOut());
     Drag(*chart, Qt::LeftButton, from, to);
     EXPECT_EQ(NavigatorOf(*chart).Zoomed(), GetParam().zooms);
     EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
-    EXPECT_EQ(Ranges(*chart), GetParam().zooms ? zoomed : before);
+    EXPECT_EQ(Ends(chart->LayOut()), GetParam().zooms ? zoomed : before);
     EXPECT_EQ(chart->BottomAxis().AutomaticMaximum(), !GetParam().zooms);
 }
 
@@ -173,7 +166,7 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
         bottom.mapping.PixelToValue(from.x() + 1) - bottom.mapping.PixelToValue(from.x());
     const double perPixelY =
         left.mapping.PixelToValue(from.y()) - left.mapping.PixelToValue(from.y() + 1);
-    std::array<double, 4> expected = Ranges(*chart);
+    std::array<double, 4> expected = Ends(chart->LayOut());
     for (int end : {0, 1})
         expected[std::size_t(end)] -= GetParam().x() * perPixelX;
     for (int end : {2, 3})
@@ -182,7 +175,7 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     ASSERT_TRUE(NavigatorOf(*chart).PanningRecord().Active);
     QTest::mouseMove(chart.get(), from + GetParam());
     for (std::size_t end = 0; end < 4; ++end)
-        EXPECT_NEAR(Ranges(*chart)[end], expected[end], 1e-9) << end;
+        EXPECT_NEAR(Ends(chart->LayOut())[end], expected[end], 1e-9) << end;
     // Leaving PlotRect ends the panning.
     QTest::mouseMove(chart.get(), QPoint(plot.Left - 5, plot.Top + 100));
     EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
