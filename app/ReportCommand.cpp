@@ -3,22 +3,25 @@
 #include "CheckRow.h"
 #include "Console.h"
 #include "FileList.h"
+#include "GroupCheck.h"
 #include "GroupReports.h"
 #include "NativeNames.h"
-#include "WindowSet.h"
+#include "Translations.h"
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 
 namespace kvr {
 
 int RunReports(char *program, const Command &command) {
-    // The page is drawn as the windows draw it, on no screen at all.
+    // The page needs fonts, which only a graphical application has; no screen and no widget.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char *argv[] = {program, nullptr};
     SilenceToolkitMessages();
-    const KvrApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
+    InstallTranslations(application);
     const FileList list = ExpandedFiles(command.files, command.listFile, command.nullSeparated);
     if (!list.problem.isEmpty()) {
         WriteError(QStringLiteral("kvr: ") + list.problem);
@@ -30,13 +33,14 @@ int RunReports(char *program, const Command &command) {
             QCoreApplication::translate("CommandLine", "kvr: теку «%1» не створити").arg(folder));
         return kExitNotAllOk;
     }
+    GroupCheck check;
     GroupReports writer(folder, command.checker);
     QStringList withoutModels;
     bool every = !list.files.isEmpty();
     {
         Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Опрацьовано"), list.files.size());
         for (const QByteArray &path : list.files) {
-            const ReportOutcome outcome = writer.Write(path);
+            const ReportOutcome outcome = writer.Write(check.Check(path));
             // Which experiment became which report, for a script to follow.
             WriteOut(QByteArray::fromStdString(
                 CheckLine({ShownName(path).toStdString(), outcome.written.toStdString()})));

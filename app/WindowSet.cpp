@@ -7,9 +7,11 @@
 #include "Help.h"
 #include "KeyboardPresses.h"
 #include "Main.h"
+#include "MessageBoxes.h"
 #include "ReportActions.h"
 #include "Result.h"
 #include "ResultsCopy.h"
+#include "Titles.h"
 #include "Translations.h"
 #include "Warning.h"
 

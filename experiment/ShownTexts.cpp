@@ -1,8 +1,11 @@
 #include "ShownTexts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace kvr {
+
+std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 
 namespace {
 

@@ -6,7 +6,12 @@
 
 #include <QString>
 
+#include <string>
+
 namespace kvr {
+
+// The decimal separator of the user's locale, for shown numbers.
+std::string DecimalSeparator();
 
 QString LabelCaption(const LabelText &label);
 

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 ts=translations/kvr_en.ts
 update() {
     /usr/lib/qt6/bin/lupdate -silent -locations none -source-language uk -target-language en \
-        calc experiment ui app -ts "$1"
+        calc experiment report ui app -ts "$1"
 }
 if [[ ${1:-} != --check ]]; then
     update "$ts"

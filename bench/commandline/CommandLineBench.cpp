@@ -7,9 +7,9 @@
 // take over that of running the files, against 0.1. Build with the release settings.
 #include "CheckNotes.h"
 #include "FileRun.h"
-#include "InputFields.h"
 #include "InputTable.h"
 #include "LabReport.h"
+#include "ShownTexts.h"
 #include "WindowSet.h"
 
 #include <QElapsedTimer>

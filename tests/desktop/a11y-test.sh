@@ -15,7 +15,7 @@ button() { section main | sed -n 's/^push button|\(.*\)|$/\1/p' | sed -n "$1p"; 
 expect() { for _ in $(seq 50); do grep -qE "$2" <<<"$(a11y list "$1")" && return; sleep 0.2; done; fail "'$1' never reads '$2'"; }
 WAYLAND_DEBUG=${WAYLAND_DISPLAY:+1} "$app" >"$log" 2>&1 &
 trap "kill $! 2>/dev/null; rm -f '$log'" EXIT
-main=$(sed -n 's/.*kApplicationTitle = "\(.*\)";$/\1/p' "$src/ui/forms/Handler.h" | sed 's/\\"/"/g')
+main=$(sed -n 's/.*kApplicationTitle = "\(.*\)";$/\1/p' "$src/experiment/Titles.h" | sed 's/\\"/"/g')
 results=$(one title 1 | cut -d'|' -f2) graphs=$(one title 2 | cut -d'|' -f2)
 help=$(one title 3 | cut -d'|' -f2) warning=$(one title 4 | cut -d'|' -f2)
 is=$(one is) times=$(one times)

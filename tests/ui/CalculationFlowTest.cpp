@@ -1,12 +1,11 @@
 // "Розрахувати" and "Визначити параметри" driven through the real windows.
-#include "UiTestSupport.h"
-
 #include "Graphic.h"
-#include "Handler.h"
 #include "InputFields.h"
 #include "Main.h"
 #include "Result.h"
 #include "ResultLabels.h"
+#include "Titles.h"
+#include "UiTestSupport.h"
 #include "Warning.h"
 
 #include <QApplication>

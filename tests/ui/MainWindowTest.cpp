@@ -1,13 +1,12 @@
-#include "InputTable.h"
-#include "UiTestSupport.h"
-
 #include "Graphic.h"
-#include "Handler.h"
 #include "Help.h"
 #include "InputFields.h"
+#include "InputTable.h"
 #include "Main.h"
 #include "Result.h"
 #include "ResultLabels.h"
+#include "Titles.h"
+#include "UiTestSupport.h"
 #include "Warning.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "GraphData.h"
 #include "Graphic.h"
 #include "GraphicDefinition.h"
-#include "InputFields.h"
 #include "ReportActions.h"
 #include "ResultLabels.h"
+#include "ShownTexts.h"
 #include "ShownValue.h"
 #include "TChart.h"
 

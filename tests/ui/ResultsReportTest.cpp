@@ -1,11 +1,10 @@
 // The plain-text report of a run, as it goes to the clipboard.
+#include "ResultsReport.h"
 #include "DefaultRun.h"
-
 #include "Graphic.h"
-#include "Handler.h"
 #include "ResultLabels.h"
 #include "ResultLayout.h"
-#include "ResultsReport.h"
+#include "Titles.h"
 
 #include <QClipboard>
 #include <QComboBox>

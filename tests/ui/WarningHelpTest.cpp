@@ -1,11 +1,10 @@
 // The pictures, the JPEG decoder, the warning window and the help window.
-#include "UiTestSupport.h"
-
 #include "Graphic.h"
-#include "Handler.h"
 #include "Help.h"
 #include "InputFields.h"
 #include "JpegImage.h"
+#include "Titles.h"
+#include "UiTestSupport.h"
 #include "Warning.h"
 
 #include <QApplication>

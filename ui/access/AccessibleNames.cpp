@@ -97,12 +97,14 @@ void NameControls(const TForm_Main &window) {
     controls.help->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Spoken", "Допомога")));
 }
 
-void NameControls(const TForm_Result &window) {
+void NameControls(TForm_Result &window) {
     NameGroups(window);
     const ResultControls &controls = window.Controls();
     controls.chosenTime->setAccessibleName(SpokenName(ValueOf("chosen_time")));
     controls.determine->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Spoken", "Визначити параметри")));
     SpeakResultLabels(controls);
+    QObject::connect(&window, &TForm_Result::LabelsShown, &window,
+                     [&controls] { SpeakResultLabels(controls); });
 }
 
 void NameControls(const TForm_Graphic &window) {
@@ -110,11 +112,6 @@ void NameControls(const TForm_Graphic &window) {
     chart::TChart *charts[] = {window.Chart1, window.Chart2, window.Chart3};
     for (int i = 0; i < 3; ++i)
         charts[i]->setAccessibleDescription(Tr(kGraphicDescriptions[i].name));
-}
-
-void UpdateSpokenSentences(const QLabel *label) {
-    if (const auto *result = qobject_cast<const TForm_Result *>(label->window()))
-        SpeakResultLabels(result->Controls());
 }
 
 } // namespace kvr

@@ -3,8 +3,6 @@
 // of a group), result labels and formulas as sentences, and a description per chart.
 #pragma once
 
-class QLabel;
-
 namespace kvr {
 
 class TForm_Main;
@@ -13,10 +11,8 @@ class TForm_Graphic;
 
 // Names the controls of each window; the results window's labels get their first sentences.
 void NameControls(const TForm_Main &window);
-void NameControls(const TForm_Result &window);
+// The results window's sentences follow its labels whenever it shows new texts.
+void NameControls(TForm_Result &window);
 void NameControls(const TForm_Graphic &window);
-
-// A label's text changed: the sentences of its window that read it follow.
-void UpdateSpokenSentences(const QLabel *label);
 
 } // namespace kvr

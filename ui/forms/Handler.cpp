@@ -1,29 +1,10 @@
 #include "Handler.h"
 
-#include "ShownTexts.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
+#include "MessageBoxes.h"
 
 #include <exception>
 
 namespace kvr {
-
-void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
-                 const char *objectName) {
-    QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok, parent);
-    box.setObjectName(QString::fromLatin1(objectName));
-    // The toolkit's Ukrainian keeps "OK"; the program's own button says "Добре".
-    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Form", "Добре"));
-    box.exec();
-}
-
-void ShowFaultBox(const QString &message, const QString &cause) {
-    const QString text = message + QLatin1Char('.');
-    ShowMessage(QMessageBox::Critical, cause.isEmpty() ? text : text + QLatin1Char('\n') + cause,
-                QApplication::activeWindow(), "FaultBox");
-}
 
 void RunHandler(const std::function<void()> &handler) {
     try {
@@ -31,12 +12,6 @@ void RunHandler(const std::function<void()> &handler) {
     } catch (const std::exception &fault) {
         ShowFaultBox(QString::fromUtf8(fault.what()));
     }
-}
-
-void ShowPressFault(const std::optional<std::string> &fault,
-                    const std::optional<CauseText> &cause) {
-    if (fault)
-        ShowFaultBox(QString::fromStdString(*fault), ShownCause(cause));
 }
 
 } // namespace kvr

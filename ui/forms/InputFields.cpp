@@ -1,11 +1,8 @@
 #include "InputFields.h"
 
-#include "AccessibleNames.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPalette>
 
 namespace kvr {
@@ -32,9 +29,6 @@ bool IsMarked(const QWidget *control) {
 void SetCaption(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
-    UpdateSpokenSentences(label);
 }
-
-std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 
 } // namespace kvr

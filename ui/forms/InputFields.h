@@ -5,8 +5,6 @@
 #include <QColor>
 #include <QString>
 
-#include <string>
-
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,8 +23,5 @@ bool IsMarked(const QWidget *control);
 
 // A label sizes itself to its text.
 void SetCaption(QLabel *label, const QString &text);
-
-// The decimal separator of the user's locale, for shown numbers.
-std::string DecimalSeparator();
 
 } // namespace kvr

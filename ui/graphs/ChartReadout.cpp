@@ -4,10 +4,10 @@
 #include "Experiment.h"
 #include "FormatFixed.h"
 #include "GraphicDefinition.h"
-#include "InputFields.h"
 #include "InputTable.h"
 #include "QuantityTexts.h"
 #include "RunStatus.h"
+#include "ShownTexts.h"
 
 #include <QCoreApplication>
 

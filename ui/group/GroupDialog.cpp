@@ -4,8 +4,9 @@
 #include "FileNames.h"
 #include "GroupCheck.h"
 #include "GroupReports.h"
-#include "Handler.h"
+#include "MessageBoxes.h"
 #include "NativeNames.h"
+#include "Titles.h"
 #include "Workbook.h"
 
 #include <QCoreApplication>
@@ -61,10 +62,11 @@ bool CheckAll(QWidget *parent, const QList<QByteArray> &files, GroupCheck &group
         progress.setValue(int(k));
         if (progress.wasCanceled())
             return false;
-        book.Add(group.Check(files[k]));
+        const CheckedFile checked = group.Check(files[k]);
+        book.Add(checked);
         if (!reports)
             continue;
-        const ReportOutcome outcome = reports->Write(files[k]);
+        const ReportOutcome outcome = reports->Write(checked);
         if (!outcome.written.isEmpty())
             written << outcome.written;
         if (!outcome.problem.isEmpty())

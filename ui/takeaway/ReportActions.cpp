@@ -7,9 +7,11 @@
 #include "Graphic.h"
 #include "Handler.h"
 #include "LabReport.h"
+#include "MessageBoxes.h"
 #include "PrintJob.h"
 #include "Result.h"
 #include "RunStatus.h"
+#include "Titles.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "GraphInteraction.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
+#include "Titles.h"
 
 #include <QCloseEvent>
 #include <QLabel>

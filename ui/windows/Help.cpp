@@ -2,7 +2,7 @@
 
 #include "Fonts.h"
 #include "FormBuilder.h"
-#include "Handler.h"
+#include "Titles.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

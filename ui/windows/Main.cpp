@@ -9,8 +9,10 @@
 #include "InputTable.h"
 #include "JpegImage.h"
 #include "MainLayout.h"
+#include "MessageBoxes.h"
 #include "QuantityTexts.h"
 #include "ShownTexts.h"
+#include "Titles.h"
 #include "TypedInputs.h"
 
 #include <QAction>

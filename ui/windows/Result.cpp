@@ -3,8 +3,10 @@
 #include "CalculationState.h"
 #include "Handler.h"
 #include "InputFields.h"
+#include "MessageBoxes.h"
 #include "ResultLayout.h"
 #include "ShownTexts.h"
+#include "Titles.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -70,6 +72,7 @@ void TForm_Result::ShowCalculation(const std::vector<LabelText> &labels) {
         SetCaption(m_controls.Showing(label.item), LabelCaption(label));
     RetireModel(kWearFormula, m_controls.wearModel);
     RetireModel(kLifeFormula, m_controls.lifeModel);
+    emit LabelsShown();
 }
 
 void TForm_Result::ApplyButtons(const AllowedButtons &allowed) {
@@ -81,6 +84,7 @@ void TForm_Result::StartAnew() {
     MarkEdit(m_controls.chosenTime, 0);
     RetireModel(kWearFormula, m_controls.wearModel);
     RetireModel(kLifeFormula, m_controls.lifeModel);
+    emit LabelsShown();
 }
 
 void TForm_Result::Button1Click() {
@@ -92,6 +96,7 @@ void TForm_Result::Button1Click() {
         ShowModel(m_controls.wearModel, *outcome.wearModel);
     if (outcome.lifeModel)
         ShowModel(m_controls.lifeModel, *outcome.lifeModel);
+    emit LabelsShown();
     if (outcome.warning) {
         const WarningLines lines = ShownWarning(*outcome.warning);
         emit WarningRaised(lines.first, lines.second);

@@ -62,6 +62,8 @@ public:
 
 signals:
     void WarningRaised(const QString &first, const QString &second);
+    // Its labels show new texts: the sentences a screen reader reads of them follow.
+    void LabelsShown();
 
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "FormBuilder.h"
+#include "Titles.h"
 
 #include <span>
 
 namespace kvr {
-
-// The results window's own words in its title, which the reports repeat.
-inline constexpr const char *kResultWindowWords =
-    QT_TRANSLATE_NOOP("Title", "Результати розрахунків");
 
 // The results window's controls in design coordinates, parents before children.
 std::span<const ControlRow> ResultWindowLayout();

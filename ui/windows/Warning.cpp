@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "Handler.h"
 #include "InputFields.h"
+#include "Titles.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -2,7 +2,8 @@
 // one folder: a report never replaces a file, and one that cannot be written says why.
 #pragma once
 
-#include <QByteArray>
+#include "GroupCheck.h"
+
 #include <QDate>
 #include <QDir>
 #include <QSet>
@@ -22,10 +23,11 @@ public:
     // A `checker` signs every report as "Перевірив:".
     GroupReports(const QString &folder, const QString &checker = {});
 
-    ReportOutcome Write(const QByteArray &nativePath);
+    // The report of a file as its check ran it: never read or calculated a second time.
+    ReportOutcome Write(const CheckedFile &checked);
 
 private:
-    ReportOutcome Written(const QByteArray &nativePath);
+    ReportOutcome TryWrite(const CheckedFile &checked);
 
     QDir m_folder;
     QString m_checker;

@@ -2,10 +2,7 @@
 
 #include "FileKinds.h"
 #include "FileNames.h"
-#include "GroupCheck.h"
-#include "InputFields.h"
 #include "LabReport.h"
-#include "NativeNames.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,12 +35,12 @@ std::optional<FileFailure> Saved(const QString &path, const std::optional<QByteA
     return std::nullopt;
 }
 
-QString Refusal(const QString &shown, const Verdict &verdict) {
-    const QString message = QString::fromStdString(verdict.message);
-    return verdict.status == CheckStatus::File
+QString Refusal(const CheckedFile &checked) {
+    const QString message = QString::fromStdString(checked.message);
+    return checked.status == CheckStatus::File
                ? message
                : QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2")
-                     .arg(shown, message);
+                     .arg(checked.shown, message);
 }
 
 } // namespace
@@ -51,23 +48,21 @@ QString Refusal(const QString &shown, const Verdict &verdict) {
 GroupReports::GroupReports(const QString &folder, const QString &checker)
     : m_folder(folder), m_checker(checker) {}
 
-ReportOutcome GroupReports::Written(const QByteArray &path) {
-    const QString shown = ShownName(path);
-    const std::unique_ptr<FileRun> run = RunExperimentFile(path, DecimalSeparator());
-    const Verdict verdict = ShownVerdict(shown, *run);
+ReportOutcome GroupReports::TryWrite(const CheckedFile &checked) {
+    const FileRun &run = *checked.run;
     // The windows offer the report only for a calculation that could be used.
-    if (!Buttons(run->runs).copy)
-        return {{}, Refusal(shown, verdict)};
+    if (!Buttons(run.runs).copy)
+        return {{}, Refusal(checked)};
     const QString target = m_folder.filePath(
         UnusedName(m_folder,
-                   SuggestedFileName(QString::fromStdString(run->runs.calculation.userName), m_date,
+                   SuggestedFileName(QString::fromStdString(run.runs.calculation.userName), m_date,
                                      FileExtension(FileKind::Report)),
                    m_used));
-    const ModelsRecord &models = run->runs.models;
-    const bool withoutModels = !ModelsCurrent(run->runs) || !models.wear || !models.life;
-    const ReportExtras extras{m_checker, QFileInfo(shown).fileName(),
-                              withoutModels ? QString::fromStdString(verdict.message) : QString()};
-    const std::optional<QByteArray> pdf = LabReportPdf(run->runs, run->state, extras);
+    const ModelsRecord &models = run.runs.models;
+    const bool withoutModels = !ModelsCurrent(run.runs) || !models.wear || !models.life;
+    const ReportExtras extras{m_checker, QFileInfo(checked.shown).fileName(),
+                              withoutModels ? QString::fromStdString(checked.message) : QString()};
+    const std::optional<QByteArray> pdf = LabReportPdf(run.runs, run.state, extras);
     // Written as the windows write it, without remembering a folder for their dialogs.
     if (const std::optional<FileFailure> failure = Saved(target, pdf))
         return {{},
@@ -76,14 +71,14 @@ ReportOutcome GroupReports::Written(const QByteArray &path) {
     return {target, {}, withoutModels};
 }
 
-ReportOutcome GroupReports::Write(const QByteArray &path) {
+ReportOutcome GroupReports::Write(const CheckedFile &checked) {
     try {
-        return Written(path);
+        return TryWrite(checked);
     } catch (const std::exception &fault) {
         // The error box's message, as the windows' save shows it.
         return {{},
                 QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2.")
-                    .arg(ShownName(path), QString::fromUtf8(fault.what()))};
+                    .arg(checked.shown, QString::fromUtf8(fault.what()))};
     }
 }
 

@@ -1,7 +1,8 @@
 #include "ExperimentDialogs.h"
 
 #include "FileNames.h"
-#include "Handler.h"
+#include "MessageBoxes.h"
+#include "Titles.h"
 
 #include <QCoreApplication>
 #include <QDir>

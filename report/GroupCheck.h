@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,9 +28,14 @@ struct TableCell {
     std::string format;
 };
 
+// One experiment file read and run once: its row, and the run its report is drawn from, so
+// that the two can never disagree.
 struct CheckedFile {
     CheckStatus status = CheckStatus::File;
     std::vector<TableCell> cells; // in the order of CheckColumns()
+    QString shown;                // the file as the table names it
+    std::unique_ptr<FileRun> run;
+    std::string message; // the verdict's
 };
 
 // How many files of each status, in the order of CheckStatus.

@@ -1,9 +1,9 @@
 #include "GroupCheck.h"
 
 #include "FileKinds.h"
-#include "InputFields.h"
 #include "NativeNames.h"
 #include "QuantityTexts.h"
+#include "ShownTexts.h"
 #include "TypedInputs.h"
 
 #include <QCoreApplication>
@@ -96,13 +96,13 @@ GroupCheck::GroupCheck()
 
 CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
     const QString shown = ShownName(nativePath);
-    const std::unique_ptr<FileRun> run = RunExperimentFile(nativePath, m_separator);
+    std::unique_ptr<FileRun> run = RunExperimentFile(nativePath, m_separator);
     const Verdict verdict = ShownVerdict(shown, *run);
     QStringList notes = FileNotes(*run, m_commaGroupsThousands);
     if (const auto *texts = std::get_if<ExperimentTexts>(&run->read))
         notes << m_notes.Add(shown, *texts);
     const std::vector<std::string> texts = CheckCells(shown, *run, verdict, notes);
-    CheckedFile checked{verdict.status, {}};
+    CheckedFile checked{verdict.status, {}, shown, std::move(run), verdict.message};
     const std::vector<QuantityValue> values = QuantityValues();
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const bool quantity = k >= 3 && k < 3 + values.size();

@@ -1,11 +1,9 @@
 #include "ResultsReport.h"
 
 #include "ExperimentFile.h"
-#include "Handler.h"
-#include "InputFields.h"
-#include "ResultLabels.h"
-#include "ResultLayout.h"
 #include "ResultTexts.h"
+#include "ShownTexts.h"
+#include "Titles.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -124,7 +122,7 @@ QStringList CutterCells(const RunReport &report, int cutter,
 QList<QStringList> ReportRows(const RunReport &report) {
     QList<QStringList> rows{{WindowTitle(kResultWindowWords)},
                             {Tr(QT_TRANSLATE_NOOP("Report", "Виконав")), Text(report.At("name"))},
-                            CaptionAndValue(ControlText(ResultWindowRow(kInstructorLabel))),
+                            CaptionAndValue(InstructorLine()),
                             {}};
     rows << InputRows(report) << QStringList() << ResultRows(report);
     if (report.Determined())

@@ -4,11 +4,9 @@
 #include "ChartRenderer.h"
 #include "Fonts.h"
 #include "GraphicDefinition.h"
-#include "Handler.h"
-#include "InputFields.h"
-#include "ResultLabels.h"
-#include "ResultLayout.h"
 #include "ResultsReport.h"
+#include "ShownTexts.h"
+#include "Titles.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -111,7 +109,7 @@ private:
 
 // "Перевірив: …" as the results window shows it, or signed by `checker`.
 QString Instructor(const QString &checker) {
-    const QString shown = ControlText(ResultWindowRow(kInstructorLabel)).trimmed();
+    const QString shown = InstructorLine().trimmed();
     return checker.isEmpty() ? shown
                              : shown.section(QLatin1String(": "), 0, 0) + QLatin1String(": ") +
                                    checker.simplified();

@@ -1,0 +1,32 @@
+#include "MessageBoxes.h"
+
+#include "ShownTexts.h"
+#include "Titles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+namespace kvr {
+
+void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
+                 const char *objectName) {
+    QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok, parent);
+    box.setObjectName(QString::fromLatin1(objectName));
+    // The toolkit's Ukrainian keeps "OK"; the program's own button says "Добре".
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Form", "Добре"));
+    box.exec();
+}
+
+void ShowFaultBox(const QString &message, const QString &cause) {
+    const QString text = message + QLatin1Char('.');
+    ShowMessage(QMessageBox::Critical, cause.isEmpty() ? text : text + QLatin1Char('\n') + cause,
+                QApplication::activeWindow(), "FaultBox");
+}
+
+void ShowPressFault(const std::optional<std::string> &fault,
+                    const std::optional<CauseText> &cause) {
+    if (fault)
+        ShowFaultBox(QString::fromStdString(*fault), ShownCause(cause));
+}
+
+} // namespace kvr
