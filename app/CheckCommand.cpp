@@ -40,14 +40,15 @@ public:
             Write(TableLine(checked));
     }
 
-    // Why the table did not arrive whole; empty when it did.
-    QString Finish() {
+    // Whether the table arrived whole, or why not.
+    Expected<void> Finish() {
         if (m_path.isEmpty())
-            return FinishOut() ? QString() : LostOutputText().trimmed();
-        const auto saved = m_workbook ? m_book.Save(m_path) : WriteWholeFile(m_path, m_table);
-        if (const auto *failure = std::get_if<FileFailure>(&saved))
-            return FailureText(m_workbook ? FileKind::Workbook : FileKind::Table, FileAction::Save,
-                               m_path, FailureReason(*failure, FileAction::Save));
+            return FinishOut() ? Expected<void>() : Failure(LostOutputText().trimmed());
+        const Expected<void> saved =
+            m_workbook ? m_book.Save(m_path) : WriteWholeFile(m_path, m_table);
+        if (!saved)
+            return Failure(FailureText(m_workbook ? FileKind::Workbook : FileKind::Table,
+                                       FileAction::Save, m_path, saved.Error()));
         return {};
     }
 
@@ -88,8 +89,8 @@ int RunCheck(char *program, const Command &command) {
             progress.Step();
         }
     }
-    if (const QString lost = output.Finish(); !lost.isEmpty()) {
-        WriteError(lost);
+    if (const Expected<void> finished = output.Finish(); !finished) {
+        WriteError(finished.Error().Reason(FileAction::Save));
         return kExitUsage;
     }
     WriteError(SummaryText(group.Counts()));

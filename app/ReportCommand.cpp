@@ -41,14 +41,15 @@ int RunReports(char *program, const Command &command) {
         Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Опрацьовано"), list.files.size());
         for (const QByteArray &path : list.files) {
             const ReportOutcome outcome = writer.Write(check.Check(path));
+            const QString written = outcome ? outcome->path : QString();
             // Which experiment became which report, for a script to follow.
             WriteOut(QByteArray::fromStdString(
-                CheckLine({ShownName(path).toStdString(), outcome.written.toStdString()})));
-            if (!outcome.problem.isEmpty())
-                progress.Message(outcome.problem);
-            if (outcome.withoutModels)
-                withoutModels << outcome.written;
-            every = every && outcome.problem.isEmpty();
+                CheckLine({ShownName(path).toStdString(), written.toStdString()})));
+            if (!outcome)
+                progress.Message(outcome.Error().Reason(FileAction::Save));
+            else if (outcome->withoutModels)
+                withoutModels << written;
+            every = every && outcome;
             progress.Step();
         }
     }

@@ -53,12 +53,11 @@ std::string Experiment::Save(const QString &path, const ExperimentTexts &texts) 
     return problem;
 }
 
-std::optional<FileFailure> Experiment::Write(const QString &path, const QByteArray &bytes) {
-    const auto written = WriteWholeFile(path, bytes);
-    if (const auto *failure = std::get_if<FileFailure>(&written))
-        return *failure;
-    RememberFolder(path);
-    return std::nullopt;
+Expected<void> Experiment::Write(const QString &path, const QByteArray &bytes) {
+    Expected<void> written = WriteWholeFile(path, bytes);
+    if (written)
+        RememberFolder(path);
+    return written;
 }
 
 void Experiment::SetStartTexts(const ExperimentTexts &texts) { m_lastStored = texts; }

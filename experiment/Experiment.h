@@ -38,7 +38,7 @@ public:
     // Why the texts were not saved; empty when they were.
     std::string Save(const QString &path, const ExperimentTexts &texts);
     // Writes any other file the run produces (the report) the one safe way.
-    std::optional<FileFailure> Write(const QString &path, const QByteArray &bytes);
+    Expected<void> Write(const QString &path, const QByteArray &bytes);
 
     // The texts the fields start with, which count as unchanged.
     void SetStartTexts(const ExperimentTexts &texts);

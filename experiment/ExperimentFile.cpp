@@ -189,18 +189,17 @@ ExperimentRead ReadExperimentFile(const QString &path) {
 }
 
 ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath) {
-    const FileRead read = ReadOrdinaryFileAt(nativePath, kMaxExperimentFileBytes);
-    if (const auto *failure = std::get_if<FileFailure>(&read))
-        return FailureReason(*failure, FileAction::Open);
-    return ParseExperiment(std::get<QByteArray>(read));
+    const Expected<QByteArray> read = ReadOrdinaryFileAt(nativePath, kMaxExperimentFileBytes);
+    if (!read)
+        return read.Error().Reason(FileAction::Open).toStdString();
+    return ParseExperiment(*read);
 }
 
 std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts) {
     if (std::string problem = CheckForSaving(texts); !problem.empty())
         return problem;
-    const auto written = WriteWholeFile(path, SerializeExperiment(texts));
-    if (const auto *failure = std::get_if<FileFailure>(&written))
-        return FailureReason(*failure, FileAction::Save);
+    if (const Expected<void> written = WriteWholeFile(path, SerializeExperiment(texts)); !written)
+        return written.Error().Reason(FileAction::Save).toStdString();
     return {};
 }
 

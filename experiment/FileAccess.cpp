@@ -1,13 +1,12 @@
 #include "FileAccess.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,79 +81,11 @@ std::optional<FileFailure> WriteAll(int fd, const QByteArray &bytes) {
 
 } // namespace
 
-FileFailure FailureOfErrno(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return {FileProblem::DiskFull, error};
-    case EROFS:
-        return {FileProblem::ReadOnlyDisk, error};
-    case EACCES:
-    case EPERM:
-        return {FileProblem::NoPermission, error};
-    case ENOENT:
-    case ENOTDIR:
-        return {FileProblem::Missing, error};
-    case EISDIR:
-        return {FileProblem::IsFolder, error};
-    case ELOOP:
-        return {FileProblem::LinkLoop, error};
-    case ENAMETOOLONG:
-        return {FileProblem::NameTooLong, error};
-    default:
-        return {FileProblem::Other, error};
-    }
-}
-
-namespace {
-
-std::string Tr(const char *text) { return QCoreApplication::translate("File", text).toStdString(); }
-
-} // namespace
-
-std::string FailureReason(const FileFailure &failure, FileAction action) {
-    const bool saving = action == FileAction::Save;
-    switch (failure.problem) {
-    case FileProblem::DiskFull:
-        return Tr(QT_TRANSLATE_NOOP(
-            "File", "на диску забракло місця; звільніть місце або виберіть інший диск"));
-    case FileProblem::ReadOnlyDisk:
-        return Tr(
-            QT_TRANSLATE_NOOP("File", "диск доступний лише для читання; виберіть інший диск"));
-    case FileProblem::NoPermission:
-        return Tr(
-            saving ? QT_TRANSLATE_NOOP(
-                         "File", "немає дозволу на запис у цей файл чи папку; виберіть іншу папку")
-                   : QT_TRANSLATE_NOOP("File", "немає дозволу на читання цього файлу"));
-    case FileProblem::Missing:
-        return Tr(saving
-                      ? QT_TRANSLATE_NOOP("File", "такої папки немає; виберіть наявну папку")
-                      : QT_TRANSLATE_NOOP("File", "такого файлу немає; перевірте назву і папку"));
-    case FileProblem::IsFolder:
-        return Tr(QT_TRANSLATE_NOOP("File", "це папка, а не файл"));
-    case FileProblem::LinkLoop:
-        return Tr(
-            QT_TRANSLATE_NOOP("File", "символьні посилання на цей файл утворюють замкнене коло"));
-    case FileProblem::NotOrdinaryFile:
-        return Tr(QT_TRANSLATE_NOOP("File", "це не звичайний файл, а канал чи пристрій"));
-    case FileProblem::TooLarge:
-        return Tr(QT_TRANSLATE_NOOP("File", "файл більший за 1 МіБ"));
-    case FileProblem::NameTooLong:
-        return Tr(QT_TRANSLATE_NOOP("File", "назва файлу задовга; виберіть коротшу"));
-    case FileProblem::Other:
-        break;
-    }
-    const char *name = failure.error ? ::strerrorname_np(failure.error) : nullptr;
-    return QCoreApplication::translate("File", "системна помилка %1")
-        .arg(name ? QString::fromLatin1(name) : QCoreApplication::translate("File", "без коду"))
-        .toStdString();
-}
-
-FileRead ReadOrdinaryFile(const QString &path, qint64 maxBytes) {
+Expected<QByteArray> ReadOrdinaryFile(const QString &path, qint64 maxBytes) {
     return ReadOrdinaryFileAt(QFile::encodeName(path), maxBytes);
 }
 
-FileRead ReadOrdinaryFileAt(const QByteArray &nativePath, qint64 maxBytes) {
+Expected<QByteArray> ReadOrdinaryFileAt(const QByteArray &nativePath, qint64 maxBytes) {
     const Descriptor fd(
         ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
@@ -178,8 +109,7 @@ FileRead ReadOrdinaryFileAt(const QByteArray &nativePath, qint64 maxBytes) {
     return bytes;
 }
 
-std::variant<std::monostate, FileFailure> WriteWholeFile(const QString &path,
-                                                         const QByteArray &bytes) {
+Expected<void> WriteWholeFile(const QString &path, const QByteArray &bytes) {
     if (const std::optional<FileFailure> problem = TargetProblem(QFile::encodeName(path)))
         return *problem;
     QSaveFile file(path);
@@ -192,7 +122,7 @@ std::variant<std::monostate, FileFailure> WriteWholeFile(const QString &path,
     errno = 0;
     if (!file.commit())
         return errno ? LastFailure() : FileFailure{};
-    return std::monostate{};
+    return {};
 }
 
 } // namespace kvr

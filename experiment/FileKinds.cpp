@@ -34,15 +34,14 @@ const FileKindTexts &TextsOf(FileKind kind) {
 
 QString FileExtension(FileKind kind) { return QString::fromLatin1(TextsOf(kind).extension); }
 
-QString FailureText(FileKind kind, FileAction action, const QString &path,
-                    const std::string &reason) {
+QString FailureText(FileKind kind, FileAction action, const QString &path, const Failure &failure) {
     const QString text =
         action == FileAction::Save
             ? QCoreApplication::translate(
                   "Dialogs", "Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.")
                   .arg(QCoreApplication::translate("Dialogs", TextsOf(kind).failure))
             : QCoreApplication::translate("Dialogs", "Не вдалося відкрити дослід «%2»: %3.");
-    return text.arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
+    return text.arg(QDir::toNativeSeparators(path), failure.Reason(action));
 }
 
 } // namespace kvr

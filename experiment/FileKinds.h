@@ -7,8 +7,6 @@
 
 #include <QString>
 
-#include <string>
-
 namespace kvr {
 
 enum class FileKind { Experiment, Report, Workbook, Table };
@@ -26,7 +24,6 @@ const FileKindTexts &TextsOf(FileKind kind);
 QString FileExtension(FileKind kind);
 
 // One message naming the file and why it could not be opened or saved.
-QString FailureText(FileKind kind, FileAction action, const QString &path,
-                    const std::string &reason);
+QString FailureText(FileKind kind, FileAction action, const QString &path, const Failure &failure);
 
 } // namespace kvr

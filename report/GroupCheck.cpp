@@ -85,9 +85,9 @@ QString ColumnCaption(const QuantityValue &value) {
 Verdict ShownVerdict(const QString &shownFile, const FileRun &run) {
     Verdict verdict = Judge(run);
     if (verdict.status == CheckStatus::File)
-        verdict.message =
-            FailureText(FileKind::Experiment, FileAction::Open, shownFile, verdict.message)
-                .toStdString();
+        verdict.message = FailureText(FileKind::Experiment, FileAction::Open, shownFile,
+                                      Failure(QString::fromStdString(verdict.message)))
+                              .toStdString();
     return verdict;
 }
 

@@ -26,15 +26,6 @@ QString UnusedName(const QDir &folder, const QString &suggested, QSet<QString> &
     return name;
 }
 
-std::optional<FileFailure> Saved(const QString &path, const std::optional<QByteArray> &pdf) {
-    if (!pdf)
-        return FileFailure{};
-    const auto result = WriteWholeFile(path, *pdf);
-    if (const auto *failure = std::get_if<FileFailure>(&result))
-        return *failure;
-    return std::nullopt;
-}
-
 QString Refusal(const CheckedFile &checked) {
     const QString message = QString::fromStdString(checked.message);
     return checked.status == CheckStatus::File
@@ -52,7 +43,7 @@ ReportOutcome GroupReports::TryWrite(const CheckedFile &checked) {
     const FileRun &run = *checked.run;
     // The windows offer the report only for a calculation that could be used.
     if (!Buttons(run.runs).copy)
-        return {{}, Refusal(checked)};
+        return Failure(Refusal(checked));
     const QString target = m_folder.filePath(
         UnusedName(m_folder,
                    SuggestedFileName(QString::fromStdString(run.runs.calculation.userName), m_date,
@@ -62,13 +53,12 @@ ReportOutcome GroupReports::TryWrite(const CheckedFile &checked) {
     const bool withoutModels = !ModelsCurrent(run.runs) || !models.wear || !models.life;
     const ReportExtras extras{m_checker, QFileInfo(checked.shown).fileName(),
                               withoutModels ? QString::fromStdString(checked.message) : QString()};
-    const std::optional<QByteArray> pdf = LabReportPdf(run.runs, run.state, extras);
+    const Expected<QByteArray> pdf = LabReportPdf(run.runs, run.state, extras);
     // Written as the windows write it, without remembering a folder for their dialogs.
-    if (const std::optional<FileFailure> failure = Saved(target, pdf))
-        return {{},
-                FailureText(FileKind::Report, FileAction::Save, target,
-                            FailureReason(*failure, FileAction::Save))};
-    return {target, {}, withoutModels};
+    const Expected<void> written = pdf ? WriteWholeFile(target, *pdf) : pdf.Error();
+    if (!written)
+        return Failure(FailureText(FileKind::Report, FileAction::Save, target, written.Error()));
+    return WrittenReport{target, withoutModels};
 }
 
 ReportOutcome GroupReports::Write(const CheckedFile &checked) {
@@ -76,9 +66,8 @@ ReportOutcome GroupReports::Write(const CheckedFile &checked) {
         return TryWrite(checked);
     } catch (const std::exception &fault) {
         // The error box's message, as the windows' save shows it.
-        return {{},
-                QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2.")
-                    .arg(checked.shown, QString::fromUtf8(fault.what()))};
+        return Failure(QCoreApplication::translate("CommandLine", "Звіт для «%1» не складено: %2.")
+                           .arg(checked.shown, QString::fromUtf8(fault.what())));
     }
 }
 

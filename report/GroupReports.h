@@ -11,12 +11,12 @@
 
 namespace kvr {
 
-// What became of one experiment: the report written, or why none was.
-struct ReportOutcome {
-    QString written;
-    QString problem;
+struct WrittenReport {
+    QString path;
     bool withoutModels = false;
 };
+// What became of one experiment: the report written, or why none was.
+using ReportOutcome = Expected<WrittenReport>;
 
 class GroupReports {
 public:

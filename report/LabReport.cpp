@@ -388,8 +388,8 @@ QString ReportTitle(const RunStatus &status) {
            Text(OneCell(status.calculation.userName));
 }
 
-std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
-                                       const ReportExtras &extras) {
+Expected<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
+                                  const ReportExtras &extras) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -401,7 +401,7 @@ std::optional<QByteArray> LabReportPdf(const RunStatus &status, const Calculatio
         SetReportPage(writer);
         QPainter painter;
         if (!painter.begin(&writer))
-            return std::nullopt;
+            return FileFailure{};
         PaintLabReport(painter, status, state, extras);
     }
     return buffer.data();

@@ -4,12 +4,11 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "Expected.h"
 #include "RunStatus.h"
 
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -33,9 +32,9 @@ void PaintLabReport(QPainter &painter, const RunStatus &status, const Calculatio
 // "Звіт: <name>": the title of the PDF and of the print job.
 QString ReportTitle(const RunStatus &status);
 
-// The report as the bytes of a PDF file, titled as every copy of it; none when no page
-// could be started.
-std::optional<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
-                                       const ReportExtras &extras = {});
+// The report as the bytes of a PDF file, titled as every copy of it; a failure without a
+// known cause when no page could be started.
+Expected<QByteArray> LabReportPdf(const RunStatus &status, const CalculationState &state,
+                                  const ReportExtras &extras = {});
 
 } // namespace kvr

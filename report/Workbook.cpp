@@ -136,7 +136,7 @@ void Workbook::Add(const CheckedFile &file) {
     }
 }
 
-std::variant<std::monostate, FileFailure> Workbook::Save(const QString &path) {
+Expected<void> Workbook::Save(const QString &path) {
     if (!m_sheet)
         return FailureOfErrno(errno);
     const CNumbers numbers;
@@ -148,10 +148,10 @@ std::variant<std::monostate, FileFailure> Workbook::Save(const QString &path) {
     if (closed != LXW_NO_ERROR)
         return FailureOfErrno(errno);
     const QString written = QFile::decodeName(m_file);
-    const FileRead bytes = ReadOrdinaryFile(written, QFile(written).size());
-    if (const auto *failure = std::get_if<FileFailure>(&bytes))
-        return *failure;
-    return WriteWholeFile(path, std::get<QByteArray>(bytes));
+    const Expected<QByteArray> bytes = ReadOrdinaryFile(written, QFile(written).size());
+    if (!bytes)
+        return bytes.Error();
+    return WriteWholeFile(path, *bytes);
 }
 
 } // namespace kvr

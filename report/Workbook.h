@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include <map>
-#include <variant>
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -27,7 +26,7 @@ public:
 
     void Add(const CheckedFile &file);
     // Written through the one safe writer: a failure leaves the file at `path` as it was.
-    std::variant<std::monostate, FileFailure> Save(const QString &path);
+    Expected<void> Save(const QString &path);
 
 private:
     lxw_format *NumberFormat(const std::string &code);

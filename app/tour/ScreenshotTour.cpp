@@ -86,8 +86,9 @@ int main(int argc, char **argv) {
     tour.Save(&windows.Graphic(), QStringLiteral("6-graphs"));
     // The lab report of the same run, as "Зберегти звіт у PDF…" writes it.
     Experiment &experiment = windows.TheExperiment();
-    experiment.Write(QDir(folder).filePath(QStringLiteral("9-report.pdf")),
-                     LabReportPdf(experiment.Runs(), experiment.State()).value());
+    if (!experiment.Write(QDir(folder).filePath(QStringLiteral("9-report.pdf")),
+                          *LabReportPdf(experiment.Runs(), experiment.State())))
+        return 1;
 
     qobject_cast<QLineEdit *>(entry.inputs[kAllowableFlankWearSlot])->setText(QStringLiteral("20"));
     tour.PressAndSaveModal(entry.calculate, QStringLiteral("7-warning-allowable-wear"));

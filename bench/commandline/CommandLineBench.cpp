@@ -154,7 +154,8 @@ void BM_ReportPdf(benchmark::State &state) {
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
         const auto run = kvr::RunExperimentFile(QFile::encodeName(file), kvr::DecimalSeparator());
-        kvr::Experiment().Write(pdf, *kvr::LabReportPdf(run->runs, run->state));
+        if (!kvr::Experiment().Write(pdf, *kvr::LabReportPdf(run->runs, run->state)))
+            state.SkipWithError("the report was not written");
     }
 }
 

@@ -316,11 +316,10 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     const auto workbookSaved = [&] {
         Workbook book;
         book.Add(GroupCheck().Check(QFile::encodeName(old)));
-        const auto saved = book.Save(old);
-        const auto *failure = std::get_if<FileFailure>(&saved);
+        const Expected<void> saved = book.Save(old);
         EXPECT_EQ(Read(old), before);
         EXPECT_EQ(disk.Entries(), entries);
-        return failure ? QString::fromStdString(FailureReason(*failure, FileAction::Save)) : "";
+        return saved ? QString() : saved.Error().Reason(FileAction::Save);
     };
     EXPECT_EQ(workbookSaved(), full);
     for (const auto &[prepare, action, path, reason] : rows) {

@@ -69,8 +69,8 @@ QString AskSavePath(QWidget *parent, FileKind kind, const QString &folder,
 }
 
 void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QString &path,
-                 const std::string &reason) {
-    ShowMessage(QMessageBox::Warning, FailureText(kind, action, path, reason), parent,
+                 const Failure &failure) {
+    ShowMessage(QMessageBox::Warning, FailureText(kind, action, path, failure), parent,
                 "FileFailureBox");
 }
 

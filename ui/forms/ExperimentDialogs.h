@@ -21,7 +21,7 @@ QString AskSavePath(QWidget *parent, FileKind kind, const QString &folder,
 
 // The message of FailureText in a box.
 void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QString &path,
-                 const std::string &reason);
+                 const Failure &failure);
 
 enum class UnsavedAnswer { Save, Discard, Cancel };
 // "Зберегти зміни в досліді?"

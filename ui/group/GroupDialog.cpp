@@ -66,11 +66,10 @@ bool CheckAll(QWidget *parent, const QList<QByteArray> &files, GroupCheck &group
         book.Add(checked);
         if (!reports)
             continue;
-        const ReportOutcome outcome = reports->Write(checked);
-        if (!outcome.written.isEmpty())
-            written << outcome.written;
-        if (!outcome.problem.isEmpty())
-            problems << outcome.problem;
+        if (const ReportOutcome outcome = reports->Write(checked))
+            written << outcome->path;
+        else
+            problems << outcome.Error().Reason(FileAction::Save);
     }
     progress.setValue(int(files.size()));
     return !progress.wasCanceled();
@@ -131,10 +130,8 @@ void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
             QFile::remove(report);
         return;
     }
-    const auto saved = book.Save(path);
-    if (const auto *failure = std::get_if<FileFailure>(&saved)) {
-        ShowFailure(parent, FileKind::Workbook, FileAction::Save, path,
-                    FailureReason(*failure, FileAction::Save));
+    if (const Expected<void> saved = book.Save(path); !saved) {
+        ShowFailure(parent, FileKind::Workbook, FileAction::Save, path, saved.Error());
         return;
     }
     Finished(parent, path, group.Counts(), problems);

@@ -30,8 +30,8 @@ QString Refusal(const QByteArray &queue) {
 
 } // namespace
 
-std::optional<QString> PrintPdf(const QString &queue, const QByteArray &pdf, const QString &title,
-                                int copies) {
+Expected<void> PrintPdf(const QString &queue, const QByteArray &pdf, const QString &title,
+                        int copies) {
     const QByteArray name = queue.toUtf8(), jobTitle = title.toUtf8();
     cups_option_t *options = nullptr;
     const int count = cupsAddOption("copies", QByteArray::number(copies).constData(), 0, &options);
@@ -39,7 +39,7 @@ std::optional<QString> PrintPdf(const QString &queue, const QByteArray &pdf, con
         cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), jobTitle.constData(), count, options);
     cupsFreeOptions(count, options);
     if (job == 0)
-        return Refusal(name);
+        return Failure(Refusal(name));
     const bool started =
         cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, jobTitle.constData(),
                           CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
@@ -50,11 +50,11 @@ std::optional<QString> PrintPdf(const QString &queue, const QByteArray &pdf, con
     const ipp_status_t answer =
         started ? cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) : cupsLastError();
     if (written && answer <= IPP_STATUS_OK_EVENTS_COMPLETE)
-        return std::nullopt;
+        return {};
     // A job left half sent is not printed later.
     const QString reason = Refusal(name);
     cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
-    return reason;
+    return Failure(reason);
 }
 
 } // namespace kvr

@@ -3,15 +3,15 @@
 // whether the queue took it; this sends the PDF itself and reads the server's answer.
 #pragma once
 
+#include "Expected.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace kvr {
 
-// Why `queue` did not take the job, in words a student can act on; none when it did.
-std::optional<QString> PrintPdf(const QString &queue, const QByteArray &pdf, const QString &title,
-                                int copies);
+// Whether `queue` took the job, or why not in words a student can act on.
+Expected<void> PrintPdf(const QString &queue, const QByteArray &pdf, const QString &title,
+                        int copies);
 
 } // namespace kvr

@@ -39,12 +39,10 @@ QString ReportFileName(const Experiment &experiment) {
 
 // Saving and printing to a file alike: the PDF reaches the disk whole or not at all.
 void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
-    const std::optional<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
-    const std::optional<FileFailure> failure =
-        pdf ? experiment.Write(path, *pdf) : FileFailure{FileProblem::Other, 0};
-    if (failure)
-        ShowFailure(parent, FileKind::Report, FileAction::Save, path,
-                    FailureReason(*failure, FileAction::Save));
+    const Expected<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
+    const Expected<void> written = pdf ? experiment.Write(path, *pdf) : pdf.Error();
+    if (!written)
+        ShowFailure(parent, FileKind::Report, FileAction::Save, path, written.Error());
 }
 
 void PrintReport(QWidget *parent, Experiment &experiment) {
@@ -61,15 +59,15 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
     // The page the file would hold, sent so that the queue's answer is heard.
-    const std::optional<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
-    const std::optional<QString> refusal =
+    const Expected<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
+    const Expected<void> printed =
         pdf ? PrintPdf(printer.printerName(), *pdf, printer.docName(), printer.copyCount())
-            : QString::fromStdString(FailureReason({}, FileAction::Save));
-    if (refusal)
+            : pdf.Error();
+    if (!printed)
         ShowMessage(QMessageBox::Critical,
                     QCoreApplication::translate("Dialogs",
                                                 "Не вдалося надрукувати звіт на принтері «%1»: %2.")
-                        .arg(printer.printerName(), *refusal),
+                        .arg(printer.printerName(), printed.Error().Reason(FileAction::Save)),
                     parent, "PrintFailureBox");
 }
 

@@ -226,7 +226,8 @@ void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
 bool TForm_Main::OpenExperiment(const QString &path) {
     const ExperimentRead read = m_experiment.Open(path);
     if (const auto *problem = std::get_if<std::string>(&read)) {
-        ShowFailure(this, FileKind::Experiment, FileAction::Open, path, *problem);
+        ShowFailure(this, FileKind::Experiment, FileAction::Open, path,
+                    Failure(QString::fromStdString(*problem)));
         return false;
     }
     const auto &texts = std::get<ExperimentTexts>(read);
@@ -238,7 +239,8 @@ bool TForm_Main::OpenExperiment(const QString &path) {
 bool TForm_Main::SaveExperiment(const QString &path) {
     const std::string problem = m_experiment.Save(path, FieldTexts());
     if (!problem.empty())
-        ShowFailure(this, FileKind::Experiment, FileAction::Save, path, problem);
+        ShowFailure(this, FileKind::Experiment, FileAction::Save, path,
+                    Failure(QString::fromStdString(problem)));
     return problem.empty();
 }
 
