@@ -96,9 +96,9 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
             combo->setCurrentIndex(static_cast<int>(random() % unsigned(combo->count())));
             text = combo->currentText().toStdString();
         } else {
-            text = RandomText(random, field.slot == 5   ? 1000
-                                      : field.slot == 6 ? 0
-                                                        : length(random));
+            text = RandomText(random, field.slot == kDiameterSlot     ? 1000
+                                      : field.slot == kDepthOfCutSlot ? 0
+                                                                      : length(random));
             Edit(field.slot)->setText(QString::fromStdString(text));
         }
     }

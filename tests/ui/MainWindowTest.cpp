@@ -6,6 +6,7 @@
 #include "Help.h"
 #include "InputFields.h"
 #include "Main.h"
+#include "QuantityTexts.h"
 #include "Result.h"
 #include "ResultLabels.h"
 #include "Warning.h"
@@ -59,14 +60,9 @@ TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {
     EXPECT_EQ(Form_Main()->findChildren<QLineEdit *>().size(), 26);
 }
 
-// The unit written right of each number field, on its line.
+// The unit written right of each number field, on its line: its quantity's.
 TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
     for (int slot = kDiameterSlot; slot < kMainWindowSlots; ++slot) {
-        const char *unit = slot <= 6    ? "мм"
-                           : slot == 7  ? "мм/об."
-                           : slot <= 10 ? "об./хв."
-                           : slot <= 19 ? "хв."
-                                        : "мкм";
         const QWidget *edit = Main().inputs[std::size_t(slot)];
         const QLabel *nearest = nullptr;
         for (const QLabel *label : edit->parentWidget()->findChildren<QLabel *>())
@@ -75,7 +71,7 @@ TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
                 (!nearest || label->x() < nearest->x()))
                 nearest = label;
         ASSERT_TRUE(nearest) << slot;
-        EXPECT_EQ(nearest->text(), QString::fromUtf8(unit)) << slot;
+        EXPECT_EQ(nearest->text(), Unit(TypedValueAt(slot).quantity->key)) << slot;
     }
 }
 

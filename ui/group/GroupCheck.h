@@ -29,11 +29,11 @@ struct TableCell {
 
 struct CheckedFile {
     CheckStatus status = CheckStatus::File;
-    std::vector<TableCell> cells; // in the order of CheckColumns()
+    std::vector<TableCell> cells; // in the order of TableColumns()
 };
 
 // How many files of each status, in the order of CheckStatus.
-using StatusCounts = std::array<qsizetype, 5>;
+using StatusCounts = std::array<qsizetype, kCheckStatusCount>;
 
 class GroupCheck {
 public:
