@@ -198,19 +198,20 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
         EXPECT_GE(statuses[QLatin1String(row.word)], 2) << row.word;
 }
 
-// Each typed value's column and slot among `inputs`, then the reading order: "name=-1 … 0 1 …".
-std::string Slots(std::span<const Quantity> quantities, std::span<const InputRow> inputs,
-                  std::span<const InputField> order) {
-    std::string text;
+// How many inputs are conditions, each typed value's column and slot among the inputs, the
+// reading order and the check's header: "12 conditions: name=-1 … 0 1 … file\tstatus…".
+std::string Tables(std::span<const Quantity> quantities, std::span<const InputRow> inputs,
+                   std::span<const InputField> order) {
+    std::string text = std::to_string(ConditionCount(inputs)) + " conditions: ";
     for (const QuantityValue &value : QuantityValues(quantities.first(TypedCount(quantities))))
         text += value.Column() + '=' + std::to_string(value.Slot(inputs)) + ' ';
     for (const InputField &field : order)
         text += std::to_string(field.slot) + ' ';
-    return text;
+    return text + CheckLine(CheckColumns(quantities));
 }
 
-// One input more, given only its row and its quantity's row: its slot follows the others', τд
-// moves after it, it is read before the measurements, and the check has its column.
+// One input more, given only its row and its quantity's: a condition, its slot after the
+// others' and τд's after it, read before the measurements, with its column in the check.
 TEST(InputTable, OneMoreInputNeedsOnlyItsRows) {
     static constexpr auto inputs = [] {
         std::array<InputRow, kInputs.size() + 1> rows{};
@@ -223,16 +224,14 @@ TEST(InputTable, OneMoreInputNeedsOnlyItsRows) {
     }();
     std::vector<Quantity> quantities(std::begin(kQuantities), std::end(kQuantities));
     quantities.insert(quantities.begin() + 11, {"nose_radius", Shape::One, Source::Field});
-    std::string expected = Slots(kQuantities, kInputs, kInputFields);
+    std::string expected = Tables(kQuantities, kInputs, kInputFields);
+    expected.replace(0, 2, "13");
     expected.replace(expected.find("chosen_time=30"), 14, "chosen_time=31");
     expected.replace(expected.find(" 29 11 "), 7, " 29 30 11 ");
-    expected.insert(expected.find("running_time_1_1"), "nose_radius=30 ");
-    EXPECT_EQ(Slots(quantities, inputs, ReadingOrder(inputs)), expected);
-    EXPECT_EQ(ConditionCount(inputs), kFieldsBeforeAllowableWear + 1);
+    expected.insert(expected.find("running_time_1_1="), "nose_radius=30 ");
+    expected.insert(expected.find("running_time_1_1\t"), "nose_radius\t");
+    EXPECT_EQ(Tables(quantities, inputs, ReadingOrder(inputs)), expected);
     EXPECT_STREQ(DefaultTexts(inputs).back(), "0,8");
-    std::string header = CheckLine(CheckColumns());
-    header.insert(header.find("running_time_1_1"), "nose_radius\t");
-    EXPECT_EQ(CheckLine(CheckColumns(quantities)), header);
 }
 
 // Every byte a name may hold: shown so that no two names look the same, given back whole.

@@ -177,7 +177,6 @@ TEST_F(MainWindowStart, ClosingAsksBeforeTypedWorkIsLost) {
 }
 
 TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
-    bool ended = false;
     QTimer::singleShot(0, [] {
         Main().help->click();
         Form_Main()->close();
@@ -187,8 +186,7 @@ TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QApplication::exit(1); });
     watchdog.start(5000);
-    ended = QApplication::exec() == 0;
-    EXPECT_TRUE(ended);
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {
