@@ -5,7 +5,7 @@
 // control in the main window's layout under the same slot.
 #pragma once
 
-#include "CalculationState.h"
+#include "CalculationValues.h"
 #include "Translatable.h"
 
 #include <array>
@@ -21,10 +21,10 @@ enum class InputKind {
 };
 
 namespace fields {
-template <auto Member> double &Direct(CalculationState &s) { return s.*Member; }
-template <int I> double &SpindleSpeed(CalculationState &s) { return s.spindle_speed[I]; }
-template <int I, int J> double &RunningTime(CalculationState &s) { return s.running_time[I][J]; }
-template <int I, int J> double &FlankWear(CalculationState &s) { return s.flank_wear[I][J]; }
+template <auto Member> double &Direct(CalculationValues &s) { return s.*Member; }
+template <int I> double &SpindleSpeed(CalculationValues &s) { return s.spindle_speed[I]; }
+template <int I, int J> double &RunningTime(CalculationValues &s) { return s.running_time[I][J]; }
+template <int I, int J> double &FlankWear(CalculationValues &s) { return s.flank_wear[I][J]; }
 } // namespace fields
 
 inline constexpr const char *kAngles[] = {"30", "45", "60"};
@@ -53,7 +53,7 @@ struct InputRow {
     int cutter;      // 1..3 for a value per cutter, else 0
     int interval;    // 1..3 for a value per interval, else 0
     InputKind kind;
-    double &(*field)(CalculationState &); // none for a list that only has to have a selection
+    double &(*field)(CalculationValues &); // none for a list that only has to have a selection
     // The worked example's text. The texts with a decimal sign are translated with the
     // controls, so that an English window starts with the point its language writes.
     const char *defaultText;
@@ -61,18 +61,18 @@ struct InputRow {
 };
 
 // By slot, the index of input_error_flags and of the texts of a run.
-inline constexpr std::array<InputRow, kMainWindowSlots> kInputs{{
-    {"phi", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::phi>, "45", kAngles},
-    {"phi1", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::phi1>, "45", kAngles},
-    {"alpha", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::alpha>, "8",
+inline constexpr auto kInputs = std::to_array<InputRow>({
+    {"phi", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationValues::phi>, "45", kAngles},
+    {"phi1", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationValues::phi1>, "45", kAngles},
+    {"alpha", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationValues::alpha>, "8",
      kClearanceAngles},
-    {"gamma", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationState::gamma>, "10",
+    {"gamma", 0, 0, InputKind::AngleList, &fields::Direct<&CalculationValues::gamma>, "10",
      kRakeAngles},
     {"material", 0, 0, InputKind::List, nullptr, "сталь 12Х18Н9Т", kMaterials},
-    {"diameter", 0, 0, InputKind::Number, &fields::Direct<&CalculationState::diameter>, "95"},
-    {"depth_of_cut", 0, 0, InputKind::Number, &fields::Direct<&CalculationState::depth_of_cut>,
+    {"diameter", 0, 0, InputKind::Number, &fields::Direct<&CalculationValues::diameter>, "95"},
+    {"depth_of_cut", 0, 0, InputKind::Number, &fields::Direct<&CalculationValues::depth_of_cut>,
      QT_TRANSLATE_NOOP("Form", "0,25")},
-    {"feed", 0, 0, InputKind::Number, &fields::Direct<&CalculationState::feed>,
+    {"feed", 0, 0, InputKind::Number, &fields::Direct<&CalculationValues::feed>,
      QT_TRANSLATE_NOOP("Form", "0,1")},
     {"spindle_speed", 1, 0, InputKind::Number, &fields::SpindleSpeed<1>, "610"},
     {"spindle_speed", 2, 0, InputKind::Number, &fields::SpindleSpeed<2>, "380"},
@@ -97,22 +97,33 @@ inline constexpr std::array<InputRow, kMainWindowSlots> kInputs{{
     {"flank_wear", 3, 2, InputKind::Number, &fields::FlankWear<3, 2>, "23"},
     {"flank_wear", 3, 3, InputKind::Number, &fields::FlankWear<3, 3>, "26"},
     {"allowable_flank_wear", 0, 0, InputKind::Number,
-     &fields::Direct<&CalculationState::allowable_flank_wear>, "50"},
-}};
+     &fields::Direct<&CalculationValues::allowable_flank_wear>, "50"},
+});
 inline constexpr const char *kDefaultChosenTime = "3";
 
-// The slot of an input by its key and indices; -1 for none.
-constexpr int SlotOf(std::string_view key, int cutter = 0, int interval = 0) {
-    for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
-        if (kInputs[slot].key == key && kInputs[slot].cutter == cutter &&
-            kInputs[slot].interval == interval)
+// Counted by the table: a slot per row, then the results window's running time τд.
+inline constexpr int kMainWindowSlots = int(kInputs.size());
+inline constexpr int kChosenTimeSlot = kMainWindowSlots;
+inline constexpr int kInputSlots = kMainWindowSlots + 1;
+
+// The slot of an input of `rows` by its key and indices; -1 for none.
+constexpr int SlotIn(std::span<const InputRow> rows, std::string_view key, int cutter = 0,
+                     int interval = 0) {
+    for (std::size_t slot = 0; slot < rows.size(); ++slot)
+        if (rows[slot].key == key && rows[slot].cutter == cutter && rows[slot].interval == interval)
             return static_cast<int>(slot);
     return -1;
+}
+
+constexpr int SlotOf(std::string_view key, int cutter = 0, int interval = 0) {
+    return SlotIn(kInputs, key, cutter, interval);
 }
 
 // Slots of the inputs that are read by what they are.
 inline constexpr int kMaterialSlot = SlotOf("material");
 inline constexpr int kDiameterSlot = SlotOf("diameter");
+inline constexpr int kDepthOfCutSlot = SlotOf("depth_of_cut");
+inline constexpr int kFeedSlot = SlotOf("feed");
 inline constexpr int kAllowableFlankWearSlot = SlotOf("allowable_flank_wear");
 constexpr int SpindleSpeedSlot(int cutter) { return SlotOf("spindle_speed", cutter); }
 constexpr int RunningTimeSlot(int cutter, int interval) {
@@ -128,42 +139,49 @@ constexpr std::span<const char *const> ListItems(int slot) {
                                                 : std::span<const char *const>();
 }
 
-// The worked example as the main window's fields show it, by slot.
-inline constexpr std::array<const char *, kMainWindowSlots> kDefaultFieldTexts = [] {
-    std::array<const char *, kMainWindowSlots> texts{};
-    for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
-        texts[slot] = kInputs[slot].defaultText;
+// The worked example as the fields of `rows` show it, by slot.
+template <std::size_t N>
+constexpr std::array<const char *, N> DefaultTexts(const std::array<InputRow, N> &rows) {
+    std::array<const char *, N> texts{};
+    for (std::size_t slot = 0; slot < N; ++slot)
+        texts[slot] = rows[slot].defaultText;
     return texts;
-}();
+}
+inline constexpr auto kDefaultFieldTexts = DefaultTexts(kInputs);
 
 // One input as the calculation reads it.
 struct InputField {
     int slot;
     InputKind kind;
-    double &(*field)(CalculationState &);
+    double &(*field)(CalculationValues &);
 };
 
 constexpr bool IsMeasurement(const InputRow &row) {
     return std::string_view(row.key) == "running_time" || std::string_view(row.key) == "flank_wear";
 }
 
-// In reading order: the conditions, then the measurements. The allowable dimensional wear is
-// computed between them, after the first kFieldsBeforeAllowableWear rows.
-inline constexpr std::array<InputField, kMainWindowSlots> kInputFields = [] {
-    std::array<InputField, kMainWindowSlots> order{};
+// In reading order: the conditions, then the measurements, each in the order of `rows`.
+template <std::size_t N>
+constexpr std::array<InputField, N> ReadingOrder(const std::array<InputRow, N> &rows) {
+    std::array<InputField, N> order{};
     std::size_t next = 0;
     for (bool measurements : {false, true})
-        for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
-            if (IsMeasurement(kInputs[slot]) == measurements)
-                order[next++] = {static_cast<int>(slot), kInputs[slot].kind, kInputs[slot].field};
+        for (std::size_t slot = 0; slot < N; ++slot)
+            if (IsMeasurement(rows[slot]) == measurements)
+                order[next++] = {static_cast<int>(slot), rows[slot].kind, rows[slot].field};
     return order;
-}();
+}
 
-inline constexpr int kFieldsBeforeAllowableWear = [] {
+// How many of `rows` are conditions, read before the measurements.
+constexpr int ConditionCount(std::span<const InputRow> rows) {
     int conditions = 0;
-    for (const InputRow &row : kInputs)
+    for (const InputRow &row : rows)
         conditions += IsMeasurement(row) ? 0 : 1;
     return conditions;
-}();
+}
+
+inline constexpr auto kInputFields = ReadingOrder(kInputs);
+// The allowable dimensional wear is computed between the conditions and the measurements.
+inline constexpr int kFieldsBeforeAllowableWear = ConditionCount(kInputs);
 
 } // namespace kvr

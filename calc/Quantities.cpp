@@ -1,30 +1,24 @@
 #include "Quantities.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace kvr {
 
 static_assert(std::string_view(kTypedQuantities.back().key) == "chosen_time");
 
-bool QuantityValue::Typed() const {
-    return quantity >= kTypedQuantities.data() &&
-           quantity < kTypedQuantities.data() + kTypedQuantities.size();
-}
+bool QuantityValue::Typed() const { return IsTyped(quantity->source); }
 
-int QuantityValue::Slot() const {
+int QuantityValue::Slot(std::span<const InputRow> inputs) const {
     switch (quantity->source) {
     case Source::Name:
         return kNameSlot;
-    case Source::ChosenTime:
-        return kChosenTimeSlot;
     case Source::Field:
-        break;
+        return SlotIn(inputs, quantity->key, cutter, interval);
+    case Source::ChosenTime:
+        return static_cast<int>(inputs.size());
     default:
         return kNameSlot - 1; // not typed
     }
-    const int cutterStep = quantity->shape == Shape::PerInterval ? kIntervals : 1;
-    return quantity->first + std::max(cutter - 1, 0) * cutterStep + std::max(interval - 1, 0);
 }
 
 std::string QuantityValue::Column() const {

@@ -19,7 +19,7 @@ enum class Shape { One, PerCutter, PerInterval };
 // Where a value comes from: what the student typed, or what a press showed.
 enum class Source {
     Name,       // the student's name
-    Field,      // a field of the main window, from `first` on
+    Field,      // a field of the main window, its input of the same key
     ChosenTime, // the results window's running time τд
     Result,     // a result label, `first` its ResultKind
     WearLine,   // the line fitted to a cutter's wear
@@ -35,28 +35,32 @@ struct Quantity {
     int first = 0;
 };
 
-// The first slot a typed quantity fills; the others follow it cutter by cutter.
-constexpr int FirstSlot(std::string_view key) {
-    for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
-        if (kInputs[slot].key == key)
-            return static_cast<int>(slot);
-    return -1;
+constexpr bool IsTyped(Source source) {
+    return source == Source::Name || source == Source::Field || source == Source::ChosenTime;
+}
+
+// How many quantities lead `quantities` that the student types.
+constexpr std::size_t TypedCount(std::span<const Quantity> quantities) {
+    std::size_t typed = 0;
+    while (typed < quantities.size() && IsTyped(quantities[typed].source))
+        ++typed;
+    return typed;
 }
 
 inline constexpr Quantity kQuantities[] = {
     {"name", Shape::One, Source::Name},
-    {"material", Shape::One, Source::Field, FirstSlot("material")},
-    {"phi", Shape::One, Source::Field, FirstSlot("phi")},
-    {"phi1", Shape::One, Source::Field, FirstSlot("phi1")},
-    {"alpha", Shape::One, Source::Field, FirstSlot("alpha")},
-    {"gamma", Shape::One, Source::Field, FirstSlot("gamma")},
-    {"diameter", Shape::One, Source::Field, FirstSlot("diameter")},
-    {"depth_of_cut", Shape::One, Source::Field, FirstSlot("depth_of_cut")},
-    {"feed", Shape::One, Source::Field, FirstSlot("feed")},
-    {"spindle_speed", Shape::PerCutter, Source::Field, FirstSlot("spindle_speed")},
-    {"allowable_flank_wear", Shape::One, Source::Field, FirstSlot("allowable_flank_wear")},
-    {"running_time", Shape::PerInterval, Source::Field, FirstSlot("running_time")},
-    {"flank_wear", Shape::PerInterval, Source::Field, FirstSlot("flank_wear")},
+    {"material", Shape::One, Source::Field},
+    {"phi", Shape::One, Source::Field},
+    {"phi1", Shape::One, Source::Field},
+    {"alpha", Shape::One, Source::Field},
+    {"gamma", Shape::One, Source::Field},
+    {"diameter", Shape::One, Source::Field},
+    {"depth_of_cut", Shape::One, Source::Field},
+    {"feed", Shape::One, Source::Field},
+    {"spindle_speed", Shape::PerCutter, Source::Field},
+    {"allowable_flank_wear", Shape::One, Source::Field},
+    {"running_time", Shape::PerInterval, Source::Field},
+    {"flank_wear", Shape::PerInterval, Source::Field},
     {"chosen_time", Shape::One, Source::ChosenTime},
     {"cutting_speed", Shape::PerCutter, Source::Result, int(ResultKind::Speed)},
     {"total_time", Shape::PerCutter, Source::Result, int(ResultKind::TotalTime)},
@@ -70,7 +74,7 @@ inline constexpr Quantity kQuantities[] = {
 };
 
 // What the student typed: the experiment file holds these quantities, and only these.
-inline constexpr std::span<const Quantity> kTypedQuantities{kQuantities, 14};
+inline constexpr std::span<const Quantity> kTypedQuantities{kQuantities, TypedCount(kQuantities)};
 
 // One value of a quantity: cutter and interval from 1, 0 where the shape has none.
 struct QuantityValue {
@@ -80,9 +84,9 @@ struct QuantityValue {
 
     // Whether the student typed it: the experiment file holds it.
     bool Typed() const;
-    // The field's slot for a typed value: a main window slot, kChosenTimeSlot, or kNameSlot
-    // for the name.
-    int Slot() const;
+    // The field's slot for a typed value in a window with these inputs: an input's slot, τд's
+    // after them (kChosenTimeSlot), or kNameSlot for the name.
+    int Slot(std::span<const InputRow> inputs = kInputs) const;
     // "running_time_1_3"
     std::string Column() const;
 };

@@ -24,13 +24,14 @@ public:
     Fields(const ExperimentTexts &texts, bool commaGroupsThousands) : m_texts(texts) {
         for (int slot : kSized)
             Read(slot, commaGroupsThousands);
-        for (int slot = FlankWearSlot(1, 1); slot <= FlankWearSlot(kCutters, kIntervals); ++slot)
-            Read(slot, commaGroupsThousands);
+        for (int i = 1; i <= kCutters; ++i)
+            for (int j = 1; j <= kIntervals; ++j)
+                Read(FlankWearSlot(i, j), commaGroupsThousands);
     }
 
     // The diameter, the depth of cut, the feed and the spindle speeds.
-    static constexpr int kSized[] = {
-        kDiameterSlot, 6, 7, SpindleSpeedSlot(1), SpindleSpeedSlot(2), SpindleSpeedSlot(3)};
+    static constexpr int kSized[] = {kDiameterSlot,       kDepthOfCutSlot,     kFeedSlot,
+                                     SpindleSpeedSlot(1), SpindleSpeedSlot(2), SpindleSpeedSlot(3)};
 
     const std::optional<double> &Value(int slot) const { return m_values[std::size_t(slot)]; }
     const std::string &Raw(int slot) const { return m_texts.fields[std::size_t(slot)]; }
@@ -146,8 +147,10 @@ std::optional<CauseText> FaultCause(const FileRun &run) {
 // values' bytes, or the text where one is not read.
 std::size_t MeasurementsHash(const std::array<std::string, kMainWindowSlots> &fields) {
     std::string key;
-    for (int slot = RunningTimeSlot(1, 1); slot <= FlankWearSlot(kCutters, kIntervals); ++slot) {
-        const std::string &text = fields[std::size_t(slot)];
+    for (std::size_t slot = 0; slot < kInputs.size(); ++slot) {
+        if (!IsMeasurement(kInputs[slot]))
+            continue;
+        const std::string &text = fields[slot];
         const NumberReading reading = ReadTypedText(InputKind::Number, text, false);
         const double value = reading.value + 0.0; // -0 reads as 0
         if (reading.code == 0)

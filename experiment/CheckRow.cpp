@@ -69,34 +69,68 @@ Verdict Judge(const FileRun &run) {
 }
 
 const char *StatusWord(CheckStatus status) {
-    static const char *const kWords[] = {"file", "input", "fault", "warning", "ok"};
-    return kWords[static_cast<int>(status)];
+    return kCheckStatuses[static_cast<std::size_t>(status)].word;
 }
 
-std::vector<std::string> CheckColumns() {
-    std::vector<std::string> columns{"file", "status", "message"};
-    for (const QuantityValue &value : QuantityValues())
-        columns.push_back(value.Column());
-    columns.push_back("notes");
+std::vector<TableColumn> ColumnsOf(std::span<const Quantity> quantities) {
+    std::vector<TableColumn> columns;
+    for (const CheckColumn &column : kCheckColumns) {
+        if (column.kind != CheckColumnKind::Quantity)
+            columns.push_back({&column});
+        for (const QuantityValue &value : column.kind == CheckColumnKind::Quantity
+                                              ? QuantityValues(quantities)
+                                              : std::vector<QuantityValue>())
+            columns.push_back({&column, value});
+    }
     return columns;
+}
+
+std::span<const TableColumn> TableColumns() {
+    static const std::vector<TableColumn> columns = ColumnsOf(kQuantities);
+    return columns;
+}
+
+std::vector<std::string> CheckColumns(std::span<const Quantity> quantities) {
+    std::vector<std::string> names;
+    for (const TableColumn &column : ColumnsOf(quantities))
+        names.push_back(column.value.quantity ? column.value.Column() : column.column->key);
+    return names;
 }
 
 // The inputs as the file holds them, the results as the windows would show them.
 std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run,
                                     const Verdict &verdict, const QStringList &notes) {
-    std::vector<std::string> cells{shownFile.toStdString(), StatusWord(verdict.status),
-                                   verdict.message};
     const ExperimentTexts none;
     const auto *texts = std::get_if<ExperimentTexts>(&run.read);
-    for (const NamedText &text : NamedTexts(texts ? *texts : none))
-        cells.push_back(text.text);
+    const std::vector<NamedText> typed = NamedTexts(texts ? *texts : none);
     const bool reported =
         verdict.status != CheckStatus::File && verdict.status != CheckStatus::Input;
     const RunReport report(run.runs, run.state, run.separator);
-    for (const QuantityValue &value : QuantityValues())
-        if (!value.Typed())
-            cells.push_back(reported ? report.At(value) : "");
-    cells.push_back(notes.join(QLatin1String("; ")).toStdString());
+    std::vector<std::string> cells;
+    std::size_t nextTyped = 0;
+    for (const TableColumn &column : TableColumns()) {
+        switch (column.column->kind) {
+        case CheckColumnKind::File:
+            cells.push_back(shownFile.toStdString());
+            break;
+        case CheckColumnKind::Status:
+            cells.push_back(StatusWord(verdict.status));
+            break;
+        case CheckColumnKind::Message:
+            cells.push_back(verdict.message);
+            break;
+        case CheckColumnKind::Quantity:
+            // The file's texts in the order of its keys, which the typed values keep.
+            if (column.value.Typed())
+                cells.push_back(typed[nextTyped++].text);
+            else
+                cells.push_back(reported ? report.At(column.value) : "");
+            break;
+        case CheckColumnKind::Notes:
+            cells.push_back(notes.join(QLatin1String("; ")).toStdString());
+            break;
+        }
+    }
     return cells;
 }
 

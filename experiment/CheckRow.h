@@ -4,10 +4,13 @@
 #pragma once
 
 #include "FileRun.h"
+#include "Quantities.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,18 @@ namespace kvr {
 // is empty, an arithmetic fault, a warning, or calculated and determined.
 enum class CheckStatus { File, Input, Fault, Warning, Ok };
 
+// Every status in the order of CheckStatus, with the word the table writes for it: fixed, for
+// the programs that read the table.
+struct StatusRow {
+    CheckStatus status;
+    const char *word;
+};
+inline constexpr StatusRow kCheckStatuses[] = {
+    {CheckStatus::File, "file"},       {CheckStatus::Input, "input"}, {CheckStatus::Fault, "fault"},
+    {CheckStatus::Warning, "warning"}, {CheckStatus::Ok, "ok"},
+};
+inline constexpr std::size_t kCheckStatusCount = std::size(kCheckStatuses);
+
 struct Verdict {
     CheckStatus status;
     // For File the reader's reason; otherwise what the windows show: the error box's
@@ -25,10 +40,40 @@ struct Verdict {
 };
 
 Verdict Judge(const FileRun &run);
-// "file", "input", "fault", "warning", "ok": fixed, for the programs that read the table.
 const char *StatusWord(CheckStatus status);
 
-std::vector<std::string> CheckColumns();
+// What a column of the table holds.
+enum class CheckColumnKind { File, Status, Message, Quantity, Notes };
+
+struct CheckColumn {
+    CheckColumnKind kind;
+    const char *key;     // the column's name in the table's header
+    const char *caption; // in the workbook's header, translated
+    double width;        // in the workbook, in characters
+};
+
+// The table's columns in order. The row of the quantities stands for a column per value of
+// every quantity, named by the value and captioned by its texts.
+inline constexpr CheckColumn kCheckColumns[] = {
+    {CheckColumnKind::File, "file", QT_TRANSLATE_NOOP("Check", "Файл"), 32},
+    {CheckColumnKind::Status, "status", QT_TRANSLATE_NOOP("Check", "Стан"), 9},
+    {CheckColumnKind::Message, "message", QT_TRANSLATE_NOOP("Check", "Повідомлення"), 48},
+    // A number as wide as its caption's first word.
+    {CheckColumnKind::Quantity, "", "", 14},
+    {CheckColumnKind::Notes, "notes", QT_TRANSLATE_NOOP("Check", "Примітки"), 48},
+};
+
+// One column as the table has it: its row of kCheckColumns, and a quantity's value.
+struct TableColumn {
+    const CheckColumn *column;
+    QuantityValue value{}; // a quantity's column only
+};
+std::vector<TableColumn> ColumnsOf(std::span<const Quantity> quantities);
+// The program's: ColumnsOf(kQuantities).
+std::span<const TableColumn> TableColumns();
+
+// The header's names: "file", …, "running_time_1_3", …, "notes".
+std::vector<std::string> CheckColumns(std::span<const Quantity> quantities = kQuantities);
 // Cells in the order of the columns; a value the run did not reach is empty. `shownFile` is
 // the file's name as the table shows it, `notes` what a teacher should look at.
 std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run,

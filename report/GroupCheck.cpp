@@ -103,35 +103,34 @@ CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
         notes << m_notes.Add(shown, *texts);
     const std::vector<std::string> texts = CheckCells(shown, *run, verdict, notes);
     CheckedFile checked{verdict.status, {}, shown, std::move(run), verdict.message};
-    const std::vector<QuantityValue> values = QuantityValues();
+    const std::span<const TableColumn> columns = TableColumns();
     for (std::size_t k = 0; k < texts.size(); ++k) {
-        const bool quantity = k >= 3 && k < 3 + values.size();
-        checked.cells.push_back(quantity ? Cell(values[k - 3], texts[k], m_commaGroupsThousands)
-                                         : TableCell{texts[k], std::nullopt, {}});
+        const QuantityValue &value = columns[k].value;
+        checked.cells.push_back(value.quantity ? Cell(value, texts[k], m_commaGroupsThousands)
+                                               : TableCell{texts[k], std::nullopt, {}});
     }
     ++m_counts[std::size_t(verdict.status)];
     return checked;
 }
 
 std::vector<QString> CheckCaptions() {
-    std::vector<QString> captions{QCoreApplication::translate("Check", "Файл"),
-                                  QCoreApplication::translate("Check", "Стан"),
-                                  QCoreApplication::translate("Check", "Повідомлення")};
-    for (const QuantityValue &value : QuantityValues())
-        captions.push_back(ColumnCaption(value));
-    captions.push_back(QCoreApplication::translate("Check", "Примітки"));
+    std::vector<QString> captions;
+    for (const TableColumn &column : TableColumns())
+        captions.push_back(column.value.quantity
+                               ? ColumnCaption(column.value)
+                               : QCoreApplication::translate("Check", column.column->caption));
     return captions;
 }
 
 QString SummaryText(const StatusCounts &counts) {
     qsizetype total = 0;
     QStringList parts;
-    for (CheckStatus status : {CheckStatus::Ok, CheckStatus::Warning, CheckStatus::Fault,
-                               CheckStatus::Input, CheckStatus::File}) {
-        total += counts[std::size_t(status)];
+    // The best first.
+    for (auto row = std::rbegin(kCheckStatuses); row != std::rend(kCheckStatuses); ++row) {
+        total += counts[std::size_t(row->status)];
         parts << QStringLiteral("%1 %2")
-                     .arg(counts[std::size_t(status)])
-                     .arg(QLatin1String(StatusWord(status)));
+                     .arg(counts[std::size_t(row->status)])
+                     .arg(QLatin1String(row->word));
     }
     return QStringLiteral("%1: %2").arg(CountedFiles(total), parts.join(QLatin1String(", ")));
 }

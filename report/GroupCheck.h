@@ -32,14 +32,14 @@ struct TableCell {
 // that the two can never disagree.
 struct CheckedFile {
     CheckStatus status = CheckStatus::File;
-    std::vector<TableCell> cells; // in the order of CheckColumns()
+    std::vector<TableCell> cells; // in the order of TableColumns()
     QString shown;                // the file as the table names it
     std::unique_ptr<FileRun> run;
     std::string message; // the verdict's
 };
 
 // How many files of each status, in the order of CheckStatus.
-using StatusCounts = std::array<qsizetype, 5>;
+using StatusCounts = std::array<qsizetype, kCheckStatusCount>;
 
 class GroupCheck {
 public:

@@ -1,6 +1,7 @@
 #include "ResultsReport.h"
 
 #include "ExperimentFile.h"
+#include "MainLayout.h"
 #include "ResultTexts.h"
 #include "ShownTexts.h"
 #include "Titles.h"
@@ -14,14 +15,11 @@ namespace kvr {
 
 namespace {
 
+// In the order the main window shows them, the allowable flank wear last.
 std::vector<QuantityValue> InputsOnePerRow() {
     std::vector<QuantityValue> values;
-    for (const char *key :
-         {"material", "diameter", "phi", "phi1", "alpha", "gamma", "depth_of_cut", "feed"})
-        values.push_back(ValueOf(key));
-    for (int i = 1; i <= kCutters; ++i)
-        values.push_back(ValueOf("spindle_speed", i));
-    values.push_back(ValueOf("allowable_flank_wear"));
+    for (int slot : ConditionSlots())
+        values.push_back(TypedValueAt(slot));
     return values;
 }
 

@@ -23,21 +23,19 @@ struct StatusColours {
     lxw_color_t text;
 };
 
-// In the order of CheckStatus: file, input and fault red, warning amber, ok green.
-constexpr StatusColours kStatusColours[] = {
-    {0xFFC7CE, 0x9C0006}, {0xFFC7CE, 0x9C0006}, {0xFFC7CE, 0x9C0006},
-    {0xFFEB9C, 0x9C5700}, {0xC6EFCE, 0x006100},
-};
-
-// Characters wide: the file and the texts wide, each number as its caption's first word.
-double ColumnWidth(std::size_t column, std::size_t columns) {
-    if (column == 0)
-        return 32;
-    if (column == 1)
-        return 9;
-    if (column == 2 || column + 1 == columns)
-        return 48;
-    return 14;
+// File, input and fault red, warning amber, ok green.
+constexpr StatusColours Colours(CheckStatus status) {
+    switch (status) {
+    case CheckStatus::File:
+    case CheckStatus::Input:
+    case CheckStatus::Fault:
+        return {0xFFC7CE, 0x9C0006};
+    case CheckStatus::Warning:
+        return {0xFFEB9C, 0x9C5700};
+    case CheckStatus::Ok:
+        break;
+    }
+    return {0xC6EFCE, 0x006100};
 }
 
 std::string CellText(const std::string &text) {
@@ -84,10 +82,11 @@ Workbook::Workbook()
     format_set_bold(m_header);
     format_set_text_wrap(m_header);
     format_set_align(m_header, LXW_ALIGN_VERTICAL_TOP);
-    for (std::size_t k = 0; k < m_statuses.size(); ++k) {
-        m_statuses[k] = workbook_add_format(m_book);
-        format_set_bg_color(m_statuses[k], kStatusColours[k].fill);
-        format_set_font_color(m_statuses[k], kStatusColours[k].text);
+    for (const StatusRow &row : kCheckStatuses) {
+        lxw_format *&format = m_statuses[std::size_t(row.status)];
+        format = workbook_add_format(m_book);
+        format_set_bg_color(format, Colours(row.status).fill);
+        format_set_font_color(format, Colours(row.status).text);
     }
     WriteHeader();
 }
@@ -100,10 +99,11 @@ Workbook::~Workbook() {
 
 void Workbook::WriteHeader() {
     const std::vector<QString> captions = CheckCaptions();
+    const std::span<const TableColumn> columns = TableColumns();
     // Tall enough for a caption wrapped in its column; spreadsheets do not grow it on opening.
     worksheet_set_row(m_sheet, 0, kHeaderPoints, m_header);
     for (std::size_t k = 0; k < captions.size(); ++k) {
-        worksheet_set_column(m_sheet, lxw_col_t(k), lxw_col_t(k), ColumnWidth(k, captions.size()),
+        worksheet_set_column(m_sheet, lxw_col_t(k), lxw_col_t(k), columns[k].column->width,
                              nullptr);
         worksheet_write_string(m_sheet, 0, lxw_col_t(k), captions[k].toUtf8().constData(),
                                m_header);
@@ -125,14 +125,16 @@ void Workbook::Add(const CheckedFile &file) {
         return;
     const CNumbers numbers;
     const lxw_row_t row = m_rows++;
+    const std::span<const TableColumn> columns = TableColumns();
     for (std::size_t k = 0; k < file.cells.size(); ++k) {
         const TableCell &cell = file.cells[k];
         const auto column = lxw_col_t(k);
+        const bool status = columns[k].column->kind == CheckColumnKind::Status;
         if (cell.number)
             worksheet_write_number(m_sheet, row, column, *cell.number, NumberFormat(cell.format));
         else if (!cell.text.empty())
             worksheet_write_string(m_sheet, row, column, CellText(cell.text).c_str(),
-                                   k == 1 ? m_statuses[std::size_t(file.status)] : nullptr);
+                                   status ? m_statuses[std::size_t(file.status)] : nullptr);
     }
 }
 

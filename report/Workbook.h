@@ -39,7 +39,7 @@ private:
     lxw_worksheet *m_sheet = nullptr;
     lxw_format *m_header = nullptr;
     std::map<std::string, lxw_format *> m_numbers;
-    std::array<lxw_format *, 5> m_statuses{};
+    std::array<lxw_format *, kCheckStatusCount> m_statuses{};
     unsigned m_rows = 1;
 };
 

@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     inputs.userName = lines[0];
     for (int slot = 0; slot < kvr::kMainWindowSlots; ++slot)
         inputs.fields[std::size_t(slot)].text = lines[std::size_t(slot) + 1];
-    inputs.fields[4].selected = !(data[0] & 2);
+    inputs.fields[kvr::kMaterialSlot].selected = !(data[0] & 2);
     inputs.commaGroupsThousands = data[0] & 4;
     kvr::CalculationState state;
     CheckCalculation(state, inputs);

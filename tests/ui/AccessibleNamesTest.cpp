@@ -18,12 +18,10 @@ using AccessibleNames = WindowTest;
 
 TEST_F(AccessibleNames, EveryFieldOfTheMainWindowHasItsOwnName) {
     QList<QWidget *> fields;
-    for (QLineEdit *edit : Form_Main()->findChildren<QLineEdit *>())
-        fields << edit;
-    for (QComboBox *list : Form_Main()->findChildren<QComboBox *>())
-        fields << list;
-    for (QPushButton *button : Form_Main()->findChildren<QPushButton *>())
-        fields << button;
+    for (QWidget *field : Form_Main()->findChildren<QWidget *>())
+        if (qobject_cast<QLineEdit *>(field) || qobject_cast<QComboBox *>(field) ||
+            qobject_cast<QPushButton *>(field))
+            fields << field;
     QSet<QString> names;
     for (QWidget *field : fields) {
         const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);

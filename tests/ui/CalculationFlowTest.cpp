@@ -32,6 +32,14 @@ protected:
     }
     static QLabel *Label(const char *name) { return Find<QLabel>(Form_Result(), name); }
     QString ResultText(const char *label) const { return Label(label)->text(); }
+    // The models' coefficients and exponents: "= C|k|= C|z" before any determination.
+    QString Formulas() const {
+        QStringList texts;
+        for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
+                                  kLifeFormula.coefficient, kLifeFormula.exponent})
+            texts << ResultText(label);
+        return texts.join('|');
+    }
 };
 
 TEST_F(CalculationFlow, DefaultsGiveTheWorkedExampleAndNothingToASecondSet) {
@@ -242,10 +250,7 @@ protected:
 
 TEST_F(Determination, DefaultTimeShowsBothModels) {
     EXPECT_TRUE(Determine(QStringLiteral("3")).isEmpty());
-    EXPECT_EQ(ResultText(kWearFormula.coefficient), Shown("= 0,110V"));
-    EXPECT_EQ(ResultText(kWearFormula.exponent), Shown("0,701"));
-    EXPECT_EQ(ResultText(kLifeFormula.coefficient), Shown("= 845V"));
-    EXPECT_EQ(ResultText(kLifeFormula.exponent), Shown("-1,006"));
+    EXPECT_EQ(Formulas(), Shown("= 0,110V|0,701|= 845V|-1,006"));
     EXPECT_TRUE(Main().graphs->isEnabled());
     for (const FormulaLabels &formula : {kWearFormula, kLifeFormula}) {
         for (const char *hidden : formula.symbols)
@@ -260,11 +265,8 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
         EXPECT_TRUE(Determine(QString::fromLatin1(accepted)).isEmpty()) << accepted;
         EXPECT_TRUE(Main().graphs->isEnabled()) << accepted;
     }
-    QStringList accepted;
-    for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
-                              kLifeFormula.coefficient, kLifeFormula.exponent})
-        accepted << ResultText(label);
-    ASSERT_NE(accepted[2], QStringLiteral("= C")); // the formulas show numbers now
+    const QString accepted = Formulas();
+    ASSERT_NE(accepted.section('|', 2, 2), QStringLiteral("= C")); // the formulas show numbers now
     for (const char *rejected : {"1.6", "7"}) {
         const QList<ModalCapture> modals = Determine(QString::fromLatin1(rejected));
         ASSERT_EQ(modals.size(), 1) << rejected;
@@ -277,11 +279,7 @@ TEST_F(Determination, SpanBoundsAreAcceptedAndBeyondThemWarned) {
     // The models of the last accepted press stay shown.
     EXPECT_EQ(Results().chosenTime->text(), QStringLiteral("7"));
     EXPECT_EQ(ResultText(kLifeFormula.coefficient).left(2), QStringLiteral("= "));
-    QStringList shown;
-    for (const char *label : {kWearFormula.coefficient, kWearFormula.exponent,
-                              kLifeFormula.coefficient, kLifeFormula.exponent})
-        shown << ResultText(label);
-    EXPECT_EQ(shown, accepted);
+    EXPECT_EQ(Formulas(), accepted);
 }
 
 TEST_F(Determination, CommaTimeIsRewrittenAndUsed) {
@@ -348,10 +346,7 @@ TEST_F(Determination, TenfoldSpeedsGiveExactModels) {
     for (int i = 1; i <= kCutters; ++i) // span 4.25 .. 11.5 minutes
         State().cumulative_time[i] = {{5, 8, 10}};
     EXPECT_TRUE(Determine(QStringLiteral("10")).isEmpty());
-    EXPECT_EQ(ResultText(kWearFormula.coefficient), Shown("= 0,100V"));
-    EXPECT_EQ(ResultText(kWearFormula.exponent), Shown("1,000"));
-    EXPECT_EQ(ResultText(kLifeFormula.coefficient), Shown("= 10000V"));
-    EXPECT_EQ(ResultText(kLifeFormula.exponent), Shown("-1,000"));
+    EXPECT_EQ(Formulas(), Shown("= 0,100V|1,000|= 10000V|-1,000"));
 }
 
 } // namespace

@@ -48,8 +48,8 @@ ExperimentTexts RandomTexts(std::mt19937 &random) {
     }
     const auto at = [&texts](int slot) -> std::string & { return texts.fields[std::size_t(slot)]; };
     at(kDiameterSlot) = number(20, 200);
-    at(6) = number(0.1, 3);
-    at(7) = number(0.05, 0.5);
+    at(kDepthOfCutSlot) = number(0.1, 3);
+    at(kFeedSlot) = number(0.05, 0.5);
     at(kAllowableFlankWearSlot) = number(20, 90);
     for (int i = 1; i <= kCutters; ++i) {
         at(SpindleSpeedSlot(i)) = number(100, 1500);
@@ -106,18 +106,16 @@ qsizetype Column(const char *name) {
 
 // The run a line reports, the typed numbers as the fields show them once read.
 RunReport ReportOfLine(const QStringList &cells) {
-    std::vector<std::string> texts;
-    const std::vector<QuantityValue> values = QuantityValues();
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        const std::string cell = cells[qsizetype(k) + 3].toStdString();
-        const bool number =
-            values[k].Typed() && values[k].Slot() >= 0 &&
-            (values[k].Slot() >= kMainWindowSlots || ListItems(values[k].Slot()).empty());
-        texts.push_back(number ? WithPoints(cell) : cell);
-    }
     const bool determined = !cells[Column("wear_model_c")].isEmpty();
-    if (!determined)
-        texts[std::size_t(Column("chosen_time") - 3)].clear();
+    std::vector<std::string> texts;
+    for (std::size_t k = 0; k < TableColumns().size(); ++k)
+        if (const QuantityValue &value = TableColumns()[k].value; value.quantity) {
+            const int slot = value.Slot();
+            std::string cell = cells[qsizetype(k)].toStdString();
+            if (value.Typed() && slot >= 0 && ListItems(slot).empty())
+                cell = !determined && slot == kChosenTimeSlot ? "" : WithPoints(cell);
+            texts.push_back(cell);
+        }
     return RunReport(std::move(texts), determined);
 }
 
@@ -196,8 +194,44 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
                 << value.Column();
         }
     }
-    for (const char *status : {"file", "input", "fault", "warning", "ok"})
-        EXPECT_GE(statuses[QLatin1String(status)], 2) << status;
+    for (const StatusRow &row : kCheckStatuses)
+        EXPECT_GE(statuses[QLatin1String(row.word)], 2) << row.word;
+}
+
+// How many inputs are conditions, each typed value's column and slot among the inputs, the
+// reading order and the check's header: "12 conditions: name=-1 … 0 1 … file\tstatus…".
+std::string Tables(std::span<const Quantity> quantities, std::span<const InputRow> inputs,
+                   std::span<const InputField> order) {
+    std::string text = std::to_string(ConditionCount(inputs)) + " conditions: ";
+    for (const QuantityValue &value : QuantityValues(quantities.first(TypedCount(quantities))))
+        text += value.Column() + '=' + std::to_string(value.Slot(inputs)) + ' ';
+    for (const InputField &field : order)
+        text += std::to_string(field.slot) + ' ';
+    return text + CheckLine(CheckColumns(quantities));
+}
+
+// One input more, given only its row and its quantity's: a condition, its slot after the
+// others' and τд's after it, read before the measurements, with its column in the check.
+TEST(InputTable, OneMoreInputNeedsOnlyItsRows) {
+    static constexpr auto inputs = [] {
+        std::array<InputRow, kInputs.size() + 1> rows{};
+        std::copy(kInputs.begin(), kInputs.end(), rows.begin());
+        // Any member of the record will do for the tables.
+        rows.back() = {
+            "nose_radius", 0, 0, InputKind::Number, &fields::Direct<&CalculationValues::feed>,
+            "0,8"};
+        return rows;
+    }();
+    std::vector<Quantity> quantities(std::begin(kQuantities), std::end(kQuantities));
+    quantities.insert(quantities.begin() + 11, {"nose_radius", Shape::One, Source::Field});
+    std::string expected = Tables(kQuantities, kInputs, kInputFields);
+    expected.replace(0, 2, "13");
+    expected.replace(expected.find("chosen_time=30"), 14, "chosen_time=31");
+    expected.replace(expected.find(" 29 11 "), 7, " 29 30 11 ");
+    expected.insert(expected.find("running_time_1_1="), "nose_radius=30 ");
+    expected.insert(expected.find("running_time_1_1\t"), "nose_radius\t");
+    EXPECT_EQ(Tables(quantities, inputs, ReadingOrder(inputs)), expected);
+    EXPECT_STREQ(DefaultTexts(inputs).back(), "0,8");
 }
 
 // Every byte a name may hold: shown so that no two names look the same, given back whole.
@@ -288,12 +322,15 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     const QString summary = CheckOutput({QStringLiteral("-o"), cli, group.path()}).second.trimmed();
     QList<int> shown;
     const QString workbook = saved.filePath(QStringLiteral("windows.xlsx"));
+    const QString asked =
+        QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю групи|"
+                       "GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці «%1»?|"
+                       "GroupProgress: Перевіряються досліди групи…")
+            .arg(saved.path());
     EXPECT_EQ(CheckGroupInWindows(group.path(), workbook, false, shown),
-              QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю "
-                             "групи|GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці "
-                             "«%1»?|GroupProgress: Перевіряються досліди групи…|GroupDoneBox: "
-                             "Таблицю групи збережено у файл «%2».\n%3.\n\nВідкрити таблицю?")
-                  .arg(saved.path(), workbook, summary)
+              (asked + QStringLiteral("|GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
+                                      "\n\nВідкрити таблицю?")
+                           .arg(workbook, summary))
                   .toStdString());
     EXPECT_TRUE(SameSheets(cli, workbook));
     EXPECT_GT(shown.size(), 10);
@@ -303,11 +340,7 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     const QStringList before = QDir(saved.path()).entryList(QDir::Files);
     EXPECT_EQ(CheckGroupInWindows(group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")),
                                   true, shown, 12),
-              QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю "
-                             "групи|GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці "
-                             "«%1»?|GroupProgress: Перевіряються досліди групи…")
-                  .arg(saved.path())
-                  .toStdString());
+              asked.toStdString());
     EXPECT_EQ(shown.constLast(), 12);
     EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files), before);
     EXPECT_EQ(QDir(group.path()).entryList(QDir::Files).size(), paths.size());

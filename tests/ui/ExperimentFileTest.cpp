@@ -96,9 +96,9 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
             combo->setCurrentIndex(static_cast<int>(random() % unsigned(combo->count())));
             text = combo->currentText().toStdString();
         } else {
-            text = RandomText(random, field.slot == 5   ? 1000
-                                      : field.slot == 6 ? 0
-                                                        : length(random));
+            text = RandomText(random, field.slot == kDiameterSlot     ? 1000
+                                      : field.slot == kDepthOfCutSlot ? 0
+                                                                      : length(random));
             Edit(field.slot)->setText(QString::fromStdString(text));
         }
     }
@@ -537,26 +537,18 @@ TEST(FailureReason, NamesEachErrorForSavingAndForOpening) {
     const char *const full = "на диску забракло місця; звільніть місце або виберіть інший диск";
     const char *const folder = "це папка, а не файл";
     const char *const name = "назва файлу задовга; виберіть коротшу";
+    const char *const readOnly = "диск доступний лише для читання; виберіть інший диск";
+    const char *const noWrite = "немає дозволу на запис у цей файл чи папку; виберіть іншу папку";
+    const char *const noRead = "немає дозволу на читання цього файлу";
+    const char *const noFolder = "такої папки немає; виберіть наявну папку";
+    const char *const noFile = "такого файлу немає; перевірте назву і папку";
+    const char *const loop = "символьні посилання на цей файл утворюють замкнене коло";
+    const char *const eio = "системна помилка EIO", *const none = "системна помилка без коду";
     const std::tuple<int, const char *, const char *> rows[] = {
-        {ENOSPC, full, full},
-        {EDQUOT, full, full},
-        {EROFS, "диск доступний лише для читання; виберіть інший диск",
-         "диск доступний лише для читання; виберіть інший диск"},
-        {EACCES, "немає дозволу на запис у цей файл чи папку; виберіть іншу папку",
-         "немає дозволу на читання цього файлу"},
-        {EPERM, "немає дозволу на запис у цей файл чи папку; виберіть іншу папку",
-         "немає дозволу на читання цього файлу"},
-        {ENOENT, "такої папки немає; виберіть наявну папку",
-         "такого файлу немає; перевірте назву і папку"},
-        {ENOTDIR, "такої папки немає; виберіть наявну папку",
-         "такого файлу немає; перевірте назву і папку"},
-        {EISDIR, folder, folder},
-        {ELOOP, "символьні посилання на цей файл утворюють замкнене коло",
-         "символьні посилання на цей файл утворюють замкнене коло"},
-        {ENAMETOOLONG, name, name},
-        {EIO, "системна помилка EIO", "системна помилка EIO"},
-        {0, "системна помилка без коду", "системна помилка без коду"},
-    };
+        {ENOSPC, full, full},        {EDQUOT, full, full},     {EROFS, readOnly, readOnly},
+        {EACCES, noWrite, noRead},   {EPERM, noWrite, noRead}, {ENOENT, noFolder, noFile},
+        {ENOTDIR, noFolder, noFile}, {EISDIR, folder, folder}, {ELOOP, loop, loop},
+        {ENAMETOOLONG, name, name},  {EIO, eio, eio},          {0, none, none}};
     for (const auto &[error, saving, opening] : rows) {
         EXPECT_EQ(FailureReason(FailureOfErrno(error), FileAction::Save), saving) << error;
         EXPECT_EQ(FailureReason(FailureOfErrno(error), FileAction::Open), opening) << error;

@@ -15,43 +15,34 @@
 namespace kvr::test {
 namespace {
 
+// The record's members, written apart from the program's table of inputs.
+double Diameter(const CalculationState &s) { return s.diameter; }
+double Depth(const CalculationState &s) { return s.depth_of_cut; }
+double Feed(const CalculationState &s) { return s.feed; }
+double AllowableWear(const CalculationState &s) { return s.allowable_flank_wear; }
+template <int I> double Speed(const CalculationState &s) { return s.spindle_speed[I]; }
+template <int I, int J> double Time(const CalculationState &s) { return s.running_time[I][J]; }
+template <int I, int J> double Wear(const CalculationState &s) { return s.flank_wear[I][J]; }
+
 struct Wiring {
     const char *edit;
     int slot;
-    double CalculationState::*member = nullptr;
-    double (*field)(const CalculationState &) = nullptr; // for the per-cutter arrays
+    double (*field)(const CalculationState &);
 };
 
 const Wiring kWiring[] = {
-    {"Edit3", 5, &CalculationState::diameter},
-    {"Edit10", 6, &CalculationState::depth_of_cut},
-    {"Edit11", 7, &CalculationState::feed},
-    {"Edit12", 8, nullptr, [](const CalculationState &s) { return s.spindle_speed[1]; }},
-    {"Edit13", 9, nullptr, [](const CalculationState &s) { return s.spindle_speed[2]; }},
-    {"Edit14", 10, nullptr, [](const CalculationState &s) { return s.spindle_speed[3]; }},
-    {"Edit4", 11, nullptr, [](const CalculationState &s) { return s.running_time[1][1]; }},
-    {"Edit5", 12, nullptr, [](const CalculationState &s) { return s.running_time[1][2]; }},
-    {"Edit6", 13, nullptr, [](const CalculationState &s) { return s.running_time[1][3]; }},
-    {"Edit7", 14, nullptr, [](const CalculationState &s) { return s.running_time[2][1]; }},
-    {"Edit9", 15, nullptr, [](const CalculationState &s) { return s.running_time[2][2]; }},
-    {"Edit15", 16, nullptr, [](const CalculationState &s) { return s.running_time[2][3]; }},
-    {"Edit22", 17, nullptr, [](const CalculationState &s) { return s.running_time[3][1]; }},
-    {"Edit23", 18, nullptr, [](const CalculationState &s) { return s.running_time[3][2]; }},
-    {"Edit24", 19, nullptr, [](const CalculationState &s) { return s.running_time[3][3]; }},
-    {"Edit19", 20, nullptr, [](const CalculationState &s) { return s.flank_wear[1][1]; }},
-    {"Edit20", 21, nullptr, [](const CalculationState &s) { return s.flank_wear[1][2]; }},
-    {"Edit21", 22, nullptr, [](const CalculationState &s) { return s.flank_wear[1][3]; }},
-    {"Edit16", 23, nullptr, [](const CalculationState &s) { return s.flank_wear[2][1]; }},
-    {"Edit17", 24, nullptr, [](const CalculationState &s) { return s.flank_wear[2][2]; }},
-    {"Edit18", 25, nullptr, [](const CalculationState &s) { return s.flank_wear[2][3]; }},
-    {"Edit25", 26, nullptr, [](const CalculationState &s) { return s.flank_wear[3][1]; }},
-    {"Edit26", 27, nullptr, [](const CalculationState &s) { return s.flank_wear[3][2]; }},
-    {"Edit27", 28, nullptr, [](const CalculationState &s) { return s.flank_wear[3][3]; }},
-    {"Edit2", 29, &CalculationState::allowable_flank_wear},
-};
+    {"Edit3", 5, Diameter},      {"Edit10", 6, Depth},       {"Edit11", 7, Feed},
+    {"Edit12", 8, Speed<1>},     {"Edit13", 9, Speed<2>},    {"Edit14", 10, Speed<3>},
+    {"Edit4", 11, Time<1, 1>},   {"Edit5", 12, Time<1, 2>},  {"Edit6", 13, Time<1, 3>},
+    {"Edit7", 14, Time<2, 1>},   {"Edit9", 15, Time<2, 2>},  {"Edit15", 16, Time<2, 3>},
+    {"Edit22", 17, Time<3, 1>},  {"Edit23", 18, Time<3, 2>}, {"Edit24", 19, Time<3, 3>},
+    {"Edit19", 20, Wear<1, 1>},  {"Edit20", 21, Wear<1, 2>}, {"Edit21", 22, Wear<1, 3>},
+    {"Edit16", 23, Wear<2, 1>},  {"Edit17", 24, Wear<2, 2>}, {"Edit18", 25, Wear<2, 3>},
+    {"Edit25", 26, Wear<3, 1>},  {"Edit26", 27, Wear<3, 2>}, {"Edit27", 28, Wear<3, 3>},
+    {"Edit2", 29, AllowableWear}};
 static_assert(std::size(kWiring) == 25);
 
-double FieldOf(const Wiring &w) { return w.member ? State().*w.member : w.field(State()); }
+double FieldOf(const Wiring &w) { return w.field(State()); }
 
 class FieldWiring : public WindowTest {
 protected:

@@ -3,6 +3,7 @@
 #include "InputFields.h"
 #include "InputTable.h"
 #include "Main.h"
+#include "QuantityTexts.h"
 #include "Result.h"
 #include "ResultLabels.h"
 #include "Titles.h"
@@ -58,14 +59,9 @@ TEST_F(MainWindowStart, EveryFieldShowsTheWorkedExample) {
     EXPECT_EQ(Form_Main()->findChildren<QLineEdit *>().size(), 26);
 }
 
-// The unit written right of each number field, on its line.
+// The unit written right of each number field, on its line: its quantity's.
 TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
     for (int slot = kDiameterSlot; slot < kMainWindowSlots; ++slot) {
-        const char *unit = slot <= 6    ? "мм"
-                           : slot == 7  ? "мм/об."
-                           : slot <= 10 ? "об./хв."
-                           : slot <= 19 ? "хв."
-                                        : "мкм";
         const QWidget *edit = Main().inputs[std::size_t(slot)];
         const QLabel *nearest = nullptr;
         for (const QLabel *label : edit->parentWidget()->findChildren<QLabel *>())
@@ -74,7 +70,7 @@ TEST_F(MainWindowStart, EveryNumberFieldIsFollowedByItsUnit) {
                 (!nearest || label->x() < nearest->x()))
                 nearest = label;
         ASSERT_TRUE(nearest) << slot;
-        EXPECT_EQ(nearest->text(), QString::fromUtf8(unit)) << slot;
+        EXPECT_EQ(nearest->text(), Unit(TypedValueAt(slot).quantity->key)) << slot;
     }
 }
 
@@ -180,7 +176,6 @@ TEST_F(MainWindowStart, ClosingAsksBeforeTypedWorkIsLost) {
 }
 
 TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
-    bool ended = false;
     QTimer::singleShot(0, [] {
         Main().help->click();
         Form_Main()->close();
@@ -190,8 +185,7 @@ TEST_F(MainWindowStart, ClosingTheMainWindowEndsTheApplicationWithHelpOpen) {
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QApplication::exit(1); });
     watchdog.start(5000);
-    ended = QApplication::exec() == 0;
-    EXPECT_TRUE(ended);
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 TEST_F(MainWindowStart, ResultButtonsOpenTheirWindowsOnceEnabled) {

@@ -262,22 +262,17 @@ TEST_F(WarningWindowTest, TextSetWithoutResizingStillFits) {
 }
 
 TEST_F(WarningWindowTest, ModalWithButtonFocusedAndPressedByKeyboard) {
-    bool modal = false;
-    bool focused = false;
-    bool isDefault = false;
+    std::vector<bool> seen; // modal, the button focused, the button the default one
     QTimer::singleShot(0, Form_Warning(), [&] {
-        modal = QApplication::activeModalWidget() == Form_Warning() &&
-                Form_Warning()->windowModality() == Qt::ApplicationModal;
-        focused = Form_Warning()->focusWidget() == Shown().ok;
-        isDefault = Shown().ok->isDefault();
+        seen = {QApplication::activeModalWidget() == Form_Warning() &&
+                    Form_Warning()->windowModality() == Qt::ApplicationModal,
+                Form_Warning()->focusWidget() == Shown().ok, Shown().ok->isDefault()};
         QTest::keyClick(Shown().ok, Qt::Key_Space);
         // Should the key not close it, the test must still end.
         QTimer::singleShot(0, Form_Warning(), [] { Form_Warning()->close(); });
     });
     Form_Warning()->ShowWarning(kShort, QString());
-    EXPECT_TRUE(modal);
-    EXPECT_TRUE(focused);
-    EXPECT_TRUE(isDefault);
+    EXPECT_EQ(seen, std::vector<bool>({true, true, true}));
     EXPECT_FALSE(Form_Warning()->isVisible());
 }
 

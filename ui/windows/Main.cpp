@@ -3,6 +3,7 @@
 #include "CalculationState.h"
 #include "ExperimentDialogs.h"
 #include "FileNames.h"
+#include "FormBuilder.h"
 #include "GroupDialog.h"
 #include "Handler.h"
 #include "InputFields.h"
