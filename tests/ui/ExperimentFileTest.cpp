@@ -67,6 +67,12 @@ protected:
         MarkEdit(Edit(kDiameterSlot), 1);
         MarkEdit(Results().chosenTime, 1);
     }
+    // The program started again and run as RunDefaults runs it.
+    void Restart() {
+        TearDown();
+        SetUp();
+        RunDefaults();
+    }
     static QStringList FormulaTexts() {
         QStringList texts;
         for (const FormulaControls *formula : {&Results().wearModel, &Results().lifeModel})
@@ -89,7 +95,8 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     SCOPED_TRACE(seed);
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> length(0, 12);
-    ExperimentTexts texts{RandomText(random, length(random)), {}, RandomText(random, 1000)};
+    ExperimentTexts texts{.name = RandomText(random, length(random)),
+                          .chosenTime = RandomText(random, 1000)};
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
         if (auto *combo = qobject_cast<QComboBox *>(Main().inputs[std::size_t(field.slot)])) {
@@ -154,6 +161,20 @@ TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
               std::get<ExperimentTexts>(ReadExperimentFile(Path("fixed.kvr"))));
 }
 
+// A later program's table, with an input its files hold from version 2: today's file opens
+// with the input's text for older files, and a version 2 file without the input is refused.
+TEST_F(ExperimentFile, AnInputNewerThanTheFileTakesItsTextForOlderFiles) {
+    std::array<InputRow, kInputs.size() + 1> later{};
+    std::ranges::copy(kInputs, later.begin());
+    later.back() = {"coolant", 0, 0, InputKind::Number, nullptr, "", {}, 2, "емульсія"};
+    QByteArray bytes = Read(QString::fromUtf8(kExampleFile));
+    auto texts = std::get<ExperimentTexts>(ParseExperiment(bytes));
+    texts.fields.push_back("емульсія");
+    EXPECT_EQ(ParseExperiment(bytes, later), ExperimentRead(texts));
+    EXPECT_EQ(ParseExperiment(bytes.replace("\"version\": 1", "\"version\": 2"), later),
+              ExperimentRead("бракує ключа «coolant»"));
+}
+
 TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
     RunDefaults();
     const QByteArray before = Saved("before.kvr");
@@ -214,14 +235,15 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {QByteArray(1 << 20, ' '), "вміст не є правильним текстом JSON"},
     };
     const auto descriptors = [] { return QDir("/proc/self/fd").count(); };
-    const qsizetype open = descriptors();
     for (const auto &[bytes, reason, other] : rows) {
         SCOPED_TRACE(reason);
+        Restart(); // each row on a run of its own
         const QString path = other.isEmpty() ? Path("bad.kvr") : other;
         QFile file(Path("bad.kvr"));
         ASSERT_TRUE(bytes.isNull() ? !file.exists() || file.remove()
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
         file.close();
+        const qsizetype open = descriptors();
         EXPECT_EQ(Message([&] { return Form_Main()->OpenExperiment(path); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
                       .arg(path, QString::fromUtf8(reason))
@@ -236,19 +258,29 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
 // Each failure on a real disk, the full disk met in the middle of writing: the message
 // names it, and the old file and the folder stay as they were.
 TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
-    RunDefaults();
+    // A run of its own on a disk of its own, full but for a page, with a pipe, a device, a
+    // link into a missing folder, and the old file that only its owner may read, beside which
+    // anyone may add files.
+    const auto start = [this](SmallDisk &disk) {
+        Restart();
+        const QString old = disk.Path("old.kvr");
+        const QByteArray before = Saved(old);
+        EXPECT_TRUE(
+            QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner) &&
+            QFile::setPermissions(QFileInfo(old).absolutePath(),
+                                  QFileDevice::Permissions(0x7777)) &&
+            ::mkfifo(QFile::encodeName(disk.Path("fifo.kvr")), 0644) == 0 &&
+            ::mknod(QFile::encodeName(disk.Path("null.kvr")), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+            QFile::link(disk.Path("gone/new.kvr"), disk.Path("link.kvr")));
+        disk.Fill(4096);
+        return before;
+    };
     SmallDisk disk;
     ASSERT_EQ(disk.Failure(), "");
-    const QString old = disk.Path("old.kvr"), fresh = disk.Path("new.kvr");
-    const QByteArray before = Saved(old);
-    // Anyone may add files beside the old one, which only its owner may read.
-    ASSERT_TRUE(
-        QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner) &&
-        QFile::setPermissions(QFileInfo(old).absolutePath(), QFileDevice::Permissions(0x7777)));
-    disk.Fill(4096);
+    start(disk);
     const QStringList entries = disk.Entries();
     // As nobody, with no descriptor left open by the refusal.
-    for (const QString &path : {old, disk.Path("locked/new.kvr")})
+    for (const QString &path : {disk.Path("old.kvr"), disk.Path("locked/new.kvr")})
         EXPECT_EQ(AsNobody([&] {
                       const qsizetype open = QDir("/proc/self/fd").count();
                       const std::string reason =
@@ -276,72 +308,73 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         EXPECT_EQ(shown.constLast().objectName, "FileFailureBox");
         return shown.constLast().texts.join(QString());
     };
-    const QString full =
-        QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
-    const QString readOnly =
-        QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
-    const QString report = disk.Path(
-        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf")));
-    struct FailedSave {
-        std::function<void()> prepare;
-        const char *action; // a report action, or none for the experiment
-        QString path, reason;
-    };
-    const QString fifo = Path("fifo.kvr"), device = Path("null.kvr");
-    const QString pipeOrDevice = QString::fromUtf8("це не звичайний файл, а канал чи пристрій");
-    const FailedSave rows[] = {
-        {[&] { ::mkfifo(QFile::encodeName(fifo), 0644); }, nullptr, fifo, pipeOrDevice},
-        {[&] { ::mknod(QFile::encodeName(device), S_IFCHR | 0666, makedev(1, 3)); }, nullptr,
-         device, pipeOrDevice},
-        {[] { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }, nullptr, old,
-         QString::fromUtf8("текст поля «S» довший за 1 000 символів")},
-        {[] { Edit(SlotOf("feed"))->setText(QStringLiteral("0,1")); }, nullptr,
-         old + QStringLiteral("/new.kvr"),
-         QString::fromUtf8("такої папки немає; виберіть наявну папку")},
-        {{}, nullptr, m_dir.path(), QString::fromUtf8("це папка, а не файл")},
-        {[this] { QFile::link(Path("gone/new.kvr"), Path("link.kvr")); }, nullptr, Path("link.kvr"),
-         QString::fromUtf8("такої папки немає; виберіть наявну папку")},
-        {{},
-         nullptr,
-         disk.Path(QString(128, QChar(u'я'))),
-         QString::fromUtf8("назва файлу задовга; виберіть коротшу")},
-        {FillWithLongTexts, nullptr, old, full},
-        {{}, nullptr, fresh, full},
-        {{}, "SaveReportPdf", report, full},
-        {{}, "PrintReport", report, full},
-        {[&] { disk.MakeReadOnly(); }, nullptr, old, readOnly},
-        {{}, "SaveReportPdf", fresh + QStringLiteral(".pdf"), readOnly},
-    };
     // The group's workbook, over the old file, through the same writer.
-    const auto workbookSaved = [&] {
+    const auto workbookSaved = [](const QString &old) {
         Workbook book;
         book.Add(GroupCheck().Check(QFile::encodeName(old)));
         const auto saved = book.Save(old);
         const auto *failure = std::get_if<FileFailure>(&saved);
-        EXPECT_EQ(Read(old), before);
-        EXPECT_EQ(disk.Entries(), entries);
         return failure ? QString::fromStdString(FailureReason(*failure, FileAction::Save)) : "";
     };
-    EXPECT_EQ(workbookSaved(), full);
-    for (const auto &[prepare, action, path, reason] : rows) {
-        SCOPED_TRACE(reason.toStdString() + " " + (action ? action : "") + " " +
-                     path.toStdString());
+    const QString full =
+        QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
+    const QString readOnly =
+        QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
+    const QString report =
+        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
+    const QString pipeOrDevice = QString::fromUtf8("це не звичайний файл, а канал чи пристрій");
+    const QString noFolder = QString::fromUtf8("такої папки немає; виберіть наявну папку");
+    const char *const workbook = "workbook";
+    const auto longTexts = [](SmallDisk &) { FillWithLongTexts(); };
+    const auto makeReadOnly = [](SmallDisk &own) { own.MakeReadOnly(); };
+    struct FailedSave {
+        const char *action;   // a report action, the workbook, or none for the experiment
+        QString name, reason; // the file's name on the row's disk
+        std::function<void(SmallDisk &)> prepare = {};
+    };
+    const FailedSave rows[] = {
+        {nullptr, "fifo.kvr", pipeOrDevice},
+        {nullptr, "null.kvr", pipeOrDevice},
+        {nullptr, "old.kvr", QString::fromUtf8("текст поля «S» довший за 1 000 символів"),
+         [](SmallDisk &) { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }},
+        {nullptr, "old.kvr/new.kvr", noFolder},
+        {nullptr, "locked", QString::fromUtf8("це папка, а не файл")},
+        {nullptr, "link.kvr", noFolder},
+        {nullptr, QString(128, QChar(u'я')),
+         QString::fromUtf8("назва файлу задовга; виберіть коротшу")},
+        {nullptr, "old.kvr", full, longTexts},
+        {nullptr, "new.kvr", full, longTexts},
+        {"SaveReportPdf", report, full},
+        {"PrintReport", report, full},
+        {workbook, "old.kvr", full},
+        {nullptr, "old.kvr", readOnly, makeReadOnly},
+        {"SaveReportPdf", "new.kvr.pdf", readOnly, makeReadOnly},
+        {workbook, "old.kvr", readOnly, makeReadOnly},
+    };
+    const auto mode = [](const QString &path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path), &info) == 0 ? info.st_mode : 0u;
+    };
+    for (const auto &[action, name, reason, prepare] : rows) {
+        SCOPED_TRACE(name.toStdString() + " " + (action ? action : "") + " " +
+                     reason.toStdString());
+        SmallDisk own;
+        ASSERT_EQ(own.Failure(), "");
+        const QByteArray before = start(own);
         if (prepare)
-            prepare();
-        const bool kvr = !action;
-        EXPECT_EQ(save(action, path).toStdString(),
-                  QString::fromUtf8(
-                      kvr ? "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено."
-                          : "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено.")
-                      .arg(path, reason)
-                      .toStdString());
-        EXPECT_EQ(Read(old), before);
-        EXPECT_EQ(disk.Entries(), entries);
+            prepare(own);
+        const QString path = own.Path(name);
+        const QStringList ownEntries = own.Entries();
+        const auto was = mode(path); // a pipe stays a pipe, the old file keeps its permissions
+        const QString message =
+            action ? "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено."
+                   : "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено.";
+        EXPECT_EQ((action == workbook ? workbookSaved(path) : save(action, path)).toStdString(),
+                  (action == workbook ? reason : message.arg(path, reason)).toStdString());
+        EXPECT_EQ(Read(own.Path("old.kvr")), before);
+        EXPECT_EQ(own.Entries(), ownEntries);
+        EXPECT_EQ(mode(path), was);
     }
-    EXPECT_EQ(workbookSaved(), readOnly);
-    struct stat info {};
-    EXPECT_TRUE(::stat(QFile::encodeName(fifo), &info) == 0 && S_ISFIFO(info.st_mode));
-    EXPECT_TRUE(::stat(QFile::encodeName(device), &info) == 0 && S_ISCHR(info.st_mode));
 }
 
 // Every dialog starts in the folder of the last file; nothing is replaced or lost unasked.
