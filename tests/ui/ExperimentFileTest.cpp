@@ -44,6 +44,10 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QByteArray Saved(const char *name) { return Saved(Path(name)); }
+    static bool Write(const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
     static QByteArray Saved(const QString &path) {
         EXPECT_TRUE(AnswerModals([&] { Form_Main()->SaveExperiment(path); }).isEmpty());
         return Read(path);
@@ -60,18 +64,14 @@ protected:
         const auto shown = AnswerModals([&] { EXPECT_FALSE(fails()); });
         return shown.size() == 1 ? shown[0].texts.join(QString()).toStdString() : "no one message";
     }
-    // The run has shown its results and graphs, and a field of each window is marked.
-    static void RunDefaults() {
+    // Started afresh, the run has shown its results and graphs; a field of each window is marked.
+    void RunDefaults() {
+        TearDown();
+        SetUp();
         ShowDefaultGraphs();
         Main().results->click();
         MarkEdit(Edit(kDiameterSlot), 1);
         MarkEdit(Results().chosenTime, 1);
-    }
-    // The program started again and run as RunDefaults runs it.
-    void Restart() {
-        TearDown();
-        SetUp();
-        RunDefaults();
     }
     static QStringList FormulaTexts() {
         QStringList texts;
@@ -114,10 +114,8 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     const QByteArray saved = Saved("first.kvr");
     EXPECT_EQ(saved, SerializeExperiment(texts));
 
-    TearDown(); // the program quits and starts again as `kvr first.kvr`
-    SetUp();
     const QStringList designed = FormulaTexts();
-    RunDefaults();
+    RunDefaults(); // the program quits and starts again, then opens the file as `kvr first.kvr`
     ASSERT_NE(FormulaTexts(), designed);
     EXPECT_TRUE(AnswerModals([&] {
                     m_windows->OpenExperimentLater(Path("first.kvr"));
@@ -153,26 +151,10 @@ TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
     EXPECT_EQ(Saved("example.kvr"), QJsonDocument(shown).toJson());
     Main().calculate->click();
     Edit(kDiameterSlot)->setText(QStringLiteral("96"));
-    QFile copy(Path("fixed.kvr"));
-    ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(fixed) == fixed.size());
-    copy.close();
+    ASSERT_TRUE(Write(Path("fixed.kvr"), fixed));
     AnswerModals([&] { EXPECT_TRUE(Form_Main()->OpenExperiment(Path("fixed.kvr"))); });
     EXPECT_EQ(Form_Main()->FieldTexts(),
               std::get<ExperimentTexts>(ReadExperimentFile(Path("fixed.kvr"))));
-}
-
-// A later program's table, with an input its files hold from version 2: today's file opens
-// with the input's text for older files, and a version 2 file without the input is refused.
-TEST_F(ExperimentFile, AnInputNewerThanTheFileTakesItsTextForOlderFiles) {
-    std::array<InputRow, kInputs.size() + 1> later{};
-    std::ranges::copy(kInputs, later.begin());
-    later.back() = {"coolant", 0, 0, InputKind::Number, nullptr, "", {}, 2, "емульсія"};
-    QByteArray bytes = Read(QString::fromUtf8(kExampleFile));
-    auto texts = std::get<ExperimentTexts>(ParseExperiment(bytes));
-    texts.fields.push_back("емульсія");
-    EXPECT_EQ(ParseExperiment(bytes, later), ExperimentRead(texts));
-    EXPECT_EQ(ParseExperiment(bytes.replace("\"version\": 1", "\"version\": 2"), later),
-              ExperimentRead("бракує ключа «coolant»"));
 }
 
 TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
@@ -235,15 +217,12 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {QByteArray(1 << 20, ' '), "вміст не є правильним текстом JSON"},
     };
     const auto descriptors = [] { return QDir("/proc/self/fd").count(); };
+    const qsizetype open = descriptors();
     for (const auto &[bytes, reason, other] : rows) {
         SCOPED_TRACE(reason);
-        Restart(); // each row on a run of its own
-        const QString path = other.isEmpty() ? Path("bad.kvr") : other;
-        QFile file(Path("bad.kvr"));
-        ASSERT_TRUE(bytes.isNull() ? !file.exists() || file.remove()
-                                   : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
-        file.close();
-        const qsizetype open = descriptors();
+        RunDefaults(); // each row on a run of its own
+        const QString bad = Path("bad.kvr"), path = other.isEmpty() ? bad : other;
+        ASSERT_TRUE(bytes.isNull() ? !QFile::exists(bad) || QFile::remove(bad) : Write(bad, bytes));
         EXPECT_EQ(Message([&] { return Form_Main()->OpenExperiment(path); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
                       .arg(path, QString::fromUtf8(reason))
@@ -253,16 +232,21 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
                     Main().graphs->isEnabled() && IsMarked(Edit(kDiameterSlot)));
         EXPECT_EQ(descriptors(), open);
     }
+    // A later table's input from version 2: a file of today takes its text for older files.
+    std::vector<InputRow> later(kInputs.begin(), kInputs.end());
+    later.push_back({"coolant", 0, 0, InputKind::Number, nullptr, "", {}, 2, "емульсія"});
+    auto texts = std::get<ExperimentTexts>(ParseExperiment(before));
+    texts.fields.push_back("емульсія");
+    EXPECT_EQ(ParseExperiment(before, later), ExperimentRead(texts));
+    EXPECT_EQ(ParseExperiment(with("version", 2), later), ExperimentRead("бракує ключа «coolant»"));
 }
 
 // Each failure on a real disk, the full disk met in the middle of writing: the message
 // names it, and the old file and the folder stay as they were.
 TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
-    // A run of its own on a disk of its own, full but for a page, with a pipe, a device, a
-    // link into a missing folder, and the old file that only its owner may read, beside which
-    // anyone may add files.
+    // A run and a disk of its own, full but for a page, with a pipe, a device and a dead link.
     const auto start = [this](SmallDisk &disk) {
-        Restart();
+        RunDefaults();
         const QString old = disk.Path("old.kvr");
         const QByteArray before = Saved(old);
         EXPECT_TRUE(
@@ -273,36 +257,32 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
             ::mknod(QFile::encodeName(disk.Path("null.kvr")), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
             QFile::link(disk.Path("gone/new.kvr"), disk.Path("link.kvr")));
         disk.Fill(4096);
-        return before;
-    };
-    SmallDisk disk;
-    ASSERT_EQ(disk.Failure(), "");
-    start(disk);
-    const QStringList entries = disk.Entries();
-    // As nobody, with no descriptor left open by the refusal.
-    for (const QString &path : {disk.Path("old.kvr"), disk.Path("locked/new.kvr")})
-        EXPECT_EQ(AsNobody([&] {
-                      const qsizetype open = QDir("/proc/self/fd").count();
-                      const std::string reason =
-                          m_windows->TheExperiment().Save(path, Form_Main()->FieldTexts());
-                      return QDir("/proc/self/fd").count() == open ? reason : "a descriptor open";
-                  }),
-                  "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
-    EXPECT_EQ(disk.Entries(), entries);
-    const auto answerPath = [](const QString &path) {
-        return [path](QWidget *modal) {
-            if (auto *files = qobject_cast<QFileDialog *>(modal))
-                files->selectFile(path);
-            if (qobject_cast<QFileDialog *>(modal) || qobject_cast<QPrintDialog *>(modal))
-                static_cast<QDialog *>(modal)->accept();
-            return qobject_cast<QMessageBox *>(modal) == nullptr;
-        };
+        const QStringList entries = disk.Entries(); // what follows adds and removes nothing
+        // Nobody but the owner may write the old file, or in the locked folder; no descriptor
+        // stays.
+        for (const QString &path : {old, disk.Path("locked/new.kvr")})
+            EXPECT_EQ(AsNobody([&] {
+                          const qsizetype open = QDir("/proc/self/fd").count();
+                          const std::string reason =
+                              m_windows->TheExperiment().Save(path, Form_Main()->FieldTexts());
+                          return QDir("/proc/self/fd").count() == open ? reason
+                                                                       : "a descriptor open";
+                      }),
+                      "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
+        return std::pair(before, entries);
     };
     const auto save = [&](const char *action, const QString &path) {
         QAction *trigger = action ? Find<QAction>(Form_Result(), action) : nullptr;
         const auto shown = AnswerModals(
             [&] { trigger ? trigger->trigger() : void(Form_Main()->SaveExperiment(path)); },
-            std::chrono::seconds(10), answerPath(path));
+            std::chrono::seconds(10),
+            [&path](QWidget *modal) {
+                if (auto *files = qobject_cast<QFileDialog *>(modal))
+                    files->selectFile(path);
+                if (qobject_cast<QFileDialog *>(modal) || qobject_cast<QPrintDialog *>(modal))
+                    static_cast<QDialog *>(modal)->accept();
+                return qobject_cast<QMessageBox *>(modal) == nullptr;
+            });
         if (shown.isEmpty())
             return QString();
         EXPECT_EQ(shown.constLast().objectName, "FileFailureBox");
@@ -316,64 +296,50 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         const auto *failure = std::get_if<FileFailure>(&saved);
         return failure ? QString::fromStdString(FailureReason(*failure, FileAction::Save)) : "";
     };
-    const QString full =
-        QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
-    const QString readOnly =
-        QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
-    const QString report =
-        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
-    const QString pipeOrDevice = QString::fromUtf8("це не звичайний файл, а канал чи пристрій");
-    const QString noFolder = QString::fromUtf8("такої папки немає; виберіть наявну папку");
+    const char *const full = "на диску забракло місця; звільніть місце або виберіть інший диск";
+    const char *const readOnly = "диск доступний лише для читання; виберіть інший диск";
     const char *const workbook = "workbook";
-    const auto longTexts = [](SmallDisk &) { FillWithLongTexts(); };
-    const auto makeReadOnly = [](SmallDisk &own) { own.MakeReadOnly(); };
+    const QString report = SuggestedFileName("Іваненко", QDate::currentDate(), "pdf");
     struct FailedSave {
-        const char *action;   // a report action, the workbook, or none for the experiment
-        QString name, reason; // the file's name on the row's disk
-        std::function<void(SmallDisk &)> prepare = {};
+        const char *action; // a report action, the workbook, or none for the experiment
+        QString name;       // the file's on the row's disk
+        const char *reason;
+        std::function<void(SmallDisk &)> prepare = [](SmallDisk &) {};
     };
     const FailedSave rows[] = {
-        {nullptr, "fifo.kvr", pipeOrDevice},
-        {nullptr, "null.kvr", pipeOrDevice},
-        {nullptr, "old.kvr", QString::fromUtf8("текст поля «S» довший за 1 000 символів"),
+        {nullptr, "fifo.kvr", "це не звичайний файл, а канал чи пристрій"},
+        {nullptr, "null.kvr", "це не звичайний файл, а канал чи пристрій"},
+        {nullptr, "old.kvr", "текст поля «S» довший за 1 000 символів",
          [](SmallDisk &) { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }},
-        {nullptr, "old.kvr/new.kvr", noFolder},
-        {nullptr, "locked", QString::fromUtf8("це папка, а не файл")},
-        {nullptr, "link.kvr", noFolder},
-        {nullptr, QString(128, QChar(u'я')),
-         QString::fromUtf8("назва файлу задовга; виберіть коротшу")},
-        {nullptr, "old.kvr", full, longTexts},
-        {nullptr, "new.kvr", full, longTexts},
+        {nullptr, "old.kvr/new.kvr", "такої папки немає; виберіть наявну папку"},
+        {nullptr, "locked", "це папка, а не файл"},
+        {nullptr, "link.kvr", "такої папки немає; виберіть наявну папку"},
+        {nullptr, QString(128, QChar(u'я')), "назва файлу задовга; виберіть коротшу"},
+        {nullptr, "old.kvr", full, [](SmallDisk &) { FillWithLongTexts(); }},
+        {nullptr, "new.kvr", full, [](SmallDisk &) { FillWithLongTexts(); }},
         {"SaveReportPdf", report, full},
         {"PrintReport", report, full},
         {workbook, "old.kvr", full},
-        {nullptr, "old.kvr", readOnly, makeReadOnly},
-        {"SaveReportPdf", "new.kvr.pdf", readOnly, makeReadOnly},
-        {workbook, "old.kvr", readOnly, makeReadOnly},
-    };
-    const auto mode = [](const QString &path) {
-        struct stat info {};
-        return ::stat(QFile::encodeName(path), &info) == 0 ? info.st_mode : 0u;
+        {nullptr, "old.kvr", readOnly, &SmallDisk::MakeReadOnly},
+        {"SaveReportPdf", "new.kvr.pdf", readOnly, &SmallDisk::MakeReadOnly},
+        {workbook, "old.kvr", readOnly, &SmallDisk::MakeReadOnly},
     };
     for (const auto &[action, name, reason, prepare] : rows) {
-        SCOPED_TRACE(name.toStdString() + " " + (action ? action : "") + " " +
-                     reason.toStdString());
+        SCOPED_TRACE(name.toStdString() + " " + (action ? action : "") + " " + reason);
         SmallDisk own;
         ASSERT_EQ(own.Failure(), "");
-        const QByteArray before = start(own);
-        if (prepare)
-            prepare(own);
-        const QString path = own.Path(name);
-        const QStringList ownEntries = own.Entries();
-        const auto was = mode(path); // a pipe stays a pipe, the old file keeps its permissions
-        const QString message =
+        const auto [before, entries] = start(own);
+        prepare(own);
+        const QString path = own.Path(name), why = QString::fromUtf8(reason);
+        const bool wasFile = QFileInfo(path).isFile(); // a pipe or a device is not replaced
+        const QString message = QString::fromUtf8(
             action ? "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено."
-                   : "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено.";
+                   : "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено.");
         EXPECT_EQ((action == workbook ? workbookSaved(path) : save(action, path)).toStdString(),
-                  (action == workbook ? reason : message.arg(path, reason)).toStdString());
+                  (action == workbook ? why : message.arg(path, why)).toStdString());
         EXPECT_EQ(Read(own.Path("old.kvr")), before);
-        EXPECT_EQ(own.Entries(), ownEntries);
-        EXPECT_EQ(mode(path), was);
+        EXPECT_EQ(own.Entries(), entries);
+        EXPECT_EQ(QFileInfo(path).isFile(), wasFile);
     }
 }
 
@@ -383,9 +349,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath()); // before any file
     Edit(kDiameterSlot)->setText(QStringLiteral("95,5"));
     Saved("first.kvr");
-    QFile old(Path("звіт.pdf"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    ASSERT_TRUE(Write(Path("звіт.pdf"), "old"));
     QStringList starts;  // the folder and the file each dialog offered
     QStringList buttons; // of each question and file dialog, in turn
     const auto ask = [&](QWidget *window, const char *action, const ModalAnswer &answer = {}) {
@@ -453,8 +417,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
               "PrintReportDialog");
     EXPECT_EQ(QDir(m_dir.path()).entryList({QString::fromUtf8("друк*")}),
               QStringList{QString::fromUtf8("друк.pdf")});
-    const QString report =
-        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
+    const QString report = SuggestedFileName("Іваненко", QDate::currentDate(), "pdf");
     EXPECT_EQ(starts, QStringList({m_dir.path(), m_dir.path(), m_dir.path(),
                                    QString::fromUtf8("Звіт: Іваненко"), Path(report.toUtf8())}));
     // Qt's own buttons speak Ukrainian too.

@@ -32,8 +32,7 @@ inline TForm_Graphic *Form_Graphic() { return &CurrentWindows->Graphic(); }
 inline TForm_Warning *Form_Warning() { return &CurrentWindows->Warning(); }
 inline TForm_Help *Form_Help() { return &CurrentWindows->Help(); }
 
-// The running test's records; `Forge` changes them through the experiment, to reach a state no
-// typed data reach.
+// The running test's records, and a change of them through the experiment (`Forge`).
 inline const CalculationState &State() { return CurrentWindows->TheExperiment().State(); }
 inline const RunStatus &Runs() { return CurrentWindows->TheExperiment().Runs(); }
 inline void Forge(const std::function<void(CalculationState &)> &change) {
