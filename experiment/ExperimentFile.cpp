@@ -50,7 +50,8 @@ struct FileKey {
     }
 };
 
-// The keys of a file of `inputs`, read in the order of the table of quantities.
+// The keys of a file of `inputs` in the order of the table of quantities, so that a file with
+// several faults is refused for the first of them there.
 std::vector<FileKey> FileKeys(std::span<const InputRow> inputs) {
     std::vector<FileKey> keys{{{&kNameRow, 1}, kNameSlot},
                               {{&kChosenTimeRow, 1}, static_cast<int>(inputs.size())}};
@@ -117,7 +118,7 @@ bool HasShape(const QJsonValue &value, int count) {
 // Reads one key of a file of `version` into `texts`; the reason it cannot, or empty.
 std::string ReadKey(const QJsonObject &object, const FileKey &key, int version,
                     ExperimentTexts &texts) {
-    if (key.rows.front().since > version) {
+    if (key.rows.front().since > version) { // the file is older than the input
         for (std::size_t k = 0; k < key.rows.size(); ++k)
             TextAt(texts, key.first + static_cast<int>(k)) = key.rows[k].olderDefault;
         return {};

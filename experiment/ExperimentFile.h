@@ -1,6 +1,8 @@
 // The experiment file (.kvr): the texts of the main window's fields, the student's name and
 // the chosen running time, as UTF-8 JSON. A file is checked whole before any text is handed
-// out, so a caller gets every text or none.
+// out, so a caller gets every text or none. A file written before an input existed opens with
+// that input's text for older files (calc/InputTable.h), so that no student's file is lost when
+// an input is added.
 #pragma once
 
 #include "FileAccess.h"
