@@ -302,7 +302,7 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
     const QString report = SuggestedFileName("Іваненко", QDate::currentDate(), "pdf");
     struct FailedSave {
         const char *action; // a report action, the workbook, or none for the experiment
-        QString name;       // the file's on the row's disk
+        QString name;       // of the file, on the row's disk
         const char *reason;
         std::function<void(SmallDisk &)> prepare = [](SmallDisk &) {};
     };
