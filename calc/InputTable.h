@@ -58,6 +58,9 @@ struct InputRow {
     // controls, so that an English window starts with the point its language writes.
     const char *defaultText;
     std::span<const char *const> items = {}; // a list's items; none for a number
+    // The experiment file's version that first holds the input, and its text in an older file.
+    int since = 1;
+    const char *olderDefault = nullptr;
 };
 
 // By slot, the index of input_error_flags and of the texts of a run.

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <set>
+#include <span>
 
 namespace kvr {
 
@@ -145,7 +146,7 @@ std::optional<CauseText> FaultCause(const FileRun &run) {
 
 // Every running time and flank wear, as read, so that "1,5" and "1.5" are the same: the
 // values' bytes, or the text where one is not read.
-std::size_t MeasurementsHash(const std::array<std::string, kMainWindowSlots> &fields) {
+std::size_t MeasurementsHash(std::span<const std::string> fields) {
     std::string key;
     for (std::size_t slot = 0; slot < kInputs.size(); ++slot) {
         if (!IsMeasurement(kInputs[slot]))

@@ -32,6 +32,12 @@ DeterminationOutcome Experiment::Determine(std::string_view chosenTime,
     return outcome;
 }
 
+void Experiment::Restore(const CalculationState &state, const RunStatus &runs) {
+    m_state = state;
+    m_runs = runs;
+    emit RunChanged();
+}
+
 ExperimentRead Experiment::Open(const QString &path) {
     ExperimentRead read = ReadExperimentFile(path);
     if (const auto *texts = std::get_if<ExperimentTexts>(&read)) {

@@ -31,6 +31,9 @@ public:
     // "Розрахувати" and "Визначити параметри": the press, recorded.
     CalculationOutcome Calculate(const CalculationInputs &inputs);
     DeterminationOutcome Determine(std::string_view chosenTime, std::string_view separator);
+    // Takes a run's records kept elsewhere as this run's, as one change: a run no typed data
+    // reach is built by changing a copy and restoring it.
+    void Restore(const CalculationState &state, const RunStatus &runs);
 
     // The texts a file holds. On success the run starts afresh: nothing of the last
     // calculation may be used until the next one.

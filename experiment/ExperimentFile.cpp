@@ -11,24 +11,70 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace kvr {
 
 namespace {
 
 constexpr const char *kFormat = "kvr-experiment";
-constexpr int kVersion = 1;
 
+static_assert(std::ranges::all_of(kInputs,
+                                  [](const InputRow &row) {
+                                      return row.since == 1 || row.olderDefault != nullptr;
+                                  }),
+              "an input newer than the first files needs a text for them");
+
+// The name and τд stand beside the inputs in the file, a text each.
+constexpr InputRow kNameRow{"name", 0, 0, InputKind::Number, nullptr, ""};
+constexpr InputRow kChosenTimeRow{"chosen_time", 0, 0, InputKind::Number, nullptr, ""};
+
+// The text of a slot; the slot after the last input's is τд's.
 template <typename Texts> auto &TextAt(Texts &texts, int slot) {
     if (slot == kNameSlot)
         return texts.name;
-    if (slot == kChosenTimeSlot)
+    if (slot == static_cast<int>(texts.fields.size()))
         return texts.chosenTime;
     return texts.fields[static_cast<std::size_t>(slot)];
 }
 
-QString Label(int slot) { return FieldLabel(TypedValueAt(slot)); }
+// A key of the file: the rows of its values, whose texts fill the slots from `first` on.
+struct FileKey {
+    std::span<const InputRow> rows;
+    int first = 0;
+
+    const char *Name() const { return rows.front().key; }
+    Shape KeyShape() const {
+        return rows.front().interval > 0 ? Shape::PerInterval
+               : rows.front().cutter > 0 ? Shape::PerCutter
+                                         : Shape::One;
+    }
+};
+
+// The keys of a file of `inputs` in the order of the table of quantities, so that a file with
+// several faults is refused for the first of them there.
+std::vector<FileKey> FileKeys(std::span<const InputRow> inputs) {
+    std::vector<FileKey> keys{{{&kNameRow, 1}, kNameSlot},
+                              {{&kChosenTimeRow, 1}, static_cast<int>(inputs.size())}};
+    for (std::size_t first = 0, end = 0; first < inputs.size(); first = end) {
+        for (end = first + 1;
+             end < inputs.size() && std::string_view(inputs[end].key) == inputs[first].key;)
+            ++end;
+        keys.push_back({inputs.subspan(first, end - first), static_cast<int>(first)});
+    }
+    const auto place = [](const FileKey &key) {
+        return std::ranges::find_if(kTypedQuantities,
+                                    [&key](const Quantity &quantity) {
+                                        return std::string_view(quantity.key) == key.Name();
+                                    }) -
+               kTypedQuantities.begin();
+    };
+    std::ranges::stable_sort(keys, {}, place);
+    return keys;
+}
+
+QString Label(const InputRow &row) {
+    return FieldLabel(ValueOf(row.key, row.cutter, row.interval));
+}
 
 // Messages name what the reader found wrong in the interface's language.
 QString Tr(const char *text) { return QCoreApplication::translate("File", text); }
@@ -39,73 +85,68 @@ qsizetype Characters(const QString &text) {
 }
 
 // Why a field may not hold this text; empty when it may.
-std::string TextProblem(int slot, const QString &text) {
+std::string TextProblem(const InputRow &row, const QString &text) {
     if (Characters(text) > kMaxTextCharacters)
         return Tr(QT_TRANSLATE_NOOP("File", "текст поля «%1» довший за 1 000 символів"))
-            .arg(Label(slot))
+            .arg(Label(row))
             .toStdString();
-    if (slot < 0)
-        return {};
-    const auto items = ListItems(slot);
     const std::string value = text.toStdString();
-    if (items.empty() || std::find(items.begin(), items.end(), value) != items.end())
+    if (row.items.empty() || std::ranges::find(row.items, value) != row.items.end())
         return {};
     constexpr qsizetype kShown = 40;
     const QString shown =
         Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
     return Tr(QT_TRANSLATE_NOOP("File", "значення «%1» поля %2 не є жодним із пунктів його списку"))
-        .arg(shown, Label(slot))
+        .arg(shown, Label(row))
         .toStdString();
 }
 
-// Calls `visit` with each slot of a key and its place in the key's value, from 0.
-void ForEachSlot(const Quantity &key, const std::function<void(int slot, int i, int j)> &visit) {
-    for (const QuantityValue &value : QuantityValues({&key, 1}))
-        visit(value.Slot(), value.cutter - 1, value.interval - 1);
-}
-
-std::string WrongType(const Quantity &key) {
+std::string WrongType(const FileKey &key) {
     const char *pattern =
         QT_TRANSLATE_NOOP("File", "ключ «%1» має бути списком із 3 списків по 3 тексти");
-    if (key.shape == Shape::One)
+    if (key.KeyShape() == Shape::One)
         pattern = QT_TRANSLATE_NOOP("File", "ключ «%1» має бути текстом");
-    else if (key.shape == Shape::PerCutter)
+    else if (key.KeyShape() == Shape::PerCutter)
         pattern = QT_TRANSLATE_NOOP("File", "ключ «%1» має бути списком із 3 текстів");
-    return Tr(pattern).arg(QLatin1String(key.key)).toStdString();
+    return Tr(pattern).arg(QLatin1String(key.Name())).toStdString();
 }
 
 bool HasShape(const QJsonValue &value, int count) {
     return value.isArray() && value.toArray().size() == count;
 }
 
-// Reads one key into `texts`; the reason it cannot, or empty.
-std::string ReadKey(const QJsonObject &object, const Quantity &key, ExperimentTexts &texts) {
-    const QString name = QString::fromLatin1(key.key);
+// Reads one key of a file of `version` into `texts`; the reason it cannot, or empty.
+std::string ReadKey(const QJsonObject &object, const FileKey &key, int version,
+                    ExperimentTexts &texts) {
+    if (key.rows.front().since > version) { // the file is older than the input
+        for (std::size_t k = 0; k < key.rows.size(); ++k)
+            TextAt(texts, key.first + static_cast<int>(k)) = key.rows[k].olderDefault;
+        return {};
+    }
+    const QString name = QString::fromLatin1(key.Name());
     if (!object.contains(name))
         return Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «%1»"))
-            .arg(QLatin1String(key.key))
+            .arg(QLatin1String(key.Name()))
             .toStdString();
     const QJsonValue value = object.value(name);
-    bool shapeHolds = key.shape == Shape::One ? value.isString() : HasShape(value, kCutters);
-    ForEachSlot(key, [&](int, int i, int j) {
-        if (j == 0)
-            shapeHolds = shapeHolds && HasShape(value.toArray().at(i), kIntervals);
-    });
+    bool shapeHolds = key.KeyShape() == Shape::One ? value.isString() : HasShape(value, kCutters);
+    for (const InputRow &row : key.rows)
+        if (row.interval == 1)
+            shapeHolds = shapeHolds && HasShape(value.toArray().at(row.cutter - 1), kIntervals);
     if (!shapeHolds)
         return WrongType(key);
-    std::string problem;
-    ForEachSlot(key, [&](int slot, int i, int j) {
-        QJsonValue item = i < 0 ? value : value.toArray().at(i);
-        if (j >= 0)
-            item = item.toArray().at(j);
-        if (!problem.empty())
-            return;
+    for (std::size_t k = 0; k < key.rows.size(); ++k) {
+        const InputRow &row = key.rows[k];
+        QJsonValue item = row.cutter == 0 ? value : value.toArray().at(row.cutter - 1);
+        if (row.interval > 0)
+            item = item.toArray().at(row.interval - 1);
         if (!item.isString())
-            problem = WrongType(key);
-        else if (problem = TextProblem(slot, item.toString()); problem.empty())
-            TextAt(texts, slot) = item.toString().toStdString();
-    });
-    return problem;
+            return WrongType(key);
+        if (std::string problem = TextProblem(row, item.toString()); !problem.empty())
+            return problem;
+        TextAt(texts, key.first + static_cast<int>(k)) = item.toString().toStdString();
+    }
+    return {};
 }
 
 } // namespace
@@ -117,7 +158,7 @@ std::vector<NamedText> NamedTexts(const ExperimentTexts &texts) {
     return named;
 }
 
-ExperimentRead ParseExperiment(const QByteArray &bytes) {
+ExperimentRead ParseExperiment(const QByteArray &bytes, std::span<const InputRow> inputs) {
     if (bytes.size() > kMaxExperimentFileBytes)
         return FailureReason({FileProblem::TooLarge}, FileAction::Open);
     QJsonParseError error;
@@ -135,51 +176,54 @@ ExperimentRead ParseExperiment(const QByteArray &bytes) {
     if (!version.isDouble() || !(number >= 1) || std::floor(number) != number)
         return Tr(QT_TRANSLATE_NOOP("File", "ключ «version» має бути цілим числом від 1"))
             .toStdString();
-    if (number > kVersion)
+    if (number > FileVersion(inputs))
         return Tr(QT_TRANSLATE_NOOP("File",
-                                    "файл записано новішою програмою: версія формату вища за 1"))
+                                    "файл записано новішою програмою: версія формату вища за %1"))
+            .arg(FileVersion(inputs))
             .toStdString();
     ExperimentTexts texts;
-    for (const Quantity &key : kTypedQuantities)
-        if (std::string problem = ReadKey(object, key, texts); !problem.empty())
+    texts.fields.resize(inputs.size());
+    for (const FileKey &key : FileKeys(inputs))
+        if (std::string problem = ReadKey(object, key, static_cast<int>(number), texts);
+            !problem.empty())
             return problem;
     return texts;
 }
 
 std::string CheckForSaving(const ExperimentTexts &texts) {
-    for (const Quantity &key : kTypedQuantities) {
-        std::string problem;
-        ForEachSlot(key, [&](int slot, int, int) {
-            if (problem.empty())
-                problem = TextProblem(slot, QString::fromStdString(TextAt(texts, slot)));
-        });
-        if (!problem.empty())
-            return problem;
-    }
+    for (const FileKey &key : FileKeys(kInputs))
+        for (std::size_t k = 0; k < key.rows.size(); ++k) {
+            const std::string &text = TextAt(texts, key.first + static_cast<int>(k));
+            if (std::string problem = TextProblem(key.rows[k], QString::fromStdString(text));
+                !problem.empty())
+                return problem;
+        }
     return {};
 }
 
 QByteArray SerializeExperiment(const ExperimentTexts &texts) {
     QJsonObject object{{QStringLiteral("format"), QLatin1String(kFormat)},
-                       {QStringLiteral("version"), kVersion}};
-    for (const Quantity &key : kTypedQuantities) {
+                       {QStringLiteral("version"), FileVersion(kInputs)}};
+    for (const FileKey &key : FileKeys(kInputs)) {
         QJsonArray cutters;
         QJsonArray intervals;
-        ForEachSlot(key, [&](int slot, int i, int j) {
-            const QString text = QString::fromStdString(TextAt(texts, slot));
-            if (i < 0)
-                object.insert(QLatin1String(key.key), text);
-            else if (j < 0)
+        for (std::size_t k = 0; k < key.rows.size(); ++k) {
+            const InputRow &row = key.rows[k];
+            const QString text =
+                QString::fromStdString(TextAt(texts, key.first + static_cast<int>(k)));
+            if (row.cutter == 0)
+                object.insert(QLatin1String(key.Name()), text);
+            else if (row.interval == 0)
                 cutters.append(text);
             else
                 intervals.append(text);
-            if (j == kIntervals - 1) {
+            if (row.interval == kIntervals) {
                 cutters.append(intervals);
                 intervals = QJsonArray();
             }
-        });
-        if (key.shape != Shape::One)
-            object.insert(QLatin1String(key.key), cutters);
+        }
+        if (key.KeyShape() != Shape::One)
+            object.insert(QLatin1String(key.Name()), cutters);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -1,15 +1,17 @@
 // The experiment file (.kvr): the texts of the main window's fields, the student's name and
 // the chosen running time, as UTF-8 JSON. A file is checked whole before any text is handed
-// out, so a caller gets every text or none.
+// out, so a caller gets every text or none. A file written before an input existed opens with
+// that input's text for older files (calc/InputTable.h), so that no student's file is lost when
+// an input is added.
 #pragma once
 
-#include "CalculationState.h"
 #include "FileAccess.h"
+#include "InputTable.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <array>
+#include <algorithm>
 #include <span>
 #include <string>
 #include <variant>
@@ -19,11 +21,20 @@ namespace kvr {
 
 struct ExperimentTexts {
     std::string name;
-    std::array<std::string, kMainWindowSlots> fields; // by slot, as calc/InputTable.h numbers them
+    // By slot, as calc/InputTable.h numbers them: a text for each row of the input table read.
+    std::vector<std::string> fields = std::vector<std::string>(kInputs.size());
     std::string chosenTime;
 
     bool operator==(const ExperimentTexts &) const = default;
 };
+
+// A file is of the version of the newest input it holds.
+constexpr int FileVersion(std::span<const InputRow> inputs) {
+    int version = 1;
+    for (const InputRow &row : inputs)
+        version = std::max(version, row.since);
+    return version;
+}
 
 inline constexpr qint64 kMaxExperimentFileBytes = kMaxReadBytes;
 inline constexpr int kMaxTextCharacters = 1000;
@@ -39,7 +50,8 @@ std::vector<NamedText> NamedTexts(const ExperimentTexts &texts);
 // Either the texts or why the bytes are no experiment this program opens (Ukrainian).
 using ExperimentRead = std::variant<ExperimentTexts, std::string>;
 
-ExperimentRead ParseExperiment(const QByteArray &bytes);
+// Reads the inputs of `inputs`: a file older than an input gives it the input's older default.
+ExperimentRead ParseExperiment(const QByteArray &bytes, std::span<const InputRow> inputs = kInputs);
 // Why these texts must not be saved (a text the reader would refuse); empty when they may.
 std::string CheckForSaving(const ExperimentTexts &texts);
 QByteArray SerializeExperiment(const ExperimentTexts &texts);

@@ -294,8 +294,8 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <translation>the key “version” must be a whole number from 1</translation>
     </message>
     <message>
-        <source>файл записано новішою програмою: версія формату вища за 1</source>
-        <translation>the file was written by a newer program: its format version is above 1</translation>
+        <source>файл записано новішою програмою: версія формату вища за %1</source>
+        <translation>the file was written by a newer program: its format version is above %1</translation>
     </message>
     <message>
         <source>на диску забракло місця; звільніть місце або виберіть інший диск</source>

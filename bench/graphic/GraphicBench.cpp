@@ -28,10 +28,12 @@ void ShowAndPaint(benchmark::State &state, double firstSpeed) {
     windows.Main().Controls().studentName->setText(QStringLiteral("Bench"));
     windows.Main().Controls().calculate->click();
     windows.Result().Controls().determine->click();
-    // A speed no typed data reach without a warning, forced into the record the graphs read.
-    if (firstSpeed > 0)
-        const_cast<CalculationState &>(windows.TheExperiment().State()).cutting_speed[1] =
-            firstSpeed;
+    // A speed no typed data reach without a warning, restored into the record the graphs read.
+    if (firstSpeed > 0) {
+        CalculationState record = windows.TheExperiment().State();
+        record.cutting_speed[1] = firstSpeed;
+        windows.TheExperiment().Restore(record, windows.TheExperiment().Runs());
+    }
     TForm_Graphic *graphic = &windows.Graphic();
 
     std::size_t held = 0;

@@ -339,12 +339,13 @@ TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
 
 TEST_F(Determination, TenfoldSpeedsGiveExactModels) {
     // V = 10, 100, 1000 m/min; a = 0.1, 1, 10; b = 0; [h_р] = 100; τ_д = 10.
-    State().cutting_speed = {{10, 100, 1000}};
-    State().wear_rate = {{0.1, 1, 10}};
-    State().initial_wear = {{0, 0, 0}};
-    State().allowable_dimensional_wear = 100;
-    for (int i = 1; i <= kCutters; ++i) // span 4.25 .. 11.5 minutes
-        State().cumulative_time[i] = {{5, 8, 10}};
+    Forge([](CalculationState &s) { // span 4.25 .. 11.5 minutes
+        s.cutting_speed = {{10, 100, 1000}};
+        s.wear_rate = {{0.1, 1, 10}};
+        s.initial_wear = {{0, 0, 0}};
+        s.allowable_dimensional_wear = 100;
+        s.cumulative_time[1] = s.cumulative_time[2] = s.cumulative_time[3] = {{5, 8, 10}};
+    });
     EXPECT_TRUE(Determine(QStringLiteral("10")).isEmpty());
     EXPECT_EQ(Formulas(), Shown("= 0,100V|1,000|= 10000V|-1,000"));
 }

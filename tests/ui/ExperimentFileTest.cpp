@@ -44,6 +44,10 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QByteArray Saved(const char *name) { return Saved(Path(name)); }
+    static bool Write(const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
     static QByteArray Saved(const QString &path) {
         EXPECT_TRUE(AnswerModals([&] { Form_Main()->SaveExperiment(path); }).isEmpty());
         return Read(path);
@@ -60,8 +64,10 @@ protected:
         const auto shown = AnswerModals([&] { EXPECT_FALSE(fails()); });
         return shown.size() == 1 ? shown[0].texts.join(QString()).toStdString() : "no one message";
     }
-    // The run has shown its results and graphs, and a field of each window is marked.
-    static void RunDefaults() {
+    // Started afresh, the run has shown its results and graphs; a field of each window is marked.
+    void RunDefaults() {
+        TearDown();
+        SetUp();
         ShowDefaultGraphs();
         Main().results->click();
         MarkEdit(Edit(kDiameterSlot), 1);
@@ -89,7 +95,8 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     SCOPED_TRACE(seed);
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> length(0, 12);
-    ExperimentTexts texts{RandomText(random, length(random)), {}, RandomText(random, 1000)};
+    ExperimentTexts texts{.name = RandomText(random, length(random)),
+                          .chosenTime = RandomText(random, 1000)};
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
         if (auto *combo = qobject_cast<QComboBox *>(Main().inputs[std::size_t(field.slot)])) {
@@ -107,10 +114,8 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     const QByteArray saved = Saved("first.kvr");
     EXPECT_EQ(saved, SerializeExperiment(texts));
 
-    TearDown(); // the program quits and starts again as `kvr first.kvr`
-    SetUp();
     const QStringList designed = FormulaTexts();
-    RunDefaults();
+    RunDefaults(); // the program quits and starts again, then opens the file as `kvr first.kvr`
     ASSERT_NE(FormulaTexts(), designed);
     EXPECT_TRUE(AnswerModals([&] {
                     m_windows->OpenExperimentLater(Path("first.kvr"));
@@ -146,9 +151,7 @@ TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
     EXPECT_EQ(Saved("example.kvr"), QJsonDocument(shown).toJson());
     Main().calculate->click();
     Edit(kDiameterSlot)->setText(QStringLiteral("96"));
-    QFile copy(Path("fixed.kvr"));
-    ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(fixed) == fixed.size());
-    copy.close();
+    ASSERT_TRUE(Write(Path("fixed.kvr"), fixed));
     AnswerModals([&] { EXPECT_TRUE(Form_Main()->OpenExperiment(Path("fixed.kvr"))); });
     EXPECT_EQ(Form_Main()->FieldTexts(),
               std::get<ExperimentTexts>(ReadExperimentFile(Path("fixed.kvr"))));
@@ -217,11 +220,9 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
     const qsizetype open = descriptors();
     for (const auto &[bytes, reason, other] : rows) {
         SCOPED_TRACE(reason);
-        const QString path = other.isEmpty() ? Path("bad.kvr") : other;
-        QFile file(Path("bad.kvr"));
-        ASSERT_TRUE(bytes.isNull() ? !file.exists() || file.remove()
-                                   : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
-        file.close();
+        RunDefaults(); // each row on a run of its own
+        const QString bad = Path("bad.kvr"), path = other.isEmpty() ? bad : other;
+        ASSERT_TRUE(bytes.isNull() ? !QFile::exists(bad) || QFile::remove(bad) : Write(bad, bytes));
         EXPECT_EQ(Message([&] { return Form_Main()->OpenExperiment(path); }),
                   QString::fromUtf8("Не вдалося відкрити дослід «%1»: %2.")
                       .arg(path, QString::fromUtf8(reason))
@@ -231,116 +232,114 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
                     Main().graphs->isEnabled() && IsMarked(Edit(kDiameterSlot)));
         EXPECT_EQ(descriptors(), open);
     }
+    // A later table's input from version 2: a file of today takes its text for older files.
+    std::vector<InputRow> later(kInputs.begin(), kInputs.end());
+    later.push_back({"coolant", 0, 0, InputKind::Number, nullptr, "", {}, 2, "емульсія"});
+    auto texts = std::get<ExperimentTexts>(ParseExperiment(before));
+    texts.fields.push_back("емульсія");
+    EXPECT_EQ(ParseExperiment(before, later), ExperimentRead(texts));
+    EXPECT_EQ(ParseExperiment(with("version", 2), later), ExperimentRead("бракує ключа «coolant»"));
 }
 
 // Each failure on a real disk, the full disk met in the middle of writing: the message
 // names it, and the old file and the folder stay as they were.
 TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
-    RunDefaults();
-    SmallDisk disk;
-    ASSERT_EQ(disk.Failure(), "");
-    const QString old = disk.Path("old.kvr"), fresh = disk.Path("new.kvr");
-    const QByteArray before = Saved(old);
-    // Anyone may add files beside the old one, which only its owner may read.
-    ASSERT_TRUE(
-        QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner) &&
-        QFile::setPermissions(QFileInfo(old).absolutePath(), QFileDevice::Permissions(0x7777)));
-    disk.Fill(4096);
-    const QStringList entries = disk.Entries();
-    // As nobody, with no descriptor left open by the refusal.
-    for (const QString &path : {old, disk.Path("locked/new.kvr")})
-        EXPECT_EQ(AsNobody([&] {
-                      const qsizetype open = QDir("/proc/self/fd").count();
-                      const std::string reason =
-                          m_windows->TheExperiment().Save(path, Form_Main()->FieldTexts());
-                      return QDir("/proc/self/fd").count() == open ? reason : "a descriptor open";
-                  }),
-                  "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
-    EXPECT_EQ(disk.Entries(), entries);
-    const auto answerPath = [](const QString &path) {
-        return [path](QWidget *modal) {
-            if (auto *files = qobject_cast<QFileDialog *>(modal))
-                files->selectFile(path);
-            if (qobject_cast<QFileDialog *>(modal) || qobject_cast<QPrintDialog *>(modal))
-                static_cast<QDialog *>(modal)->accept();
-            return qobject_cast<QMessageBox *>(modal) == nullptr;
-        };
+    // A run and a disk of its own, full but for a page, with a pipe, a device and a dead link.
+    const auto start = [this](SmallDisk &disk) {
+        RunDefaults();
+        const QString old = disk.Path("old.kvr");
+        const QByteArray before = Saved(old);
+        EXPECT_TRUE(
+            QDir().mkdir(disk.Path("locked")) && QFile::setPermissions(old, QFile::ReadOwner) &&
+            QFile::setPermissions(QFileInfo(old).absolutePath(),
+                                  QFileDevice::Permissions(0x7777)) &&
+            ::mkfifo(QFile::encodeName(disk.Path("fifo.kvr")), 0644) == 0 &&
+            ::mknod(QFile::encodeName(disk.Path("null.kvr")), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+            QFile::link(disk.Path("gone/new.kvr"), disk.Path("link.kvr")));
+        disk.Fill(4096);
+        const QStringList entries = disk.Entries(); // what follows adds and removes nothing
+        // Nobody but the owner may write the old file, or in the locked folder; no descriptor
+        // stays.
+        for (const QString &path : {old, disk.Path("locked/new.kvr")})
+            EXPECT_EQ(AsNobody([&] {
+                          const qsizetype open = QDir("/proc/self/fd").count();
+                          const std::string reason =
+                              m_windows->TheExperiment().Save(path, Form_Main()->FieldTexts());
+                          return QDir("/proc/self/fd").count() == open ? reason
+                                                                       : "a descriptor open";
+                      }),
+                      "немає дозволу на запис у цей файл чи папку; виберіть іншу папку");
+        return std::pair(before, entries);
     };
     const auto save = [&](const char *action, const QString &path) {
         QAction *trigger = action ? Find<QAction>(Form_Result(), action) : nullptr;
         const auto shown = AnswerModals(
             [&] { trigger ? trigger->trigger() : void(Form_Main()->SaveExperiment(path)); },
-            std::chrono::seconds(10), answerPath(path));
+            std::chrono::seconds(10),
+            [&path](QWidget *modal) {
+                if (auto *files = qobject_cast<QFileDialog *>(modal))
+                    files->selectFile(path);
+                if (qobject_cast<QFileDialog *>(modal) || qobject_cast<QPrintDialog *>(modal))
+                    static_cast<QDialog *>(modal)->accept();
+                return qobject_cast<QMessageBox *>(modal) == nullptr;
+            });
         if (shown.isEmpty())
             return QString();
         EXPECT_EQ(shown.constLast().objectName, "FileFailureBox");
         return shown.constLast().texts.join(QString());
     };
-    const QString full =
-        QString::fromUtf8("на диску забракло місця; звільніть місце або виберіть інший диск");
-    const QString readOnly =
-        QString::fromUtf8("диск доступний лише для читання; виберіть інший диск");
-    const QString report = disk.Path(
-        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf")));
-    struct FailedSave {
-        std::function<void()> prepare;
-        const char *action; // a report action, or none for the experiment
-        QString path, reason;
-    };
-    const QString fifo = Path("fifo.kvr"), device = Path("null.kvr");
-    const QString pipeOrDevice = QString::fromUtf8("це не звичайний файл, а канал чи пристрій");
-    const FailedSave rows[] = {
-        {[&] { ::mkfifo(QFile::encodeName(fifo), 0644); }, nullptr, fifo, pipeOrDevice},
-        {[&] { ::mknod(QFile::encodeName(device), S_IFCHR | 0666, makedev(1, 3)); }, nullptr,
-         device, pipeOrDevice},
-        {[] { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }, nullptr, old,
-         QString::fromUtf8("текст поля «S» довший за 1 000 символів")},
-        {[] { Edit(SlotOf("feed"))->setText(QStringLiteral("0,1")); }, nullptr,
-         old + QStringLiteral("/new.kvr"),
-         QString::fromUtf8("такої папки немає; виберіть наявну папку")},
-        {{}, nullptr, m_dir.path(), QString::fromUtf8("це папка, а не файл")},
-        {[this] { QFile::link(Path("gone/new.kvr"), Path("link.kvr")); }, nullptr, Path("link.kvr"),
-         QString::fromUtf8("такої папки немає; виберіть наявну папку")},
-        {{},
-         nullptr,
-         disk.Path(QString(128, QChar(u'я'))),
-         QString::fromUtf8("назва файлу задовга; виберіть коротшу")},
-        {FillWithLongTexts, nullptr, old, full},
-        {{}, nullptr, fresh, full},
-        {{}, "SaveReportPdf", report, full},
-        {{}, "PrintReport", report, full},
-        {[&] { disk.MakeReadOnly(); }, nullptr, old, readOnly},
-        {{}, "SaveReportPdf", fresh + QStringLiteral(".pdf"), readOnly},
-    };
     // The group's workbook, over the old file, through the same writer.
-    const auto workbookSaved = [&] {
+    const auto workbookSaved = [](const QString &old) {
         Workbook book;
         book.Add(GroupCheck().Check(QFile::encodeName(old)));
         const Expected<void> saved = book.Save(old);
-        EXPECT_EQ(Read(old), before);
-        EXPECT_EQ(disk.Entries(), entries);
         return saved ? QString() : saved.Error().Reason(FileAction::Save);
     };
-    EXPECT_EQ(workbookSaved(), full);
-    for (const auto &[prepare, action, path, reason] : rows) {
-        SCOPED_TRACE(reason.toStdString() + " " + (action ? action : "") + " " +
-                     path.toStdString());
-        if (prepare)
-            prepare();
-        const bool kvr = !action;
-        EXPECT_EQ(save(action, path).toStdString(),
-                  QString::fromUtf8(
-                      kvr ? "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено."
-                          : "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено.")
-                      .arg(path, reason)
-                      .toStdString());
-        EXPECT_EQ(Read(old), before);
-        EXPECT_EQ(disk.Entries(), entries);
+    const char *const full = "на диску забракло місця; звільніть місце або виберіть інший диск";
+    const char *const readOnly = "диск доступний лише для читання; виберіть інший диск";
+    const char *const workbook = "workbook";
+    const QString report = SuggestedFileName("Іваненко", QDate::currentDate(), "pdf");
+    struct FailedSave {
+        const char *action; // a report action, the workbook, or none for the experiment
+        QString name;       // of the file, on the row's disk
+        const char *reason;
+        std::function<void(SmallDisk &)> prepare = [](SmallDisk &) {};
+    };
+    const FailedSave rows[] = {
+        {nullptr, "fifo.kvr", "це не звичайний файл, а канал чи пристрій"},
+        {nullptr, "null.kvr", "це не звичайний файл, а канал чи пристрій"},
+        {nullptr, "old.kvr", "текст поля «S» довший за 1 000 символів",
+         [](SmallDisk &) { Edit(SlotOf("feed"))->setText(QString(1001, QLatin1Char('1'))); }},
+        {nullptr, "old.kvr/new.kvr", "такої папки немає; виберіть наявну папку"},
+        {nullptr, "locked", "це папка, а не файл"},
+        {nullptr, "link.kvr", "такої папки немає; виберіть наявну папку"},
+        {nullptr, QString(128, QChar(u'я')), "назва файлу задовга; виберіть коротшу"},
+        {nullptr, "old.kvr", full, [](SmallDisk &) { FillWithLongTexts(); }},
+        {nullptr, "new.kvr", full, [](SmallDisk &) { FillWithLongTexts(); }},
+        {"SaveReportPdf", report, full},
+        {"PrintReport", report, full},
+        {workbook, "old.kvr", full},
+        {nullptr, "old.kvr", readOnly, &SmallDisk::MakeReadOnly},
+        {"SaveReportPdf", "new.kvr.pdf", readOnly, &SmallDisk::MakeReadOnly},
+        {workbook, "old.kvr", readOnly, &SmallDisk::MakeReadOnly},
+    };
+    for (const auto &[action, name, reason, prepare] : rows) {
+        SCOPED_TRACE(name.toStdString() + " " + (action ? action : "") + " " + reason);
+        SmallDisk own;
+        ASSERT_EQ(own.Failure(), "");
+        const auto [before, entries] = start(own);
+        prepare(own);
+        const QString path = own.Path(name), why = QString::fromUtf8(reason);
+        const bool wasFile = QFileInfo(path).isFile(); // a pipe or a device is not replaced
+        const QString message = QString::fromUtf8(
+            action ? "Не вдалося зберегти звіт у файл «%1»: %2. Файл на диску не змінено."
+                   : "Не вдалося зберегти дослід «%1»: %2. Файл на диску не змінено.");
+        EXPECT_EQ((action == workbook ? workbookSaved(path) : save(action, path)).toStdString(),
+                  (action == workbook ? why : message.arg(path, why)).toStdString());
+        EXPECT_EQ(Read(own.Path("old.kvr")), before);
+        EXPECT_EQ(own.Entries(), entries);
+        EXPECT_EQ(QFileInfo(path).isFile(), wasFile);
     }
-    EXPECT_EQ(workbookSaved(), readOnly);
-    struct stat info {};
-    EXPECT_TRUE(::stat(QFile::encodeName(fifo), &info) == 0 && S_ISFIFO(info.st_mode));
-    EXPECT_TRUE(::stat(QFile::encodeName(device), &info) == 0 && S_ISCHR(info.st_mode));
 }
 
 // Every dialog starts in the folder of the last file; nothing is replaced or lost unasked.
@@ -349,9 +348,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath()); // before any file
     Edit(kDiameterSlot)->setText(QStringLiteral("95,5"));
     Saved("first.kvr");
-    QFile old(Path("звіт.pdf"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    ASSERT_TRUE(Write(Path("звіт.pdf"), "old"));
     QStringList starts;  // the folder and the file each dialog offered
     QStringList buttons; // of each question and file dialog, in turn
     const auto ask = [&](QWidget *window, const char *action, const ModalAnswer &answer = {}) {
@@ -419,8 +416,7 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
               "PrintReportDialog");
     EXPECT_EQ(QDir(m_dir.path()).entryList({QString::fromUtf8("друк*")}),
               QStringList{QString::fromUtf8("друк.pdf")});
-    const QString report =
-        SuggestedFileName(QStringLiteral("Іваненко"), QDate::currentDate(), QStringLiteral("pdf"));
+    const QString report = SuggestedFileName("Іваненко", QDate::currentDate(), "pdf");
     EXPECT_EQ(starts, QStringList({m_dir.path(), m_dir.path(), m_dir.path(),
                                    QString::fromUtf8("Звіт: Іваненко"), Path(report.toUtf8())}));
     // Qt's own buttons speak Ukrainian too.

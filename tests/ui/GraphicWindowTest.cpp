@@ -231,7 +231,7 @@ TEST_F(GraphicWindow, ClosingEmptiesAndShowingAgainRebuildsTheSameCharts) {
 TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd) {
     CalculateAndDetermine();
     for (auto [speed, end] : {std::pair{182.5, 182.0}, {183.5, 184.0}}) {
-        State().cutting_speed[1] = speed;
+        Forge([speed](CalculationState &s) { s.cutting_speed[1] = speed; });
         ShowGraphs();
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), end) << speed;
         EXPECT_EQ(Series(10).XValues().ValueAt(Series(10).Count() - 1), end) << speed;
@@ -253,7 +253,7 @@ TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly) {
 
 TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
     CalculateAndDetermine();
-    State().cumulative_time[1][1] = -5; // data below the minimum does not move it
+    Forge([](CalculationState &s) { s.cumulative_time[1][1] = -5; }); // data below the minimum
     ShowGraphs();
     const std::tuple<TChart *, double, double> charts[] = {{Form_Graphic()->Chart1, 0, 0},
                                                            {Form_Graphic()->Chart2, 50, 0},
@@ -287,7 +287,7 @@ TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
 TEST_F(GraphicWindow, HugeSpeedRangesStaySmall) {
     CalculateAndDetermine();
     for (double speed : {1e6, 1e12, 1e300}) {
-        State().cutting_speed[1] = speed;
+        Forge([speed](CalculationState &s) { s.cutting_speed[1] = speed; });
         ShowGraphs();
         EXPECT_LE(Series(8).Count(), static_cast<int>(kCurvePointCap)) << speed;
         EXPECT_EQ(Series(8).XValues().ValueAt(Series(8).Count() - 1), speed) << speed;
@@ -315,7 +315,7 @@ int PixelsWithoutNeighbour(const QImage &image, const QImage &other, QColor colo
 
 TEST_F(GraphicWindow, SampledCurveLiesWithinAPixelOfTheFullCurve) {
     CalculateAndDetermine();
-    State().cutting_speed[1] = 200000; // 200 000 integer speeds, far above the cap
+    Forge([](CalculationState &s) { s.cutting_speed[1] = 2e5; }); // 200 000 speeds above the cap
     ShowGraphs();
     TChart &chart = *Form_Graphic()->Chart2;
     ASSERT_EQ(Series(8).Count(), static_cast<int>(kCurvePointCap));

@@ -32,11 +32,14 @@ inline TForm_Graphic *Form_Graphic() { return &CurrentWindows->Graphic(); }
 inline TForm_Warning *Form_Warning() { return &CurrentWindows->Warning(); }
 inline TForm_Help *Form_Help() { return &CurrentWindows->Help(); }
 
-// The running test's records. A test may forge them to reach a state no typed data reach.
-inline CalculationState &State() {
-    return const_cast<CalculationState &>(CurrentWindows->TheExperiment().State());
+// The running test's records, and a change of them through the experiment (`Forge`).
+inline const CalculationState &State() { return CurrentWindows->TheExperiment().State(); }
+inline const RunStatus &Runs() { return CurrentWindows->TheExperiment().Runs(); }
+inline void Forge(const std::function<void(CalculationState &)> &change) {
+    CalculationState state = State();
+    change(state);
+    CurrentWindows->TheExperiment().Restore(state, Runs());
 }
-inline RunStatus &Runs() { return const_cast<RunStatus &>(CurrentWindows->TheExperiment().Runs()); }
 
 // The running test's controls by role.
 inline const MainControls &Main() { return Form_Main()->Controls(); }
