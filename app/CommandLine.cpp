@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kvr {
 
 namespace {
@@ -42,6 +44,8 @@ const QString kCheck = QStringLiteral("check");
 const QString kReport = QStringLiteral("report");
 const QString kChecker = QStringLiteral("checker");
 const QString kOutput = QStringLiteral("output");
+// "-o" or "--output", as typed.
+const QStringList kOutputNames{QStringLiteral("o"), kOutput};
 const QString kFilesFrom = QStringLiteral("files-from");
 const QString kNull = QStringLiteral("null");
 const QString kHelp = QStringLiteral("help");
@@ -53,8 +57,7 @@ void AddOptions(QCommandLineParser &parser) {
     parser.addOption(QCommandLineOption(kCheck));
     parser.addOption(QCommandLineOption(kReport, {}, QStringLiteral("DIR")));
     parser.addOption(QCommandLineOption(kChecker, {}, QStringLiteral("NAME")));
-    parser.addOption(
-        QCommandLineOption(QStringList{QStringLiteral("o"), kOutput}, {}, QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(kOutputNames, {}, QStringLiteral("FILE")));
     parser.addOption(QCommandLineOption(kFilesFrom, {}, QStringLiteral("FILE")));
     parser.addOption(QCommandLineOption(kNull));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
@@ -94,24 +97,22 @@ bool NamesFiles(const QCommandLineParser &parser) {
     return !parser.positionalArguments().isEmpty() || parser.isSet(kFilesFrom);
 }
 
-// The argument as it was typed that the parser read as the option `name`: its dashes and
-// any "=value" are part of what the user should recognise.
-QString TypedOption(const QStringList &arguments, const QString &name) {
-    for (const QString &argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--"))
-            break;
-        const qsizetype dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
-        if (argument.startsWith(QLatin1Char('-')) &&
-            argument.mid(dashes).section(QLatin1Char('='), 0, 0) == name)
-            return argument;
-    }
-    return name;
+// The argument as it was typed that the parser read as an option of these names: its dashes
+// and any "=value" are part of what the user should recognise. The parser reads no option
+// after "--", so the option stands before it.
+QString TypedOption(const QStringList &arguments, const QStringList &names) {
+    const auto typed = std::find_if(arguments.begin() + 1, arguments.end(), [&](const QString &a) {
+        const qsizetype dashes = a.startsWith(QLatin1String("--")) ? 2 : 1;
+        return a.startsWith(QLatin1Char('-')) &&
+               names.contains(a.mid(dashes).section(QLatin1Char('='), 0, 0));
+    });
+    return typed != arguments.end() ? *typed : names.constFirst();
 }
 
 Command ParseError(const QCommandLineParser &parser, const QStringList &arguments) {
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
         return Refused(QT_TRANSLATE_NOOP("CommandLine", "невідомий параметр «%1»"),
-                       TypedOption(arguments, unknown.constFirst()));
+                       TypedOption(arguments, {unknown.constFirst()}));
     return Refused(QT_TRANSLATE_NOOP("CommandLine", "бракує значення параметра"));
 }
 
@@ -153,7 +154,8 @@ Command ParseCommandLine(const QStringList &arguments) {
         if (parser.isSet(batchOnly))
             return Refused(
                 QT_TRANSLATE_NOOP("CommandLine", "«%1» буває лише з --check чи --report"),
-                TypedOption(arguments, batchOnly));
+                TypedOption(arguments,
+                            batchOnly == kOutput ? kOutputNames : QStringList{batchOnly}));
     if (files.size() > 1)
         return Refused(
             QT_TRANSLATE_NOOP("CommandLine", "вікна відкривають щонайбільше один файл досліду"));

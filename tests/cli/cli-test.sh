@@ -28,9 +28,33 @@ for usage in --bogus "a.kvr b.kvr" --check --report "--report $out/stdout 1-exam
     check "$usage: usage on stderr only" grep -q 'Використання:' "$out/stderr"
     check "$usage: nothing on stdout" [ ! -s "$out/stdout" ]
 done
-run --check --files-from "$out/none"
-check "a missing list exits 2" [ $? = 2 ]
-check "a missing list: why" [ "$(cat "$out/stderr")" = "kvr: не вдалося прочитати список файлів «$out/none»" ]
+# Each row: the exit status, the whole of standard error (\n a line break, USAGE the usage
+# text), the arguments.
+mkdir "$out/empty" -m 700 "$out/runtime" && usage=$("$kvr" --help)
+while IFS='|' read -r status stderr arguments; do
+    eval "set -- $arguments"
+    run "$@"
+    check "$arguments exits $status" [ $? = "$status" ]
+    check "$arguments: standard error" [ "$(cat "$out/stderr")" = "$(printf '%b' "${stderr//USAGE/$usage}")" ]
+done <<ROWS
+2|kvr: не вдалося прочитати список файлів «$out/none»|--check --files-from "$out/none"
+2|kvr: не вдалося прочитати список файлів «$out/none»|--report "$out/r" --files-from="$out/none"
+2|kvr: не вдалося прочитати список файлів «/proc/self/mem»|--check --files-from /proc/self/mem
+1|kvr: теку «/sys/new» не створити|--report /sys/new 1-example.kvr
+1|0 файлів: 0 ok, 0 warning, 0 fault, 0 input, 0 file|--check "$out/empty"
+0|1 файл: 1 ok, 0 warning, 0 fault, 0 input, 0 file|--check --output="$out/upper.TSV" 1-example.kvr
+2|kvr: «-o» буває лише з --check чи --report\n\nUSAGE|-o x.xlsx 1-example.kvr
+2|kvr: «--checker=Петрів» буває лише з --check чи --report\n\nUSAGE|--checker=Петрів 1-example.kvr
+2|kvr: невідомий параметр «-xyz»\n\nUSAGE|-xyz -- 1-example.kvr
+ROWS
+# A toolkit option names a platform without a display: the windows open the file and run.
+XDG_CONFIG_HOME=$out/windows XDG_RUNTIME_DIR=$out/runtime QT_LOGGING_RULES='*.warning=false' \
+    timeout 5 "$kvr" --platform offscreen 1-example.kvr 2>"$out/stderr"
+check "--platform: the windows run until ended, silent" [ "$?:$(cat "$out/stderr")" = 124: ]
+check "an upper-case .TSV is a table" [ "$(head -c 11 "$out/upper.TSV")" = "$(printf 'file\tstatus')" ]
+"$kvr" --report "$out/r" 1-example.kvr >/dev/full 2>"$out/stderr"
+check "--report: a lost output exits 2" [ $? = 2 ]
+check "--report: a lost output" [ "$(cat "$out/stderr")" = "kvr: не вдалося записати у стандартний вивід" ]
 run "-rf x.kvr"; check "an unknown option as typed" grep -q "«-rf x.kvr»" "$out/stderr"
 run --report "$out/stdout" 1-example.kvr
 check "--report into a file" grep -qx "kvr: «$out/stdout» — це файл, а не тека" "$out/stderr"
