@@ -179,7 +179,7 @@ std::string NameKey(const std::string &name) {
 
 QStringList FileNotes(const FileRun &run, bool commaGroupsThousands) {
     QStringList notes;
-    const auto *texts = std::get_if<ExperimentTexts>(&run.read);
+    const ExperimentTexts *texts = run.read.IfValue();
     if (!texts)
         return notes;
     const Fields fields(*texts, commaGroupsThousands);

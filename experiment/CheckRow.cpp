@@ -44,8 +44,8 @@ std::string InputProblem(const FileRun &run) {
 } // namespace
 
 Verdict Judge(const FileRun &run) {
-    if (const auto *problem = std::get_if<std::string>(&run.read))
-        return {CheckStatus::File, *problem};
+    if (!run.read)
+        return {CheckStatus::File, run.read.Error().Reason(FileAction::Open).toStdString()};
     if (std::string problem = InputProblem(run); !problem.empty())
         return {CheckStatus::Input, problem};
     std::optional<std::string> fault = run.calculation.fault;
@@ -101,7 +101,7 @@ std::vector<std::string> CheckColumns(std::span<const Quantity> quantities) {
 std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run,
                                     const Verdict &verdict, const QStringList &notes) {
     const ExperimentTexts none;
-    const auto *texts = std::get_if<ExperimentTexts>(&run.read);
+    const ExperimentTexts *texts = run.read.IfValue();
     const std::vector<NamedText> typed = NamedTexts(texts ? *texts : none);
     const bool reported =
         verdict.status != CheckStatus::File && verdict.status != CheckStatus::Input;

@@ -39,7 +39,11 @@ public:
     const T &operator*() const { return std::get<0>(m_result); }
     T &operator*() { return std::get<0>(m_result); }
     const T *operator->() const { return &std::get<0>(m_result); }
+    // The value where there is one, for code that goes on without it.
+    const T *IfValue() const { return std::get_if<0>(&m_result); }
     const Failure &Error() const { return std::get<1>(m_result); }
+
+    bool operator==(const Expected &) const = default;
 
 private:
     std::variant<T, Failure> m_result;

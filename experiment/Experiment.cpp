@@ -40,23 +40,23 @@ void Experiment::Restore(const CalculationState &state, const RunStatus &runs) {
 
 ExperimentRead Experiment::Open(const QString &path) {
     ExperimentRead read = ReadExperimentFile(path);
-    if (const auto *texts = std::get_if<ExperimentTexts>(&read)) {
+    if (read) {
         RecordOpening(m_runs);
-        m_lastStored = *texts;
-        m_chosenTime = QString::fromStdString(texts->chosenTime);
+        m_lastStored = *read;
+        m_chosenTime = QString::fromStdString(read->chosenTime);
         RememberFolder(path);
         emit RunChanged();
     }
     return read;
 }
 
-std::string Experiment::Save(const QString &path, const ExperimentTexts &texts) {
-    std::string problem = WriteExperimentFile(path, texts);
-    if (problem.empty()) {
+Expected<void> Experiment::Save(const QString &path, const ExperimentTexts &texts) {
+    Expected<void> saved = WriteExperimentFile(path, texts);
+    if (saved) {
         m_lastStored = texts;
         RememberFolder(path);
     }
-    return problem;
+    return saved;
 }
 
 Expected<void> Experiment::Write(const QString &path, const QByteArray &bytes) {

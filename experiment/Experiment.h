@@ -38,8 +38,7 @@ public:
     // The texts a file holds. On success the run starts afresh: nothing of the last
     // calculation may be used until the next one.
     ExperimentRead Open(const QString &path);
-    // Why the texts were not saved; empty when they were.
-    std::string Save(const QString &path, const ExperimentTexts &texts);
+    Expected<void> Save(const QString &path, const ExperimentTexts &texts);
     // Writes any other file the run produces (the report) the one safe way.
     Expected<void> Write(const QString &path, const QByteArray &bytes);
 

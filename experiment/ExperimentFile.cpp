@@ -84,40 +84,39 @@ qsizetype Characters(const QString &text) {
     return std::count_if(text.begin(), text.end(), [](QChar c) { return !c.isLowSurrogate(); });
 }
 
-// Why a field may not hold this text; empty when it may.
-std::string TextProblem(const InputRow &row, const QString &text) {
+// Whether a field may hold this text, or why not.
+Expected<void> CheckText(const InputRow &row, const QString &text) {
     if (Characters(text) > kMaxTextCharacters)
-        return Tr(QT_TRANSLATE_NOOP("File", "текст поля «%1» довший за 1 000 символів"))
-            .arg(Label(row))
-            .toStdString();
+        return Failure(Tr(QT_TRANSLATE_NOOP("File", "текст поля «%1» довший за 1 000 символів"))
+                           .arg(Label(row)));
     const std::string value = text.toStdString();
     if (row.items.empty() || std::ranges::find(row.items, value) != row.items.end())
         return {};
     constexpr qsizetype kShown = 40;
     const QString shown =
         Characters(text) > kShown ? text.left(kShown) + QStringLiteral("…") : text;
-    return Tr(QT_TRANSLATE_NOOP("File", "значення «%1» поля %2 не є жодним із пунктів його списку"))
-        .arg(shown, Label(row))
-        .toStdString();
+    return Failure(
+        Tr(QT_TRANSLATE_NOOP("File", "значення «%1» поля %2 не є жодним із пунктів його списку"))
+            .arg(shown, Label(row)));
 }
 
-std::string WrongType(const FileKey &key) {
+Failure WrongType(const FileKey &key) {
     const char *pattern =
         QT_TRANSLATE_NOOP("File", "ключ «%1» має бути списком із 3 списків по 3 тексти");
     if (key.KeyShape() == Shape::One)
         pattern = QT_TRANSLATE_NOOP("File", "ключ «%1» має бути текстом");
     else if (key.KeyShape() == Shape::PerCutter)
         pattern = QT_TRANSLATE_NOOP("File", "ключ «%1» має бути списком із 3 текстів");
-    return Tr(pattern).arg(QLatin1String(key.Name())).toStdString();
+    return Failure(Tr(pattern).arg(QLatin1String(key.Name())));
 }
 
 bool HasShape(const QJsonValue &value, int count) {
     return value.isArray() && value.toArray().size() == count;
 }
 
-// Reads one key of a file of `version` into `texts`; the reason it cannot, or empty.
-std::string ReadKey(const QJsonObject &object, const FileKey &key, int version,
-                    ExperimentTexts &texts) {
+// Reads one key of a file of `version` into `texts`, or says why it cannot.
+Expected<void> ReadKey(const QJsonObject &object, const FileKey &key, int version,
+                       ExperimentTexts &texts) {
     if (key.rows.front().since > version) { // the file is older than the input
         for (std::size_t k = 0; k < key.rows.size(); ++k)
             TextAt(texts, key.first + static_cast<int>(k)) = key.rows[k].olderDefault;
@@ -125,9 +124,8 @@ std::string ReadKey(const QJsonObject &object, const FileKey &key, int version,
     }
     const QString name = QString::fromLatin1(key.Name());
     if (!object.contains(name))
-        return Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «%1»"))
-            .arg(QLatin1String(key.Name()))
-            .toStdString();
+        return Failure(
+            Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «%1»")).arg(QLatin1String(key.Name())));
     const QJsonValue value = object.value(name);
     bool shapeHolds = key.KeyShape() == Shape::One ? value.isString() : HasShape(value, kCutters);
     for (const InputRow &row : key.rows)
@@ -142,8 +140,8 @@ std::string ReadKey(const QJsonObject &object, const FileKey &key, int version,
             item = item.toArray().at(row.interval - 1);
         if (!item.isString())
             return WrongType(key);
-        if (std::string problem = TextProblem(row, item.toString()); !problem.empty())
-            return problem;
+        if (Expected<void> checked = CheckText(row, item.toString()); !checked)
+            return checked;
         TextAt(texts, key.first + static_cast<int>(k)) = item.toString().toStdString();
     }
     return {};
@@ -160,43 +158,40 @@ std::vector<NamedText> NamedTexts(const ExperimentTexts &texts) {
 
 ExperimentRead ParseExperiment(const QByteArray &bytes, std::span<const InputRow> inputs) {
     if (bytes.size() > kMaxExperimentFileBytes)
-        return FailureReason({FileProblem::TooLarge}, FileAction::Open);
+        return FileFailure{FileProblem::TooLarge};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return Tr(QT_TRANSLATE_NOOP("File", "вміст не є правильним текстом JSON")).toStdString();
+        return Failure(Tr(QT_TRANSLATE_NOOP("File", "вміст не є правильним текстом JSON")));
     const QJsonObject object = document.object();
     if (!document.isObject() ||
         object.value(QStringLiteral("format")).toString() != QLatin1String(kFormat))
-        return Tr(QT_TRANSLATE_NOOP("File", "це не файл досліду KVR")).toStdString();
+        return Failure(Tr(QT_TRANSLATE_NOOP("File", "це не файл досліду KVR")));
     if (!object.contains(QStringLiteral("version")))
-        return Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «version»")).toStdString();
+        return Failure(Tr(QT_TRANSLATE_NOOP("File", "бракує ключа «version»")));
     const QJsonValue version = object.value(QStringLiteral("version"));
     const double number = version.toDouble();
     if (!version.isDouble() || !(number >= 1) || std::floor(number) != number)
-        return Tr(QT_TRANSLATE_NOOP("File", "ключ «version» має бути цілим числом від 1"))
-            .toStdString();
+        return Failure(Tr(QT_TRANSLATE_NOOP("File", "ключ «version» має бути цілим числом від 1")));
     if (number > FileVersion(inputs))
-        return Tr(QT_TRANSLATE_NOOP("File",
-                                    "файл записано новішою програмою: версія формату вища за %1"))
-            .arg(FileVersion(inputs))
-            .toStdString();
+        return Failure(Tr(QT_TRANSLATE_NOOP(
+                              "File", "файл записано новішою програмою: версія формату вища за %1"))
+                           .arg(FileVersion(inputs)));
     ExperimentTexts texts;
     texts.fields.resize(inputs.size());
     for (const FileKey &key : FileKeys(inputs))
-        if (std::string problem = ReadKey(object, key, static_cast<int>(number), texts);
-            !problem.empty())
-            return problem;
+        if (Expected<void> read = ReadKey(object, key, static_cast<int>(number), texts); !read)
+            return read.Error();
     return texts;
 }
 
-std::string CheckForSaving(const ExperimentTexts &texts) {
+Expected<void> CheckForSaving(const ExperimentTexts &texts) {
     for (const FileKey &key : FileKeys(kInputs))
         for (std::size_t k = 0; k < key.rows.size(); ++k) {
             const std::string &text = TextAt(texts, key.first + static_cast<int>(k));
-            if (std::string problem = TextProblem(key.rows[k], QString::fromStdString(text));
-                !problem.empty())
-                return problem;
+            if (Expected<void> checked = CheckText(key.rows[k], QString::fromStdString(text));
+                !checked)
+                return checked;
         }
     return {};
 }
@@ -235,16 +230,14 @@ ExperimentRead ReadExperimentFile(const QString &path) {
 ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath) {
     const Expected<QByteArray> read = ReadOrdinaryFileAt(nativePath, kMaxExperimentFileBytes);
     if (!read)
-        return read.Error().Reason(FileAction::Open).toStdString();
+        return read.Error();
     return ParseExperiment(*read);
 }
 
-std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts) {
-    if (std::string problem = CheckForSaving(texts); !problem.empty())
-        return problem;
-    if (const Expected<void> written = WriteWholeFile(path, SerializeExperiment(texts)); !written)
-        return written.Error().Reason(FileAction::Save).toStdString();
-    return {};
+Expected<void> WriteExperimentFile(const QString &path, const ExperimentTexts &texts) {
+    if (Expected<void> checked = CheckForSaving(texts); !checked)
+        return checked;
+    return WriteWholeFile(path, SerializeExperiment(texts));
 }
 
 } // namespace kvr

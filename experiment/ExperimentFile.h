@@ -47,19 +47,19 @@ struct NamedText {
 };
 std::vector<NamedText> NamedTexts(const ExperimentTexts &texts);
 
-// Either the texts or why the bytes are no experiment this program opens (Ukrainian).
-using ExperimentRead = std::variant<ExperimentTexts, std::string>;
+// Either the texts, or why the bytes are no experiment this program opens or the file
+// cannot be read.
+using ExperimentRead = Expected<ExperimentTexts>;
 
 // Reads the inputs of `inputs`: a file older than an input gives it the input's older default.
 ExperimentRead ParseExperiment(const QByteArray &bytes, std::span<const InputRow> inputs = kInputs);
-// Why these texts must not be saved (a text the reader would refuse); empty when they may.
-std::string CheckForSaving(const ExperimentTexts &texts);
+// Whether these texts may be saved, or why not (a text the reader would refuse).
+Expected<void> CheckForSaving(const ExperimentTexts &texts);
 QByteArray SerializeExperiment(const ExperimentTexts &texts);
 
 ExperimentRead ReadExperimentFile(const QString &path);
 ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath);
-// The old file stays unless the new one is complete. Returns why it failed, or an empty
-// text.
-std::string WriteExperimentFile(const QString &path, const ExperimentTexts &texts);
+// The old file stays unless the new one is complete.
+Expected<void> WriteExperimentFile(const QString &path, const ExperimentTexts &texts);
 
 } // namespace kvr

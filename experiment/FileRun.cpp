@@ -8,7 +8,7 @@ std::unique_ptr<FileRun> RunExperimentFile(const QByteArray &nativePath, std::st
     auto run = std::make_unique<FileRun>();
     run->read = ReadExperimentFileAt(nativePath);
     run->separator = std::move(separator);
-    const auto *texts = std::get_if<ExperimentTexts>(&run->read);
+    const ExperimentTexts *texts = run->read.IfValue();
     if (!texts)
         return run;
     Experiment experiment;

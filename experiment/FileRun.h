@@ -14,8 +14,8 @@ namespace kvr {
 struct FileRun {
     CalculationState state;
     RunStatus runs;
-    ExperimentRead read;   // the texts, or why the file cannot be opened
-    std::string separator; // the locale's, as the windows show numbers
+    ExperimentRead read = FileFailure{}; // the texts, or why the file cannot be opened
+    std::string separator;               // the locale's, as the windows show numbers
     CalculationOutcome calculation;
     std::optional<DeterminationOutcome> determination;
 };

@@ -85,9 +85,9 @@ QString ColumnCaption(const QuantityValue &value) {
 Verdict ShownVerdict(const QString &shownFile, const FileRun &run) {
     Verdict verdict = Judge(run);
     if (verdict.status == CheckStatus::File)
-        verdict.message = FailureText(FileKind::Experiment, FileAction::Open, shownFile,
-                                      Failure(QString::fromStdString(verdict.message)))
-                              .toStdString();
+        verdict.message =
+            FailureText(FileKind::Experiment, FileAction::Open, shownFile, run.read.Error())
+                .toStdString();
     return verdict;
 }
 
@@ -99,7 +99,7 @@ CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
     std::unique_ptr<FileRun> run = RunExperimentFile(nativePath, m_separator);
     const Verdict verdict = ShownVerdict(shown, *run);
     QStringList notes = FileNotes(*run, m_commaGroupsThousands);
-    if (const auto *texts = std::get_if<ExperimentTexts>(&run->read))
+    if (const ExperimentTexts *texts = run->read.IfValue())
         notes << m_notes.Add(shown, *texts);
     const std::vector<std::string> texts = CheckCells(shown, *run, verdict, notes);
     CheckedFile checked{verdict.status, {}, shown, std::move(run), verdict.message};

@@ -39,7 +39,8 @@ QStringList ExampleFiles(const QTemporaryDir &folder, int count) {
     QStringList files;
     for (int k = 0; k < count; ++k) {
         files << folder.filePath(QStringLiteral("%1.kvr").arg(k));
-        kvr::WriteExperimentFile(files.back(), texts);
+        if (!kvr::WriteExperimentFile(files.back(), texts))
+            return {};
     }
     return files;
 }
@@ -139,7 +140,7 @@ void BM_NotesShare(benchmark::State &state) {
             runNs += clock.nsecsElapsed();
             clock.start();
             QStringList notes = kvr::FileNotes(*run, false);
-            if (const auto *texts = std::get_if<kvr::ExperimentTexts>(&run->read))
+            if (const kvr::ExperimentTexts *texts = run->read.IfValue())
                 notes << group.Add(file, *texts);
             benchmark::DoNotOptimize(notes);
             notesNs += clock.nsecsElapsed();

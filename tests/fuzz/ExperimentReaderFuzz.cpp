@@ -9,12 +9,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto bytes =
         QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const kvr::ExperimentRead read = kvr::ParseExperiment(bytes);
-    if (const auto *problem = std::get_if<std::string>(&read)) {
-        FUZZ_CHECK(!problem->empty(), "refused without a reason");
+    if (!read) {
+        FUZZ_CHECK(!read.Error().Reason(kvr::FileAction::Open).isEmpty(),
+                   "refused without a reason");
         return 0;
     }
-    const auto &texts = std::get<kvr::ExperimentTexts>(read);
-    FUZZ_CHECK(kvr::CheckForSaving(texts).empty(), "opened texts cannot be saved");
+    const kvr::ExperimentTexts &texts = *read;
+    FUZZ_CHECK(bool(kvr::CheckForSaving(texts)), "opened texts cannot be saved");
     const QByteArray written = kvr::SerializeExperiment(texts);
     FUZZ_CHECK(kvr::ParseExperiment(written) == read, "written back, it reads otherwise:\n%s",
                written.constData());

@@ -153,8 +153,7 @@ TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
     Edit(kDiameterSlot)->setText(QStringLiteral("96"));
     ASSERT_TRUE(Write(Path("fixed.kvr"), fixed));
     AnswerModals([&] { EXPECT_TRUE(Form_Main()->OpenExperiment(Path("fixed.kvr"))); });
-    EXPECT_EQ(Form_Main()->FieldTexts(),
-              std::get<ExperimentTexts>(ReadExperimentFile(Path("fixed.kvr"))));
+    EXPECT_EQ(Form_Main()->FieldTexts(), *ReadExperimentFile(Path("fixed.kvr")));
 }
 
 TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
@@ -235,10 +234,11 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
     // A later table's input from version 2: a file of today takes its text for older files.
     std::vector<InputRow> later(kInputs.begin(), kInputs.end());
     later.push_back({"coolant", 0, 0, InputKind::Number, nullptr, "", {}, 2, "емульсія"});
-    auto texts = std::get<ExperimentTexts>(ParseExperiment(before));
+    auto texts = *ParseExperiment(before);
     texts.fields.push_back("емульсія");
     EXPECT_EQ(ParseExperiment(before, later), ExperimentRead(texts));
-    EXPECT_EQ(ParseExperiment(with("version", 2), later), ExperimentRead("бракує ключа «coolant»"));
+    EXPECT_EQ(ParseExperiment(with("version", 2), later),
+              Failure(QString::fromUtf8("бракує ключа «coolant»")));
 }
 
 // Each failure on a real disk, the full disk met in the middle of writing: the message
@@ -263,8 +263,10 @@ TEST_F(ExperimentFile, EachFailedSaveIsNamedAndLeavesTheOldFileAndNoOther) {
         for (const QString &path : {old, disk.Path("locked/new.kvr")})
             EXPECT_EQ(AsNobody([&] {
                           const qsizetype open = QDir("/proc/self/fd").count();
-                          const std::string reason =
+                          const Expected<void> saved =
                               m_windows->TheExperiment().Save(path, Form_Main()->FieldTexts());
+                          const std::string reason =
+                              saved ? "" : saved.Error().Reason(FileAction::Save).toStdString();
                           return QDir("/proc/self/fd").count() == open ? reason
                                                                        : "a descriptor open";
                       }),

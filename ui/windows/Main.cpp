@@ -226,23 +226,20 @@ void TForm_Main::ShowFieldTexts(const ExperimentTexts &texts) {
 
 bool TForm_Main::OpenExperiment(const QString &path) {
     const ExperimentRead read = m_experiment.Open(path);
-    if (const auto *problem = std::get_if<std::string>(&read)) {
-        ShowFailure(this, FileKind::Experiment, FileAction::Open, path,
-                    Failure(QString::fromStdString(*problem)));
+    if (!read) {
+        ShowFailure(this, FileKind::Experiment, FileAction::Open, path, read.Error());
         return false;
     }
-    const auto &texts = std::get<ExperimentTexts>(read);
-    ShowFieldTexts(texts);
+    ShowFieldTexts(*read);
     emit ExperimentOpened();
     return true;
 }
 
 bool TForm_Main::SaveExperiment(const QString &path) {
-    const std::string problem = m_experiment.Save(path, FieldTexts());
-    if (!problem.empty())
-        ShowFailure(this, FileKind::Experiment, FileAction::Save, path,
-                    Failure(QString::fromStdString(problem)));
-    return problem.empty();
+    const Expected<void> saved = m_experiment.Save(path, FieldTexts());
+    if (!saved)
+        ShowFailure(this, FileKind::Experiment, FileAction::Save, path, saved.Error());
+    return bool(saved);
 }
 
 void TForm_Main::ClearMarks() {
