@@ -1,9 +1,11 @@
 #include "ChartCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 #include <QPolygon>
 #include <QStaticText>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -146,8 +148,16 @@ struct ChartCanvas::FontMeasures {
 ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
     if (m_measures)
         return *m_measures;
-    // Never destroyed: the metrics must not outlive the application's fonts at exit.
-    static auto *known = new QHash<QString, std::shared_ptr<FontMeasures>>();
+    using Known = QHash<QString, std::shared_ptr<FontMeasures>>;
+    // Each thread measures and shapes with its own: a chart may be drawn on several at once.
+    // The main thread's are never destroyed: they must not outlive the application's fonts
+    // at exit; another thread's go when it ends.
+    static auto *mainThreadKnown = new Known();
+    thread_local Known otherThreadKnown;
+    const QCoreApplication *application = QCoreApplication::instance();
+    Known *known = !application || QThread::currentThread() == application->thread()
+                       ? mainThreadKnown
+                       : &otherThreadKnown;
     QPaintDevice *device = m_image ? static_cast<QPaintDevice *>(m_image) : &ScreenReference();
     const QString key = m_font.key() + QLatin1Char('@') + QString::number(device->logicalDpiY());
     std::shared_ptr<FontMeasures> &measures = (*known)[key];

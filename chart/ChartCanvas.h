@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChartColor.h"
-#include "ChartGeometry.h"
-#include "ChartPen.h"
+#include <kvrchart/ChartColor.h>
+#include <kvrchart/ChartGeometry.h>
+#include <kvrchart/ChartPen.h>
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ChartPen.h"
+#include <kvrchart/ChartPen.h>
 
 namespace kvr::chart {
 

@@ -1,7 +1,7 @@
 #include "ChartDrawing.h"
 
 #include "ChartCanvas.h"
-#include "ChartModel.h"
+#include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {
 
@@ -58,7 +58,7 @@ void DrawSeries(const ChartModel &model, ChartCanvas &canvas, const ChartLayout 
     const ChartRect &plot = layout.plotRect;
     const auto list = model.SeriesList();
     for (std::size_t i = 0; i < list.size() && i < layout.series.size(); ++i) {
-        TChartSeries *s = list[i];
+        const TChartSeries *s = list[i];
         const PlotFrame &frame = layout.series[i];
         if (!s->Active() || frame.first < 0)
             continue;

@@ -9,7 +9,7 @@
 #include "ReportActions.h"
 #include "ResultLabels.h"
 #include "ShownValue.h"
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 #include <QAction>
 #include <QClipboard>

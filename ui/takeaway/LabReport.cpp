@@ -1,7 +1,5 @@
 #include "LabReport.h"
 
-#include "ChartModel.h"
-#include "ChartRenderer.h"
 #include "Fonts.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
@@ -9,6 +7,8 @@
 #include "ResultLabels.h"
 #include "ResultLayout.h"
 #include "ResultsReport.h"
+#include <kvrchart/ChartModel.h>
+#include <kvrchart/ChartRenderer.h>
 
 #include <QBuffer>
 #include <QCoreApplication>

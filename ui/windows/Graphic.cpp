@@ -1,12 +1,12 @@
 #include "Graphic.h"
 
-#include "ChartNavigator.h"
 #include "ChartReadout.h"
 #include "Experiment.h"
 #include "GraphData.h"
 #include "GraphInteraction.h"
 #include "GraphicDefinition.h"
 #include "Handler.h"
+#include <kvrchart/ChartNavigator.h>
 
 #include <QCloseEvent>
 #include <QLabel>
