@@ -2,7 +2,7 @@
 
 namespace kvr::chart {
 
-QFont TChartFont::ToQFont() const {
+QFont TChartFont::MakeFont() const {
     QFont font(m_name, m_size);
     font.setBold(m_bold);
     font.setItalic(m_italic);

@@ -1,5 +1,6 @@
 #include "ChartCanvas.h"
 #include "ColumnScan.h"
+#include "PixelMapper.h"
 #include <kvrchart/LineSeries.h>
 
 #include <algorithm>
@@ -32,16 +33,19 @@ void TCustomSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame)
         DrawByColumns(canvas, frame);
         return;
     }
+    const PixelMapper mapX(frame.horizontal);
+    const PixelMapper mapY(frame.vertical);
     DrawPosition at;
     for (int i = frame.first; i <= frame.last; ++i)
-        PaintPoint(canvas, frame, i, at);
+        PaintPoint(canvas, frame, mapX, mapY, i, at);
+    FlushStrokes(canvas, at);
 }
 
-void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index,
-                               DrawPosition &at) const {
+void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, const PixelMapper &mapX,
+                               const PixelMapper &mapY, int index, DrawPosition &at) const {
     const TColor c = PointColor(index);
-    const int x = frame.horizontal.ValueToPixel(XValues().ValueAt(index));
-    const int y = frame.vertical.ValueToPixel(YValues().ValueAt(index));
+    const int x = mapX(XValues().ValueAt(index));
+    const int y = mapY(YValues().ValueAt(index));
     // Infinite and undefined values are skipped like points far off the plot.
     if (!PointIsFinite(index) || !Drawable(x, y)) {
         at.color = c;
@@ -62,7 +66,10 @@ void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int 
     } else {
         Connect(canvas, index, c, x, y, true, isLast, at);
     }
-    at = {x, y, c, true};
+    at.x = x;
+    at.y = y;
+    at.color = c;
+    at.valid = true;
 }
 
 void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index,
@@ -88,12 +95,12 @@ void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &fram
 }
 
 void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int y, bool markers,
-                            bool last, const DrawPosition &at) const {
+                            bool last, DrawPosition &at) const {
     // Without a point drawn earlier in this drawing there is nothing to start from.
     if (!at.valid)
         return;
     if ((x != at.x || y != at.y) && c != clNone && m_connectPoints)
-        DrawLine(canvas, c, at.x, at.y, x, y);
+        StrokeTo(canvas, c, x, y, at);
     if (!markers || !m_pointer.Visible())
         return;
     if (at.color != clNone)
@@ -107,6 +114,27 @@ void TCustomSeries::DrawLine(ChartCanvas &canvas, TColor c, int x0, int y0, int 
     canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetPenColor(c);
     canvas.Line(x0, y0, x1, y1);
+}
+
+void TCustomSeries::StrokeTo(ChartCanvas &canvas, TColor c, int x, int y, DrawPosition &at) const {
+    if (m_pointer.Visible()) {
+        DrawLine(canvas, c, at.x, at.y, x, y);
+        return;
+    }
+    if (c != at.strokeColor)
+        FlushStrokes(canvas, at);
+    at.strokeColor = c;
+    at.strokes.emplace_back(at.x, at.y, x, y);
+}
+
+void TCustomSeries::FlushStrokes(ChartCanvas &canvas, DrawPosition &at) const {
+    if (at.strokes.empty())
+        return;
+    canvas.ApplyPen(m_linePen);
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
+    canvas.SetPenColor(at.strokeColor);
+    canvas.Lines(at.strokes);
+    at.strokes.clear();
 }
 
 void TCustomSeries::PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index) const {

@@ -3,7 +3,10 @@
 #include "ChartSeries.h"
 #include "SeriesPointer.h"
 
+#include <QLine>
+
 #include <functional>
+#include <vector>
 
 namespace kvr::chart {
 
@@ -66,9 +69,14 @@ private:
         TColor color = 0;
         // Whether a point was drawn earlier in this drawing, so x and y are its own.
         bool valid = false;
+        // Without markers nothing is drawn between two segments: those of one colour wait
+        // here to be stroked together.
+        std::vector<QLine> strokes;
+        TColor strokeColor = clNone;
     };
 
-    void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index, DrawPosition &at) const;
+    void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, const PixelMapper &mapX,
+                    const PixelMapper &mapY, int index, DrawPosition &at) const;
     // A long line of one colour and a plain pen is drawn a pixel column at a time; the
     // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
     bool DrawsByColumns(const PlotFrame &frame) const;
@@ -78,8 +86,10 @@ private:
     void EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index, TColor color,
                            int x, int y, DrawPosition &at) const;
     void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers,
-                 bool last, const DrawPosition &at) const;
+                 bool last, DrawPosition &at) const;
     void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1) const;
+    void StrokeTo(ChartCanvas &canvas, TColor color, int x, int y, DrawPosition &at) const;
+    void FlushStrokes(ChartCanvas &canvas, DrawPosition &at) const;
 
     TSeriesPointer m_pointer;
     TChartPen m_linePen;
