@@ -48,6 +48,8 @@ public:
     // the chart's own pixels: text is measured as on the screen, so the layout is the
     // window's, and the painter's transform scales the whole picture.
     ChartCanvas(QPainter &painter, QSize bounds, const QPalette &palette);
+    // Whether pixels are drawn straight into an image, not onto a vector device.
+    bool OnImage() const { return m_image != nullptr; }
     ~ChartCanvas();
     ChartCanvas(const ChartCanvas &) = delete;
     ChartCanvas &operator=(const ChartCanvas &) = delete;

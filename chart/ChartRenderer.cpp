@@ -100,8 +100,10 @@ void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &
         if (listener)
             listener(point);
     };
+    // On a page, one background under the wall keeps a viewer from showing seams.
     DrawPanelBackground(model, canvas, layout.panel.bounds,
-                        WallCover(model.BackWall(), layout.plotRect));
+                        canvas.OnImage() ? WallCover(model.BackWall(), layout.plotRect)
+                                         : ChartRect{});
     const TChartLegend &legend = model.Legend();
     const bool legendFirst = legend.Vertical();
     if (legendFirst)
