@@ -1,6 +1,6 @@
-#include "AxisScale.h"
+#include <kvrchart/AxisScale.h>
 
-#include "ChartGeometry.h"
+#include <kvrchart/ChartGeometry.h>
 
 #include <QRegularExpression>
 

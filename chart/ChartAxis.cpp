@@ -1,8 +1,8 @@
-#include "ChartAxis.h"
+#include <kvrchart/ChartAxis.h>
 
 #include "ChartCanvas.h"
-#include "ChartException.h"
-#include "ChartLayout.h"
+#include <kvrchart/ChartException.h>
+#include <kvrchart/ChartLayout.h>
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -28,9 +28,9 @@ TCustomChartAxis::TCustomChartAxis(AxisId side) : m_side(side) {
 
 TChartDepthAxis::TChartDepthAxis() : TCustomChartAxis(AxisId::Depth) { SetVisible(false); }
 
-std::span<TChartSeries *const> TCustomChartAxis::AllSeries() const {
+std::span<const TChartSeries *const> TCustomChartAxis::AllSeries() const {
     const ChartHost *host = Host();
-    return host ? host->SeriesList() : std::span<TChartSeries *const>();
+    return host ? host->SeriesList() : std::span<const TChartSeries *const>();
 }
 
 void TCustomChartAxis::SetAutomatic(bool value) {
@@ -235,6 +235,7 @@ QString TCustomChartAxis::LabelText(double value) const {
     const QLocale locale = host ? host->LabelLocale() : QLocale::system();
     // Every drawing writes the same labels again: keep the texts while what writes them
     // stays the same.
+    const std::lock_guard lock(m_labelTextsMutex);
     LabelTexts &known = m_labelTexts;
     if (known.locale != locale || known.format != m_axisValuesFormat ||
         known.multiLine != m_labelsMultiLine || known.texts.size() >= 1024) {

@@ -1,4 +1,4 @@
-#include "ChartAxis.h"
+#include <kvrchart/ChartAxis.h>
 
 #include "ChartCanvas.h"
 

@@ -1,7 +1,7 @@
-#include "ChartAxis.h"
+#include <kvrchart/ChartAxis.h>
 
 #include "ChartCanvas.h"
-#include "ChartSeries.h"
+#include <kvrchart/ChartSeries.h>
 
 #include <cmath>
 

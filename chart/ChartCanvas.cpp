@@ -1,9 +1,11 @@
 #include "ChartCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 #include <QPolygon>
 #include <QStaticText>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -123,6 +125,7 @@ void ChartCanvas::SetFont(const QFont &font, TColor color) {
         return;
     m_font = font;
     m_measures = nullptr;
+    m_painterFontStale = true;
 }
 
 // What measuring a font gives, kept from picture to picture: asking the font database
@@ -139,15 +142,24 @@ struct ChartCanvas::FontMeasures {
     // Where a laid-out line puts its baseline below its top.
     qreal exactAscent;
     QHash<QString, int> widths;
-    // Every picture writes the same labels again: they are shaped once.
-    QHash<QString, QStaticText> shaped;
+    // Every picture writes the same labels again: they are shaped once, and kept with
+    // their widths.
+    QHash<QString, ShapedText> shaped;
 };
 
 ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
     if (m_measures)
         return *m_measures;
-    // Never destroyed: the metrics must not outlive the application's fonts at exit.
-    static auto *known = new QHash<QString, std::shared_ptr<FontMeasures>>();
+    using Known = QHash<QString, std::shared_ptr<FontMeasures>>;
+    // Each thread measures and shapes with its own: a chart may be drawn on several at once.
+    // The main thread's are never destroyed: they must not outlive the application's fonts
+    // at exit; another thread's go when it ends.
+    static auto *mainThreadKnown = new Known();
+    thread_local Known otherThreadKnown;
+    const QCoreApplication *application = QCoreApplication::instance();
+    Known *known = !application || QThread::currentThread() == application->thread()
+                       ? mainThreadKnown
+                       : &otherThreadKnown;
     QPaintDevice *device = m_image ? static_cast<QPaintDevice *>(m_image) : &ScreenReference();
     const QString key = m_font.key() + QLatin1Char('@') + QString::number(device->logicalDpiY());
     std::shared_ptr<FontMeasures> &measures = (*known)[key];
@@ -157,15 +169,15 @@ ChartCanvas::FontMeasures &ChartCanvas::Measures() const {
     return *m_measures;
 }
 
-const QStaticText &ChartCanvas::Shaped(const QString &text) const {
-    QHash<QString, QStaticText> &shaped = Measures().shaped;
+const ChartCanvas::ShapedText &ChartCanvas::Shaped(const QString &text) const {
+    QHash<QString, ShapedText> &shaped = Measures().shaped;
     if (shaped.size() >= 1024)
         shaped.clear();
     auto found = shaped.find(text);
     if (found == shaped.end()) {
-        found = shaped.insert(text, QStaticText(text));
-        found->setTextFormat(Qt::PlainText);
-        found->setPerformanceHint(QStaticText::AggressiveCaching);
+        found = shaped.insert(text, {QStaticText(text), TextWidth(text)});
+        found->text.setTextFormat(Qt::PlainText);
+        found->text.setPerformanceHint(QStaticText::AggressiveCaching);
     }
     return *found;
 }
@@ -298,6 +310,30 @@ bool ChartCanvas::CutToReach(int &x0, int &y0, int &x1, int &y1) const {
     return true;
 }
 
+// Stroking has a cost of its own for every call: a wide pen's segments go to the painter
+// together, and the union of their outlines is the pixels of drawing them one by one.
+void ChartCanvas::Lines(std::span<const QLine> lines) {
+    if (m_penWidth <= 1 || m_penSmallDots) {
+        for (const QLine &line : lines)
+            Line(line.x1(), line.y1(), line.x2(), line.y2());
+        return;
+    }
+    std::vector<QLine> strokes;
+    strokes.reserve(lines.size());
+    for (const QLine &line : lines) {
+        int x0 = line.x1(), y0 = line.y1(), x1 = line.x2(), y1 = line.y2();
+        m_current = QPoint(x1, y1);
+        if (m_penStyle == TPenStyle::psClear || (x0 == x1 && y0 == y1) ||
+            !CutToReach(x0, y0, x1, y1))
+            continue;
+        strokes.push_back(WideStroke(x0, y0, x1, y1));
+    }
+    if (strokes.empty())
+        return;
+    PrepareOutline();
+    m_painter.drawLines(strokes.data(), int(strokes.size()));
+}
+
 void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
     m_current = QPoint(x1, y1);
     if (m_penStyle == TPenStyle::psClear || (x0 == x1 && y0 == y1))
@@ -386,6 +422,15 @@ public:
             m_index = 0;
         m_left = m_pattern[m_index];
     }
+    // How many steps stay on or off as now, at most `most`; Step taken that often.
+    int Run(int most) {
+        if (m_pattern.empty())
+            return most;
+        const int run = std::min(m_left, most);
+        for (int i = 0; i < run; ++i)
+            Step();
+        return run;
+    }
 
 private:
     std::span<const int> m_pattern;
@@ -409,7 +454,25 @@ void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     if (direct.bits && (dx == 0 || dy == 0)) {
         const int stepX = dx == 0 ? 0 : sx;
         const int stepY = dy == 0 ? 0 : sy;
-        for (int i = std::max(dx, -dy), x = x0, y = y0; i > 0; --i, x += stepX, y += stepY) {
+        const int count = std::max(dx, -dy);
+        const int xEnd = x0 + stepX * (count - 1), yEnd = y0 + stepY * (count - 1);
+        // Wholly inside the clip, the line is written a dash at a time without checks.
+        if (count > 0 && std::min(x0, xEnd) >= direct.left && std::max(x0, xEnd) <= direct.right &&
+            std::min(y0, yEnd) >= direct.top && std::max(y0, yEnd) <= direct.bottom) {
+            quint32 *pixel =
+                reinterpret_cast<quint32 *>(direct.bits + y0 * direct.bytesPerLine) + x0;
+            const qsizetype stride = stepX + stepY * (direct.bytesPerLine / 4);
+            for (int left = count; left > 0;) {
+                const bool on = dash.On();
+                const int run = dash.Run(left);
+                for (int i = 0; on && i < run; ++i)
+                    pixel[i * stride] = direct.pixel;
+                pixel += run * stride;
+                left -= run;
+            }
+            return;
+        }
+        for (int i = count, x = x0, y = y0; i > 0; --i, x += stepX, y += stepY) {
             if (dash.On())
                 direct.Set(x, y);
             dash.Step();
@@ -439,12 +502,16 @@ void ChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
 
 // Qt strokes a wide flat-capped line over [low, high) of its major coordinate whichever
 // way it runs; a line running backward is moved by one so that its start is covered.
-void ChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
-    PrepareOutline();
+QLine ChartCanvas::WideStroke(int x0, int y0, int x1, int y1) {
     const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
     const int shiftX = xMajor && x1 < x0 ? 1 : 0;
     const int shiftY = !xMajor && y1 < y0 ? 1 : 0;
-    m_painter.drawLine(x0 + shiftX, y0 + shiftY, x1 + shiftX, y1 + shiftY);
+    return {x0 + shiftX, y0 + shiftY, x1 + shiftX, y1 + shiftY};
+}
+
+void ChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
+    PrepareOutline();
+    m_painter.drawLine(WideStroke(x0, y0, x1, y1));
 }
 
 void ChartCanvas::FillSpan(const ChartRect &r, const QColor &color) {
@@ -500,7 +567,8 @@ void ChartCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
-    const int width = TextWidth(text);
+    const ShapedText *shaped = m_image ? &Shaped(text) : nullptr;
+    const int width = shaped ? shaped->width : TextWidth(text);
     const int height = TextHeight(text);
     const int left = m_alignH == TextAlignH::Left     ? 0
                      : m_alignH == TextAlignH::Center ? -width / 2
@@ -522,13 +590,16 @@ void ChartCanvas::TextOut(int x, int y, const QString &text, int angle) {
     // As on the platform, a clear brush writes text without a background.
     if (m_backOpaque && m_brushStyle != TBrushStyle::bsClear)
         FillSpan({dx + left, dy + top, dx + left + width, dy + top + height}, Resolve(m_backColor));
-    m_painter.setFont(DeviceFont());
+    // Handing the painter a font has it look the font up again: only a change is handed on.
+    if (m_painterFontStale || !level)
+        m_painter.setFont(DeviceFont());
+    m_painterFontStale = !level;
     m_painter.setPen(Resolve(m_fontColor));
     m_painter.setBackgroundMode(Qt::TransparentMode);
     const int baseline = dy + top + Measures().ascent;
     if (m_image)
         m_painter.drawStaticText(QPointF(dx + left, baseline - Measures().exactAscent),
-                                 Shaped(text));
+                                 shaped->text);
     else
         m_painter.drawText(dx + left, baseline, text);
     if (!level)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChartColor.h"
-#include "ChartGeometry.h"
-#include "ChartPen.h"
+#include <kvrchart/ChartColor.h>
+#include <kvrchart/ChartGeometry.h>
+#include <kvrchart/ChartPen.h>
 
 #include <QFont>
 #include <QPainter>
@@ -48,6 +48,8 @@ public:
     // the chart's own pixels: text is measured as on the screen, so the layout is the
     // window's, and the painter's transform scales the whole picture.
     ChartCanvas(QPainter &painter, QSize bounds, const QPalette &palette);
+    // Whether pixels are drawn straight into an image, not onto a vector device.
+    bool OnImage() const { return m_image != nullptr; }
     ~ChartCanvas();
     ChartCanvas(const ChartCanvas &) = delete;
     ChartCanvas &operator=(const ChartCanvas &) = delete;
@@ -86,6 +88,8 @@ public:
     void MoveTo(int x, int y) { m_current = QPoint(x, y); }
     void LineTo(int x, int y);
     void Line(int x0, int y0, int x1, int y1);
+    // The same as Line for each in turn, in one go: a wide pen strokes them together.
+    void Lines(std::span<const QLine> lines);
     void HorizLine(int x0, int x1, int y) { Line(x0, y, x1, y); }
     void VertLine(int x, int y0, int y1) { Line(x, y0, x, y1); }
     void Rectangle(const ChartRect &r);
@@ -113,7 +117,11 @@ private:
     struct FontMeasures;
     FontMeasures &Measures() const;
     QFont DeviceFont() const;
-    const QStaticText &Shaped(const QString &text) const;
+    struct ShapedText {
+        QStaticText text;
+        int width = 0;
+    };
+    const ShapedText &Shaped(const QString &text) const;
     struct PenState {
         TColor color;
         int width;
@@ -126,6 +134,8 @@ private:
     bool CutToReach(int &x0, int &y0, int &x1, int &y1) const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
+    // Where a wide line is stroked so that it covers the pixels of a thin one and beside them.
+    static QLine WideStroke(int x0, int y0, int x1, int y1);
     std::span<const int> DashPattern() const;
     DirectPixels DirectTarget(const QColor &color);
     QBrush MakeBrush() const;
@@ -143,6 +153,9 @@ private:
     QPainter m_ownPainter;
     QPainter &m_painter;
     qreal m_pointScale = 1; // the screen's dots per inch over the device's
+    // Whether the painter's font is other than the canvas' (a turned text restores the one
+    // before it).
+    bool m_painterFontStale = true;
 
     TColor m_penColor = clBlack;
     int m_penWidth = 1;

@@ -1,4 +1,4 @@
-#include "ChartColor.h"
+#include <kvrchart/ChartColor.h>
 
 #include <QPalette>
 

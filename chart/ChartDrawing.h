@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartRenderer.h"
+#include <kvrchart/ChartRenderer.h>
 
 namespace kvr::chart {
 

@@ -1,4 +1,4 @@
-#include "ChartGeometry.h"
+#include <kvrchart/ChartGeometry.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "ChartHitTest.h"
+#include <kvrchart/ChartHitTest.h>
 
-#include "ChartModel.h"
+#include <kvrchart/ChartModel.h>
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "ChartLegend.h"
+#include <kvrchart/ChartLegend.h>
 
 #include "ChartCanvas.h"
-#include "ChartException.h"
-#include "ChartLayout.h"
+#include <kvrchart/ChartException.h>
+#include <kvrchart/ChartLayout.h>
 
 #include <algorithm>
 
@@ -28,9 +28,9 @@ void TCustomChartLegend::SetFirstValue(int value) {
     Store(m_firstValue, value);
 }
 
-std::span<TChartSeries *const> TCustomChartLegend::AllSeries() const {
+std::span<const TChartSeries *const> TCustomChartLegend::AllSeries() const {
     const ChartHost *host = Host();
-    return host ? host->SeriesList() : std::span<TChartSeries *const>();
+    return host ? host->SeriesList() : std::span<const TChartSeries *const>();
 }
 
 TLegendStyle TCustomChartLegend::EffectiveStyle() const {
@@ -87,8 +87,8 @@ QString TCustomChartLegend::ItemText(int index) const {
                : !s->Name().isEmpty() ? s->Name()
                                       : QStringLiteral("Series ") + QString::number(index);
     }
-    if (ChartHost *host = Host())
-        host->RaiseLegendText(index, text);
+    if (m_adjustments.text)
+        m_adjustments.text(index, text);
     return text;
 }
 
@@ -115,8 +115,8 @@ LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const PanelArea &pa
         LayOutVertical(canvas, panel.bounds, plotRect, itemCount, layout);
     else
         LayOutHorizontal(canvas, plotRect, itemCount, layout);
-    if (ChartHost *host = Host())
-        host->RaiseLegendRect(layout.rect);
+    if (m_adjustments.box)
+        m_adjustments.box(layout.rect);
     if (layout.rowCount < 1) {
         layout.rowCount = 0;
         return layout;
@@ -195,8 +195,8 @@ void TCustomChartLegend::LayOutItems(int itemCount, LegendLayout &layout) const 
         item.index = i;
         item.x = layout.textLeft + column * layout.columnWidth;
         item.y = layout.rect.Top + 1 + row * layout.itemHeight;
-        if (ChartHost *host = Host())
-            host->RaiseLegendPosition(i, item.x, item.y);
+        if (m_adjustments.position)
+            m_adjustments.position(i, item.x, item.y);
         item.text = ItemText(i);
         item.firstRow = place == 0;
         if (layout.style != TLegendStyle::lsValues)

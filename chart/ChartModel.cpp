@@ -1,4 +1,4 @@
-#include "ChartModel.h"
+#include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {
 

@@ -1,4 +1,4 @@
-#include "ChartNavigation.h"
+#include <kvrchart/ChartNavigation.h>
 
 #include "ChartCanvas.h"
 
@@ -36,7 +36,7 @@ AxisRange SpanOf(const AxisLayout &layout, const ChartRect &pixels) {
 }
 
 // Two neighbouring value labels that read alike or touch no longer tell values apart.
-bool LabelsReadApart(TCustomChartAxis &axis, const AxisLayout &layout, ChartCanvas &canvas) {
+bool LabelsReadApart(const TCustomChartAxis &axis, const AxisLayout &layout, ChartCanvas &canvas) {
     if (!layout.shown || !axis.Labels())
         return true;
     canvas.SetFont(axis.LabelsFont());

@@ -1,4 +1,4 @@
-#include "ChartNavigator.h"
+#include <kvrchart/ChartNavigator.h>
 
 #include "ChartCanvas.h"
 #include "ZoomOutline.h"
@@ -41,7 +41,7 @@ bool KeepsFrame(Qt::FocusReason reason) {
 
 ChartNavigator::ChartNavigator(TChart *view)
     : ChartNavigation(
-          *view, [view]() -> const ChartLayout & { return view->LayOut(); }, view),
+          *view, [view]() -> const ChartLayout & { return view->Layout(); }, view),
       m_view(*view) {
     view->installEventFilter(this);
     view->SetOverlay(this, this);
@@ -98,7 +98,7 @@ bool ChartNavigator::eventFilter(QObject *watched, QEvent *event) {
         // The mouse's menu waits for the release; the keyboard's opens at once.
         auto *menu = static_cast<QContextMenuEvent *>(event);
         if (menu->reason() != QContextMenuEvent::Mouse) {
-            const ChartLayout &layout = m_view.LayOut();
+            const ChartLayout &layout = m_view.Layout();
             emit ContextMenuRequested(
                 m_view.mapToGlobal(QPoint(layout.PlotXCenter(), layout.PlotYCenter())));
         }
@@ -115,7 +115,7 @@ bool ChartNavigator::MousePress(const QMouseEvent &event) {
         m_rightClick = at;
     if (m_zoom.Active || m_panning.Active)
         return true;
-    const ChartPartKind part = PartAt(m_view, m_view.LayOut(), at.x(), at.y());
+    const ChartPartKind part = PartAt(m_view, m_view.Layout(), at.x(), at.y());
     if (part != ChartPartKind::Series && part != ChartPartKind::Axis &&
         part != ChartPartKind::PlotArea)
         return true;
@@ -141,7 +141,7 @@ bool ChartNavigator::MouseMove(const QMouseEvent &event) {
             m_view.update();
         }
     } else if (m_panning.Active) {
-        if (!m_view.LayOut().plotRect.Contains(at.x(), at.y())) {
+        if (!m_view.Layout().plotRect.Contains(at.x(), at.y())) {
             StopPanning();
         } else if (at.x() != m_panning.X1 || at.y() != m_panning.Y1) {
             navigate(NavigationOperation::Pan(QPoint(m_panning.X1, m_panning.Y1), at));
@@ -192,7 +192,7 @@ bool ChartNavigator::KeyPress(const QKeyEvent &event) {
         QGuiApplication::clipboard()->setPixmap(m_view.GrabPicture());
         return true;
     }
-    const ChartLayout &layout = m_view.LayOut();
+    const ChartLayout &layout = m_view.Layout();
     const QPoint centre(layout.PlotXCenter(), layout.PlotYCenter());
     const int across = std::max(1, layout.plotRect.Width() / kPanStepsPerPlot);
     const int down = std::max(1, layout.plotRect.Height() / kPanStepsPerPlot);

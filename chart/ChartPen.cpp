@@ -1,8 +1,8 @@
-#include "ChartPen.h"
+#include <kvrchart/ChartPen.h>
 
 namespace kvr::chart {
 
-QFont TChartFont::ToQFont() const {
+QFont TChartFont::MakeFont() const {
     QFont font(m_name, m_size);
     font.setBold(m_bold);
     font.setItalic(m_italic);

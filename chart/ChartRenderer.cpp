@@ -1,15 +1,38 @@
 #include "ChartDrawing.h"
 
 #include "ChartCanvas.h"
-#include "ChartModel.h"
+#include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {
 
 namespace {
 
-void DrawPanelBackground(const ChartModel &model, ChartCanvas &canvas, const ChartRect &bounds) {
+// What of the plot a back wall surely paints over: a solid colour copied inside its outline.
+ChartRect WallCover(const TChartWall &wall, const ChartRect &plot) {
+    const TChartBrush &brush = wall.Brush();
+    const bool solid = brush.Bitmap().isNull() && brush.Style() == TBrushStyle::bsSolid &&
+                       wall.Color() != clDefault && wall.Color() != clNone &&
+                       wall.Pen().Mode() == TPenMode::pmCopy;
+    return solid ? ChartRect{plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom} : ChartRect{};
+}
+
+// Filling costs by the pixel: what the back wall paints over anyway is left to it.
+void FillAround(ChartCanvas &canvas, const ChartRect &bounds, const ChartRect &cover) {
+    const ChartRect hole = Intersect(bounds, cover);
+    if (IsEmpty(hole)) {
+        canvas.FillRect(bounds);
+        return;
+    }
+    canvas.FillRect({bounds.Left, bounds.Top, bounds.Right, hole.Top});
+    canvas.FillRect({bounds.Left, hole.Bottom, bounds.Right, bounds.Bottom});
+    canvas.FillRect({bounds.Left, hole.Top, hole.Left, hole.Bottom});
+    canvas.FillRect({hole.Right, hole.Top, bounds.Right, hole.Bottom});
+}
+
+void DrawPanelBackground(const ChartModel &model, ChartCanvas &canvas, const ChartRect &bounds,
+                         const ChartRect &wallCover) {
     canvas.SetBrush(model.Color(), TBrushStyle::bsSolid);
-    canvas.FillRect(bounds);
+    FillAround(canvas, bounds, wallCover);
     ChartRect r = bounds;
     auto bevel = [&](TPanelBevel kind) {
         if (kind == TPanelBevel::bvNone)
@@ -58,7 +81,7 @@ void DrawSeries(const ChartModel &model, ChartCanvas &canvas, const ChartLayout 
     const ChartRect &plot = layout.plotRect;
     const auto list = model.SeriesList();
     for (std::size_t i = 0; i < list.size() && i < layout.series.size(); ++i) {
-        TChartSeries *s = list[i];
+        const TChartSeries *s = list[i];
         const PlotFrame &frame = layout.series[i];
         if (!s->Active() || frame.first < 0)
             continue;
@@ -77,7 +100,10 @@ void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &
         if (listener)
             listener(point);
     };
-    DrawPanelBackground(model, canvas, layout.panel.bounds);
+    // On a page, one background under the wall keeps a viewer from showing seams.
+    DrawPanelBackground(model, canvas, layout.panel.bounds,
+                        canvas.OnImage() ? WallCover(model.BackWall(), layout.plotRect)
+                                         : ChartRect{});
     const TChartLegend &legend = model.Legend();
     const bool legendFirst = legend.Vertical();
     if (legendFirst)

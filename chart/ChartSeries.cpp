@@ -1,7 +1,7 @@
-#include "ChartSeries.h"
+#include <kvrchart/ChartSeries.h>
 
 #include "ChartCanvas.h"
-#include "ChartLayout.h"
+#include <kvrchart/ChartLayout.h>
 
 #include <QMetaMethod>
 #include <QPointF>
@@ -177,16 +177,9 @@ PlotFrame TChartSeries::FindShownRange(PlotFrame frame) const {
     return frame;
 }
 
-void TChartSeries::Draw(ChartCanvas &canvas, const PlotFrame &frame) {
+void TChartSeries::Draw(ChartCanvas &canvas, const PlotFrame &frame) const {
     DrawShownPoints(canvas, frame);
 }
-
-void TChartSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
-    for (int i = frame.first; i <= frame.last; ++i)
-        PaintPoint(canvas, frame, i);
-}
-
-void TChartSeries::PaintPoint(ChartCanvas &, const PlotFrame &, int) {}
 
 int TChartSeries::PointAt(const PlotFrame &frame, int x, int y) const {
     for (int i = 0; i < Count(); ++i) {

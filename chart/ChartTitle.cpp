@@ -1,4 +1,4 @@
-#include "ChartTitle.h"
+#include <kvrchart/ChartTitle.h>
 
 #include "ChartCanvas.h"
 

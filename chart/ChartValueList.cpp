@@ -1,4 +1,4 @@
-#include "ChartValueList.h"
+#include <kvrchart/ChartValueList.h>
 
 #include "ValueExtremes.h"
 
@@ -189,18 +189,21 @@ void TChartValueList::RecalculateSums() const {
 }
 
 double TChartValueList::HighestValue() const {
+    const std::lock_guard lock(m_statsMutex);
     if (m_statsStale)
         RecalculateExtremes();
     return m_highest;
 }
 
 double TChartValueList::LowestValue() const {
+    const std::lock_guard lock(m_statsMutex);
     if (m_statsStale)
         RecalculateExtremes();
     return m_lowest;
 }
 
 double TChartValueList::SumOfValues() const {
+    const std::lock_guard lock(m_statsMutex);
     if (m_statsStale)
         RecalculateExtremes();
     if (m_sumsStale)
@@ -209,6 +212,7 @@ double TChartValueList::SumOfValues() const {
 }
 
 double TChartValueList::SumOfMagnitudes() const {
+    const std::lock_guard lock(m_statsMutex);
     if (m_statsStale)
         RecalculateExtremes();
     if (m_sumsStale)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChartValueList.h"
 #include "ColumnReduction.h"
 #include "PixelMapper.h"
+#include <kvrchart/ChartValueList.h>
 
 #include <span>
 

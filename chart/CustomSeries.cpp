@@ -1,6 +1,7 @@
 #include "ChartCanvas.h"
 #include "ColumnScan.h"
-#include "LineSeries.h"
+#include "PixelMapper.h"
+#include <kvrchart/LineSeries.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,78 +28,83 @@ void TCustomSeries::VerticalMargins(int &top, int &bottom) const {
     }
 }
 
-void TCustomSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) {
-    m_prevValid = false;
+void TCustomSeries::DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) const {
     if (DrawsByColumns(frame)) {
         DrawByColumns(canvas, frame);
         return;
     }
-    TChartSeries::DrawShownPoints(canvas, frame);
+    const PixelMapper mapX(frame.horizontal);
+    const PixelMapper mapY(frame.vertical);
+    DrawPosition at;
+    for (int i = frame.first; i <= frame.last; ++i)
+        PaintPoint(canvas, frame, mapX, mapY, i, at);
+    FlushStrokes(canvas, at);
 }
 
-void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index) {
+void TCustomSeries::PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, const PixelMapper &mapX,
+                               const PixelMapper &mapY, int index, DrawPosition &at) const {
     const TColor c = PointColor(index);
-    const int x = frame.horizontal.ValueToPixel(XValues().ValueAt(index));
-    const int y = frame.vertical.ValueToPixel(YValues().ValueAt(index));
+    const int x = mapX(XValues().ValueAt(index));
+    const int y = mapY(YValues().ValueAt(index));
     // Infinite and undefined values are skipped like points far off the plot.
     if (!PointIsFinite(index) || !Drawable(x, y)) {
-        m_prevColor = c;
+        at.color = c;
         return;
     }
     canvas.SetPenColor(clBlack);
     canvas.SetBrushColor(c);
-    if (m_prevColor == clNone) {
-        m_prevX = x;
-        m_prevY = y;
+    if (at.color == clNone) {
+        at.x = x;
+        at.y = y;
     }
     const bool isLast = index == frame.last;
     if (index == frame.first) {
         if (index > 0)
-            EnterFromLeftEdge(canvas, frame, index, c, x, y);
+            EnterFromLeftEdge(canvas, frame, index, c, x, y, at);
         if (isLast && m_pointer.Visible())
             PaintMarker(canvas, x, y, c, index);
     } else {
-        Connect(canvas, index, c, x, y, true, isLast);
+        Connect(canvas, index, c, x, y, true, isLast, at);
     }
-    m_prevX = x;
-    m_prevY = y;
-    m_prevColor = c;
-    m_prevValid = true;
+    at.x = x;
+    at.y = y;
+    at.color = c;
+    at.valid = true;
 }
 
 void TCustomSeries::EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index,
-                                      TColor c, int x, int y) {
+                                      TColor c, int x, int y, DrawPosition &at) const {
     const int before = index - 1;
     if (!PointIsFinite(before))
         return;
     const AxisMapping &horiz = frame.horizontal;
-    m_prevX = horiz.inverted ? frame.plot.Right : frame.plot.Left;
+    at.x = horiz.inverted ? frame.plot.Right : frame.plot.Left;
     const double x0 = XValues().ValueAt(before);
     const double x1 = XValues().ValueAt(index);
     const double y0 = YValues().ValueAt(before);
     if (x1 == x0) {
-        m_prevY = frame.vertical.ValueToPixel(y0);
+        at.y = frame.vertical.ValueToPixel(y0);
     } else {
-        const double xe = horiz.PixelToValue(m_prevX);
+        const double xe = horiz.PixelToValue(at.x);
         const double y1 = YValues().ValueAt(index);
-        m_prevY = frame.vertical.ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
+        at.y = frame.vertical.ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
     }
-    m_prevValid = true;
+    at.valid = true;
     if (PointColor(before) != clNone)
-        Connect(canvas, index, c, x, y, false, false);
+        Connect(canvas, index, c, x, y, false, false, at);
 }
 
 void TCustomSeries::Connect(ChartCanvas &canvas, int index, TColor c, int x, int y, bool markers,
-                            bool last) {
-    // Without a point drawn earlier in this paint there is nothing to start from.
-    if (!m_prevValid)
+                            bool last, DrawPosition &at) const {
+    // Without a point drawn earlier in this drawing there is nothing to start from.
+    if (!at.valid)
         return;
-    if ((x != m_prevX || y != m_prevY) && c != clNone && m_connectPoints)
-        DrawLine(canvas, c, m_prevX, m_prevY, x, y);
+    if ((x != at.x || y != at.y) && c != clNone && m_connectPoints)
+        StrokeTo(canvas, c, x, y, at);
     if (!markers || !m_pointer.Visible())
         return;
-    if (m_prevColor != clNone)
-        PaintMarker(canvas, m_prevX, m_prevY, m_prevColor, index - 1);
+    if (at.color != clNone)
+        PaintMarker(canvas, at.x, at.y, at.color, index - 1);
     if (last && c != clNone)
         PaintMarker(canvas, x, y, c, index);
 }
@@ -110,10 +116,32 @@ void TCustomSeries::DrawLine(ChartCanvas &canvas, TColor c, int x0, int y0, int 
     canvas.Line(x0, y0, x1, y1);
 }
 
-void TCustomSeries::PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index) {
+void TCustomSeries::StrokeTo(ChartCanvas &canvas, TColor c, int x, int y, DrawPosition &at) const {
+    if (m_pointer.Visible()) {
+        DrawLine(canvas, c, at.x, at.y, x, y);
+        return;
+    }
+    if (c != at.strokeColor)
+        FlushStrokes(canvas, at);
+    at.strokeColor = c;
+    at.strokes.emplace_back(at.x, at.y, x, y);
+}
+
+void TCustomSeries::FlushStrokes(ChartCanvas &canvas, DrawPosition &at) const {
+    if (at.strokes.empty())
+        return;
+    canvas.ApplyPen(m_linePen);
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
+    canvas.SetPenColor(at.strokeColor);
+    canvas.Lines(at.strokes);
+    at.strokes.clear();
+}
+
+void TCustomSeries::PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index) const {
     m_pointer.PrepareCanvas(canvas, color);
     TSeriesPointerStyle style = m_pointer.Style();
-    emit PointerStyleRequested(index, &style);
+    if (m_pointerStyle)
+        m_pointerStyle(index, style);
     TSeriesPointer::DrawShape(canvas, style, x, y, m_pointer.HorizSize(), m_pointer.VertSize());
 }
 

@@ -1,7 +1,7 @@
 #include "ChartCanvas.h"
 #include "ColumnScan.h"
 #include "LinePath.h"
-#include "LineSeries.h"
+#include <kvrchart/LineSeries.h>
 
 #include <algorithm>
 
@@ -41,7 +41,7 @@ bool TCustomSeries::EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, i
     return true;
 }
 
-void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
+void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) const {
     const PixelMapper mapX(frame.horizontal);
     const PixelMapper mapY(frame.vertical);
     ColumnReducer reducer;
@@ -57,13 +57,6 @@ void TCustomSeries::DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) {
     canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetPenColor(color);
     DrawColumnRuns(canvas, runs);
-    // The state PaintPoint leaves: the last point drawn, and the colour of the last shown.
-    if (!runs.empty()) {
-        m_prevX = runs.back().x;
-        m_prevY = runs.back().exit;
-        m_prevValid = true;
-    }
-    m_prevColor = color;
 }
 
 } // namespace kvr::chart

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AxisScale.h"
+#include <kvrchart/AxisScale.h>
 
 #include <cmath>
 

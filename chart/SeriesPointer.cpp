@@ -1,7 +1,7 @@
-#include "SeriesPointer.h"
+#include <kvrchart/SeriesPointer.h>
 
 #include "ChartCanvas.h"
-#include "ChartException.h"
+#include <kvrchart/ChartException.h>
 
 #include <array>
 

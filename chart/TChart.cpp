@@ -1,4 +1,4 @@
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 #include "ChartCanvas.h"
 #include "ChartDrawing.h"
@@ -13,7 +13,7 @@ TChart::TChart(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    for (TCustomChartAxis *axis : Axes())
+    for (const TCustomChartAxis *axis : Axes())
         m_layout.Axis(axis->Side()).mapping.horizontal = axis->Horizontal();
     m_creating = false;
 }
@@ -23,14 +23,6 @@ TChart::~TChart() = default;
 QLocale TChart::LabelLocale() const {
     return testAttribute(Qt::WA_SetLocale) ? locale() : QLocale::system();
 }
-
-void TChart::RaiseLegendText(int index, QString &text) { emit LegendTextRequested(index, &text); }
-
-void TChart::RaiseLegendPosition(int index, int &x, int &y) {
-    emit LegendPositionRequested(index, &x, &y);
-}
-
-void TChart::RaiseLegendRect(ChartRect &rect) { emit LegendRectRequested(&rect); }
 
 void TChart::Invalidate() {
     if (m_creating)
@@ -44,29 +36,13 @@ void TChart::Invalidate() {
     }
 }
 
-const ChartLayout &TChart::LayOut() {
+const ChartLayout &TChart::Layout() {
     const bool resized = m_layout.panel.width != width() || m_layout.panel.height != height();
     if (m_layoutClean && !resized)
         return m_layout;
     m_layout = LayOutChart(*this, size(), LengthsOf(m_layout));
     m_layoutClean = true;
     return m_layout;
-}
-
-void TChart::DrawOn(ChartCanvas &canvas, const ChartLayout &layout) {
-    DrawChart(*this, canvas, layout, [this](DrawPoint point) {
-        switch (point) {
-        case DrawPoint::BeforeAxes:
-            emit BeforeDrawAxes();
-            break;
-        case DrawPoint::BeforeSeries:
-            emit BeforeDrawSeries();
-            break;
-        case DrawPoint::After:
-            emit AfterDraw();
-            break;
-        }
-    });
 }
 
 void TChart::Draw(QImage &target, const QRect &rect) {
@@ -77,11 +53,11 @@ void TChart::Draw(QImage &target, const QRect &rect) {
                            rect.top() + rect.height()};
     const bool whole = rect == QRect(QPoint(0, 0), size());
     if (whole)
-        LayOut();
+        Layout();
     else
         m_layout = LayOutChart(*this, canvas, {bounds, width(), height()}, LengthsOf(m_layout));
     m_layoutClean = whole;
-    DrawOn(canvas, m_layout);
+    DrawChart(*this, canvas, m_layout, m_drawListener);
 }
 
 // On a high-density screen the picture has as many pixels as the screen shows; the
@@ -95,9 +71,9 @@ const QImage &TChart::Picture() {
     if (m_buffer.size() != pixels)
         m_buffer = QImage(pixels, QImage::Format_RGB32);
     m_buffer.setDevicePixelRatio(ratio);
-    LayOut();
+    Layout();
     ChartCanvas canvas(m_buffer, palette());
-    DrawOn(canvas, m_layout);
+    DrawChart(*this, canvas, m_layout, m_drawListener);
     m_bufferClean = true;
     return m_buffer;
 }

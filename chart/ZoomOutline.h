@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChartCanvas.h"
-#include "ChartGeometry.h"
+#include <kvrchart/ChartGeometry.h>
 
 namespace kvr::chart {
 

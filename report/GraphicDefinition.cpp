@@ -1,6 +1,6 @@
 #include "GraphicDefinition.h"
 
-#include "ChartModel.h"
+#include <kvrchart/ChartModel.h>
 
 #include <stdexcept>
 #include <utility>

@@ -2,9 +2,9 @@
 // with their roles, and the captions placed on them. The window builds its charts from it.
 #pragma once
 
-#include "ChartGeometry.h"
-#include "ChartPen.h"
 #include "GraphData.h"
+#include <kvrchart/ChartGeometry.h>
+#include <kvrchart/ChartPen.h>
 
 #include <span>
 

@@ -1,12 +1,12 @@
 #include "LabReport.h"
 
-#include "ChartModel.h"
-#include "ChartRenderer.h"
 #include "Fonts.h"
 #include "GraphicDefinition.h"
 #include "ResultsReport.h"
 #include "ShownTexts.h"
 #include "Titles.h"
+#include <kvrchart/ChartModel.h>
+#include <kvrchart/ChartRenderer.h>
 
 #include <QBuffer>
 #include <QCoreApplication>

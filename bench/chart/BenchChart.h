@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GraphChartPanel.h"
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 #include <QWidget>
 

@@ -39,9 +39,9 @@ void MappingPass(benchmark::State &state) {
     BenchChart bench(int(state.range(0)));
     const TLineSeries &line = *bench.line;
     const kvr::chart::PixelMapper horizontal(
-        bench.chart->Layout().Axis(kvr::chart::AxisId::Bottom).mapping);
+        bench.chart->DrawnLayout().Axis(kvr::chart::AxisId::Bottom).mapping);
     const kvr::chart::PixelMapper vertical(
-        bench.chart->Layout().Axis(kvr::chart::AxisId::Left).mapping);
+        bench.chart->DrawnLayout().Axis(kvr::chart::AxisId::Left).mapping);
     for (auto _ : state) {
         long long sum = 0;
         for (int i = 0; i < line.Count(); ++i)

@@ -5,8 +5,8 @@
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
-#include "TChart.h"
 #include "WindowSet.h"
+#include <kvrchart/TChart.h>
 
 #include <QApplication>
 #include <QLineEdit>

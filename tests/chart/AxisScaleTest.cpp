@@ -1,4 +1,4 @@
-#include "AxisScale.h"
+#include <kvrchart/AxisScale.h>
 
 #include <gtest/gtest.h>
 

@@ -25,7 +25,7 @@ TEST(Axis, BottomAxisFromFiftyHasNoLabelAtFiftyWithStepTwenty) {
     points.AddPoint(60, 1);
     points.AddPoint(187, 2);
     // Ticks come from the labels, produced from the top down.
-    const auto values = LabelValues(chart.LayOut().Axis(AxisId::Bottom));
+    const auto values = LabelValues(chart.Layout().Axis(AxisId::Bottom));
     ASSERT_FALSE(values.empty());
     EXPECT_NEAR(values.front(), 180, 1.0);
     EXPECT_NEAR(values.back(), 60, 1.0);
@@ -38,14 +38,14 @@ TEST(Axis, StepSearchOnARealAxisGivesLabelsFortyDownToZero) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 40);
-    const AxisLayout axis = chart.LayOut().Axis(AxisId::Left);
+    const AxisLayout axis = chart.Layout().Axis(AxisId::Left);
     ASSERT_GE(axis.ticks.size(), 2u);
     const double step = axis.mapping.maximum > 0
                             ? std::abs(axis.mapping.PixelToValue(axis.ticks[0]) -
                                        axis.mapping.PixelToValue(axis.ticks[1]))
                             : 0;
     EXPECT_NEAR(step, 2.0, 0.2);
-    EXPECT_NEAR(LabelValues(chart.LayOut().Axis(AxisId::Left)).back(), 0.0, 1e-9);
+    EXPECT_NEAR(LabelValues(chart.Layout().Axis(AxisId::Left)).back(), 0.0, 1e-9);
 }
 
 // The left axis keeps its fixed minimum; the right one, automatic at both ends, widens both.
@@ -55,7 +55,7 @@ TEST(Axis, SeriesMarginWidensTheAutomaticEnd) {
     points.SetVertAxis(TVertAxis::aBothVertAxis);
     points.AddPoint(0, 0);
     points.AddPoint(10, 40);
-    const ChartLayout layout = chart.LayOut();
+    const ChartLayout layout = chart.Layout();
     const AxisLayout axis = layout.Axis(AxisId::Left);
     const double length = axis.mapping.Length();
     // Top margin HorizSize + 1 = 5 pixels: maximum 40 + 5 × 40 / (length − 5).
@@ -72,7 +72,7 @@ TEST(Axis, MarginBeyondTheLargestDoubleEndsTheAxisThere) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(0, 0);
     points.AddPoint(10, 1.79e308);
-    const AxisLayout axis = chart.LayOut().Axis(AxisId::Left);
+    const AxisLayout axis = chart.Layout().Axis(AxisId::Left);
     // 5 pixels above 1.79e308 lie beyond the largest double.
     EXPECT_EQ(axis.mapping.maximum, DBL_MAX);
     // (1 − 1.79e308 / DBL_MAX) of the length below the top, not at the centre.
@@ -86,8 +86,8 @@ TEST(Axis, LineSeriesWithHiddenMarkerAddsNoMargin) {
     line.Pointer().SetInflateMargins(true);
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    EXPECT_EQ(chart.LayOut().Axis(AxisId::Left).mapping.maximum, 40.0);
-    EXPECT_EQ(chart.LayOut().Axis(AxisId::Bottom).mapping.maximum, 10.0);
+    EXPECT_EQ(chart.Layout().Axis(AxisId::Left).mapping.maximum, 40.0);
+    EXPECT_EQ(chart.Layout().Axis(AxisId::Bottom).mapping.maximum, 10.0);
 }
 
 TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
@@ -95,7 +95,7 @@ TEST(Axis, DataBelowTheStoredMinimumExchangesTheEnds) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(20, 1);
     points.AddPoint(30, 2);
-    const AxisLayout axis = chart.LayOut().Axis(AxisId::Bottom);
+    const AxisLayout axis = chart.Layout().Axis(AxisId::Bottom);
     EXPECT_LT(axis.mapping.minimum, 30.0);
     EXPECT_EQ(axis.mapping.maximum, 50.0);
 }
@@ -295,9 +295,9 @@ TEST(Axis, NoTicksAndNoGridWithoutLabelsWhenTicksFollowLabels) {
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
     chart->LeftAxis().SetLabels(false);
-    EXPECT_TRUE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
+    EXPECT_TRUE(chart.Layout().Axis(AxisId::Left).ticks.empty());
     chart->LeftAxis().SetTickOnLabelsOnly(false);
-    EXPECT_FALSE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
+    EXPECT_FALSE(chart.Layout().Axis(AxisId::Left).ticks.empty());
 }
 
 struct LabelStyleCase {
@@ -328,7 +328,7 @@ TEST_P(LabelStyleTable, ListsEveryLabelWithItsTextAtItsValue) {
     const LabelStyleCase &c = GetParam();
     chart->Axis(c.axis).SetLabelStyle(c.style);
     chart->Axis(c.axis).SetLabelsOnAxis(c.onAxis);
-    const AxisLayout axis = chart.LayOut().Axis(c.axis);
+    const AxisLayout axis = chart.Layout().Axis(c.axis);
     std::string expected, actual;
     for (const QString &label : QString::fromLatin1(c.labels).split(' ', Qt::SkipEmptyParts))
         expected += QStringLiteral("%1:%2 ")
@@ -364,7 +364,7 @@ TEST(Axis, ZeroMinimumIsLabelled) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    const AxisLayout axis = chart.LayOut().Axis(AxisId::Left);
+    const AxisLayout axis = chart.Layout().Axis(AxisId::Left);
     const auto ticks = axis.ticks;
     ASSERT_FALSE(ticks.empty());
     EXPECT_EQ(ticks.back(), axis.mapping.end);
@@ -388,8 +388,8 @@ TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
     // The turned caption lies in the room just taken, left of the labels.
     bool ink = false;
     for (int x = 26; x < 26 + titleRoom; ++x)
-        for (int y = chart->Layout().Axis(AxisId::Left).mapping.start;
-             y < chart->Layout().Axis(AxisId::Left).mapping.end; ++y)
+        for (int y = chart->DrawnLayout().Axis(AxisId::Left).mapping.start;
+             y < chart->DrawnLayout().Axis(AxisId::Left).mapping.end; ++y)
             ink = ink || PixelRgb(image, x, y) == 0x000000;
     EXPECT_TRUE(ink);
 }
@@ -413,12 +413,12 @@ TEST(Axis, TenThousandStepsOrMoreProduceNoLabels) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(1, 10);
-    EXPECT_TRUE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
+    EXPECT_TRUE(chart.Layout().Axis(AxisId::Left).ticks.empty());
     // 1000 steps: positions are recorded, never beyond the list's capacity.
     axis.SetIncrement(0.01);
-    EXPECT_LE(chart.LayOut().Axis(AxisId::Left).ticks.size(),
+    EXPECT_LE(chart.Layout().Axis(AxisId::Left).ticks.size(),
               std::size_t(TChartAxis::kTickCapacity));
-    EXPECT_FALSE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
+    EXPECT_FALSE(chart.Layout().Axis(AxisId::Left).ticks.empty());
 }
 
 TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
@@ -429,7 +429,7 @@ TEST(Axis, LabelLoopEndsWhereTheStepIsLostInPrecision) {
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1e17);
     // Every round would land on the same value: it is labelled once, and the loop stops.
-    const AxisLayout laid = chart.LayOut().Axis(AxisId::Left);
+    const AxisLayout laid = chart.Layout().Axis(AxisId::Left);
     const auto ticks = laid.ticks;
     EXPECT_EQ(ticks.size(), 1u);
     for (int tick : ticks)
@@ -444,7 +444,7 @@ TEST(Axis, NonFiniteRangeDrawsNoLabelsAndDoesNotHang) {
     axis.SetMinMax(-1e308, 1e308);
     auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 1);
-    EXPECT_TRUE(chart.LayOut().Axis(AxisId::Left).ticks.empty());
+    EXPECT_TRUE(chart.Layout().Axis(AxisId::Left).ticks.empty());
 }
 
 } // namespace

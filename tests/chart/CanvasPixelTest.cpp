@@ -90,13 +90,11 @@ TEST(Canvas, EllipseFillsTheSameBoxAsARectangle) {
         canvas.SetBrush(clRed, TBrushStyle::bsSolid);
         canvas.Ellipse({10, 10, 18, 18});
     }
-    EXPECT_EQ(PixelRgb(image, 10, 14), kBlack);
-    EXPECT_EQ(PixelRgb(image, 17, 14), kBlack);
-    EXPECT_EQ(PixelRgb(image, 18, 14), kWhite);
-    EXPECT_EQ(PixelRgb(image, 9, 14), kWhite);
-    EXPECT_EQ(PixelRgb(image, 14, 10), kBlack);
-    EXPECT_EQ(PixelRgb(image, 14, 17), kBlack);
-    EXPECT_EQ(PixelRgb(image, 14, 14), kRed);
+    const std::tuple<int, int, unsigned> pixels[] = {
+        {10, 14, kBlack}, {17, 14, kBlack}, {18, 14, kWhite}, {9, 14, kWhite},
+        {14, 10, kBlack}, {14, 17, kBlack}, {14, 14, kRed}};
+    for (auto [x, y, rgb] : pixels)
+        EXPECT_EQ(PixelRgb(image, x, y), rgb) << x << ", " << y;
 }
 
 TEST(Canvas, NotXorDrawnTwiceRestoresThePicture) {
@@ -175,15 +173,11 @@ TEST(Canvas, ClipKeepsDrawingInsideTheExclusiveBox) {
         canvas.Line(0, 12, 20, 12);
     }
     // Each edge from both sides, across and down.
-    EXPECT_EQ(PixelRgb(image, 4, 3), kWhite);
-    EXPECT_EQ(PixelRgb(image, 5, 3), kBlack);
-    EXPECT_EQ(PixelRgb(image, 9, 3), kBlack);
-    EXPECT_EQ(PixelRgb(image, 10, 3), kWhite);
-    EXPECT_EQ(PixelRgb(image, 7, 1), kWhite);
-    EXPECT_EQ(PixelRgb(image, 7, 2), kBlack);
-    EXPECT_EQ(PixelRgb(image, 7, 7), kBlack);
-    EXPECT_EQ(PixelRgb(image, 7, 8), kWhite);
-    EXPECT_EQ(PixelRgb(image, 15, 12), kBlack);
+    const std::tuple<int, int, unsigned> pixels[] = {
+        {4, 3, kWhite}, {5, 3, kBlack}, {9, 3, kBlack}, {10, 3, kWhite}, {7, 1, kWhite},
+        {7, 2, kBlack}, {7, 7, kBlack}, {7, 8, kWhite}, {15, 12, kBlack}};
+    for (auto [x, y, rgb] : pixels)
+        EXPECT_EQ(PixelRgb(image, x, y), rgb) << x << ", " << y;
 }
 
 TEST(Canvas, BevelRingsLightTopLeftDarkBottomRight) {
@@ -363,7 +357,7 @@ TEST(ChartPixels, LegendShadowIsAOnePixelBand) {
     chart->Legend().SetShadowSize(1);
     chart->Legend().SetColorWidth(50);
     const QImage &image = chart->Picture();
-    const ChartRect box = chart->Layout().legend.rect;
+    const ChartRect box = chart->DrawnLayout().legend.rect;
     const int midY = (box.Top + box.Bottom) / 2;
     const int midX = (box.Left + box.Right) / 2;
     // Frame from (left − 1, top − 1) to (right + 1, bottom + 1), exclusive: at x = right.

@@ -1,9 +1,13 @@
 #include "ChartCanvas.h"
 #include "ChartTestSupport.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <ostream>
+#include <thread>
 
 namespace {
 
@@ -83,11 +87,11 @@ TEST(Layout, AxesTakeTheirLabelsAndTicksOffPlotRect) {
     const int h = FontHeightOf(font);
     const int w = TextWidthOf(font, QStringLiteral("100")) + TextWidthOf(font, QStringLiteral(" "));
     // (25 + W + 6, 11, 404, 351 − h − 6): labels, then axis pen 2 + tick 4.
-    EXPECT_EQ(chart.LayOut().plotRect, (ChartRect{25 + w + 6, 11, 404, 351 - h - 6}));
-    EXPECT_EQ(chart.LayOut().Axis(AxisId::Bottom).mapping.start, 31 + w);
-    EXPECT_EQ(chart.LayOut().Axis(AxisId::Bottom).mapping.end, 404);
-    EXPECT_EQ(chart.LayOut().Axis(AxisId::Left).mapping.start, 11);
-    EXPECT_EQ(chart.LayOut().Axis(AxisId::Left).mapping.end, 345 - h);
+    EXPECT_EQ(chart.Layout().plotRect, (ChartRect{25 + w + 6, 11, 404, 351 - h - 6}));
+    EXPECT_EQ(chart.Layout().Axis(AxisId::Bottom).mapping.start, 31 + w);
+    EXPECT_EQ(chart.Layout().Axis(AxisId::Bottom).mapping.end, 404);
+    EXPECT_EQ(chart.Layout().Axis(AxisId::Left).mapping.start, 11);
+    EXPECT_EQ(chart.Layout().Axis(AxisId::Left).mapping.end, 345 - h);
 }
 
 // The layout step alone gives what a drawing of the same state then shows.
@@ -96,13 +100,13 @@ TEST(Layout, LayingOutWithoutDrawingGivesPlotRectAndAxisEnds) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 100);
     points.AddPoint(180, 20);
-    const ChartLayout layout = chart->LayOut();
+    const ChartLayout layout = chart->Layout();
     EXPECT_FALSE(chart->BufferClean());
     chart->Picture();
     EXPECT_EQ(layout.plotRect, chart->PlotRect());
     for (AxisId id : {AxisId::Bottom, AxisId::Left}) {
-        EXPECT_EQ(layout.Axis(id).mapping.start, chart->Layout().Axis(id).mapping.start);
-        EXPECT_EQ(layout.Axis(id).mapping.end, chart->Layout().Axis(id).mapping.end);
+        EXPECT_EQ(layout.Axis(id).mapping.start, chart->DrawnLayout().Axis(id).mapping.start);
+        EXPECT_EQ(layout.Axis(id).mapping.end, chart->DrawnLayout().Axis(id).mapping.end);
     }
     EXPECT_EQ(layout.Axis(AxisId::Bottom).mapping.end, layout.plotRect.Right);
     EXPECT_EQ(layout.Axis(AxisId::Left).mapping.start, layout.plotRect.Top);
@@ -112,10 +116,10 @@ TEST(Layout, TitleWithOneLineMovesTheTopDownByAFontHeightAndTheGap) {
     auto chart = MakeGraphModel();
     chart->Legend().SetVisible(false);
     chart->SetAxisVisible(false);
-    const int topWithout = chart.LayOut().plotRect.Top;
+    const int topWithout = chart.Layout().plotRect.Top;
     chart->Title().SetVisible(true);
     chart->Title().SetText({QStringLiteral("TChart")});
-    EXPECT_EQ(chart.LayOut().plotRect.Top, topWithout + FontHeightOf(chart->Title().Font()) + 5);
+    EXPECT_EQ(chart.Layout().plotRect.Top, topWithout + FontHeightOf(chart->Title().Font()) + 5);
 }
 
 TEST(Layout, FramedTitleTakesTheFrameOnBothSides) {
@@ -137,7 +141,7 @@ TEST(Layout, VisibleFootWithoutLinesTakesNoRoom) {
     auto chart = MakeGraphModel();
     chart->SetAxisVisible(false);
     chart->Foot().SetVisible(true);
-    EXPECT_EQ(chart.LayOut().plotRect.Bottom, 351);
+    EXPECT_EQ(chart.Layout().plotRect.Bottom, 351);
 }
 
 TEST(Layout, BackColorFillsTheWallOnlyOutsideLoading) {
@@ -182,7 +186,7 @@ TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     auto fresh = MakeGraphChart(300, 100);
     fresh->SetAxisVisible(false);
     fresh->SetMarginLeft(7);
-    EXPECT_EQ(chart->LayOut().plotRect, fresh->LayOut().plotRect);
+    EXPECT_EQ(chart->Layout().plotRect, fresh->Layout().plotRect);
 }
 
 TEST(Layout, EmptyPanelDrawsNothing) {
@@ -209,13 +213,29 @@ TEST(Layout, LocaleOrPaletteChangeRedraws) {
 
 TEST(Layout, NotificationPointsAreCalledInDrawingOrder) {
     auto chart = MakeGraphChart();
-    QStringList calls;
-    for (auto [signal, name] : {std::pair{&TChart::BeforeDrawAxes, "axes"},
-                                {&TChart::BeforeDrawSeries, "series"},
-                                {&TChart::AfterDraw, "after"}})
-        QObject::connect(chart.get(), signal, chart.get(), [&calls, name] { calls << name; });
+    std::vector<DrawPoint> calls;
+    chart->SetDrawListener([&calls](DrawPoint point) { calls.push_back(point); });
     chart->Picture();
-    EXPECT_EQ(calls, (QStringList{"axes", "series", "after"}));
+    EXPECT_EQ(calls,
+              (std::vector{DrawPoint::BeforeAxes, DrawPoint::BeforeSeries, DrawPoint::After}));
+}
+
+// A drawing changes nothing of the model: two threads drawing it at once, over and over, get
+// the picture one thread alone gets after them.
+TEST(Layout, OneModelDrawnOnTwoThreadsAtOnceGivesOnePicture) {
+    GraphModel graph = MakeGraphModel();
+    FillGraph(*graph.model);
+    std::array<QImage, 21> drawn;
+    const auto draw = [&graph, &drawn](std::size_t first, std::size_t last) {
+        for (std::size_t k = first; k <= last; ++k) {
+            drawn[k] = QImage(graph.size, QImage::Format_RGB32);
+            QPainter painter(&drawn[k]);
+            RenderChart(*graph.model, painter, graph.size);
+        }
+    };
+    { const std::jthread one(draw, 0, 9), other(draw, 10, 19); }
+    draw(20, 20);
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), drawn[20]), 21);
 }
 
 } // namespace

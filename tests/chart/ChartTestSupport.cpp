@@ -39,7 +39,7 @@ GraphModel MakeGraphModel(int width, int height, double bottomMinimum) {
 
 const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series) {
     static const PlotFrame kNone;
-    const auto &frames = chart.Layout().series;
+    const auto &frames = chart.DrawnLayout().series;
     for (std::size_t i = 0; i < frames.size(); ++i)
         if (&chart.Series(int(i)) == &series)
             return frames[i];
@@ -77,9 +77,9 @@ void FillGraph(ChartModel &chart) {
 }
 
 NavigatedModel::NavigatedModel(QSize size)
-    : navigation(*this, [this]() -> const ChartLayout & { return LayOut(); }), m_size(size) {}
+    : navigation(*this, [this]() -> const ChartLayout & { return Layout(); }), m_size(size) {}
 
-const ChartLayout &NavigatedModel::LayOut() {
+const ChartLayout &NavigatedModel::Layout() {
     if (!m_clean)
         m_layout = LayOutChart(*this, m_size, LengthsOf(m_layout));
     m_clean = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChartNavigator.h"
-#include "TChart.h"
+#include <kvrchart/ChartNavigator.h>
+#include <kvrchart/TChart.h>
 
 #include <QImage>
 #include <array>
@@ -53,7 +53,7 @@ struct GraphModel {
     QSize size;
 
     ChartModel *operator->() const { return model.get(); }
-    ChartLayout LayOut() const { return LayOutChart(*model, size); }
+    ChartLayout Layout() const { return LayOutChart(*model, size); }
 };
 GraphModel MakeGraphModel(int width = 441, int height = 377, double bottomMinimum = 0.0);
 
@@ -62,7 +62,7 @@ GraphModel MakeGraphModel(int width = 441, int height = 377, double bottomMinimu
 class NavigatedModel : public ChartModel {
 public:
     explicit NavigatedModel(QSize size);
-    const ChartLayout &LayOut();
+    const ChartLayout &Layout();
     void Invalidate() override { m_clean = false; }
     ChartNavigation navigation;
 

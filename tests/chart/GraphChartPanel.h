@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 // The stored panel, walls, title and axes of the graphs window's first chart, as the form
 // loads them, for the chart tests and benchmarks that draw without the window. The caller

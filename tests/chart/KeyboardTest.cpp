@@ -38,16 +38,17 @@ TEST_P(KeyboardTable, EveryKeyMovesItsAxesAndHomeRestoresThePicture) {
     auto chart = MakeFilledGraphChart();
     chart->resize(900, chart->height()); // a wide plot: each direction steps by its own length
     const QImage before = chart->Picture();
-    const AxisLayout bottom = chart->Layout().Axis(AxisId::Bottom);
-    const AxisLayout left = chart->Layout().Axis(AxisId::Left);
+    const AxisLayout bottom = chart->DrawnLayout().Axis(AxisId::Bottom);
+    const AxisLayout left = chart->DrawnLayout().Axis(AxisId::Left);
     // Taken, not passed on to the widgets around the chart.
     QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier);
     QApplication::sendEvent(chart.get(), &press);
     EXPECT_TRUE(press.isAccepted());
     EXPECT_NE(chart->Picture(), before);
-    ExpectMove(chart->Layout().Axis(AxisId::Bottom), bottom.minimum, bottom.maximum,
+    ExpectMove(chart->DrawnLayout().Axis(AxisId::Bottom), bottom.minimum, bottom.maximum,
                GetParam().bottom);
-    ExpectMove(chart->Layout().Axis(AxisId::Left), left.minimum, left.maximum, GetParam().left);
+    ExpectMove(chart->DrawnLayout().Axis(AxisId::Left), left.minimum, left.maximum,
+               GetParam().left);
     QTest::keyClick(chart.get(), GetParam().reset);
     EXPECT_EQ(chart->Picture(), before);
 }
@@ -85,12 +86,12 @@ TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
                               std::pair{&chart->LeftAxis(), GetParam().leftLabelsSize}})
         if (size)
             axis->LabelsFont().SetSize(size);
-    const std::array<double, 4> before = Ends(chart->LayOut());
+    const std::array<double, 4> before = Ends(chart->Layout());
     int taken = 0;
     for (int press = 0; press < 100; ++press)
         taken += chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomIn));
     EXPECT_EQ(taken, GetParam().steps);
-    const ChartLayout zoomed = chart->LayOut();
+    const ChartLayout zoomed = chart->Layout();
     for (AxisId id : {AxisId::Bottom, AxisId::Left})
         for (std::size_t i = 1; i < zoomed.Axis(id).labels.size(); ++i)
             EXPECT_NE(zoomed.Axis(id).labels[i - 1].text, zoomed.Axis(id).labels[i].text);
@@ -99,14 +100,14 @@ TEST_P(ZoomStopTable, ZoomingInStopsOneStepBeforeTheLabelsTouch) {
     EXPECT_NEAR(ends[3] - ends[2], GetParam().leftSpan, 1e-9);
     EXPECT_TRUE(chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut)));
     // The left axis: every row's plot is some 300 high.
-    ExpectMove(chart->LayOut().Axis(AxisId::Left), ends[2], ends[3], {0, 4. / 3});
+    ExpectMove(chart->Layout().Axis(AxisId::Left), ends[2], ends[3], {0, 4. / 3});
     EXPECT_TRUE(chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset)));
-    EXPECT_EQ(Ends(chart->LayOut()), before);
+    EXPECT_EQ(Ends(chart->Layout()), before);
     EXPECT_FALSE(chart->navigation.navigate(NavigationOperation::Of(Navigation::Reset)));
     // Holding "-" down keeps the ranges finite.
     for (int press = 0; press < 1000; ++press)
         chart->navigation.navigate(NavigationOperation::Of(Navigation::ZoomOut));
-    for (double end : Ends(chart->LayOut()))
+    for (double end : Ends(chart->Layout()))
         EXPECT_LE(std::abs(end), 1e100);
 }
 

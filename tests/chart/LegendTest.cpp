@@ -48,22 +48,15 @@ TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
     const auto &legend = chart->Legend();
     EXPECT_EQ(legend.EffectiveStyle(), TLegendStyle::lsSeries);
     ASSERT_EQ(legend.ItemCount(), 3);
-    EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
-    EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
-    EXPECT_EQ(legend.ItemText(2), QStringLiteral("V3"));
+    EXPECT_EQ((QStringList{legend.ItemText(0), legend.ItemText(1), legend.ItemText(2)}),
+              (QStringList{"V1", "V2", "V3"}));
     // Listeners rename an item, move each item by its index and lower the box.
-    const LegendLayout before = chart->LayOut().legend;
-    QObject::connect(chart.get(), &TChart::LegendTextRequested, chart.get(),
-                     [](int index, QString *text) {
-                         if (index == 1)
-                             *text = QStringLiteral("V9");
-                     });
-    QObject::connect(chart.get(), &TChart::LegendPositionRequested, chart.get(),
-                     [](int index, int *x, int *y) { *x += index, *y -= 2 * index; });
-    QObject::connect(chart.get(), &TChart::LegendRectRequested, chart.get(),
-                     [](ChartRect *rect) { rect->Top += 5; });
-    chart->Invalidate();
-    const LegendLayout after = chart->LayOut().legend;
+    const LegendLayout before = chart->Layout().legend;
+    chart->Legend().SetAdjustments(
+        {[](int index, QString &text) { text = index == 1 ? QStringLiteral("V9") : text; },
+         [](int index, int &x, int &y) { x += index, y -= 2 * index; },
+         [](ChartRect &rect) { rect.Top += 5; }});
+    const LegendLayout after = chart->Layout().legend;
     EXPECT_EQ(after.rect.Top, before.rect.Top + 5);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(after.items[i].text, i == 1 ? QStringLiteral("V9") : before.items[i].text);
@@ -93,7 +86,7 @@ TEST_P(SymbolWidthTable, IsAShareOfTheWidestTextPlusTen) {
     auto chart = WearChart(GetParam().colorWidth);
     chart->Picture();
     const int w = WidestTitle(chart->Legend().Font());
-    EXPECT_EQ(chart->Layout().legend.symbolWidth,
+    EXPECT_EQ(chart->DrawnLayout().legend.symbolWidth,
               int(std::nearbyint((w + 10) * GetParam().fraction)));
 }
 
@@ -103,11 +96,11 @@ INSTANTIATE_TEST_SUITE_P(Legend, SymbolWidthTable,
 TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     auto chart = WearChart();
     const QImage &image = chart->Picture();
-    const ChartRect box = chart->Layout().legend.rect;
+    const ChartRect box = chart->DrawnLayout().legend.rect;
     // Strokes red, blue, green (V1..V3) on the white box; its shadow black beyond the frame.
     const unsigned strokes[] = {0xFF0000, 0x0000FF, 0x00CA00};
-    for (const LegendItem &item : chart->Layout().legend.items)
-        EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->Layout().legend.symbolWidth / 2,
+    for (const LegendItem &item : chart->DrawnLayout().legend.items)
+        EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->DrawnLayout().legend.symbolWidth / 2,
                            item.y + FontHeightOf(chart->Legend().Font()) / 2),
                   strokes[item.index]);
     EXPECT_EQ(PixelRgb(image, box.Right - 1, box.Top + 1), 0xFFFFFFu);
@@ -135,20 +128,16 @@ TEST(Legend, InvisibleLegendOrNoActiveSeriesTakesNoRoom) {
     EXPECT_EQ(chart->PlotRect().Right, 428);
 }
 
-TEST(Legend, TopPosZeroPutsTheBoxAtThePanelTop) {
-    auto chart = WearChart();
-    chart->Legend().SetTopPos(0);
-    chart->Picture();
-    EXPECT_EQ(chart->Layout().legend.rect.Top, 0);
-}
-
-TEST(Legend, NoRoomForOneItemDrawsNothing) {
-    auto chart = WearChart();
-    chart->SetAxisVisible(false);
-    chart->Legend().SetTopPos(100);
-    chart->Picture();
-    EXPECT_EQ(chart->Layout().legend.rowCount, 0);
-    EXPECT_EQ(chart->PlotRect().Right, 428);
+// TopPos 0 puts the box at the panel's top; at 100 no row fits, and the legend takes no room.
+TEST(Legend, TopPosPlacesTheBoxOrLeavesNoRoomForOneItem) {
+    for (auto [topPos, top, rows] : {std::tuple{0, 0, 3}, {100, 377, 0}}) {
+        auto chart = WearChart();
+        chart->SetAxisVisible(false);
+        chart->Legend().SetTopPos(topPos);
+        const LegendLayout &legend = chart->Layout().legend;
+        EXPECT_EQ(std::tuple(legend.rect.Top, legend.rowCount), std::tuple(top, rows));
+        EXPECT_EQ(chart->PlotRect().Right, rows ? legend.rect.Left - 12 : 428);
+    }
 }
 
 TEST(Legend, SingleSeriesListsItsPoints) {
@@ -161,9 +150,9 @@ TEST(Legend, SingleSeriesListsItsPoints) {
     // More points than rows: a frame 20 pixels wider takes 40 pixels of rows away.
     for (int i = 3; i < 100; ++i)
         points.AddPoint(i, i);
-    const int narrow = chart->LayOut().legend.rowCount;
+    const int narrow = chart->Layout().legend.rowCount;
     chart->Legend().Frame().SetWidth(chart->Legend().Frame().Width() + 20);
-    const LegendLayout wide = chart->LayOut().legend;
+    const LegendLayout wide = chart->Layout().legend;
     EXPECT_GE(narrow - wide.rowCount, 40 / wide.itemHeight);
     EXPECT_LE(narrow - wide.rowCount, (40 + wide.itemHeight - 1) / wide.itemHeight);
 }
@@ -173,7 +162,7 @@ TEST(Legend, LeftLegendNarrowsFromTheLeft) {
     chart->SetAxisVisible(false);
     chart->Legend().SetAlignment(TLegendAlignment::laLeft);
     chart->Picture();
-    const ChartRect box = chart->Layout().legend.rect;
+    const ChartRect box = chart->DrawnLayout().legend.rect;
     EXPECT_EQ(box.Left, 26 + 2);
     EXPECT_EQ(chart->PlotRect().Left, box.Right + 12);
 }
@@ -200,7 +189,7 @@ TEST(Legend, HorizontalLegendsTakeTheirRoomAboveOrBelow) {
         chart->resize(columns * column + column / 2 + columns, 377);
         chart->Legend().SetAlignment(alignment);
         chart->Legend().SetMaxNumRows(maxRows);
-        const ChartLayout &layout = chart->LayOut();
+        const ChartLayout &layout = chart->Layout();
         const int width = columns * column + 2, height = rows * h + 2;
         const int left = (chart->width() - width) / 2, boxTop = top ? 11 : 351 - height - 1;
         const ChartRect box{left, boxTop, left + width, boxTop + height};
@@ -239,7 +228,7 @@ TEST(Legend, FirstValueDropsTheItemsBeforeIt) {
                 };
                 SCOPED_TRACE(testing::Message() << int(alignment) << inverted << int(style));
                 auto chart = make(false), reference = make(true);
-                EXPECT_EQ(Dump(chart->LayOut().legend, 1), Dump(reference->LayOut().legend));
+                EXPECT_EQ(Dump(chart->Layout().legend, 1), Dump(reference->Layout().legend));
                 EXPECT_EQ(chart->PlotRect(), reference->PlotRect());
             }
 }

@@ -47,16 +47,16 @@ TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRig
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
     const QPoint to = from + QPoint(GetParam().dx, GetParam().dy);
-    const AxisLayout bottom = chart->Layout().Axis(AxisId::Bottom);
-    const AxisLayout left = chart->Layout().Axis(AxisId::Left);
+    const AxisLayout bottom = chart->DrawnLayout().Axis(AxisId::Bottom);
+    const AxisLayout left = chart->DrawnLayout().Axis(AxisId::Left);
     const std::array<double, 4> zoomed{
         bottom.mapping.PixelToValue(from.x()), bottom.mapping.PixelToValue(to.x()),
         left.mapping.PixelToValue(to.y()), left.mapping.PixelToValue(from.y())};
-    const std::array<double, 4> before = Ends(chart->LayOut());
+    const std::array<double, 4> before = Ends(chart->Layout());
     Drag(*chart, Qt::LeftButton, from, to);
     EXPECT_EQ(NavigatorOf(*chart).Zoomed(), GetParam().zooms);
     EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
-    EXPECT_EQ(Ends(chart->LayOut()), GetParam().zooms ? zoomed : before);
+    EXPECT_EQ(Ends(chart->Layout()), GetParam().zooms ? zoomed : before);
     EXPECT_EQ(chart->BottomAxis().AutomaticMaximum(), !GetParam().zooms);
 }
 
@@ -97,7 +97,7 @@ TEST(Mouse, APressStartsADragOnlyOnASeriesOrThePlot) {
     chart->AddSeries<TLineSeries>(QStringLiteral("L")).AddPoint(5, 5);
     chart->BottomAxis().SetMinMax(0, 10);
     chart->LeftAxis().SetMinMax(0, 10);
-    const ChartLayout layout = chart->LayOut();
+    const ChartLayout layout = chart->Layout();
     auto starts = [&chart](Qt::MouseButton button, QPoint at) {
         QMouseEvent press(QEvent::MouseButtonPress, at, chart->mapToGlobal(at), button, button,
                           Qt::NoModifier);
@@ -134,7 +134,7 @@ TEST(Mouse, EveryPartIsFoundAtItsPixelsWithoutAWidget) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
     points.AddPoint(5, 20);
     points.AddPoint(10, 40);
-    const ChartLayout layout = chart.LayOut();
+    const ChartLayout layout = chart.Layout();
     auto centre = [](const ChartRect &r) {
         return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     };
@@ -160,13 +160,13 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     auto chart = ShownWearChart();
     const ChartRect plot = chart->PlotRect();
     const QPoint from(plot.Left + 100, plot.Top + 100);
-    const AxisLayout bottom = chart->Layout().Axis(AxisId::Bottom);
-    const AxisLayout left = chart->Layout().Axis(AxisId::Left);
+    const AxisLayout bottom = chart->DrawnLayout().Axis(AxisId::Bottom);
+    const AxisLayout left = chart->DrawnLayout().Axis(AxisId::Left);
     const double perPixelX =
         bottom.mapping.PixelToValue(from.x() + 1) - bottom.mapping.PixelToValue(from.x());
     const double perPixelY =
         left.mapping.PixelToValue(from.y()) - left.mapping.PixelToValue(from.y() + 1);
-    std::array<double, 4> expected = Ends(chart->LayOut());
+    std::array<double, 4> expected = Ends(chart->Layout());
     for (int end : {0, 1})
         expected[std::size_t(end)] -= GetParam().x() * perPixelX;
     for (int end : {2, 3})
@@ -175,7 +175,7 @@ TEST_P(PanTable, RightDragInsidePlotRectPansTheAxes) {
     ASSERT_TRUE(NavigatorOf(*chart).PanningRecord().Active);
     QTest::mouseMove(chart.get(), from + GetParam());
     for (std::size_t end = 0; end < 4; ++end)
-        EXPECT_NEAR(Ends(chart->LayOut())[end], expected[end], 1e-9) << end;
+        EXPECT_NEAR(Ends(chart->Layout())[end], expected[end], 1e-9) << end;
     // Leaving PlotRect ends the panning.
     QTest::mouseMove(chart.get(), QPoint(plot.Left - 5, plot.Top + 100));
     EXPECT_FALSE(NavigatorOf(*chart).PanningRecord().Active);
@@ -208,7 +208,7 @@ TEST(Mouse, APanMovesOnlyTheAxesItsModeAllowsAlongTheMove) {
         chart->SetAllowPanning(mode);
         const AxisRange bottomBefore = chart->BottomAxis().Range();
         const AxisRange leftBefore = chart->LeftAxis().Range();
-        const QPoint centre(chart->LayOut().PlotXCenter(), chart->LayOut().PlotYCenter());
+        const QPoint centre = chart->Layout().PlotCenter();
         EXPECT_EQ(chart->navigation.navigate(NavigationOperation::Pan(centre, centre + by)),
                   bottom || left);
         EXPECT_EQ(chart->BottomAxis().Range() != bottomBefore, bottom) << int(mode);
@@ -236,15 +236,15 @@ class WheelTable : public ::testing::TestWithParam<WheelCase> {};
 TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercentANotch) {
     auto chart = ShownWearChart();
     chart->Series(0).SetVertAxis(TVertAxis::aBothVertAxis);
-    const ChartLayout before = chart->LayOut();
+    const ChartLayout before = chart->Layout();
     const AxisRange bottom = chart->BottomAxis().Range(), top = chart->TopAxis().Range();
     for (int delta : GetParam().deltas)
         Wheel(*chart, delta);
     for (AxisId id : {AxisId::Left, AxisId::Right}) {
         const AxisLayout &was = before.Axis(id);
         const double d = GetParam().fraction * (was.maximum - was.minimum);
-        EXPECT_DOUBLE_EQ(chart->LayOut().Axis(id).minimum, was.minimum + d) << int(id);
-        EXPECT_DOUBLE_EQ(chart->Layout().Axis(id).maximum, was.maximum + d) << int(id);
+        EXPECT_DOUBLE_EQ(chart->Layout().Axis(id).minimum, was.minimum + d) << int(id);
+        EXPECT_DOUBLE_EQ(chart->DrawnLayout().Axis(id).maximum, was.maximum + d) << int(id);
         EXPECT_EQ(chart->Axis(id).AutomaticMaximum(), GetParam().fraction == 0) << int(id);
     }
     EXPECT_TRUE(chart->BottomAxis().Range() == bottom && chart->TopAxis().Range() == top);
@@ -292,7 +292,7 @@ TEST_P(HitTable, MarkersWithinThreePixelsBothWaysThenLinesWithinFour) {
     hidden.SetActive(false);
     chart->BottomAxis().SetMinMax(0, 402);
     chart->LeftAxis().SetMinMax(0, 340);
-    chart->LayOut();
+    chart->Layout();
     ASSERT_EQ(chart->PlotRect(), (ChartRect{26, 11, 428, 351}));
     const HitCase &c = GetParam();
     const SeriesHit hit = chart->SeriesAt(26 + int(c.x) + c.dx, 351 - int(c.y) + c.dy);

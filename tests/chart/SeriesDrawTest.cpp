@@ -28,8 +28,7 @@ TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
     line.AddPoint(0, 0);
     line.AddPoint(20, 20);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(FrameOf(*chart, line).first, 0);
-    EXPECT_EQ(FrameOf(*chart, line).last, 1);
+    EXPECT_EQ(std::pair(FrameOf(*chart, line).first, FrameOf(*chart, line).last), std::pair(0, 1));
     // The clip ends at PlotRect.Right exclusive: the last column inside is drawn.
     const ChartRect plot = chart->PlotRect();
     bool reachesEdge = false;
@@ -54,10 +53,9 @@ TEST(SeriesDraw, ShownRangeWithAStoredNaNFallsBackToAScan) {
     for (double x : {30.0, 1.0})
         unsorted.AddPoint(x, 1);
     chart->Picture();
-    EXPECT_EQ(FrameOf(*chart, points).first, 0);
-    EXPECT_EQ(FrameOf(*chart, points).last, 4);
-    EXPECT_EQ(std::pair(FrameOf(*chart, unsorted).first, FrameOf(*chart, unsorted).last),
-              std::pair(0, 1));
+    for (auto [series, last] : {std::pair{&points, 4}, {&unsorted, 1}})
+        EXPECT_EQ(std::pair(FrameOf(*chart, *series).first, FrameOf(*chart, *series).last),
+                  std::pair(0, last));
 }
 
 TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
@@ -85,7 +83,7 @@ TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
     const QImage &image = chart->Picture();
     EXPECT_EQ(FrameOf(*chart, line).first, 1);
     const ChartRect plot = chart->PlotRect();
-    const int y = chart->Layout().Axis(AxisId::Left).mapping.ValueToPixel(5);
+    const int y = chart->DrawnLayout().Axis(AxisId::Left).mapping.ValueToPixel(5);
     EXPECT_EQ(PixelRgb(image, plot.Left + 1, y), kRed);
     EXPECT_EQ(PixelRgb(image, plot.Left + 40, y), kRed);
 }
@@ -106,12 +104,9 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     EXPECT_EQ(PixelRgb(image, PixelOf(*chart, points, 2).x() - 3, y), 0x00FF00u);
     EXPECT_EQ(PixelRgb(image, PixelOf(*chart, points, 0).x() - 3, y), kRed);
     // A listener's style for one point: the small dot leaves the red box showing.
-    QObject::connect(&points, &TCustomSeries::PointerStyleRequested, &points,
-                     [](int index, TSeriesPointerStyle *style) {
-                         if (index == 1)
-                             *style = TSeriesPointerStyle::psSmallDot;
-                     });
-    chart->Invalidate();
+    points.SetPointerStyleFunction([](int index, TSeriesPointerStyle &style) {
+        style = index == 1 ? TSeriesPointerStyle::psSmallDot : style;
+    });
     EXPECT_EQ(PixelRgb(chart->Picture(), PixelOf(*chart, points, 1).x() - 3, y), kRed);
     EXPECT_EQ(PixelRgb(chart->Picture(), PixelOf(*chart, points, 2).x() - 3, y), 0x00FF00u);
     // A series added since the last picture has no frame to place its points in yet.
@@ -185,11 +180,12 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
     points.AddPoint(nan, nan);
     const QImage &image = chart->Picture();
-    EXPECT_EQ(chart->Layout().Axis(AxisId::Bottom).maximum, 4.0);
-    EXPECT_EQ(chart->Layout().Axis(AxisId::Left).maximum, 1.0);
+    EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Bottom).maximum, 4.0);
+    EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Left).maximum, 1.0);
     // The line runs on from the first point to the next finite one.
     EXPECT_EQ(PixelRgb(image, Mid(*chart, line, 0, 4), PixelOf(*chart, line, 0).y()), kRed);
-    EXPECT_NE(PixelRgb(image, chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()), kRed);
+    const QPoint centre = chart->DrawnLayout().PlotCenter();
+    EXPECT_NE(PixelRgb(image, centre.x(), centre.y()), kRed);
 }
 
 TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
@@ -200,7 +196,7 @@ TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
         wear.lines[i]->AddPoint(1, 1);
     }
     const QImage &image = chart->Picture();
-    const LegendLayout &legend = chart->Layout().legend;
+    const LegendLayout &legend = chart->DrawnLayout().legend;
     const ChartRect box = legend.rect;
     const int h = FontHeightOf(chart->Legend().Font());
     ASSERT_EQ(box.Bottom - box.Top, legend.rowCount * h + 2);
@@ -252,12 +248,12 @@ TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
             const TLineSeries &s = *series[1];
             const int first = FrameOf(*reference, s).first;
             const double xe =
-                reference->Layout().Axis(AxisId::Bottom).mapping.PixelToValue(plot.Left);
+                reference->DrawnLayout().Axis(AxisId::Bottom).mapping.PixelToValue(plot.Left);
             const double x0 = s.XValues().ValueAt(first - 1), x1 = s.XValues().ValueAt(first);
             const double y0 = s.YValues().ValueAt(first - 1), y1 = s.YValues().ValueAt(first);
             const double ye = x1 == x0 ? y0 : y0 + (y1 - y0) * (xe - x0) / (x1 - x0);
             canvas.MoveTo(plot.Left,
-                          reference->Layout().Axis(AxisId::Left).mapping.ValueToPixel(ye));
+                          reference->DrawnLayout().Axis(AxisId::Left).mapping.ValueToPixel(ye));
             for (int i = first; i <= FrameOf(*reference, s).last; ++i)
                 canvas.LineTo(PixelOf(*reference, s, i).x(), PixelOf(*reference, s, i).y());
         }

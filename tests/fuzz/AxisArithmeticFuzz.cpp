@@ -1,8 +1,8 @@
 // The chart's axis arithmetic for any working range, axis length and label size: the step
 // search and the label loop end within their bounds, and value-to-pixel never leaves the
 // axis for a value inside the range nor overflows for any other.
-#include "AxisScale.h"
 #include "FuzzCheck.h"
+#include <kvrchart/AxisScale.h>
 
 #include <climits>
 #include <cmath>

@@ -2,9 +2,9 @@
 // graphs window of the default run.
 #include "DefaultRun.h"
 
-#include "ChartNavigator.h"
 #include "GraphInteraction.h"
 #include "Graphic.h"
+#include <kvrchart/ChartNavigator.h>
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -34,7 +34,7 @@ const TChartSeries &SeriesNamed(TChart *chart, const char *name) {
 const PlotFrame &FrameOf(const TChart *chart, const TChartSeries &series) {
     for (int i = 0; i < chart->SeriesCount(); ++i)
         if (&chart->Series(i) == &series)
-            return chart->Layout().series[std::size_t(i)];
+            return chart->DrawnLayout().series[std::size_t(i)];
     throw std::invalid_argument("no such series");
 }
 
@@ -166,7 +166,7 @@ TEST_F(GraphInteractionTest, MenuEntriesCopyOneOrAllChartsOrResetTheScales) {
         QTest::keyClick(chart, Qt::Key_Plus);
         ASSERT_NE(Grab(chart), before);
         QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
-                          QPoint(chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()));
+                          chart->DrawnLayout().PlotCenter());
         EXPECT_EQ(Find<QAction>(ChartMenu(), c.action)->shortcut().toString(), c.shortcut);
         Find<QAction>(ChartMenu(), c.action)->trigger();
         ChartMenu()->close();
@@ -277,8 +277,7 @@ TEST_F(GraphInteractionTest, HighDensityGrabsAndCopiesAreTwiceTheSize) {
     ASSERT_EQ(Form_Graphic()->devicePixelRatioF(), 2);
     TChart *chart = ChartNo(2);
     EXPECT_EQ(chart->grab().toImage().size(), QSize(834, 754));
-    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier,
-                      QPoint(chart->Layout().PlotXCenter(), chart->Layout().PlotYCenter()));
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, chart->DrawnLayout().PlotCenter());
     Find<QAction>(ChartMenu(), "CopyChart")->trigger();
     ChartMenu()->close();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(834, 754));

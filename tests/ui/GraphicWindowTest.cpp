@@ -1,10 +1,10 @@
 #include "UiTestSupport.h"
 
-#include "ChartNavigator.h"
 #include "GraphData.h"
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
+#include <kvrchart/ChartNavigator.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -156,7 +156,7 @@ TEST_P(ReopenedGraphs, ShowEveryPointOfNewDataInsideThePlot) {
             const TChartSeries &series = chart->Series(k);
             ASSERT_GT(series.Count(), 0) << series.Name().toStdString();
             for (int i = 0; i < series.Count(); ++i) {
-                const PlotFrame &frame = chart->Layout().series[std::size_t(k)];
+                const PlotFrame &frame = chart->DrawnLayout().series[std::size_t(k)];
                 const QPoint at(series.XPixel(frame, i), series.YPixel(frame, i));
                 EXPECT_TRUE(plot.Left <= at.x() && at.x() <= plot.Right && plot.Top <= at.y() &&
                             at.y() <= plot.Bottom)
@@ -260,9 +260,9 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
                                                            {Form_Graphic()->Chart3, 50, 0}};
     for (auto [chart, bottom, left] : charts) {
         chart->Picture();
-        EXPECT_EQ(chart->Layout().Axis(AxisId::Bottom).mapping.minimum, bottom)
+        EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Bottom).mapping.minimum, bottom)
             << chart->objectName().toStdString();
-        EXPECT_EQ(chart->Layout().Axis(AxisId::Left).mapping.minimum, left)
+        EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Left).mapping.minimum, left)
             << chart->objectName().toStdString();
         EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
         EXPECT_FALSE(chart->BottomAxis().Automatic());
@@ -350,7 +350,7 @@ TEST_F(GraphicWindow, AxisLabelsUseTheLocaleDecimalSeparator) {
     chart.BottomAxis().SetMinMax(1.2, 1.8);
     chart.Picture();
     QStringList texts;
-    for (const AxisLabel &label : chart.Layout().Axis(AxisId::Bottom).labels)
+    for (const AxisLabel &label : chart.DrawnLayout().Axis(AxisId::Bottom).labels)
         texts << label.text;
     EXPECT_TRUE(texts.contains(QStringLiteral("1") + Sep() + QStringLiteral("5")))
         << texts.join(QLatin1Char(' ')).toStdString();

@@ -5,8 +5,8 @@
 #include "Graphic.h"
 #include "Main.h"
 #include "Result.h"
-#include "TChart.h"
 #include "Warning.h"
+#include <kvrchart/TChart.h>
 
 #include <QApplication>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include "ResultLabels.h"
 #include "ShownTexts.h"
 #include "ShownValue.h"
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 #include <QAction>
 #include <QClipboard>

@@ -6,7 +6,7 @@
 #include "UiTestSupport.h"
 
 #include "ResultLabels.h"
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 #include <QApplication>
 #include <QComboBox>

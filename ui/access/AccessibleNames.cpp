@@ -6,7 +6,7 @@
 #include "Result.h"
 #include "ResultLabels.h"
 #include "ShownValue.h"
-#include "TChart.h"
+#include <kvrchart/TChart.h>
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "GraphInteraction.h"
 
-#include "ChartNavigator.h"
 #include "ChartReadout.h"
+#include <kvrchart/ChartNavigator.h>
 
 #include <QClipboard>
 #include <QGuiApplication>

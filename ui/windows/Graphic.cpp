@@ -1,6 +1,5 @@
 #include "Graphic.h"
 
-#include "ChartNavigator.h"
 #include "ChartReadout.h"
 #include "Experiment.h"
 #include "GraphData.h"
@@ -8,6 +7,7 @@
 #include "GraphicDefinition.h"
 #include "Handler.h"
 #include "Titles.h"
+#include <kvrchart/ChartNavigator.h>
 
 #include <QCloseEvent>
 #include <QLabel>

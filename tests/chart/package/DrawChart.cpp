@@ -1,7 +1,7 @@
 // Draws a chart with nothing but the installed package: a model rendered on an image, and
 // the same model's layout read without drawing.
-#include <ChartModel.h>
-#include <ChartRenderer.h>
+#include <kvrchart/ChartModel.h>
+#include <kvrchart/ChartRenderer.h>
 
 #include <QApplication>
 #include <QImage>

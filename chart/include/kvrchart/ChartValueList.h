@@ -3,6 +3,7 @@
 #include "ChartPart.h"
 
 #include <QString>
+#include <mutex>
 #include <span>
 #include <vector>
 
@@ -70,6 +71,8 @@ private:
     int m_nanCount = 0;
     bool m_storedAscending = true;
 
+    // Drawings on several threads may ask for the statistics at once.
+    mutable std::mutex m_statsMutex;
     mutable bool m_statsStale = true;
     mutable bool m_sumsStale = true;
     mutable double m_highest = 0.0;

@@ -109,7 +109,7 @@ public:
     // Layout: the frame with the range of points that show in it.
     PlotFrame FindShownRange(PlotFrame frame) const;
     // Draws the frame's shown range; the chart clips to the plot around it.
-    void Draw(ChartCanvas &canvas, const PlotFrame &frame);
+    void Draw(ChartCanvas &canvas, const PlotFrame &frame) const;
 
     // legendColor is the legend's background, panelColor the chart's.
     void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
@@ -136,8 +136,8 @@ signals:
 protected:
     void connectNotify(const QMetaMethod &signal) override;
     void disconnectNotify(const QMetaMethod &signal) override;
-    virtual void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame);
-    virtual void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, int index);
+    // A series kind that shows nothing draws nothing.
+    virtual void DrawShownPoints(ChartCanvas &, const PlotFrame &) const {}
     virtual void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
                                      TBrushStyle &brushStyle) const;
     virtual void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color,

@@ -8,7 +8,6 @@
 namespace kvr::chart {
 
 struct ChartLayout;
-struct ChartRect;
 class TChartSeries;
 
 // What a chart part may ask of the panel it belongs to. The panel implements it; the
@@ -19,14 +18,9 @@ public:
     virtual void Invalidate() = 0;
     // While a window applies its stored definition, setters skip checks and couplings.
     virtual bool Loading() const = 0;
-    virtual std::span<TChartSeries *const> SeriesList() const = 0;
+    virtual std::span<const TChartSeries *const> SeriesList() const = 0;
     // The locale that writes value labels.
     virtual QLocale LabelLocale() const = 0;
-    // The legend's events, raised as it lays out: a listener may change an item's text or
-    // position, or the legend's box.
-    virtual void RaiseLegendText(int index, QString &text) = 0;
-    virtual void RaiseLegendPosition(int index, int &x, int &y) = 0;
-    virtual void RaiseLegendRect(ChartRect &rect) = 0;
 
 protected:
     ~ChartHost() = default;

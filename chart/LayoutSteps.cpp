@@ -1,7 +1,7 @@
-#include "ChartLayout.h"
+#include <kvrchart/ChartLayout.h>
 
 #include "ChartCanvas.h"
-#include "ChartModel.h"
+#include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {
 

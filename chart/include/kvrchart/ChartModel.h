@@ -117,8 +117,9 @@ public:
     TChartAxis &LeftAxis() { return m_leftAxis; }
     TChartAxis &RightAxis() { return m_rightAxis; }
     TChartDepthAxis &DepthAxis() { return m_depthAxis; }
-    TCustomChartAxis &Axis(AxisId id) const { return *m_axes[std::size_t(id)]; }
-    std::span<TCustomChartAxis *const> Axes() const { return m_axes; }
+    TCustomChartAxis &Axis(AxisId id) { return *m_axes[std::size_t(id)]; }
+    const TCustomChartAxis &Axis(AxisId id) const { return *m_axes[std::size_t(id)]; }
+    std::span<const TCustomChartAxis *const> Axes() const { return m_axes; }
 
     // Creates a series owned by the chart, at the end of its series list.
     template <class S> S &AddSeries(const QString &name) {
@@ -128,8 +129,9 @@ public:
         return result;
     }
     int SeriesCount() const { return int(m_series.size()); }
-    TChartSeries &Series(int index) const { return *m_series[std::size_t(index)]; }
-    std::span<TChartSeries *const> SeriesList() const override { return m_seriesList; }
+    TChartSeries &Series(int index) { return *m_series[std::size_t(index)]; }
+    const TChartSeries &Series(int index) const { return *m_series[std::size_t(index)]; }
+    std::span<const TChartSeries *const> SeriesList() const override { return m_seriesList; }
     int ActiveSeriesCount() const;
 
     void AddTextItem(ChartTextItem item);
@@ -138,9 +140,6 @@ public:
     // A bare model writes its labels in the system's locale and tells nobody of changes.
     QLocale LabelLocale() const override { return QLocale::system(); }
     void Invalidate() override {}
-    void RaiseLegendText(int, QString &) override {}
-    void RaiseLegendPosition(int, int &, int &) override {}
-    void RaiseLegendRect(ChartRect &) override {}
 
 protected:
     // Whether the chart stands where it is shown: a model drawn on a page does; a view only
@@ -188,7 +187,7 @@ private:
     // In AxisId order.
     std::array<TCustomChartAxis *, kAxisCount> m_axes{};
     std::vector<std::unique_ptr<TChartSeries>> m_series;
-    std::vector<TChartSeries *> m_seriesList;
+    std::vector<const TChartSeries *> m_seriesList;
     std::vector<ChartTextItem> m_textItems;
 };
 

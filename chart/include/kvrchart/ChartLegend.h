@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -50,6 +51,14 @@ struct LegendLayout {
     std::vector<LegendItem> items;
 };
 
+// What the legend's owner changes as the legend lays out: an item's text or position, or
+// the box. Plain functions of what they are given, called by every layout on its thread.
+struct LegendAdjustments {
+    std::function<void(int index, QString &text)> text;
+    std::function<void(int index, int &x, int &y)> position;
+    std::function<void(ChartRect &box)> box;
+};
+
 // The framed box beside the plot listing the series, each as a symbol and a text.
 class TCustomChartLegend : public ChartPart {
 public:
@@ -91,6 +100,10 @@ public:
     void SetMaxNumRows(int value) { Store(m_maxNumRows, value); }
     void SetFirstValue(int value);
     void SetInverted(bool value) { Store(m_inverted, value); }
+    void SetAdjustments(LegendAdjustments value) {
+        m_adjustments = std::move(value);
+        Changed();
+    }
 
     bool Vertical() const {
         return m_alignment == TLegendAlignment::laLeft || m_alignment == TLegendAlignment::laRight;
@@ -106,7 +119,7 @@ public:
     bool Contains(const LegendLayout &layout, int x, int y) const;
 
 private:
-    std::span<TChartSeries *const> AllSeries() const;
+    std::span<const TChartSeries *const> AllSeries() const;
     const TChartSeries *FirstActiveSeries() const;
     const TChartSeries *LegendSeries(int index) const;
     int WidestText(ChartCanvas &canvas, int count) const;
@@ -140,6 +153,7 @@ private:
     TChartPen m_frame;
     TChartHiddenPen m_dividingLines;
     TChartFont m_font;
+    LegendAdjustments m_adjustments;
 };
 
 class TChartLegend : public TCustomChartLegend {

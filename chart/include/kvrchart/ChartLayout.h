@@ -6,6 +6,7 @@
 #include "ChartSeries.h"
 #include "ChartTitle.h"
 
+#include <QPoint>
 #include <QSize>
 
 #include <array>
@@ -37,6 +38,7 @@ struct ChartLayout {
     AxisLayout &Axis(AxisId id) { return axes[std::size_t(id)]; }
     int PlotXCenter() const { return (plotRect.Left + plotRect.Right) / 2; }
     int PlotYCenter() const { return (plotRect.Top + plotRect.Bottom) / 2; }
+    QPoint PlotCenter() const { return {PlotXCenter(), PlotYCenter()}; }
 };
 
 using AxisLengths = std::array<int, kAxisCount>;

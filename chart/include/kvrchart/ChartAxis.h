@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QLocale>
 
+#include <mutex>
 #include <span>
 #include <vector>
 
@@ -114,6 +115,7 @@ public:
     double PositionPercent() const { return m_positionPercent; }
 
     TChartFont &LabelsFont() { return m_labelsFont; }
+    const TChartFont &LabelsFont() const { return m_labelsFont; }
     TChartAxisPen &Axis() { return m_axisPen; }
     TDarkGrayPen &Ticks() { return m_ticks; }
     TDarkGrayPen &TicksInner() { return m_ticksInner; }
@@ -186,7 +188,7 @@ public:
     static constexpr int kTickCapacity = 2000;
 
 private:
-    std::span<TChartSeries *const> AllSeries() const;
+    std::span<const TChartSeries *const> AllSeries() const;
     std::vector<const TChartSeries *> RangeSeries() const;
     double SeriesExtreme(bool highest) const;
 
@@ -267,6 +269,8 @@ private:
         bool multiLine = false;
         QHash<double, QString> texts;
     };
+    // Drawings on several threads may write labels at once.
+    mutable std::mutex m_labelTextsMutex;
     mutable LabelTexts m_labelTexts;
 };
 

@@ -8,6 +8,7 @@
 #include "ChartLayout.h"
 #include "ChartModel.h"
 #include "ChartOverlay.h"
+#include "ChartRenderer.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -24,10 +25,10 @@ public:
     ~TChart() override;
 
     // The layout of the last picture, without drawing.
-    const ChartLayout &Layout() const { return m_layout; }
+    const ChartLayout &DrawnLayout() const { return m_layout; }
     // The layout the next picture shows, laid out first when the model or the size changed
     // since the last one; nothing is drawn.
-    const ChartLayout &LayOut();
+    const ChartLayout &Layout();
     ChartRect PanelBounds() const { return m_layout.panel.bounds; }
     ChartRect PlotRect() const { return m_layout.plotRect; }
     SeriesHit SeriesAt(int x, int y) const { return chart::SeriesAt(*this, m_layout, x, y); }
@@ -50,19 +51,8 @@ public:
     // The label locale is the widget's own when one was set, else the system's.
     QLocale LabelLocale() const override;
     void Invalidate() override;
-    void RaiseLegendText(int index, QString &text) override;
-    void RaiseLegendPosition(int index, int &x, int &y) override;
-    void RaiseLegendRect(ChartRect &rect) override;
-
-signals:
-    void BeforeDrawAxes();
-    void BeforeDrawSeries();
-    void AfterDraw();
-    // While the legend lays out; a receiver may change the item's text or position, or the
-    // legend's box.
-    void LegendTextRequested(int index, QString *text);
-    void LegendPositionRequested(int index, int *x, int *y);
-    void LegendRectRequested(kvr::chart::ChartRect *rect);
+    // Called at each point of every drawing of this view, in the drawing's thread.
+    void SetDrawListener(DrawListener listener) { m_drawListener = std::move(listener); }
 
 protected:
     bool Placed() const override { return parentWidget() != nullptr; }
@@ -70,8 +60,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void DrawOn(ChartCanvas &canvas, const ChartLayout &layout);
-
     bool m_creating = true;
     ChartLayout m_layout;
     bool m_layoutClean = false;
@@ -80,6 +68,7 @@ private:
     QPointer<const QObject> m_overlayOwner;
     const ChartOverlay *m_overlay = nullptr;
     bool m_grabbing = false;
+    DrawListener m_drawListener;
 };
 
 } // namespace kvr::chart

@@ -103,21 +103,29 @@ public:
     bool Bold() const { return m_bold; }
     bool Italic() const { return m_italic; }
 
-    void SetName(const QString &value) { Store(m_name, value); }
-    void SetSize(int value) { Store(m_size, value); }
+    void SetName(const QString &value) { StoreFont(m_name, value); }
+    void SetSize(int value) { StoreFont(m_size, value); }
     void SetColor(TColor value) { Store(m_color, value); }
-    void SetBold(bool value) { Store(m_bold, value); }
-    void SetItalic(bool value) { Store(m_italic, value); }
+    void SetBold(bool value) { StoreFont(m_bold, value); }
+    void SetItalic(bool value) { StoreFont(m_italic, value); }
 
     // The device font; its pixel size follows the target's pixels per inch when drawn.
-    QFont ToQFont() const;
+    QFont ToQFont() const { return m_font; }
 
 private:
+    // Every drawing asks for the font many times: it is made once, when it changes.
+    template <class T, class V> void StoreFont(T &field, const V &value) {
+        if (Store(field, value))
+            m_font = MakeFont();
+    }
+    QFont MakeFont() const;
+
     QString m_name = QStringLiteral("Arial");
     int m_size = 8;
     TColor m_color = clBlack;
     bool m_bold = false;
     bool m_italic = false;
+    QFont m_font = MakeFont();
 };
 
 } // namespace kvr::chart
