@@ -3,13 +3,13 @@
 #include <kvrchart/ChartModel.h>
 #include <kvrchart/ChartRenderer.h>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
 
 int main(int argc, char **argv) {
-    QApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     using namespace kvr::chart;
     ChartModel model;
     model.Legend().SetVisible(false);
