@@ -49,7 +49,8 @@ FileList ExpandedFiles(const QStringList &arguments, const QString &listFile, bo
     if (!names) {
         list.problem =
             QCoreApplication::translate("CommandLine", "не вдалося прочитати список файлів «%1»")
-                .arg(listFile == QLatin1String("-") ? listFile : ShownName(NativeBytes(listFile)));
+                .arg(listFile == QLatin1String("-") ? listFile
+                                                    : ReadableName(NativeBytes(listFile)));
         return list;
     }
     for (const QByteArray &name : names->split(nullSeparated ? '\0' : '\n'))

@@ -44,7 +44,7 @@ int RunReports(char *program, const Command &command) {
             const QString written = outcome ? outcome->path : QString();
             // Which experiment became which report, for a script to follow.
             WriteOut(QByteArray::fromStdString(
-                CheckLine({ShownName(path).toStdString(), written.toStdString()})));
+                CheckLine({ReadableName(path).toStdString(), written.toStdString()})));
             if (!outcome)
                 progress.Message(outcome.Error().Reason(FileAction::Save));
             else if (outcome->withoutModels)

@@ -104,7 +104,7 @@ void WindowSet::Connect() {
 }
 
 void WindowSet::ApplyButtons() {
-    const AllowedButtons allowed = Buttons(m_experiment.Runs());
+    const AllowedButtons allowed = Buttons(m_experiment.Status());
     m_main->ApplyButtons(allowed);
     m_result->ApplyButtons(allowed);
     for (QAction *action : m_takeAway)

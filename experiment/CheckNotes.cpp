@@ -2,7 +2,7 @@
 
 #include "InputTable.h"
 #include "QuantityTexts.h"
-#include "ShownTexts.h"
+#include "TranslatedTexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -189,7 +189,7 @@ QStringList FileNotes(const FileRun &run, bool commaGroupsThousands) {
     EqualSpeeds(fields, notes);
     ResultDirections(run, falling, notes);
     // A sentence among the notes' phrases: its full stop would stand before the "; ".
-    if (QString cause = ShownCause(FaultCause(run)); !cause.isEmpty())
+    if (QString cause = CauseLine(FaultCause(run)); !cause.isEmpty())
         notes << (cause.endsWith(QLatin1Char('.')) ? cause.chopped(1) : cause);
     return notes;
 }

@@ -3,7 +3,7 @@
 #include "NumberSyntax.h"
 #include "QuantityTexts.h"
 #include "RunReport.h"
-#include "ShownTexts.h"
+#include "TranslatedTexts.h"
 
 #include <QCoreApplication>
 
@@ -59,9 +59,9 @@ Verdict Judge(const FileRun &run) {
         warning = warning ? warning : run.determination->warning;
     // As the error box: a full stop, then the cause.
     if (fault)
-        return {CheckStatus::Fault, Joined({*fault + ".", ShownCause(cause).toStdString()}, " ")};
+        return {CheckStatus::Fault, Joined({*fault + ".", CauseLine(cause).toStdString()}, " ")};
     if (warning) {
-        const WarningLines lines = ShownWarning(*warning);
+        const WarningLines lines = WarningWindowLines(*warning);
         return {CheckStatus::Warning,
                 Joined({lines.first.toStdString(), lines.second.toStdString()}, " ")};
     }

@@ -18,7 +18,7 @@ void Experiment::SetChosenTime(const QString &text) { m_chosenTime = text; }
 
 CalculationOutcome Experiment::Calculate(const CalculationInputs &inputs) {
     CalculationOutcome outcome = RunCalculation(m_state, inputs);
-    RecordCalculation(m_runs, inputs, outcome);
+    RecordCalculation(m_status, inputs, outcome);
     emit RunChanged();
     return outcome;
 }
@@ -26,7 +26,7 @@ CalculationOutcome Experiment::Calculate(const CalculationInputs &inputs) {
 DeterminationOutcome Experiment::Determine(std::string_view chosenTime,
                                            std::string_view separator) {
     DeterminationOutcome outcome = DetermineModels(m_state, chosenTime, separator);
-    RecordDetermination(m_runs, outcome);
+    RecordDetermination(m_status, outcome);
     m_chosenTime = QString::fromStdString(outcome.chosenTimeText);
     emit RunChanged();
     return outcome;
@@ -34,14 +34,14 @@ DeterminationOutcome Experiment::Determine(std::string_view chosenTime,
 
 void Experiment::Restore(const CalculationState &state, const RunStatus &runs) {
     m_state = state;
-    m_runs = runs;
+    m_status = runs;
     emit RunChanged();
 }
 
 ExperimentRead Experiment::Open(const QString &path) {
     ExperimentRead read = ReadExperimentFile(path);
     if (read) {
-        RecordOpening(m_runs);
+        RecordOpening(m_status);
         m_lastStored = *read;
         m_chosenTime = QString::fromStdString(read->chosenTime);
         RememberFolder(path);

@@ -23,7 +23,7 @@ public:
     Experiment() = default;
 
     const CalculationState &State() const { return m_state; }
-    const RunStatus &Runs() const { return m_runs; }
+    const RunStatus &Status() const { return m_status; }
     // τ_д as typed, which "Визначити параметри" reads and an experiment file keeps.
     const QString &ChosenTime() const { return m_chosenTime; }
     void SetChosenTime(const QString &text);
@@ -58,7 +58,7 @@ private:
     void RememberFolder(const QString &path);
 
     CalculationState m_state;
-    RunStatus m_runs;
+    RunStatus m_status;
     QString m_chosenTime;
     ExperimentTexts m_lastStored;
     // This run's last folder, held here too: settings that cannot be written do not make

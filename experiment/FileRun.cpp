@@ -13,10 +13,10 @@ std::unique_ptr<FileRun> RunExperimentFile(const QByteArray &nativePath, std::st
         return run;
     Experiment experiment;
     run->calculation = experiment.Calculate(TypedInputs(*texts, run->separator));
-    if (Buttons(experiment.Runs()).determine)
+    if (Buttons(experiment.Status()).determine)
         run->determination = experiment.Determine(texts->chosenTime, run->separator);
     run->state = experiment.State();
-    run->runs = experiment.Runs();
+    run->runs = experiment.Status();
     return run;
 }
 

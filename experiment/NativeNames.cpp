@@ -69,7 +69,7 @@ QByteArray NativeBytes(const QString &argument) {
     return bytes;
 }
 
-QString ShownName(const QByteArray &bytes) {
+QString ReadableName(const QByteArray &bytes) {
     QString shown;
     const auto escaped = [&](unsigned char byte) {
         shown += QLatin1String("\\x") + QString::number(byte, 16).rightJustified(2, u'0').toUpper();

@@ -16,7 +16,7 @@ QByteArray NativeBytes(const QString &argument);
 
 // For a table cell or a message: characters as they are, a backslash doubled, a control
 // character as "\t", "\n", "\r" or "\x1B", and a byte outside any character as "\xCF".
-QString ShownName(const QByteArray &bytes);
+QString ReadableName(const QByteArray &bytes);
 
 // Every *.kvr in the folder, sorted by the bytes of their names, not recursive: a group's
 // files as a check takes them.

@@ -3,7 +3,7 @@
 #include "FileKinds.h"
 #include "NativeNames.h"
 #include "QuantityTexts.h"
-#include "ShownTexts.h"
+#include "TranslatedTexts.h"
 #include "TypedInputs.h"
 
 #include <QCoreApplication>
@@ -82,7 +82,7 @@ QString ColumnCaption(const QuantityValue &value) {
 
 } // namespace
 
-Verdict ShownVerdict(const QString &shownFile, const FileRun &run) {
+Verdict VerdictNamingFile(const QString &shownFile, const FileRun &run) {
     Verdict verdict = Judge(run);
     if (verdict.status == CheckStatus::File)
         verdict.message =
@@ -95,9 +95,9 @@ GroupCheck::GroupCheck()
     : m_separator(DecimalSeparator()), m_commaGroupsThousands(CommaGroupsThousands()) {}
 
 CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
-    const QString shown = ShownName(nativePath);
+    const QString shown = ReadableName(nativePath);
     std::unique_ptr<FileRun> run = RunExperimentFile(nativePath, m_separator);
-    const Verdict verdict = ShownVerdict(shown, *run);
+    const Verdict verdict = VerdictNamingFile(shown, *run);
     QStringList notes = FileNotes(*run, m_commaGroupsThousands);
     if (const ExperimentTexts *texts = run->read.IfValue())
         notes << m_notes.Add(shown, *texts);

@@ -18,7 +18,7 @@
 namespace kvr {
 
 // Judge's verdict with a file that cannot be opened named as the windows' message names it.
-Verdict ShownVerdict(const QString &shownFile, const FileRun &run);
+Verdict VerdictNamingFile(const QString &shownFile, const FileRun &run);
 
 // A cell of the table: its text, and the number a spreadsheet should hold where it is one,
 // with the number format that shows it as the text writes it ("0.00", "0.000E-00").

@@ -3,8 +3,8 @@
 #include "Fonts.h"
 #include "GraphicDefinition.h"
 #include "ResultsReport.h"
-#include "ShownTexts.h"
 #include "Titles.h"
+#include "TranslatedTexts.h"
 #include <kvrchart/ChartModel.h>
 #include <kvrchart/ChartRenderer.h>
 
@@ -370,7 +370,7 @@ void SetReportPage(QPagedPaintDevice &device) {
 void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state,
                     const ReportExtras &extras) {
     Page page(painter);
-    const RunReport report = ShownReport(status, state);
+    const RunReport report = WindowReport(status, state);
     WriteTitle(page, report, extras.checker);
     WriteInputs(page, report);
     WriteCutterTable(page, report);

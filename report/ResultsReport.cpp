@@ -3,8 +3,8 @@
 #include "ExperimentFile.h"
 #include "MainLayout.h"
 #include "ResultTexts.h"
-#include "ShownTexts.h"
 #include "Titles.h"
+#include "TranslatedTexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -80,7 +80,7 @@ QList<QStringList> ModelRows(const RunReport &report) {
 
 } // namespace
 
-RunReport ShownReport(const RunStatus &status, const CalculationState &state) {
+RunReport WindowReport(const RunStatus &status, const CalculationState &state) {
     return RunReport(status, state, DecimalSeparator());
 }
 
@@ -140,7 +140,7 @@ QString ResultsReport(const RunReport &report) {
 }
 
 QString ResultsReport(const RunStatus &status, const CalculationState &state) {
-    return ResultsReport(ShownReport(status, state));
+    return ResultsReport(WindowReport(status, state));
 }
 
 } // namespace kvr

@@ -16,7 +16,7 @@
 namespace kvr {
 
 // The run as the windows show it now, numbers with the locale's separator.
-RunReport ShownReport(const RunStatus &status, const CalculationState &state);
+RunReport WindowReport(const RunStatus &status, const CalculationState &state);
 
 // A value as a report writes it: a typed number as it was read, with the locale's separator.
 QString Reported(const RunReport &report, const QuantityValue &value);

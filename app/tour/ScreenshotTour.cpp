@@ -87,7 +87,7 @@ int main(int argc, char **argv) {
     // The lab report of the same run, as "Зберегти звіт у PDF…" writes it.
     Experiment &experiment = windows.TheExperiment();
     if (!experiment.Write(QDir(folder).filePath(QStringLiteral("9-report.pdf")),
-                          *LabReportPdf(experiment.Runs(), experiment.State())))
+                          *LabReportPdf(experiment.Status(), experiment.State())))
         return 1;
 
     qobject_cast<QLineEdit *>(entry.inputs[kAllowableFlankWearSlot])->setText(QStringLiteral("20"));

@@ -9,7 +9,7 @@
 #include "FileRun.h"
 #include "InputTable.h"
 #include "LabReport.h"
-#include "ShownTexts.h"
+#include "TranslatedTexts.h"
 #include "WindowSet.h"
 
 #include <QElapsedTimer>

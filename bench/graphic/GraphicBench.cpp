@@ -32,7 +32,7 @@ void ShowAndPaint(benchmark::State &state, double firstSpeed) {
     if (firstSpeed > 0) {
         CalculationState record = windows.TheExperiment().State();
         record.cutting_speed[1] = firstSpeed;
-        windows.TheExperiment().Restore(record, windows.TheExperiment().Runs());
+        windows.TheExperiment().Restore(record, windows.TheExperiment().Status());
     }
     TForm_Graphic *graphic = &windows.Graphic();
 

@@ -94,7 +94,7 @@ QString RunInWindows(const QString &path) {
     press([&] { opened = Form_Main()->OpenExperiment(path); });
     if (opened)
         press([] { Main().calculate->click(); });
-    if (opened && Buttons(Runs()).determine)
+    if (opened && Buttons(Status()).determine)
         press([] { Results().determine->click(); });
     return shown.join(' ');
 }
@@ -179,10 +179,10 @@ TEST_F(CheckTable, HoldsWhatTheWindowsShowAndCopy) {
         if (cells[1] != QLatin1String("input")) {
             EXPECT_EQ(cells[2], QString(shown).replace('\n', ' '));
         }
-        EXPECT_EQ(Buttons(Runs()).graphs, cells[1] == QLatin1String("ok"));
-        if (!Buttons(Runs()).copy || cells[1] == QLatin1String("input"))
+        EXPECT_EQ(Buttons(Status()).graphs, cells[1] == QLatin1String("ok"));
+        if (!Buttons(Status()).copy || cells[1] == QLatin1String("input"))
             continue;
-        EXPECT_EQ(ResultsReport(ReportOfLine(cells)), ResultsReport(Runs(), State()));
+        EXPECT_EQ(ResultsReport(ReportOfLine(cells)), ResultsReport(Status(), State()));
         for (const QuantityValue &value : QuantityValues()) {
             if (value.quantity->source != Source::Result)
                 continue;
@@ -243,7 +243,7 @@ TEST(NativeNames, ShowEachNameApartAndGiveItsBytesBack) {
          "\\xC0\\xAF\\xE0\\x9F\\xBF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xE2\\x82"},
     };
     for (const auto &[bytes, shown] : rows) {
-        EXPECT_EQ(ShownName(bytes), QString::fromUtf8(shown));
+        EXPECT_EQ(ReadableName(bytes), QString::fromUtf8(shown));
         EXPECT_EQ(NativeBytes(ArgumentText(bytes)), bytes);
     }
 }

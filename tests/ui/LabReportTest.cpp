@@ -107,7 +107,7 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
         if (determined)
             DetermineModels();
         const QString pdf = dir.filePath(determined ? "determined.pdf" : "calculated.pdf");
-        ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Runs(), State())));
+        ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Status(), State())));
         const QString info = Tool("pdfinfo", {pdf});
         EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
         EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
@@ -155,9 +155,9 @@ TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     AnswerModals([] { Main().calculate->click(); });
     Results().chosenTime->setText(QStringLiteral("3.") + QString(298, '3'));
     DetermineModels();
-    ASSERT_TRUE(Buttons(Runs()).graphs);
+    ASSERT_TRUE(Buttons(Status()).graphs);
     const QString pdf = dir.filePath("long.pdf");
-    ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Runs(), State())));
+    ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Status(), State())));
     EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
     const QList<std::pair<QRectF, QString>> words = Words(pdf);
     for (auto at = words.begin(); at != words.end(); ++at) {

@@ -73,7 +73,7 @@ TEST_F(Language, EveryWindowMenuAndDialogSpeaksTheInterfaceLanguage) {
     // The report, read as a viewer reads it, and the command line's help.
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-    ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Runs(), State())));
+    ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Status(), State())));
     for (const QStringList &command :
          {QStringList{"pdftotext", pdf, "-"}, QStringList{KVR_BINARY, "--help"}}) {
         QProcess process;

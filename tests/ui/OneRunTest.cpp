@@ -5,10 +5,10 @@
 #include "GraphData.h"
 #include "Graphic.h"
 #include "GraphicDefinition.h"
+#include "LabelValue.h"
 #include "ReportActions.h"
 #include "ResultLabels.h"
-#include "ShownTexts.h"
-#include "ShownValue.h"
+#include "TranslatedTexts.h"
 #include <kvrchart/TChart.h>
 
 #include <QAction>
@@ -107,7 +107,7 @@ protected:
         Form_Result()->findChild<QAction *>(QStringLiteral("CopyResults"))->trigger();
         const QStringList copy = QGuiApplication::clipboard()->text().split('\n');
         QStringList rows{QString::fromUtf8("Виконав\t") + m_name};
-        const auto number = [this](const char *label) { return ShownNumber(Shown(label)); };
+        const auto number = [this](const char *label) { return LabelNumber(Shown(label)); };
         for (int i = 0; i < kCutters; ++i) {
             const CutterLabels &labels = kCutterLabels[i];
             rows << QStringList{QString::number(i + 1), number(labels.speed),

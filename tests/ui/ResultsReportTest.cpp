@@ -61,9 +61,9 @@ const std::string kModels = "\n"
 TEST_F(ResultsReportTest, HoldsTheRunAsTheWindowsShowIt) {
     Edit<QComboBox>(SlotOf("phi1"))->setCurrentIndex(0);
     CalculateDefaults();
-    EXPECT_EQ(ResultsReport(Runs(), State()).toStdString(), ShownText(kCalculated.c_str()));
+    EXPECT_EQ(ResultsReport(Status(), State()).toStdString(), ShownText(kCalculated.c_str()));
     DetermineModels();
-    EXPECT_EQ(ResultsReport(Runs(), State()).toStdString(),
+    EXPECT_EQ(ResultsReport(Status(), State()).toStdString(),
               ShownText((kCalculated + kModels).c_str()));
 }
 
@@ -94,7 +94,7 @@ TEST_F(ResultsReportTest, CtrlCAndTheContextMenuPutTheReportOnTheClipboard) {
     Main().results->click();
     Form_Result()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form_Result()));
-    const QString report = ResultsReport(Runs(), State());
+    const QString report = ResultsReport(Status(), State());
     for (const char *way : {"Ctrl+C", "menu"}) {
         QGuiApplication::clipboard()->clear();
         if (way == std::string("menu")) {

@@ -34,11 +34,11 @@ inline TForm_Help *Form_Help() { return &CurrentWindows->Help(); }
 
 // The running test's records, and a change of them through the experiment (`Forge`).
 inline const CalculationState &State() { return CurrentWindows->TheExperiment().State(); }
-inline const RunStatus &Runs() { return CurrentWindows->TheExperiment().Runs(); }
+inline const RunStatus &Status() { return CurrentWindows->TheExperiment().Status(); }
 inline void Forge(const std::function<void(CalculationState &)> &change) {
     CalculationState state = State();
     change(state);
-    CurrentWindows->TheExperiment().Restore(state, Runs());
+    CurrentWindows->TheExperiment().Restore(state, Status());
 }
 
 // The running test's controls by role.

@@ -1,11 +1,11 @@
 #include "AccessibleNames.h"
 
 #include "Graphic.h"
+#include "LabelValue.h"
 #include "Main.h"
 #include "QuantityTexts.h"
 #include "Result.h"
 #include "ResultLabels.h"
-#include "ShownValue.h"
 #include <kvrchart/TChart.h>
 
 #include <QCoreApplication>
@@ -70,13 +70,13 @@ void SpeakResultLabels(const ResultControls &controls) {
             continue;
         const ResultItem item{ResultKind(value.quantity->first), value.cutter, value.interval};
         QLabel *label = controls.Showing(item);
-        label->setAccessibleName(Name(value) + is + ShownValue(label->text()));
+        label->setAccessibleName(Name(value) + is + LabelValue(label->text()));
     }
     for (const FormulaSentence &sentence : kResultFormulas) {
         const FormulaControls &formula = controls.*sentence.formula;
         // Before a determination the coefficient label shows the symbol C itself.
         formula.lead->setAccessibleName(
-            Tr(sentence.subject) + is + ShownNumber(formula.coefficient->text()) +
+            Tr(sentence.subject) + is + LabelNumber(formula.coefficient->text()) +
             Tr(QT_TRANSLATE_NOOP("Spoken", ", помножене на V у степені ")) +
             formula.exponent->text());
     }

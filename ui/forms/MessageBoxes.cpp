@@ -1,7 +1,7 @@
 #include "MessageBoxes.h"
 
-#include "ShownTexts.h"
 #include "Titles.h"
+#include "TranslatedTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,7 +26,7 @@ void ShowFaultBox(const QString &message, const QString &cause) {
 void ShowPressFault(const std::optional<std::string> &fault,
                     const std::optional<CauseText> &cause) {
     if (fault)
-        ShowFaultBox(QString::fromStdString(*fault), ShownCause(cause));
+        ShowFaultBox(QString::fromStdString(*fault), CauseLine(cause));
 }
 
 } // namespace kvr

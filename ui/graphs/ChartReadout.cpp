@@ -7,7 +7,7 @@
 #include "InputTable.h"
 #include "QuantityTexts.h"
 #include "RunStatus.h"
-#include "ShownTexts.h"
+#include "TranslatedTexts.h"
 
 #include <QCoreApplication>
 
@@ -18,23 +18,23 @@ namespace kvr {
 namespace {
 
 // A quantity as the results window writes it: by its key in the table of quantities.
-struct ShownQuantity {
+struct ReadoutQuantity {
     const char *key;
     int precision;
     int decimals;
 };
 
-constexpr ShownQuantity kTime{"running_time", 3, 2};
-constexpr ShownQuantity kWear{"dimensional_wear", 3, 2};
-constexpr ShownQuantity kSpeed{"cutting_speed", 10, 2};
-constexpr ShownQuantity kToolLife{"tool_life", 3, 2};
+constexpr ReadoutQuantity kTime{"running_time", 3, 2};
+constexpr ReadoutQuantity kWear{"dimensional_wear", 3, 2};
+constexpr ReadoutQuantity kSpeed{"cutting_speed", 10, 2};
+constexpr ReadoutQuantity kToolLife{"tool_life", 3, 2};
 
 struct SeriesMeaning {
     SeriesRole role;
     int cutter;
     const char *meaning;
-    ShownQuantity x;
-    ShownQuantity y;
+    ReadoutQuantity x;
+    ReadoutQuantity y;
 };
 
 using R = SeriesRole;
@@ -60,7 +60,7 @@ const SeriesMeaning kMeanings[] = {
      kToolLife},
 };
 
-QString Reading(const ShownQuantity &quantity, double value) {
+QString Reading(const ReadoutQuantity &quantity, double value) {
     // A model far outside its data may overflow; the read-out says so instead of failing.
     const QString number =
         std::isfinite(value)
@@ -84,7 +84,7 @@ QString MeasuredLine(const Experiment &experiment, int cutter, double time, doub
     for (int j = 1; j <= kIntervals; ++j)
         if (state.cumulative_time[cutter][j] == time && state.dimensional_wear[cutter][j] == wear)
             return QLatin1Char('\n') + SymbolOf("flank_wear") + QStringLiteral(" = ") +
-                   MeasuredFlankWearText(experiment.Runs(), cutter, j) + QLatin1Char(' ') +
+                   MeasuredFlankWearText(experiment.Status(), cutter, j) + QLatin1Char(' ') +
                    Unit("flank_wear");
     return QString();
 }

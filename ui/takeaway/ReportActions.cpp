@@ -33,13 +33,13 @@ QWidget *DialogParent(QWidget *fallback) {
 }
 
 QString ReportFileName(const Experiment &experiment) {
-    return SuggestedFileName(QString::fromStdString(experiment.Runs().calculation.userName),
+    return SuggestedFileName(QString::fromStdString(experiment.Status().calculation.userName),
                              QDate::currentDate(), FileExtension(FileKind::Report));
 }
 
 // Saving and printing to a file alike: the PDF reaches the disk whole or not at all.
 void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
-    const Expected<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
+    const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
     const Expected<void> written = pdf ? experiment.Write(path, *pdf) : pdf.Error();
     if (!written)
         ShowFailure(parent, FileKind::Report, FileAction::Save, path, written.Error());
@@ -48,7 +48,7 @@ void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
 void PrintReport(QWidget *parent, Experiment &experiment) {
     QPrinter printer(QPrinter::HighResolution);
     SetReportPage(printer);
-    printer.setDocName(ReportTitle(experiment.Runs()));
+    printer.setDocName(ReportTitle(experiment.Status()));
     printer.setOutputFileName(QDir(experiment.Folder()).filePath(ReportFileName(experiment)));
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintReportDialog"));
@@ -59,7 +59,7 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
     // The page the file would hold, sent so that the queue's answer is heard.
-    const Expected<QByteArray> pdf = LabReportPdf(experiment.Runs(), experiment.State());
+    const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
     const Expected<void> printed =
         pdf ? PrintPdf(printer.printerName(), *pdf, printer.docName(), printer.copyCount())
             : pdf.Error();

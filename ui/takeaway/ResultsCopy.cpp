@@ -43,7 +43,8 @@ QAction *AddCopyResultsAction(TForm_Result &resultWindow, const Experiment &expe
     action->setShortcut(QKeySequence::Copy);
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, &resultWindow, [&experiment] {
-        QGuiApplication::clipboard()->setText(ResultsReport(experiment.Runs(), experiment.State()));
+        QGuiApplication::clipboard()->setText(
+            ResultsReport(experiment.Status(), experiment.State()));
     });
     resultWindow.addAction(action);
     // Labels pass a right click on to the window, which offers its actions.

@@ -12,8 +12,8 @@
 #include "MainLayout.h"
 #include "MessageBoxes.h"
 #include "QuantityTexts.h"
-#include "ShownTexts.h"
 #include "Titles.h"
+#include "TranslatedTexts.h"
 #include "TypedInputs.h"
 
 #include <QAction>
@@ -126,7 +126,7 @@ void TForm_Main::Button1Click() {
     ShowFields(outcome);
     emit CalculationShown(outcome.labels);
     if (outcome.warning) {
-        const WarningLines lines = ShownWarning(*outcome.warning);
+        const WarningLines lines = WarningWindowLines(*outcome.warning);
         emit WarningRaised(lines.first, lines.second);
     }
     ShowPressFault(outcome.fault, outcome.faultCause);

@@ -5,8 +5,8 @@
 #include "InputFields.h"
 #include "MessageBoxes.h"
 #include "ResultLayout.h"
-#include "ShownTexts.h"
 #include "Titles.h"
+#include "TranslatedTexts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -98,7 +98,7 @@ void TForm_Result::Button1Click() {
         ShowModel(m_controls.lifeModel, *outcome.lifeModel);
     emit LabelsShown();
     if (outcome.warning) {
-        const WarningLines lines = ShownWarning(*outcome.warning);
+        const WarningLines lines = WarningWindowLines(*outcome.warning);
         emit WarningRaised(lines.first, lines.second);
     }
     ShowPressFault(outcome.fault, outcome.faultCause);

@@ -19,9 +19,9 @@ struct WarningLines {
     QString first;
     QString second;
 };
-WarningLines ShownWarning(const WarningText &warning);
+WarningLines WarningWindowLines(const WarningText &warning);
 
 // The line an error box adds under a fault: what to fix; empty without a known cause.
-QString ShownCause(const std::optional<CauseText> &cause);
+QString CauseLine(const std::optional<CauseText> &cause);
 
 } // namespace kvr

@@ -7,9 +7,9 @@
 namespace kvr {
 
 // "V = 182,06 м/хв." gives "182,06 м/хв."; a text without "= " is its own value.
-QString ShownValue(const QString &labelText);
+QString LabelValue(const QString &labelText);
 
 // The number alone: "182,06" of "V = 182,06 м/хв.", "0,123" of a coefficient's "= 0,123V".
-QString ShownNumber(const QString &labelText);
+QString LabelNumber(const QString &labelText);
 
 } // namespace kvr

@@ -1,14 +1,14 @@
-#include "ShownValue.h"
+#include "LabelValue.h"
 
 namespace kvr {
 
-QString ShownValue(const QString &labelText) {
+QString LabelValue(const QString &labelText) {
     const qsizetype equals = labelText.lastIndexOf(QLatin1String("= "));
     return (equals < 0 ? labelText : labelText.mid(equals + 2)).trimmed();
 }
 
-QString ShownNumber(const QString &labelText) {
-    QString number = ShownValue(labelText).section(QLatin1Char(' '), 0, 0);
+QString LabelNumber(const QString &labelText) {
+    QString number = LabelValue(labelText).section(QLatin1Char(' '), 0, 0);
     // A model's coefficient is followed directly by the V of the formula.
     if (number.endsWith(QLatin1Char('V')))
         number.chop(1);

@@ -1,4 +1,4 @@
-#include "ShownTexts.h"
+#include "TranslatedTexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -21,12 +21,12 @@ QString LabelCaption(const LabelText &label) {
     return Translated(label.caption) + QString::fromStdString(label.value) + Translated(label.unit);
 }
 
-WarningLines ShownWarning(const WarningText &warning) {
+WarningLines WarningWindowLines(const WarningText &warning) {
     return {Line(warning.firstPattern, warning.values),
             Line(warning.secondPattern, warning.values)};
 }
 
-QString ShownCause(const std::optional<CauseText> &cause) {
+QString CauseLine(const std::optional<CauseText> &cause) {
     return cause ? Line(cause->pattern, cause->values) : QString();
 }
 
