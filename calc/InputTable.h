@@ -113,7 +113,8 @@ inline constexpr int kInputSlots = kMainWindowSlots + 1;
 constexpr int SlotIn(std::span<const InputRow> rows, std::string_view key, int cutter = 0,
                      int interval = 0) {
     for (std::size_t slot = 0; slot < rows.size(); ++slot)
-        if (rows[slot].key == key && rows[slot].cutter == cutter && rows[slot].interval == interval)
+        // The indices first: the check asks this for every value of every file.
+        if (rows[slot].cutter == cutter && rows[slot].interval == interval && rows[slot].key == key)
             return static_cast<int>(slot);
     return -1;
 }
