@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,16 +31,16 @@ private:
 
 FileFailure LastFailure() { return FailureOfErrno(errno); }
 
-// What stands at the path now; nothing there is no failure.
-std::optional<FileFailure> TargetProblem(const QByteArray &target) {
+// Whether what stands at the path now may be replaced; nothing there may.
+Expected<void> CheckTarget(const QByteArray &target) {
     struct stat info {};
     if (::stat(target.constData(), &info) != 0)
-        return errno == ENOENT ? std::nullopt : std::optional(LastFailure());
+        return errno == ENOENT ? Expected<void>() : LastFailure();
     if (S_ISDIR(info.st_mode))
         return FileFailure{FileProblem::IsFolder, EISDIR};
     if (!S_ISREG(info.st_mode))
         return FileFailure{FileProblem::NotOrdinaryFile, 0};
-    return std::nullopt;
+    return {};
 }
 
 // QSaveFile could not start its temporary file: ask the folder itself why. A link is
@@ -66,7 +65,7 @@ FileFailure CreationFailure(const QString &path) {
     return {FileProblem::NoPermission, EACCES};
 }
 
-std::optional<FileFailure> WriteAll(int fd, const QByteArray &bytes) {
+Expected<void> WriteAll(int fd, const QByteArray &bytes) {
     qint64 written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
@@ -76,7 +75,7 @@ std::optional<FileFailure> WriteAll(int fd, const QByteArray &bytes) {
     }
     if (::fsync(fd) != 0)
         return LastFailure();
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -110,14 +109,14 @@ Expected<QByteArray> ReadOrdinaryFileAt(const QByteArray &nativePath, qint64 max
 }
 
 Expected<void> WriteWholeFile(const QString &path, const QByteArray &bytes) {
-    if (const std::optional<FileFailure> problem = TargetProblem(QFile::encodeName(path)))
-        return *problem;
+    if (Expected<void> target = CheckTarget(QFile::encodeName(path)); !target)
+        return target;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return CreationFailure(path);
-    if (const std::optional<FileFailure> problem = WriteAll(file.handle(), bytes)) {
+    if (Expected<void> written = WriteAll(file.handle(), bytes); !written) {
         file.cancelWriting();
-        return *problem;
+        return written;
     }
     errno = 0;
     if (!file.commit())
