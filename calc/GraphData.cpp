@@ -3,6 +3,7 @@
 #include "ArithmeticFault.h"
 #include "ModelFit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kvr {
@@ -66,8 +67,11 @@ std::vector<PlotPoint> SpeedPoints(const CalculationState &state, const PerCutte
 }
 
 SpeedRange CurveSpeedRange(const CalculationState &state) {
+    // Whichever cutter turned fastest: numbered slowest first, the curves still span them all.
+    const auto [slowest, fastest] =
+        std::minmax({state.cutting_speed[1], state.cutting_speed[2], state.cutting_speed[3]});
     // nearbyint rounds in the default mode: to nearest, halves to the even neighbour.
-    return {std::trunc(state.cutting_speed[3]), std::nearbyint(state.cutting_speed[1])};
+    return {std::trunc(slowest), std::nearbyint(fastest)};
 }
 
 std::vector<PlotPoint> ModelCurve(double coefficient, double exponent, SpeedRange range,

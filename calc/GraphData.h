@@ -32,8 +32,8 @@ std::vector<PlotPoint> WearLine(const CalculationState &state, int cutter);
 std::vector<PlotPoint> SpeedPoints(const CalculationState &state, const PerCutter &values);
 
 struct SpeedRange {
-    double lo = 0; // the third cutter's speed truncated
-    double hi = 0; // the first cutter's speed rounded half to even
+    double lo = 0; // the slowest cutter's speed truncated
+    double hi = 0; // the fastest cutter's speed rounded half to even
 };
 SpeedRange CurveSpeedRange(const CalculationState &state);
 

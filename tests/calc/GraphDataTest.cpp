@@ -44,17 +44,19 @@ TEST(GraphData, EqualFirstAndLastTimesGiveATenthOfAMinute) {
     EXPECT_DOUBLE_EQ(line[1].y, 2.1);
 }
 
+// From the slowest cutter to the fastest, whichever they are.
 TEST(GraphData, CurveRangeTruncatesTheLowAndRoundsTheHighHalfToEven) {
     CalculationState state = DefaultRun();
     struct Case {
-        double v1, v3, lo, hi;
-    } cases[] = {{182.0552942755, 55.2135, 55, 182},
-                 {182.5, 55.9, 55, 182},
-                 {183.5, 55.2, 55, 184},
-                 {50, 60, 60, 50}};
+        double v1, v2, v3, lo, hi;
+    } cases[] = {{182.0552942755, 113.41, 55.2135, 55, 182},
+                 {182.5, 113.4, 55.9, 55, 182},
+                 {183.5, 113.4, 55.2, 55, 184},
+                 {55.2135, 113.41, 182.0552942755, 55, 182},
+                 {113.41, 182.5, 55.9, 55, 182},
+                 {50, 45.5, 60, 45, 60}};
     for (const Case &c : cases) {
-        state.cutting_speed[1] = c.v1;
-        state.cutting_speed[3] = c.v3;
+        state.cutting_speed.items = {c.v1, c.v2, c.v3};
         const SpeedRange range = CurveSpeedRange(state);
         EXPECT_EQ(range.lo, c.lo) << c.v1;
         EXPECT_EQ(range.hi, c.hi) << c.v1;
