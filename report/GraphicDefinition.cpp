@@ -2,6 +2,8 @@
 
 #include <kvrchart/ChartModel.h>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -17,7 +19,7 @@ constexpr TColor kViolet = 0xFF0080;
 
 constexpr ChartMargins kMargins{6, 3, 3, 7};
 constexpr AxisDefinition kFromZero{false, false, 0.0, 0};
-constexpr AxisDefinition kFromFifty{false, false, 50.0, 0};
+constexpr AxisDefinition kFromFifty{false, false, 50.0, 0, true};
 constexpr LegendDefinition kNoLegend{false, 12, 3};
 
 const ChartDefinition kCharts[] = {
@@ -74,11 +76,22 @@ constexpr AxisDefinition kDefaultAxis{true, true, 0.0, 0};
 
 // A form stores Automatic and AutomaticMinimum, in that order, and leaves AutomaticMaximum
 // at its default, true.
-void ApplyAxisDefinition(TCustomChartAxis &axis, const AxisDefinition &definition) {
+void ApplyAxisDefinition(TCustomChartAxis &axis, const AxisDefinition &definition, double minimum) {
     axis.SetAutomaticMaximum(true);
     axis.SetAutomatic(definition.automatic);
     axis.SetAutomaticMinimum(definition.automaticMinimum);
-    axis.SetMinimum(definition.minimum);
+    axis.SetMinimum(minimum);
+}
+
+double ShownMinimum(const AxisDefinition &definition, const CalculationState *run) {
+    if (!definition.speeds || !run)
+        return definition.minimum;
+    const double slowest =
+        std::min({run->cutting_speed[1], run->cutting_speed[2], run->cutting_speed[3]});
+    // A point on the axis' very end would show half its marker.
+    const double below = std::floor(slowest / 10) * 10;
+    return slowest < definition.minimum ? (below < slowest ? below : below - 10)
+                                        : definition.minimum;
 }
 
 } // namespace
@@ -101,12 +114,14 @@ const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter) {
     throw std::invalid_argument("no series of this role");
 }
 
-void ApplyAxesDefinition(ChartModel &chart, const ChartDefinition &definition) {
+void ApplyAxesDefinition(ChartModel &chart, const ChartDefinition &definition,
+                         const CalculationState *run) {
     chart.BeginLoading();
-    ApplyAxisDefinition(chart.BottomAxis(), definition.bottomAxis);
-    ApplyAxisDefinition(chart.LeftAxis(), definition.leftAxis);
-    ApplyAxisDefinition(chart.TopAxis(), kDefaultAxis);
-    ApplyAxisDefinition(chart.RightAxis(), kDefaultAxis);
+    for (const auto &[axis, stored] : {std::pair{&chart.BottomAxis(), &definition.bottomAxis},
+                                       {&chart.LeftAxis(), &definition.leftAxis},
+                                       {&chart.TopAxis(), &kDefaultAxis},
+                                       {&chart.RightAxis(), &kDefaultAxis}})
+        ApplyAxisDefinition(*axis, *stored, ShownMinimum(*stored, run));
     chart.EndLoading();
 }
 

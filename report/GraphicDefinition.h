@@ -19,7 +19,8 @@ struct AxisDefinition {
     bool automatic;
     bool automaticMinimum;
     double minimum;
-    int titleSize; // 0 keeps the default
+    int titleSize;       // 0 keeps the default
+    bool speeds = false; // an axis of the cutters' speeds
 };
 
 struct LegendDefinition {
@@ -75,8 +76,11 @@ const SeriesDefinition &GraphSeriesDefinition(SeriesRole role, int cutter = 0);
 inline constexpr chart::TColor kGraphBackColor = 0xC4FFFF;
 
 // The automatic flags and minimum of every axis as stored: the window gives them back on
-// each showing, whatever a zoom, panning or the wheel made of them.
-void ApplyAxesDefinition(chart::ChartModel &chart, const ChartDefinition &definition);
+// each showing, whatever a zoom, panning or the wheel made of them. Given the run, a speed
+// axis starts at the ten below its slowest measured speed where that lies under the stored
+// minimum, so that no measurement is left off the graph.
+void ApplyAxesDefinition(chart::ChartModel &chart, const ChartDefinition &definition,
+                         const CalculationState *run = nullptr);
 // The stored panel, walls, title and axes of a chart, as a form loads them.
 void ApplyPanelDefinition(chart::ChartModel &chart, const ChartDefinition &definition);
 // The panel and the legend.

@@ -287,6 +287,7 @@ std::unique_ptr<ReportCharts> BuildCharts(const CalculationState &state) {
     for (int number = 1; number <= 3; ++number) {
         auto chart = std::make_unique<ChartModel>();
         ApplyChartDefinition(*chart, GraphChartDefinition(number));
+        ApplyAxesDefinition(*chart, GraphChartDefinition(number), &state);
         chart->SetBackColor(kGraphBackColor);
         for (const ChartCaption &caption : GraphCaptions()) {
             if (caption.chart == number)

@@ -251,21 +251,26 @@ TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly) {
     EXPECT_FALSE(Form_Graphic()->Chart3->Legend().Visible());
 }
 
-TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumWhateverTheData) {
+// But a speed below 50: the axis starts at the ten below it, never on it.
+TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumUnlessASpeedLiesBelow) {
     CalculateAndDetermine();
-    Forge([](CalculationState &s) { s.cumulative_time[1][1] = -5; }); // data below the minimum
-    ShowGraphs();
-    const std::tuple<TChart *, double, double> charts[] = {{Form_Graphic()->Chart1, 0, 0},
-                                                           {Form_Graphic()->Chart2, 50, 0},
-                                                           {Form_Graphic()->Chart3, 50, 0}};
-    for (auto [chart, bottom, left] : charts) {
-        chart->Picture();
-        EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Bottom).mapping.minimum, bottom)
-            << chart->objectName().toStdString();
-        EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Left).mapping.minimum, left)
-            << chart->objectName().toStdString();
-        EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
-        EXPECT_FALSE(chart->BottomAxis().Automatic());
+    for (auto [v3, speeds] : {std::pair{55.2135, 50.0}, {37.31, 30.0}, {40.0, 30.0}}) {
+        SCOPED_TRACE(v3);
+        Forge([v3](CalculationState &s) { s.cumulative_time[1][1] = -5, s.cutting_speed[3] = v3; });
+        ShowGraphs();
+        const std::tuple<TChart *, double, double> charts[] = {{Form_Graphic()->Chart1, 0, 0},
+                                                               {Form_Graphic()->Chart2, speeds, 0},
+                                                               {Form_Graphic()->Chart3, speeds, 0}};
+        for (auto [chart, bottom, left] : charts) {
+            chart->Picture();
+            EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Bottom).mapping.minimum, bottom)
+                << chart->objectName().toStdString();
+            EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Left).mapping.minimum, left)
+                << chart->objectName().toStdString();
+            EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
+            EXPECT_FALSE(chart->BottomAxis().Automatic());
+        }
+        Form_Graphic()->close();
     }
 }
 

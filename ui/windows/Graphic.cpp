@@ -107,7 +107,7 @@ void TForm_Graphic::FormShow() {
     // A zoom, panning or the wheel of an earlier showing left the axes on a view of the
     // old data; each showing spans its own data again, with no zoom to undo.
     for (int i = 0; i < 3; ++i) {
-        ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1));
+        ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1), &m_experiment.State());
         ChartNavigator::Of(*charts[i])->ForgetSavedScales();
     }
     FillDefinedSeries(Series, m_experiment.State());
