@@ -15,6 +15,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 
 #include <algorithm>
@@ -310,6 +311,47 @@ QSize ChartSize(int number) {
     return {definition.width, definition.height};
 }
 
+// Paper has its own colours: the charts' system colours resolve against the toolkit's own
+// light palette, never the desktop's theme, so that a report made on a dark desktop prints.
+const QPalette &PaperPalette() {
+    struct Role {
+        QPalette::ColorRole role;
+        QRgb enabled, disabled;
+    };
+    static const Role kRoles[] = {
+        {QPalette::WindowText, 0x000000, 0xbebebe},
+        {QPalette::Button, 0xefefef, 0xefefef},
+        {QPalette::Light, 0xffffff, 0xffffff},
+        {QPalette::Midlight, 0xcacaca, 0xcacaca},
+        {QPalette::Dark, 0x9f9f9f, 0xbebebe},
+        {QPalette::Mid, 0xb8b8b8, 0xb8b8b8},
+        {QPalette::Text, 0x000000, 0xbebebe},
+        {QPalette::BrightText, 0xffffff, 0xffffff},
+        {QPalette::ButtonText, 0x000000, 0xbebebe},
+        {QPalette::Base, 0xffffff, 0xefefef},
+        {QPalette::Window, 0xefefef, 0xefefef},
+        {QPalette::Shadow, 0x767676, 0xb1b1b1},
+        {QPalette::Highlight, 0x308cc6, 0x919191},
+        {QPalette::HighlightedText, 0xffffff, 0xffffff},
+        {QPalette::Link, 0x0000ff, 0x0000ff},
+        {QPalette::LinkVisited, 0xff00ff, 0xff00ff},
+        {QPalette::AlternateBase, 0xf7f7f7, 0xf7f7f7},
+        {QPalette::ToolTipBase, 0xffffdc, 0xffffdc},
+        {QPalette::ToolTipText, 0x000000, 0x000000},
+        {QPalette::PlaceholderText, 0x000000, 0x000000},
+    };
+    static const QPalette palette = [] {
+        QPalette paper;
+        for (const Role &role : kRoles) {
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                paper.setColor(group, role.role, QColor(role.enabled));
+            paper.setColor(QPalette::Disabled, role.role, QColor(role.disabled));
+        }
+        return paper;
+    }();
+    return palette;
+}
+
 void PaintChart(QPainter &painter, const ChartModel &chart, int number, const QRectF &target) {
     const QSize size = ChartSize(number);
     painter.save();
@@ -317,7 +359,7 @@ void PaintChart(QPainter &painter, const ChartModel &chart, int number, const QR
     const qreal scale = target.width() / size.width();
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(0, 0, size.width(), size.height()));
-    RenderChart(chart, painter, size);
+    RenderChart(chart, painter, size, PaperPalette());
     painter.restore();
 }
 

@@ -8,6 +8,7 @@
 #include "ResultsReport.h"
 
 #include <QDate>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -135,6 +136,13 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
         if (determined) {
             const QString words = Tool("cat", {KVR_SOURCE_DIR "/tests/ui/lab-report-words.txt"});
             EXPECT_EQ(Placement(pdf), ShownText(words.toUtf8().constData()));
+            // A dark desktop leaves the paper as it is.
+            const QPalette desktop = QGuiApplication::palette();
+            QGuiApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+            ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Status(), State())));
+            QGuiApplication::setPalette(desktop);
+            Tool("pdftoppm", {"-r", "150", "-png", "-singlefile", pdf, dir.filePath("dark")});
+            EXPECT_EQ(QImage(dir.filePath("dark.png")), page);
         }
         const int yellow = PixelsNear(page, kGraphBackColor);
         if (!determined)
