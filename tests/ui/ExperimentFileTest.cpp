@@ -187,6 +187,7 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("format", "kvr-report"), "це не файл досліду KVR"},
         {with("version", 2), "файл записано новішою програмою: версія формату вища за 1"},
         {with("version", 1.5), "ключ «version» має бути цілим числом від 1"},
+        {with("version", QJsonValue::Undefined), "бракує ключа «version»"},
         {with("feed", QJsonValue::Undefined), "бракує ключа «feed»"},
         {with("spindle_speed", QJsonArray{"610", 380, "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
