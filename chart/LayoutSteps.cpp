@@ -1,6 +1,7 @@
 #include <kvrchart/ChartLayout.h>
 
 #include "ChartCanvas.h"
+#include "ChartDrawing.h"
 #include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {

@@ -19,10 +19,10 @@ std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinim
     EnsureApplication();
     auto chart = std::make_unique<TChart>();
     chart->resize(width, height);
-    chart->BeginLoading();
-    LoadGraphPanel(*chart);
-    chart->BottomAxis().SetMinimum(bottomMinimum);
-    chart->EndLoading();
+    chart->Model().BeginLoading();
+    LoadGraphPanel(chart->Model());
+    chart->Model().BottomAxis().SetMinimum(bottomMinimum);
+    chart->Model().EndLoading();
     new ChartNavigator(chart.get());
     return chart;
 }
@@ -41,7 +41,7 @@ const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series) {
     static const PlotFrame kNone;
     const auto &frames = chart.DrawnLayout().series;
     for (std::size_t i = 0; i < frames.size(); ++i)
-        if (&chart.Series(int(i)) == &series)
+        if (&chart.Model().Series(int(i)) == &series)
             return frames[i];
     return kNone;
 }
@@ -62,7 +62,7 @@ ChartNavigator &NavigatorOf(const TChart &chart) { return *ChartNavigator::Of(ch
 
 std::unique_ptr<TChart> MakeFilledGraphChart() {
     auto chart = MakeGraphChart();
-    FillGraph(*chart);
+    FillGraph(chart->Model());
     return chart;
 }
 
