@@ -16,20 +16,15 @@ void EnsureApplication() {
 
 // The stored settings of the graphs window's first chart, applied as a form loads them.
 std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinimum) {
-    EnsureApplication();
-    auto chart = std::make_unique<TChart>();
+    auto chart = std::make_unique<TChart>(MakeGraphModel(width, height, bottomMinimum).model);
     chart->resize(width, height);
-    chart->Model().BeginLoading();
-    LoadGraphPanel(chart->Model());
-    chart->Model().BottomAxis().SetMinimum(bottomMinimum);
-    chart->Model().EndLoading();
     new ChartNavigator(chart.get());
     return chart;
 }
 
 GraphModel MakeGraphModel(int width, int height, double bottomMinimum) {
     EnsureApplication();
-    GraphModel graph{std::make_unique<ChartModel>(), QSize(width, height)};
+    GraphModel graph{std::make_shared<ChartModel>(), QSize(width, height)};
     graph->BeginLoading();
     LoadGraphPanel(*graph.model);
     graph->BottomAxis().SetMinimum(bottomMinimum);
