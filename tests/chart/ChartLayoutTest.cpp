@@ -169,7 +169,7 @@ TEST(Layout, SettersRepaintEveryViewOnlyOnARealChange) {
     other.Model().LeftAxis().Grid().SetColor(clGray);
     chart->Model().Legend().SetColorWidth(12);
     EXPECT_TRUE(chart->BufferClean() && other.BufferClean());
-    other.Model().LeftAxis().Grid().SetColor(clRed);
+    other.Model().LeftAxis().Axis().SetColor(clRed);
     EXPECT_FALSE(chart->BufferClean() || other.BufferClean());
     EXPECT_EQ(other.Picture(), chart->Picture());
 }
