@@ -1,5 +1,6 @@
 #include <kvrchart/ChartAxis.h>
 
+#include "AxisSteps.h"
 #include "ChartCanvas.h"
 #include <kvrchart/ChartException.h>
 #include <kvrchart/ChartLayout.h>
@@ -255,9 +256,9 @@ QStringList TCustomChartAxis::LabelLines(const QString &text) const {
     return text.split(QLatin1Char('\n'));
 }
 
-int TCustomChartAxis::LabelWidth(ChartCanvas &canvas, const QString &text) const {
-    const QStringList lines = LabelLines(text);
-    if (m_labelsAngle == 90 || m_labelsAngle == 270)
+int AxisSteps::LabelWidth(const TCustomChartAxis &self, ChartCanvas &canvas, const QString &text) {
+    const QStringList lines = self.LabelLines(text);
+    if (self.m_labelsAngle == 90 || self.m_labelsAngle == 270)
         return canvas.FontHeight() * int(lines.size());
     int widest = 0;
     for (const QString &line : lines)
@@ -265,9 +266,9 @@ int TCustomChartAxis::LabelWidth(ChartCanvas &canvas, const QString &text) const
     return widest;
 }
 
-int TCustomChartAxis::LabelHeight(ChartCanvas &canvas, const QString &text) const {
-    const QStringList lines = LabelLines(text);
-    if (m_labelsAngle == 0 || m_labelsAngle == 180)
+int AxisSteps::LabelHeight(const TCustomChartAxis &self, ChartCanvas &canvas, const QString &text) {
+    const QStringList lines = self.LabelLines(text);
+    if (self.m_labelsAngle == 0 || self.m_labelsAngle == 180)
         return canvas.FontHeight() * int(lines.size());
     int widest = 0;
     for (const QString &line : lines)
@@ -275,43 +276,49 @@ int TCustomChartAxis::LabelHeight(ChartCanvas &canvas, const QString &text) cons
     return widest;
 }
 
-double TCustomChartAxis::CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const {
-    const QString low = LabelText(mapping.minimum);
-    const QString high = LabelText(mapping.maximum);
-    const int size = Horizontal() ? std::max(LabelWidth(canvas, low), LabelWidth(canvas, high))
-                                  : std::max(LabelHeight(canvas, low), LabelHeight(canvas, high));
-    return LabelStep({mapping.Length(), size, m_labelsSeparation, m_increment, mapping.Range()});
+double AxisSteps::CalcLabelStep(const TCustomChartAxis &self, ChartCanvas &canvas,
+                                const AxisMapping &mapping) {
+    const QString low = self.LabelText(mapping.minimum);
+    const QString high = self.LabelText(mapping.maximum);
+    const int size =
+        self.Horizontal()
+            ? std::max(LabelWidth(self, canvas, low), LabelWidth(self, canvas, high))
+            : std::max(LabelHeight(self, canvas, low), LabelHeight(self, canvas, high));
+    return LabelStep(
+        {mapping.Length(), size, self.m_labelsSeparation, self.m_increment, mapping.Range()});
 }
 
-int TCustomChartAxis::WidestSeriesText(ChartCanvas &canvas) const {
+int AxisSteps::WidestSeriesText(const TCustomChartAxis &self, ChartCanvas &canvas) {
     int widest = 0;
-    for (const TChartSeries *s : AllSeries()) {
-        if (!s->Active() || !IsAssociated(*s) || !s->HasPointLabels())
+    for (const TChartSeries *s : self.AllSeries()) {
+        if (!s->Active() || !self.IsAssociated(*s) || !s->HasPointLabels())
             continue;
         for (int p = 0; p < s->Count(); ++p)
-            widest = std::max(widest, LabelWidth(canvas, s->PointLabel(p)));
+            widest = std::max(widest, LabelWidth(self, canvas, s->PointLabel(p)));
     }
     return widest;
 }
 
 // The ends of this drawing come later: the label step is measured with the axis
 // length of the drawing before.
-int TCustomChartAxis::WidestLabel(ChartCanvas &canvas, const AxisMapping &previous) const {
-    switch (EffectiveLabelStyle()) {
+int AxisSteps::WidestLabel(const TCustomChartAxis &self, ChartCanvas &canvas,
+                           const AxisMapping &previous) {
+    switch (self.EffectiveLabelStyle()) {
     case TAxisLabelStyle::talValue: {
         double low = previous.minimum;
         double high = previous.maximum;
-        if (m_roundFirstLabel) {
-            const double step = CalcLabelStep(canvas, previous);
+        if (self.m_roundFirstLabel) {
+            const double step = CalcLabelStep(self, canvas, previous);
             low = std::trunc(low / step) * step;
             high = std::trunc(high / step) * step;
         }
-        return std::max(LabelWidth(canvas, LabelText(high)), LabelWidth(canvas, LabelText(low))) +
+        return std::max(LabelWidth(self, canvas, self.LabelText(high)),
+                        LabelWidth(self, canvas, self.LabelText(low))) +
                canvas.TextWidth(QStringLiteral(" "));
     }
     case TAxisLabelStyle::talMark:
     case TAxisLabelStyle::talText:
-        return WidestSeriesText(canvas);
+        return WidestSeriesText(self, canvas);
     case TAxisLabelStyle::talAuto:
     case TAxisLabelStyle::talNone:
         break;
@@ -323,10 +330,10 @@ bool TCustomChartAxis::TextRunsAlong(int angle) const {
     return Horizontal() ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
 }
 
-void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect, const ChartRect &plot,
-                                int previousLength, AxisLayout &layout) const {
+void AxisSteps::TakeRoom(const TCustomChartAxis &self, ChartCanvas &canvas, ChartRect &rect,
+                         const ChartRect &plot, int previousLength, AxisLayout &layout) {
     auto take = [&](int size) {
-        switch (m_side) {
+        switch (self.m_side) {
         case AxisId::Left:
             return rect.Left += size;
         case AxisId::Bottom:
@@ -340,30 +347,32 @@ void TCustomChartAxis::TakeRoom(ChartCanvas &canvas, ChartRect &rect, const Char
         }
         return 0;
     };
-    if (!m_title.Caption().isEmpty()) {
-        canvas.SetFont(m_title.Font());
-        const int size = m_titleSize != 0                 ? m_titleSize
-                         : TextRunsAlong(m_title.Angle()) ? canvas.FontHeight()
-                                                          : canvas.TextWidth(m_title.Caption());
+    if (!self.m_title.Caption().isEmpty()) {
+        canvas.SetFont(self.m_title.Font());
+        const int size = self.m_titleSize != 0 ? self.m_titleSize
+                         : self.TextRunsAlong(self.m_title.Angle())
+                             ? canvas.FontHeight()
+                             : canvas.TextWidth(self.m_title.Caption());
         layout.titlePos = take(size);
     }
-    if (m_labels) {
-        canvas.SetFont(m_labelsFont);
+    if (self.m_labels) {
+        canvas.SetFont(self.m_labelsFont);
         AxisMapping previous = layout.mapping;
         previous.start = 0;
         previous.end = previousLength;
-        const int size = m_labelsSize != 0              ? m_labelsSize
-                         : TextRunsAlong(m_labelsAngle) ? canvas.FontHeight()
-                                                        : WidestLabel(canvas, previous);
+        const int size = self.m_labelsSize != 0 ? self.m_labelsSize
+                         : self.TextRunsAlong(self.m_labelsAngle)
+                             ? canvas.FontHeight()
+                             : WidestLabel(self, canvas, previous);
         layout.labelsPos = take(size);
     }
-    int tickRoom =
-        (m_axisPen.Visible() ? m_axisPen.Width() : 0) + (m_ticks.Visible() ? m_tickLength : 0);
-    if (m_minorTicks.Visible())
-        tickRoom = std::max(tickRoom, m_minorTickLength);
+    int tickRoom = (self.m_axisPen.Visible() ? self.m_axisPen.Width() : 0) +
+                   (self.m_ticks.Visible() ? self.m_tickLength : 0);
+    if (self.m_minorTicks.Visible())
+        tickRoom = std::max(tickRoom, self.m_minorTickLength);
     if (tickRoom > 0)
         take(tickRoom);
-    const int shift = LabelsShift(plot);
+    const int shift = self.LabelsShift(plot);
     layout.titlePos += shift;
     layout.labelsPos += shift;
 }

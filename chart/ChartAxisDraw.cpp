@@ -1,61 +1,65 @@
 #include <kvrchart/ChartAxis.h>
 
+#include "AxisSteps.h"
 #include "ChartCanvas.h"
 
 #include <algorithm>
 
 namespace kvr::chart {
 
-void TCustomChartAxis::Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
-                            TColor panelColor) const {
-    canvas.SetFont(m_labelsFont);
-    DrawTitle(canvas, layout, panelColor);
-    DrawLabels(canvas, layout, panelColor);
-    DrawTicksAndGrid(canvas, layout, plot);
+void AxisSteps::Draw(const TCustomChartAxis &self, ChartCanvas &canvas, const AxisLayout &layout,
+                     const ChartRect &plot, TColor panelColor) {
+    canvas.SetFont(self.m_labelsFont);
+    DrawTitle(self, canvas, layout, panelColor);
+    DrawLabels(self, canvas, layout, panelColor);
+    DrawTicksAndGrid(self, canvas, layout, plot);
 }
 
-void TCustomChartAxis::DrawTitle(ChartCanvas &canvas, const AxisLayout &layout,
-                                 TColor panelColor) const {
-    if (m_title.Caption().isEmpty())
+void AxisSteps::DrawTitle(const TCustomChartAxis &self, ChartCanvas &canvas,
+                          const AxisLayout &layout, TColor panelColor) {
+    if (self.m_title.Caption().isEmpty())
         return;
-    canvas.SetFont(m_title.Font());
+    canvas.SetFont(self.m_title.Font());
     canvas.SetBrush(panelColor, TBrushStyle::bsClear);
     canvas.SetBackOpaque(false);
     // The title fills the room taken for it, between its position and the plot's far side.
-    const int angle = m_title.Angle();
+    const int angle = self.m_title.Angle();
     const int centre = layout.mapping.Centre();
-    if (Horizontal()) {
-        canvas.SetTextAlign(TextAlignH::Center, OtherSide() ? TextAlignV::Bottom : TextAlignV::Top);
-        canvas.TextOut(centre, layout.titlePos, m_title.Caption(), angle == 180 ? 180 : 0);
+    if (self.Horizontal()) {
+        canvas.SetTextAlign(TextAlignH::Center,
+                            self.OtherSide() ? TextAlignV::Bottom : TextAlignV::Top);
+        canvas.TextOut(centre, layout.titlePos, self.m_title.Caption(), angle == 180 ? 180 : 0);
     } else if (angle == 90 || angle == 270) {
         canvas.SetTextAlign(TextAlignH::Center, TextAlignV::Bottom);
-        canvas.TextOut(layout.titlePos, centre, m_title.Caption(), OtherSide() ? 270 : 90);
+        canvas.TextOut(layout.titlePos, centre, self.m_title.Caption(),
+                       self.OtherSide() ? 270 : 90);
     } else {
-        canvas.SetTextAlign(OtherSide() ? TextAlignH::Left : TextAlignH::Right, TextAlignV::Top);
-        canvas.TextOut(layout.titlePos, centre - canvas.FontHeight() / 2, m_title.Caption());
+        canvas.SetTextAlign(self.OtherSide() ? TextAlignH::Left : TextAlignH::Right,
+                            TextAlignV::Top);
+        canvas.TextOut(layout.titlePos, centre - canvas.FontHeight() / 2, self.m_title.Caption());
     }
 }
 
-void TCustomChartAxis::DrawLabels(ChartCanvas &canvas, const AxisLayout &layout,
-                                  TColor panelColor) const {
+void AxisSteps::DrawLabels(const TCustomChartAxis &self, ChartCanvas &canvas,
+                           const AxisLayout &layout, TColor panelColor) {
     for (const AxisLabel &label : layout.labels) {
-        canvas.SetFont(m_labelsFont);
+        canvas.SetFont(self.m_labelsFont);
         canvas.SetBrush(panelColor, TBrushStyle::bsClear);
         canvas.SetBackOpaque(false);
-        PlaceLabel(canvas, layout, label);
+        PlaceLabel(self, canvas, layout, label);
     }
 }
 
-void TCustomChartAxis::PlaceLabel(ChartCanvas &canvas, const AxisLayout &layout,
-                                  const AxisLabel &label) const {
-    const QStringList lines = LabelLines(label.text);
+void AxisSteps::PlaceLabel(const TCustomChartAxis &self, ChartCanvas &canvas,
+                           const AxisLayout &layout, const AxisLabel &label) {
+    const QStringList lines = self.LabelLines(label.text);
     const int p = label.pixel;
     const int h = canvas.FontHeight();
     const int k = int(lines.size());
-    switch (m_side) {
+    switch (self.m_side) {
     case AxisId::Left:
     case AxisId::Right: {
-        canvas.SetTextAlign(m_side == AxisId::Left ? TextAlignH::Right : TextAlignH::Left,
+        canvas.SetTextAlign(self.m_side == AxisId::Left ? TextAlignH::Right : TextAlignH::Left,
                             TextAlignV::Top);
         const int top = p - h / 2 - RoundEven(h * (k + 1) / 2.0) + h;
         for (int i = 0; i < k; ++i)
@@ -77,10 +81,10 @@ void TCustomChartAxis::PlaceLabel(ChartCanvas &canvas, const AxisLayout &layout,
     }
 }
 
-void TCustomChartAxis::DrawTick(ChartCanvas &canvas, int pos, int at, int offset,
-                                int length) const {
+void AxisSteps::DrawTick(const TCustomChartAxis &self, ChartCanvas &canvas, int pos, int at,
+                         int offset, int length) {
     // offset and length are signed away from the plot; inner ticks pass them negated.
-    switch (m_side) {
+    switch (self.m_side) {
     case AxisId::Left:
         canvas.HorizLine(pos - offset, pos - offset - length, at);
         break;
@@ -98,8 +102,9 @@ void TCustomChartAxis::DrawTick(ChartCanvas &canvas, int pos, int at, int offset
     }
 }
 
-void TCustomChartAxis::DrawGridLine(ChartCanvas &canvas, const ChartRect &plot, int at) const {
-    if (Horizontal())
+void AxisSteps::DrawGridLine(const TCustomChartAxis &self, ChartCanvas &canvas,
+                             const ChartRect &plot, int at) {
+    if (self.Horizontal())
         canvas.VertLine(at, plot.Top, plot.Bottom);
     else
         canvas.HorizLine(plot.Left, plot.Right, at);
@@ -129,62 +134,62 @@ std::vector<int> TCustomChartAxis::MinorTickPositions(const AxisLayout &layout) 
     return result;
 }
 
-void TCustomChartAxis::DrawTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
-                                        const ChartRect &plot) const {
+void AxisSteps::DrawTicksAndGrid(const TCustomChartAxis &self, ChartCanvas &canvas,
+                                 const AxisLayout &layout, const ChartRect &plot) {
     const AxisMapping &m = layout.mapping;
-    if (m_axisPen.Visible()) {
-        canvas.ApplyPen(m_axisPen);
-        if (Horizontal())
+    if (self.m_axisPen.Visible()) {
+        canvas.ApplyPen(self.m_axisPen);
+        if (self.Horizontal())
             canvas.HorizLine(m.start, m.end, layout.linePos);
         else
             canvas.VertLine(layout.linePos, m.start, m.end);
     }
-    if (m_ticks.Visible()) {
-        canvas.ApplyPen(m_ticks);
+    if (self.m_ticks.Visible()) {
+        canvas.ApplyPen(self.m_ticks);
         for (int q : layout.ticks)
-            DrawTick(canvas, layout.linePos, q, 1, m_tickLength);
+            DrawTick(self, canvas, layout.linePos, q, 1, self.m_tickLength);
     }
-    if (m_grid.Visible())
-        DrawGrid(canvas, layout, plot);
-    if (m_ticksInner.Visible()) {
-        canvas.ApplyPen(m_ticksInner);
+    if (self.m_grid.Visible())
+        DrawGrid(self, canvas, layout, plot);
+    if (self.m_ticksInner.Visible()) {
+        canvas.ApplyPen(self.m_ticksInner);
         for (int q : layout.ticks)
-            DrawTick(canvas, layout.linePos, q, -1, -m_tickInnerLength);
+            DrawTick(self, canvas, layout.linePos, q, -1, -self.m_tickInnerLength);
     }
     if (!layout.ticks.empty())
-        DrawMinorTicksAndGrid(canvas, layout, plot);
+        DrawMinorTicksAndGrid(self, canvas, layout, plot);
 }
 
-void TCustomChartAxis::DrawGrid(ChartCanvas &canvas, const AxisLayout &layout,
-                                const ChartRect &plot) const {
+void AxisSteps::DrawGrid(const TCustomChartAxis &self, ChartCanvas &canvas,
+                         const AxisLayout &layout, const ChartRect &plot) {
     const std::vector<int> &ticks = layout.ticks;
     canvas.SetBrushStyle(TBrushStyle::bsClear);
     canvas.SetBackOpaque(false);
-    canvas.ApplyPen(m_grid);
-    if (m_grid.Color() == clDefault)
+    canvas.ApplyPen(self.m_grid);
+    if (self.m_grid.Color() == clDefault)
         canvas.SetPenColor(clGray);
-    if (m_gridCentered) {
+    if (self.m_gridCentered) {
         for (std::size_t i = 1; i < ticks.size(); ++i)
-            DrawGridLine(canvas, plot, RoundEven((ticks[i] + ticks[i - 1]) * 0.5));
+            DrawGridLine(self, canvas, plot, RoundEven((ticks[i] + ticks[i - 1]) * 0.5));
     } else {
         for (int q : ticks)
-            DrawGridLine(canvas, plot, q);
+            DrawGridLine(self, canvas, plot, q);
     }
     canvas.SetBackOpaque(true);
 }
 
-void TCustomChartAxis::DrawMinorTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
-                                             const ChartRect &plot) const {
-    const std::vector<int> minor = MinorTickPositions(layout);
-    if (m_minorTicks.Visible()) {
-        canvas.ApplyPen(m_minorTicks);
+void AxisSteps::DrawMinorTicksAndGrid(const TCustomChartAxis &self, ChartCanvas &canvas,
+                                      const AxisLayout &layout, const ChartRect &plot) {
+    const std::vector<int> minor = self.MinorTickPositions(layout);
+    if (self.m_minorTicks.Visible()) {
+        canvas.ApplyPen(self.m_minorTicks);
         for (int q : minor)
-            DrawTick(canvas, layout.linePos, q, 1, m_minorTickLength);
+            DrawTick(self, canvas, layout.linePos, q, 1, self.m_minorTickLength);
     }
-    if (m_minorGrid.Visible()) {
-        canvas.ApplyPen(m_minorGrid);
+    if (self.m_minorGrid.Visible()) {
+        canvas.ApplyPen(self.m_minorGrid);
         for (int q : minor)
-            DrawGridLine(canvas, plot, q);
+            DrawGridLine(self, canvas, plot, q);
     }
 }
 

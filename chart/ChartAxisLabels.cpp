@@ -1,5 +1,6 @@
 #include <kvrchart/ChartAxis.h>
 
+#include "AxisSteps.h"
 #include "ChartCanvas.h"
 #include <kvrchart/ChartSeries.h>
 
@@ -24,20 +25,21 @@ int TCustomChartAxis::LinePosition(const ChartRect &plot) const {
 }
 
 // The labels and ticks of this drawing, from its final ends and range.
-void TCustomChartAxis::ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) const {
+void AxisSteps::ProduceLabels(const TCustomChartAxis &self, ChartCanvas &canvas,
+                              AxisLayout &layout) {
     layout.labels.clear();
     layout.ticks.clear();
-    canvas.SetFont(m_labelsFont);
-    const double step = CalcLabelStep(canvas, layout.mapping);
+    canvas.SetFont(self.m_labelsFont);
+    const double step = CalcLabelStep(self, canvas, layout.mapping);
     if (!(step > 0.0) || layout.mapping.maximum < layout.mapping.minimum)
         return;
-    switch (EffectiveLabelStyle()) {
+    switch (self.EffectiveLabelStyle()) {
     case TAxisLabelStyle::talValue:
-        ProduceValueLabels(step, layout);
+        self.ProduceValueLabels(step, layout);
         break;
     case TAxisLabelStyle::talMark:
     case TAxisLabelStyle::talText:
-        ProduceTextLabels(layout);
+        self.ProduceTextLabels(layout);
         break;
     case TAxisLabelStyle::talAuto:
     case TAxisLabelStyle::talNone:

@@ -1,6 +1,8 @@
 #include <kvrchart/ChartLegend.h>
 
 #include "ChartCanvas.h"
+#include "LegendSteps.h"
+#include "SeriesSteps.h"
 #include <kvrchart/ChartException.h>
 #include <kvrchart/ChartLayout.h>
 
@@ -92,10 +94,10 @@ QString TCustomChartLegend::ItemText(int index) const {
     return text;
 }
 
-int TCustomChartLegend::WidestText(ChartCanvas &canvas, int count) const {
+int LegendSteps::WidestText(const TCustomChartLegend &self, ChartCanvas &canvas, int count) {
     int widest = 0;
-    for (int i = m_firstValue; i < m_firstValue + count; ++i)
-        widest = std::max(widest, canvas.TextWidth(ItemText(i)));
+    for (int i = self.m_firstValue; i < self.m_firstValue + count; ++i)
+        widest = std::max(widest, canvas.TextWidth(self.ItemText(i)));
     return widest;
 }
 
@@ -103,49 +105,50 @@ bool TCustomChartLegend::Contains(const LegendLayout &layout, int x, int y) cons
     return m_visible && layout.shown && layout.rect.Contains(x, y);
 }
 
-LegendLayout TCustomChartLegend::LayOut(ChartCanvas &canvas, const PanelArea &panel,
-                                        ChartRect &plotRect) const {
+LegendLayout LegendSteps::LayOut(const TCustomChartLegend &self, ChartCanvas &canvas,
+                                 const PanelArea &panel, ChartRect &plotRect) {
     LegendLayout layout;
-    layout.style = EffectiveStyle();
-    canvas.SetFont(m_font);
+    layout.style = self.EffectiveStyle();
+    canvas.SetFont(self.m_font);
     layout.itemHeight = canvas.FontHeight();
-    const int itemCount = ItemCount();
-    layout.symbolWidth = RoundEven((WidestText(canvas, itemCount) + 4) * m_colorWidth * 0.01);
-    if (Vertical())
-        LayOutVertical(canvas, panel.bounds, plotRect, itemCount, layout);
+    const int itemCount = self.ItemCount();
+    layout.symbolWidth =
+        RoundEven((WidestText(self, canvas, itemCount) + 4) * self.m_colorWidth * 0.01);
+    if (self.Vertical())
+        LayOutVertical(self, canvas, panel.bounds, plotRect, itemCount, layout);
     else
-        LayOutHorizontal(canvas, plotRect, itemCount, layout);
-    if (m_adjustments.box)
-        m_adjustments.box(layout.rect);
+        LayOutHorizontal(self, canvas, plotRect, itemCount, layout);
+    if (self.m_adjustments.box)
+        self.m_adjustments.box(layout.rect);
     if (layout.rowCount < 1) {
         layout.rowCount = 0;
         return layout;
     }
     layout.shown = true;
-    LayOutItems(itemCount, layout);
-    plotRect = PlotRectBeside(layout, plotRect, panel);
+    self.LayOutItems(itemCount, layout);
+    plotRect = self.PlotRectBeside(layout, plotRect, panel);
     return layout;
 }
 
-void TCustomChartLegend::LayOutVertical(ChartCanvas &canvas, const ChartRect &bounds,
-                                        const ChartRect &plot, int itemCount,
-                                        LegendLayout &layout) const {
+void LegendSteps::LayOutVertical(const TCustomChartLegend &self, ChartCanvas &canvas,
+                                 const ChartRect &bounds, const ChartRect &plot, int itemCount,
+                                 LegendLayout &layout) {
     const int h = layout.itemHeight;
-    const int fw = m_frame.Width();
-    const int frameRoom = m_frame.Visible() ? fw + 1 : 0;
+    const int fw = self.m_frame.Width();
+    const int frameRoom = self.m_frame.Visible() ? fw + 1 : 0;
     ChartRect &r = layout.rect;
     layout.columnCount = 1;
-    r.Top = bounds.Top + RoundEven(m_topPos * (bounds.Bottom - bounds.Top) * 0.01);
+    r.Top = bounds.Top + RoundEven(self.m_topPos * (bounds.Bottom - bounds.Top) * 0.01);
     if (r.Top >= plot.Bottom || h <= 0)
         layout.rowCount = 0;
     else
         layout.rowCount = std::min(itemCount, (plot.Height() + plot.Top - 2 * fw - r.Top) / h);
     layout.rowCount = std::max(layout.rowCount, 0);
     r.Bottom = r.Top + layout.rowCount * h + 2;
-    const int w = WidestText(canvas, layout.rowCount);
-    layout.symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
-    if (m_alignment == TLegendAlignment::laRight) {
-        r.Right = plot.Right - frameRoom - m_shadowSize;
+    const int w = WidestText(self, canvas, layout.rowCount);
+    layout.symbolWidth = RoundEven((w + 10) * self.m_colorWidth * 0.01);
+    if (self.m_alignment == TLegendAlignment::laRight) {
+        r.Right = plot.Right - frameRoom - self.m_shadowSize;
         layout.textLeft = r.Right - w - 2;
         r.Left = layout.textLeft - layout.symbolWidth - 4 - 4;
     } else {
@@ -158,11 +161,11 @@ void TCustomChartLegend::LayOutVertical(ChartCanvas &canvas, const ChartRect &bo
 
 // Horizontal legends: items side by side, as many per row as fit across PlotRect, at most
 // MaxNumRows rows, the box centred over the plot.
-void TCustomChartLegend::LayOutHorizontal(ChartCanvas &canvas, const ChartRect &plot, int itemCount,
-                                          LegendLayout &layout) const {
+void LegendSteps::LayOutHorizontal(const TCustomChartLegend &self, ChartCanvas &canvas,
+                                   const ChartRect &plot, int itemCount, LegendLayout &layout) {
     const int h = layout.itemHeight;
-    const int w = WidestText(canvas, itemCount);
-    layout.symbolWidth = RoundEven((w + 10) * m_colorWidth * 0.01);
+    const int w = WidestText(self, canvas, itemCount);
+    layout.symbolWidth = RoundEven((w + 10) * self.m_colorWidth * 0.01);
     layout.columnWidth = layout.symbolWidth + 4 + 4 + w + 8;
     if (h <= 0 || itemCount == 0 || layout.columnWidth <= 0) {
         layout.rowCount = 0;
@@ -170,13 +173,14 @@ void TCustomChartLegend::LayOutHorizontal(ChartCanvas &canvas, const ChartRect &
     }
     layout.columnCount = std::clamp(plot.Width() / layout.columnWidth, 1, itemCount);
     layout.rowCount = std::min((itemCount + layout.columnCount - 1) / layout.columnCount,
-                               std::max(m_maxNumRows, 1));
+                               std::max(self.m_maxNumRows, 1));
     const int width = layout.columnCount * layout.columnWidth + 2;
     const int height = layout.rowCount * h + 2;
     ChartRect &r = layout.rect;
     r.Left = (plot.Left + plot.Right - width) / 2;
     r.Right = r.Left + width;
-    r.Top = m_alignment == TLegendAlignment::laTop ? plot.Top : plot.Bottom - height - m_shadowSize;
+    r.Top = self.m_alignment == TLegendAlignment::laTop ? plot.Top
+                                                        : plot.Bottom - height - self.m_shadowSize;
     r.Bottom = r.Top + height;
     layout.textLeft = r.Left + 4 + layout.symbolWidth + 4;
 }
@@ -246,67 +250,70 @@ ChartRect TCustomChartLegend::PlotRectBeside(const LegendLayout &layout, const C
     return panel.Normalise(r);
 }
 
-void TCustomChartLegend::Draw(ChartCanvas &canvas, const LegendLayout &layout,
-                              TColor panelColor) const {
+void LegendSteps::Draw(const TCustomChartLegend &self, ChartCanvas &canvas,
+                       const LegendLayout &layout, TColor panelColor) {
     if (!layout.shown)
         return;
-    DrawBackground(canvas, layout.rect);
-    canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
+    DrawBackground(self, canvas, layout.rect);
+    canvas.SetPen(self.m_color == clBlack ? clWhite : clBlack);
     for (const LegendItem &item : layout.items)
-        DrawItem(canvas, layout, item, panelColor);
+        DrawItem(self, canvas, layout, item, panelColor);
 }
 
-void TCustomChartLegend::DrawBackground(ChartCanvas &canvas, const ChartRect &box) const {
+void LegendSteps::DrawBackground(const TCustomChartLegend &self, ChartCanvas &canvas,
+                                 const ChartRect &box) {
     ChartRect r = box;
-    canvas.ApplyPen(m_frame);
-    const int fw = m_frame.Width();
-    int farRight = r.Right + m_shadowSize - 1;
-    int farBottom = r.Bottom + m_shadowSize - 1;
-    if (m_frame.Visible()) {
-        if (m_frame.Color() == clDefault)
+    canvas.ApplyPen(self.m_frame);
+    const int fw = self.m_frame.Width();
+    int farRight = r.Right + self.m_shadowSize - 1;
+    int farBottom = r.Bottom + self.m_shadowSize - 1;
+    if (self.m_frame.Visible()) {
+        if (self.m_frame.Color() == clDefault)
             canvas.SetPenColor(clBlack);
         r = {r.Left - fw, r.Top - fw, r.Right + fw, r.Bottom + fw};
-        farRight = box.Right + m_shadowSize + fw + (fw - 1) / 2;
-        farBottom = box.Bottom + m_shadowSize + fw + (fw - 1) / 2;
+        farRight = box.Right + self.m_shadowSize + fw + (fw - 1) / 2;
+        farBottom = box.Bottom + self.m_shadowSize + fw + (fw - 1) / 2;
     }
-    if (m_shadowSize > 0) {
-        canvas.SetBrush(m_shadowColor, TBrushStyle::bsSolid);
+    if (self.m_shadowSize > 0) {
+        canvas.SetBrush(self.m_shadowColor, TBrushStyle::bsSolid);
         canvas.SetBackOpaque(false);
-        canvas.FillRect({box.Left + m_shadowSize, box.Top + m_shadowSize, farRight, farBottom});
+        canvas.FillRect(
+            {box.Left + self.m_shadowSize, box.Top + self.m_shadowSize, farRight, farBottom});
     }
-    if (m_brush.Style() == TBrushStyle::bsSolid) {
-        canvas.SetBrush(m_color, TBrushStyle::bsSolid);
+    if (self.m_brush.Style() == TBrushStyle::bsSolid) {
+        canvas.SetBrush(self.m_color, TBrushStyle::bsSolid);
         canvas.SetBackOpaque(false);
     } else {
-        canvas.SetBrush(m_brush.Color() == clDefault ? clBlack : m_brush.Color(), m_brush.Style());
+        canvas.SetBrush(self.m_brush.Color() == clDefault ? clBlack : self.m_brush.Color(),
+                        self.m_brush.Style());
         canvas.SetBackOpaque(true);
-        canvas.SetBackColor(m_color);
+        canvas.SetBackColor(self.m_color);
     }
     canvas.Rectangle(r);
     canvas.SetBackOpaque(false);
 }
 
-void TCustomChartLegend::DrawItem(ChartCanvas &canvas, const LegendLayout &layout,
-                                  const LegendItem &item, TColor panelColor) const {
+void LegendSteps::DrawItem(const TCustomChartLegend &self, ChartCanvas &canvas,
+                           const LegendLayout &layout, const LegendItem &item, TColor panelColor) {
     if (item.text.isEmpty())
         return;
     const int x = item.x;
     const int y = item.y;
     canvas.SetBrushStyle(TBrushStyle::bsClear);
-    canvas.SetFont(m_font);
+    canvas.SetFont(self.m_font);
     canvas.SetTextAlign(TextAlignH::Left, TextAlignV::Top);
     canvas.TextOut(x, y, item.text);
     const ChartRect box{x - 4 - layout.symbolWidth, y + 2, x - 4, y + layout.itemHeight - 2};
-    canvas.SetPen(m_color == clBlack ? clWhite : clBlack);
+    canvas.SetPen(self.m_color == clBlack ? clWhite : clBlack);
     if (layout.style != TLegendStyle::lsValues) {
         if (item.series)
-            item.series->PaintLegendSymbol(canvas, box, m_color, panelColor);
+            SeriesSteps::PaintLegendSymbol(*item.series, canvas, box, self.m_color, panelColor);
     } else {
         canvas.SetBrush(item.pointColor, TBrushStyle::bsSolid);
         canvas.Rectangle(box);
     }
-    if (!item.firstRow && m_dividingLines.Visible() && Vertical()) {
-        canvas.ApplyPen(m_dividingLines);
+    if (!item.firstRow && self.m_dividingLines.Visible() && self.Vertical()) {
+        canvas.ApplyPen(self.m_dividingLines);
         canvas.SetBackOpaque(false);
         canvas.HorizLine(layout.rect.Left, layout.rect.Right, y);
     }

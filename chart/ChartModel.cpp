@@ -1,5 +1,7 @@
 #include <kvrchart/ChartModel.h>
 
+#include <algorithm>
+
 namespace kvr::chart {
 
 ChartModel::ChartModel() {
@@ -39,6 +41,23 @@ void ChartModel::SetChart3DPercent(int value) {
     if (value < 1 || value > 100)
         throw ChartException("3D effect percent must be between 1 and 100");
     StoreProperty(m_chart3DPercent, value);
+}
+
+QLocale ChartModel::LabelLocale() const {
+    for (const ChartView *view : m_views)
+        if (const std::optional<QLocale> locale = view->OwnLocale())
+            return *locale;
+    return QLocale::system();
+}
+
+void ChartModel::Invalidate() {
+    for (ChartView *view : m_views)
+        view->ModelChanged();
+}
+
+bool ChartModel::Placed() const {
+    return m_views.empty() || std::any_of(m_views.begin(), m_views.end(),
+                                          [](const ChartView *view) { return view->Placed(); });
 }
 
 void ChartModel::SetBackColor(TColor value) {

@@ -1,6 +1,7 @@
 #include <kvrchart/ChartNavigation.h>
 
 #include "ChartCanvas.h"
+#include "ChartDrawing.h"
 
 #include <QImage>
 #include <QPalette>

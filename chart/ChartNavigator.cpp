@@ -41,7 +41,7 @@ bool KeepsFrame(Qt::FocusReason reason) {
 
 ChartNavigator::ChartNavigator(TChart *view)
     : ChartNavigation(
-          *view, [view]() -> const ChartLayout & { return view->Layout(); }, view),
+          view->Model(), [view]() -> const ChartLayout & { return view->Layout(); }, view),
       m_view(*view) {
     view->installEventFilter(this);
     view->SetOverlay(this, this);
@@ -58,7 +58,8 @@ bool ChartNavigator::FocusFrameShown() const { return m_focusVisible && m_view.h
 
 bool ChartNavigator::Shown() const { return m_zoom.Active || FocusFrameShown(); }
 
-void ChartNavigator::Draw(ChartCanvas &canvas) const {
+void ChartNavigator::Draw(QImage &picture, const QPalette &palette) const {
+    ChartCanvas canvas(picture, palette);
     if (m_zoom.Active) {
         TZoomPanningRecord r = m_zoom;
         r.Normalise();
@@ -115,15 +116,16 @@ bool ChartNavigator::MousePress(const QMouseEvent &event) {
         m_rightClick = at;
     if (m_zoom.Active || m_panning.Active)
         return true;
-    const ChartPartKind part = PartAt(m_view, m_view.Layout(), at.x(), at.y());
+    const ChartPartKind part = PartAt(m_view.Model(), m_view.Layout(), at.x(), at.y());
     if (part != ChartPartKind::Series && part != ChartPartKind::Axis &&
         part != ChartPartKind::PlotArea)
         return true;
-    if (m_view.AllowZoom() && event.button() == Qt::LeftButton) {
+    if (m_view.Model().AllowZoom() && event.button() == Qt::LeftButton) {
         m_view.setCursor(Qt::ArrowCursor);
         m_zoom.Activate(at.x(), at.y());
         m_view.update();
-    } else if (m_view.AllowPanning() != TPanningMode::pmNone && event.button() == Qt::RightButton) {
+    } else if (m_view.Model().AllowPanning() != TPanningMode::pmNone &&
+               event.button() == Qt::RightButton) {
         m_view.setCursor(Qt::ArrowCursor);
         m_panning.Activate(at.x(), at.y());
     }

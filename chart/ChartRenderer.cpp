@@ -1,6 +1,10 @@
 #include "ChartDrawing.h"
 
+#include "AxisSteps.h"
 #include "ChartCanvas.h"
+#include "LegendSteps.h"
+#include "SeriesSteps.h"
+#include "TitleSteps.h"
 #include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {
@@ -73,7 +77,7 @@ void DrawAxes(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &l
     const auto axes = model.Axes();
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (layout.axes[i].shown)
-            axes[i]->Draw(canvas, layout.axes[i], layout.plotRect, model.Color());
+            AxisSteps::Draw(*axes[i], canvas, layout.axes[i], layout.plotRect, model.Color());
     }
 }
 
@@ -87,7 +91,7 @@ void DrawSeries(const ChartModel &model, ChartCanvas &canvas, const ChartLayout 
             continue;
         if (model.ClipPoints())
             canvas.ClipRect({plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1});
-        s->Draw(canvas, frame);
+        SeriesSteps::Draw(*s, canvas, frame);
         canvas.UnClip();
     }
 }
@@ -107,11 +111,11 @@ void DrawChart(const ChartModel &model, ChartCanvas &canvas, const ChartLayout &
     const TChartLegend &legend = model.Legend();
     const bool legendFirst = legend.Vertical();
     if (legendFirst)
-        legend.Draw(canvas, layout.legend, model.Color());
-    model.Title().Draw(canvas, layout.title);
-    model.Foot().Draw(canvas, layout.foot);
+        LegendSteps::Draw(legend, canvas, layout.legend, model.Color());
+    TitleSteps::Draw(model.Title(), canvas, layout.title);
+    TitleSteps::Draw(model.Foot(), canvas, layout.foot);
     if (!legendFirst)
-        legend.Draw(canvas, layout.legend, model.Color());
+        LegendSteps::Draw(legend, canvas, layout.legend, model.Color());
     DrawBackWall(model.BackWall(), canvas, layout.plotRect);
     tell(DrawPoint::BeforeAxes);
     DrawAxes(model, canvas, layout);

@@ -1,6 +1,7 @@
 #include <kvrchart/ChartSeries.h>
 
 #include "ChartCanvas.h"
+#include "SeriesSteps.h"
 #include <kvrchart/ChartLayout.h>
 
 #include <QMetaMethod>
@@ -177,8 +178,14 @@ PlotFrame TChartSeries::FindShownRange(PlotFrame frame) const {
     return frame;
 }
 
-void TChartSeries::Draw(ChartCanvas &canvas, const PlotFrame &frame) const {
-    DrawShownPoints(canvas, frame);
+void SeriesSteps::Draw(const TChartSeries &self, ChartCanvas &canvas, const PlotFrame &frame) {
+    DrawShownPoints(self, canvas, frame);
+}
+
+void SeriesSteps::DrawShownPoints(const TChartSeries &self, ChartCanvas &canvas,
+                                  const PlotFrame &frame) {
+    if (const auto *custom = dynamic_cast<const TCustomSeries *>(&self))
+        DrawCustomPoints(*custom, canvas, frame);
 }
 
 int TChartSeries::PointAt(const PlotFrame &frame, int x, int y) const {
@@ -228,18 +235,22 @@ bool TChartSeries::LineValueAt(double x, double &y) const {
     return false;
 }
 
-void TChartSeries::PrepareLegendCanvas(ChartCanvas &, TColor &, TBrushStyle &) const {}
+void SeriesSteps::PrepareLegendCanvas(const TChartSeries &self, ChartCanvas &canvas,
+                                      TColor &backColor, TBrushStyle &brushStyle) {
+    if (const auto *line = dynamic_cast<const TLineSeries *>(&self))
+        PrepareLineLegendCanvas(*line, canvas, backColor, brushStyle);
+}
 
-void TChartSeries::PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
-                                     TColor panelColor) const {
-    if (m_colorEachPoint)
+void SeriesSteps::PaintLegendSymbol(const TChartSeries &self, ChartCanvas &canvas,
+                                    const ChartRect &rect, TColor legendColor, TColor panelColor) {
+    if (self.m_colorEachPoint)
         return;
-    canvas.SetBrushColor(m_seriesColor);
-    if (m_seriesColor == clNone)
+    canvas.SetBrushColor(self.m_seriesColor);
+    if (self.m_seriesColor == clNone)
         return;
     TColor back = legendColor;
     TBrushStyle style = TBrushStyle::bsSolid;
-    PrepareLegendCanvas(canvas, back, style);
+    PrepareLegendCanvas(self, canvas, back, style);
     if (back == clDefault)
         back = legendColor != clDefault ? legendColor : panelColor;
     TColor brushColor = canvas.BrushColor();
@@ -252,11 +263,10 @@ void TChartSeries::PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect,
         if (brushColor == back)
             canvas.SetBrushColor(back == clBlack ? clWhite : clBlack);
     }
-    PaintLegendShape(canvas, rect, m_seriesColor, legendColor);
+    PaintLegendShape(self, canvas, rect, self.m_seriesColor, legendColor);
 }
 
-void TChartSeries::PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect,
-                                  TColor legendColor) const {
+void SeriesSteps::PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor) {
     canvas.Rectangle(rect);
     if (canvas.BrushColor() != legendColor)
         return;
@@ -269,9 +279,12 @@ void TChartSeries::PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect,
     canvas.SetBrushStyle(style);
 }
 
-void TChartSeries::PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor,
-                                    TColor legendColor) const {
-    PaintLegendBox(canvas, rect, legendColor);
+void SeriesSteps::PaintLegendShape(const TChartSeries &self, ChartCanvas &canvas,
+                                   const ChartRect &rect, TColor color, TColor legendColor) {
+    if (const auto *custom = dynamic_cast<const TCustomSeries *>(&self))
+        PaintCustomLegendShape(*custom, canvas, rect, color, legendColor);
+    else
+        PaintLegendBox(canvas, rect, legendColor);
 }
 
 } // namespace kvr::chart

@@ -1,6 +1,7 @@
 #include <kvrchart/ChartTitle.h>
 
 #include "ChartCanvas.h"
+#include "TitleSteps.h"
 
 #include <algorithm>
 
@@ -21,17 +22,17 @@ int TChartTitle::FrameWidth() const {
     return m_frame.Visible() && m_frame.Color() != clDefault ? m_frame.Width() : 0;
 }
 
-TitleLayout TChartTitle::LayOut(ChartCanvas &canvas, ChartRect &plotRect) const {
-    if (!m_visible || m_text.isEmpty())
+TitleLayout TitleSteps::LayOut(const TChartTitle &self, ChartCanvas &canvas, ChartRect &plotRect) {
+    if (!self.m_visible || self.m_text.isEmpty())
         return {};
-    canvas.SetFont(Font());
+    canvas.SetFont(self.Font());
     const int h = canvas.FontHeight();
-    const int frame = FrameWidth();
-    const int lines = int(m_text.size());
-    const int top = m_isFoot ? plotRect.Bottom - frame - lines * h : plotRect.Top + frame;
+    const int frame = self.FrameWidth();
+    const int lines = int(self.m_text.size());
+    const int top = self.m_isFoot ? plotRect.Bottom - frame - lines * h : plotRect.Top + frame;
     const TitleLayout layout{true,
                              {plotRect.Left + frame, top, plotRect.Right - frame, top + lines * h}};
-    if (m_isFoot)
+    if (self.m_isFoot)
         plotRect.Bottom = layout.rect.Top - frame - kTitleFootGap;
     else
         plotRect.Top = layout.rect.Bottom + frame + kTitleFootGap;
@@ -39,35 +40,36 @@ TitleLayout TChartTitle::LayOut(ChartCanvas &canvas, ChartRect &plotRect) const 
 }
 
 // The frame hugs the text when AdjustFrame is set, else spans the plot's width.
-void TChartTitle::DrawFrame(ChartCanvas &canvas, const ChartRect &text, int widest) const {
-    const int frame = FrameWidth();
+void TitleSteps::DrawFrame(const TChartTitle &self, ChartCanvas &canvas, const ChartRect &text,
+                           int widest) {
+    const int frame = self.FrameWidth();
     if (frame == 0)
         return;
     const int centre = (text.Left + text.Right) / 2;
-    const int left = m_adjustFrame ? centre - widest / 2 - frame : text.Left - frame;
-    const int right = m_adjustFrame ? centre + widest / 2 + frame : text.Right + frame;
-    canvas.ApplyPen(m_frame);
+    const int left = self.m_adjustFrame ? centre - widest / 2 - frame : text.Left - frame;
+    const int right = self.m_adjustFrame ? centre + widest / 2 + frame : text.Right + frame;
+    canvas.ApplyPen(self.m_frame);
     canvas.SetBrush(clWhite, TBrushStyle::bsClear);
     canvas.Rectangle({left, text.Top - frame, right + 1, text.Bottom + frame});
 }
 
-void TChartTitle::Draw(ChartCanvas &canvas, const TitleLayout &layout) const {
+void TitleSteps::Draw(const TChartTitle &self, ChartCanvas &canvas, const TitleLayout &layout) {
     if (!layout.shown)
         return;
-    canvas.SetFont(Font());
+    canvas.SetFont(self.Font());
     canvas.SetBackOpaque(false);
     const int h = canvas.FontHeight();
     const int halfW = canvas.TextWidth(QStringLiteral("W")) / 2;
     const ChartRect &r = layout.rect;
     int widest = 0;
-    for (int i = 0; i < int(m_text.size()); ++i) {
-        const QString &line = m_text[i];
+    for (int i = 0; i < int(self.m_text.size()); ++i) {
+        const QString &line = self.m_text[i];
         const int y = r.Top + i * h;
         widest = std::max(widest, canvas.TextWidth(line));
-        if (m_alignment == TAlignment::taLeftJustify) {
+        if (self.m_alignment == TAlignment::taLeftJustify) {
             canvas.SetTextAlign(TextAlignH::Left, TextAlignV::Top);
             canvas.TextOut(r.Left + halfW, y, line);
-        } else if (m_alignment == TAlignment::taRightJustify) {
+        } else if (self.m_alignment == TAlignment::taRightJustify) {
             canvas.SetTextAlign(TextAlignH::Right, TextAlignV::Top);
             canvas.TextOut(r.Right - halfW, y, line);
         } else {
@@ -75,7 +77,7 @@ void TChartTitle::Draw(ChartCanvas &canvas, const TitleLayout &layout) const {
             canvas.TextOut((r.Left + r.Right) / 2, y, line);
         }
     }
-    DrawFrame(canvas, r, widest);
+    DrawFrame(self, canvas, r, widest);
 }
 
 } // namespace kvr::chart

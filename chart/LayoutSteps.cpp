@@ -1,6 +1,10 @@
 #include <kvrchart/ChartLayout.h>
 
+#include "AxisSteps.h"
 #include "ChartCanvas.h"
+#include "ChartDrawing.h"
+#include "LegendSteps.h"
+#include "TitleSteps.h"
 #include <kvrchart/ChartModel.h>
 
 namespace kvr::chart {
@@ -41,8 +45,8 @@ private:
 void LayoutSteps::TitlesAndLegend(ChartRect &plot) {
     const TChartLegend &legend = m_model.Legend();
     auto titles = [&] {
-        m_layout.title = m_model.Title().LayOut(m_canvas, plot);
-        m_layout.foot = m_model.Foot().LayOut(m_canvas, plot);
+        m_layout.title = TitleSteps::LayOut(m_model.Title(), m_canvas, plot);
+        m_layout.foot = TitleSteps::LayOut(m_model.Foot(), m_canvas, plot);
         plot = m_layout.panel.Normalise(plot);
     };
     if (!legend.Visible() || m_model.ActiveSeriesCount() == 0) {
@@ -50,12 +54,12 @@ void LayoutSteps::TitlesAndLegend(ChartRect &plot) {
         return;
     }
     if (legend.Vertical()) {
-        m_layout.legend = legend.LayOut(m_canvas, m_layout.panel, plot);
+        m_layout.legend = LegendSteps::LayOut(legend, m_canvas, m_layout.panel, plot);
         titles();
         return;
     }
     titles();
-    m_layout.legend = legend.LayOut(m_canvas, m_layout.panel, plot);
+    m_layout.legend = LegendSteps::LayOut(legend, m_canvas, m_layout.panel, plot);
 }
 
 // The room of the value labels is measured with an axis length, which is known only once
@@ -85,7 +89,7 @@ void LayoutSteps::Axes(ChartRect &plot, const AxisLengths &previous, const AxisR
         m_model.Axis(id).AdjustMarginsFromSeries(m_layout.Axis(id));
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (m_layout.axes[i].shown)
-            axes[i]->ProduceLabels(m_canvas, m_layout.axes[i]);
+            AxisSteps::ProduceLabels(*axes[i], m_canvas, m_layout.axes[i]);
     }
 }
 
@@ -99,7 +103,7 @@ ChartRect LayoutSteps::TakeAxesRoom(const ChartRect &plot, const AxisLengths &le
         if (!axis.shown)
             continue;
         ChartRect t = r;
-        axes[i]->TakeRoom(m_canvas, t, plot, lengths[i], axis);
+        AxisSteps::TakeRoom(*axes[i], m_canvas, t, plot, lengths[i], axis);
         const ChartRect common = Intersect(t, r);
         if (!IsEmpty(common))
             r = common;

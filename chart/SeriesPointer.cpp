@@ -1,6 +1,7 @@
 #include <kvrchart/SeriesPointer.h>
 
 #include "ChartCanvas.h"
+#include "PointerSteps.h"
 #include <kvrchart/ChartException.h>
 
 #include <array>
@@ -19,15 +20,16 @@ void TSeriesPointer::SetVertSize(int value) {
     Store(m_vertSize, value);
 }
 
-void TSeriesPointer::PrepareCanvas(ChartCanvas &canvas, TColor color) const {
-    canvas.ApplyPen(m_pen);
-    if (m_pen.Visible() && m_pen.Color() == clDefault)
+void PointerSteps::PrepareCanvas(const TSeriesPointer &self, ChartCanvas &canvas, TColor color) {
+    canvas.ApplyPen(self.m_pen);
+    if (self.m_pen.Visible() && self.m_pen.Color() == clDefault)
         canvas.SetPenColor(color);
-    canvas.SetBrush(m_brush.Color() == clDefault ? color : m_brush.Color(), m_brush.Style());
+    canvas.SetBrush(self.m_brush.Color() == clDefault ? color : self.m_brush.Color(),
+                    self.m_brush.Style());
 }
 
-void TSeriesPointer::DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, int x, int y, int h,
-                               int v) {
+void PointerSteps::DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, int x, int y, int h,
+                             int v) {
     switch (style) {
     case TSeriesPointerStyle::psRectangle:
         canvas.Rectangle({x - h, y - v, x + h + 1, y + v + 1});

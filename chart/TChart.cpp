@@ -8,25 +8,28 @@
 
 namespace kvr::chart {
 
-TChart::TChart(QWidget *parent) : QWidget(parent) {
+TChart::TChart(QWidget *parent) : TChart(std::make_shared<ChartModel>(), parent) {}
+
+TChart::TChart(std::shared_ptr<ChartModel> model, QWidget *parent)
+    : QWidget(parent), m_model(std::move(model)) {
     resize(400, 250);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    for (const TCustomChartAxis *axis : Axes())
+    for (const TCustomChartAxis *axis : m_model->Axes())
         m_layout.Axis(axis->Side()).mapping.horizontal = axis->Horizontal();
-    m_creating = false;
+    m_model->AddView(this);
 }
 
-TChart::~TChart() = default;
+TChart::~TChart() { m_model->RemoveView(this); }
 
-QLocale TChart::LabelLocale() const {
-    return testAttribute(Qt::WA_SetLocale) ? locale() : QLocale::system();
+std::optional<QLocale> TChart::OwnLocale() const {
+    if (testAttribute(Qt::WA_SetLocale))
+        return locale();
+    return std::nullopt;
 }
 
 void TChart::Invalidate() {
-    if (m_creating)
-        return;
     m_layoutClean = false;
     // Only the first change after a drawing needs to ask for a repaint; later ones
     // find it pending, which keeps adding a million points cheap.
@@ -40,7 +43,7 @@ const ChartLayout &TChart::Layout() {
     const bool resized = m_layout.panel.width != width() || m_layout.panel.height != height();
     if (m_layoutClean && !resized)
         return m_layout;
-    m_layout = LayOutChart(*this, size(), LengthsOf(m_layout));
+    m_layout = LayOutChart(*m_model, size(), LengthsOf(m_layout));
     m_layoutClean = true;
     return m_layout;
 }
@@ -55,9 +58,9 @@ void TChart::Draw(QImage &target, const QRect &rect) {
     if (whole)
         Layout();
     else
-        m_layout = LayOutChart(*this, canvas, {bounds, width(), height()}, LengthsOf(m_layout));
+        m_layout = LayOutChart(*m_model, canvas, {bounds, width(), height()}, LengthsOf(m_layout));
     m_layoutClean = whole;
-    DrawChart(*this, canvas, m_layout, m_drawListener);
+    DrawChart(*m_model, canvas, m_layout, m_drawListener);
 }
 
 // On a high-density screen the picture has as many pixels as the screen shows; the
@@ -73,7 +76,7 @@ const QImage &TChart::Picture() {
     m_buffer.setDevicePixelRatio(ratio);
     Layout();
     ChartCanvas canvas(m_buffer, palette());
-    DrawChart(*this, canvas, m_layout, m_drawListener);
+    DrawChart(*m_model, canvas, m_layout, m_drawListener);
     m_bufferClean = true;
     return m_buffer;
 }
@@ -85,12 +88,14 @@ QPixmap TChart::GrabPicture() {
     return picture;
 }
 
-// The palette resolves system colours and the locale writes the labels: either change
-// alters the picture.
+// The palette resolves this view's system colours; the locale writes the labels of every
+// view of the model.
 void TChart::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::PaletteChange)
         Invalidate();
+    else if (event->type() == QEvent::LocaleChange)
+        m_model->Invalidate();
 }
 
 // The buffer holds the picture without the overlay; during a drag the rectangle is drawn
@@ -105,10 +110,7 @@ void TChart::paintEvent(QPaintEvent *) {
         return;
     }
     QImage overlay = picture.copy();
-    {
-        ChartCanvas canvas(overlay, palette());
-        m_overlay->Draw(canvas);
-    }
+    m_overlay->Draw(overlay, palette());
     painter.drawImage(0, 0, overlay);
 }
 

@@ -372,16 +372,16 @@ TEST(Axis, ZeroMinimumIsLabelled) {
 
 TEST(Axis, TitleTakesAFontHeightOnlyWithACaption) {
     auto chart = MakeGraphChart();
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.AddPoint(0, 0);
     line.AddPoint(10, 40);
-    chart->LeftAxis().SetTitleSize(1);
+    chart->Model().LeftAxis().SetTitleSize(1);
     chart->Picture();
     const int left = chart->PlotRect().Left;
-    chart->LeftAxis().SetTitleSize(0);
+    chart->Model().LeftAxis().SetTitleSize(0);
     chart->Picture();
     EXPECT_EQ(chart->PlotRect().Left, left);
-    chart->LeftAxis().Title().SetCaption(QStringLiteral("Wear"));
+    chart->Model().LeftAxis().Title().SetCaption(QStringLiteral("Wear"));
     const QImage &image = chart->Picture();
     const int titleRoom = chart->PlotRect().Left - left;
     EXPECT_GT(titleRoom, 8);

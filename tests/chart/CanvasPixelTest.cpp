@@ -257,8 +257,8 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     auto chart = MakeGraphChart();
     QWidget window;
     chart->setParent(&window);
-    chart->SetBackColor(0xC4FFFF);
-    chart->SetAxisVisible(false);
+    chart->Model().SetBackColor(0xC4FFFF);
+    chart->Model().SetAxisVisible(false);
     const QImage &image = chart->Picture();
     const ChartRect r = chart->PlotRect();
     for (int y = r.Top; y <= r.Bottom; ++y) {
@@ -274,22 +274,22 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
     EXPECT_NE(PixelRgb(image, r.Right + 1, r.Top + 5), kBlack);
     EXPECT_NE(PixelRgb(image, r.Left + 5, r.Bottom + 1), kBlack);
     // Hatched, the wall shows its brush colour between the lines, not the panel's.
-    chart->BackWall().Brush().SetStyle(TBrushStyle::bsHorizontal);
+    chart->Model().BackWall().Brush().SetStyle(TBrushStyle::bsHorizontal);
     const QImage &hatched = chart->Picture();
     std::set<unsigned> colours;
     for (int y = r.Top + 1; y < r.Top + 17; ++y)
         colours.insert(PixelRgb(hatched, r.Left + 5, y));
     EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kWhite}));
     // A brush of the wall's own colour would hide the lines: they turn black.
-    chart->BackWall().Brush().SetColor(0xC4FFFF);
+    chart->Model().BackWall().Brush().SetColor(0xC4FFFF);
     colours.clear();
     for (int y = r.Top + 1; y < r.Top + 17; ++y)
         colours.insert(PixelRgb(chart->Picture(), r.Left + 5, y));
     EXPECT_EQ(colours, (std::set<unsigned>{0xFFFFC4u, kBlack}));
     // A hatched marker drawn on it shows the wall through its gaps: the wall's opaque
     // background ends with the wall.
-    chart->Legend().SetVisible(false);
-    auto &marker = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    chart->Model().Legend().SetVisible(false);
+    auto &marker = chart->Model().AddSeries<TPointSeries>(QStringLiteral("P"));
     marker.Pointer().SetHorizSize(12);
     marker.Pointer().SetVertSize(12);
     marker.Pointer().Brush().SetColor(clRed);
@@ -307,7 +307,7 @@ TEST(ChartPixels, BackWallFrameLiesOnTheFourEdgesOfPlotRect) {
 
 TEST(ChartPixels, BackWallWithClearBrushIsNotFilled) {
     auto chart = MakeGraphChart();
-    chart->SetAxisVisible(false);
+    chart->Model().SetAxisVisible(false);
     const QImage &image = chart->Picture();
     const ChartRect r = chart->PlotRect();
     EXPECT_EQ(PixelRgb(image, r.Left, r.Top + 3), kBlack);
@@ -332,7 +332,7 @@ TEST(ChartPixels, PanelHasOneRaisedBevelRing) {
 
 TEST(ChartPixels, CircleMarkerOfHalfSizeFourHasABlackOutline) {
     auto chart = MakeGraphChart();
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series1"));
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("Series1"));
     points.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
     points.Pointer().Brush().SetColor(clRed);
     points.AddPoint(1, 1);
@@ -353,9 +353,9 @@ TEST(ChartPixels, CircleMarkerOfHalfSizeFourHasABlackOutline) {
 
 TEST(ChartPixels, LegendShadowIsAOnePixelBand) {
     auto chart = MakeGraphChart();
-    AddWearSeries(*chart);
-    chart->Legend().SetShadowSize(1);
-    chart->Legend().SetColorWidth(50);
+    AddWearSeries(chart->Model());
+    chart->Model().Legend().SetShadowSize(1);
+    chart->Model().Legend().SetColorWidth(50);
     const QImage &image = chart->Picture();
     const ChartRect box = chart->DrawnLayout().legend.rect;
     const int midY = (box.Top + box.Bottom) / 2;

@@ -97,7 +97,7 @@ TEST(Layout, AxesTakeTheirLabelsAndTicksOffPlotRect) {
 // The layout step alone gives what a drawing of the same state then shows.
 TEST(Layout, LayingOutWithoutDrawingGivesPlotRectAndAxisEnds) {
     auto chart = MakeGraphChart(417, 377, 50);
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("Series7"));
     points.AddPoint(60, 100);
     points.AddPoint(180, 20);
     const ChartLayout layout = chart->Layout();
@@ -124,13 +124,13 @@ TEST(Layout, TitleWithOneLineMovesTheTopDownByAFontHeightAndTheGap) {
 
 TEST(Layout, FramedTitleTakesTheFrameOnBothSides) {
     auto chart = MakeGraphChart();
-    chart->SetAxisVisible(false);
-    chart->Legend().SetVisible(false);
-    chart->Title().SetVisible(true);
-    chart->Title().SetText({QStringLiteral("TChart")});
-    chart->Title().Frame().SetVisible(true);
+    chart->Model().SetAxisVisible(false);
+    chart->Model().Legend().SetVisible(false);
+    chart->Model().Title().SetVisible(true);
+    chart->Model().Title().SetText({QStringLiteral("TChart")});
+    chart->Model().Title().Frame().SetVisible(true);
     const QImage &image = chart->Picture();
-    const int h = FontHeightOf(chart->Title().Font());
+    const int h = FontHeightOf(chart->Model().Title().Font());
     // Top 11, frame 1, text h, frame 1, gap 5.
     EXPECT_EQ(chart->PlotRect().Top, 11 + 1 + h + 1 + 5);
     EXPECT_EQ(PixelRgb(image, (26 + 428) / 2, 11), 0x000000u);
@@ -148,34 +148,37 @@ TEST(Layout, BackColorFillsTheWallOnlyOutsideLoading) {
     auto chart = MakeGraphChart();
     QWidget window;
     chart->setParent(&window);
-    chart->BeginLoading();
-    chart->SetBackColor(0xC4FFFF);
-    chart->EndLoading();
-    EXPECT_EQ(chart->BackWall().Brush().Style(), TBrushStyle::bsClear);
-    EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
+    chart->Model().BeginLoading();
+    chart->Model().SetBackColor(0xC4FFFF);
+    chart->Model().EndLoading();
+    EXPECT_EQ(chart->Model().BackWall().Brush().Style(), TBrushStyle::bsClear);
+    EXPECT_EQ(chart->Model().BackColor(), 0xC4FFFFu);
     // The same colour again at run time still switches the wall to solid.
-    chart->SetBackColor(0xC4FFFF);
-    EXPECT_EQ(chart->BackWall().Brush().Style(), TBrushStyle::bsSolid);
+    chart->Model().SetBackColor(0xC4FFFF);
+    EXPECT_EQ(chart->Model().BackWall().Brush().Style(), TBrushStyle::bsSolid);
     chart->setParent(nullptr);
 }
 
-TEST(Layout, SettersInvalidateOnlyOnARealChange) {
+// Two views of one model: a change through either's model repaints both, alike.
+TEST(Layout, SettersRepaintEveryViewOnlyOnARealChange) {
     auto chart = MakeGraphChart();
-    chart->Picture();
-    ASSERT_TRUE(chart->BufferClean());
-    chart->SetMarginLeft(6);
-    chart->LeftAxis().Grid().SetColor(clGray);
-    chart->Legend().SetColorWidth(12);
-    EXPECT_TRUE(chart->BufferClean());
-    chart->LeftAxis().Grid().SetColor(clRed);
-    EXPECT_FALSE(chart->BufferClean());
+    TChart other(chart->SharedModel());
+    other.resize(chart->size());
+    ASSERT_EQ(other.Picture(), chart->Picture());
+    chart->Model().SetMarginLeft(6);
+    other.Model().LeftAxis().Grid().SetColor(clGray);
+    chart->Model().Legend().SetColorWidth(12);
+    EXPECT_TRUE(chart->BufferClean() && other.BufferClean());
+    other.Model().LeftAxis().Axis().SetColor(clRed);
+    EXPECT_FALSE(chart->BufferClean() || other.BufferClean());
+    EXPECT_EQ(other.Picture(), chart->Picture());
 }
 
 TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     auto chart = MakeGraphChart();
-    chart->SetAxisVisible(false);
+    chart->Model().SetAxisVisible(false);
     const uchar *first = chart->Picture().constBits();
-    chart->SetMarginLeft(7);
+    chart->Model().SetMarginLeft(7);
     EXPECT_EQ(chart->Picture().constBits(), first);
     chart->resize(300, 200);
     EXPECT_EQ(chart->Picture().size(), QSize(300, 200));
@@ -184,8 +187,8 @@ TEST(Layout, BufferIsReusedWhileTheSizeStays) {
     // A change of one side alone lays the chart out again too, as a chart made at that size.
     chart->resize(300, 100);
     auto fresh = MakeGraphChart(300, 100);
-    fresh->SetAxisVisible(false);
-    fresh->SetMarginLeft(7);
+    fresh->Model().SetAxisVisible(false);
+    fresh->Model().SetMarginLeft(7);
     EXPECT_EQ(chart->Layout().plotRect, fresh->Layout().plotRect);
 }
 
@@ -203,7 +206,7 @@ TEST(Layout, LocaleOrPaletteChangeRedraws) {
     chart->Picture();
     chart->setLocale(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
     EXPECT_FALSE(chart->BufferClean());
-    EXPECT_EQ(chart->LabelLocale().decimalPoint(), QStringLiteral(","));
+    EXPECT_EQ(chart->Model().LabelLocale().decimalPoint(), QStringLiteral(","));
     chart->Picture();
     QPalette palette = chart->palette();
     palette.setColor(QPalette::Button, Qt::red);

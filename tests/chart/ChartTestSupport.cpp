@@ -16,20 +16,15 @@ void EnsureApplication() {
 
 // The stored settings of the graphs window's first chart, applied as a form loads them.
 std::unique_ptr<TChart> MakeGraphChart(int width, int height, double bottomMinimum) {
-    EnsureApplication();
-    auto chart = std::make_unique<TChart>();
+    auto chart = std::make_unique<TChart>(MakeGraphModel(width, height, bottomMinimum).model);
     chart->resize(width, height);
-    chart->BeginLoading();
-    LoadGraphPanel(*chart);
-    chart->BottomAxis().SetMinimum(bottomMinimum);
-    chart->EndLoading();
     new ChartNavigator(chart.get());
     return chart;
 }
 
 GraphModel MakeGraphModel(int width, int height, double bottomMinimum) {
     EnsureApplication();
-    GraphModel graph{std::make_unique<ChartModel>(), QSize(width, height)};
+    GraphModel graph{std::make_shared<ChartModel>(), QSize(width, height)};
     graph->BeginLoading();
     LoadGraphPanel(*graph.model);
     graph->BottomAxis().SetMinimum(bottomMinimum);
@@ -41,7 +36,7 @@ const PlotFrame &FrameOf(const TChart &chart, const TChartSeries &series) {
     static const PlotFrame kNone;
     const auto &frames = chart.DrawnLayout().series;
     for (std::size_t i = 0; i < frames.size(); ++i)
-        if (&chart.Series(int(i)) == &series)
+        if (&chart.Model().Series(int(i)) == &series)
             return frames[i];
     return kNone;
 }
@@ -62,7 +57,7 @@ ChartNavigator &NavigatorOf(const TChart &chart) { return *ChartNavigator::Of(ch
 
 std::unique_ptr<TChart> MakeFilledGraphChart() {
     auto chart = MakeGraphChart();
-    FillGraph(*chart);
+    FillGraph(chart->Model());
     return chart;
 }
 

@@ -49,7 +49,7 @@ inline std::array<double, 4> Ends(const ChartLayout &layout) {
 // The graphs window's first chart as a model alone, laid out at its size with no widget and
 // no picture.
 struct GraphModel {
-    std::unique_ptr<ChartModel> model;
+    std::shared_ptr<ChartModel> model;
     QSize size;
 
     ChartModel *operator->() const { return model.get(); }

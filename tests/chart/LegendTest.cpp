@@ -11,14 +11,14 @@ namespace {
 
 std::unique_ptr<TChart> WearChart(int colorWidth = 50, int shadow = 1) {
     auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
+    const WearSeries wear = AddWearSeries(chart->Model());
     for (int i = 0; i < 3; ++i) {
         wear.points[i]->AddPoint(1 + i, 10);
         wear.lines[i]->AddPoint(1 + i, 10);
         wear.lines[i]->AddPoint(3 + i, 20);
     }
-    chart->Legend().SetColorWidth(colorWidth);
-    chart->Legend().SetShadowSize(shadow);
+    chart->Model().Legend().SetColorWidth(colorWidth);
+    chart->Model().Legend().SetShadowSize(shadow);
     return chart;
 }
 
@@ -45,14 +45,14 @@ std::string Dump(const LegendLayout &l, int first = 0) {
 
 TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
     auto chart = WearChart();
-    const auto &legend = chart->Legend();
+    const auto &legend = chart->Model().Legend();
     EXPECT_EQ(legend.EffectiveStyle(), TLegendStyle::lsSeries);
     ASSERT_EQ(legend.ItemCount(), 3);
     EXPECT_EQ((QStringList{legend.ItemText(0), legend.ItemText(1), legend.ItemText(2)}),
               (QStringList{"V1", "V2", "V3"}));
     // Listeners rename an item, move each item by its index and lower the box.
     const LegendLayout before = chart->Layout().legend;
-    chart->Legend().SetAdjustments(
+    chart->Model().Legend().SetAdjustments(
         {[](int index, QString &text) { text = index == 1 ? QStringLiteral("V9") : text; },
          [](int index, int &x, int &y) { x += index, y -= 2 * index; },
          [](ChartRect &rect) { rect.Top += 5; }});
@@ -67,10 +67,10 @@ TEST(Legend, ListsOnlyTheSeriesShownInTheLegendInListOrder) {
 
 TEST(Legend, ItemWithoutTitleTakesTheSeriesName) {
     auto chart = MakeGraphChart();
-    chart->AddSeries<TLineSeries>(QStringLiteral("Series8"));
-    chart->AddSeries<TLineSeries>(QString());
-    EXPECT_EQ(chart->Legend().ItemText(0), QStringLiteral("Series8"));
-    EXPECT_EQ(chart->Legend().ItemText(1), QStringLiteral("Series 1"));
+    chart->Model().AddSeries<TLineSeries>(QStringLiteral("Series8"));
+    chart->Model().AddSeries<TLineSeries>(QString());
+    EXPECT_EQ(chart->Model().Legend().ItemText(0), QStringLiteral("Series8"));
+    EXPECT_EQ(chart->Model().Legend().ItemText(1), QStringLiteral("Series 1"));
 }
 
 struct SymbolCase {
@@ -85,7 +85,7 @@ class SymbolWidthTable : public ::testing::TestWithParam<SymbolCase> {};
 TEST_P(SymbolWidthTable, IsAShareOfTheWidestTextPlusTen) {
     auto chart = WearChart(GetParam().colorWidth);
     chart->Picture();
-    const int w = WidestTitle(chart->Legend().Font());
+    const int w = WidestTitle(chart->Model().Legend().Font());
     EXPECT_EQ(chart->DrawnLayout().legend.symbolWidth,
               int(std::nearbyint((w + 10) * GetParam().fraction)));
 }
@@ -101,7 +101,7 @@ TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     const unsigned strokes[] = {0xFF0000, 0x0000FF, 0x00CA00};
     for (const LegendItem &item : chart->DrawnLayout().legend.items)
         EXPECT_EQ(PixelRgb(image, item.x - 4 - chart->DrawnLayout().legend.symbolWidth / 2,
-                           item.y + FontHeightOf(chart->Legend().Font()) / 2),
+                           item.y + FontHeightOf(chart->Model().Legend().Font()) / 2),
                   strokes[item.index]);
     EXPECT_EQ(PixelRgb(image, box.Right - 1, box.Top + 1), 0xFFFFFFu);
     EXPECT_EQ(PixelRgb(image, box.Right + 1, box.Top + 5), 0x000000u);
@@ -109,7 +109,7 @@ TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
     EXPECT_EQ(box.Right, 428 - 2 - 1);
     // Top at TopPos 10 % of 377.
     EXPECT_EQ(box.Top, 38);
-    const int h = FontHeightOf(chart->Legend().Font());
+    const int h = FontHeightOf(chart->Model().Legend().Font());
     EXPECT_EQ(box.Bottom, 38 + 3 * h + 2);
     // Gap: 3 % of the former PlotWidth 402, rounded: 12.
     EXPECT_EQ(chart->PlotRect().Right, box.Left - 12);
@@ -117,13 +117,13 @@ TEST(Legend, RightBoxStandsBesidePlotRectAndNarrowsIt) {
 
 TEST(Legend, InvisibleLegendOrNoActiveSeriesTakesNoRoom) {
     auto chart = WearChart();
-    chart->SetAxisVisible(false);
-    chart->Legend().SetVisible(false);
+    chart->Model().SetAxisVisible(false);
+    chart->Model().Legend().SetVisible(false);
     chart->Picture();
     EXPECT_EQ(chart->PlotRect().Right, 428);
-    chart->Legend().SetVisible(true);
-    for (int i = 0; i < chart->SeriesCount(); ++i)
-        chart->Series(i).SetActive(false);
+    chart->Model().Legend().SetVisible(true);
+    for (int i = 0; i < chart->Model().SeriesCount(); ++i)
+        chart->Model().Series(i).SetActive(false);
     chart->Picture();
     EXPECT_EQ(chart->PlotRect().Right, 428);
 }
@@ -132,8 +132,8 @@ TEST(Legend, InvisibleLegendOrNoActiveSeriesTakesNoRoom) {
 TEST(Legend, TopPosPlacesTheBoxOrLeavesNoRoomForOneItem) {
     for (auto [topPos, top, rows] : {std::tuple{0, 0, 3}, {100, 377, 0}}) {
         auto chart = WearChart();
-        chart->SetAxisVisible(false);
-        chart->Legend().SetTopPos(topPos);
+        chart->Model().SetAxisVisible(false);
+        chart->Model().Legend().SetTopPos(topPos);
         const LegendLayout &legend = chart->Layout().legend;
         EXPECT_EQ(std::tuple(legend.rect.Top, legend.rowCount), std::tuple(top, rows));
         EXPECT_EQ(chart->PlotRect().Right, rows ? legend.rect.Left - 12 : 428);
@@ -142,16 +142,16 @@ TEST(Legend, TopPosPlacesTheBoxOrLeavesNoRoomForOneItem) {
 
 TEST(Legend, SingleSeriesListsItsPoints) {
     auto chart = MakeGraphChart();
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("S"));
     points.AddPoint(1, 2);
     points.AddPoint(2, 3);
-    EXPECT_EQ(chart->Legend().EffectiveStyle(), TLegendStyle::lsValues);
-    EXPECT_EQ(chart->Legend().ItemCount(), 2);
+    EXPECT_EQ(chart->Model().Legend().EffectiveStyle(), TLegendStyle::lsValues);
+    EXPECT_EQ(chart->Model().Legend().ItemCount(), 2);
     // More points than rows: a frame 20 pixels wider takes 40 pixels of rows away.
     for (int i = 3; i < 100; ++i)
         points.AddPoint(i, i);
     const int narrow = chart->Layout().legend.rowCount;
-    chart->Legend().Frame().SetWidth(chart->Legend().Frame().Width() + 20);
+    chart->Model().Legend().Frame().SetWidth(chart->Model().Legend().Frame().Width() + 20);
     const LegendLayout wide = chart->Layout().legend;
     EXPECT_GE(narrow - wide.rowCount, 40 / wide.itemHeight);
     EXPECT_LE(narrow - wide.rowCount, (40 + wide.itemHeight - 1) / wide.itemHeight);
@@ -159,8 +159,8 @@ TEST(Legend, SingleSeriesListsItsPoints) {
 
 TEST(Legend, LeftLegendNarrowsFromTheLeft) {
     auto chart = WearChart();
-    chart->SetAxisVisible(false);
-    chart->Legend().SetAlignment(TLegendAlignment::laLeft);
+    chart->Model().SetAxisVisible(false);
+    chart->Model().Legend().SetAlignment(TLegendAlignment::laLeft);
     chart->Picture();
     const ChartRect box = chart->DrawnLayout().legend.rect;
     EXPECT_EQ(box.Left, 26 + 2);
@@ -179,16 +179,16 @@ TEST(Legend, HorizontalLegendsTakeTheirRoomAboveOrBelow) {
         SCOPED_TRACE(testing::Message() << columns << " x " << rows);
         const bool top = alignment == laTop;
         auto chart = WearChart();
-        const TChartFont &font = chart->Legend().Font();
+        const TChartFont &font = chart->Model().Legend().Font();
         const int h = FontHeightOf(font), w = WidestTitle(font);
         const int symbol = int(std::nearbyint((w + 10) * 0.5)), column = symbol + 8 + w + 8;
-        chart->SetAxisVisible(false);
-        chart->SetMarginLeft(0);
-        chart->SetMarginRight(0);
+        chart->Model().SetAxisVisible(false);
+        chart->Model().SetMarginLeft(0);
+        chart->Model().SetMarginRight(0);
         // The room to spare is odd for one column count and even for the other.
         chart->resize(columns * column + column / 2 + columns, 377);
-        chart->Legend().SetAlignment(alignment);
-        chart->Legend().SetMaxNumRows(maxRows);
+        chart->Model().Legend().SetAlignment(alignment);
+        chart->Model().Legend().SetMaxNumRows(maxRows);
         const ChartLayout &layout = chart->Layout();
         const int width = columns * column + 2, height = rows * h + 2;
         const int left = (chart->width() - width) / 2, boxTop = top ? 11 : 351 - height - 1;
@@ -212,18 +212,19 @@ TEST(Legend, FirstValueDropsTheItemsBeforeIt) {
             for (TLegendStyle style : {TLegendStyle::lsSeries, TLegendStyle::lsValues}) {
                 auto make = [&](bool without) {
                     auto chart = MakeGraphChart();
-                    chart->SetAxisVisible(false);
-                    chart->Legend().SetAlignment(alignment);
-                    chart->Legend().SetInverted(inverted);
-                    chart->Legend().SetLegendStyle(style);
-                    chart->Legend().SetFirstValue(without ? 0 : 1);
+                    chart->Model().SetAxisVisible(false);
+                    chart->Model().Legend().SetAlignment(alignment);
+                    chart->Model().Legend().SetInverted(inverted);
+                    chart->Model().Legend().SetLegendStyle(style);
+                    chart->Model().Legend().SetFirstValue(without ? 0 : 1);
                     // The first text is the widest, so it must not widen the items after it.
                     for (const char *name : {"4444", "1", "22", "333"})
-                        chart->AddSeries<TLineSeries>(QString::fromLatin1(name));
+                        chart->Model().AddSeries<TLineSeries>(QString::fromLatin1(name));
                     const bool values = style == TLegendStyle::lsValues;
                     for (int i = without && values ? 1 : 0; i < 4; ++i)
-                        chart->Series(0).AddPoint(i, chart->Series(i).Name().toDouble());
-                    chart->Series(0).SetShowInLegend(!without || values);
+                        chart->Model().Series(0).AddPoint(
+                            i, chart->Model().Series(i).Name().toDouble());
+                    chart->Model().Series(0).SetShowInLegend(!without || values);
                     return chart;
                 };
                 SCOPED_TRACE(testing::Message() << int(alignment) << inverted << int(style));

@@ -60,11 +60,11 @@ TEST_P(LongLine, DrawsTheSamePixelsAsEverySegment) {
     QImage pictures[2];
     for (int k = 0; k < 2; ++k) {
         auto chart = MakeGraphChart();
-        chart->Legend().SetVisible(false);
-        chart->BottomAxis().SetMinMax(20, 150);
-        chart->BottomAxis().SetInverted(c.inverted);
-        chart->LeftAxis().SetMinMax(-1, 1);
-        auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+        chart->Model().Legend().SetVisible(false);
+        chart->Model().BottomAxis().SetMinMax(20, 150);
+        chart->Model().BottomAxis().SetInverted(c.inverted);
+        chart->Model().LeftAxis().SetMinMax(-1, 1);
+        auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
         line.SetSeriesColor(clRed);
         line.LinePen().SetWidth(c.penWidth);
         line.AddPoint(xs[0], ys[0], QString(), k == 0 ? clDefault : clRed);

@@ -14,7 +14,7 @@ namespace {
 // The first chart of the graphs window with data, drawn once so the layout is known.
 std::unique_ptr<TChart> ShownWearChart() {
     auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
+    const WearSeries wear = AddWearSeries(chart->Model());
     for (int i = 0; i < 3; ++i) {
         wear.points[i]->AddPoint(1 + i, 10 + i);
         wear.lines[i]->AddPoint(1 + i, 10);
@@ -57,7 +57,7 @@ TEST_P(ZoomThresholdTable, OnlyDragsBeyondSixteenPixelsBothWaysTowardTheLowerRig
     EXPECT_EQ(NavigatorOf(*chart).Zoomed(), GetParam().zooms);
     EXPECT_FALSE(NavigatorOf(*chart).ZoomRecord().Active);
     EXPECT_EQ(Ends(chart->Layout()), GetParam().zooms ? zoomed : before);
-    EXPECT_EQ(chart->BottomAxis().AutomaticMaximum(), !GetParam().zooms);
+    EXPECT_EQ(chart->Model().BottomAxis().AutomaticMaximum(), !GetParam().zooms);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mouse, ZoomThresholdTable,
@@ -80,7 +80,7 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
     Drag(*chart, Qt::LeftButton, start + QPoint(100, 100), start);
     EXPECT_FALSE(NavigatorOf(*chart).Zoomed());
     // The stored settings come back: minimum fixed at 0, maximum from the data.
-    const auto &bottom = chart->BottomAxis();
+    const auto &bottom = chart->Model().BottomAxis();
     EXPECT_FALSE(bottom.Automatic());
     EXPECT_FALSE(bottom.AutomaticMinimum());
     EXPECT_TRUE(bottom.AutomaticMaximum());
@@ -92,11 +92,11 @@ TEST(Mouse, DragTowardTheUpperLeftUndoesTheZoom) {
 // Every press is the chart's: none goes on to the window behind it.
 TEST(Mouse, APressStartsADragOnlyOnASeriesOrThePlot) {
     auto chart = MakeGraphChart();
-    chart->SetAxisVisible(false);
-    chart->AddSeries<TPointSeries>(QStringLiteral("P")).AddPoint(0, 0);
-    chart->AddSeries<TLineSeries>(QStringLiteral("L")).AddPoint(5, 5);
-    chart->BottomAxis().SetMinMax(0, 10);
-    chart->LeftAxis().SetMinMax(0, 10);
+    chart->Model().SetAxisVisible(false);
+    chart->Model().AddSeries<TPointSeries>(QStringLiteral("P")).AddPoint(0, 0);
+    chart->Model().AddSeries<TLineSeries>(QStringLiteral("L")).AddPoint(5, 5);
+    chart->Model().BottomAxis().SetMinMax(0, 10);
+    chart->Model().LeftAxis().SetMinMax(0, 10);
     const ChartLayout layout = chart->Layout();
     auto starts = [&chart](Qt::MouseButton button, QPoint at) {
         QMouseEvent press(QEvent::MouseButtonPress, at, chart->mapToGlobal(at), button, button,
@@ -119,8 +119,8 @@ TEST(Mouse, APressStartsADragOnlyOnASeriesOrThePlot) {
         EXPECT_FALSE(starts(button, legend)) << button;
         EXPECT_FALSE(starts(button, QPoint(2, 2))) << button;
     }
-    chart->Series(0).SetActive(false);
-    chart->Series(1).SetActive(false);
+    chart->Model().Series(0).SetActive(false);
+    chart->Model().Series(1).SetActive(false);
     EXPECT_FALSE(starts(Qt::LeftButton, plot));
 }
 
@@ -235,9 +235,10 @@ class WheelTable : public ::testing::TestWithParam<WheelCase> {};
 // Both vertical axes move by their own spans; the horizontal ones keep their stored ranges.
 TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercentANotch) {
     auto chart = ShownWearChart();
-    chart->Series(0).SetVertAxis(TVertAxis::aBothVertAxis);
+    ChartModel &model = chart->Model();
+    model.Series(0).SetVertAxis(TVertAxis::aBothVertAxis);
     const ChartLayout before = chart->Layout();
-    const AxisRange bottom = chart->BottomAxis().Range(), top = chart->TopAxis().Range();
+    const AxisRange bottom = model.BottomAxis().Range(), top = model.TopAxis().Range();
     for (int delta : GetParam().deltas)
         Wheel(*chart, delta);
     for (AxisId id : {AxisId::Left, AxisId::Right}) {
@@ -245,9 +246,9 @@ TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercentANotch) {
         const double d = GetParam().fraction * (was.maximum - was.minimum);
         EXPECT_DOUBLE_EQ(chart->Layout().Axis(id).minimum, was.minimum + d) << int(id);
         EXPECT_DOUBLE_EQ(chart->DrawnLayout().Axis(id).maximum, was.maximum + d) << int(id);
-        EXPECT_EQ(chart->Axis(id).AutomaticMaximum(), GetParam().fraction == 0) << int(id);
+        EXPECT_EQ(model.Axis(id).AutomaticMaximum(), GetParam().fraction == 0) << int(id);
     }
-    EXPECT_TRUE(chart->BottomAxis().Range() == bottom && chart->TopAxis().Range() == top);
+    EXPECT_TRUE(model.BottomAxis().Range() == bottom && model.TopAxis().Range() == top);
 }
 
 // A notch toward the user (negative delta) scrolls by +3 %, away from the user by −3 %. A
@@ -275,14 +276,14 @@ class HitTable : public ::testing::TestWithParam<HitCase> {};
 
 TEST_P(HitTable, MarkersWithinThreePixelsBothWaysThenLinesWithinFour) {
     auto chart = MakeGraphChart();
-    chart->SetAxisVisible(false);
-    chart->Legend().SetVisible(false);
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
-    auto &later = chart->AddSeries<TPointSeries>(QStringLiteral("P2"));
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("L"));
-    auto &hidden = chart->AddSeries<TPointSeries>(QStringLiteral("H"));
-    chart->AddSeries<TPointSeries>(QStringLiteral("E"));
-    chart->AddSeries<TLineSeries>(QStringLiteral("E2"));
+    chart->Model().SetAxisVisible(false);
+    chart->Model().Legend().SetVisible(false);
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("P"));
+    auto &later = chart->Model().AddSeries<TPointSeries>(QStringLiteral("P2"));
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("L"));
+    auto &hidden = chart->Model().AddSeries<TPointSeries>(QStringLiteral("H"));
+    chart->Model().AddSeries<TPointSeries>(QStringLiteral("E"));
+    chart->Model().AddSeries<TLineSeries>(QStringLiteral("E2"));
     for (auto [x, y] : {std::pair{50, 50}, {150, 100}, {300, 200}})
         points.AddPoint(x, y);
     later.AddPoint(52, 50);
@@ -290,8 +291,8 @@ TEST_P(HitTable, MarkersWithinThreePixelsBothWaysThenLinesWithinFour) {
         line.AddPoint(x, y);
     hidden.AddPoint(150, 100);
     hidden.SetActive(false);
-    chart->BottomAxis().SetMinMax(0, 402);
-    chart->LeftAxis().SetMinMax(0, 340);
+    chart->Model().BottomAxis().SetMinMax(0, 402);
+    chart->Model().LeftAxis().SetMinMax(0, 340);
     chart->Layout();
     ASSERT_EQ(chart->PlotRect(), (ChartRect{26, 11, 428, 351}));
     const HitCase &c = GetParam();

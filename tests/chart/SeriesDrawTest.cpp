@@ -22,8 +22,8 @@ int CountPixels(const QImage &image, unsigned rgb) {
 
 TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
     auto chart = MakeGraphChart();
-    chart->BottomAxis().SetMinMax(0, 10);
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    chart->Model().BottomAxis().SetMinMax(0, 10);
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 0);
     line.AddPoint(20, 20);
@@ -41,14 +41,14 @@ TEST(SeriesDraw, LineBeyondTheRightEdgeStillReachesTheEdge) {
 
 TEST(SeriesDraw, ShownRangeWithAStoredNaNFallsBackToAScan) {
     auto chart = MakeGraphChart();
-    chart->BottomAxis().SetMinMax(4.5, 40);
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    chart->Model().BottomAxis().SetMinMax(4.5, 40);
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("S"));
     // After the NaN, later values are appended unsorted: 5, NaN, 3, 4, 30. Scanning from
     // the front finds 5 first; halving would land on 30.
     for (double x : {5.0, std::nan(""), 3.0, 4.0, 30.0})
         points.AddPoint(x, 1);
     // Declared unsorted, a series is drawn whole, whatever the axis shows.
-    auto &unsorted = chart->AddSeries<TPointSeries>(QStringLiteral("U"));
+    auto &unsorted = chart->Model().AddSeries<TPointSeries>(QStringLiteral("U"));
     unsorted.XValues().SetOrder(TChartListOrder::loNone);
     for (double x : {30.0, 1.0})
         unsorted.AddPoint(x, 1);
@@ -60,8 +60,8 @@ TEST(SeriesDraw, ShownRangeWithAStoredNaNFallsBackToAScan) {
 
 TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
     auto chart = MakeGraphChart(417, 377, 50);
-    chart->BottomAxis().SetMinMax(50, 200);
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("Series9"));
+    chart->Model().BottomAxis().SetMinMax(50, 200);
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("Series9"));
     points.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
     points.Pointer().Brush().SetColor(clRed);
     points.AddPoint(20, 1);
@@ -74,9 +74,9 @@ TEST(SeriesDraw, PointsLeftOfTheAxisMinimumDrawNothing) {
 
 TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
     auto chart = MakeGraphChart();
-    chart->BottomAxis().SetMinMax(10, 20);
-    chart->LeftAxis().SetMinMax(0, 10);
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    chart->Model().BottomAxis().SetMinMax(10, 20);
+    chart->Model().LeftAxis().SetMinMax(0, 10);
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 5);
     line.AddPoint(20, 5);
@@ -90,8 +90,8 @@ TEST(SeriesDraw, LineEntersFromTheLeftEdgeOfPlotRect) {
 
 TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     auto chart = MakeGraphChart();
-    chart->BottomAxis().SetMinMax(0, 100);
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    chart->Model().BottomAxis().SetMinMax(0, 100);
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("S"));
     points.Pointer().SetStyle(TSeriesPointerStyle::psRectangle);
     points.AddPoint(50, 1, QString(), clRed);
     points.AddPoint(51, 1, QString(), clBlue);
@@ -110,15 +110,15 @@ TEST(SeriesDraw, LaterMarkersPaintOverEarlierOnes) {
     EXPECT_EQ(PixelRgb(chart->Picture(), PixelOf(*chart, points, 1).x() - 3, y), kRed);
     EXPECT_EQ(PixelRgb(chart->Picture(), PixelOf(*chart, points, 2).x() - 3, y), 0x00FF00u);
     // A series added since the last picture has no frame to place its points in yet.
-    auto &later = chart->AddSeries<TPointSeries>(QStringLiteral("L"));
+    auto &later = chart->Model().AddSeries<TPointSeries>(QStringLiteral("L"));
     later.AddPoint(50, 1);
     EXPECT_EQ(PixelOf(*chart, later, 0).x(), PlotFrame{}.horizontal.ValueToPixel(50));
 }
 
 TEST(SeriesDraw, NullColourPointBreaksTheLine) {
     auto chart = MakeGraphChart();
-    chart->LeftAxis().SetMinMax(0, 10);
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    chart->Model().LeftAxis().SetMinMax(0, 10);
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 5);
     line.AddPoint(10, 5, QString(), clNone);
@@ -133,8 +133,8 @@ TEST(SeriesDraw, NullColourPointBreaksTheLine) {
 
 TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
     auto chart = MakeGraphChart();
-    chart->LeftAxis().SetMinMax(0, 1);
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    chart->Model().LeftAxis().SetMinMax(0, 1);
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 0.5);
     line.AddPoint(1, 1e6);
@@ -149,9 +149,9 @@ TEST(SeriesDraw, PointFarOffThePlotIsSkippedAndTheLineGoesOn) {
 
 TEST(SeriesDraw, EntryFromFarBelowIsCutToThePicture) {
     auto chart = MakeGraphChart();
-    chart->BottomAxis().SetMinMax(5, 10);
-    chart->LeftAxis().SetMinMax(0, 1);
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    chart->Model().BottomAxis().SetMinMax(5, 10);
+    chart->Model().LeftAxis().SetMinMax(0, 1);
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     // At the left edge (x = 5) the line between the first two points is near y = −1e6,
     // some 3e8 pixels below the plot.
@@ -169,7 +169,7 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     auto chart = MakeGraphChart();
-    auto &line = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &line = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     line.SetSeriesColor(clRed);
     line.AddPoint(0, 0.5);
     line.AddPoint(1, nan);
@@ -177,7 +177,7 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
     line.AddPoint(3, -inf);
     line.AddPoint(4, 0.5);
     line.AddPoint(inf, 1);
-    auto &points = chart->AddSeries<TPointSeries>(QStringLiteral("P"));
+    auto &points = chart->Model().AddSeries<TPointSeries>(QStringLiteral("P"));
     points.AddPoint(nan, nan);
     const QImage &image = chart->Picture();
     EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Bottom).maximum, 4.0);
@@ -190,7 +190,7 @@ TEST(SeriesDraw, InfiniteAndUndefinedValuesAreSkipped) {
 
 TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
     auto chart = MakeGraphChart();
-    const WearSeries wear = AddWearSeries(*chart);
+    const WearSeries wear = AddWearSeries(chart->Model());
     for (int i = 0; i < 3; ++i) {
         wear.points[i]->AddPoint(1, 1);
         wear.lines[i]->AddPoint(1, 1);
@@ -198,7 +198,7 @@ TEST(SeriesDraw, LegendSymbolOfALineIsAStrokeOfItsPenWidth) {
     const QImage &image = chart->Picture();
     const LegendLayout &legend = chart->DrawnLayout().legend;
     const ChartRect box = legend.rect;
-    const int h = FontHeightOf(chart->Legend().Font());
+    const int h = FontHeightOf(chart->Model().Legend().Font());
     ASSERT_EQ(box.Bottom - box.Top, legend.rowCount * h + 2);
     // Item 0: box from (text left − 4 − SymbolWidth, top + 1 + 2) to (text left − 4, …).
     const int symbolLeft = box.Left + 4;
@@ -229,9 +229,9 @@ TEST(SeriesDraw, LineDrawingEqualsDrawingEverySegment) {
         TLineSeries *series[2];
         for (int k = 0; k < 2; ++k) {
             TChart &chart = k == 0 ? *drawn : *reference;
-            chart.Legend().SetVisible(false);
-            chart.BottomAxis().SetMinMax(20, 150);
-            series[k] = &chart.AddSeries<TLineSeries>(QStringLiteral("S"));
+            chart.Model().Legend().SetVisible(false);
+            chart.Model().BottomAxis().SetMinMax(20, 150);
+            series[k] = &chart.Model().AddSeries<TLineSeries>(QStringLiteral("S"));
             series[k]->SetSeriesColor(clRed);
             series[k]->LinePen().SetWidth(width);
             for (const auto &[px, py] : data)

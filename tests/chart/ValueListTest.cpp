@@ -106,7 +106,7 @@ TEST(ValueList, MultiplierDoesNotTakePartInOrdering) {
 
 TEST(Series, AddPointKeepsEachYBesideItsX) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TPointSeries>(QStringLiteral("Series7"));
+    auto &series = chart->Model().AddSeries<TPointSeries>(QStringLiteral("Series7"));
     EXPECT_EQ(series.AddPoint(3, 30), 0);
     EXPECT_EQ(series.AddPoint(1, 10), 0);
     EXPECT_EQ(series.AddPoint(2, 20), 1);
@@ -116,7 +116,7 @@ TEST(Series, AddPointKeepsEachYBesideItsX) {
 
 TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &series = chart->Model().AddSeries<TPointSeries>(QStringLiteral("S"));
     series.SetSeriesColor(clRed);
     series.AddPoint(5, 0, QStringLiteral("five"), 0x123456);
     series.AddPoint(2, 0);
@@ -138,7 +138,7 @@ TEST(Series, PointColoursAndLabelsFollowTheirPoints) {
 
 TEST(Series, ColorEachPointTakesPaletteColoursForPointsWithoutTheirOwn) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TPointSeries>(QStringLiteral("S"));
+    auto &series = chart->Model().AddSeries<TPointSeries>(QStringLiteral("S"));
     series.SetSeriesColor(clRed);
     series.SetColorEachPoint(true);
     series.AddPoint(1, 0);
@@ -153,7 +153,7 @@ TEST(Series, ColorEachPointTakesPaletteColoursForPointsWithoutTheirOwn) {
 // accepted one is announced at its sorted index.
 TEST(Series, ListenersSeeEveryPointAndMayRefuseOne) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &series = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     QStringList heard;
     QObject::connect(&series, &TChartSeries::BeforeAdd, &series,
                      [](double x, double, bool *accepted) { *accepted = x > 0; });
@@ -173,7 +173,7 @@ TEST(Series, ListenersSeeEveryPointAndMayRefuseOne) {
 
 TEST(Series, EmptyLabelsAndDefaultColoursCostNothingPerPoint) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &series = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     constexpr int kPoints = 100000;
     for (int i = 0; i < kPoints; ++i)
         series.AddPoint(i, i);
@@ -201,7 +201,7 @@ TEST_P(BulkAdding, EqualsAddingOneByOne) {
     auto chart = MakeGraphChart();
     TChartSeries *series[2];
     for (auto &s : series) {
-        s = &chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+        s = &chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
         s->XValues().SetOrder(c.order);
         if (c.coloured)
             s->AddPoint(0.5, -1, QString(), clBlue);
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Series, BulkAddedPointsCostAtMost24BytesEach) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &series = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     std::vector<double> xs(100000);
     for (std::size_t i = 0; i < xs.size(); ++i)
         xs[i] = double(i);
@@ -259,7 +259,7 @@ TEST(Series, BulkAddedPointsCostAtMost24BytesEach) {
 
 TEST(Series, AddingPointsRepaintsOnlyActiveSeries) {
     auto chart = MakeGraphChart();
-    auto &series = chart->AddSeries<TLineSeries>(QStringLiteral("S"));
+    auto &series = chart->Model().AddSeries<TLineSeries>(QStringLiteral("S"));
     chart->Picture();
     series.SetActive(false);
     chart->Picture();

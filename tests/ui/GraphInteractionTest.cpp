@@ -25,15 +25,15 @@ TChart *ChartNo(int number) {
 }
 
 const TChartSeries &SeriesNamed(TChart *chart, const char *name) {
-    for (int i = 0; i < chart->SeriesCount(); ++i)
-        if (chart->Series(i).Name() == QLatin1String(name))
-            return chart->Series(i);
+    for (int i = 0; i < chart->Model().SeriesCount(); ++i)
+        if (chart->Model().Series(i).Name() == QLatin1String(name))
+            return chart->Model().Series(i);
     throw std::invalid_argument(name);
 }
 
 const PlotFrame &FrameOf(const TChart *chart, const TChartSeries &series) {
-    for (int i = 0; i < chart->SeriesCount(); ++i)
-        if (&chart->Series(i) == &series)
+    for (int i = 0; i < chart->Model().SeriesCount(); ++i)
+        if (&chart->Model().Series(i) == &series)
             return chart->DrawnLayout().series[std::size_t(i)];
     throw std::invalid_argument("no such series");
 }
@@ -136,12 +136,12 @@ TEST_F(GraphInteractionTest, ARightClickOpensTheMenuAndARightDragPans) {
     ChartMenu()->close();
     EXPECT_EQ(asked,
               (std::vector{chart->mapToGlobal(centre + QPoint(7, 5)), chart->mapToGlobal(centre)}));
-    const double minimum = chart->BottomAxis().Minimum();
+    const double minimum = chart->Model().BottomAxis().Minimum();
     QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, centre);
     QTest::mouseMove(chart, centre + QPoint(30, 0));
     QTest::mouseRelease(chart, Qt::RightButton, Qt::NoModifier, centre + QPoint(30, 0));
     EXPECT_FALSE(ChartMenu()->isVisible());
-    EXPECT_NE(chart->BottomAxis().Minimum(), minimum);
+    EXPECT_NE(chart->Model().BottomAxis().Minimum(), minimum);
 }
 
 // Each menu entry, chosen on Chart2 after zooming in with "+".

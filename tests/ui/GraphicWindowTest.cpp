@@ -152,8 +152,8 @@ TEST_P(ReopenedGraphs, ShowEveryPointOfNewDataInsideThePlot) {
             chart->grab();
         }
         const ChartRect plot = chart->PlotRect();
-        for (int k = 0; k < chart->SeriesCount(); ++k) {
-            const TChartSeries &series = chart->Series(k);
+        for (int k = 0; k < chart->Model().SeriesCount(); ++k) {
+            const TChartSeries &series = chart->Model().Series(k);
             ASSERT_GT(series.Count(), 0) << series.Name().toStdString();
             for (int i = 0; i < series.Count(); ++i) {
                 const PlotFrame &frame = chart->DrawnLayout().series[std::size_t(k)];
@@ -242,13 +242,13 @@ TEST_F(GraphicWindow, FirstSpeedRoundsHalfToEvenAtTheCurveEnd) {
 TEST_F(GraphicWindow, LegendListsTheThreeLinesOnly) {
     CalculateAndDetermine();
     ShowGraphs();
-    const TChartLegend &legend = Form_Graphic()->Chart1->Legend();
+    const TChartLegend &legend = Form_Graphic()->Chart1->Model().Legend();
     ASSERT_EQ(legend.ItemCount(), 3);
     EXPECT_EQ(legend.ItemText(0), QStringLiteral("V1"));
     EXPECT_EQ(legend.ItemText(1), QStringLiteral("V2"));
     EXPECT_EQ(legend.ItemText(2), QStringLiteral("V3"));
-    EXPECT_FALSE(Form_Graphic()->Chart2->Legend().Visible());
-    EXPECT_FALSE(Form_Graphic()->Chart3->Legend().Visible());
+    EXPECT_FALSE(Form_Graphic()->Chart2->Model().Legend().Visible());
+    EXPECT_FALSE(Form_Graphic()->Chart3->Model().Legend().Visible());
 }
 
 // But a speed below 50: the axis starts at the ten below it, never on it.
@@ -267,8 +267,8 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumUnlessASpeedLiesBelow) {
                 << chart->objectName().toStdString();
             EXPECT_EQ(chart->DrawnLayout().Axis(AxisId::Left).mapping.minimum, left)
                 << chart->objectName().toStdString();
-            EXPECT_TRUE(chart->BottomAxis().AutomaticMaximum());
-            EXPECT_FALSE(chart->BottomAxis().Automatic());
+            EXPECT_TRUE(chart->Model().BottomAxis().AutomaticMaximum());
+            EXPECT_FALSE(chart->Model().BottomAxis().Automatic());
         }
         Form_Graphic()->close();
     }
@@ -276,11 +276,11 @@ TEST_F(GraphicWindow, AxesStartAtTheirStoredMinimumUnlessASpeedLiesBelow) {
 
 TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
     CalculateAndDetermine();
-    EXPECT_EQ(Form_Graphic()->Chart1->BackWall().Brush().Style(), TBrushStyle::bsClear);
+    EXPECT_EQ(Form_Graphic()->Chart1->Model().BackWall().Brush().Style(), TBrushStyle::bsClear);
     ShowGraphs();
     for (TChart *chart : {Form_Graphic()->Chart1, Form_Graphic()->Chart2, Form_Graphic()->Chart3}) {
-        EXPECT_EQ(chart->BackColor(), 0xC4FFFFu);
-        EXPECT_EQ(chart->BackWall().Brush().Style(), TBrushStyle::bsSolid);
+        EXPECT_EQ(chart->Model().BackColor(), 0xC4FFFFu);
+        EXPECT_EQ(chart->Model().BackWall().Brush().Style(), TBrushStyle::bsSolid);
         const QImage &picture = chart->Picture();
         const ChartRect plot = chart->PlotRect();
         // Inside the frame, away from grid lines and series: the back wall's fill.
@@ -352,7 +352,7 @@ TEST_F(GraphicWindow, AxisLabelsUseTheLocaleDecimalSeparator) {
     CalculateAndDetermine();
     ShowGraphs();
     TChart &chart = *Form_Graphic()->Chart1;
-    chart.BottomAxis().SetMinMax(1.2, 1.8);
+    chart.Model().BottomAxis().SetMinMax(1.2, 1.8);
     chart.Picture();
     QStringList texts;
     for (const AxisLabel &label : chart.DrawnLayout().Axis(AxisId::Bottom).labels)

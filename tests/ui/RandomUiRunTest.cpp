@@ -303,8 +303,8 @@ std::string RandomRun::Violation() const {
                 return label->objectName().toStdString() + " shows \"" +
                        label->text().toStdString() + "\"";
     for (TChart *chart : Window("Form_Graphic")->findChildren<TChart *>())
-        for (int s = 0; s < chart->SeriesCount(); ++s) {
-            const TChartSeries &series = chart->Series(s);
+        for (int s = 0; s < chart->Model().SeriesCount(); ++s) {
+            const TChartSeries &series = chart->Model().Series(s);
             for (int k = 0; k < series.Count(); ++k)
                 if (!std::isfinite(series.XValues().ValueAt(k)) ||
                     !std::isfinite(series.YValues().ValueAt(k)))

@@ -50,7 +50,7 @@ void TForm_Graphic::BuildCharts() {
         chart->setObjectName(QString::fromLatin1(definition.name));
         chart->setGeometry(definition.left, definition.top, definition.width, definition.height);
         // The stored definition is applied as a form loads it, before any showing.
-        ApplyChartDefinition(*chart, definition);
+        ApplyChartDefinition(chart->Model(), definition);
         new ChartNavigator(chart);
         *charts[index++] = chart;
     }
@@ -61,7 +61,8 @@ void TForm_Graphic::BuildCharts() {
 void TForm_Graphic::BuildSeries() {
     TChart *charts[] = {nullptr, Chart1, Chart2, Chart3};
     for (const SeriesDefinition &definition : GraphSeriesDefinitions())
-        Series[definition.number] = &AddDefinedSeries(*charts[definition.chart], definition);
+        Series[definition.number] =
+            &AddDefinedSeries(charts[definition.chart]->Model(), definition);
 }
 
 void TForm_Graphic::BuildCaptions() {
@@ -103,11 +104,11 @@ void TForm_Graphic::closeEvent(QCloseEvent *event) {
 void TForm_Graphic::FormShow() {
     TChart *charts[] = {Chart1, Chart2, Chart3};
     for (TChart *chart : charts)
-        chart->SetBackColor(kGraphBackColor);
+        chart->Model().SetBackColor(kGraphBackColor);
     // A zoom, panning or the wheel of an earlier showing left the axes on a view of the
     // old data; each showing spans its own data again, with no zoom to undo.
     for (int i = 0; i < 3; ++i) {
-        ApplyAxesDefinition(*charts[i], GraphChartDefinition(i + 1), &m_experiment.State());
+        ApplyAxesDefinition(charts[i]->Model(), GraphChartDefinition(i + 1), &m_experiment.State());
         ChartNavigator::Of(*charts[i])->ForgetSavedScales();
     }
     FillDefinedSeries(Series, m_experiment.State());

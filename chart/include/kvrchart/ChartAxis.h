@@ -14,7 +14,6 @@
 
 namespace kvr::chart {
 
-class ChartCanvas;
 class TChartSeries;
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
@@ -73,8 +72,9 @@ private:
     int m_angle = 0;
 };
 
-// One of the chart's five axes: its range (stored or taken from its series), the mapping
-// between values and pixels, its room in the layout and its drawing.
+// One of the chart's five axes: its range (stored or taken from its series) and the mapping
+// between values and pixels. Its room in the layout, its labels and its drawing are
+// measured on a drawing surface inside the component.
 class TCustomChartAxis : public ChartPart {
 public:
     explicit TCustomChartAxis(AxisId side);
@@ -163,41 +163,31 @@ public:
     // Moves both ends by delta with every automatic flag off.
     void Scroll(double delta);
 
-    // Layout steps, called by the chart in its fixed order; each fills its part of layout.
+    // Layout steps that need no drawing surface, called by the chart in its fixed order;
+    // each fills its part of layout.
     void CalcWorkingRange(const AxisRange &range, AxisLayout &layout) const;
     bool IsShown(bool axisVisible) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
-    // plot is PlotRect before the axes take their room; previousLength the axis length
-    // of the drawing before, which measures the labels.
-    void TakeRoom(ChartCanvas &canvas, ChartRect &rect, const ChartRect &plot, int previousLength,
-                  AxisLayout &layout) const;
     void CalcPixelEnds(const ChartRect &plot, AxisLayout &layout) const;
     void AdjustMarginsFromSeries(AxisLayout &layout) const;
-    void ProduceLabels(ChartCanvas &canvas, AxisLayout &layout) const;
-
-    void Draw(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot,
-              TColor panelColor) const;
 
     bool IsAssociated(const TChartSeries &series) const;
 
     QString LabelText(double value) const;
-    double CalcLabelStep(ChartCanvas &canvas, const AxisMapping &mapping) const;
     // Where a press lands on this axis in a picture laid out so.
     ChartRect HitRect(const AxisLayout &layout) const;
 
     static constexpr int kTickCapacity = 2000;
 
 private:
+    friend class AxisSteps;
+
     std::span<const TChartSeries *const> AllSeries() const;
     std::vector<const TChartSeries *> RangeSeries() const;
     double SeriesExtreme(bool highest) const;
 
     // Label measuring.
     QStringList LabelLines(const QString &text) const;
-    int LabelWidth(ChartCanvas &canvas, const QString &text) const;
-    int LabelHeight(ChartCanvas &canvas, const QString &text) const;
-    int WidestLabel(ChartCanvas &canvas, const AxisMapping &previous) const;
-    int WidestSeriesText(ChartCanvas &canvas) const;
     bool TextRunsAlong(int angle) const;
 
     // Label production (ChartAxisLabels.cpp).
@@ -208,17 +198,6 @@ private:
     int LinePosition(const ChartRect &plot) const;
     int LabelsShift(const ChartRect &plot) const;
 
-    // Drawing (ChartAxisDraw.cpp).
-    void DrawTitle(ChartCanvas &canvas, const AxisLayout &layout, TColor panelColor) const;
-    void DrawLabels(ChartCanvas &canvas, const AxisLayout &layout, TColor panelColor) const;
-    void PlaceLabel(ChartCanvas &canvas, const AxisLayout &layout, const AxisLabel &label) const;
-    void DrawTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
-                          const ChartRect &plot) const;
-    void DrawGrid(ChartCanvas &canvas, const AxisLayout &layout, const ChartRect &plot) const;
-    void DrawMinorTicksAndGrid(ChartCanvas &canvas, const AxisLayout &layout,
-                               const ChartRect &plot) const;
-    void DrawTick(ChartCanvas &canvas, int linePos, int at, int offset, int length) const;
-    void DrawGridLine(ChartCanvas &canvas, const ChartRect &plot, int at) const;
     std::vector<int> MinorTickPositions(const AxisLayout &layout) const;
 
     AxisId m_side;

@@ -15,7 +15,6 @@
 
 namespace kvr::chart {
 
-class ChartCanvas;
 class ChartModel;
 
 // The axes that map a series' X and Y values to pixels.
@@ -52,8 +51,5 @@ AxisLengths LengthsOf(const ChartLayout &layout);
 // `previous` are the axis lengths of the picture before (none before the first).
 ChartLayout LayOutChart(const ChartModel &model, QSize size, const AxisLengths &previous = {},
                         const AxisRanges &ranges = {});
-// The same on a canvas of the caller's, within `panel`.
-ChartLayout LayOutChart(const ChartModel &model, ChartCanvas &canvas, const PanelArea &panel,
-                        const AxisLengths &previous, const AxisRanges &ranges = {});
 
 } // namespace kvr::chart

@@ -11,7 +11,6 @@
 
 namespace kvr::chart {
 
-class ChartCanvas;
 class TChartSeries;
 
 enum class TLegendAlignment { laLeft, laRight, laTop, laBottom };
@@ -112,27 +111,18 @@ public:
     int ItemCount() const;
     QString ItemText(int index) const;
 
-    // The box, its rows and items; when it is shown, plotRect gives up its room.
-    LegendLayout LayOut(ChartCanvas &canvas, const PanelArea &panel, ChartRect &plotRect) const;
-    void Draw(ChartCanvas &canvas, const LegendLayout &layout, TColor panelColor) const;
     // Whether a press lands on the legend in a picture laid out so.
     bool Contains(const LegendLayout &layout, int x, int y) const;
 
 private:
+    friend class LegendSteps;
+
     std::span<const TChartSeries *const> AllSeries() const;
     const TChartSeries *FirstActiveSeries() const;
     const TChartSeries *LegendSeries(int index) const;
-    int WidestText(ChartCanvas &canvas, int count) const;
-    void LayOutVertical(ChartCanvas &canvas, const ChartRect &bounds, const ChartRect &plot,
-                        int itemCount, LegendLayout &layout) const;
-    void LayOutHorizontal(ChartCanvas &canvas, const ChartRect &plot, int itemCount,
-                          LegendLayout &layout) const;
     void LayOutItems(int itemCount, LegendLayout &layout) const;
     ChartRect PlotRectBeside(const LegendLayout &layout, const ChartRect &plot,
                              const PanelArea &panel) const;
-    void DrawBackground(ChartCanvas &canvas, const ChartRect &rect) const;
-    void DrawItem(ChartCanvas &canvas, const LegendLayout &layout, const LegendItem &item,
-                  TColor panelColor) const;
 
     bool m_visible = true;
     TLegendAlignment m_alignment = TLegendAlignment::laRight;

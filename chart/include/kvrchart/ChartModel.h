@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -33,6 +34,20 @@ struct ChartTextItem {
     bool upward = false;
 };
 enum class TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+
+// What shows a model: told of every change the model stores, and asked where it stands and
+// which locale it writes labels in. A model may have several views, or none (a page).
+class ChartView {
+public:
+    virtual void ModelChanged() = 0;
+    // Whether the view stands where it is shown (a widget, once it has a parent window).
+    virtual bool Placed() const { return true; }
+    // The locale this view was given for its labels, if it was given one.
+    virtual std::optional<QLocale> OwnLocale() const { return std::nullopt; }
+
+protected:
+    ~ChartView() = default;
+};
 
 // Stored with their defaults and checks, never drawn: the one list of them.
 // - The panel: View3D, Chart3DPercent, View3DWalls, AnimatedZoom, AnimatedZoomSteps,
@@ -137,16 +152,19 @@ public:
     void AddTextItem(ChartTextItem item);
     std::span<const ChartTextItem> TextItems() const { return m_textItems; }
 
-    // A bare model writes its labels in the system's locale and tells nobody of changes.
-    QLocale LabelLocale() const override { return QLocale::system(); }
-    void Invalidate() override {}
+    // Every view hears of every change until it leaves; a view leaves before it is gone.
+    void AddView(ChartView *view) { m_views.push_back(view); }
+    void RemoveView(ChartView *view) { std::erase(m_views, view); }
 
-protected:
-    // Whether the chart stands where it is shown: a model drawn on a page does; a view only
-    // once it has a parent window.
-    virtual bool Placed() const { return true; }
+    // The first view's own locale, else the system's.
+    QLocale LabelLocale() const override;
+    // Tells every view that the model changed.
+    void Invalidate() override;
 
 private:
+    // Whether the chart stands where it is shown: a model drawn on a page does; a model
+    // shown on widgets once one of them has a parent window.
+    bool Placed() const;
     template <class T, class V> void StoreProperty(T &field, const V &value) {
         if (field == value)
             return;
@@ -189,6 +207,7 @@ private:
     std::vector<std::unique_ptr<TChartSeries>> m_series;
     std::vector<const TChartSeries *> m_seriesList;
     std::vector<ChartTextItem> m_textItems;
+    std::vector<ChartView *> m_views;
 };
 
 } // namespace kvr::chart

@@ -37,7 +37,7 @@ protected:
 
 private:
     bool Shown() const override;
-    void Draw(ChartCanvas &canvas) const override;
+    void Draw(QImage &picture, const QPalette &palette) const override;
 
     bool MousePress(const QMouseEvent &event);
     bool MouseMove(const QMouseEvent &event);

@@ -1,14 +1,16 @@
 #pragma once
 
-namespace kvr::chart {
+class QImage;
+class QPalette;
 
-class ChartCanvas;
+namespace kvr::chart {
 
 // Drawn over the picture on the screen only: a zoom drag's rectangle, the focus frame.
 class ChartOverlay {
 public:
     virtual bool Shown() const = 0;
-    virtual void Draw(ChartCanvas &canvas) const = 0;
+    // Draws on the picture the screen shows, in the view's palette.
+    virtual void Draw(QImage &picture, const QPalette &palette) const = 0;
 
 protected:
     ~ChartOverlay() = default;

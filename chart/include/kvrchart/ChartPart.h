@@ -14,7 +14,7 @@ class TChartSeries;
 // parts never see the panel itself.
 class ChartHost {
 public:
-    // The picture is stale: repaint.
+    // A stored value changed: every picture of the chart is stale.
     virtual void Invalidate() = 0;
     // While a window applies its stored definition, setters skip checks and couplings.
     virtual bool Loading() const = 0;

@@ -12,8 +12,6 @@
 
 namespace kvr::chart {
 
-class ChartCanvas;
-
 enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
 enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
 
@@ -43,8 +41,8 @@ private:
     TColor m_backColor = 0x80FFFF;
 };
 
-// Base of every series: two value lists, a colour and a label per point, and how the
-// series draws itself onto the chart and into the legend.
+// Base of every series: two value lists, a colour and a label per point, and where its
+// points fall in a layout. The component draws it onto the chart and into the legend.
 class TChartSeries : public QObject, public ChartPart {
     Q_OBJECT
 
@@ -108,12 +106,6 @@ public:
 
     // Layout: the frame with the range of points that show in it.
     PlotFrame FindShownRange(PlotFrame frame) const;
-    // Draws the frame's shown range; the chart clips to the plot around it.
-    void Draw(ChartCanvas &canvas, const PlotFrame &frame) const;
-
-    // legendColor is the legend's background, panelColor the chart's.
-    void PaintLegendSymbol(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor,
-                           TColor panelColor) const;
     // How near, in pixels, the pointer must come to a marker's centre (both ways) or to
     // the line through the points to hit them.
     static constexpr int kMarkerReach = 3;
@@ -136,16 +128,11 @@ signals:
 protected:
     void connectNotify(const QMetaMethod &signal) override;
     void disconnectNotify(const QMetaMethod &signal) override;
-    // A series kind that shows nothing draws nothing.
-    virtual void DrawShownPoints(ChartCanvas &, const PlotFrame &) const {}
-    virtual void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
-                                     TBrushStyle &brushStyle) const;
-    virtual void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color,
-                                  TColor legendColor) const;
-    void PaintLegendBox(ChartCanvas &canvas, const ChartRect &rect, TColor legendColor) const;
     bool PointIsFinite(int index) const;
 
 private:
+    friend class SeriesSteps;
+
     int FirstIndexNotBelow(double value, int from) const;
     void InvalidateIfActive();
     void NoteAddListeners();

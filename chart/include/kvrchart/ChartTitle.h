@@ -7,8 +7,6 @@
 
 namespace kvr::chart {
 
-class ChartCanvas;
-
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Base of the elements that write text in one font of their own.
@@ -51,14 +49,10 @@ public:
     void SetColor(TColor value) { Store(m_color, value); }
     void SetAdjustFrame(bool value) { Store(m_adjustFrame, value); }
 
-    // Places the lines from the plot's top (title) or bottom (foot) edge inward and takes
-    // their room off the plotting rectangle.
-    TitleLayout LayOut(ChartCanvas &canvas, ChartRect &plotRect) const;
-    void Draw(ChartCanvas &canvas, const TitleLayout &layout) const;
-
 private:
+    friend class TitleSteps;
+
     int FrameWidth() const;
-    void DrawFrame(ChartCanvas &canvas, const ChartRect &text, int widest) const;
 
     bool m_isFoot;
     QStringList m_text;

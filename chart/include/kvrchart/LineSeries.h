@@ -3,14 +3,10 @@
 #include "ChartSeries.h"
 #include "SeriesPointer.h"
 
-#include <QLine>
-
 #include <functional>
 #include <vector>
 
 namespace kvr::chart {
-
-class PixelMapper;
 
 // Base of line and point series: a pen line between points and a marker at each.
 class TCustomSeries : public TChartSeries {
@@ -44,8 +40,6 @@ public:
     void VerticalMargins(int &top, int &bottom) const override;
     bool ReachBeyondEdge() const override { return true; }
     bool ShowsMarkers() const override { return m_pointer.Visible(); }
-    void PaintMarker(ChartCanvas &canvas, int x, int y, TColor color, int index) const;
-
     // Called before each marker is drawn, by every drawing on its thread; style starts as
     // Pointer's Style.
     using PointerStyleFunction = std::function<void(int index, TSeriesPointerStyle &style)>;
@@ -55,41 +49,10 @@ public:
     }
 
 protected:
-    void DrawShownPoints(ChartCanvas &canvas, const PlotFrame &frame) const override;
     void SetConnectPoints(bool value) { m_connectPoints = value; }
-    void PaintLegendShape(ChartCanvas &canvas, const ChartRect &rect, TColor color,
-                          TColor legendColor) const override;
 
 private:
-    // Where a drawing has got to: the last point drawn and the colour of the last one
-    // passed. Each drawing keeps its own, so the series stays as it was.
-    struct DrawPosition {
-        int x = 0;
-        int y = 0;
-        TColor color = 0;
-        // Whether a point was drawn earlier in this drawing, so x and y are its own.
-        bool valid = false;
-        // Without markers nothing is drawn between two segments: those of one colour wait
-        // here to be stroked together.
-        std::vector<QLine> strokes;
-        TColor strokeColor = clNone;
-    };
-
-    void PaintPoint(ChartCanvas &canvas, const PlotFrame &frame, const PixelMapper &mapX,
-                    const PixelMapper &mapY, int index, DrawPosition &at) const;
-    // A long line of one colour and a plain pen is drawn a pixel column at a time; the
-    // pixels are those of drawing every segment (CustomSeriesColumns.cpp).
-    bool DrawsByColumns(const PlotFrame &frame) const;
-    void DrawByColumns(ChartCanvas &canvas, const PlotFrame &frame) const;
-    bool EdgeEntry(const PlotFrame &frame, const PixelMapper &mapY, int &x, int &y) const;
-
-    void EnterFromLeftEdge(ChartCanvas &canvas, const PlotFrame &frame, int index, TColor color,
-                           int x, int y, DrawPosition &at) const;
-    void Connect(ChartCanvas &canvas, int index, TColor color, int x, int y, bool markers,
-                 bool last, DrawPosition &at) const;
-    void DrawLine(ChartCanvas &canvas, TColor color, int x0, int y0, int x1, int y1) const;
-    void StrokeTo(ChartCanvas &canvas, TColor color, int x, int y, DrawPosition &at) const;
-    void FlushStrokes(ChartCanvas &canvas, DrawPosition &at) const;
+    friend class SeriesSteps;
 
     TSeriesPointer m_pointer;
     TChartPen m_linePen;
@@ -110,10 +73,6 @@ class TLineSeries : public TCustomSeries {
 
 public:
     explicit TLineSeries(const QString &name);
-
-protected:
-    void PrepareLegendCanvas(ChartCanvas &canvas, TColor &backColor,
-                             TBrushStyle &brushStyle) const override;
 };
 
 class TPointSeries : public TCustomSeries {

@@ -4,8 +4,6 @@
 
 namespace kvr::chart {
 
-class ChartCanvas;
-
 enum class TSeriesPointerStyle {
     psRectangle,
     psCircle,
@@ -43,13 +41,9 @@ public:
     void SetDraw3D(bool value) { Store(m_draw3D, value); }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
 
-    // Puts the pen and brush on the canvas, point colour standing in for clDefault.
-    void PrepareCanvas(ChartCanvas &canvas, TColor color) const;
-    // The shape centred at (x, y) with half-sizes h and v, in the canvas' pen and brush.
-    static void DrawShape(ChartCanvas &canvas, TSeriesPointerStyle style, int x, int y, int h,
-                          int v);
-
 private:
+    friend class PointerSteps;
+
     bool m_visible = true;
     TSeriesPointerStyle m_style = TSeriesPointerStyle::psRectangle;
     int m_horizSize = 4;

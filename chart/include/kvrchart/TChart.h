@@ -1,8 +1,9 @@
 #pragma once
 
-// The chart panel on a window: a ChartModel shown as a widget. It keeps the layout and the
-// picture of the model at its size until the model or the size changes, and paints that
-// picture; a ChartNavigator adds the gestures, and may draw over the picture.
+// The chart panel on a window: a view of a ChartModel, which it holds and may share with
+// other views. It keeps the layout and the picture of the model at its size until the model
+// or the size changes, and paints that picture; a ChartNavigator adds the gestures, and may
+// draw over the picture.
 
 #include "ChartHitTest.h"
 #include "ChartLayout.h"
@@ -15,14 +16,24 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 namespace kvr::chart {
 
-class TChart : public QWidget, public ChartModel {
+class TChart : public QWidget, private ChartView {
     Q_OBJECT
 
 public:
+    // A view of a model of its own.
     explicit TChart(QWidget *parent = nullptr);
+    // A view of `model`, which every view of it keeps alive.
+    explicit TChart(std::shared_ptr<ChartModel> model, QWidget *parent = nullptr);
     ~TChart() override;
+
+    ChartModel &Model() { return *m_model; }
+    const ChartModel &Model() const { return *m_model; }
+    // For another view of the same model.
+    std::shared_ptr<ChartModel> SharedModel() const { return m_model; }
 
     // The layout of the last picture, without drawing.
     const ChartLayout &DrawnLayout() const { return m_layout; }
@@ -31,7 +42,7 @@ public:
     const ChartLayout &Layout();
     ChartRect PanelBounds() const { return m_layout.panel.bounds; }
     ChartRect PlotRect() const { return m_layout.plotRect; }
-    SeriesHit SeriesAt(int x, int y) const { return chart::SeriesAt(*this, m_layout, x, y); }
+    SeriesHit SeriesAt(int x, int y) const { return chart::SeriesAt(*m_model, m_layout, x, y); }
 
     // One complete picture straight into target, PanelBounds being rect; the whole widget's
     // rectangle keeps the layout while the model and the size stay.
@@ -48,19 +59,22 @@ public:
         m_overlay = overlay;
     }
 
-    // The label locale is the widget's own when one was set, else the system's.
-    QLocale LabelLocale() const override;
-    void Invalidate() override;
+    // The picture is stale: lay out and draw again before the next paint.
+    void Invalidate();
     // Called at each point of every drawing of this view, in the drawing's thread.
     void SetDrawListener(DrawListener listener) { m_drawListener = std::move(listener); }
 
 protected:
-    bool Placed() const override { return parentWidget() != nullptr; }
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_creating = true;
+    void ModelChanged() override { Invalidate(); }
+    bool Placed() const override { return parentWidget() != nullptr; }
+    // The widget's locale when one was set on it.
+    std::optional<QLocale> OwnLocale() const override;
+
+    std::shared_ptr<ChartModel> m_model;
     ChartLayout m_layout;
     bool m_layoutClean = false;
     QImage m_buffer;
