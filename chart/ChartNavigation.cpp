@@ -187,6 +187,8 @@ bool ChartNavigation::PanAxis(TCustomChartAxis &axis, const AxisLayout &layout, 
 bool ChartNavigation::Scroll(int notches) {
     if (notches == 0)
         return false;
+    // A reset undoes the wheel as it undoes a zoom or a pan.
+    SaveScales();
     const ChartLayout layout = m_layout();
     // Turning the wheel toward the user (a negative delta) scrolls the values upward.
     for (AxisId id : {AxisId::Left, AxisId::Right}) {

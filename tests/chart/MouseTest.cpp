@@ -249,6 +249,10 @@ TEST_P(WheelTable, ScrollsTheVerticalAxesByThreePercentANotch) {
         EXPECT_EQ(model.Axis(id).AutomaticMaximum(), GetParam().fraction == 0) << int(id);
     }
     EXPECT_TRUE(model.BottomAxis().Range() == bottom && model.TopAxis().Range() == top);
+    // Home undoes the wheel as it undoes a zoom: the automatic ends and the same picture.
+    QTest::keyClick(chart.get(), Qt::Key_Home);
+    EXPECT_EQ(Ends(chart->Layout()), Ends(before));
+    EXPECT_TRUE(model.LeftAxis().AutomaticMaximum() && model.RightAxis().AutomaticMaximum());
 }
 
 // A notch toward the user (negative delta) scrolls by +3 %, away from the user by −3 %. A
