@@ -206,14 +206,17 @@ TEST_F(MainWindowStart, EnterAndKeypadEnterPressTheFocusedButtonEscClosesTheHelp
     } cases[] = {
         {Form_Main(), "Button1", Qt::Key_Return, [&] { return enabled(Form_Main(), "Button2"); }},
         {Form_Main(), "Button2", Qt::Key_Enter, [] { return Form_Result()->isVisible(); }},
-        {Form_Result(), "Button1", Qt::Key_Enter, [&] { return enabled(Form_Main(), "Button3"); }},
+        {Form_Result(), "Edit1", Qt::Key_Enter, [&] { return enabled(Form_Main(), "Button3"); }},
         {Form_Main(), "Button3", Qt::Key_Return, [] { return Form_Graphic()->isVisible(); }},
-        {Form_Main(), "BitBtn1", Qt::Key_Return, [] { return Form_Help()->isVisible(); }},
+        {Form_Graphic(), nullptr, Qt::Key_F1, [] { return Form_Help()->isVisible(); }},
         {Form_Help(), nullptr, Qt::Key_Escape, [] { return !Form_Help()->isVisible(); }},
     };
     Main().studentName->setText(QStringLiteral("Student"));
     for (const auto &c : cases) {
         ASSERT_FALSE(c.done()) << c.key;
+        // A key for the window itself goes to the window that is active.
+        c.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(c.window));
         QTest::keyClick(c.button ? Find<QWidget>(c.window, c.button) : c.window, c.key,
                         c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         EXPECT_TRUE(c.done()) << c.key;

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <iterator>
 
@@ -97,6 +98,10 @@ void TForm_Main::ConnectHandlers() {
     ConnectHandler(m_controls.results, &QPushButton::clicked, this, &TForm_Main::Button2Click);
     ConnectHandler(m_controls.graphs, &QPushButton::clicked, this, &TForm_Main::Button3Click);
     ConnectHandler(m_controls.help, &QPushButton::clicked, this, &TForm_Main::BitBtn1Click);
+    // F1 asks for the help from any of the program's windows, as it does elsewhere.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::ApplicationShortcut);
+    ConnectHandler(help, &QShortcut::activated, this, &TForm_Main::BitBtn1Click);
     AddExperimentActions();
 }
 

@@ -36,6 +36,9 @@ TForm_Result::TForm_Result(Experiment &experiment)
       m_experiment(experiment) {
     BuildControls();
     ConnectHandler(m_controls.determine, &QPushButton::clicked, this, &TForm_Result::Button1Click);
+    // Enter in τд presses "Визначити параметри", as typing a value and confirming it means.
+    ConnectHandler(m_controls.chosenTime, &QLineEdit::returnPressed, this,
+                   &TForm_Result::Button1Click);
     // The experiment holds τ_д as typed; the box only shows it.
     m_experiment.SetChosenTime(m_controls.chosenTime->text());
     connect(m_controls.chosenTime, &QLineEdit::textChanged, &m_experiment,
