@@ -64,7 +64,7 @@ const QuantityText kTexts[] = {
     {"life_model_c", "C", "", QT_TRANSLATE_NOOP("Quantity", "Коефіцієнт моделі стійкості")},
     {"life_model_z", "z", "", QT_TRANSLATE_NOOP("Quantity", "Показник степеня моделі стійкості")},
     // Shown by the graphs only.
-    {"tool_life", "T", QT_TRANSLATE_NOOP("Quantity", "хв."),
+    {"tool_life", QT_TRANSLATE_NOOP("Quantity", "Tр"), QT_TRANSLATE_NOOP("Quantity", "хв."),
      QT_TRANSLATE_NOOP("Quantity", "Період стійкості")},
 };
 

@@ -1096,6 +1096,10 @@ enter a running time of the cutters of your choice</translation>
         <source>Період стійкості</source>
         <translation>Tool life</translation>
     </message>
+    <message>
+        <source>Tр</source>
+        <translation>T_c</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
