@@ -14,7 +14,7 @@ TEST(ChartReadout, AnOverflowingModelValueReadsAsADash) {
     const double infinite = std::numeric_limits<double>::infinity();
     EXPECT_EQ(SeriesReadout(Experiment(), GraphSeriesDefinition(SeriesRole::LifeModel), 1, infinite)
                   .toStdString(),
-              "Модель стійкості Tр = C·V^z\nV = 1" + Sep().toStdString() + "00 м/хв.\nT = — хв.");
+              "Модель стійкості Tр = C·V^z\nV = 1" + Sep().toStdString() + "00 м/хв.\nTр = — хв.");
 }
 
 } // namespace
