@@ -1,8 +1,12 @@
 #include "Experiment.h"
 
+#include "InputTable.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace kvr {
 
@@ -11,6 +15,16 @@ namespace {
 const QString kFolderKey = QStringLiteral("folder");
 
 QSettings Settings() { return QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")); }
+
+// "Розрахувати" writes the commas of a number as points: a number that differs only by that
+// is the one the student typed, and nothing to save.
+ExperimentTexts AsRead(ExperimentTexts texts) {
+    for (std::size_t slot = 0; slot < std::min(texts.fields.size(), kInputs.size()); ++slot)
+        if (kInputs[slot].kind == InputKind::Number)
+            texts.fields[slot] = WithPoints(texts.fields[slot]);
+    texts.chosenTime = WithPoints(texts.chosenTime);
+    return texts;
+}
 
 } // namespace
 
@@ -68,7 +82,9 @@ Expected<void> Experiment::Write(const QString &path, const QByteArray &bytes) {
 
 void Experiment::SetStartTexts(const ExperimentTexts &texts) { m_lastStored = texts; }
 
-bool Experiment::Changed(const ExperimentTexts &now) const { return now != m_lastStored; }
+bool Experiment::Changed(const ExperimentTexts &now) const {
+    return AsRead(now) != AsRead(m_lastStored);
+}
 
 QString Experiment::Folder() const {
     const QString folder = m_folder.isEmpty() ? Settings().value(kFolderKey).toString() : m_folder;

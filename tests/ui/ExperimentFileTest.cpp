@@ -376,8 +376,10 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
             shown << modal.objectName;
         return shown.join(QLatin1Char(' ')).toStdString();
     };
-    // "Розрахувати" turned the comma into a point: a change since the save.
+    // A change since the save; the point "Розрахувати" wrote for a comma is none.
     Main().calculate->click();
+    EXPECT_FALSE(m_windows->TheExperiment().Changed(Form_Main()->FieldTexts()));
+    Edit(kDiameterSlot)->setText(QStringLiteral("96"));
     const ExperimentTexts edited = Form_Main()->FieldTexts();
     EXPECT_EQ(ask(Form_Main(), "OpenExperiment"), "UnsavedChangesBox");
     EXPECT_EQ(Form_Main()->FieldTexts(), edited);
