@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace kvr {
 
@@ -35,13 +36,18 @@ const FileKindTexts &TextsOf(FileKind kind) {
 QString FileExtension(FileKind kind) { return QString::fromLatin1(TextsOf(kind).extension); }
 
 QString FailureText(FileKind kind, FileAction action, const QString &path, const Failure &failure) {
-    const QString text =
-        action == FileAction::Save
-            ? QCoreApplication::translate(
-                  "Dialogs", "Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.")
-                  .arg(QCoreApplication::translate("Dialogs", TextsOf(kind).failure))
-            : QCoreApplication::translate("Dialogs", "Не вдалося відкрити дослід «%2»: %3.");
-    return text.arg(QDir::toNativeSeparators(path), failure.Reason(action));
+    if (action == FileAction::Open)
+        return QCoreApplication::translate("Dialogs", "Не вдалося відкрити дослід «%2»: %3.")
+            .arg(QDir::toNativeSeparators(path), failure.Reason(action));
+    const QString text = QCoreApplication::translate("Dialogs", "Не вдалося зберегти %1 «%2»: %3.")
+                             .arg(QCoreApplication::translate("Dialogs", TextsOf(kind).failure),
+                                  QDir::toNativeSeparators(path), failure.Reason(action));
+    // Where nothing stood, no file on the disk could have been kept.
+    const QFileInfo there(path);
+    if (!there.exists() && !there.isSymLink())
+        return text;
+    return text + QLatin1Char(' ') +
+           QCoreApplication::translate("Dialogs", "Файл на диску не змінено.");
 }
 
 } // namespace kvr

@@ -211,10 +211,6 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <translation>Don&apos;t replace</translation>
     </message>
     <message>
-        <source>Не вдалося зберегти %1 «%2»: %3. Файл на диску не змінено.</source>
-        <translation>Could not save %1 “%2”: %3. The file on the disk is unchanged.</translation>
-    </message>
-    <message>
         <source>Не вдалося відкрити дослід «%2»: %3.</source>
         <translation>Could not open the experiment “%2”: %3.</translation>
     </message>
@@ -253,6 +249,14 @@ The windows, reports and messages speak the first of the system&apos;s languages
     <message>
         <source>таблицю групи у файл</source>
         <translation>the group&apos;s table to the file</translation>
+    </message>
+    <message>
+        <source>Не вдалося зберегти %1 «%2»: %3.</source>
+        <translation>Could not save %1 “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>Файл на диску не змінено.</source>
+        <translation>The file on the disk is unchanged.</translation>
     </message>
 </context>
 <context>

@@ -156,9 +156,9 @@ check "a failed commit: why" [ "$(cat "$out/stderr")" = "Не вдалося з�
 «$out/commit/table.tsv»: це папка, а не файл. Файл на диску не змінено." ]
 check "a failed commit leaves only the folder" [ "$(ls -A "$out/commit")" = table.tsv ]
 run --report /sys 1-example.kvr
-check "--report: a folder that takes no file" grep -qx "Не вдалося зберегти звіт у файл \
-«/sys/Іваненко Іван $day.pdf»: немає дозволу на запис у цей файл чи папку; виберіть іншу папку. \
-Файл на диску не змінено." "$out/stderr"
+check "--report: a folder that takes no file, and no file there to keep" grep -qx "Не вдалося \
+зберегти звіт у файл «/sys/Іваненко Іван $day.pdf»: немає дозволу на запис у цей файл чи папку; \
+виберіть іншу папку." "$out/stderr"
 check "batch runs leave the settings alone" [ ! -e "$out/config" ]
 run --report "$out/signed" --checker "Петрів  О. І." 7-life-fault.kvr
 check "--checker signs the report" grep -q "Перевірив: Петрів О. І." <(pdftotext "$out/signed"/*.pdf -)
