@@ -17,9 +17,12 @@ namespace {
 
 std::string TableLine(const CheckedFile &checked) {
     std::vector<std::string> texts;
-    for (const TableCell &cell : checked.cells)
+    std::vector<bool> numbers;
+    for (const TableCell &cell : checked.cells) {
         texts.push_back(cell.text);
-    return CheckLine(texts);
+        numbers.push_back(cell.number.has_value());
+    }
+    return CheckLine(texts, numbers);
 }
 
 // Where the table goes: standard output as it is made, or a file once it is whole.
@@ -75,12 +78,11 @@ int RunCheck(char *program, const Command &command) {
     SilenceToolkitMessages();
     QCoreApplication application(argc, argv);
     InstallTranslations(application);
-    const FileList list = ExpandedFiles(command.files, command.listFile, command.nullSeparated);
-    if (!list.problem.isEmpty()) {
-        WriteError(QStringLiteral("kvr: ") + list.problem);
+    const std::optional<BatchInputs> batch = StartBatch(command);
+    if (!batch)
         return kExitUsage;
-    }
-    GroupCheck group;
+    const FileList &list = batch->list;
+    GroupCheck group(batch->limits);
     TableOutput output(command);
     {
         Progress progress(QT_TRANSLATE_NOOP("CommandLine", "Перевірено"), list.files.size());

@@ -48,6 +48,7 @@ const QString kOutput = QStringLiteral("output");
 const QStringList kOutputNames{QStringLiteral("o"), kOutput};
 const QString kFilesFrom = QStringLiteral("files-from");
 const QString kNull = QStringLiteral("null");
+const QString kLimits = QStringLiteral("limits");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 
@@ -60,6 +61,7 @@ void AddOptions(QCommandLineParser &parser) {
     parser.addOption(QCommandLineOption(kOutputNames, {}, QStringLiteral("FILE")));
     parser.addOption(QCommandLineOption(kFilesFrom, {}, QStringLiteral("FILE")));
     parser.addOption(QCommandLineOption(kNull));
+    parser.addOption(QCommandLineOption(kLimits, {}, QStringLiteral("FILE")));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("v"), kVersion}));
     for (const ToolkitOption &option : kToolkitOptions)
@@ -90,6 +92,7 @@ Command BatchCommand(const QCommandLineParser &parser, Mode mode, const QString 
     command.nullSeparated = parser.isSet(kNull);
     command.output = parser.value(kOutput);
     command.checker = parser.value(kChecker);
+    command.limits = parser.value(kLimits);
     return command;
 }
 
@@ -150,7 +153,7 @@ Command ParseCommandLine(const QStringList &arguments) {
                    ? BatchCommand(parser, Mode::Check)
                    : Refused(QT_TRANSLATE_NOOP("CommandLine",
                                                "--check потребує хоча б одного файлу досліду"));
-    for (const QString &batchOnly : {kOutput, kFilesFrom, kNull, kChecker})
+    for (const QString &batchOnly : {kOutput, kFilesFrom, kNull, kChecker, kLimits})
         if (parser.isSet(batchOnly))
             return Refused(
                 QT_TRANSLATE_NOOP("CommandLine", "«%1» буває лише з --check чи --report"),
@@ -185,6 +188,8 @@ QString UsageText() {
         "      --files-from СПИСОК    ще й файли зі СПИСКУ, по одному в рядку (- : стандартний "
         "ввід)\n"
         "      --null                 у СПИСКУ назви розділено байтом NUL\n"
+        "      --limits МЕЖІ          межі величин лабораторії для приміток: рядки\n"
+        "                             «ключ найменше найбільше», напр. «spindle_speed 10 4000»\n"
         "  kvr --help | --version\n"
         "\n"
         "Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»\n"

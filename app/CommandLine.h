@@ -22,6 +22,7 @@ struct Command {
     const char *problem = nullptr;
     QString problemArgument;
     QString checker; // who signs the reports as "Перевірив:", when not the usual one
+    QString limits;  // --limits: the lab's own ranges for the notes, empty for the built-in
 
     QString Problem() const;
     // Whether --check writes an .xlsx workbook rather than the TSV.

@@ -1,6 +1,8 @@
 #include "FileList.h"
 
+#include "Console.h"
 #include "FileAccess.h"
+#include "GroupCheck.h"
 #include "NativeNames.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,9 @@
 namespace kvr {
 
 namespace {
+
+// A few lines; anything longer is no limits file.
+constexpr qint64 kMaxLimitsBytes = 64 * 1024;
 
 bool IsFolder(const QByteArray &path) {
     struct stat info {};
@@ -38,9 +43,11 @@ FileList ExpandedFiles(const QStringList &arguments, const QString &listFile, bo
     FileList list;
     for (const QString &argument : arguments) {
         const QByteArray path = NativeBytes(argument);
-        if (IsFolder(path))
-            list.files << ExperimentFilesIn(path);
-        else
+        if (IsFolder(path)) {
+            const QList<QByteArray> files = ExperimentFilesIn(path);
+            list.folders.push_back({path, files.size()});
+            list.files << files;
+        } else
             list.files << path;
     }
     if (listFile.isEmpty())
@@ -53,10 +60,55 @@ FileList ExpandedFiles(const QStringList &arguments, const QString &listFile, bo
                                                     : ReadableName(NativeBytes(listFile)));
         return list;
     }
-    for (const QByteArray &name : names->split(nullSeparated ? '\0' : '\n'))
+    for (QByteArray name : names->split(nullSeparated ? '\0' : '\n')) {
+        // A list written on Windows ends its lines with CR LF.
+        if (!nullSeparated && name.endsWith('\r'))
+            name.chop(1);
         if (!name.isEmpty())
             list.files << name;
+    }
     return list;
+}
+
+Expected<LabLimits> ReadLimits(const QString &limitsFile) {
+    if (limitsFile.isEmpty())
+        return LabLimits();
+    const QString shown = ReadableName(NativeBytes(limitsFile));
+    const auto refused = [&shown](const QString &why) {
+        return Failure(QCoreApplication::translate("CommandLine", "kvr: межі «%1» не прочитати: %2")
+                           .arg(shown, why));
+    };
+    const Expected<QByteArray> bytes =
+        ReadOrdinaryFile(QFile::decodeName(NativeBytes(limitsFile)), kMaxLimitsBytes);
+    if (!bytes)
+        return refused(bytes.Error().Reason(FileAction::Open));
+    Expected<LabLimits> limits = LabLimits::Parse(*bytes);
+    if (!limits)
+        return refused(limits.Error().Reason(FileAction::Open));
+    return limits;
+}
+
+QString FolderCounts(const FileList &list) {
+    QStringList lines;
+    for (const FolderFiles &folder : list.folders)
+        lines << FolderCountText(ReadableName(folder.folder), folder.files);
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::optional<BatchInputs> StartBatch(const Command &command) {
+    FileList list = ExpandedFiles(command.files, command.listFile, command.nullSeparated);
+    if (!list.problem.isEmpty()) {
+        WriteError(QStringLiteral("kvr: ") + list.problem);
+        return std::nullopt;
+    }
+    Expected<LabLimits> limits = ReadLimits(command.limits);
+    if (!limits) {
+        WriteError(limits.Error().Reason(FileAction::Open));
+        return std::nullopt;
+    }
+    if (const QString counts = FolderCounts(list); !counts.isEmpty())
+        WriteError(counts);
+    return BatchInputs{std::move(list), std::move(*limits)};
 }
 
 } // namespace kvr

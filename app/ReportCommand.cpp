@@ -22,18 +22,17 @@ int RunReports(char *program, const Command &command) {
     SilenceToolkitMessages();
     QGuiApplication application(argc, argv);
     InstallTranslations(application);
-    const FileList list = ExpandedFiles(command.files, command.listFile, command.nullSeparated);
-    if (!list.problem.isEmpty()) {
-        WriteError(QStringLiteral("kvr: ") + list.problem);
+    const std::optional<BatchInputs> batch = StartBatch(command);
+    if (!batch)
         return kExitUsage;
-    }
+    const FileList &list = batch->list;
     const QString folder = QFile::decodeName(NativeBytes(command.folder));
     if (!QDir().mkpath(folder)) {
         WriteError(
             QCoreApplication::translate("CommandLine", "kvr: теку «%1» не створити").arg(folder));
         return kExitNotAllOk;
     }
-    GroupCheck check;
+    GroupCheck check(batch->limits);
     GroupReports writer(folder, command.checker);
     QStringList withoutModels;
     bool every = !list.files.isEmpty();

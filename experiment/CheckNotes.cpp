@@ -1,8 +1,10 @@
 #include "CheckNotes.h"
 
+#include "CheckRow.h"
 #include "InputTable.h"
 #include "QuantityTexts.h"
 #include "TranslatedTexts.h"
+#include "TypedInputs.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -22,17 +24,22 @@ QString SymbolAt(int slot) { return Symbol(TypedValueAt(slot)); }
 // it marks.
 class Fields {
 public:
-    Fields(const ExperimentTexts &texts, bool commaGroupsThousands) : m_texts(texts) {
-        for (int slot : kSized)
-            Read(slot, commaGroupsThousands);
-        for (int i = 1; i <= kCutters; ++i)
-            for (int j = 1; j <= kIntervals; ++j)
-                Read(FlankWearSlot(i, j), commaGroupsThousands);
+    explicit Fields(const ExperimentTexts &texts) : m_texts(texts) {
+        for (std::size_t slot = 0; slot < kInputs.size(); ++slot)
+            if (kInputs[slot].kind == InputKind::Number)
+                Read(int(slot), CommaGroupsThousands(texts));
     }
 
-    // The diameter, the depth of cut, the feed and the spindle speeds.
-    static constexpr int kSized[] = {kDiameterSlot,       kDepthOfCutSlot,     kFeedSlot,
-                                     SpindleSpeedSlot(1), SpindleSpeedSlot(2), SpindleSpeedSlot(3)};
+    // The diameter, the depth of cut, the feed, the spindle speeds and the flank wear.
+    static constexpr auto kSized = [] {
+        std::array<int, 6 + kCutters * kIntervals> sized{kDiameterSlot,       kDepthOfCutSlot,
+                                                         kFeedSlot,           SpindleSpeedSlot(1),
+                                                         SpindleSpeedSlot(2), SpindleSpeedSlot(3)};
+        for (int i = 1; i <= kCutters; ++i)
+            for (int j = 1; j <= kIntervals; ++j)
+                sized[std::size_t(6 + (i - 1) * kIntervals + j - 1)] = FlankWearSlot(i, j);
+        return sized;
+    }();
 
     const std::optional<double> &Value(int slot) const { return m_values[std::size_t(slot)]; }
     const std::string &Raw(int slot) const { return m_texts.fields[std::size_t(slot)]; }
@@ -69,11 +76,55 @@ std::set<int> FallingWear(const Fields &fields, QStringList &notes) {
     return falling;
 }
 
+bool NotPositive(const Fields &fields, int slot) {
+    return std::ranges::find(Fields::kSized, slot) != Fields::kSized.end() && fields.Value(slot) &&
+           *fields.Value(slot) <= 0;
+}
+
 void NotPositive(const Fields &fields, QStringList &notes) {
     for (int slot : Fields::kSized)
-        if (fields.Value(slot) && *fields.Value(slot) <= 0)
+        if (NotPositive(fields, slot))
             notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1 = %2: має бути більше нуля"))
                          .arg(SymbolAt(slot), fields.Text(slot));
+}
+
+// In the locale's decimal sign, without the grouping that would make "4000" read "4,000".
+QString Shown(double number) {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(number, 'g', 15);
+}
+
+// A value no lab gives; one already said not to be positive needs no second note.
+void OutOfLimits(const Fields &fields, const LabLimits &limits, QStringList &notes) {
+    for (std::size_t slot = 0; slot < kInputs.size(); ++slot) {
+        const std::optional<LimitRange> range = limits.Of(kInputs[slot].key);
+        const std::optional<double> &value = fields.Value(int(slot));
+        if (!range || !value || (*value >= range->low && *value <= range->high) ||
+            NotPositive(fields, int(slot)))
+            continue;
+        notes << Tr(QT_TRANSLATE_NOOP("Notes", "%1 = %2 %3: поза межами %4–%5"))
+                     .arg(SymbolAt(int(slot)), fields.Text(int(slot)), Unit(kInputs[slot].key),
+                          Shown(range->low), Shown(range->high));
+    }
+}
+
+// Wear of a few hundredths, against an allowable wear of tens of micrometres: the student
+// wrote millimetres.
+void WearInMillimetres(const Fields &fields, QStringList &notes) {
+    const std::optional<double> &allowable = fields.Value(kAllowableFlankWearSlot);
+    if (!allowable || *allowable < 10)
+        return;
+    for (int i = 1; i <= kCutters; ++i)
+        for (int j = 1; j <= kIntervals; ++j)
+            if (const std::optional<double> &wear = fields.Value(FlankWearSlot(i, j));
+                !wear || *wear >= 1)
+                return;
+    const int first = FlankWearSlot(1, 1);
+    notes << Tr(QT_TRANSLATE_NOOP("Notes", "усе зношування менше за 1 мкм, а %1 = %2 мкм: схоже, "
+                                           "його записано в міліметрах (%3 = %4 мм — це %5 мкм)"))
+                 .arg(SymbolAt(kAllowableFlankWearSlot), fields.Text(kAllowableFlankWearSlot),
+                      SymbolAt(first), fields.Text(first), Shown(*fields.Value(first) * 1000));
 }
 
 // "1,000" where a comma is the decimal sign: read as 1, though 1000 may be meant.
@@ -86,8 +137,7 @@ void AmbiguousSpeeds(const Fields &fields, bool commaGroupsThousands, QStringLis
         whole.erase(whole.find(','), 1);
         notes << Tr(QT_TRANSLATE_NOOP(
                         "Notes", "%1 = %2 прочитано як %3; якщо мали на увазі %4, напишіть %4"))
-                     .arg(SymbolAt(slot), fields.Text(slot),
-                          QLocale::system().toString(*fields.Value(slot), 'g', 15),
+                     .arg(SymbolAt(slot), fields.Text(slot), Shown(*fields.Value(slot)),
                           QString::fromStdString(whole));
     }
 }
@@ -177,15 +227,19 @@ std::string NameKey(const std::string &name) {
 
 } // namespace
 
-QStringList FileNotes(const FileRun &run, bool commaGroupsThousands) {
+QStringList FileNotes(const FileRun &run, const LabLimits &limits) {
     QStringList notes;
     const ExperimentTexts *texts = run.read.IfValue();
     if (!texts)
         return notes;
-    const Fields fields(*texts, commaGroupsThousands);
+    if (ShownTypedText(texts->name) != texts->name)
+        notes << Tr(QT_TRANSLATE_NOOP("Notes", "ім'я містить керівні символи"));
+    const Fields fields(*texts);
     const std::set<int> falling = FallingWear(fields, notes);
     NotPositive(fields, notes);
-    AmbiguousSpeeds(fields, commaGroupsThousands, notes);
+    OutOfLimits(fields, limits, notes);
+    WearInMillimetres(fields, notes);
+    AmbiguousSpeeds(fields, CommaGroupsThousands(*texts), notes);
     EqualSpeeds(fields, notes);
     ResultDirections(run, falling, notes);
     // A sentence among the notes' phrases: its full stop would stand before the "; ".

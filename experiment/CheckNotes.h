@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileRun.h"
+#include "LabLimits.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,11 @@
 
 namespace kvr {
 
-// Falling or flat wear, exponents of the wrong sign, sizes that are not positive, equal or
-// ambiguous spindle speeds, and the cause of a fault.
-QStringList FileNotes(const FileRun &run, bool commaGroupsThousands);
+// Falling or flat wear, exponents of the wrong sign, sizes and wear that are not positive,
+// values outside the lab's limits, wear typed in millimetres, equal or ambiguous spindle
+// speeds, and the cause of a fault. The texts are read as the window that typed them read
+// them.
+QStringList FileNotes(const FileRun &run, const LabLimits &limits = LabLimits());
 
 // Names and measurements seen earlier in one run. Only a hash of the measurements is kept
 // per file, so a group of any size costs a few bytes a file.

@@ -1,5 +1,6 @@
 #include "CheckRow.h"
 
+#include "NativeNames.h"
 #include "NumberSyntax.h"
 #include "QuantityTexts.h"
 #include "RunReport.h"
@@ -39,6 +40,17 @@ std::string InputProblem(const FileRun &run) {
         sentences.push_back(
             QCoreApplication::translate("Check", "Не вказано ім'я користувача.").toStdString());
     return Joined(sentences, " ");
+}
+
+// A list's item in the interface's language, as its window shows it; any other text as the
+// table shows typed texts.
+std::string TypedCell(const QuantityValue &value, const std::string &text) {
+    const int slot = value.Slot();
+    const auto items = ListItems(slot);
+    if (slot >= 0 && kInputs[std::size_t(slot)].kind == InputKind::List &&
+        std::find(items.begin(), items.end(), text) != items.end())
+        return ListItemText(text).toStdString();
+    return ShownTypedText(text);
 }
 
 } // namespace
@@ -116,13 +128,16 @@ std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run
         case CheckColumnKind::Status:
             cells.push_back(StatusWord(verdict.status));
             break;
+        case CheckColumnKind::NoteCount:
+            cells.push_back(std::to_string(notes.size()));
+            break;
         case CheckColumnKind::Message:
             cells.push_back(verdict.message);
             break;
         case CheckColumnKind::Quantity:
             // The file's texts in the order of its keys, which the typed values keep.
             if (column.value.Typed())
-                cells.push_back(typed[nextTyped++].text);
+                cells.push_back(TypedCell(column.value, typed[nextTyped++].text));
             else
                 cells.push_back(reported ? report.At(column.value) : "");
             break;
@@ -136,17 +151,26 @@ std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run
 
 // A text a spreadsheet would take for a formula gets a leading apostrophe, as OWASP advises
 // for CSV; a number, a minus sign included, stays as it is.
-std::string SpreadsheetText(std::string cell) {
+std::string SpreadsheetText(std::string cell, bool number) {
     const bool formula =
         !cell.empty() && std::string_view("=+-@").find(cell[0]) != std::string_view::npos;
-    return formula && ReadNumber(WithPoints(cell)).code != 0 ? "'" + cell : cell;
+    return formula && !number ? "'" + cell : cell;
 }
 
-std::string CheckLine(const std::vector<std::string> &cells) {
+std::string CheckLine(const std::vector<std::string> &cells, const std::vector<bool> &numbers) {
     std::string line;
-    for (std::size_t k = 0; k < cells.size(); ++k)
-        line += (k == 0 ? "" : "\t") + SpreadsheetText(OneCell(cells[k]));
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        const bool number =
+            k < numbers.size() ? numbers[k] : ReadNumber(WithPoints(cells[k])).code == 0;
+        line += (k == 0 ? "" : "\t") + SpreadsheetText(OneCell(cells[k]), number);
+    }
     return line + '\n';
+}
+
+std::string ShownTypedText(const std::string &text) {
+    const bool control =
+        std::ranges::any_of(text, [](char c) { return (c >= 0 && c < ' ') || c == '\x7f'; });
+    return control ? ReadableName(QByteArray::fromStdString(text)).toStdString() : text;
 }
 
 } // namespace kvr

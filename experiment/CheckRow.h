@@ -43,7 +43,7 @@ Verdict Judge(const FileRun &run);
 const char *StatusWord(CheckStatus status);
 
 // What a column of the table holds.
-enum class CheckColumnKind { File, Status, Message, Quantity, Notes };
+enum class CheckColumnKind { File, Status, NoteCount, Message, Quantity, Notes };
 
 struct CheckColumn {
     CheckColumnKind kind;
@@ -57,6 +57,8 @@ struct CheckColumn {
 inline constexpr CheckColumn kCheckColumns[] = {
     {CheckColumnKind::File, "file", QT_TRANSLATE_NOOP("Check", "Файл"), 32},
     {CheckColumnKind::Status, "status", QT_TRANSLATE_NOOP("Check", "Стан"), 9},
+    // What to filter on: a row with notes is not good work, whatever its status.
+    {CheckColumnKind::NoteCount, "note_count", QT_TRANSLATE_NOOP("Check", "Приміток"), 10},
     {CheckColumnKind::Message, "message", QT_TRANSLATE_NOOP("Check", "Повідомлення"), 48},
     // A number as wide as its caption's first word.
     {CheckColumnKind::Quantity, "", "", 14},
@@ -79,7 +81,12 @@ std::vector<std::string> CheckColumns(std::span<const Quantity> quantities = kQu
 std::vector<std::string> CheckCells(const QString &shownFile, const FileRun &run,
                                     const Verdict &verdict, const QStringList &notes);
 // The cells as one line of the table: control characters turned into spaces, and a text
-// that a spreadsheet would evaluate ("=1+1", "-x", "@x") behind an apostrophe.
-std::string CheckLine(const std::vector<std::string> &cells);
+// that a spreadsheet would evaluate ("=1+1", "-x", "@x", a name "+1") behind an apostrophe.
+// `numbers` says which cells hold a number's own text; without it, a cell that reads as a
+// number is one.
+std::string CheckLine(const std::vector<std::string> &cells, const std::vector<bool> &numbers = {});
+// A typed text as the table shows it: one with a control character as the file column shows
+// names ("\t", "\x1B"), so that no name prints over the next row; the others as typed.
+std::string ShownTypedText(const std::string &text);
 
 } // namespace kvr

@@ -57,6 +57,7 @@ ExperimentRead Experiment::Open(const QString &path) {
     if (read) {
         RecordOpening(m_status);
         m_lastStored = *read;
+        m_decimalSign = read->decimalSign;
         m_chosenTime = QString::fromStdString(read->chosenTime);
         RememberFolder(path);
         emit RunChanged();

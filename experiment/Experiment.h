@@ -8,6 +8,7 @@
 #include "ExperimentFile.h"
 #include "FileAccess.h"
 #include "RunStatus.h"
+#include "TypedInputs.h"
 
 #include <QObject>
 #include <QString>
@@ -47,6 +48,10 @@ public:
     // Whether `now` differs from what was last written or read.
     bool Changed(const ExperimentTexts &now) const;
 
+    // The decimal sign the texts are read with: this window's, or that of the window that
+    // saved the file last opened, so that a file reads the same in any language.
+    const std::string &DecimalSign() const { return m_decimalSign; }
+
     // Where a file dialog starts: the folder of the last file opened or saved, in any run.
     QString Folder() const;
 
@@ -61,6 +66,7 @@ private:
     RunStatus m_status;
     QString m_chosenTime;
     ExperimentTexts m_lastStored;
+    std::string m_decimalSign = WindowDecimalSign();
     // This run's last folder, held here too: settings that cannot be written do not make
     // the dialogs forget it.
     QString m_folder;

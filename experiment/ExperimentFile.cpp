@@ -17,6 +17,8 @@ namespace kvr {
 namespace {
 
 constexpr const char *kFormat = "kvr-experiment";
+// Optional in any version: a program that does not know it reads the file as before.
+constexpr const char *kDecimalSignKey = "decimal_sign";
 
 static_assert(std::ranges::all_of(kInputs,
                                   [](const InputRow &row) {
@@ -159,6 +161,10 @@ std::vector<NamedText> NamedTexts(const ExperimentTexts &texts) {
 ExperimentRead ParseExperiment(const QByteArray &bytes, std::span<const InputRow> inputs) {
     if (bytes.size() > kMaxExperimentFileBytes)
         return FileFailure{FileProblem::TooLarge};
+    // An upload that failed leaves an empty file; "not JSON" would send the teacher looking
+    // for a syntax error.
+    if (bytes.isEmpty())
+        return Failure(Tr(QT_TRANSLATE_NOOP("File", "файл порожній")));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -178,6 +184,12 @@ ExperimentRead ParseExperiment(const QByteArray &bytes, std::span<const InputRow
                               "File", "файл записано новішою програмою: версія формату вища за %1"))
                            .arg(FileVersion(inputs)));
     ExperimentTexts texts;
+    if (const QJsonValue sign = object.value(QLatin1String(kDecimalSignKey)); !sign.isUndefined()) {
+        if (sign != QLatin1String(",") && sign != QLatin1String("."))
+            return Failure(
+                Tr(QT_TRANSLATE_NOOP("File", "ключ «decimal_sign» має бути «,» або «.»")));
+        texts.decimalSign = sign.toString().toStdString();
+    }
     texts.fields.resize(inputs.size());
     for (const FileKey &key : FileKeys(inputs))
         if (Expected<void> read = ReadKey(object, key, static_cast<int>(number), texts); !read)
@@ -198,7 +210,8 @@ Expected<void> CheckForSaving(const ExperimentTexts &texts) {
 
 QByteArray SerializeExperiment(const ExperimentTexts &texts) {
     QJsonObject object{{QStringLiteral("format"), QLatin1String(kFormat)},
-                       {QStringLiteral("version"), FileVersion(kInputs)}};
+                       {QStringLiteral("version"), FileVersion(kInputs)},
+                       {QLatin1String(kDecimalSignKey), QString::fromStdString(texts.decimalSign)}};
     for (const FileKey &key : FileKeys(kInputs)) {
         QJsonArray cutters;
         QJsonArray intervals;

@@ -24,6 +24,10 @@ struct ExperimentTexts {
     // By slot, as calc/InputTable.h numbers them: a text for each row of the input table read.
     std::vector<std::string> fields = std::vector<std::string>(kInputs.size());
     std::string chosenTime;
+    // The decimal sign of the window that typed the texts: "." where that window takes the
+    // comma of "1,200" for grouped thousands (and so refuses it), "," where it takes it for
+    // the decimal sign. A file from before the key is read as the Ukrainian window reads it.
+    std::string decimalSign = ",";
 
     bool operator==(const ExperimentTexts &) const = default;
 };

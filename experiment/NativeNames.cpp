@@ -4,6 +4,7 @@
 #include <functional>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 namespace kvr {
 
@@ -100,8 +101,12 @@ QList<QByteArray> ExperimentFilesIn(const QByteArray &folder) {
         return files;
     while (const dirent *entry = ::readdir(directory)) {
         const QByteArray name(entry->d_name);
-        if (name.endsWith(".kvr") && name != ".kvr")
-            files << (folder.endsWith('/') ? folder : folder + '/') + name;
+        // "МЕЛЬНИК С.KVR" from a Windows machine is a hand-in like any other.
+        if (!name.toLower().endsWith(".kvr") || name.size() == 4)
+            continue;
+        const QByteArray path = (folder.endsWith('/') ? folder : folder + '/') + name;
+        if (struct stat info{}; ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
+            files << path;
     }
     ::closedir(directory);
     std::sort(files.begin(), files.end());

@@ -18,8 +18,8 @@ QByteArray NativeBytes(const QString &argument);
 // character as "\t", "\n", "\r" or "\x1B", and a byte outside any character as "\xCF".
 QString ReadableName(const QByteArray &bytes);
 
-// Every *.kvr in the folder, sorted by the bytes of their names, not recursive: a group's
-// files as a check takes them.
+// Every regular file in the folder whose name ends in ".kvr" in any letter case, sorted by
+// the bytes of their names, not recursive: a group's files as a check takes them.
 QList<QByteArray> ExperimentFilesIn(const QByteArray &folder);
 
 } // namespace kvr

@@ -8,11 +8,15 @@ namespace kvr {
 
 bool CommaGroupsThousands() { return QLocale::system().groupSeparator() == QLatin1String(","); }
 
+std::string WindowDecimalSign() { return CommaGroupsThousands() ? "." : ","; }
+
+bool CommaGroupsThousands(const ExperimentTexts &texts) { return texts.decimalSign == "."; }
+
 CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator) {
     CalculationInputs inputs;
     inputs.userName = texts.name;
     inputs.separator = std::move(separator);
-    inputs.commaGroupsThousands = CommaGroupsThousands();
+    inputs.commaGroupsThousands = CommaGroupsThousands(texts);
     for (int slot = 0; slot < kMainWindowSlots; ++slot) {
         FieldInput &input = inputs.fields[static_cast<std::size_t>(slot)];
         input.text = texts.fields[static_cast<std::size_t>(slot)];

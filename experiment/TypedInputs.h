@@ -13,6 +13,11 @@ namespace kvr {
 // shows an empty text, which no list holds. Numbers are shown with `separator`.
 // Whether the locale writes "1,200" for twelve hundred, so that such a text reads neither way.
 bool CommaGroupsThousands();
+// The decimal sign this program's windows record with what they type: "." where the locale
+// groups thousands with a comma, "," otherwise.
+std::string WindowDecimalSign();
+// Whether texts are read as the window that typed them read them, "1,200" refused.
+bool CommaGroupsThousands(const ExperimentTexts &texts);
 
 CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator);
 

@@ -57,19 +57,6 @@ TableCell Cell(const QuantityValue &value, const std::string &text, bool commaGr
     return NumberCell(text, ReadNumber(WithPoints(text)));
 }
 
-// The source language counts in three forms ("1 файл", "2 файли", "5 файлів"), which a
-// source text cannot carry; a translation brings its own forms.
-QString CountedFiles(qsizetype n) {
-    const QString translated = QCoreApplication::translate("Check", "%n файлів", nullptr, int(n));
-    if (translated != QStringLiteral("%1 файлів").arg(n))
-        return translated;
-    const bool teens = n % 100 >= 11 && n % 100 <= 14;
-    const char *form = !teens && n % 10 == 1                  ? "%1 файл"
-                       : !teens && n % 10 >= 2 && n % 10 <= 4 ? "%1 файли"
-                                                              : "%1 файлів";
-    return QString::fromUtf8(form).arg(n);
-}
-
 // A quantity per cutter without a symbol would repeat its caption over every cutter's column.
 QString ColumnCaption(const QuantityValue &value) {
     if (value.cutter == 0 || !Symbol(value).isEmpty())
@@ -91,26 +78,53 @@ Verdict VerdictNamingFile(const QString &shownFile, const FileRun &run) {
     return verdict;
 }
 
-GroupCheck::GroupCheck()
-    : m_separator(DecimalSeparator()), m_commaGroupsThousands(CommaGroupsThousands()) {}
+GroupCheck::GroupCheck(LabLimits limits)
+    : m_separator(DecimalSeparator()), m_limits(std::move(limits)) {}
 
 CheckedFile GroupCheck::Check(const QByteArray &nativePath) {
     const QString shown = ReadableName(nativePath);
     std::unique_ptr<FileRun> run = RunExperimentFile(nativePath, m_separator);
     const Verdict verdict = VerdictNamingFile(shown, *run);
-    QStringList notes = FileNotes(*run, m_commaGroupsThousands);
-    if (const ExperimentTexts *texts = run->read.IfValue())
-        notes << m_notes.Add(shown, *texts);
+    QStringList notes = FileNotes(*run, m_limits);
+    const ExperimentTexts *typed = run->read.IfValue();
+    if (typed)
+        notes << m_notes.Add(shown, *typed);
+    const bool commaGroupsThousands = typed && CommaGroupsThousands(*typed);
     const std::vector<std::string> texts = CheckCells(shown, *run, verdict, notes);
-    CheckedFile checked{verdict.status, {}, shown, std::move(run), verdict.message};
+    CheckedFile checked{verdict.status, {}, shown, std::move(run), verdict.message, notes.size()};
     const std::span<const TableColumn> columns = TableColumns();
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const QuantityValue &value = columns[k].value;
-        checked.cells.push_back(value.quantity ? Cell(value, texts[k], m_commaGroupsThousands)
-                                               : TableCell{texts[k], std::nullopt, {}});
+        if (value.quantity)
+            checked.cells.push_back(Cell(value, texts[k], commaGroupsThousands));
+        else if (columns[k].column->kind == CheckColumnKind::NoteCount)
+            checked.cells.push_back({texts[k], double(notes.size()), "0"});
+        else
+            checked.cells.push_back({texts[k], std::nullopt, {}});
     }
     ++m_counts[std::size_t(verdict.status)];
     return checked;
+}
+
+// The source language counts in three forms ("1 файл", "2 файли", "5 файлів"), which a
+// source text cannot carry; a translation brings its own forms.
+QString CountedFiles(qsizetype n) {
+    const QString translated = QCoreApplication::translate("Check", "%n файлів", nullptr, int(n));
+    if (translated != QStringLiteral("%1 файлів").arg(n))
+        return translated;
+    const bool teens = n % 100 >= 11 && n % 100 <= 14;
+    const char *form = !teens && n % 10 == 1                  ? "%1 файл"
+                       : !teens && n % 10 >= 2 && n % 10 <= 4 ? "%1 файли"
+                                                              : "%1 файлів";
+    return QString::fromUtf8(form).arg(n);
+}
+
+QString FolderCountText(const QString &shownFolder, qsizetype files) {
+    if (files == 0)
+        return QCoreApplication::translate("Check", "У теці «%1» немає файлів дослідів (*.kvr).")
+            .arg(shownFolder);
+    return QCoreApplication::translate("Check", "У теці «%1» знайдено %2 (*.kvr).")
+        .arg(shownFolder, CountedFiles(files));
 }
 
 std::vector<QString> CheckCaptions() {

@@ -36,6 +36,7 @@ struct CheckedFile {
     QString shown;                // the file as the table names it
     std::unique_ptr<FileRun> run;
     std::string message; // the verdict's
+    qsizetype notes = 0; // how many notes its row has
 };
 
 // How many files of each status, in the order of CheckStatus.
@@ -43,20 +44,24 @@ using StatusCounts = std::array<qsizetype, kCheckStatusCount>;
 
 class GroupCheck {
 public:
-    GroupCheck();
+    explicit GroupCheck(LabLimits limits = LabLimits());
 
     CheckedFile Check(const QByteArray &nativePath);
     const StatusCounts &Counts() const { return m_counts; }
 
 private:
     std::string m_separator;
-    bool m_commaGroupsThousands;
+    LabLimits m_limits;
     GroupNotes m_notes;
     StatusCounts m_counts{};
 };
 
 // The columns' captions in the interface's language: "Файл", …, "Подача S, мм/об.", ….
 std::vector<QString> CheckCaptions();
+// "30 файлів", in the interface's language.
+QString CountedFiles(qsizetype n);
+// "У теці «group» знайдено 30 файлів (*.kvr).", or that it holds none.
+QString FolderCountText(const QString &shownFolder, qsizetype files);
 // "30 файлів: 17 ok, 3 warning, 1 fault, 4 input, 5 file"
 QString SummaryText(const StatusCounts &counts);
 

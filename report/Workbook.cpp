@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <xlsxwriter.h>
 
@@ -38,9 +39,27 @@ constexpr StatusColours Colours(CheckStatus status) {
     return {0xC6EFCE, 0x006100};
 }
 
+// Notes violet: neither the warning's amber nor good work's green.
+constexpr StatusColours kNotedColours{0xE4DFEC, 0x5B2C83};
+
+// Spreadsheets read "_x0041_" in a cell as the character it codes; a name typed so is
+// written with its underscore coded, "_x005F_x0041_", which every reader shows as typed.
+QString WithCodesKept(QString text) {
+    static const QRegularExpression code(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+    return text.replace(code, QStringLiteral("_x005F_\\1"));
+}
+
 std::string CellText(const std::string &text) {
     const QString whole = QString::fromStdString(text);
-    return whole.size() > kMaxCellCharacters ? whole.left(kMaxCellCharacters).toStdString() : text;
+    return WithCodesKept(whole.size() > kMaxCellCharacters ? whole.left(kMaxCellCharacters) : whole)
+        .toStdString();
+}
+
+lxw_format *ColouredFormat(lxw_workbook *book, StatusColours colours) {
+    lxw_format *format = workbook_add_format(book);
+    format_set_bg_color(format, colours.fill);
+    format_set_font_color(format, colours.text);
+    return format;
 }
 
 // The library writes its numbers with printf, which follows the process's locale: under
@@ -82,12 +101,9 @@ Workbook::Workbook()
     format_set_bold(m_header);
     format_set_text_wrap(m_header);
     format_set_align(m_header, LXW_ALIGN_VERTICAL_TOP);
-    for (const StatusRow &row : kCheckStatuses) {
-        lxw_format *&format = m_statuses[std::size_t(row.status)];
-        format = workbook_add_format(m_book);
-        format_set_bg_color(format, Colours(row.status).fill);
-        format_set_font_color(format, Colours(row.status).text);
-    }
+    for (const StatusRow &row : kCheckStatuses)
+        m_statuses[std::size_t(row.status)] = ColouredFormat(m_book, Colours(row.status));
+    m_noted = ColouredFormat(m_book, kNotedColours);
     WriteHeader();
 }
 
@@ -129,13 +145,22 @@ void Workbook::Add(const CheckedFile &file) {
     for (std::size_t k = 0; k < file.cells.size(); ++k) {
         const TableCell &cell = file.cells[k];
         const auto column = lxw_col_t(k);
-        const bool status = columns[k].column->kind == CheckColumnKind::Status;
         if (cell.number)
             worksheet_write_number(m_sheet, row, column, *cell.number, NumberFormat(cell.format));
         else if (!cell.text.empty())
             worksheet_write_string(m_sheet, row, column, CellText(cell.text).c_str(),
-                                   status ? m_statuses[std::size_t(file.status)] : nullptr);
+                                   Colour(file, columns[k].column->kind));
     }
+}
+
+lxw_format *Workbook::Colour(const CheckedFile &file, CheckColumnKind kind) const {
+    // A file's notes may say the work is not valid: its row is never green, but a red
+    // status says more than a note.
+    const bool noted =
+        file.notes > 0 && (file.status == CheckStatus::Ok || file.status == CheckStatus::Warning);
+    if (kind == CheckColumnKind::Status)
+        return noted ? m_noted : m_statuses[std::size_t(file.status)];
+    return kind == CheckColumnKind::Notes ? m_noted : nullptr;
 }
 
 Expected<void> Workbook::Save(const QString &path) {

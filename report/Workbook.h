@@ -31,6 +31,7 @@ public:
 private:
     lxw_format *NumberFormat(const std::string &code);
     void WriteHeader();
+    lxw_format *Colour(const CheckedFile &file, CheckColumnKind kind) const;
 
     QTemporaryDir m_folder;
     QByteArray m_file;
@@ -40,6 +41,7 @@ private:
     lxw_format *m_header = nullptr;
     std::map<std::string, lxw_format *> m_numbers;
     std::array<lxw_format *, kCheckStatusCount> m_statuses{};
+    lxw_format *m_noted = nullptr;
     unsigned m_rows = 1;
 };
 

@@ -42,6 +42,18 @@
         <source>%1, інструмент %2, %3</source>
         <translation>%1, cutter %2, %3</translation>
     </message>
+    <message>
+        <source>Приміток</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>У теці «%1» немає файлів дослідів (*.kvr).</source>
+        <translation>The folder “%1” holds no experiment files (*.kvr).</translation>
+    </message>
+    <message>
+        <source>У теці «%1» знайдено %2 (*.kvr).</source>
+        <translation>Found %2 (*.kvr) in the folder “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -117,6 +129,14 @@
         <translation>“%1” goes only with --check or --report</translation>
     </message>
     <message>
+        <source>не вдалося прочитати список файлів «%1»</source>
+        <translation>could not read the list of files “%1”</translation>
+    </message>
+    <message>
+        <source>Звіти, де бракує математичних моделей (причину сказано на сторінці):</source>
+        <translation>Reports lacking mathematical models (the reason is given on the page):</translation>
+    </message>
+    <message>
         <source>Використання:
   kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
   kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
@@ -126,6 +146,8 @@
   ФАЙЛ може бути текою: усі її файли *.kvr за назвою.
       --files-from СПИСОК    ще й файли зі СПИСКУ, по одному в рядку (- : стандартний ввід)
       --null                 у СПИСКУ назви розділено байтом NUL
+      --limits МЕЖІ          межі величин лабораторії для приміток: рядки
+                             «ключ найменше найбільше», напр. «spindle_speed 10 4000»
   kvr --help | --version
 
 Кожен дослід розраховується, як у вікнах: «Розрахувати», потім «Визначити параметри»
@@ -146,6 +168,8 @@
   FILE may be a folder: all its *.kvr files, by name.
       --files-from LIST        also the files in LIST, one a line (- : standard input)
       --null                   the names in LIST are separated by NUL bytes
+      --limits LIMITS          the lab&apos;s ranges of the quantities for the notes: lines
+                               “key least greatest”, e.g. “spindle_speed 10 4000”
   kvr --help | --version
 
 Each experiment runs as in the windows: “Calculate”, then “Find parameters”
@@ -160,12 +184,8 @@ The windows, reports and messages speak the first of the system&apos;s languages
 </translation>
     </message>
     <message>
-        <source>не вдалося прочитати список файлів «%1»</source>
-        <translation>could not read the list of files “%1”</translation>
-    </message>
-    <message>
-        <source>Звіти, де бракує математичних моделей (причину сказано на сторінці):</source>
-        <translation>Reports lacking mathematical models (the reason is given on the page):</translation>
+        <source>kvr: межі «%1» не прочитати: %2</source>
+        <translation>kvr: cannot read the limits “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -356,6 +376,14 @@ The windows, reports and messages speak the first of the system&apos;s languages
     <message>
         <source>назва файлу задовга; виберіть коротшу</source>
         <translation>the file name is too long; choose a shorter one</translation>
+    </message>
+    <message>
+        <source>файл порожній</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>ключ «decimal_sign» має бути «,» або «.»</source>
+        <translation>the key “decimal_sign” must be “,” or “.”</translation>
     </message>
 </context>
 <context>
@@ -720,6 +748,21 @@ enter a running time of the cutters of your choice</translation>
     </message>
 </context>
 <context>
+    <name>Limits</name>
+    <message>
+        <source>рядок %1: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>невідома величина «%1»</source>
+        <translation>unknown quantity “%1”</translation>
+    </message>
+    <message>
+        <source>після назви мають стояти два числа, менше і більше</source>
+        <translation>the name must be followed by two numbers, the smaller first</translation>
+    </message>
+</context>
+<context>
     <name>Material</name>
     <message>
         <source>сталь 10</source>
@@ -914,6 +957,18 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>ті самі вимірювання, що в «%1»</source>
         <translation>the same measurements as in “%1”</translation>
+    </message>
+    <message>
+        <source>%1 = %2 %3: поза межами %4–%5</source>
+        <translation>%1 = %2 %3: outside %4–%5</translation>
+    </message>
+    <message>
+        <source>усе зношування менше за 1 мкм, а %1 = %2 мкм: схоже, його записано в міліметрах (%3 = %4 мм — це %5 мкм)</source>
+        <translation>all wear is below 1 µm while %1 = %2 µm: it looks written in millimetres (%3 = %4 mm is %5 µm)</translation>
+    </message>
+    <message>
+        <source>ім&apos;я містить керівні символи</source>
+        <translation>the name holds control characters</translation>
     </message>
 </context>
 <context>

@@ -139,7 +139,7 @@ void BM_NotesShare(benchmark::State &state) {
             const auto run = kvr::RunExperimentFile(QFile::encodeName(file), separator);
             runNs += clock.nsecsElapsed();
             clock.start();
-            QStringList notes = kvr::FileNotes(*run, false);
+            QStringList notes = kvr::FileNotes(*run);
             if (const kvr::ExperimentTexts *texts = run->read.IfValue())
                 notes << group.Add(file, *texts);
             benchmark::DoNotOptimize(notes);

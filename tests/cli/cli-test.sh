@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real kvr on the command line with no display: usage and version, the table of the
 # fixed experiment files compared whole, and their reports read back as a viewer reads them.
-# cli-test.sh KVR FILES EXPECTED_TSV FOLDER_AT_COMMIT_LIBRARY
+# cli-test.sh KVR FILES EXPECTED_TSV FOLDER_AT_COMMIT_LIBRARY LOCALES
 set -uo pipefail
-kvr=$(realpath "$1") expected=$(realpath "$3") folder_at_commit=$(realpath "$4")
+kvr=$(realpath "$1") expected=$(realpath "$3") folder_at_commit=$(realpath "$4") locales=$5
+workbook=$(dirname "$(realpath "$0")")/workbook.py
 cd "$2" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp -d) && trap 'rm -rf "$out"' EXIT
@@ -31,6 +32,7 @@ done
 # Each row: the exit status, the whole of standard error (\n a line break, USAGE the usage
 # text), the arguments.
 mkdir "$out/empty" -m 700 "$out/runtime" && usage=$("$kvr" --help)
+printf '1-example.kvr\r\n' >"$out/crlf.txt" && printf '# ours\nfeed 0,05 0,2\nfeed 1 1\n' >"$out/limits"
 while IFS='|' read -r status stderr arguments; do
     eval "set -- $arguments"
     run "$@"
@@ -41,7 +43,12 @@ done <<ROWS
 2|kvr: не вдалося прочитати список файлів «$out/none»|--report "$out/r" --files-from="$out/none"
 2|kvr: не вдалося прочитати список файлів «/proc/self/mem»|--check --files-from /proc/self/mem
 1|kvr: теку «/sys/new» не створити|--report /sys/new 1-example.kvr
-1|0 файлів: 0 ok, 0 warning, 0 fault, 0 input, 0 file|--check "$out/empty"
+1|У теці «$out/empty» немає файлів дослідів (*.kvr).\n0 файлів: 0 ok, 0 warning, 0 fault, 0 input, 0 file|--check "$out/empty"
+0|1 файл: 1 ok, 0 warning, 0 fault, 0 input, 0 file|--check --files-from "$out/crlf.txt"
+2|kvr: межі «$out/none» не прочитати: такого файлу немає; перевірте назву і папку|--check --limits "$out/none" 1-example.kvr
+2|kvr: межі «$out/crlf.txt» не прочитати: рядок 1: невідома величина «1-example.kvr»|--report "$out/r" --limits="$out/crlf.txt" 1-example.kvr
+2|kvr: межі «$out/limits» не прочитати: рядок 3: після назви мають стояти два числа, менше і більше|--check --limits "$out/limits" 1-example.kvr
+2|kvr: «--limits» буває лише з --check чи --report\n\nUSAGE|--limits x 1-example.kvr
 0|1 файл: 1 ok, 0 warning, 0 fault, 0 input, 0 file|--check --output="$out/upper.TSV" 1-example.kvr
 2|kvr: «-o» буває лише з --check чи --report\n\nUSAGE|-o x.xlsx 1-example.kvr
 2|kvr: «--checker=Петрів» буває лише з --check чи --report\n\nUSAGE|--checker=Петрів 1-example.kvr
@@ -90,13 +97,26 @@ done
 env -u XDG_RUNTIME_DIR "$kvr" --check . $'no\tsuch.kvr' >"$out/stdout" 2>"$out/stderr"
 check "--check exits 1" [ $? = 1 ]
 check "--check table" diff "$expected" "$out/stdout"
-check "--check: the summary, and none of the toolkit's warnings" [ "$(cat "$out/stderr")" = "$(awk -F'\t' \
+check "--check: the summary, and none of the toolkit's warnings" [ "$(cat "$out/stderr")" = "У теці «.» \
+знайдено 24 файли (*.kvr).
+$(awk -F'\t' \
     'NR>1{n[$2]++} END{printf "%d файлів: %d ok, %d warning, %d fault, %d input, %d file", NR-1,
     n["ok"], n["warning"], n["fault"], n["input"], n["file"]}' "$expected")" ]
-{ find . -name '*.kvr' -print0 | LC_ALL=C sort -z && printf 'no\tsuch.kvr\0'; } |
+{ find . -iname '*.kvr' -print0 | LC_ALL=C sort -z && printf 'no\tsuch.kvr\0'; } |
     run --check --files-from - --null -o "$out/table.tsv"
 check "--files-from: the same table" diff "$expected" "$out/table.tsv"
 check "-o: nothing on stdout" [ ! -s "$out/stdout" ]
+# Each file read as its student's window read it, whoever checks; the workbook as the table.
+check "the same statuses in any language" [ "$(cut -f2 "$expected")" = "$(cut -f2 "${expected%/*}/check.en_US.tsv")" ]
+english() { LANG=en_US.UTF-8 LOCPATH=$locales "$kvr" --check . $'no\tsuch.kvr' "$@" 2>/dev/null; }
+check "the English table" diff "${expected%/*}/check.en_US.tsv" <(english)
+english -o "$out/en.xlsx"; run --check . $'no\tsuch.kvr' -o "$out/group.xlsx"
+check "the workbook" /usr/bin/python3 "$workbook" "$out/group.xlsx" "$expected" \
+    "$([[ $LANG = uk_UA* ]] && echo , || echo .)" "$locales"
+check "the English workbook" /usr/bin/python3 "$workbook" "$out/en.xlsx" "${expected%/*}/check.en_US.tsv" . "$locales" check-captions.en_US.txt
+printf 'flank_wear 0 40\n' >"$out/lab" && run --check --limits "$out/lab" 1-example.kvr
+check "the lab's own limits" [ "$(awk -F'\t' 'END {print $3 "|" $NF}' "$out/stdout")" = "3|ім'я містить \
+керівні символи; hз13 = 43 мкм: поза межами 0–40; вимірювання — з прикладу, яким починає програма" ]
 cp 1-example.kvr "$out/"$'\xcf\xe5.kvr' && run --check "$out"
 check "a name that is not UTF-8" [ "$(cut -f1,2 "$out/stdout")" = "$(printf 'file\tstatus\n%s\tok' \
     "$out/\\xCF\\xE5.kvr")" ]

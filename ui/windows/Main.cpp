@@ -213,6 +213,7 @@ ExperimentTexts TForm_Main::FieldTexts() const {
                                               .toStdString();
     }
     texts.chosenTime = m_experiment.ChosenTime().toStdString();
+    texts.decimalSign = m_experiment.DecimalSign();
     return texts;
 }
 
