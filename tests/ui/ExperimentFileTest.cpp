@@ -5,6 +5,7 @@
 #include "FileNames.h"
 #include "Graphic.h"
 #include "InputFields.h"
+#include "TypedInputs.h"
 #include "Workbook.h"
 
 #include <QAbstractButton>
@@ -96,7 +97,8 @@ TEST_F(ExperimentFile, RandomTextsComeBackByteForByteAndTheRunStartsAfresh) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> length(0, 12);
     ExperimentTexts texts{.name = RandomText(random, length(random)),
-                          .chosenTime = RandomText(random, 1000)};
+                          .chosenTime = RandomText(random, 1000),
+                          .decimalSign = WindowDecimalSign()};
     for (const InputField &field : kInputFields) {
         std::string &text = texts.fields[static_cast<std::size_t>(field.slot)];
         if (auto *combo = qobject_cast<QComboBox *>(Main().inputs[std::size_t(field.slot)])) {
@@ -148,6 +150,8 @@ TEST_F(ExperimentFile, TheWorkedExampleIsWrittenAndReadAsItsFixedFile) {
         time = translated(time);
     times[1] = second;
     shown["running_time"] = times;
+    // The fixed file is older than the window's decimal sign, which a file now records.
+    shown["decimal_sign"] = QString::fromStdString(WindowDecimalSign());
     EXPECT_EQ(Saved("example.kvr"), QJsonDocument(shown).toJson());
     Main().calculate->click();
     Edit(kDiameterSlot)->setText(QStringLiteral("96"));
