@@ -198,6 +198,8 @@ TEST_F(ExperimentFile, EachBadFileAndFailedSaveIsNamedAndChangesNothing) {
         {with("spindle_speed", QJsonArray{"610", "380", "185", "185"}),
          "ключ «spindle_speed» має бути списком із 3 текстів"},
         {with("version", 0), "ключ «version» має бути цілим числом від 1"},
+        {with("decimal_sign", ";"), "ключ «decimal_sign» має бути «,» або «.»"},
+        {"", "файл порожній"},
         {with("spindle_speed", QJsonArray{QString(1001, '6'), "380", "185"}),
          "текст поля «n1» довший за 1 000 символів"},
         {with("running_time",
