@@ -58,6 +58,7 @@ ExperimentRead Experiment::Open(const QString &path) {
         RecordOpening(m_status);
         m_lastStored = *read;
         m_chosenTime = QString::fromStdString(read->chosenTime);
+        m_file = path;
         RememberFolder(path);
         emit RunChanged();
     }
@@ -68,6 +69,7 @@ Expected<void> Experiment::Save(const QString &path, const ExperimentTexts &text
     Expected<void> saved = WriteExperimentFile(path, texts);
     if (saved) {
         m_lastStored = texts;
+        m_file = path;
         RememberFolder(path);
     }
     return saved;

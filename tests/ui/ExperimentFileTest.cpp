@@ -434,7 +434,10 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main()->close(); });
     EXPECT_TRUE(Form_Main()->isVisible());
-    // A name of 300 Chinese characters: both dialogs' suggestions fit the file system.
+    // A name of 300 Chinese characters, in a run with a folder but no experiment file yet:
+    // both dialogs' suggestions fit the file system.
+    RunDefaults();
+    ASSERT_TRUE(m_windows->TheExperiment().Write(Path("звіт.pdf"), "old"));
     Main().studentName->setText(QString(300, QChar(u'中')));
     AnswerModals([] { Main().calculate->click(); });
     for (auto [window, action] : {std::pair<QWidget *, const char *>{Form_Main(), "SaveExperiment"},
@@ -513,9 +516,8 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
         return seen.join('|').toStdString();
     };
     const std::string filter = ", Досліди KVR (*.kvr), ", open = "Відкрити дослід" + filter;
-    const std::string kvr =
-        "Зберегти дослід" + filter +
-        SuggestedFileName("Іваненко1", QDate::currentDate(), "kvr").toStdString();
+    // The save offers the file saved last, not the name and the date.
+    std::string kvr = "Зберегти дослід" + filter + "first.kvr";
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Cancel, {}), "UnsavedChangesBox");
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Save, {}),
               "UnsavedChangesBox|" + kvr);
@@ -526,6 +528,7 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
               "UnsavedChangesBox|" + kvr + '|' + open);
     EXPECT_EQ(Read(Path("second.kvr")), SerializeExperiment(edited));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).join(' '), "first.kvr second.kvr");
+    kvr = "Зберегти дослід" + filter + "second.kvr";
     // Replacing a file: "Не замінювати" and Enter offer the name typed again; only
     // "Замінити" writes over it.
     for (auto button : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Yes})
