@@ -88,12 +88,40 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
                   ShownText(sentence));
 }
 
-TEST_F(AccessibleNames, EachChartDescribesItsAxesAndSeries) {
+// Named by its title and axes, described by how its series look and the values they plot.
+TEST_F(AccessibleNames, EachChartIsNamedByItsAxesAndDescribedByItsValues) {
+    ShowDefaultGraphs();
+    std::string spoken;
     for (const char *chart : {"Chart1", "Chart2", "Chart3"}) {
-        const QString description = Find<QWidget>(Form_Graphic(), chart)->accessibleDescription();
-        EXPECT_TRUE(description.contains(QString::fromUtf8("вертикальна вісь"))) << chart;
-        EXPECT_TRUE(description.contains(QString::fromUtf8("горизонтальна вісь"))) << chart;
+        const QWidget *shown = Find<QWidget>(Form_Graphic(), chart);
+        spoken +=
+            (shown->accessibleName() + "|" + shown->accessibleDescription() + "\n").toStdString();
     }
+    EXPECT_EQ(
+        spoken,
+        ShownText(
+            "Графік розмірного зношування hр, мкм (вертикальна вісь) від часу експлуатації "
+            "інструмента τ, хв. (горизонтальна вісь)|Виміряне зношування трьох інструментів "
+            "точками і лінії зношування V1 (червона), V2 (синя), V3 (зелена). Розмірне "
+            "зношування, інструмент 1: τ = 1,00 хв., hр = 3,36 мкм; τ = 2,00 хв., hр = 4,08 мкм; "
+            "τ = 3,00 хв., hр = 4,38 мкм. Розмірне зношування, інструмент 2: τ = 1,50 хв., "
+            "hр = 2,14 мкм; τ = 3,00 хв., hр = 2,65 мкм; τ = 4,50 хв., hр = 3,57 мкм. Розмірне "
+            "зношування, інструмент 3: τ = 2,00 хв., hр = 1,53 мкм; τ = 4,00 хв., hр = 2,34 мкм; "
+            "τ = 6,00 хв., hр = 2,65 мкм. Лінія зношування V1, інструмент 1: τ = 1,00 хв., "
+            "hр = 3,43 мкм; τ = 3,30 хв., hр = 4,60 мкм. Лінія зношування V2, інструмент 2: "
+            "τ = 1,50 хв., hр = 2,07 мкм; τ = 4,90 хв., hр = 3,69 мкм. Лінія зношування V3, "
+            "інструмент 3: τ = 2,00 хв., hр = 1,61 мкм; τ = 6,50 хв., hр = 2,87 мкм\n"
+            "Графік розмірного зношування hр, мкм (вертикальна вісь) від швидкості різання V, "
+            "м/хв. (горизонтальна вісь)|Зношування трьох інструментів у вибраний час точками і "
+            "крива моделі зношування. Розмірне зношування у вибраний час τд: V = 182,06 м/хв., "
+            "hр = 4,45 мкм; V = 113,41 м/хв., hр = 2,79 мкм; V = 55,21 м/хв., hр = 1,89 мкм. "
+            "Модель зношування hр = C·V^k: V = 55,00 м/хв., hр = 1,83 мкм; V = 182,00 м/хв., "
+            "hр = 4,23 мкм\n"
+            "Графік періоду стійкості T, хв. (вертикальна вісь) від швидкості різання V, м/хв. "
+            "(горизонтальна вісь)|Період стійкості трьох інструментів точками і крива моделі "
+            "стійкості. Період стійкості інструмента: V = 182,06 м/хв., Tр = 4,27 хв.; "
+            "V = 113,41 м/хв., Tр = 7,86 хв.; V = 55,21 м/хв., Tр = 14,40 хв. Модель стійкості "
+            "Tр = C·V^z: V = 55,00 м/хв., Tр = 15,00 хв.; V = 182,00 м/хв., Tр = 4,49 хв.\n"));
 }
 
 } // namespace

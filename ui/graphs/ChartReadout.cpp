@@ -97,28 +97,39 @@ const SeriesMeaning *MeaningOf(const SeriesDefinition &series) {
     return nullptr;
 }
 
+// What ends a sentence before the next: none before the first, no second point after a unit's.
+QString SentenceBreak(const QString &before) {
+    if (before.isEmpty())
+        return QString();
+    return before.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+}
+
 } // namespace
 
 QString ChartValues(const Experiment &experiment, int chart) {
-    QStringList described;
-    for (const SeriesDefinition &series : GraphSeriesDefinitions()) {
-        const SeriesMeaning *meaning = MeaningOf(series);
-        if (series.chart != chart || !meaning)
-            continue;
-        std::vector<PlotPoint> points = RolePoints(experiment.State(), series.role, series.cutter);
-        if (points.empty())
-            continue;
-        // A curve's hundreds of points say no more than where it starts and ends.
-        if (series.kind == SeriesKind::Line && points.size() > 2)
-            points = {points.front(), points.back()};
-        QStringList values;
-        for (const PlotPoint &point : points)
-            values << Reading(meaning->x, point.x) + QStringLiteral(", ") +
-                          Reading(meaning->y, point.y);
-        described << QCoreApplication::translate("Readout", meaning->meaning) +
+    QString described;
+    // The measured points first, as the legend names them.
+    for (SeriesRole role : kSeriesRoles)
+        for (const SeriesDefinition &series : GraphSeriesDefinitions()) {
+            const SeriesMeaning *meaning = MeaningOf(series);
+            if (series.chart != chart || series.role != role || !meaning)
+                continue;
+            std::vector<PlotPoint> points =
+                RolePoints(experiment.State(), series.role, series.cutter);
+            if (points.empty())
+                continue;
+            // A curve's hundreds of points say no more than where it starts and ends.
+            if (series.kind == SeriesKind::Line && points.size() > 2)
+                points = {points.front(), points.back()};
+            QStringList values;
+            for (const PlotPoint &point : points)
+                values << Reading(meaning->x, point.x) + QStringLiteral(", ") +
+                              Reading(meaning->y, point.y);
+            described += SentenceBreak(described) +
+                         QCoreApplication::translate("Readout", meaning->meaning) +
                          QStringLiteral(": ") + values.join(QStringLiteral("; "));
-    }
-    return described.join(QStringLiteral(". "));
+        }
+    return described;
 }
 
 QString SeriesReadout(const Experiment &experiment, const SeriesDefinition &series, double x,
