@@ -5,8 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <algorithm>
-
 namespace kvr {
 
 namespace {
@@ -46,16 +44,13 @@ private:
     }
 };
 
-// Only a group that holds a left-out label needs more than the toolkit's interface.
+// Every group: its interface may be made before its labels are left out, and a group with
+// none has the same children as the toolkit's own. A checkable one keeps the toolkit's.
 QAccessibleInterface *GroupFactory(const QString &className, QObject *object) {
     if (className != QLatin1String("QGroupBox"))
         return nullptr;
     auto *group = qobject_cast<QGroupBox *>(object);
-    if (!group || group->isCheckable())
-        return nullptr;
-    const QObjectList children = group->children();
-    return std::any_of(children.begin(), children.end(), LeftOut) ? new GroupWithoutCaptions(group)
-                                                                  : nullptr;
+    return group && !group->isCheckable() ? new GroupWithoutCaptions(group) : nullptr;
 }
 
 } // namespace
