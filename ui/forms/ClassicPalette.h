@@ -7,7 +7,7 @@ namespace kvr {
 
 // The toolkit's own light palette, the one the windows, their pictures and the charts were
 // designed on, with every role of every group set: a window given it keeps black numbers on
-// light panels when a dark desktop changes the application's palette.
+// light panels on a dark desktop, whose palette the application gets.
 QPalette ClassicPalette();
 
 } // namespace kvr
