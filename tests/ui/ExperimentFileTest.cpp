@@ -458,6 +458,14 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     Saved("gone/last.kvr");
     ASSERT_TRUE(QDir(Path("gone")).removeRecursively());
     EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath());
+    QString offered; // the saved file's name, offered at home
+    EXPECT_EQ(ask(Form_Main(), "SaveExperiment",
+                  [&offered](QWidget *modal) {
+                      offered = modal->findChild<QLineEdit *>("fileNameEdit")->text();
+                      return false;
+                  }),
+              "FileDialog");
+    EXPECT_EQ(starts.last() + '|' + offered, QDir::homePath() + "|last.kvr");
     // Settings that cannot be written: the folder is remembered while the program runs.
     const QString settings = QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")).fileName();
     ASSERT_TRUE(QFile::remove(settings) && QDir().mkpath(settings));
