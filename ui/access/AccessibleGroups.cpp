@@ -1,5 +1,7 @@
 #include "AccessibleGroups.h"
 
+#include <kvrchart/TChart.h>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGroupBox>
@@ -13,16 +15,17 @@ constexpr const char *kLeftOut = "kvrLeftOutOfAccessibleTree";
 
 bool LeftOut(const QObject *object) { return object->property(kLeftOut).toBool(); }
 
-// A group with the toolkit's name and role, whose children are its widgets but the left-out
-// labels.
-class GroupWithoutCaptions : public QAccessibleWidget {
+// A group or a chart with the toolkit's name and role, whose children are its widgets but
+// the left-out labels.
+class WithoutLeftOutLabels : public QAccessibleWidget {
 public:
-    explicit GroupWithoutCaptions(QGroupBox *group)
-        : QAccessibleWidget(group, QAccessible::Grouping) {}
+    WithoutLeftOutLabels(QWidget *widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role) {}
 
     QString text(QAccessible::Text kind) const override {
         const QString text = QAccessibleWidget::text(kind);
-        return kind == QAccessible::Name && text.isEmpty() ? Group()->title() : text;
+        const auto *group = qobject_cast<const QGroupBox *>(widget());
+        return kind == QAccessible::Name && text.isEmpty() && group ? group->title() : text;
     }
     int childCount() const override { return int(Children().size()); }
     QAccessibleInterface *child(int index) const override {
@@ -36,21 +39,24 @@ public:
     }
 
 private:
-    QGroupBox *Group() const { return static_cast<QGroupBox *>(widget()); }
     QWidgetList Children() const {
-        QWidgetList children = Group()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QWidgetList children = widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         children.removeIf([](const QWidget *child) { return child->isWindow() || LeftOut(child); });
         return children;
     }
 };
 
-// Every group: its interface may be made before its labels are left out, and a group with
-// none has the same children as the toolkit's own. A checkable one keeps the toolkit's.
+// Every group and chart: its interface may be made before its labels are left out, and one
+// with none has the same children as the toolkit's own. A checkable group keeps the
+// toolkit's.
 QAccessibleInterface *GroupFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String(chart::TChart::staticMetaObject.className()))
+        return new WithoutLeftOutLabels(static_cast<QWidget *>(object), QAccessible::Chart);
     if (className != QLatin1String("QGroupBox"))
         return nullptr;
     auto *group = qobject_cast<QGroupBox *>(object);
-    return group && !group->isCheckable() ? new GroupWithoutCaptions(group) : nullptr;
+    return group && !group->isCheckable() ? new WithoutLeftOutLabels(group, QAccessible::Grouping)
+                                          : nullptr;
 }
 
 } // namespace

@@ -165,8 +165,12 @@ void NameControls(const TForm_Graphic &window, const Experiment &experiment) {
             charts[i]->setAccessibleDescription(values.isEmpty() ? legend : legend + ". " + values);
         }
     };
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         charts[i]->setAccessibleName(Tr(kChartTexts[i].name));
+        // The axis titles on the chart are in its name.
+        for (QLabel *caption : charts[i]->findChildren<QLabel *>())
+            LeaveOutOfAccessibleTree(*caption);
+    }
     describe();
     QObject::connect(&window, &TForm_Graphic::ChartsFilled, &window, describe);
 }
