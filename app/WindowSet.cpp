@@ -1,5 +1,6 @@
 #include "WindowSet.h"
 
+#include "AccessibleGroups.h"
 #include "AccessibleLists.h"
 #include "AccessibleNames.h"
 #include "Graphic.h"
@@ -38,6 +39,7 @@ KvrApplication::KvrApplication(int &argc, char **argv) : QApplication(argc, argv
         icon.addFile(QStringLiteral(":/icons/kvr-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     InstallAccessibleLists();
+    InstallAccessibleGroups();
     InstallKeyboardPresses(this);
 }
 
@@ -59,7 +61,8 @@ WindowSet::WindowSet() {
     Connect();
     NameControls(*m_main);
     NameControls(*m_result);
-    NameControls(*m_graphic);
+    NameControls(*m_graphic, m_experiment);
+    NameControls(*m_help);
 }
 
 WindowSet::~WindowSet() = default;

@@ -59,6 +59,7 @@ ExperimentRead Experiment::Open(const QString &path) {
         m_lastStored = *read;
         m_decimalSign = read->decimalSign;
         m_chosenTime = QString::fromStdString(read->chosenTime);
+        m_file = path;
         RememberFolder(path);
         emit RunChanged();
     }
@@ -69,6 +70,7 @@ Expected<void> Experiment::Save(const QString &path, const ExperimentTexts &text
     Expected<void> saved = WriteExperimentFile(path, texts);
     if (saved) {
         m_lastStored = texts;
+        m_file = path;
         RememberFolder(path);
     }
     return saved;

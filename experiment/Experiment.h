@@ -54,6 +54,9 @@ public:
 
     // Where a file dialog starts: the folder of the last file opened or saved, in any run.
     QString Folder() const;
+    // The experiment file this run last opened or saved, which a save offers again; empty
+    // before any.
+    const QString &File() const { return m_file; }
 
 signals:
     // A press or an opened file changed the records: what shows them follows.
@@ -70,6 +73,7 @@ private:
     // This run's last folder, held here too: settings that cannot be written do not make
     // the dialogs forget it.
     QString m_folder;
+    QString m_file;
 };
 
 } // namespace kvr

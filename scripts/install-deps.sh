@@ -22,6 +22,8 @@ packages=(
 # The screen reader walkthrough and the Wayland test: a session bus, the AT-SPI bus and its
 # Python client, a headless compositor and Qt's Wayland platform.
 packages+=(dbus-x11 at-spi2-core python3-pyatspi weston qt6-wayland)
+# A dark GTK desktop, which the windows must not follow: Qt's GTK platform theme.
+packages+=(qt6-gtk-platformtheme)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
 

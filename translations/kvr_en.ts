@@ -1370,18 +1370,6 @@ Copy: right-click without moving, or Ctrl+C.</translation>
         <translation>Find parameters</translation>
     </message>
     <message>
-        <source>Графік розмірного зношування hр, мкм (вертикальна вісь) від часу експлуатації інструмента τ, хв. (горизонтальна вісь): виміряне зношування трьох інструментів точками і лінії зношування V1 (червона), V2 (синя), V3 (зелена)</source>
-        <translation>Graph of dimensional wear h_d, µm (vertical axis) against the cutters&apos; running time τ, min (horizontal axis): the measured wear of three cutters as points and the wear lines V1 (red), V2 (blue), V3 (green)</translation>
-    </message>
-    <message>
-        <source>Графік розмірного зношування hр, мкм (вертикальна вісь) від швидкості різання V, м/хв. (горизонтальна вісь): зношування трьох інструментів у вибраний час точками і крива моделі зношування</source>
-        <translation>Graph of dimensional wear h_d, µm (vertical axis) against cutting speed V, m/min (horizontal axis): the wear of three cutters at the selected time as points and the wear model&apos;s curve</translation>
-    </message>
-    <message>
-        <source>Графік періоду стійкості T, хв. (вертикальна вісь) від швидкості різання V, м/хв. (горизонтальна вісь): період стійкості трьох інструментів точками і крива моделі стійкості</source>
-        <translation>Graph of tool life T, min (vertical axis) against cutting speed V, m/min (horizontal axis): the tool life of three cutters as points and the tool life model&apos;s curve</translation>
-    </message>
-    <message>
         <source>Розмірне зношування hр</source>
         <translation>Dimensional wear h_d</translation>
     </message>
@@ -1396,6 +1384,30 @@ Copy: right-click without moving, or Ctrl+C.</translation>
     <message>
         <source>, помножене на V у степені </source>
         <translation>, times V to the power </translation>
+    </message>
+    <message>
+        <source>Графік розмірного зношування hр, мкм (вертикальна вісь) від часу експлуатації інструмента τ, хв. (горизонтальна вісь)</source>
+        <translation>Graph of dimensional wear h_d, µm (vertical axis) against the cutters&apos; running time τ, min (horizontal axis)</translation>
+    </message>
+    <message>
+        <source>Виміряне зношування трьох інструментів точками і лінії зношування V1 (червона), V2 (синя), V3 (зелена)</source>
+        <translation>The measured wear of three cutters as points and the wear lines V1 (red), V2 (blue), V3 (green)</translation>
+    </message>
+    <message>
+        <source>Графік розмірного зношування hр, мкм (вертикальна вісь) від швидкості різання V, м/хв. (горизонтальна вісь)</source>
+        <translation>Graph of dimensional wear h_d, µm (vertical axis) against cutting speed V, m/min (horizontal axis)</translation>
+    </message>
+    <message>
+        <source>Зношування трьох інструментів у вибраний час точками і крива моделі зношування</source>
+        <translation>The wear of three cutters at the selected time as points and the wear model&apos;s curve</translation>
+    </message>
+    <message>
+        <source>Графік періоду стійкості T, хв. (вертикальна вісь) від швидкості різання V, м/хв. (горизонтальна вісь)</source>
+        <translation>Graph of tool life T, min (vertical axis) against cutting speed V, m/min (horizontal axis)</translation>
+    </message>
+    <message>
+        <source>Період стійкості трьох інструментів точками і крива моделі стійкості</source>
+        <translation>The tool life of three cutters as points and the tool life model&apos;s curve</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@ fail() {
     exit 1
 }
 
-for tool in Xvfb openbox xprop xsetroot xwininfo xdotool wmctrl import; do
+for tool in Xvfb openbox xprop xsetroot xwininfo xdotool wmctrl import convert; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (bash scripts/install-deps.sh)"
 done
 
@@ -174,6 +174,9 @@ for id in "$help" "$main" "$results" "$graphs" "$warning"; do
 done
 sleep 0.5
 import -window root "$screenshot"
+# The graphs' panel keeps the light grey the windows were designed on, whatever the theme.
+panel=$(convert "$screenshot" -format '%[hex:p{36,230}]' info:)
+[[ $panel == EFEFEF ]] || fail "the graphs' panel is #$panel, not the design's #EFEFEF"
 
 close_by_return "$warning" "the warning window"
 

@@ -88,11 +88,11 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
                   ShownText(sentence));
 }
 
-TEST_F(AccessibleNames, EachChartDescribesItsAxesAndSeries) {
+TEST_F(AccessibleNames, EachChartIsNamedByItsAxes) {
     for (const char *chart : {"Chart1", "Chart2", "Chart3"}) {
-        const QString description = Find<QWidget>(Form_Graphic(), chart)->accessibleDescription();
-        EXPECT_TRUE(description.contains(QString::fromUtf8("вертикальна вісь"))) << chart;
-        EXPECT_TRUE(description.contains(QString::fromUtf8("горизонтальна вісь"))) << chart;
+        const QString name = Find<QWidget>(Form_Graphic(), chart)->accessibleName();
+        EXPECT_TRUE(name.contains(QString::fromUtf8("вертикальна вісь"))) << chart;
+        EXPECT_TRUE(name.contains(QString::fromUtf8("горизонтальна вісь"))) << chart;
     }
 }
 

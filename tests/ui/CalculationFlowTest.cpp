@@ -95,6 +95,21 @@ TEST_F(CalculationFlow, EmptyNameMarksTheBoxAndKeepsTheStudentLine) {
               Shown("V = 182,06 м/хв.")); // labels are still written
 }
 
+// A name too long for its line stops short of "Перевірив:" and is read whole in its tooltip.
+TEST_F(CalculationFlow, ALongNameStopsShortOfTheCheckerWithTheWholeNameInItsTooltip) {
+    const auto shown = [] {
+        const QLabel *student = Label(kStudentLabel);
+        return (student->text() + '|' + student->toolTip() + '|' +
+                QString::number(Label(kInstructorLabel)->x() - student->geometry().right()))
+            .toStdString();
+    };
+    Calculate(QString::fromUtf8("Костянтиненко-Вишневецька Олександра Володимирівна, гр. ТМ-21"));
+    EXPECT_EQ(shown(), "Виконав: Костянтиненко-Вишневецька Олек…|Костянтиненко-Вишневецька "
+                       "Олександра Володимирівна, гр. ТМ-21|11");
+    Calculate();
+    EXPECT_EQ(shown(), "Виконав: Іваненко||156");
+}
+
 TEST_F(CalculationFlow, BlankNameIsNoName) {
     const QString before = ResultText(kStudentLabel);
     for (const char *blank : {"     ", " \t\xC2\xA0 "}) {

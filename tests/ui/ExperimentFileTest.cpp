@@ -440,7 +440,10 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main()->close(); });
     EXPECT_TRUE(Form_Main()->isVisible());
-    // A name of 300 Chinese characters: both dialogs' suggestions fit the file system.
+    // A name of 300 Chinese characters, in a run with a folder but no experiment file yet:
+    // both dialogs' suggestions fit the file system.
+    RunDefaults();
+    ASSERT_TRUE(m_windows->TheExperiment().Write(Path("звіт.pdf"), "old"));
     Main().studentName->setText(QString(300, QChar(u'中')));
     AnswerModals([] { Main().calculate->click(); });
     for (auto [window, action] : {std::pair<QWidget *, const char *>{Form_Main(), "SaveExperiment"},
@@ -461,6 +464,14 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     Saved("gone/last.kvr");
     ASSERT_TRUE(QDir(Path("gone")).removeRecursively());
     EXPECT_EQ(m_windows->TheExperiment().Folder(), QDir::homePath());
+    QString offered; // the saved file's name, offered at home
+    EXPECT_EQ(ask(Form_Main(), "SaveExperiment",
+                  [&offered](QWidget *modal) {
+                      offered = modal->findChild<QLineEdit *>("fileNameEdit")->text();
+                      return false;
+                  }),
+              "FileDialog");
+    EXPECT_EQ(starts.last() + '|' + offered, QDir::homePath() + "|last.kvr");
     // Settings that cannot be written: the folder is remembered while the program runs.
     const QString settings = QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")).fileName();
     ASSERT_TRUE(QFile::remove(settings) && QDir().mkpath(settings));
@@ -519,9 +530,8 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
         return seen.join('|').toStdString();
     };
     const std::string filter = ", Досліди KVR (*.kvr), ", open = "Відкрити дослід" + filter;
-    const std::string kvr =
-        "Зберегти дослід" + filter +
-        SuggestedFileName("Іваненко1", QDate::currentDate(), "kvr").toStdString();
+    // The save offers the file saved last, not the name and the date.
+    std::string kvr = "Зберегти дослід" + filter + "first.kvr";
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Cancel, {}), "UnsavedChangesBox");
     EXPECT_EQ(follow(Form_Main(), "OpenExperiment", QMessageBox::Save, {}),
               "UnsavedChangesBox|" + kvr);
@@ -532,6 +542,7 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
               "UnsavedChangesBox|" + kvr + '|' + open);
     EXPECT_EQ(Read(Path("second.kvr")), SerializeExperiment(edited));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).join(' '), "first.kvr second.kvr");
+    kvr = "Зберегти дослід" + filter + "second.kvr";
     // Replacing a file: "Не замінювати" and Enter offer the name typed again; only
     // "Замінити" writes over it.
     for (auto button : {QMessageBox::No, QMessageBox::NoButton, QMessageBox::Yes})

@@ -2,8 +2,10 @@
 
 #include "GraphData.h"
 #include "Graphic.h"
+#include "Help.h"
 #include "Main.h"
 #include "Result.h"
+#include "Warning.h"
 #include <kvrchart/ChartNavigator.h>
 
 #include <QApplication>
@@ -287,6 +289,37 @@ TEST_F(GraphicWindow, PlotAreasArePaleYellowOnceShown) {
         EXPECT_EQ(picture.pixelColor(plot.Left + 3, plot.Bottom - 3), QColor(255, 255, 196))
             << chart->objectName().toStdString();
     }
+}
+
+// Started on a dark desktop, whose palette the application gets, every window keeps each
+// colour of the light one it was designed on, and the charts draw the same pixels.
+TEST_F(GraphicWindow, ADarkDesktopChangesNoColourOfTheWindows) {
+    const auto colours = [] {
+        std::string roles;
+        for (QWidget *window :
+             std::initializer_list<QWidget *>{Form_Main(), Main().studentName, Form_Result(),
+                                              Form_Graphic(), Form_Help(), Form_Warning()})
+            for (int group = 0; group < QPalette::NColorGroups; ++group)
+                for (int role = 0; role < QPalette::NColorRoles; ++role)
+                    roles += window->palette()
+                                 .color(QPalette::ColorGroup(group), QPalette::ColorRole(role))
+                                 .name()
+                                 .toStdString();
+        return roles;
+    };
+    CalculateAndDetermine();
+    ShowGraphs();
+    const std::string light = colours();
+    const std::array<QImage, 3> pictures = Grab();
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a)));
+    TearDown();
+    SetUp();
+    CalculateAndDetermine();
+    ShowGraphs();
+    EXPECT_EQ(colours(), light);
+    EXPECT_EQ(Grab(), pictures);
+    QApplication::setPalette(desktop);
 }
 
 TEST_F(GraphicWindow, HugeSpeedRangesStaySmall) {

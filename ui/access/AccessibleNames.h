@@ -8,11 +8,15 @@ namespace kvr {
 class TForm_Main;
 class TForm_Result;
 class TForm_Graphic;
+class TForm_Help;
+class Experiment;
 
 // Names the controls of each window; the results window's labels get their first sentences.
 void NameControls(const TForm_Main &window);
 // The results window's sentences follow its labels whenever it shows new texts.
 void NameControls(TForm_Result &window);
-void NameControls(const TForm_Graphic &window);
+// Each chart's description follows the points it shows.
+void NameControls(const TForm_Graphic &window, const Experiment &experiment);
+void NameControls(const TForm_Help &window);
 
 } // namespace kvr

@@ -1,5 +1,6 @@
 #include "FixedForm.h"
 
+#include "ClassicPalette.h"
 #include "Fonts.h"
 
 #include <QEvent>
@@ -13,6 +14,7 @@ TFixedForm::TFixedForm(const char *objectName, const QString &caption, QPoint po
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setFont(WindowFont());
+    setPalette(ClassicPalette());
     setAttribute(Qt::WA_QuitOnClose, false);
     move(position);
     resize(clientSize);

@@ -10,6 +10,7 @@
 #include "TranslatedTexts.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 
@@ -89,17 +90,57 @@ QString MeasuredLine(const Experiment &experiment, int cutter, double time, doub
     return QString();
 }
 
+const SeriesMeaning *MeaningOf(const SeriesDefinition &series) {
+    for (const SeriesMeaning &entry : kMeanings)
+        if (entry.role == series.role && entry.cutter == series.cutter)
+            return &entry;
+    return nullptr;
+}
+
+// What ends a sentence before the next: none before the first, no second point after a unit's.
+QString SentenceBreak(const QString &before) {
+    if (before.isEmpty())
+        return QString();
+    return before.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+}
+
 } // namespace
+
+QString ChartValues(const Experiment &experiment, int chart) {
+    QString described;
+    // The measured points first, as the legend names them.
+    for (SeriesRole role : kSeriesRoles)
+        for (const SeriesDefinition &series : GraphSeriesDefinitions()) {
+            const SeriesMeaning *meaning = MeaningOf(series);
+            if (series.chart != chart || series.role != role || !meaning)
+                continue;
+            std::vector<PlotPoint> points =
+                RolePoints(experiment.State(), series.role, series.cutter);
+            if (points.empty())
+                continue;
+            // A curve's hundreds of points say no more than where it starts and ends.
+            if (series.kind == SeriesKind::Line && points.size() > 2)
+                points = {points.front(), points.back()};
+            QStringList values;
+            for (const PlotPoint &point : points)
+                values << Reading(meaning->x, point.x) + QStringLiteral(", ") +
+                              Reading(meaning->y, point.y);
+            described += SentenceBreak(described) +
+                         QCoreApplication::translate("Readout", meaning->meaning) +
+                         QStringLiteral(": ") + values.join(QStringLiteral("; "));
+        }
+    return described;
+}
 
 QString SeriesReadout(const Experiment &experiment, const SeriesDefinition &series, double x,
                       double y) {
-    for (const SeriesMeaning &entry : kMeanings)
-        if (entry.role == series.role && entry.cutter == series.cutter)
-            return QCoreApplication::translate("Readout", entry.meaning) + QLatin1Char('\n') +
-                   Reading(entry.x, x) + QLatin1Char('\n') + Reading(entry.y, y) +
-                   (entry.role == R::MeasuredWear ? MeasuredLine(experiment, entry.cutter, x, y)
-                                                  : QString());
-    return QString();
+    const SeriesMeaning *entry = MeaningOf(series);
+    if (!entry)
+        return QString();
+    return QCoreApplication::translate("Readout", entry->meaning) + QLatin1Char('\n') +
+           Reading(entry->x, x) + QLatin1Char('\n') + Reading(entry->y, y) +
+           (entry->role == R::MeasuredWear ? MeasuredLine(experiment, entry->cutter, x, y)
+                                           : QString());
 }
 
 QString PlotHint() {

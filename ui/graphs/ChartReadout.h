@@ -15,6 +15,10 @@ struct SeriesDefinition;
 QString SeriesReadout(const Experiment &experiment, const SeriesDefinition &series, double x,
                       double y);
 
+// What chart `chart` (1..3) of the graphs window plots of `experiment`'s run, for a screen
+// reader: each series' meaning and its points, a line by its two ends.
+QString ChartValues(const Experiment &experiment, int chart);
+
 // How to zoom, undo, pan and scroll, for the empty plot.
 QString PlotHint();
 

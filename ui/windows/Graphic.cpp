@@ -112,6 +112,7 @@ void TForm_Graphic::FormShow() {
         ChartNavigator::Of(*charts[i])->ForgetSavedScales();
     }
     FillDefinedSeries(Series, m_experiment.State());
+    emit ChartsFilled();
 }
 
 void TForm_Graphic::Refill() {

@@ -41,6 +41,10 @@ public:
     chart::TCustomSeries &SeriesNo(int number) const { return *Series[number]; }
     GraphInteraction &Interaction() const { return *m_interaction; }
 
+signals:
+    // The charts show a run's points: what a screen reader says of them follows.
+    void ChartsFilled();
+
 protected:
     bool FormCanResize(int &newWidth, int &newHeight) override;
     void showEvent(QShowEvent *event) override;

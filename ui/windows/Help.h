@@ -12,6 +12,8 @@ class TForm_Help : public TFixedForm {
     Q_OBJECT
 public:
     TForm_Help();
+    // The label that shows the help text, as flowed for the window.
+    QLabel *TextLabel() const { return Label1; }
 
 private:
     QLabel *Label1 = nullptr;

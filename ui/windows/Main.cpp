@@ -20,6 +20,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,9 +189,16 @@ void TForm_Main::OpenExperimentAsked() {
 }
 
 bool TForm_Main::SaveExperimentAsked() {
-    const QString name = SuggestedFileName(m_controls.studentName->text(), QDate::currentDate(),
-                                           FileExtension(FileKind::Experiment));
-    const QString path = AskSavePath(this, FileKind::Experiment, m_experiment.Folder(), name);
+    QString folder = m_experiment.Folder();
+    QString name = SuggestedFileName(m_controls.studentName->text(), QDate::currentDate(),
+                                     FileExtension(FileKind::Experiment));
+    // The file opened or saved last is the one a student goes on with, where it still lies.
+    if (const QFileInfo last(m_experiment.File()); !last.fileName().isEmpty()) {
+        name = last.fileName();
+        if (last.dir().exists())
+            folder = last.absolutePath();
+    }
+    const QString path = AskSavePath(this, FileKind::Experiment, folder, name);
     return !path.isEmpty() && SaveExperiment(path);
 }
 

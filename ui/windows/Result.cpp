@@ -72,10 +72,25 @@ bool TForm_Result::FormCanResize(int &, int &) { return false; }
 
 void TForm_Result::ShowCalculation(const std::vector<LabelText> &labels) {
     for (const LabelText &label : labels)
-        SetCaption(m_controls.Showing(label.item), LabelCaption(label));
+        if (label.item.kind == ResultKind::Student)
+            ShowStudent(label);
+        else
+            SetCaption(m_controls.Showing(label.item), LabelCaption(label));
     RetireModel(kWearFormula, m_controls.wearModel);
     RetireModel(kLifeFormula, m_controls.lifeModel);
     emit LabelsShown();
+}
+
+// A name too long for its line stops short of "Перевірив:"; its tooltip holds it whole.
+void TForm_Result::ShowStudent(const LabelText &label) {
+    constexpr int kGap = 8;
+    const int room =
+        ResultWindowRow(kInstructorLabel).left - ResultWindowRow(kStudentLabel).left - kGap;
+    QLabel *student = m_controls.student;
+    const QString caption = LabelCaption(label);
+    const QString shown = student->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+    SetCaption(student, shown);
+    student->setToolTip(shown == caption ? QString() : QString::fromStdString(label.value));
 }
 
 void TForm_Result::ApplyButtons(const AllowedButtons &allowed) {

@@ -70,6 +70,7 @@ protected:
 
 private:
     void BuildControls();
+    void ShowStudent(const LabelText &label);
     void ShowModel(const FormulaControls &formula, const ModelText &model);
     void RetireModel(const FormulaLabels &names, const FormulaControls &formula);
 

@@ -1,5 +1,6 @@
 #include "Warning.h"
 
+#include "ClassicPalette.h"
 #include "Fonts.h"
 #include "FormBuilder.h"
 #include "Handler.h"
@@ -35,6 +36,7 @@ TForm_Warning::TForm_Warning()
     setObjectName(QStringLiteral("Form_Warning"));
     setWindowTitle(QCoreApplication::translate("Title", "Увага!"));
     setFont(WindowFont());
+    setPalette(ClassicPalette());
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowModality(Qt::ApplicationModal);
     move(482, 256);
