@@ -162,8 +162,8 @@ check "--report: a folder that takes no file, and no file there to keep" grep -q
 check "batch runs leave the settings alone" [ ! -e "$out/config" ]
 run --report "$out/signed" --checker "Петрів  О. І." 7-life-fault.kvr
 check "--checker signs the report" grep -q "Перевірив: Петрів О. І." <(pdftotext "$out/signed"/*.pdf -)
-check "a fault's report says why it lacks a model" grep -q "Не всі моделі визначено: Invalid floating \
-point operation. Знос інструмента 3 не зростає" <(pdftotext "$out/signed"/*.pdf -)
+check "a fault's report says why it lacks a model" grep -q "Не всі моделі визначено: Недопустима \
+операція з дійсними числами. Знос інструмента 3 не зростає" <(pdftotext "$out/signed"/*.pdf -)
 check "--report: which reports lack their models" [ "$(cat "$out/stderr")" = "$(printf '%s\n  %s' \
     "Звіти, де бракує математичних моделей (причину сказано на сторінці):" "$out/signed/Шевченко $day.pdf")" ]
 check "the report's subject: its experiment" grep -q "<rdf:li xml:lang='x-default'>7-life-fault.kvr<" \
