@@ -5,6 +5,7 @@
 #include "Translatable.h"
 #include "WearCalculation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -150,38 +151,76 @@ std::optional<CauseText> LifeModelCause(const CalculationState &state, std::stri
                               separator);
 }
 
+// The conditions' step: the angles give no divisor, or the allowable wear overflows.
+std::optional<CauseText> AllowableWearCause(const CalculationState &state) {
+    long double factor = 0;
+    if (Faults([&] { factor = WearConversionFactor(state); }) || factor == 0)
+        return Cause(QT_TRANSLATE_NOOP("Results", "Кути φ, φ1, α, γ не дають розмірного "
+                                                  "зношування: виберіть інші кути."),
+                     {});
+    return Cause(
+        QT_TRANSLATE_NOOP("Results", "Допустимий знос [hз] не вміщується в число: зменште [hз]."),
+        {});
+}
+
+// The speeds' step, in its order: the speeds first, then each cutter's dimensional wear.
+std::optional<CauseText> SpeedOrWearCause(const CalculationState &state) {
+    if (const std::optional<int> i = FirstFaulting(state, CuttingSpeed))
+        return Cause(QT_TRANSLATE_NOOP("Results", "Швидкість різання інструмента %1 не "
+                                                  "вміщується в число: зменште D або n%1."),
+                     {std::to_string(*i)});
+    const long double factor = WearConversionFactor(state);
+    const auto wear = [factor](const CalculationState &s, int i) {
+        long double largest = 0;
+        for (int j = 1; j <= kIntervals; ++j)
+            largest = std::max(largest, std::fabs(DimensionalWear(s, i, j, factor)));
+        return largest;
+    };
+    if (const std::optional<int> i = FirstFaulting(state, wear))
+        return Cause(QT_TRANSLATE_NOOP("Results", "Розмірне зношування інструмента %1 не "
+                                                  "вміщується в число: зменште його знос hз."),
+                     {std::to_string(*i)});
+    return std::nullopt;
+}
+
+// The wear at τд of every cutter comes before any tool life.
+std::optional<CauseText> WearOrLifeCause(const CalculationState &state,
+                                         std::string_view separator) {
+    if (const std::optional<int> i = FirstFaulting(state, WearAtChosenTime))
+        return Cause(QT_TRANSLATE_NOOP("Results", "Знос інструмента %1 за τд = %2 хв. не "
+                                                  "вміщується в число: візьміть менший τд."),
+                     {std::to_string(*i), Typed(state.chosen_time, separator)});
+    const std::optional<int> i = FirstFaulting(state, ToolLife);
+    if (!i)
+        return std::nullopt;
+    if (state.wear_rate[*i] <= 0)
+        return NotGrowing(state, *i, separator);
+    return Cause(QT_TRANSLATE_NOOP("Results", "Стійкість інструмента %1 не вміщується в число: "
+                                              "його знос майже не зростає; перевірте τ і hз."),
+                 {std::to_string(*i)});
+}
+
 } // namespace
 
 std::optional<CauseText> CalculationFaultCause(const CalculationState &state,
                                                CalculationStep reached) {
-    if (reached == CalculationStep::MeasurementsRead)
-        if (const std::optional<int> i = FirstFaulting(state, CuttingSpeed))
-            return Cause(QT_TRANSLATE_NOOP("Results", "Швидкість різання інструмента %1 не "
-                                                      "вміщується в число: зменште D або n%1."),
-                         {std::to_string(*i)});
-    if (reached == CalculationStep::ButtonsDecided)
+    switch (reached) {
+    case CalculationStep::ConditionsRead:
+        return AllowableWearCause(state);
+    case CalculationStep::MeasurementsRead:
+        return SpeedOrWearCause(state);
+    case CalculationStep::ButtonsDecided:
         return WearLineCause(state);
-    return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 std::optional<CauseText> DeterminationFaultCause(const CalculationState &state,
                                                  DeterminationStep reached,
                                                  std::string_view separator) {
-    if (reached == DeterminationStep::SpanChecked) {
-        for (int i = 1; i <= kCutters; ++i)
-            if (state.wear_rate[i] <= 0)
-                return NotGrowing(state, i, separator);
-        if (const std::optional<int> i = FirstFaulting(state, WearAtChosenTime))
-            return Cause(QT_TRANSLATE_NOOP("Results", "Знос інструмента %1 за τд = %2 хв. не "
-                                                      "вміщується в число: візьміть менший τд."),
-                         {std::to_string(*i), Typed(state.chosen_time, separator)});
-        if (const std::optional<int> i = FirstFaulting(state, ToolLife))
-            return Cause(QT_TRANSLATE_NOOP("Results",
-                                           "Стійкість інструмента %1 не вміщується в число: "
-                                           "його знос майже не зростає; перевірте τ і hз."),
-                         {std::to_string(*i)});
-        return std::nullopt;
-    }
+    if (reached == DeterminationStep::SpanChecked)
+        return WearOrLifeCause(state, separator);
     if (reached < DeterminationStep::WearAndToolLife)
         return std::nullopt;
     if (std::optional<CauseText> cause = SpeedNotPositive(state, separator))

@@ -32,12 +32,17 @@ void ComputeSpeedsAndDimensionalWear(CalculationState &state) {
     for (int i = 1; i <= kCutters; ++i) {
         state.cutting_speed[i] = StoreDouble(CuttingSpeed(state, i));
         for (int j = 1; j <= kIntervals; ++j)
-            state.dimensional_wear[i][j] = StoreDouble(Divide(state.flank_wear[i][j], k));
+            state.dimensional_wear[i][j] = StoreDouble(DimensionalWear(state, i, j, k));
     }
 }
 
 long double CuttingSpeed(const CalculationState &state, int cutter) {
     return kPi * state.diameter * state.spindle_speed[cutter] / 1000;
+}
+
+long double DimensionalWear(const CalculationState &state, int cutter, int interval,
+                            long double factor) {
+    return Divide(state.flank_wear[cutter][interval], factor);
 }
 
 long double TotalRunningTime(const CalculationState &state, int cutter) {

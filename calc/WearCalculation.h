@@ -23,6 +23,10 @@ void ComputeSpeedsAndDimensionalWear(CalculationState &state);
 // π·D·n / 1000 in extended precision, before it is stored.
 long double CuttingSpeed(const CalculationState &state, int cutter);
 
+// hз / K of one measurement, in extended precision, before it is stored.
+long double DimensionalWear(const CalculationState &state, int cutter, int interval,
+                            long double factor);
+
 // τ_i1 + τ_i2 + τ_i3, the total shown in the results window. Shown, never stored: it
 // stays extended and may lie beyond a double.
 long double TotalRunningTime(const CalculationState &state, int cutter);

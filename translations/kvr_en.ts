@@ -1394,6 +1394,18 @@ Copy: right-click without moving, or Ctrl+C.</translation>
         <source>Недопустима операція з дійсними числами.</source>
         <translation>Invalid floating point operation.</translation>
     </message>
+    <message>
+        <source>Кути φ, φ1, α, γ не дають розмірного зношування: виберіть інші кути.</source>
+        <translation>The angles φ, φ1, α, γ give no dimensional wear: choose other angles.</translation>
+    </message>
+    <message>
+        <source>Допустимий знос [hз] не вміщується в число: зменште [hз].</source>
+        <translation>The allowable wear [h_f] does not fit in a number: decrease [h_f].</translation>
+    </message>
+    <message>
+        <source>Розмірне зношування інструмента %1 не вміщується в число: зменште його знос hз.</source>
+        <translation>The dimensional wear of cutter %1 does not fit in a number: decrease its wear h_f.</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
