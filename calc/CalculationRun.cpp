@@ -1,6 +1,7 @@
 #include "CalculationRun.h"
 
 #include "ArithmeticFault.h"
+#include "FieldProblem.h"
 #include "FormatFixed.h"
 #include "ModelFit.h"
 #include "NumberSyntax.h"
@@ -36,7 +37,8 @@ void ReadField(CalculationState &state, const InputField &field, const FieldInpu
     // A field marked at its comma keeps its text.
     const bool points = field.kind == InputKind::Number &&
                         !MarkedAtComma(field.kind, input.text, commaGroupsThousands);
-    outcome.fields.push_back({&field, points ? WithPoints(input.text) : input.text});
+    outcome.fields.push_back({&field, points ? WithPoints(input.text) : input.text,
+                              ProblemOf(field.kind, input.text, reading, input.selected)});
 }
 
 void ReadFields(CalculationState &state, const CalculationInputs &inputs,
@@ -46,26 +48,18 @@ void ReadFields(CalculationState &state, const CalculationInputs &inputs,
                   inputs.commaGroupsThousands, outcome);
 }
 
-// "1,200" read with a decimal point, without the zeros that end it: "1.2".
-std::string Decimal(const std::string &text) {
-    std::string decimal = WithPoints(text);
-    decimal.erase(decimal.find_last_not_of('0') + 1);
-    if (decimal.back() == '.')
-        decimal.pop_back();
-    return decimal;
-}
-
 // The first number typed so that it reads two ways, which the warning window names.
 std::optional<WarningText> AmbiguityWarning(const CalculationInputs &inputs) {
     if (!inputs.commaGroupsThousands)
         return std::nullopt;
     for (const InputField &field : kInputFields) {
         const std::string &text = inputs.fields[static_cast<std::size_t>(field.slot)].text;
-        if (field.kind == InputKind::Number && AmbiguousThousands(text))
-            return Warning(QT_TRANSLATE_NOOP("Results", "Число «%1» можна прочитати двояко."),
-                           QT_TRANSLATE_NOOP("Results", "Напишіть %2 або %3."),
-                           {text, text.substr(0, text.find(',')) + text.substr(text.find(',') + 1),
-                            Decimal(text)});
+        if (field.kind != InputKind::Number || !AmbiguousThousands(text))
+            continue;
+        const std::vector<std::string> readings = TwoReadings(text);
+        return Warning(QT_TRANSLATE_NOOP("Results", "Число «%1» можна прочитати двояко."),
+                       QT_TRANSLATE_NOOP("Results", "Напишіть %2 або %3."),
+                       {text, readings[0], readings[1]});
     }
     return std::nullopt;
 }
@@ -170,7 +164,8 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
     CalculationOutcome outcome;
     std::fill_n(state.input_error_flags.begin(), kMainWindowSlots, 0);
     state.input_error_sum = 0;
-    outcome.nameGiven = !IsBlank(inputs.userName);
+    outcome.nameProblem = NameProblem(inputs.userName);
+    outcome.nameGiven = outcome.nameProblem.kind == ProblemKind::None;
     if (outcome.nameGiven)
         outcome.labels.push_back(Label(
             {ResultKind::Student}, QT_TRANSLATE_NOOP("Results", "Виконав: "), inputs.userName, ""));
@@ -201,8 +196,7 @@ CalculationOutcome RunCalculation(CalculationState &state, const CalculationInpu
         outcome.results = ButtonChange::Disable;
         outcome.graphs = ButtonChange::Disable;
         outcome.fault = fault.what();
-        if (outcome.reached == CalculationStep::ButtonsDecided)
-            outcome.faultCause = WearLineFaultCause(state);
+        outcome.faultCause = CalculationFaultCause(state, outcome.reached);
     }
     if (!outcome.warning)
         outcome.warning = AmbiguityWarning(inputs);
@@ -216,6 +210,7 @@ DeterminationOutcome DetermineModels(CalculationState &state, std::string_view c
     const NumberReading reading = ReadNumber(outcome.chosenTimeText);
     state.chosen_time = reading.value;
     state.input_error_flags[kChosenTimeSlot] = reading.code;
+    outcome.chosenTimeProblem = ProblemOf(InputKind::Number, chosenTime, reading);
     try {
         ComputeTimeSpan(state);
         if (!ChosenTimeInSpan(state)) {
@@ -239,8 +234,7 @@ DeterminationOutcome DetermineModels(CalculationState &state, std::string_view c
         // Graphs of this determination would mix new and old values.
         outcome.graphsAllowed = false;
         outcome.fault = fault.what();
-        outcome.faultCause = ModelFaultCause(
-            state, outcome.reached >= DeterminationStep::WearAndToolLife, separator);
+        outcome.faultCause = DeterminationFaultCause(state, outcome.reached, separator);
     }
     return outcome;
 }

@@ -5,8 +5,10 @@
 
 #include "CalculationState.h"
 #include "FaultCause.h"
+#include "FieldProblem.h"
 #include "InputTable.h"
 #include "NumberSyntax.h"
+#include "PressSteps.h"
 #include "ResultTexts.h"
 #include "Translatable.h"
 
@@ -63,29 +65,19 @@ struct CalculationInputs {
     bool commaGroupsThousands = false;
 };
 
-// The steps of "Розрахувати", in order.
-enum class CalculationStep {
-    ConditionsRead,
-    AllowableWear,
-    MeasurementsRead,
-    SpeedsAndWear,
-    LabelsWritten,
-    ButtonsDecided,
-    WearLines,
-    AllowableWearChecked,
-};
-
-// A field that was read: the text its control now shows (commas turned into points).
-// Whether it was readable is in the record's input_error_flags.
+// A field that was read: the text its control now shows (commas turned into points), and
+// why it could not be read. Whether it was readable is in the record's input_error_flags.
 struct FieldRead {
     const InputField *field;
     std::string text;
+    FieldProblem problem;
 };
 
 struct CalculationOutcome {
     CalculationStep reached = CalculationStep::ConditionsRead; // the last step completed
     std::vector<FieldRead> fields;                             // in reading order
     bool nameGiven = false;
+    FieldProblem nameProblem;
     std::vector<LabelText> labels; // results window, in writing order
     std::optional<WarningText> warning;
     ButtonChange results = ButtonChange::Keep; // "Результати розрахунків"
@@ -98,11 +90,10 @@ struct CalculationOutcome {
 // decides the result buttons; an arithmetic fault stops it and disables both buttons.
 CalculationOutcome RunCalculation(CalculationState &state, const CalculationInputs &inputs);
 
-enum class DeterminationStep { TimeRead, SpanChecked, WearAndToolLife, WearModel, LifeModel };
-
 struct DeterminationOutcome {
     DeterminationStep reached = DeterminationStep::TimeRead;
     std::string chosenTimeText; // what the time's box now shows
+    FieldProblem chosenTimeProblem;
     std::optional<ModelText> wearModel;
     std::optional<ModelText> lifeModel;
     std::optional<WarningText> warning;

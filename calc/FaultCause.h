@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "PressSteps.h"
 
 #include <optional>
 #include <string>
@@ -19,12 +20,20 @@ struct CauseText {
     std::vector<std::string> values;
 };
 
-// After a fault in the wear lines: a cutter whose measuring moments coincide.
-std::optional<CauseText> WearLineFaultCause(const CalculationState &state);
+// After a fault in "Розрахувати" that stopped it past `reached`: the speed that does not fit
+// a number, or the cutter whose wear line cannot be drawn.
+std::optional<CauseText> CalculationFaultCause(const CalculationState &state,
+                                               CalculationStep reached);
 
-// After a fault from the tool life on (`fitting`: in the model fits): equal cutting speeds,
-// which leave no model to fit, or a cutter whose wear does not grow, which wears out never.
-std::optional<CauseText> ModelFaultCause(const CalculationState &state, bool fitting,
-                                         std::string_view separator);
+// After a fault in "Визначити параметри" that stopped it past `reached`: the diameter or
+// spindle speed that leaves a speed not above zero, equal speeds, a cutter whose wear does
+// not grow or whose wear or tool life is not above zero, or a model beyond a number.
+std::optional<CauseText> DeterminationFaultCause(const CalculationState &state,
+                                                 DeterminationStep reached,
+                                                 std::string_view separator);
+
+// The fault's own text ("Floating point overflow") told in the source language, as the
+// windows' messages other than the error box tell it.
+const char *FaultWords(std::string_view fault);
 
 } // namespace kvr

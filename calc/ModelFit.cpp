@@ -109,20 +109,25 @@ bool ChosenTimeInSpan(const CalculationState &state) {
     return !tooEarly && !tooLate;
 }
 
+long double WearAtChosenTime(const CalculationState &state, int cutter) {
+    return static_cast<long double>(state.wear_rate[cutter]) * state.chosen_time +
+           state.initial_wear[cutter];
+}
+
+long double ToolLife(const CalculationState &state, int cutter) {
+    return Divide(static_cast<long double>(state.allowable_dimensional_wear) -
+                      state.initial_wear[cutter],
+                  state.wear_rate[cutter]);
+}
+
 void ComputeWearAtChosenTime(CalculationState &state) {
-    for (int i = 1; i <= kCutters; ++i) {
-        state.wear_at_chosen_time[i] =
-            StoreDouble(static_cast<long double>(state.wear_rate[i]) * state.chosen_time +
-                        state.initial_wear[i]);
-    }
+    for (int i = 1; i <= kCutters; ++i)
+        state.wear_at_chosen_time[i] = StoreDouble(WearAtChosenTime(state, i));
 }
 
 void ComputeToolLife(CalculationState &state) {
-    for (int i = 1; i <= kCutters; ++i) {
-        state.tool_life[i] = StoreDouble(Divide(
-            static_cast<long double>(state.allowable_dimensional_wear) - state.initial_wear[i],
-            state.wear_rate[i]));
-    }
+    for (int i = 1; i <= kCutters; ++i)
+        state.tool_life[i] = StoreDouble(ToolLife(state, i));
 }
 
 PowerLaw FitPowerLaw(const PerCutter &x, const PerCutter &y) {

@@ -30,6 +30,11 @@ long double SpanUpperBound(const CalculationState &state);
 // Step 3: whether chosen_time lies within the widened span, tolerance included.
 bool ChosenTimeInSpan(const CalculationState &state);
 
+// One cutter's wear at chosen_time and its tool life, in extended precision before they are
+// stored; the tool life faults as its division does.
+long double WearAtChosenTime(const CalculationState &state, int cutter);
+long double ToolLife(const CalculationState &state, int cutter);
+
 // Step 4: wear_at_chosen_time. Step 5: tool_life.
 void ComputeWearAtChosenTime(CalculationState &state);
 void ComputeToolLife(CalculationState &state);

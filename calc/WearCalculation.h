@@ -20,6 +20,13 @@ void ComputeAllowableDimensionalWear(CalculationState &state);
 // Step B: cutting_speed and dimensional_wear of the three cutters.
 void ComputeSpeedsAndDimensionalWear(CalculationState &state);
 
+// π·D·n / 1000 in extended precision, before it is stored.
+long double CuttingSpeed(const CalculationState &state, int cutter);
+
+// hз / K of one measurement, in extended precision, before it is stored.
+long double DimensionalWear(const CalculationState &state, int cutter, int interval,
+                            long double factor);
+
 // τ_i1 + τ_i2 + τ_i3, the total shown in the results window. Shown, never stored: it
 // stays extended and may lie beyond a double.
 long double TotalRunningTime(const CalculationState &state, int cutter);
@@ -27,6 +34,8 @@ long double TotalRunningTime(const CalculationState &state, int cutter);
 // Step E: cumulative_time, wear_rate and initial_wear, cutter by cutter. A fault part-way
 // leaves the earlier cutters' lines stored.
 void ComputeWearLines(CalculationState &state);
+// One cutter's line alone.
+void ComputeWearLine(CalculationState &state, int cutter);
 
 // Step F: max_initial_wear, then the smallest allowable flank wear M to warn about, or
 // nothing when the allowable dimensional wear is large enough. M is only shown: it

@@ -69,9 +69,8 @@ Verdict Judge(const FileRun &run) {
     }
     if (run.determination)
         warning = warning ? warning : run.determination->warning;
-    // As the error box: a full stop, then the cause.
     if (fault)
-        return {CheckStatus::Fault, Joined({*fault + ".", CauseLine(cause).toStdString()}, " ")};
+        return {CheckStatus::Fault, FaultMessage(*fault, cause).toStdString()};
     if (warning) {
         const WarningLines lines = WarningWindowLines(*warning);
         return {CheckStatus::Warning,

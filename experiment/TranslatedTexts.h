@@ -24,4 +24,12 @@ WarningLines WarningWindowLines(const WarningText &warning);
 // The line an error box adds under a fault: what to fix; empty without a known cause.
 QString CauseLine(const std::optional<CauseText> &cause);
 
+// Why a marked field could not be read, as its tooltip and a screen reader tell it; empty for
+// a field that was read.
+QString ProblemWords(const FieldProblem &problem);
+
+// A fault as every message but the error box tells it: in the interface's language, and its
+// cause after it.
+QString FaultMessage(const std::string &fault, const std::optional<CauseText> &cause);
+
 } // namespace kvr

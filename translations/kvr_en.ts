@@ -280,6 +280,45 @@ The windows, reports and messages speak the first of the system&apos;s languages
     </message>
 </context>
 <context>
+    <name>Field</name>
+    <message>
+        <source>поле порожнє: впишіть число</source>
+        <translation>the field is empty: type a number</translation>
+    </message>
+    <message>
+        <source>пробіл усередині числа: напишіть %1</source>
+        <translation>a space inside the number: write %1</translation>
+    </message>
+    <message>
+        <source>пробіл після числа: зітріть його</source>
+        <translation>a space after the number: delete it</translation>
+    </message>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>число завелике для обчислень</source>
+        <translation>the number is too large to calculate with</translation>
+    </message>
+    <message>
+        <source>число можна прочитати двояко: напишіть %1 або %2</source>
+        <translation>the number can be read two ways: write %1 or %2</translation>
+    </message>
+    <message>
+        <source>нічого не вибрано</source>
+        <translation>nothing is chosen</translation>
+    </message>
+    <message>
+        <source>ім&apos;я не вказано</source>
+        <translation>no name is given</translation>
+    </message>
+    <message>
+        <source>ім&apos;я лише з пробілів</source>
+        <translation>the name is spaces alone</translation>
+    </message>
+</context>
+<context>
     <name>File</name>
     <message>
         <source>значення «%1» поля %2 не є жодним із пунктів його списку</source>
@@ -1339,12 +1378,88 @@ Copy: right-click without moving, or Ctrl+C.</translation>
         <translation>The running times of cutter %1 after the first are zero: the wear line cannot be found.</translation>
     </message>
     <message>
-        <source>Швидкості різання однакові: моделі не визначити.</source>
-        <translation>The cutting speeds are equal: the models cannot be found.</translation>
-    </message>
-    <message>
         <source>Знос інструмента %1 не зростає з часом (%2; %3; %4): лінію зношування не визначити.</source>
         <translation>The wear of cutter %1 does not grow with time (%2; %3; %4): the wear line cannot be used.</translation>
+    </message>
+    <message>
+        <source>Лінія зношування інструмента %1 не вміщується в число: перевірте його тривалості τ і знос hз.</source>
+        <translation>The wear line of cutter %1 does not fit in a number: check its running times τ and wear h_f.</translation>
+    </message>
+    <message>
+        <source>Діаметр заготовки D = %1 не більший за нуль: швидкості різання мають бути додатними.</source>
+        <translation>The workpiece diameter D = %1 is not above zero: the cutting speeds must be positive.</translation>
+    </message>
+    <message>
+        <source>Частота обертання n%1 = %2 не більша за нуль: швидкість різання має бути додатною.</source>
+        <translation>The spindle speed n%1 = %2 is not above zero: the cutting speed must be positive.</translation>
+    </message>
+    <message>
+        <source>Швидкість різання інструмента %1 менша за найменше число: збільште D або n%1.</source>
+        <translation>The cutting speed of cutter %1 is below the smallest number: increase D or n%1.</translation>
+    </message>
+    <message>
+        <source>Швидкості різання завеликі для моделі: зменште D або n1, n2, n3.</source>
+        <translation>The cutting speeds are too large for the model: decrease D or n1, n2, n3.</translation>
+    </message>
+    <message>
+        <source>Швидкості різання замалі для моделі: збільште D або n1, n2, n3.</source>
+        <translation>The cutting speeds are too small for the model: increase D or n1, n2, n3.</translation>
+    </message>
+    <message>
+        <source>Знос інструмента %1 за τд = %2 хв. не більший за нуль: візьміть більший τд.</source>
+        <translation>The wear of cutter %1 at τ_s = %2 min is not above zero: choose a larger τ_s.</translation>
+    </message>
+    <message>
+        <source>Знос інструментів за τд = %1 хв. завеликий або замалий для моделі: перевірте hз і τд.</source>
+        <translation>The wear of the cutters at τ_s = %1 min is too large or too small for the model: check h_f and τ_s.</translation>
+    </message>
+    <message>
+        <source>Стійкість інструмента %1 не більша за нуль: його початковий знос сягає допустимого; збільште [hз].</source>
+        <translation>The tool life of cutter %1 is not above zero: its initial wear reaches the allowable wear; increase [h_f].</translation>
+    </message>
+    <message>
+        <source>Стійкість інструментів завелика або замала для моделі: перевірте [hз], τ і hз.</source>
+        <translation>The tool lives are too large or too small for the model: check [h_f], τ and h_f.</translation>
+    </message>
+    <message>
+        <source>Швидкість різання інструмента %1 не вміщується в число: зменште D або n%1.</source>
+        <translation>The cutting speed of cutter %1 does not fit in a number: decrease D or n%1.</translation>
+    </message>
+    <message>
+        <source>Знос інструмента %1 за τд = %2 хв. не вміщується в число: візьміть менший τд.</source>
+        <translation>The wear of cutter %1 at τ_s = %2 min does not fit in a number: choose a smaller τ_s.</translation>
+    </message>
+    <message>
+        <source>Стійкість інструмента %1 не вміщується в число: його знос майже не зростає; перевірте τ і hз.</source>
+        <translation>The tool life of cutter %1 does not fit in a number: its wear hardly grows; check τ and h_f.</translation>
+    </message>
+    <message>
+        <source>Швидкості різання однакові: задайте різні n1, n2, n3, інакше моделі не визначити.</source>
+        <translation>The cutting speeds are equal: give different n1, n2, n3, or the models cannot be found.</translation>
+    </message>
+    <message>
+        <source>Ділення на нуль під час обчислень.</source>
+        <translation>Floating point division by zero.</translation>
+    </message>
+    <message>
+        <source>Переповнення під час обчислень.</source>
+        <translation>Floating point overflow.</translation>
+    </message>
+    <message>
+        <source>Недопустима операція з дійсними числами.</source>
+        <translation>Invalid floating point operation.</translation>
+    </message>
+    <message>
+        <source>Кути φ, φ1, α, γ не дають розмірного зношування: виберіть інші кути.</source>
+        <translation>The angles φ, φ1, α, γ give no dimensional wear: choose other angles.</translation>
+    </message>
+    <message>
+        <source>Допустимий знос [hз] не вміщується в число: зменште [hз].</source>
+        <translation>The allowable wear [h_f] does not fit in a number: decrease [h_f].</translation>
+    </message>
+    <message>
+        <source>Розмірне зношування інструмента %1 не вміщується в число: зменште його знос hз.</source>
+        <translation>The dimensional wear of cutter %1 does not fit in a number: decrease its wear h_f.</translation>
     </message>
 </context>
 <context>

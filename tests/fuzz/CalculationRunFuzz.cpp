@@ -33,11 +33,14 @@ void CheckRecord(kvr::CalculationState &state, const char *press) {
     });
 }
 
-void CheckFault(const std::optional<std::string> &fault) {
+// Every fault says what to mend.
+void CheckFault(const std::optional<std::string> &fault,
+                const std::optional<kvr::CauseText> &cause) {
     if (fault)
-        FUZZ_CHECK(*fault == kvr::kDivisionByZero || *fault == kvr::kInvalidOperation ||
-                       *fault == kvr::kOverflow,
-                   "fault \"%s\"", fault->c_str());
+        FUZZ_CHECK((*fault == kvr::kDivisionByZero || *fault == kvr::kInvalidOperation ||
+                    *fault == kvr::kOverflow) &&
+                       cause,
+                   "fault \"%s\" %s", fault->c_str(), cause ? "" : "without a cause");
 }
 
 // The name, the thirty fields by slot and the chosen time, one per line.
@@ -55,14 +58,19 @@ std::vector<std::string> Lines(const std::uint8_t *data, std::size_t size) {
 
 void CheckCalculation(kvr::CalculationState &state, const kvr::CalculationInputs &inputs) {
     const kvr::CalculationOutcome outcome = kvr::RunCalculation(state, inputs);
-    CheckFault(outcome.fault);
+    CheckFault(outcome.fault, outcome.faultCause);
     for (const kvr::LabelText &label : outcome.labels)
         // The student line repeats the typed name, whatever it is.
         if (label.item.kind != kvr::ResultKind::Student)
             CheckShown(label.text, "a result label");
-    for (const kvr::FieldRead &read : outcome.fields)
-        FUZZ_CHECK(read.text.size() == inputs.fields[std::size_t(read.field->slot)].text.size(),
+    for (const kvr::FieldRead &read : outcome.fields) {
+        const std::size_t slot = std::size_t(read.field->slot);
+        FUZZ_CHECK(read.text.size() == inputs.fields[slot].text.size(),
                    "slot %d changed its length", read.field->slot);
+        FUZZ_CHECK((state.input_error_flags[slot] != 0) ==
+                       (read.problem.kind != kvr::ProblemKind::None),
+                   "slot %d marked without a reason, or a reason unmarked", read.field->slot);
+    }
     if (outcome.warning) {
         CheckShown(outcome.warning->first, "allowable-wear warning");
         CheckShown(outcome.warning->second, "allowable-wear warning");
@@ -78,7 +86,7 @@ void CheckCalculation(kvr::CalculationState &state, const kvr::CalculationInputs
 void CheckDetermination(kvr::CalculationState &state, const std::string &chosenTime,
                         const std::string &separator) {
     const kvr::DeterminationOutcome outcome = kvr::DetermineModels(state, chosenTime, separator);
-    CheckFault(outcome.fault);
+    CheckFault(outcome.fault, outcome.faultCause);
     for (const auto &model : {outcome.wearModel, outcome.lifeModel})
         if (model) {
             CheckShown(model->coefficient, "model coefficient");

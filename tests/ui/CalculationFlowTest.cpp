@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace kvr::test {
 namespace {
@@ -112,26 +113,57 @@ TEST_F(CalculationFlow, ALongNameStopsShortOfTheCheckerWithTheWholeNameInItsTool
 
 TEST_F(CalculationFlow, BlankNameIsNoName) {
     const QString before = ResultText(kStudentLabel);
+    const QString words = QString::fromUtf8("ім'я лише з пробілів");
     for (const char *blank : {"     ", " \t\xC2\xA0 "}) {
         Calculate(QString::fromUtf8(blank));
         EXPECT_TRUE(IsMarked(Main().studentName));
+        EXPECT_EQ(Main().studentName->toolTip() + '|' + Main().studentName->accessibleDescription(),
+                  words + '|' + words);
         EXPECT_FALSE(Main().results->isEnabled());
         EXPECT_EQ(ResultText(kStudentLabel), before);
     }
     Calculate(QString::fromUtf8("\xC2\xA0Я"));
     EXPECT_FALSE(IsMarked(Main().studentName));
+    EXPECT_EQ(Main().studentName->toolTip() + Main().studentName->accessibleDescription(), "");
 }
 
 TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
-    const char *const hostile[] = {"",     "   ", "+",   "-",  "1,2,3", "1e400", "-1e400",
-                                   "0x10", "95 ", "١٢",  "５", "abc",   "1e",    "e",
-                                   "..",   "--1", "1e+", "∞",  "nan",   "inf"};
-    for (const char *text : hostile) {
-        for (int slot :
-             {kDiameterSlot, kAllowableFlankWearSlot, RunningTimeSlot(1, 2), FlankWearSlot(1, 2)}) {
-            Edit(slot)->setText(QString::fromUtf8(text));
+    const char *const notANumber = "не число";
+    const std::pair<std::string, const char *> hostile[] = {
+        {"", "поле порожнє: впишіть число"},
+        {"   ", "поле порожнє: впишіть число"},
+        {"+", notANumber},
+        {"-", notANumber},
+        {"1,2,3", notANumber},
+        {"1e400", "число завелике для обчислень"},
+        {"-1e400", "число завелике для обчислень"},
+        {std::string(5000, '7'), "число завелике для обчислень"},
+        {"0x10", notANumber},
+        {"95 ", "пробіл після числа: зітріть його"},
+        {"1 200", "пробіл усередині числа: напишіть 1200"},
+        {"- 2,5", "пробіл усередині числа: напишіть -2.5"},
+        {"١٢", notANumber},
+        {"５", notANumber},
+        {"abc", notANumber},
+        {"1e", notANumber},
+        {"e", notANumber},
+        {"..", notANumber},
+        {"--1", notANumber},
+        {"1e+", notANumber},
+        {"∞", notANumber},
+        {"nan", notANumber},
+        {"inf", notANumber}};
+    const int marked[] = {kDiameterSlot, kAllowableFlankWearSlot, RunningTimeSlot(1, 2),
+                          FlankWearSlot(1, 2)};
+    for (const auto &[text, words] : hostile) {
+        for (int slot : marked) {
+            Edit(slot)->setText(QString::fromStdString(text));
             const QList<ModalCapture> modals = Calculate();
             EXPECT_TRUE(IsMarked(Edit(slot))) << slot << " '" << text << "'";
+            // The colour is not the only sign: the tooltip and a screen reader say why.
+            EXPECT_EQ(Edit(slot)->toolTip() + '|' + Edit(slot)->accessibleDescription(),
+                      QString::fromUtf8(words) + '|' + QString::fromUtf8(words))
+                << slot << " '" << text << "'";
             EXPECT_FALSE(Main().results->isEnabled()) << slot << " '" << text << "'";
             for (QLabel *label : Form_Result()->findChildren<QLabel *>()) {
                 EXPECT_FALSE(label->text().contains(QLatin1String("inf"), Qt::CaseInsensitive));
@@ -140,9 +172,11 @@ TEST_F(CalculationFlow, HostileTextsMarkTheFieldAndNeverShowInfOrNan) {
             Edit(slot)->setText(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)]));
         }
     }
-    // Everything mended: the next press recovers.
+    // Everything mended: the next press recovers, and the fields say nothing any more.
     EXPECT_TRUE(Calculate().isEmpty());
     EXPECT_TRUE(Main().results->isEnabled());
+    for (int slot : marked)
+        EXPECT_EQ(Edit(slot)->toolTip() + Edit(slot)->accessibleDescription(), QString()) << slot;
 }
 
 TEST_F(CalculationFlow, CommasBecomePointsAndAreReadBack) {
@@ -250,7 +284,9 @@ TEST_F(CalculationFlow, OverflowingSpeedIsAFaultNotInf) {
     Edit(SpindleSpeedSlot(1))->setText(QStringLiteral("1e300"));
     const QList<ModalCapture> modals = Calculate();
     ASSERT_EQ(modals.size(), 1);
-    EXPECT_EQ(modals[0].texts, QStringList{QStringLiteral("Floating point overflow.")});
+    EXPECT_EQ(modals[0].texts, QStringList{QString::fromUtf8(
+                                   "Floating point overflow.\nШвидкість різання інструмента 1 "
+                                   "не вміщується в число: зменште D або n1.")});
     EXPECT_FALSE(Main().results->isEnabled());
     EXPECT_TRUE(std::isfinite(State().cutting_speed[1]));
 }
@@ -308,6 +344,7 @@ TEST_F(Determination, UnreadableTimeMarksTheBoxAndLeavesGraphsDisabled) {
     ASSERT_TRUE(Main().graphs->isEnabled());
     Determine(QStringLiteral("3x")); // read as 0: below the span
     EXPECT_TRUE(IsMarked(Results().chosenTime));
+    EXPECT_EQ(Results().chosenTime->accessibleDescription(), QString::fromUtf8("не число"));
     EXPECT_FALSE(Main().graphs->isEnabled());
 }
 
@@ -336,16 +373,48 @@ TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
          "21): лінію зношування не визначити."},
         // Exactly 0/0: rounding leaves a denominator of about 1e-18 and an exponent of 0,000.
         {{{SpindleSpeedSlot(1), "610"}, {SpindleSpeedSlot(2), "610"}, {SpindleSpeedSlot(3), "610"}},
-         "Invalid floating point operation.\nШвидкості різання однакові: моделі не визначити."},
+         "Invalid floating point operation.\nШвидкості різання однакові: задайте різні n1, n2, "
+         "n3, інакше моделі не визначити."},
+        // Speeds of zero are equal too, but it is the diameter that is to be mended.
+        {{{kDiameterSlot, "0"}},
+         "Floating point division by zero.\nДіаметр заготовки D = 0 не більший за нуль: "
+         "швидкості різання мають бути додатними."},
+        {{{kDiameterSlot, "-0"}},
+         "Floating point division by zero.\nДіаметр заготовки D = -0 не більший за нуль: "
+         "швидкості різання мають бути додатними."},
+        {{{kDiameterSlot, "-95"}},
+         "Invalid floating point operation.\nДіаметр заготовки D = -95 не більший за нуль: "
+         "швидкості різання мають бути додатними."},
+        {{{SpindleSpeedSlot(2), "-380"}},
+         "Invalid floating point operation.\nЧастота обертання n2 = -380 не більша за нуль: "
+         "швидкість різання має бути додатною."},
+        {{{SpindleSpeedSlot(1), "1e-300"},
+          {SpindleSpeedSlot(2), "2e-300"},
+          {SpindleSpeedSlot(3), "3e-300"}},
+         "Floating point overflow.\nШвидкості різання замалі для моделі: збільште D або n1, n2, "
+         "n3."},
+        // "Розрахувати" stops at the speed itself.
+        {{{kDiameterSlot, "1e308"}},
+         "Floating point overflow.\nШвидкість різання інструмента 1 не вміщується в число: "
+         "зменште D або n1."},
+        {{{kDiameterSlot, "1e300"},
+          {SpindleSpeedSlot(1), "1e300"},
+          {SpindleSpeedSlot(2), "1e300"},
+          {SpindleSpeedSlot(3), "1e299"}},
+         "Floating point overflow.\nШвидкість різання інструмента 1 не вміщується в число: "
+         "зменште D або n1."},
     };
     for (const Case &c : cases) {
         for (const auto &[slot, text] : c.edits)
             Edit(slot)->setText(QString::fromUtf8(text));
-        Calculate();
-        const QList<ModalCapture> modals = Determine(QStringLiteral("3"));
+        QList<ModalCapture> modals = Calculate();
+        modals += Determine(QStringLiteral("3"));
         ASSERT_EQ(modals.size(), 1);
         EXPECT_EQ(modals[0].texts.join('|').toStdString(),
-                  QString::fromUtf8(c.box).replace(QLatin1Char(','), Sep()).toStdString());
+                  QString::fromUtf8(c.box)
+                      .replace(QRegularExpression(QStringLiteral("(\\d),(\\d)")),
+                               QStringLiteral("\\1") + Sep() + QStringLiteral("\\2"))
+                      .toStdString());
         EXPECT_FALSE(Main().graphs->isEnabled());
         for (const auto &[slot, text] : c.edits)
             Edit(slot)->setText(QString::fromUtf8(kDefaultFieldTexts[std::size_t(slot)]));

@@ -71,8 +71,8 @@ protected:
         SetUp();
         ShowDefaultGraphs();
         Main().results->click();
-        MarkEdit(Edit(kDiameterSlot), 1);
-        MarkEdit(Results().chosenTime, 1);
+        MarkField(Edit(kDiameterSlot), QStringLiteral("не число"));
+        MarkField(Results().chosenTime, QStringLiteral("не число"));
     }
     static QStringList FormulaTexts() {
         QStringList texts;

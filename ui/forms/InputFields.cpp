@@ -1,9 +1,8 @@
 #include "InputFields.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPalette>
+#include <QVariant>
 
 namespace kvr {
 
@@ -18,9 +17,32 @@ static void Paint(QWidget *control, bool marked) {
     control->setPalette(palette);
 }
 
-void MarkEdit(QLineEdit *edit, int code) { Paint(edit, code != 0); }
+// The words a field had before it was marked, kept on the field until it is read again.
+static constexpr const char *kUnmarkedToolTip = "kvrUnmarkedToolTip";
+static constexpr const char *kUnmarkedDescription = "kvrUnmarkedDescription";
 
-void MarkComboBox(QComboBox *combo) { Paint(combo, combo->currentIndex() < 0); }
+// The colour alone tells nothing to a screen reader or to a colour-blind student.
+static void Explain(QWidget *control, const QString &why) {
+    const bool marked = control->property(kUnmarkedToolTip).isValid();
+    if (!why.isEmpty() && !marked) {
+        control->setProperty(kUnmarkedToolTip, control->toolTip());
+        control->setProperty(kUnmarkedDescription, control->accessibleDescription());
+    }
+    if (!why.isEmpty()) {
+        control->setToolTip(why);
+        control->setAccessibleDescription(why);
+    } else if (marked) {
+        control->setToolTip(control->property(kUnmarkedToolTip).toString());
+        control->setAccessibleDescription(control->property(kUnmarkedDescription).toString());
+        control->setProperty(kUnmarkedToolTip, QVariant());
+        control->setProperty(kUnmarkedDescription, QVariant());
+    }
+}
+
+void MarkField(QWidget *control, const QString &why) {
+    Paint(control, !why.isEmpty());
+    Explain(control, why);
+}
 
 bool IsMarked(const QWidget *control) {
     return control->palette().color(QPalette::Base) == clInputError;

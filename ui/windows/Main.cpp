@@ -140,17 +140,13 @@ void TForm_Main::Button1Click() {
 }
 
 void TForm_Main::ShowFields(const CalculationOutcome &outcome) {
-    MarkEdit(m_controls.studentName, outcome.nameGiven ? 0 : 1);
+    MarkField(m_controls.studentName, ProblemWords(outcome.nameProblem));
     m_controls.nameAccepted->setVisible(outcome.nameGiven);
-    const auto &flags = m_experiment.State().input_error_flags;
     for (const FieldRead &read : outcome.fields) {
         QWidget *control = m_controls.inputs[std::size_t(read.field->slot)];
-        if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
             edit->setText(QString::fromStdString(read.text));
-            MarkEdit(edit, flags[std::size_t(read.field->slot)]);
-        } else {
-            MarkComboBox(qobject_cast<QComboBox *>(control));
-        }
+        MarkField(control, ProblemWords(read.problem));
     }
 }
 
@@ -259,12 +255,10 @@ bool TForm_Main::SaveExperiment(const QString &path) {
 
 void TForm_Main::ClearMarks() {
     m_controls.nameAccepted->hide();
-    MarkEdit(m_controls.studentName, 0);
+    MarkField(m_controls.studentName, {});
+    // Opened texts fill every list with one of its items.
     for (QWidget *control : m_controls.inputs)
-        if (auto *edit = qobject_cast<QLineEdit *>(control))
-            MarkEdit(edit, 0);
-        else
-            MarkComboBox(qobject_cast<QComboBox *>(control));
+        MarkField(control, {});
 }
 
 } // namespace kvr

@@ -99,7 +99,7 @@ void TForm_Result::ApplyButtons(const AllowedButtons &allowed) {
 
 void TForm_Result::StartAnew() {
     m_controls.chosenTime->setText(m_experiment.ChosenTime());
-    MarkEdit(m_controls.chosenTime, 0);
+    MarkField(m_controls.chosenTime, {});
     RetireModel(kWearFormula, m_controls.wearModel);
     RetireModel(kLifeFormula, m_controls.lifeModel);
     emit LabelsShown();
@@ -109,7 +109,7 @@ void TForm_Result::Button1Click() {
     const DeterminationOutcome outcome =
         m_experiment.Determine(m_experiment.ChosenTime().toStdString(), DecimalSeparator());
     m_controls.chosenTime->setText(m_experiment.ChosenTime());
-    MarkEdit(m_controls.chosenTime, m_experiment.State().input_error_flags[kChosenTimeSlot]);
+    MarkField(m_controls.chosenTime, ProblemWords(outcome.chosenTimeProblem));
     if (outcome.wearModel)
         ShowModel(m_controls.wearModel, *outcome.wearModel);
     if (outcome.lifeModel)
