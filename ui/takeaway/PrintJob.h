@@ -32,7 +32,7 @@ struct JobOutcome {
         Sent,          // the queue took it
         Waits,         // the queue took it, and it waits for the paused printer
         NoServer,      // nobody answered before the job existed
-        Broken,        // the connection broke once the job existed, and the job was cancelled
+        Broken,        // the connection broke once the job existed; the job is then cancelled
         NotAccepting,  // the queue refuses jobs
         NoQueue,       // the queue is not there
         ServerRefusal, // refused for a reason of the server's own, in `serverWords`
