@@ -278,6 +278,14 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <source>Файл на диску не змінено.</source>
         <translation>The file on the disk is unchanged.</translation>
     </message>
+    <message>
+        <source>Звіт надіслано на принтер «%1».</source>
+        <translation>The report was sent to the printer “%1”.</translation>
+    </message>
+    <message>
+        <source>Звіт надіслано на принтер «%1». Принтер призупинено: звіт чекає в черзі, доки принтер не відновлять.</source>
+        <translation>The report was sent to the printer “%1”. The printer is paused: the report waits in its queue until the printer is resumed.</translation>
+    </message>
 </context>
 <context>
     <name>Field</name>
@@ -1038,6 +1046,14 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>сервер друку відповів: %1</source>
         <translation>the print server answered: %1</translation>
+    </message>
+    <message>
+        <source>сервер друку не відповідає</source>
+        <translation>the print server does not answer</translation>
+    </message>
+    <message>
+        <source>зв&apos;язок із сервером друку обірвався посеред завдання</source>
+        <translation>the connection to the print server broke off in the middle of the job</translation>
     </message>
 </context>
 <context>

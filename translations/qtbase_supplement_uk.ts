@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <!-- What Qt's own Ukrainian catalogue lacks in the dialogs the program opens: the print
-     dialog's page range and double-sided printing. Loaded beside qtbase_uk. -->
+     dialog's page range and double-sided printing, the printer properties' "Advanced" page.
+     Loaded beside qtbase_uk. -->
 <TS version="2.1" language="uk_UA">
 <context>
     <name>QPrintSettingsOutput</name>
@@ -28,6 +29,13 @@
     <message>
         <source>Short side binding</source>
         <translation>По короткій стороні</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesWidget</name>
+    <message>
+        <source>Advanced</source>
+        <translation>Додатково</translation>
     </message>
 </context>
 </TS>

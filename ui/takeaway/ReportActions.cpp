@@ -8,6 +8,7 @@
 #include "Handler.h"
 #include "LabReport.h"
 #include "MessageBoxes.h"
+#include "PrintChoices.h"
 #include "PrintJob.h"
 #include "Result.h"
 #include "RunStatus.h"
@@ -45,6 +46,12 @@ void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
         ShowFailure(parent, FileKind::Report, FileAction::Save, path, written.Error());
 }
 
+void ShowJobOutcome(QWidget *parent, const QString &queue, const JobOutcome &outcome) {
+    ShowMessage(outcome.Taken() ? QMessageBox::Information : QMessageBox::Critical,
+                JobMessage(outcome, queue), parent,
+                outcome.Taken() ? "PrintedBox" : "PrintFailureBox");
+}
+
 void PrintReport(QWidget *parent, Experiment &experiment) {
     QPrinter printer(QPrinter::HighResolution);
     SetReportPage(printer);
@@ -53,22 +60,25 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintReportDialog"));
     dialog.setWindowTitle(QCoreApplication::translate("Dialogs", "Друкувати звіт"));
+    // One page: no range of pages to choose from.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString extension = FileExtension(FileKind::Report);
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
     // The page the file would hold, sent so that the queue's answer is heard.
+    const QString queue = printer.printerName();
     const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
-    const Expected<void> printed =
-        pdf ? PrintPdf(printer.printerName(), *pdf, printer.docName(), printer.copyCount())
-            : pdf.Error();
-    if (!printed)
-        ShowMessage(QMessageBox::Critical,
-                    QCoreApplication::translate("Dialogs",
-                                                "Не вдалося надрукувати звіт на принтері «%1»: %2.")
-                        .arg(printer.printerName(), printed.Error().Reason(FileAction::Save)),
-                    parent, "PrintFailureBox");
+    if (!pdf)
+        return ShowMessage(QMessageBox::Critical,
+                           PrintFailureMessage(queue, pdf.Error().Reason(FileAction::Save)), parent,
+                           "PrintFailureBox");
+    SendPrintJob({queue, printer.docName(), *pdf, PrintOptions(printer)}, parent,
+                 [parent, queue](const JobOutcome &outcome) {
+                     RunHandler([&] { ShowJobOutcome(parent, queue, outcome); });
+                 });
 }
 
 void SaveReport(QWidget *parent, Experiment &experiment) {
