@@ -57,7 +57,8 @@ private:
 
 // The columns' captions in the interface's language: "Файл", …, "Подача S, мм/об.", ….
 std::vector<QString> CheckCaptions();
-// "30 файлів: 17 ok, 3 warning, 1 fault, 4 input, 5 file"
+// "30 файлів: 17 без зауважень, 3 з попередженням, 1 з помилкою обчислення, 4 з хибними
+// даними, 5 не відкрито"
 QString SummaryText(const StatusCounts &counts);
 
 } // namespace kvr

@@ -11,13 +11,16 @@
 #include "ResultsReport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -259,7 +262,8 @@ TEST(SummaryText, CountsFilesInEachFormOfTheWord) {
         StatusCounts counts{};
         counts[std::size_t(CheckStatus::Warning)] = n;
         EXPECT_EQ(SummaryText(counts),
-                  QStringLiteral("%1 %2: 0 ok, %1 warning, 0 fault, 0 input, 0 file")
+                  QStringLiteral("%1 %2: 0 без зауважень, %1 з попередженням, 0 з помилкою "
+                                 "обчислення, 0 з хибними даними, 0 не відкрито")
                       .arg(n)
                       .arg(QString::fromUtf8(word)));
     }
@@ -277,17 +281,20 @@ bool SameSheets(const QString &one, const QString &other) {
                 one, other}) == 0;
 }
 
-// "Перевірити групу…": the folder, where to save, with or without reports; the values the
-// progress showed, and the texts of the boxes after it. `cancelAt` cancels at that value.
-std::string CheckGroupInWindows(const QString &folder, const QString &workbook, bool reports,
-                                QList<int> &shown, int cancelAt = -1) {
+// "Перевірити групу…": the folder, where to save, the choices (reports signed by `checker`,
+// none without one) and `open` to press "Відкрити"; the values the progress showed, and the
+// texts of the dialogs, the folder dialog's with where it opened, the choices' with their
+// fields as found. `cancelAt` cancels at that value.
+std::string CheckGroupInWindows(const QString &folder, const QString &workbook,
+                                const std::optional<QString> &checker, QList<int> &shown,
+                                int cancelAt = -1, bool open = false) {
     QStringList texts;
     const auto answer = [&](QWidget *modal) {
         if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             // Asked again until the deferred accept closes it; one entry a dialog.
-            if (const QString entry = dialog->objectName() + ": " + dialog->windowTitle();
-                texts.isEmpty() || texts.constLast() != entry)
-                texts << entry;
+            if (texts.isEmpty() || !texts.constLast().startsWith(dialog->objectName()))
+                texts << dialog->objectName() + ": " + dialog->windowTitle() + " @ " +
+                             dialog->directory().path();
             // A folder is chosen by opening it.
             if (dialog->objectName() == "FolderDialog")
                 dialog->setDirectory(folder);
@@ -302,10 +309,20 @@ std::string CheckGroupInWindows(const QString &folder, const QString &workbook, 
             if (progress->value() >= cancelAt && cancelAt >= 0)
                 progress->cancel();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            texts << box->objectName() + ": " + box->text();
-            if (box->objectName() == "GroupReportsBox" && reports)
+            texts << box->objectName() + ": " + box->text() + box->detailedText();
+            EXPECT_LE(box->frameGeometry().height(), box->screen()->availableGeometry().height());
+            if (box->objectName() == "GroupDoneBox" && open)
                 box->button(QMessageBox::Yes)->click();
-            return box->objectName() == "GroupReportsBox" && reports;
+            return box->objectName() == "GroupDoneBox" && open;
+        } else if (modal->objectName() == "GroupChoicesDialog") {
+            auto *edit = Find<QLineEdit>(modal, "CheckerEdit");
+            texts << modal->objectName() + ": " + modal->findChild<QLabel *>()->text() + " / " +
+                         Find<QLineEdit>(modal, "ReportFolderEdit")->text() + " / " + edit->text() +
+                         " / " + edit->placeholderText();
+            Find<QCheckBox>(modal, "ReportsCheck")->setChecked(checker.has_value());
+            edit->setText(checker.value_or(edit->text()));
+            static_cast<QDialog *>(modal)->accept();
+            return true;
         }
         return true;
     };
@@ -322,32 +339,84 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     QList<int> shown;
     const QString workbook = saved.filePath(QStringLiteral("windows.xlsx"));
     const QString asked =
-        QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю групи|"
-                       "GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці «%1»?|"
-                       "GroupProgress: Перевіряються досліди групи…")
-            .arg(saved.path());
-    EXPECT_EQ(CheckGroupInWindows(group.path(), workbook, false, shown),
-              (asked + QStringLiteral("|GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
-                                      "\n\nВідкрити таблицю?")
-                           .arg(workbook, summary))
+        QStringLiteral("FolderDialog: Тека з дослідами групи @ %2|FileDialog: Зберегти таблицю "
+                       "групи @ %3|GroupChoicesDialog: Файлів дослідів (*.kvr) у теці «%3»: %4. / "
+                       "%1/%5 звіти / / Тарвилко Н. Г.|GroupProgress: 1 з %4 — 0-formula.kvr")
+            .arg(saved.path(), QDir::homePath(), group.path())
+            .arg(paths.size());
+    EXPECT_EQ(CheckGroupInWindows(group.path(), workbook, std::nullopt, shown),
+              (asked.arg(QStringLiteral("windows")) +
+               QStringLiteral("|GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
+                              "\n\nВідкрити таблицю?")
+                   .arg(workbook, summary))
                   .toStdString());
     EXPECT_TRUE(SameSheets(cli, workbook));
     EXPECT_GT(shown.size(), 10);
     EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
-    // Cancelled with reports half made: neither the workbook nor a report stays.
+    // Cancelled with reports half made: neither the workbook nor a report stays, and the
+    // next check opens in the group's folder.
     shown.clear();
     const QStringList before = QDir(saved.path()).entryList(QDir::Files);
-    EXPECT_EQ(CheckGroupInWindows(group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")),
-                                  true, shown, 12),
-              asked.toStdString());
+    EXPECT_EQ(
+        CheckGroupInWindows(group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")),
+                            QString(), shown, 12),
+        QString(asked).replace(QDir::homePath(), group.path()).arg("cancelled").toStdString());
     EXPECT_EQ(shown.constLast(), 12);
     EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files), before);
+    EXPECT_EQ(QDir(saved.filePath("cancelled звіти")).entryList(QDir::Files), QStringList());
     EXPECT_EQ(QDir(group.path()).entryList(QDir::Files).size(), paths.size());
-    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, false, shown),
-              QStringLiteral("FolderDialog: Тека з дослідами групи|"
-                             "NoExperimentsBox: У теці «%1» немає файлів дослідів (*.kvr).")
-                  .arg(saved.path())
+    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, std::nullopt, shown),
+              QStringLiteral("FolderDialog: Тека з дослідами групи @ %1|"
+                             "NoExperimentsBox: У теці «%2» немає файлів дослідів (*.kvr).")
+                  .arg(group.path(), saved.path())
                   .toStdString());
+}
+
+// 60 files that are no experiments beside two that are: their reports in a folder of their
+// own, signed by the checker, not written again for unchanged files; the problems in the
+// details of a box that fits the screen; and "Відкрити" where no program opens a workbook.
+TEST_F(CheckTable, InTheWindowsSaysWhatBecameOfTheReports) {
+    QTemporaryDir group, empty;
+    const QString files = QStringLiteral(KVR_SOURCE_DIR "/tests/cli/files/");
+    QFile::copy(files + "1-example.kvr", group.filePath("1-example.kvr"));
+    QFile::copy(files + "5-out-of-span.kvr", group.filePath("5-out-of-span.kvr"));
+    QString details, done;
+    for (int k = 10; k < 70; ++k) {
+        QFile::copy(files + "8-broken.kvr", group.filePath(QStringLiteral("b%1.kvr").arg(k)));
+        details += QStringLiteral("\nНе вдалося відкрити дослід «%1/b%2.kvr»: вміст не є "
+                                  "правильним текстом JSON.")
+                       .arg(group.path())
+                       .arg(k);
+    }
+    const QString workbook = group.filePath("g.xlsx"), reports = group.filePath("g звіти");
+    for (const char *env : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
+        qputenv(env, QFile::encodeName(empty.path()));
+    QList<int> shown;
+    for (const int fresh : {2, 0}) {
+        const std::string texts = CheckGroupInWindows(
+            group.path(), workbook, QStringLiteral("Петрів О. І."), shown, -1, true);
+        done = QStringLiteral(
+                   "GroupDoneBox: Таблицю групи збережено у файл «%1».\n62 файли: 1 без "
+                   "зауважень, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, "
+                   "60 не відкрито.\nЗвіти — у теці «%2»: нових %3, уже наявних (дослід не "
+                   "змінився) %4; без математичних моделей 1 (причину сказано на сторінці).\n"
+                   "Звітів не складено: 60 (чому — у подробицях).\n\nВідкрити таблицю?")
+                   .arg(workbook, reports)
+                   .arg(fresh)
+                   .arg(2 - fresh);
+        EXPECT_EQ(texts.substr(texts.find("|GroupChoices")),
+                  ("|GroupChoicesDialog: Файлів дослідів (*.kvr) у теці «" + group.path() +
+                   "»: 62. / " + reports + " / " + (fresh ? "" : "Петрів О. І.") +
+                   " / Тарвилко Н. Г.|GroupProgress: 1 з 62 — 1-example.kvr|" + done +
+                   details.mid(1) + "|OpenWorkbookFailureBox: Не вдалося відкрити «" + workbook +
+                   "»: у системі немає програми для електронних таблиць.")
+                      .toStdString());
+        QFile::remove(workbook);
+    }
+    EXPECT_EQ(QDir(reports).entryList(QDir::Files).size(), 2);
+    QProcess text;
+    text.start("pdftotext", {QDir(reports).entryInfoList(QDir::Files)[0].filePath(), "-"});
+    EXPECT_TRUE(text.waitForFinished() && text.readAll().contains("Перевірив: Петрів О. І."));
 }
 
 } // namespace
