@@ -110,10 +110,8 @@ ReportOutcome GroupReports::Write(const CheckedFile &checked) {
 
 QString DefaultReportFolder(const QString &workbookPath) {
     const QFileInfo workbook(workbookPath);
-    const QString base = workbook.completeBaseName();
     return workbook.dir().filePath(
-        base.isEmpty() ? QCoreApplication::translate("Group", "Звіти")
-                       : QCoreApplication::translate("Group", "%1 звіти").arg(base));
+        QCoreApplication::translate("Group", "%1 звіти").arg(workbook.completeBaseName()));
 }
 
 QString UnchangedText(const QString &shown, const WrittenReport &report) {

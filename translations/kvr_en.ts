@@ -691,10 +691,6 @@ enter a running time of the cutters of your choice</translation>
         <translation>The folder “%1” holds no experiment files (*.kvr).</translation>
     </message>
     <message>
-        <source>Звіти</source>
-        <translation>Reports</translation>
-    </message>
-    <message>
         <source>%1 звіти</source>
         <translation>%1 reports</translation>
     </message>

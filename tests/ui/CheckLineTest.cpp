@@ -430,6 +430,13 @@ TEST_F(CheckTable, InTheWindowsSaysWhatBecameOfTheReports) {
     for (const auto &[env, value] : desktop)
         value.isNull() ? qunsetenv(env) : qputenv(env, value);
     EXPECT_EQ(QDir(reports).entryList(QDir::Files).size(), 2);
+    // A report folder that cannot be made stops the check before it starts.
+    QFile(group.filePath("h звіти")).open(QIODevice::WriteOnly);
+    const std::string texts =
+        CheckGroupInWindows(group.path(), group.filePath("h.xlsx"), QString(), shown);
+    EXPECT_EQ(texts.substr(texts.rfind('|')), "|ReportFolderFailureBox: Теку звітів «" +
+                                                  group.filePath("h звіти").toStdString() +
+                                                  "» не створити.");
     QProcess text;
     text.start("pdftotext", {QDir(reports).entryInfoList(QDir::Files)[0].filePath(), "-"});
     EXPECT_TRUE(text.waitForFinished() && text.readAll().contains("Перевірив: Петрів О. І."));
