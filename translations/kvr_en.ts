@@ -739,8 +739,8 @@ enter a running time of the cutters of your choice</translation>
         <translation>Reports in the folder “%1”: %2 new, %3 there already (the experiment has not changed); %4 without mathematical models (the reason is given on the page).</translation>
     </message>
     <message>
-        <source>Звітів не складено: %1 (чому — у подробицях).</source>
-        <translation>Reports not written: %1 (why: in the details).</translation>
+        <source>Звітів не складено: %1 (чому — див. деталі).</source>
+        <translation>Reports not written: %1 (why: see the details).</translation>
     </message>
 </context>
 <context>

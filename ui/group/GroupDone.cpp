@@ -32,7 +32,7 @@ QString DoneText(const GroupDone &done) {
                     .arg(done.reports->withoutModels);
     if (!done.problems.isEmpty())
         text += QLatin1Char('\n') +
-                Tr(QT_TRANSLATE_NOOP("Group", "Звітів не складено: %1 (чому — у подробицях)."))
+                Tr(QT_TRANSLATE_NOOP("Group", "Звітів не складено: %1 (чому — див. деталі)."))
                     .arg(done.problems.size());
     return text + QStringLiteral("\n\n") + Tr(QT_TRANSLATE_NOOP("Group", "Відкрити таблицю?"));
 }
