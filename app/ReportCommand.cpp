@@ -46,7 +46,9 @@ int RunReports(char *program, const Command &command) {
                 CheckLine({ReadableName(path).toStdString(), written.toStdString()})));
             if (!outcome)
                 progress.Message(outcome.Error().Reason(FileAction::Save));
-            else if (outcome->withoutModels)
+            else if (outcome->unchanged)
+                progress.Message(UnchangedText(ReadableName(path), *outcome));
+            if (outcome && outcome->withoutModels)
                 withoutModels << written;
             every = every && outcome;
             progress.Step();

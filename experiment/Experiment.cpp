@@ -1,10 +1,10 @@
 #include "Experiment.h"
 
 #include "InputTable.h"
+#include "Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -13,8 +13,6 @@ namespace kvr {
 namespace {
 
 const QString kFolderKey = QStringLiteral("folder");
-
-QSettings Settings() { return QSettings(QStringLiteral("kelvora"), QStringLiteral("kvr")); }
 
 // "Розрахувати" writes the commas of a number as points: a number that differs only by that
 // is the one the student typed, and nothing to save.
@@ -90,13 +88,14 @@ bool Experiment::Changed(const ExperimentTexts &now) const {
 }
 
 QString Experiment::Folder() const {
-    const QString folder = m_folder.isEmpty() ? Settings().value(kFolderKey).toString() : m_folder;
+    const QString folder =
+        m_folder.isEmpty() ? ProgramSettings().value(kFolderKey).toString() : m_folder;
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void Experiment::RememberFolder(const QString &path) {
     m_folder = QFileInfo(path).absolutePath();
-    QSettings settings = Settings();
+    QSettings settings = ProgramSettings();
     settings.setValue(kFolderKey, m_folder);
 }
 

@@ -4,6 +4,7 @@
 #include "QuantityTexts.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -240,10 +241,12 @@ ExperimentRead ReadExperimentFile(const QString &path) {
     return ReadExperimentFileAt(QFile::encodeName(path));
 }
 
-ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath) {
+ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath, QByteArray *sha256) {
     const Expected<QByteArray> read = ReadOrdinaryFileAt(nativePath, kMaxExperimentFileBytes);
     if (!read)
         return read.Error();
+    if (sha256)
+        *sha256 = QCryptographicHash::hash(*read, QCryptographicHash::Sha256);
     return ParseExperiment(*read);
 }
 

@@ -62,7 +62,9 @@ Expected<void> CheckForSaving(const ExperimentTexts &texts);
 QByteArray SerializeExperiment(const ExperimentTexts &texts);
 
 ExperimentRead ReadExperimentFile(const QString &path);
-ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath);
+// `sha256`, when given, gets the digest of the bytes read, whatever they hold: what a lab
+// report records as the file it was drawn from.
+ExperimentRead ReadExperimentFileAt(const QByteArray &nativePath, QByteArray *sha256 = nullptr);
 // The old file stays unless the new one is complete.
 Expected<void> WriteExperimentFile(const QString &path, const ExperimentTexts &texts);
 

@@ -6,7 +6,7 @@ namespace kvr {
 
 std::unique_ptr<FileRun> RunExperimentFile(const QByteArray &nativePath, std::string separator) {
     auto run = std::make_unique<FileRun>();
-    run->read = ReadExperimentFileAt(nativePath);
+    run->read = ReadExperimentFileAt(nativePath, &run->sha256);
     run->separator = std::move(separator);
     const ExperimentTexts *texts = run->read.IfValue();
     if (!texts)

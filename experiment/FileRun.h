@@ -18,6 +18,7 @@ struct FileRun {
     std::string separator;               // the locale's, as the windows show numbers
     CalculationOutcome calculation;
     std::optional<DeterminationOutcome> determination;
+    QByteArray sha256; // of the bytes the texts were read from; empty when none were read
 };
 
 // Reads the file as "Відкрити дослід…" does, without remembering its folder: a check of a

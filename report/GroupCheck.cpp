@@ -67,6 +67,23 @@ QString ColumnCaption(const QuantityValue &value) {
         .arg(Unit(value.quantity->key));
 }
 
+// The counts say in words what the table's fixed status words say to a script.
+const char *StatusCountWord(CheckStatus status) {
+    switch (status) {
+    case CheckStatus::Ok:
+        return QT_TRANSLATE_NOOP("Check", "%1 без зауважень");
+    case CheckStatus::Warning:
+        return QT_TRANSLATE_NOOP("Check", "%1 з попередженням");
+    case CheckStatus::Fault:
+        return QT_TRANSLATE_NOOP("Check", "%1 з помилкою обчислення");
+    case CheckStatus::Input:
+        return QT_TRANSLATE_NOOP("Check", "%1 з хибними даними");
+    case CheckStatus::File:
+        return QT_TRANSLATE_NOOP("Check", "%1 не відкрито");
+    }
+    return "%1";
+}
+
 } // namespace
 
 Verdict VerdictNamingFile(const QString &shownFile, const FileRun &run) {
@@ -142,9 +159,8 @@ QString SummaryText(const StatusCounts &counts) {
     // The best first.
     for (auto row = std::rbegin(kCheckStatuses); row != std::rend(kCheckStatuses); ++row) {
         total += counts[std::size_t(row->status)];
-        parts << QStringLiteral("%1 %2")
-                     .arg(counts[std::size_t(row->status)])
-                     .arg(QLatin1String(row->word));
+        parts << QCoreApplication::translate("Check", StatusCountWord(row->status))
+                     .arg(counts[std::size_t(row->status)]);
     }
     return QStringLiteral("%1: %2").arg(CountedFiles(total), parts.join(QLatin1String(", ")));
 }

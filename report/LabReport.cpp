@@ -383,7 +383,7 @@ void PaintCharts(Page &page, const CalculationState &state, int count) {
 
 // Qt's PDF writer has no subject of its own; the document's XMP description is where
 // viewers show one ("Опис", "Subject"), beside the title and the program.
-QByteArray XmpMetadata(const QString &title, const QString &subject) {
+QByteArray XmpMetadata(const QString &title, const ReportExtras &extras) {
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toUtf8(); };
     return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
            "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
@@ -394,15 +394,18 @@ QByteArray XmpMetadata(const QString &title, const QString &subject) {
            escaped(title) +
            "</rdf:li></rdf:Alt></dc:title>\n"
            "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>" +
-           escaped(subject) +
-           "</rdf:li></rdf:Alt></dc:description>\n"
-           "<xmp:CreatorTool>" +
-           escaped(QString::fromUtf8(kApplicationTitle)) +
+           escaped(extras.source) + "</rdf:li></rdf:Alt></dc:description>\n" +
+           (extras.sourceSha256.isEmpty()
+                ? QByteArray()
+                : "<pdf:Keywords>" + SourceKeyword(extras.sourceSha256) + "</pdf:Keywords>\n") +
+           "<xmp:CreatorTool>" + escaped(QString::fromUtf8(kApplicationTitle)) +
            "</xmp:CreatorTool>\n"
            "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>";
 }
 
 } // namespace
+
+QByteArray SourceKeyword(const QByteArray &sha256) { return "kvr-source-sha256:" + sha256.toHex(); }
 
 void SetReportPage(QPagedPaintDevice &device) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -440,7 +443,7 @@ Expected<QByteArray> LabReportPdf(const RunStatus &status, const CalculationStat
         writer.setCreator(QString::fromUtf8(kApplicationTitle));
         writer.setTitle(ReportTitle(status));
         if (!extras.source.isEmpty())
-            writer.setDocumentXmpMetadata(XmpMetadata(ReportTitle(status), extras.source));
+            writer.setDocumentXmpMetadata(XmpMetadata(ReportTitle(status), extras));
         SetReportPage(writer);
         QPainter painter;
         if (!painter.begin(&writer))

@@ -22,8 +22,13 @@ void SetReportPage(QPagedPaintDevice &device);
 struct ReportExtras {
     QString checker; // signs as "Перевірив:" instead of the results window's instructor
     QString source;  // the experiment file, named as the PDF's subject
-    QString missingModels; // why the run lacks a model, said where the models stand
+    QString missingModels;   // why the run lacks a model, said where the models stand
+    QByteArray sourceSha256; // the experiment file's bytes, recorded as the PDF's keyword
 };
+
+// The PDF's keyword that records the bytes of the experiment file a report was drawn from, as
+// it stands in the file: a folder's reports are told apart by it without being parsed.
+QByteArray SourceKeyword(const QByteArray &sha256);
 
 // Paints the page onto a painter open on a device set up by SetReportPage.
 void PaintLabReport(QPainter &painter, const RunStatus &status, const CalculationState &state,

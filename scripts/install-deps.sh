@@ -14,6 +14,8 @@ packages=(
     xvfb openbox x11-utils x11-xserver-utils xdotool wmctrl imagemagick
     dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
     poppler-utils
+    # The group check's "Відкрити": which program opens a workbook, asked as the desktop asks.
+    xdg-utils
     # The command line's tests: a terminal for the progress, and the file writer's fsync seen.
     bsdutils strace
     # The printing test: a print server of its own with a cups-pdf queue.

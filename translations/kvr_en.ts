@@ -51,6 +51,26 @@
         <translation>The folder “%1” holds no experiment files (*.kvr).</translation>
     </message>
     <message>
+        <source>%1 без зауважень</source>
+        <translation>%1 clean</translation>
+    </message>
+    <message>
+        <source>%1 з попередженням</source>
+        <translation>%1 with a warning</translation>
+    </message>
+    <message>
+        <source>%1 з помилкою обчислення</source>
+        <translation>%1 with a calculation error</translation>
+    </message>
+    <message>
+        <source>%1 з хибними даними</source>
+        <translation>%1 with bad inputs</translation>
+    </message>
+    <message>
+        <source>%1 не відкрито</source>
+        <translation>%1 not opened</translation>
+    </message>
+    <message>
         <source>У теці «%1» знайдено %2 (*.kvr).</source>
         <translation>Found %2 (*.kvr) in the folder “%1”.</translation>
     </message>
@@ -137,13 +157,22 @@
         <translation>Reports lacking mathematical models (the reason is given on the page):</translation>
     </message>
     <message>
+        <source>Звіт «%1» уже є: дослід «%2» відтоді не змінився.</source>
+        <translation>The report “%1” is there already: the experiment “%2” has not changed since.</translation>
+    </message>
+    <message>
+        <source>kvr: межі «%1» не прочитати: %2</source>
+        <translation>kvr: cannot read the limits “%1”: %2</translation>
+    </message>
+    <message>
         <source>Використання:
   kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
   kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
       -o, --output ФАЙЛ      таблиця у книгу .xlsx (або у ФАЙЛ .tsv)
-  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ, не замінюючи наявних
+  kvr --report ТЕКА ФАЙЛ...  звіт PDF на кожен дослід у ТЕЦІ, не замінюючи наявних;
+                             дослід, чий звіт там уже є, вдруге не складається
       --checker ІМ&apos;Я         ім&apos;я після «Перевірив:» у кожному звіті
-  ФАЙЛ може бути текою: усі її файли *.kvr за назвою.
+  ФАЙЛ може бути текою: усі її файли *.kvr (і *.KVR) за назвою.
       --files-from СПИСОК    ще й файли зі СПИСКУ, по одному в рядку (- : стандартний ввід)
       --null                 у СПИСКУ назви розділено байтом NUL
       --limits МЕЖІ          межі величин лабораторії для приміток: рядки
@@ -163,9 +192,10 @@
   kvr [FILE]                   the windows; FILE opened as “Open experiment…” opens it
   kvr --check FILE...          one tab-separated line per experiment, on standard output
       -o, --output FILE        the table into an .xlsx workbook (or into a .tsv FILE)
-  kvr --report FOLDER FILE...  one PDF report per experiment, in FOLDER, replacing none
+  kvr --report FOLDER FILE...  one PDF report per experiment, in FOLDER, replacing none;
+                               an experiment whose report is there already gets no second
       --checker NAME           the name after “Checked by:” on every report
-  FILE may be a folder: all its *.kvr files, by name.
+  FILE may be a folder: all its *.kvr (and *.KVR) files, by name.
       --files-from LIST        also the files in LIST, one a line (- : standard input)
       --null                   the names in LIST are separated by NUL bytes
       --limits LIMITS          the lab&apos;s ranges of the quantities for the notes: lines
@@ -182,10 +212,6 @@ of the table.
 The windows, reports and messages speak the first of the system&apos;s languages
 (LANGUAGE, LANG) the program has: Ukrainian or English; Ukrainian otherwise.
 </translation>
-    </message>
-    <message>
-        <source>kvr: межі «%1» не прочитати: %2</source>
-        <translation>kvr: cannot read the limits “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -710,10 +736,6 @@ enter a running time of the cutters of your choice</translation>
         <translation>Folder with the group&apos;s experiments</translation>
     </message>
     <message>
-        <source>Перевіряються досліди групи…</source>
-        <translation>Checking the group&apos;s experiments…</translation>
-    </message>
-    <message>
         <source>Скасувати</source>
         <translation>Cancel</translation>
     </message>
@@ -740,20 +762,52 @@ enter a running time of the cutters of your choice</translation>
         <translation>Could not open “%1”: the system has no spreadsheet program.</translation>
     </message>
     <message>
-        <source>Скласти ще й звіт PDF кожного досліду в теці «%1»?</source>
-        <translation>Also write each experiment&apos;s PDF report in the folder “%1”?</translation>
+        <source>%1 звіти</source>
+        <translation>%1 reports</translation>
     </message>
     <message>
-        <source>Скласти звіти</source>
-        <translation>Write the reports</translation>
+        <source>Вибрати…</source>
+        <translation>Choose…</translation>
     </message>
     <message>
-        <source>Лише таблицю</source>
-        <translation>Only the table</translation>
+        <source>Тека звітів</source>
+        <translation>Folder of the reports</translation>
     </message>
     <message>
-        <source>У теці «%1» немає файлів дослідів (*.kvr).</source>
-        <translation>The folder “%1” holds no experiment files (*.kvr).</translation>
+        <source>Скласти ще й звіт PDF кожного досліду</source>
+        <translation>Also write each experiment&apos;s PDF report</translation>
+    </message>
+    <message>
+        <source>Тека звітів:</source>
+        <translation>Folder of the reports:</translation>
+    </message>
+    <message>
+        <source>Перевірив:</source>
+        <translation>Checked by:</translation>
+    </message>
+    <message>
+        <source>Перевірити</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Файли дослідів (*.kvr)</source>
+        <translation>Experiment files (*.kvr)</translation>
+    </message>
+    <message>
+        <source>%1 з %2 — %3</source>
+        <translation>%1 of %2 — %3</translation>
+    </message>
+    <message>
+        <source>Теку звітів «%1» не створити.</source>
+        <translation>The folder of the reports “%1” cannot be made.</translation>
+    </message>
+    <message>
+        <source>Звіти — у теці «%1»: нових %2, уже наявних (дослід не змінився) %3; без математичних моделей %4 (причину сказано на сторінці).</source>
+        <translation>Reports in the folder “%1”: %2 new, %3 there already (the experiment has not changed); %4 without mathematical models (the reason is given on the page).</translation>
+    </message>
+    <message>
+        <source>Звітів не складено: %1 (чому — див. деталі).</source>
+        <translation>Reports not written: %1 (why: see the details).</translation>
     </message>
 </context>
 <context>

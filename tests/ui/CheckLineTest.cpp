@@ -11,15 +11,18 @@
 #include "ResultsReport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -274,7 +277,8 @@ TEST(SummaryText, CountsFilesInEachFormOfTheWord) {
         StatusCounts counts{};
         counts[std::size_t(CheckStatus::Warning)] = n;
         EXPECT_EQ(SummaryText(counts),
-                  QStringLiteral("%1 %2: 0 ok, %1 warning, 0 fault, 0 input, 0 file")
+                  QStringLiteral("%1 %2: 0 без зауважень, %1 з попередженням, 0 з помилкою "
+                                 "обчислення, 0 з хибними даними, 0 не відкрито")
                       .arg(n)
                       .arg(QString::fromUtf8(word)));
     }
@@ -292,17 +296,28 @@ bool SameSheets(const QString &one, const QString &other) {
                 one, other}) == 0;
 }
 
-// "Перевірити групу…": the folder, where to save, with or without reports; the values the
-// progress showed, and the texts of the boxes after it. `cancelAt` cancels at that value.
-std::string CheckGroupInWindows(const QString &folder, const QString &workbook, bool reports,
-                                QList<int> &shown, int cancelAt = -1) {
+// What the progress says at `value` over `files`, sorted by their bytes.
+QString Progress(const QStringList &files, int value) {
+    return QStringLiteral("GroupProgress: %1 з %2 — %3")
+        .arg(value + 1)
+        .arg(files.size())
+        .arg(QFileInfo(files[value]).fileName());
+}
+
+// "Перевірити групу…": the folder, where to save, the choices (reports signed by `checker`,
+// none without one) and `open` to press "Відкрити"; the values the progress showed, and the
+// texts of the dialogs, the folder dialog's with where it opened, the choices' with their
+// fields as found. `cancelAt` cancels at that value.
+std::string CheckGroupInWindows(const QString &folder, const QString &workbook,
+                                const std::optional<QString> &checker, QList<int> &shown,
+                                int cancelAt = -1, bool open = false) {
     QStringList texts;
     const auto answer = [&](QWidget *modal) {
         if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             // Asked again until the deferred accept closes it; one entry a dialog.
-            if (const QString entry = dialog->objectName() + ": " + dialog->windowTitle();
-                texts.isEmpty() || texts.constLast() != entry)
-                texts << entry;
+            if (texts.isEmpty() || !texts.constLast().startsWith(dialog->objectName()))
+                texts << dialog->objectName() + ": " + dialog->windowTitle() + " @ " +
+                             dialog->directory().path();
             // A folder is chosen by opening it.
             if (dialog->objectName() == "FolderDialog")
                 dialog->setDirectory(folder);
@@ -317,10 +332,20 @@ std::string CheckGroupInWindows(const QString &folder, const QString &workbook, 
             if (progress->value() >= cancelAt && cancelAt >= 0)
                 progress->cancel();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            texts << box->objectName() + ": " + box->text();
-            if (box->objectName() == "GroupReportsBox" && reports)
+            texts << box->objectName() + ": " + box->text() + box->detailedText();
+            EXPECT_LE(box->frameGeometry().height(), box->screen()->availableGeometry().height());
+            if (box->objectName() == "GroupDoneBox" && open)
                 box->button(QMessageBox::Yes)->click();
-            return box->objectName() == "GroupReportsBox" && reports;
+            return box->objectName() == "GroupDoneBox" && open;
+        } else if (modal->objectName() == "GroupChoicesDialog") {
+            auto *edit = Find<QLineEdit>(modal, "CheckerEdit");
+            texts << modal->objectName() + ": " + modal->findChild<QLabel *>()->text() + " / " +
+                         Find<QLineEdit>(modal, "ReportFolderEdit")->text() + " / " + edit->text() +
+                         " / " + edit->placeholderText();
+            Find<QCheckBox>(modal, "ReportsCheck")->setChecked(checker.has_value());
+            edit->setText(checker.value_or(edit->text()));
+            static_cast<QDialog *>(modal)->accept();
+            return true;
         }
         return true;
     };
@@ -333,38 +358,106 @@ TEST_F(CheckTable, InTheWindowsWritesTheSameWorkbookAndCancelLeavesNothing) {
     QTemporaryDir group, saved;
     const QStringList paths = GroupFolder(group);
     const QString cli = saved.filePath(QStringLiteral("cli.xlsx"));
-    // The summary, after the folder's count.
-    const QString summary =
-        CheckOutput({QStringLiteral("-o"), cli, group.path()}).second.trimmed().section('\n', -1);
+    // The folder's count, then the summary: the windows say both as the command line does.
+    const QStringList said =
+        CheckOutput({QStringLiteral("-o"), cli, group.path()}).second.trimmed().split('\n');
+    const QString summary = said.constLast();
     QList<int> shown;
     const QString workbook = saved.filePath(QStringLiteral("windows.xlsx"));
     const QString asked =
-        QStringLiteral("FolderDialog: Тека з дослідами групи|FileDialog: Зберегти таблицю групи|"
-                       "GroupReportsBox: Скласти ще й звіт PDF кожного досліду в теці «%1»?|"
-                       "GroupProgress: Перевіряються досліди групи…")
-            .arg(saved.path());
-    EXPECT_EQ(CheckGroupInWindows(group.path(), workbook, false, shown),
-              (asked + QStringLiteral("|GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
-                                      "\n\nВідкрити таблицю?")
-                           .arg(workbook, summary))
-                  .toStdString());
+        QStringLiteral("FolderDialog: Тека з дослідами групи @ %2|FileDialog: Зберегти таблицю "
+                       "групи @ %3|GroupChoicesDialog: %4 / "
+                       "%1/%5 звіти /  / Тарвилко Н. Г.|%6")
+            .arg(saved.path(), QDir::homePath(), group.path(), said.constFirst());
+    const std::string texts = CheckGroupInWindows(group.path(), workbook, std::nullopt, shown);
+    EXPECT_EQ(texts, (asked.arg(QStringLiteral("windows"), Progress(paths, shown[0])) +
+                      QStringLiteral("|GroupDoneBox: Таблицю групи збережено у файл «%1».\n%2."
+                                     "\n\nВідкрити таблицю?")
+                          .arg(workbook, summary))
+                         .toStdString());
     EXPECT_TRUE(SameSheets(cli, workbook));
     EXPECT_GT(shown.size(), 10);
     EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
-    // Cancelled with reports half made: neither the workbook nor a report stays.
+    // Cancelled with reports half made: neither the workbook nor a report stays, and the
+    // next check opens in the group's folder.
     shown.clear();
     const QStringList before = QDir(saved.path()).entryList(QDir::Files);
-    EXPECT_EQ(CheckGroupInWindows(group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")),
-                                  true, shown, 12),
-              asked.toStdString());
+    const std::string cancelled = CheckGroupInWindows(
+        group.path(), saved.filePath(QStringLiteral("cancelled.xlsx")), QString(), shown, 12);
+    EXPECT_EQ(cancelled, QString(asked)
+                             .replace(QDir::homePath(), group.path())
+                             .arg("cancelled", Progress(paths, shown[0]))
+                             .toStdString());
     EXPECT_EQ(shown.constLast(), 12);
     EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files), before);
+    EXPECT_EQ(QDir(saved.filePath("cancelled звіти")).entryList(QDir::Files), QStringList());
     EXPECT_EQ(QDir(group.path()).entryList(QDir::Files).size(), paths.size());
-    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, false, shown),
-              QStringLiteral("FolderDialog: Тека з дослідами групи|"
-                             "NoExperimentsBox: У теці «%1» немає файлів дослідів (*.kvr).")
-                  .arg(saved.path())
+    EXPECT_EQ(CheckGroupInWindows(saved.path(), workbook, std::nullopt, shown),
+              QStringLiteral("FolderDialog: Тека з дослідами групи @ %1|"
+                             "NoExperimentsBox: У теці «%2» немає файлів дослідів (*.kvr).")
+                  .arg(group.path(), saved.path())
                   .toStdString());
+}
+
+// 60 files that are no experiments beside two that are: their reports in a folder of their
+// own, signed by the checker, not written again for unchanged files; the problems in the
+// details of a box that fits the screen; and "Відкрити" where no program opens a workbook.
+TEST_F(CheckTable, InTheWindowsSaysWhatBecameOfTheReports) {
+    QTemporaryDir group, empty;
+    const QString files = QStringLiteral(KVR_SOURCE_DIR "/tests/cli/files/");
+    QFile::copy(files + "1-example.kvr", group.filePath("1-example.kvr"));
+    QFile::copy(files + "5-out-of-span.kvr", group.filePath("5-out-of-span.kvr"));
+    QString details, done;
+    for (int k = 10; k < 70; ++k) {
+        QFile::copy(files + "8-broken.kvr", group.filePath(QStringLiteral("b%1.kvr").arg(k)));
+        details += QStringLiteral("\nНе вдалося відкрити дослід «%1/b%2.kvr»: вміст не є "
+                                  "правильним текстом JSON.")
+                       .arg(group.path())
+                       .arg(k);
+    }
+    const QString workbook = group.filePath("g.xlsx"), reports = group.filePath("g звіти");
+    // The desktop's lists of programs, empty; the test's others run on the machine's.
+    std::map<const char *, QByteArray> desktop;
+    for (const char *env : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
+        desktop[env] = qgetenv(env), qputenv(env, QFile::encodeName(empty.path()));
+    const QStringList names = QDir(group.path()).entryList({"*.kvr"}, QDir::Files, QDir::Name);
+    QList<int> shown;
+    for (const int fresh : {2, 0}) {
+        shown.clear();
+        const std::string texts = CheckGroupInWindows(
+            group.path(), workbook, QStringLiteral("Петрів О. І."), shown, -1, true);
+        done = QStringLiteral(
+                   "GroupDoneBox: Таблицю групи збережено у файл «%1».\n62 файли: 1 без "
+                   "зауважень, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, "
+                   "60 не відкрито.\nЗвіти — у теці «%2»: нових %3, уже наявних (дослід не "
+                   "змінився) %4; без математичних моделей 1 (причину сказано на сторінці).\n"
+                   "Звітів не складено: 60 (чому — див. деталі).\n\nВідкрити таблицю?")
+                   .arg(workbook, reports)
+                   .arg(fresh)
+                   .arg(2 - fresh);
+        EXPECT_EQ(texts.substr(texts.find("|GroupChoices")),
+                  ("|GroupChoicesDialog: У теці «" + group.path() +
+                   "» знайдено 62 файли (*.kvr). / " + reports + " / " +
+                   (fresh ? "" : "Петрів О. І.") + " / Тарвилко Н. Г.|" +
+                   Progress(names, shown[0]) + "|" + done + details.mid(1) +
+                   "|OpenWorkbookFailureBox: Не вдалося відкрити «" + workbook +
+                   "»: у системі немає програми для електронних таблиць.")
+                      .toStdString());
+        QFile::remove(workbook);
+    }
+    for (const auto &[env, value] : desktop)
+        value.isNull() ? qunsetenv(env) : qputenv(env, value);
+    EXPECT_EQ(QDir(reports).entryList(QDir::Files).size(), 2);
+    // A report folder that cannot be made stops the check before it starts.
+    QFile(group.filePath("h звіти")).open(QIODevice::WriteOnly);
+    const std::string texts =
+        CheckGroupInWindows(group.path(), group.filePath("h.xlsx"), QString(), shown);
+    EXPECT_EQ(texts.substr(texts.rfind('|')), "|ReportFolderFailureBox: Теку звітів «" +
+                                                  group.filePath("h звіти").toStdString() +
+                                                  "» не створити.");
+    QProcess text;
+    text.start("pdftotext", {QDir(reports).entryInfoList(QDir::Files)[0].filePath(), "-"});
+    EXPECT_TRUE(text.waitForFinished() && text.readAll().contains("Перевірив: Петрів О. І."));
 }
 
 } // namespace

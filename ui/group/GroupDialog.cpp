@@ -3,27 +3,28 @@
 #include "ExperimentDialogs.h"
 #include "FileNames.h"
 #include "GroupCheck.h"
+#include "GroupChoices.h"
+#include "GroupDone.h"
 #include "GroupReports.h"
 #include "MessageBoxes.h"
 #include "NativeNames.h"
-#include "Titles.h"
+#include "Settings.h"
 #include "Workbook.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QUrl>
 
 namespace kvr {
 
 namespace {
+
+// Apart from the students' folder, which the windows' own dialogs remember.
+const QString kGroupFolderKey = QStringLiteral("group/folder");
 
 QString Tr(const char *text) { return QCoreApplication::translate("Group", text); }
 
@@ -31,34 +32,32 @@ QString AskFolder(QWidget *parent, const QString &start) {
     QFileDialog dialog(parent, Tr(QT_TRANSLATE_NOOP("Group", "Тека з дослідами групи")), start);
     dialog.setObjectName(QStringLiteral("FolderDialog"));
     dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // The experiment files shown beside the folders, so that a folder is seen to hold some.
+    dialog.setNameFilter(Tr(QT_TRANSLATE_NOOP("Group", "Файли дослідів (*.kvr)")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 
-bool Asked(QWidget *parent, const char *name, const QString &text, const char *yes,
-           const char *no) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QString::fromLatin1(name));
-    box.button(QMessageBox::Yes)->setText(Tr(yes));
-    box.button(QMessageBox::No)->setText(Tr(no));
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+QString GroupFolder(const QString &studentsFolder) {
+    const QString remembered = ProgramSettings().value(kGroupFolderKey).toString();
+    return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : studentsFolder;
 }
 
 // The files checked one at a time; the progress dialog keeps the window answering between
 // them. Returns false when the teacher cancelled.
 bool CheckAll(QWidget *parent, const QList<QByteArray> &files, GroupCheck &group, Workbook &book,
               GroupReports *reports, QStringList &written, QStringList &problems) {
-    QProgressDialog progress(Tr(QT_TRANSLATE_NOOP("Group", "Перевіряються досліди групи…")),
-                             Tr(QT_TRANSLATE_NOOP("Group", "Скасувати")), 0, int(files.size()),
-                             parent);
+    QProgressDialog progress(QString(), Tr(QT_TRANSLATE_NOOP("Group", "Скасувати")), 0,
+                             int(files.size()), parent);
     progress.setObjectName(QStringLiteral("GroupProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     for (qsizetype k = 0; k < files.size(); ++k) {
+        progress.setLabelText(Tr(QT_TRANSLATE_NOOP("Group", "%1 з %2 — %3"))
+                                  .arg(k + 1)
+                                  .arg(files.size())
+                                  .arg(QFileInfo(ReadableName(files[k])).fileName()));
         progress.setValue(int(k));
         if (progress.wasCanceled())
             return false;
@@ -66,44 +65,25 @@ bool CheckAll(QWidget *parent, const QList<QByteArray> &files, GroupCheck &group
         book.Add(checked);
         if (!reports)
             continue;
-        if (const ReportOutcome outcome = reports->Write(checked))
-            written << outcome->path;
-        else
+        if (const ReportOutcome outcome = reports->Write(checked); !outcome)
             problems << outcome.Error().Reason(FileAction::Save);
+        else if (!outcome->unchanged)
+            written << outcome->path;
     }
     progress.setValue(int(files.size()));
     return !progress.wasCanceled();
 }
 
-void Finished(QWidget *parent, const QString &path, const StatusCounts &counts,
-              const QStringList &problems) {
-    QString text = Tr(QT_TRANSLATE_NOOP("Group", "Таблицю групи збережено у файл «%1».\n%2."))
-                       .arg(QDir::toNativeSeparators(path), SummaryText(counts));
-    if (!problems.isEmpty())
-        text += QLatin1Char('\n') + problems.join(QLatin1Char('\n'));
-    if (!Asked(parent, "GroupDoneBox",
-               text + QStringLiteral("\n\n") + Tr(QT_TRANSLATE_NOOP("Group", "Відкрити таблицю?")),
-               QT_TRANSLATE_NOOP("Group", "Відкрити"), QT_TRANSLATE_NOOP("Group", "Закрити")))
-        return;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(QMessageBox::Warning,
-                    Tr(QT_TRANSLATE_NOOP("Group", "Не вдалося відкрити «%1»: у системі немає "
-                                                  "програми для електронних таблиць."))
-                        .arg(QDir::toNativeSeparators(path)),
-                    parent, "OpenWorkbookFailureBox");
-}
-
 } // namespace
 
 void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
-    const QString folder = AskFolder(parent, startFolder);
+    const QString folder = AskFolder(parent, GroupFolder(startFolder));
     if (folder.isEmpty())
         return;
+    ProgramSettings().setValue(kGroupFolderKey, folder);
     const QList<QByteArray> files = ExperimentFilesIn(QFile::encodeName(folder));
     if (files.isEmpty()) {
-        ShowMessage(QMessageBox::Information,
-                    Tr(QT_TRANSLATE_NOOP("Group", "У теці «%1» немає файлів дослідів (*.kvr)."))
-                        .arg(QDir::toNativeSeparators(folder)),
+        ShowMessage(QMessageBox::Information, FolderCountText(QDir::toNativeSeparators(folder), 0),
                     parent, "NoExperimentsBox");
         return;
     }
@@ -112,17 +92,23 @@ void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
     const QString path = AskSavePath(parent, FileKind::Workbook, folder, suggested);
     if (path.isEmpty())
         return;
-    const QString reportFolder = QFileInfo(path).absolutePath();
-    const bool withReports = Asked(
-        parent, "GroupReportsBox",
-        Tr(QT_TRANSLATE_NOOP("Group", "Скласти ще й звіт PDF кожного досліду в теці «%1»?"))
-            .arg(QDir::toNativeSeparators(reportFolder)),
-        QT_TRANSLATE_NOOP("Group", "Скласти звіти"), QT_TRANSLATE_NOOP("Group", "Лише таблицю"));
+    const std::optional<GroupChoices> choices = AskGroupChoices(parent, folder, files.size(), path);
+    if (!choices)
+        return;
+    const QString reportFolder = QFileInfo(path).dir().filePath(
+        choices->reportFolder.isEmpty() ? DefaultReportFolder(path) : choices->reportFolder);
+    if (choices->reports && !QDir().mkpath(reportFolder)) {
+        ShowMessage(QMessageBox::Warning,
+                    Tr(QT_TRANSLATE_NOOP("Group", "Теку звітів «%1» не створити."))
+                        .arg(QDir::toNativeSeparators(reportFolder)),
+                    parent, "ReportFolderFailureBox");
+        return;
+    }
     GroupCheck group;
     Workbook book;
-    GroupReports reports(reportFolder);
+    GroupReports reports(reportFolder, choices->checker);
     QStringList written, problems;
-    if (!CheckAll(parent, files, group, book, withReports ? &reports : nullptr, written,
+    if (!CheckAll(parent, files, group, book, choices->reports ? &reports : nullptr, written,
                   problems)) {
         // A cancelled run leaves nothing: the workbook was never written, and the reports
         // it made are its own, never a file that was there before.
@@ -134,7 +120,9 @@ void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
         ShowFailure(parent, FileKind::Workbook, FileAction::Save, path, saved.Error());
         return;
     }
-    Finished(parent, path, group.Counts(), problems);
+    ShowGroupDone(parent, {path, group.Counts(),
+                           choices->reports ? std::optional(reports.Tally()) : std::nullopt,
+                           reportFolder, problems});
 }
 
 } // namespace kvr
