@@ -194,6 +194,19 @@ QStringList FileNotes(const FileRun &run, bool commaGroupsThousands) {
     return notes;
 }
 
+QStringList RunNotes(const Experiment &experiment) {
+    const std::optional<Presses> &presses = experiment.LastPresses();
+    if (!presses)
+        return {};
+    ExperimentTexts texts;
+    texts.name = presses->inputs.userName;
+    for (std::size_t slot = 0; slot < texts.fields.size(); ++slot)
+        texts.fields[slot] = presses->inputs.fields[slot].text;
+    FileRun run{experiment.State(),        experiment.Status(),  std::move(texts),
+                presses->inputs.separator, presses->calculation, presses->determination};
+    return FileNotes(run, presses->inputs.commaGroupsThousands);
+}
+
 QStringList GroupNotes::Add(const QString &shownFile, const ExperimentTexts &texts) {
     QStringList notes;
     if (const std::string name = NameKey(texts.name); !name.empty()) {

@@ -15,6 +15,9 @@ namespace kvr {
 // Falling or flat wear, exponents of the wrong sign, sizes that are not positive, equal or
 // ambiguous spindle speeds, and the cause of a fault.
 QStringList FileNotes(const FileRun &run, bool commaGroupsThousands);
+// The same notes of the run the windows hold, weighed on the texts its last "Розрахувати"
+// read; none before that press.
+QStringList RunNotes(const Experiment &experiment);
 
 // Names and measurements seen earlier in one run. Only a hash of the measurements is kept
 // per file, so a group of any size costs a few bytes a file.

@@ -103,15 +103,17 @@ RandomRun::RandomRun(std::uint64_t seed) : m_random(seed) {
     m_modalAnswer.start();
 }
 
-// "Добре" or the title bar's close box for the warning, OK for the error box.
+// "Добре" or the title bar's close box for the warning, OK for the error box; a question
+// (a report of results the fields no longer hold) is declined.
 void RandomRun::AnswerModal() {
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal)
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        m_faulted = true;
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        m_faulted = ok != nullptr;
         m_modalTexts << box->text();
-        box->button(QMessageBox::Ok)->click();
+        ok ? ok->click() : box->reject();
         return;
     }
     m_warned = true;

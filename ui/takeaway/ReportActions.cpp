@@ -78,15 +78,19 @@ void SaveReport(QWidget *parent, Experiment &experiment) {
         WriteReport(parent, experiment, path);
 }
 
-QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *name,
+QAction *AddAction(TForm_Result &resultWindow, Experiment &experiment, const char *name,
                    const char *text, void (*handler)(QWidget *, Experiment &)) {
-    auto *action = new QAction(QCoreApplication::translate("Menu", text), resultWindow);
+    auto *action = new QAction(QCoreApplication::translate("Menu", text), &resultWindow);
     action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, resultWindow,
-                     [resultWindow, &experiment, handler] {
-                         RunHandler([&] { handler(DialogParent(resultWindow), experiment); });
+    QObject::connect(action, &QAction::triggered, &resultWindow,
+                     [&resultWindow, &experiment, handler] {
+                         RunHandler([&] {
+                             QWidget *parent = DialogParent(&resultWindow);
+                             if (resultWindow.Recalculated() || MayTakeOldResults(parent))
+                                 handler(parent, experiment);
+                         });
                      });
-    resultWindow->addAction(action);
+    resultWindow.addAction(action);
     return action;
 }
 
@@ -94,11 +98,11 @@ QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *na
 
 std::vector<QAction *> AddReportActions(TForm_Result &resultWindow, TForm_Graphic &graphWindow,
                                         Experiment &experiment) {
-    QAction *print = AddAction(&resultWindow, experiment, "PrintReport",
+    QAction *print = AddAction(resultWindow, experiment, "PrintReport",
                                QT_TRANSLATE_NOOP("Menu", "Друкувати звіт…"), PrintReport);
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WindowShortcut);
-    QAction *save = AddAction(&resultWindow, experiment, "SaveReportPdf",
+    QAction *save = AddAction(resultWindow, experiment, "SaveReportPdf",
                               QT_TRANSLATE_NOOP("Menu", "Зберегти звіт у PDF…"), SaveReport);
     graphWindow.addActions({print, save});
     QMenu *chartMenu = graphWindow.Interaction().Menu();
