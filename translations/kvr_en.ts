@@ -258,6 +258,22 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <source>Файл на диску не змінено.</source>
         <translation>The file on the disk is unchanged.</translation>
     </message>
+    <message>
+        <source>Файл «%1» змінено на диску після того, як це вікно його відкрило чи зберегло. Замінити його?</source>
+        <translation>The file “%1” changed on the disk after this window opened or saved it. Replace it?</translation>
+    </message>
+    <message>
+        <source>Файл «%1» змінено на диску після того, як це вікно його відкрило чи зберегло: дослід, який показують поля, у ньому вже не збережено. Зберегти його?</source>
+        <translation>The file “%1” changed on the disk after this window opened or saved it: the experiment the fields show is no longer saved in it. Save it?</translation>
+    </message>
+    <message>
+        <source>Поля головного вікна змінено після «Розрахувати», і результати не перераховано. Узяти результати попереднього розрахунку?</source>
+        <translation>The main window&apos;s fields changed after “Calculate”, and the results are not recalculated. Take the results of the previous calculation?</translation>
+    </message>
+    <message>
+        <source>Узяти</source>
+        <translation>Take</translation>
+    </message>
 </context>
 <context>
     <name>File</name>
@@ -914,6 +930,14 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>ті самі вимірювання, що в «%1»</source>
         <translation>the same measurements as in “%1”</translation>
+    </message>
+    <message>
+        <source>поля головного вікна змінено після «Розрахувати»: результати не перераховано</source>
+        <translation>the main window&apos;s fields changed after “Calculate”: the results are not recalculated</translation>
+    </message>
+    <message>
+        <source>Зверніть увагу: %1</source>
+        <translation>Please note: %1</translation>
     </message>
 </context>
 <context>
