@@ -207,6 +207,18 @@ QStringList RunNotes(const Experiment &experiment) {
     return FileNotes(run, presses->inputs.commaGroupsThousands);
 }
 
+QString NotesLine(const Experiment &experiment, bool recalculated) {
+    QStringList notes;
+    if (!recalculated)
+        notes << Tr(QT_TRANSLATE_NOOP(
+            "Notes",
+            "поля головного вікна змінено після «Розрахувати»: результати не перераховано"));
+    notes << RunNotes(experiment);
+    return notes.isEmpty() ? QString()
+                           : Tr(QT_TRANSLATE_NOOP("Notes", "Зверніть увагу: %1"))
+                                 .arg(notes.join(QLatin1String("; ")));
+}
+
 QStringList GroupNotes::Add(const QString &shownFile, const ExperimentTexts &texts) {
     QStringList notes;
     if (const std::string name = NameKey(texts.name); !name.empty()) {

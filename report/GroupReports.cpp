@@ -52,7 +52,8 @@ ReportOutcome GroupReports::TryWrite(const CheckedFile &checked) {
     const ModelsRecord &models = run.runs.models;
     const bool withoutModels = !ModelsCurrent(run.runs) || !models.wear || !models.life;
     const ReportExtras extras{m_checker, QFileInfo(checked.shown).fileName(),
-                              withoutModels ? QString::fromStdString(checked.message) : QString()};
+                              withoutModels ? QString::fromStdString(checked.message) : QString(),
+                              QString()};
     const Expected<QByteArray> pdf = LabReportPdf(run.runs, run.state, extras);
     // Written as the windows write it, without remembering a folder for their dialogs.
     const Expected<void> written = pdf ? WriteWholeFile(target, *pdf) : pdf.Error();

@@ -103,17 +103,17 @@ RandomRun::RandomRun(std::uint64_t seed) : m_random(seed) {
     m_modalAnswer.start();
 }
 
-// "Добре" or the title bar's close box for the warning, OK for the error box; a question
-// (a report of results the fields no longer hold) is declined.
+// "Добре" or the title bar's close box for the warning, OK for the error box.
 void RandomRun::AnswerModal() {
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal)
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        QAbstractButton *ok = box->button(QMessageBox::Ok);
-        m_faulted = ok != nullptr;
+        if (!box->button(QMessageBox::Ok)) // a question, such as a report of old results
+            return box->reject();
+        m_faulted = true;
         m_modalTexts << box->text();
-        ok ? ok->click() : box->reject();
+        box->button(QMessageBox::Ok)->click();
         return;
     }
     m_warned = true;

@@ -1,5 +1,6 @@
 #include "ReportActions.h"
 
+#include "CheckNotes.h"
 #include "Experiment.h"
 #include "ExperimentDialogs.h"
 #include "FileNames.h"
@@ -37,9 +38,17 @@ QString ReportFileName(const Experiment &experiment) {
                              QDate::currentDate(), FileExtension(FileKind::Report));
 }
 
+// The page with the notes the results window shows of the run, but not its mark of edited
+// fields: a report made all the same is of the run it shows.
+Expected<QByteArray> ReportPdf(const Experiment &experiment) {
+    ReportExtras extras;
+    extras.notes = NotesLine(experiment, true);
+    return LabReportPdf(experiment.Status(), experiment.State(), extras);
+}
+
 // Saving and printing to a file alike: the PDF reaches the disk whole or not at all.
 void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
-    const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
+    const Expected<QByteArray> pdf = ReportPdf(experiment);
     const Expected<void> written = pdf ? experiment.Write(path, *pdf) : pdf.Error();
     if (!written)
         ShowFailure(parent, FileKind::Report, FileAction::Save, path, written.Error());
@@ -59,7 +68,7 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
     // The page the file would hold, sent so that the queue's answer is heard.
-    const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
+    const Expected<QByteArray> pdf = ReportPdf(experiment);
     const Expected<void> printed =
         pdf ? PrintPdf(printer.printerName(), *pdf, printer.docName(), printer.copyCount())
             : pdf.Error();

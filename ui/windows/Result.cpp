@@ -95,16 +95,7 @@ void TForm_Result::StartAnew() {
 
 void TForm_Result::ShowNotes(bool recalculated) {
     m_recalculated = recalculated;
-    QStringList notes;
-    if (!recalculated)
-        notes << QCoreApplication::translate(
-            "Notes",
-            "поля головного вікна змінено після «Розрахувати»: результати не перераховано");
-    notes << RunNotes(m_experiment);
-    const QString line = notes.isEmpty()
-                             ? QString()
-                             : QCoreApplication::translate("Notes", "Зверніть увагу: %1")
-                                   .arg(notes.join(QLatin1String("; ")));
+    const QString line = NotesLine(m_experiment, recalculated);
     QLabel *label = m_controls.notes;
     label->setToolTip(line);
     label->setText(label->fontMetrics().elidedText(line, Qt::ElideRight, label->width()));
