@@ -87,7 +87,6 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
     for (auto [label, sentence] : after)
         EXPECT_EQ(Find<QLabel>(Form_Result(), label)->accessibleName().toStdString(),
                   ShownText(sentence));
-    // A field edited since: what the window shows is not of it.
     Edit(kDiameterSlot)->setText(QStringLiteral("96"));
     EXPECT_EQ(Find<QLabel>(Form_Result(), kNotesLabel)->accessibleName().toStdString(),
               "Зверніть увагу: поля головного вікна змінено після «Розрахувати»: результати не "

@@ -307,8 +307,8 @@ TEST_F(Determination, SecondPressRewritesNumbersWithSymbolsStillHidden) {
             EXPECT_FALSE(Label(hidden)->isVisibleTo(Form_Result())) << hidden;
 }
 
-// Each fault says what to fix under its own text, and leaves "Графіки" disabled. The notes
-// line says it too, with whatever else no lathe gives, fault or none.
+// Each fault says what to fix under its own text, and leaves "Графіки" disabled; the notes
+// line says it too, with whatever else no lathe gives (program's numbers in locale's sign).
 TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
     struct Case {
         std::vector<std::pair<int, const char *>> edits; // by slot
@@ -349,7 +349,6 @@ TEST_F(Determination, FaultsNameTheirCauseAndDisableGraphs) {
         EXPECT_EQ((modals.isEmpty() ? QString() : modals[0].texts.join('|')).toStdString(),
                   Shown(c.box).toStdString());
         EXPECT_EQ(Main().graphs->isEnabled(), !*c.box);
-        // Numbers written by the program take the locale's decimal sign; typed ones stay.
         EXPECT_EQ(Results().notes->accessibleName(),
                   QString::fromUtf8(c.notes).replace(QRegularExpression("(\\d),(\\d)"),
                                                      "\\1" + Sep() + "\\2"));
