@@ -257,7 +257,6 @@ void WriteModels(Page &page, const RunReport &report) {
                          {c, report.At(formula.exponent)});
 }
 
-// At most three lines where the models would stand, so that the graphs keep their room.
 // At most three lines, so that the graphs keep their room: a longer text ends in "…" there,
 // and nothing of it lies beneath them.
 void WriteParagraph(Page &page, const QString &text) {
@@ -279,6 +278,7 @@ void WriteParagraph(Page &page, const QString &text) {
     layout.endLayout();
 }
 
+// Where the models would stand.
 void WhyNoModels(Page &page, const RunReport &report, const QString &reason) {
     if (!report.Determined())
         page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі")));

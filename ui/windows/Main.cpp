@@ -102,6 +102,7 @@ void TForm_Main::ConnectHandlers() {
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::ApplicationShortcut);
     ConnectHandler(help, &QShortcut::activated, this, &TForm_Main::BitBtn1Click);
+    // Any edit: the results window says whether it still shows the fields' calculation.
     connect(m_controls.studentName, &QLineEdit::textChanged, this, &TForm_Main::FieldsEdited);
     for (QWidget *control : m_controls.inputs)
         if (auto *list = qobject_cast<QComboBox *>(control))
