@@ -119,18 +119,19 @@ void WindowSet::ShowNotes() {
     m_result->ShowNotes(m_experiment.Recalculated(m_main->FieldTexts()));
 }
 
-// An open graphs window shows the run the report and the copies are made of: a press that
-// ends in a fault or allows no graphs closes it, a determination that allows them redraws it.
+// An open graphs window draws only the run the report is made of: a press that ends in a
+// fault or allows no graphs empties it, a determination that allows them redraws it.
 void WindowSet::FollowRun() {
     ShowNotes();
     const std::optional<Presses> &presses = m_experiment.LastPresses();
     if (!presses || !m_graphic->isVisible())
         return;
     const std::optional<DeterminationOutcome> &determination = presses->determination;
+    TForm_Graphic *graphic = m_graphic.get();
     if (presses->calculation.fault || (determination && !determination->graphsAllowed))
-        m_graphic->close();
+        RunHandler([graphic] { graphic->FormClose(); });
     else if (determination && Buttons(m_experiment.Status()).graphs)
-        RunHandler([graphic = m_graphic.get()] { graphic->Refill(); });
+        RunHandler([graphic] { graphic->Refill(); });
 }
 
 // An opened experiment starts afresh with the file's texts typed: what the last run left
