@@ -86,7 +86,11 @@ void WindowSet::Connect() {
     QObject::connect(main, &TForm_Main::WarningRaised, warning, &TForm_Warning::ShowWarning);
     QObject::connect(result, &TForm_Result::WarningRaised, warning, &TForm_Warning::ShowWarning);
     // The buttons that use results follow the run's status, whichever window changed it.
-    QObject::connect(&m_experiment, &Experiment::RunChanged, main, [this] { ApplyButtons(); });
+    QObject::connect(&m_experiment, &Experiment::RunChanged, main, [this] {
+        ApplyButtons();
+        FollowRun();
+    });
+    QObject::connect(main, &TForm_Main::FieldsEdited, result, [this] { ShowNotes(); });
     QObject::connect(main, &TForm_Main::ResultsWindowRequested, result,
                      [result] { ShowNonModal(result); });
     // Shown already, the graphs still draw the run that asks for them.
@@ -112,6 +116,25 @@ void WindowSet::ApplyButtons() {
     m_result->ApplyButtons(allowed);
     for (QAction *action : m_takeAway)
         action->setEnabled(allowed.copy);
+}
+
+void WindowSet::ShowNotes() {
+    m_result->ShowNotes(m_experiment.Recalculated(m_main->FieldTexts()));
+}
+
+// An open graphs window draws only the run the report is made of: a press that ends in a
+// fault or allows no graphs empties it, a determination that allows them redraws it.
+void WindowSet::FollowRun() {
+    ShowNotes();
+    const std::optional<Presses> &presses = m_experiment.LastPresses();
+    if (!presses || !m_graphic->isVisible())
+        return;
+    const std::optional<DeterminationOutcome> &determination = presses->determination;
+    TForm_Graphic *graphic = m_graphic.get();
+    if (presses->calculation.fault || (determination && !determination->graphsAllowed))
+        RunHandler([graphic] { graphic->FormClose(); });
+    else if (determination && Buttons(m_experiment.Status()).graphs)
+        RunHandler([graphic] { graphic->Refill(); });
 }
 
 // An opened experiment starts afresh with the file's texts typed: what the last run left

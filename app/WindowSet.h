@@ -51,6 +51,8 @@ public:
 private:
     void Connect();
     void ApplyButtons();
+    void ShowNotes();
+    void FollowRun();
     void ConnectExperimentFiles();
 
     Experiment m_experiment;

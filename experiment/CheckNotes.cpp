@@ -248,6 +248,32 @@ QStringList FileNotes(const FileRun &run, const LabLimits &limits) {
     return notes;
 }
 
+QStringList RunNotes(const Experiment &experiment) {
+    const std::optional<Presses> &presses = experiment.LastPresses();
+    if (!presses)
+        return {};
+    FileRun run{experiment.State(),
+                experiment.Status(),
+                TextsOf(presses->inputs),
+                presses->inputs.separator,
+                presses->calculation,
+                presses->determination,
+                {}};
+    return FileNotes(run);
+}
+
+QString NotesLine(const Experiment &experiment, bool recalculated) {
+    QStringList notes;
+    if (!recalculated)
+        notes << Tr(QT_TRANSLATE_NOOP(
+            "Notes",
+            "поля головного вікна змінено після «Розрахувати»: результати не перераховано"));
+    notes << RunNotes(experiment);
+    return notes.isEmpty() ? QString()
+                           : Tr(QT_TRANSLATE_NOOP("Notes", "Зверніть увагу: %1"))
+                                 .arg(notes.join(QLatin1String("; ")));
+}
+
 QStringList GroupNotes::Add(const QString &shownFile, const ExperimentTexts &texts) {
     QStringList notes;
     if (const std::string name = NameKey(texts.name); !name.empty()) {

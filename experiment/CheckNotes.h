@@ -18,6 +18,12 @@ namespace kvr {
 // speeds, and the cause of a fault. The texts are read as the window that typed them read
 // them.
 QStringList FileNotes(const FileRun &run, const LabLimits &limits = LabLimits());
+// The same notes of the run the windows hold, weighed on the texts its last "Розрахувати"
+// read; none before that press.
+QStringList RunNotes(const Experiment &experiment);
+// The line the results window and the lab report show: "Зверніть увагу: " and those notes,
+// after a mark where the fields no longer hold what the run read; empty without any.
+QString NotesLine(const Experiment &experiment, bool recalculated);
 
 // Names and measurements seen earlier in one run. Only a hash of the measurements is kept
 // per file, so a group of any size costs a few bytes a file.

@@ -24,6 +24,8 @@ ExperimentTexts AsRead(ExperimentTexts texts) {
     return texts;
 }
 
+// The texts a calculation read; τ_д is no field of it.
+
 } // namespace
 
 void Experiment::SetChosenTime(const QString &text) { m_chosenTime = text; }
@@ -31,6 +33,8 @@ void Experiment::SetChosenTime(const QString &text) { m_chosenTime = text; }
 CalculationOutcome Experiment::Calculate(const CalculationInputs &inputs) {
     CalculationOutcome outcome = RunCalculation(m_state, inputs);
     RecordCalculation(m_status, inputs, outcome);
+    m_presses = Presses{inputs, outcome, std::nullopt};
+    m_calculatedTexts = AsRead(TextsOf(inputs));
     emit RunChanged();
     return outcome;
 }
@@ -40,6 +44,8 @@ DeterminationOutcome Experiment::Determine(std::string_view chosenTime,
     DeterminationOutcome outcome = DetermineModels(m_state, chosenTime, separator);
     RecordDetermination(m_status, outcome);
     m_chosenTime = QString::fromStdString(outcome.chosenTimeText);
+    if (m_presses)
+        m_presses->determination = outcome;
     emit RunChanged();
     return outcome;
 }
@@ -51,13 +57,15 @@ void Experiment::Restore(const CalculationState &state, const RunStatus &runs) {
 }
 
 ExperimentRead Experiment::Open(const QString &path) {
-    ExperimentRead read = ReadExperimentFile(path);
+    const Expected<QByteArray> bytes = ReadOrdinaryFile(path, kMaxExperimentFileBytes);
+    ExperimentRead read = bytes ? ParseExperiment(*bytes) : ExperimentRead(bytes.Error());
     if (read) {
         RecordOpening(m_status);
+        m_presses.reset();
+        RememberFile(path, *bytes);
         m_lastStored = *read;
         m_decimalSign = read->decimalSign;
         m_chosenTime = QString::fromStdString(read->chosenTime);
-        m_file = path;
         RememberFolder(path);
         emit RunChanged();
     }
@@ -68,7 +76,7 @@ Expected<void> Experiment::Save(const QString &path, const ExperimentTexts &text
     Expected<void> saved = WriteExperimentFile(path, texts);
     if (saved) {
         m_lastStored = texts;
-        m_file = path;
+        RememberFile(path, SerializeExperiment(texts));
         RememberFolder(path);
     }
     return saved;
@@ -85,6 +93,27 @@ void Experiment::SetStartTexts(const ExperimentTexts &texts) { m_lastStored = te
 
 bool Experiment::Changed(const ExperimentTexts &now) const {
     return AsRead(now) != AsRead(m_lastStored);
+}
+
+bool Experiment::Recalculated(const ExperimentTexts &now) const {
+    if (!m_calculatedTexts)
+        return true;
+    ExperimentTexts typed = AsRead(now);
+    typed.chosenTime.clear();
+    return typed == *m_calculatedTexts;
+}
+
+QString Experiment::FilePath() const { return m_file ? m_file->path : QString(); }
+
+bool Experiment::ChangedOnDisk(const QString &path) const {
+    if (!m_file || path.isEmpty() || QFileInfo(path).absoluteFilePath() != m_file->path)
+        return false;
+    const Expected<QByteArray> disk = ReadOrdinaryFile(path, kMaxExperimentFileBytes);
+    return !disk || *disk != m_file->bytes;
+}
+
+void Experiment::RememberFile(const QString &path, QByteArray bytes) {
+    m_file = StoredFile{QFileInfo(path).absoluteFilePath(), std::move(bytes)};
 }
 
 QString Experiment::Folder() const {

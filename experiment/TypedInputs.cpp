@@ -12,6 +12,15 @@ std::string WindowDecimalSign() { return CommaGroupsThousands() ? "." : ","; }
 
 bool CommaGroupsThousands(const ExperimentTexts &texts) { return texts.decimalSign == "."; }
 
+ExperimentTexts TextsOf(const CalculationInputs &inputs) {
+    ExperimentTexts texts;
+    texts.name = inputs.userName;
+    for (std::size_t slot = 0; slot < texts.fields.size(); ++slot)
+        texts.fields[slot] = inputs.fields[slot].text;
+    texts.decimalSign = inputs.commaGroupsThousands ? "." : ",";
+    return texts;
+}
+
 CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator) {
     CalculationInputs inputs;
     inputs.userName = texts.name;

@@ -20,5 +20,7 @@ std::string WindowDecimalSign();
 bool CommaGroupsThousands(const ExperimentTexts &texts);
 
 CalculationInputs TypedInputs(const ExperimentTexts &texts, std::string separator);
+// The texts that "Розрахувати" read, as a file would hold them (no τд).
+ExperimentTexts TextsOf(const CalculationInputs &inputs);
 
 } // namespace kvr

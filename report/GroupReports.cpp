@@ -81,9 +81,11 @@ ReportOutcome GroupReports::TryWrite(const CheckedFile &checked) {
                    SuggestedFileName(QString::fromStdString(run.runs.calculation.userName), m_date,
                                      FileExtension(FileKind::Report)),
                    m_used));
-    const ReportExtras extras{m_checker, QFileInfo(checked.shown).fileName(),
+    const ReportExtras extras{m_checker,
+                              QFileInfo(checked.shown).fileName(),
                               withoutModels ? QString::fromStdString(checked.message) : QString(),
-                              run.sha256};
+                              run.sha256,
+                              {}};
     const Expected<QByteArray> pdf = LabReportPdf(run.runs, run.state, extras);
     // Written as the windows write it, without remembering a folder for their dialogs.
     const Expected<void> written = pdf ? WriteWholeFile(target, *pdf) : pdf.Error();

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -256,22 +257,35 @@ void WriteModels(Page &page, const RunReport &report) {
                          {c, report.At(formula.exponent)});
 }
 
-// At most three lines where the models would stand, so that the graphs keep their room.
+// At most three lines, so that the graphs keep their room: a longer text ends in "…" there,
+// and nothing of it lies beneath them.
+void WriteParagraph(Page &page, const QString &text) {
+    constexpr int kMostLines = 3;
+    const QFont font = ReportFont(9.5);
+    QTextLayout layout(text, font, page.Painter().device());
+    layout.beginLayout();
+    for (int n = 1; n <= kMostLines; ++n) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(page.Width());
+        // The "…" of a cut after a space stays on the word before it.
+        page.Line(n < kMostLines ? text.mid(line.textStart(), line.textLength()).trimmed()
+                                 : page.Fitted(font, text.mid(line.textStart()), page.Width())
+                                       .replace(QStringLiteral(" …"), QStringLiteral("…")),
+                  font);
+    }
+    layout.endLayout();
+}
+
+// Where the models would stand.
 void WhyNoModels(Page &page, const RunReport &report, const QString &reason) {
     if (!report.Determined())
         page.Heading(Tr(QT_TRANSLATE_NOOP("Report", "Математичні моделі")));
-    const QFont font = ReportFont(9.5);
-    const QRectF room(0, page.Top(), page.Width(), 3 * page.LineHeight(font));
-    page.Painter().setFont(font);
-    page.Painter().setPen(Qt::black);
-    QRectF used;
-    page.Painter().drawText(room, Qt::TextWordWrap,
-                            (report.Determined()
-                                 ? Tr(QT_TRANSLATE_NOOP("Report", "Не всі моделі визначено: %1"))
-                                 : Tr(QT_TRANSLATE_NOOP("Report", "Моделі не визначено: %1")))
-                                .arg(reason),
-                            &used);
-    page.Advance(std::min(used.height(), room.height()));
+    WriteParagraph(page, (report.Determined()
+                              ? Tr(QT_TRANSLATE_NOOP("Report", "Не всі моделі визначено: %1"))
+                              : Tr(QT_TRANSLATE_NOOP("Report", "Моделі не визначено: %1")))
+                             .arg(reason));
 }
 
 // The graphs window's charts, built from its definition and filled as a fresh showing fills
@@ -424,6 +438,8 @@ void PaintLabReport(QPainter &painter, const RunStatus &status, const Calculatio
         WriteModels(page, report);
     if (!extras.missingModels.isEmpty())
         WhyNoModels(page, report, extras.missingModels);
+    if (!extras.notes.isEmpty())
+        WriteParagraph(page, extras.notes);
     // The speed graphs draw the models, and only what the graphs window may draw: after a
     // rejected or failed determination the record's speed values need not be the models'.
     PaintCharts(page, state, Buttons(status).graphs ? 3 : 1);

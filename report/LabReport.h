@@ -18,12 +18,13 @@ namespace kvr {
 // A4 portrait with the report's margins.
 void SetReportPage(QPagedPaintDevice &device);
 
-// What a report written without the windows adds to the page the windows write.
+// What a report adds to the run's page: written without the windows, or the windows' notes.
 struct ReportExtras {
     QString checker; // signs as "Перевірив:" instead of the results window's instructor
     QString source;  // the experiment file, named as the PDF's subject
     QString missingModels;   // why the run lacks a model, said where the models stand
     QByteArray sourceSha256; // the experiment file's bytes, recorded as the PDF's keyword
+    QString notes;           // what the student should look at, under the models
 };
 
 // The PDF's keyword that records the bytes of the experiment file a report was drawn from, as

@@ -312,6 +312,22 @@ The windows, reports and messages speak the first of the system&apos;s languages
         <source>Звіт надіслано на принтер «%1». Принтер призупинено: звіт чекає в черзі, доки принтер не відновлять.</source>
         <translation>The report was sent to the printer “%1”. The printer is paused: the report waits in its queue until the printer is resumed.</translation>
     </message>
+    <message>
+        <source>Файл «%1» змінено на диску після того, як це вікно його відкрило чи зберегло. Замінити його?</source>
+        <translation>The file “%1” changed on the disk after this window opened or saved it. Replace it?</translation>
+    </message>
+    <message>
+        <source>Файл «%1» змінено на диску після того, як це вікно його відкрило чи зберегло: дослід, який показують поля, у ньому вже не збережено. Зберегти його?</source>
+        <translation>The file “%1” changed on the disk after this window opened or saved it: the experiment the fields show is no longer saved in it. Save it?</translation>
+    </message>
+    <message>
+        <source>Поля головного вікна змінено після «Розрахувати», і результати не перераховано. Узяти результати попереднього розрахунку?</source>
+        <translation>The main window&apos;s fields changed after “Calculate”, and the results are not recalculated. Take the results of the previous calculation?</translation>
+    </message>
+    <message>
+        <source>Узяти</source>
+        <translation>Take</translation>
+    </message>
 </context>
 <context>
     <name>Field</name>
@@ -1066,6 +1082,14 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>усе зношування менше за 1 мкм, а %1 = %2 мкм: схоже, його записано в міліметрах (%3 = %4 мм — це %5 мкм)</source>
         <translation>all wear is below 1 µm while %1 = %2 µm: it looks written in millimetres (%3 = %4 mm is %5 µm)</translation>
+    </message>
+    <message>
+        <source>поля головного вікна змінено після «Розрахувати»: результати не перераховано</source>
+        <translation>the main window&apos;s fields changed after “Calculate”: the results are not recalculated</translation>
+    </message>
+    <message>
+        <source>Зверніть увагу: %1</source>
+        <translation>Please note: %1</translation>
     </message>
     <message>
         <source>ім&apos;я містить керівні символи</source>

@@ -82,10 +82,15 @@ TEST_F(AccessibleNames, ResultsAndFormulasReadAsSentences) {
         {kWearFormula.lead,
          "Розмірне зношування hр дорівнює 0,110, помножене на V у степені 0,701"},
         {kLifeFormula.lead, "Період стійкості Tр дорівнює 845, помножене на V у степені -1,006"},
+        {kNotesLabel, ""},
     };
     for (auto [label, sentence] : after)
         EXPECT_EQ(Find<QLabel>(Form_Result(), label)->accessibleName().toStdString(),
                   ShownText(sentence));
+    Edit(kDiameterSlot)->setText(QStringLiteral("96"));
+    EXPECT_EQ(Find<QLabel>(Form_Result(), kNotesLabel)->accessibleName().toStdString(),
+              "Зверніть увагу: поля головного вікна змінено після «Розрахувати»: результати не "
+              "перераховано");
 }
 
 TEST_F(AccessibleNames, EachChartIsNamedByItsAxes) {

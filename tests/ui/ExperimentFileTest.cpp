@@ -405,18 +405,30 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
                       return box && (box->button(QMessageBox::Discard)->click(), true);
                   }),
               "UnsavedChangesBox FileDialog");
+    // The report of results the fields no longer hold is made only when asked for.
+    const auto old = [](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        const bool asked = box && box->objectName() == "OldResultsBox";
+        EXPECT_TRUE(!asked ||
+                    box->text() ==
+                        QString::fromUtf8("Поля головного вікна змінено після «Розрахувати», "
+                                          "і результати не перераховано. Узяти результати "
+                                          "попереднього розрахунку?"));
+        return asked && (box->button(QMessageBox::Yes)->click(), true);
+    };
+    EXPECT_EQ(ask(Form_Result(), "SaveReportPdf"), "OldResultsBox");
     bool typed = false; // the name typed without its extension, once
     EXPECT_EQ(
         ask(Form_Result(), "SaveReportPdf",
-            [&typed](QWidget *modal) {
+            [&typed, &old](QWidget *modal) {
                 auto *files = qobject_cast<QFileDialog *>(modal);
                 if (!files || std::exchange(typed, true))
-                    return false;
+                    return old(modal);
                 files->findChild<QLineEdit *>("fileNameEdit")->setText(QString::fromUtf8("звіт"));
                 static_cast<QDialog *>(files)->accept();
                 return true;
             }),
-        "FileDialog ReplaceFileBox FileDialog");
+        "OldResultsBox FileDialog ReplaceFileBox FileDialog");
     EXPECT_EQ(Read(Path("звіт.pdf")), "old");
     // A file printed to without an extension gets ".pdf", as a saved report does.
     EXPECT_EQ(ask(Form_Result(), "PrintReport",
@@ -425,9 +437,9 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
                       if (print)
                           print->findChild<QLineEdit *>("filename")->setText(Path("друк")),
                               print->accept();
-                      return print != nullptr;
+                      return print != nullptr || old(modal);
                   }),
-              "PrintReportDialog");
+              "OldResultsBox PrintReportDialog");
     EXPECT_EQ(QDir(m_dir.path()).entryList({QString::fromUtf8("друк*")}),
               QStringList{QString::fromUtf8("друк.pdf")});
     const QString report = SuggestedFileName("Іваненко", QDate::currentDate(), "pdf");
@@ -436,7 +448,8 @@ TEST_F(ExperimentFile, DialogsStartInTheLastFolderAndAskBeforeReplacingOrLosingW
     // Qt's own buttons speak Ukrainian too.
     EXPECT_EQ(buttons.join('|').toStdString(),
               "Зберегти|Скасувати|Не зберігати|Зберегти|Скасувати|Не зберігати|&Відкрити|Скасувати|"
-              "&Зберегти|Скасувати|Замінити|Не замінювати|&Зберегти|Скасувати");
+              "Узяти|Скасувати|Узяти|Скасувати|&Зберегти|Скасувати|Замінити|Не замінювати|"
+              "&Зберегти|Скасувати|Узяти|Скасувати");
     // The program does not end with the edits unsaved; an opened file is unchanged.
     AnswerModals([] { Form_Main()->close(); });
     EXPECT_TRUE(Form_Main()->isVisible());
@@ -504,6 +517,7 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
     for (QWidget *field : fields)
         change(field, true);
     const ExperimentTexts edited = Form_Main()->FieldTexts();
+    QStringList questions;
     // Each box answered with `button`, or Enter where none; the first file dialog given `file`
     // (cancelled when empty), the next cancelled. Returns the boxes and dialogs with the name
     // each dialog offered.
@@ -514,6 +528,7 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
                      [&](QWidget *modal) {
                          if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                              seen << box->objectName();
+                             questions << box->text();
                              button ? box->button(button)->click()
                                     : QTest::keyClick(box, Qt::Key_Return);
                              return true;
@@ -550,6 +565,27 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
             follow(Form_Main(), "SaveExperiment", button, Path("first")),
             kvr + "|ReplaceFileBox" +
                 (button == QMessageBox::Yes ? "" : "|Зберегти дослід" + filter + "first.kvr"));
+    EXPECT_EQ(Read(Path("first.kvr")), SerializeExperiment(edited));
+    // Another window saved over it since: a save asks in other words, and closing asks too,
+    // Enter keeping the other window's file and this window.
+    ASSERT_TRUE(Write(Path("first.kvr"), "other"));
+    questions.clear();
+    EXPECT_EQ(follow(Form_Main(), "SaveExperiment", QMessageBox::NoButton, Path("first")),
+              kvr + "|ChangedFileBox|Зберегти дослід" + filter + "first.kvr");
+    AnswerModals([] { Form_Main()->close(); }, std::chrono::seconds(10),
+                 [&](QWidget *modal) {
+                     questions << static_cast<QMessageBox *>(modal)->text();
+                     return QTest::keyClick(modal, Qt::Key_Return), true;
+                 });
+    EXPECT_TRUE(Form_Main()->isVisible() && Read(Path("first.kvr")) == "other");
+    const std::string changed =
+        "Файл «" + QDir::toNativeSeparators(Path("first.kvr")).toStdString() +
+        "» змінено на диску після того, як це вікно його відкрило чи зберегло";
+    EXPECT_EQ(questions.join('|').toStdString(),
+              changed + ". Замінити його?|" + changed +
+                  ": дослід, який показують поля, у ньому вже не збережено. Зберегти його?");
+    EXPECT_EQ(follow(Form_Main(), "SaveExperiment", QMessageBox::Yes, Path("first")),
+              kvr + "|ChangedFileBox");
     EXPECT_EQ(Read(Path("first.kvr")), SerializeExperiment(edited));
 }
 

@@ -153,8 +153,8 @@ TEST_F(LabReport, OnePageWithEveryCopiedNumberAndTheGraphsTheModelsAllow) {
 }
 
 // Whatever was accepted stays in its place: a 1,000-character name, a 300-digit diameter and
-// a 300-character running time end in "…" within their room, and no two words overlap (a
-// glyph's box may reach 1 pt into its neighbour's, as "τ," does).
+// a 300-character running time end in "…" within their room, notes stop at three lines, and
+// no two words overlap (a glyph's box may reach 1 pt into its neighbour's, as "τ," does).
 TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     QTemporaryDir dir;
     Edit(kDiameterSlot)->setText(QString(300, '9'));
@@ -165,7 +165,9 @@ TEST_F(LabReport, LongTextsStayOnThePageWithoutOverlapping) {
     DetermineModels();
     ASSERT_TRUE(Buttons(Status()).graphs);
     const QString pdf = dir.filePath("long.pdf");
-    ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Status(), State())));
+    ReportExtras notes;
+    notes.notes = QString::fromUtf8("Зверніть увагу: довгі примітки; ").repeated(40);
+    ASSERT_TRUE(m_windows->TheExperiment().Write(pdf, *LabReportPdf(Status(), State(), notes)));
     EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
     const QList<std::pair<QRectF, QString>> words = Words(pdf);
     for (auto at = words.begin(); at != words.end(); ++at) {

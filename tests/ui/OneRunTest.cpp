@@ -43,8 +43,12 @@ protected:
             AnswerModals([button] { button->click(); });
             if (enabled && step == "graphs")
                 CheckGraphs(wasShown);
+            // An open graphs window follows a determination: redrawn, or emptied with none.
+            if (enabled && step == "determine" && Form_Graphic()->isVisible())
+                CheckGraphs(false, !m_graphs);
             return CheckWindows();
         }
+        m_stale = !step.startsWith("G:") && !step.startsWith("R:") && !m_calculation.fields.empty();
         QWidget *window =
             step.startsWith("R:") ? static_cast<QWidget *>(Form_Result()) : Form_Main();
         const QString control = step.section('=', 0, 0).section(':', -1),
@@ -64,6 +68,7 @@ protected:
         }
         m_fresh = {};
         m_calculation = RunCalculation(m_fresh, in);
+        m_stale = false;
         m_name = QString::fromStdString(in.userName).replace('\n', ' ').replace('\t', ' ');
         m_wear.reset();
         m_life.reset();
@@ -101,10 +106,13 @@ protected:
             EXPECT_EQ(action->isEnabled(), Usable()) << action->text().toStdString();
         CheckCopy();
     }
-    // The copied table holds the cells the labels show, and nothing once a run is unusable.
+    // The copied table holds the cells the labels show, and nothing once a run is unusable or
+    // its fields are edited, unless asked for.
     void CheckCopy() {
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        Form_Result()->findChild<QAction *>(QStringLiteral("CopyResults"))->trigger();
+        const QList<ModalCapture> asked = AnswerModals(
+            [] { Form_Result()->findChild<QAction *>(QStringLiteral("CopyResults"))->trigger(); });
+        EXPECT_EQ(asked.size(), Usable() && m_stale);
         const QStringList copy = QGuiApplication::clipboard()->text().split('\n');
         QStringList rows{QString::fromUtf8("Виконав\t") + m_name};
         const auto number = [this](const char *label) { return LabelNumber(Shown(label)); };
@@ -120,16 +128,18 @@ protected:
             if (model)
                 rows << QString::fromUtf8(text) + number(formula.coefficient) + '\t' +
                             Shown(formula.exponent);
-        EXPECT_EQ(copy.filter(QString::fromUtf8("= C·V^")).size(), bool(m_wear) + bool(m_life));
-        for (const QString &row : Usable() ? rows : QStringList{"before"})
+        EXPECT_EQ(copy.filter(QString::fromUtf8("= C·V^")).size(),
+                  m_stale ? 0 : bool(m_wear) + bool(m_life));
+        for (const QString &row : Usable() && !m_stale ? rows : QStringList{"before"})
             EXPECT_TRUE(copy.contains(row)) << row.toStdString();
     }
     // Every series holds the fresh run's points; a window asked for again while shown draws
     // what closing and opening it draws.
-    void CheckGraphs(bool wasShown) {
+    void CheckGraphs(bool wasShown, bool emptied = false) {
         for (const SeriesDefinition &s : GraphSeriesDefinitions()) {
             const chart::TChartSeries &series = Form_Graphic()->SeriesNo(s.number);
-            std::vector<PlotPoint> expected = RolePoints(m_fresh, s.role, s.cutter), shown;
+            std::vector<PlotPoint> shown,
+                expected = emptied ? shown : RolePoints(m_fresh, s.role, s.cutter);
             for (int k = 0; k < series.Count(); ++k)
                 shown.push_back({series.XValues().ValueAt(k), series.YValues().ValueAt(k)});
             // A series keeps its points in the order of their abscissae.
@@ -149,6 +159,7 @@ protected:
     CalculationOutcome m_calculation;
     std::optional<ModelText> m_wear, m_life;
     bool m_graphs = false;
+    bool m_stale = false; // a field edited since the last "Розрахувати"
     QString m_name;
 };
 
@@ -178,6 +189,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "determine"},
         Sequence{"FaultInWearLines",
                  "Edit1=Іваненко calculate determine Edit23=0 Edit24=0 calculate determine"},
+        Sequence{"FaultEmptiesOpenGraphs", "Edit1=Іваненко calculate results determine graphs "
+                                           "Edit25=26 Edit27=15 calculate determine"},
+        Sequence{"EditedFieldsAskBeforeTheCopy",
+                 "Edit1=Іваненко calculate results determine Edit3=96 results graphs"},
         Sequence{"EqualSpeedsFitNoModel", "Edit1=Іваненко calculate determine graphs Edit12=185 "
                                           "Edit13=185 calculate determine graphs"}),
     [](const auto &info) { return std::string(info.param.name); });

@@ -109,6 +109,8 @@ void RandomRun::AnswerModal() {
     if (!modal)
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        if (!box->button(QMessageBox::Ok)) // a question, such as a report of old results
+            return box->reject();
         m_faulted = true;
         m_modalTexts << box->text();
         box->button(QMessageBox::Ok)->click();

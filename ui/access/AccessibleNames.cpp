@@ -127,6 +127,8 @@ void SpeakResultLabels(const ResultControls &controls) {
             Tr(QT_TRANSLATE_NOOP("Spoken", ", помножене на V у степені ")) +
             formula.exponent->text());
     }
+    // The line is cut short to fit; it is read whole.
+    controls.notes->setAccessibleName(controls.notes->toolTip());
 }
 
 } // namespace

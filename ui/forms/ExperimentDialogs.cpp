@@ -36,12 +36,15 @@ QString RunFileDialog(QWidget *parent, FileKind kind, FileAction action, const Q
     return dialog.selectedFiles().constFirst();
 }
 
-bool MayReplace(QWidget *parent, const QString &path) {
+bool MayReplace(QWidget *parent, const QString &path, bool changed) {
+    const char *question =
+        changed ? QT_TRANSLATE_NOOP("Dialogs", "Файл «%1» змінено на диску після того, як це "
+                                               "вікно його відкрило чи зберегло. Замінити його?")
+                : QT_TRANSLATE_NOOP("Dialogs", "Файл «%1» уже існує. Замінити його?");
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
-                    QCoreApplication::translate("Dialogs", "Файл «%1» уже існує. Замінити його?")
-                        .arg(QDir::toNativeSeparators(path)),
+                    Tr(question).arg(QDir::toNativeSeparators(path)),
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("ReplaceFileBox"));
+    box.setObjectName(QLatin1String(changed ? "ChangedFileBox" : "ReplaceFileBox"));
     box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "Замінити"));
     box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Не замінювати"));
     box.setDefaultButton(QMessageBox::No);
@@ -55,14 +58,14 @@ QString AskOpenPath(QWidget *parent, const QString &folder) {
 }
 
 QString AskSavePath(QWidget *parent, FileKind kind, const QString &folder,
-                    const QString &suggestedName) {
+                    const QString &suggestedName, const ChangedOnDisk &changed) {
     QString start = QDir(folder).filePath(suggestedName);
     for (;;) {
         const QString chosen = RunFileDialog(parent, kind, FileAction::Save, start);
         if (chosen.isEmpty())
             return {};
         const QString path = WithExtension(chosen, FileExtension(kind));
-        if (!QFileInfo::exists(path) || MayReplace(parent, path))
+        if (!QFileInfo::exists(path) || MayReplace(parent, path, changed && changed(path)))
             return path;
         start = path;
     }
@@ -74,16 +77,18 @@ void ShowFailure(QWidget *parent, FileKind kind, FileAction action, const QStrin
                 "FileFailureBox");
 }
 
-UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
-                    QCoreApplication::translate("Dialogs", "Зберегти зміни в досліді?"),
+namespace {
+
+UnsavedAnswer AskToSave(QWidget *parent, const QString &question, const char *objectName,
+                        QMessageBox::StandardButton safe) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setObjectName(QStringLiteral("UnsavedChangesBox"));
+    box.setObjectName(QLatin1String(objectName));
     box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Dialogs", "Зберегти"));
     box.button(QMessageBox::Discard)
         ->setText(QCoreApplication::translate("Dialogs", "Не зберігати"));
     box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Скасувати"));
-    box.setDefaultButton(QMessageBox::Save);
+    box.setDefaultButton(safe);
     switch (box.exec()) {
     case QMessageBox::Save:
         return UnsavedAnswer::Save;
@@ -92,6 +97,24 @@ UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {
     default:
         return UnsavedAnswer::Cancel;
     }
+}
+
+} // namespace
+
+UnsavedAnswer AskAboutUnsavedChanges(QWidget *parent) {
+    return AskToSave(parent, Tr(QT_TRANSLATE_NOOP("Dialogs", "Зберегти зміни в досліді?")),
+                     "UnsavedChangesBox", QMessageBox::Save);
+}
+
+// Saving is not the safe answer here: it would write over what the other window saved.
+UnsavedAnswer AskAboutChangedFile(QWidget *parent, const QString &path) {
+    return AskToSave(
+        parent,
+        Tr(QT_TRANSLATE_NOOP("Dialogs", "Файл «%1» змінено на диску після того, як це вікно "
+                                        "його відкрило чи зберегло: дослід, який показують "
+                                        "поля, у ньому вже не збережено. Зберегти його?"))
+            .arg(QDir::toNativeSeparators(path)),
+        "LeaveChangedFileBox", QMessageBox::Cancel);
 }
 
 } // namespace kvr

@@ -17,6 +17,20 @@ void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
     box.exec();
 }
 
+bool MayTakeOldResults(QWidget *parent) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    QCoreApplication::translate(
+                        "Dialogs", "Поля головного вікна змінено після «Розрахувати», і "
+                                   "результати не перераховано. Узяти результати попереднього "
+                                   "розрахунку?"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("OldResultsBox"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "Узяти"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Скасувати"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void ShowFaultBox(const QString &message, const QString &cause) {
     const QString text = message + QLatin1Char('.');
     ShowMessage(QMessageBox::Critical, cause.isEmpty() ? text : text + QLatin1Char('\n') + cause,

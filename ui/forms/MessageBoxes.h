@@ -16,6 +16,10 @@ namespace kvr {
 void ShowMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent,
                  const char *objectName);
 
+// The fields changed since the results were calculated: whether a copy or a report may be
+// made of those results all the same. Enter makes none.
+bool MayTakeOldResults(QWidget *parent);
+
 // The error box: error icon, the application's title, the message with a full stop, and
 // under it the cause, when one is known.
 void ShowFaultBox(const QString &message, const QString &cause = {});

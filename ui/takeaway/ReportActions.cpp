@@ -1,5 +1,6 @@
 #include "ReportActions.h"
 
+#include "CheckNotes.h"
 #include "Experiment.h"
 #include "ExperimentDialogs.h"
 #include "FileNames.h"
@@ -38,9 +39,17 @@ QString ReportFileName(const Experiment &experiment) {
                              QDate::currentDate(), FileExtension(FileKind::Report));
 }
 
+// The page with the notes the results window shows of the run, but not its mark of edited
+// fields: a report made all the same is of the run it shows.
+Expected<QByteArray> ReportPdf(const Experiment &experiment) {
+    ReportExtras extras;
+    extras.notes = NotesLine(experiment, true);
+    return LabReportPdf(experiment.Status(), experiment.State(), extras);
+}
+
 // Saving and printing to a file alike: the PDF reaches the disk whole or not at all.
 void WriteReport(QWidget *parent, Experiment &experiment, const QString &path) {
-    const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
+    const Expected<QByteArray> pdf = ReportPdf(experiment);
     const Expected<void> written = pdf ? experiment.Write(path, *pdf) : pdf.Error();
     if (!written)
         ShowFailure(parent, FileKind::Report, FileAction::Save, path, written.Error());
@@ -70,7 +79,7 @@ void PrintReport(QWidget *parent, Experiment &experiment) {
         return WriteReport(parent, experiment, WithExtension(printer.outputFileName(), extension));
     // The page the file would hold, sent so that the queue's answer is heard.
     const QString queue = printer.printerName();
-    const Expected<QByteArray> pdf = LabReportPdf(experiment.Status(), experiment.State());
+    const Expected<QByteArray> pdf = ReportPdf(experiment);
     if (!pdf)
         return ShowMessage(QMessageBox::Critical,
                            PrintFailureMessage(queue, pdf.Error().Reason(FileAction::Save)), parent,
@@ -88,15 +97,19 @@ void SaveReport(QWidget *parent, Experiment &experiment) {
         WriteReport(parent, experiment, path);
 }
 
-QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *name,
+QAction *AddAction(TForm_Result &resultWindow, Experiment &experiment, const char *name,
                    const char *text, void (*handler)(QWidget *, Experiment &)) {
-    auto *action = new QAction(QCoreApplication::translate("Menu", text), resultWindow);
+    auto *action = new QAction(QCoreApplication::translate("Menu", text), &resultWindow);
     action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, resultWindow,
-                     [resultWindow, &experiment, handler] {
-                         RunHandler([&] { handler(DialogParent(resultWindow), experiment); });
+    QObject::connect(action, &QAction::triggered, &resultWindow,
+                     [&resultWindow, &experiment, handler] {
+                         RunHandler([&] {
+                             QWidget *parent = DialogParent(&resultWindow);
+                             if (resultWindow.Recalculated() || MayTakeOldResults(parent))
+                                 handler(parent, experiment);
+                         });
                      });
-    resultWindow->addAction(action);
+    resultWindow.addAction(action);
     return action;
 }
 
@@ -104,11 +117,11 @@ QAction *AddAction(QWidget *resultWindow, Experiment &experiment, const char *na
 
 std::vector<QAction *> AddReportActions(TForm_Result &resultWindow, TForm_Graphic &graphWindow,
                                         Experiment &experiment) {
-    QAction *print = AddAction(&resultWindow, experiment, "PrintReport",
+    QAction *print = AddAction(resultWindow, experiment, "PrintReport",
                                QT_TRANSLATE_NOOP("Menu", "Друкувати звіт…"), PrintReport);
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WindowShortcut);
-    QAction *save = AddAction(&resultWindow, experiment, "SaveReportPdf",
+    QAction *save = AddAction(resultWindow, experiment, "SaveReportPdf",
                               QT_TRANSLATE_NOOP("Menu", "Зберегти звіт у PDF…"), SaveReport);
     graphWindow.addActions({print, save});
     QMenu *chartMenu = graphWindow.Interaction().Menu();

@@ -1,6 +1,7 @@
 #include "ResultsCopy.h"
 
 #include "Experiment.h"
+#include "MessageBoxes.h"
 #include "Result.h"
 #include "ResultsReport.h"
 
@@ -42,7 +43,9 @@ QAction *AddCopyResultsAction(TForm_Result &resultWindow, const Experiment &expe
     action->setObjectName(QStringLiteral("CopyResults"));
     action->setShortcut(QKeySequence::Copy);
     action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, &resultWindow, [&experiment] {
+    QObject::connect(action, &QAction::triggered, &resultWindow, [&resultWindow, &experiment] {
+        if (!resultWindow.Recalculated() && !MayTakeOldResults(&resultWindow))
+            return;
         QGuiApplication::clipboard()->setText(
             ResultsReport(experiment.Status(), experiment.State()));
     });

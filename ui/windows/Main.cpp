@@ -104,6 +104,14 @@ void TForm_Main::ConnectHandlers() {
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::ApplicationShortcut);
     ConnectHandler(help, &QShortcut::activated, this, &TForm_Main::BitBtn1Click);
+    // Any edit: the results window says whether it still shows the fields' calculation.
+    connect(m_controls.studentName, &QLineEdit::textChanged, this, &TForm_Main::FieldsEdited);
+    for (QWidget *control : m_controls.inputs)
+        if (auto *list = qobject_cast<QComboBox *>(control))
+            connect(list, &QComboBox::currentIndexChanged, this, &TForm_Main::FieldsEdited);
+        else
+            connect(static_cast<QLineEdit *>(control), &QLineEdit::textChanged, this,
+                    &TForm_Main::FieldsEdited);
     AddExperimentActions();
 }
 
@@ -189,19 +197,25 @@ bool TForm_Main::SaveExperimentAsked() {
     QString name = SuggestedFileName(m_controls.studentName->text(), QDate::currentDate(),
                                      FileExtension(FileKind::Experiment));
     // The file opened or saved last is the one a student goes on with, where it still lies.
-    if (const QFileInfo last(m_experiment.File()); !last.fileName().isEmpty()) {
+    if (const QFileInfo last(m_experiment.FilePath()); !last.fileName().isEmpty()) {
         name = last.fileName();
         if (last.dir().exists())
             folder = last.absolutePath();
     }
-    const QString path = AskSavePath(this, FileKind::Experiment, folder, name);
+    const QString path =
+        AskSavePath(this, FileKind::Experiment, folder, name,
+                    [this](const QString &chosen) { return m_experiment.ChangedOnDisk(chosen); });
     return !path.isEmpty() && SaveExperiment(path);
 }
 
 bool TForm_Main::MayLeaveEdits() {
-    if (!m_experiment.Changed(FieldTexts()))
-        return true;
-    const UnsavedAnswer answer = AskAboutUnsavedChanges(this);
+    // Unchanged fields are kept only while the file still holds them.
+    const QString file = m_experiment.FilePath();
+    UnsavedAnswer answer = UnsavedAnswer::Discard;
+    if (m_experiment.Changed(FieldTexts()))
+        answer = AskAboutUnsavedChanges(this);
+    else if (m_experiment.ChangedOnDisk(file))
+        answer = AskAboutChangedFile(this, file);
     if (answer == UnsavedAnswer::Save)
         return SaveExperimentAsked();
     return answer == UnsavedAnswer::Discard;

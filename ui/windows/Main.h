@@ -64,6 +64,8 @@ signals:
     void HelpWindowRequested();
     // A file's texts now stand in the fields; the other windows start afresh.
     void ExperimentOpened();
+    // A field's text or choice changed, by the person or by the program.
+    void FieldsEdited();
     void WarningRaised(const QString &first, const QString &second);
 
 protected:

@@ -1,6 +1,7 @@
 #include "Result.h"
 
 #include "CalculationState.h"
+#include "CheckNotes.h"
 #include "Handler.h"
 #include "InputFields.h"
 #include "MessageBoxes.h"
@@ -54,6 +55,8 @@ void TForm_Result::BuildControls() {
     c.determine = form.Get<QPushButton>("Button1");
     c.student = form.Get<QLabel>(kStudentLabel);
     c.allowableWear = form.Get<QLabel>(kAllowableWearLabel);
+    c.notes = form.Get<QLabel>(kNotesLabel);
+    c.notes->hide();
     for (int i = 0; i < kCutters; ++i) {
         c.cutters[i].speed = form.Get<QLabel>(kCutterLabels[i].speed);
         c.cutters[i].total = form.Get<QLabel>(kCutterLabels[i].total);
@@ -102,6 +105,16 @@ void TForm_Result::StartAnew() {
     MarkField(m_controls.chosenTime, {});
     RetireModel(kWearFormula, m_controls.wearModel);
     RetireModel(kLifeFormula, m_controls.lifeModel);
+    emit LabelsShown();
+}
+
+void TForm_Result::ShowNotes(bool recalculated) {
+    m_recalculated = recalculated;
+    const QString line = NotesLine(m_experiment, recalculated);
+    QLabel *label = m_controls.notes;
+    label->setToolTip(line);
+    label->setText(label->fontMetrics().elidedText(line, Qt::ElideRight, label->width()));
+    label->setVisible(!line.isEmpty());
     emit LabelsShown();
 }
 

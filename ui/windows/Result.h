@@ -29,6 +29,7 @@ struct ResultControls {
     QPushButton *determine = nullptr;
     QLabel *student = nullptr;
     QLabel *allowableWear = nullptr;
+    QLabel *notes = nullptr; // "Зверніть увагу: …", its whole line in the tool tip
     struct Cutter {
         QLabel *speed = nullptr;
         QLabel *total = nullptr;
@@ -58,6 +59,11 @@ public:
 
     // An opened experiment: its τ_д unmarked and the models group as at start-up.
     void StartAnew();
+    // What the student should look at in the run shown: the notes of the group's check on
+    // it, after a mark when the main window's fields are no longer the ones it read.
+    void ShowNotes(bool recalculated);
+    // Whether the fields still hold what the results shown were calculated from.
+    bool Recalculated() const { return m_recalculated; }
     const ResultControls &Controls() const { return m_controls; }
 
 signals:
@@ -76,6 +82,7 @@ private:
 
     Experiment &m_experiment;
     ResultControls m_controls;
+    bool m_recalculated = true;
 };
 
 } // namespace kvr

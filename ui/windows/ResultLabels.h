@@ -18,6 +18,7 @@ inline constexpr CutterLabels kCutterLabels[kCutters] = {
 inline constexpr const char *kAllowableWearLabel = "Label31";
 inline constexpr const char *kStudentLabel = "Label50";
 inline constexpr const char *kInstructorLabel = "Label51";
+inline constexpr const char *kNotesLabel = "Label53";
 
 // A model's formula: the letter it leads with, the coefficient and exponent a
 // determination writes, and the symbols it hides.

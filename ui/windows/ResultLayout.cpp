@@ -36,6 +36,8 @@ constexpr int kFormulaSmallPx = 11;
 const ControlRow kLayout[] = {
     {K::Label, kStudentLabel, nullptr, 384, 328, 0, 0, QT_TRANSLATE_NOOP("Form", "Виконав: ")},
     {K::Label, kInstructorLabel, nullptr, 632, 328, 0, 0, kInstructorLine},
+    // Under the models, where the student looks before the report: one line, cut short.
+    {K::Label, kNotesLabel, nullptr, 384, 314, 377},
     CUTTER_GROUP("GroupBox1", 8, QT_TRANSLATE_NOOP("Form", "Інструмент №1"), kCutterLabels[0],
                  "Label1", "Label2", "Label16", "Label17", "Label18",
                  QT_TRANSLATE_NOOP("Form", "р11"), QT_TRANSLATE_NOOP("Form", "р12"),
