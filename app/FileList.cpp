@@ -14,9 +14,6 @@ namespace kvr {
 
 namespace {
 
-// A few lines; anything longer is no limits file.
-constexpr qint64 kMaxLimitsBytes = 64 * 1024;
-
 bool IsFolder(const QByteArray &path) {
     struct stat info {};
     return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -70,24 +67,6 @@ FileList ExpandedFiles(const QStringList &arguments, const QString &listFile, bo
     return list;
 }
 
-Expected<LabLimits> ReadLimits(const QString &limitsFile) {
-    if (limitsFile.isEmpty())
-        return LabLimits();
-    const QString shown = ReadableName(NativeBytes(limitsFile));
-    const auto refused = [&shown](const QString &why) {
-        return Failure(QCoreApplication::translate("CommandLine", "kvr: межі «%1» не прочитати: %2")
-                           .arg(shown, why));
-    };
-    const Expected<QByteArray> bytes =
-        ReadOrdinaryFile(QFile::decodeName(NativeBytes(limitsFile)), kMaxLimitsBytes);
-    if (!bytes)
-        return refused(bytes.Error().Reason(FileAction::Open));
-    Expected<LabLimits> limits = LabLimits::Parse(*bytes);
-    if (!limits)
-        return refused(limits.Error().Reason(FileAction::Open));
-    return limits;
-}
-
 QString FolderCounts(const FileList &list) {
     QStringList lines;
     for (const FolderFiles &folder : list.folders)
@@ -101,9 +80,9 @@ std::optional<BatchInputs> StartBatch(const Command &command) {
         WriteError(QStringLiteral("kvr: ") + list.problem);
         return std::nullopt;
     }
-    Expected<LabLimits> limits = ReadLimits(command.limits);
+    Expected<LabLimits> limits = LabLimits::Read(QFile::decodeName(NativeBytes(command.limits)));
     if (!limits) {
-        WriteError(limits.Error().Reason(FileAction::Open));
+        WriteError(QStringLiteral("kvr: ") + limits.Error().Reason(FileAction::Open));
         return std::nullopt;
     }
     if (const QString counts = FolderCounts(list); !counts.isEmpty())

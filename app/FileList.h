@@ -34,9 +34,6 @@ FileList ExpandedFiles(const QStringList &arguments, const QString &listFile, bo
 // sees at once a folder that gave fewer files than students.
 QString FolderCounts(const FileList &list);
 
-// The ranges a batch run notes values against: the built-in ones, or those of `limitsFile`.
-Expected<LabLimits> ReadLimits(const QString &limitsFile);
-
 struct BatchInputs {
     FileList list;
     LabLimits limits;

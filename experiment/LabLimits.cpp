@@ -1,9 +1,12 @@
 #include "LabLimits.h"
 
 #include "CalculationRun.h"
+#include "FileAccess.h"
+#include "NativeNames.h"
 #include "NumberSyntax.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QList>
 
 #include <algorithm>
@@ -23,6 +26,9 @@ std::optional<std::size_t> IndexOf(std::string_view key) {
     return std::size_t(found - std::begin(kLabLimits));
 }
 
+// A few lines; anything longer is no limits file.
+constexpr qint64 kMaxLimitsBytes = 64 * 1024;
+
 std::optional<double> Number(const QByteArray &word) {
     const NumberReading reading = ReadNumber(WithPoints(word.toStdString()));
     if (reading.code != 0 || !std::isfinite(reading.value))
@@ -41,6 +47,22 @@ std::optional<LimitRange> LabLimits::Of(std::string_view key) const {
     if (const std::optional<std::size_t> index = IndexOf(key))
         return m_ranges[*index];
     return std::nullopt;
+}
+
+Expected<LabLimits> LabLimits::Read(const QString &path) {
+    if (path.isEmpty())
+        return LabLimits();
+    const auto refused = [&path](const QString &why) {
+        return Failure(Tr(QT_TRANSLATE_NOOP("Limits", "межі «%1» не прочитати: %2"))
+                           .arg(ReadableName(QFile::encodeName(path)), why));
+    };
+    const Expected<QByteArray> bytes = ReadOrdinaryFile(path, kMaxLimitsBytes);
+    if (!bytes)
+        return refused(bytes.Error().Reason(FileAction::Open));
+    Expected<LabLimits> limits = Parse(*bytes);
+    if (!limits)
+        return refused(limits.Error().Reason(FileAction::Open));
+    return limits;
 }
 
 Expected<LabLimits> LabLimits::Parse(const QByteArray &text) {

@@ -6,6 +6,7 @@
 #include "Expected.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <iterator>
@@ -48,6 +49,9 @@ public:
     // A teacher's file: a line "key low high" replaces that input's range; "#" starts a
     // comment. Numbers take a point or a comma.
     static Expected<LabLimits> Parse(const QByteArray &text);
+    // The built-in ranges for an empty path; otherwise that file's, or why it cannot be
+    // read, in a sentence naming it.
+    static Expected<LabLimits> Read(const QString &path);
 
 private:
     std::array<LimitRange, std::size(kLabLimits)> m_ranges;

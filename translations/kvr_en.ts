@@ -161,10 +161,6 @@
         <translation>The report “%1” is there already: the experiment “%2” has not changed since.</translation>
     </message>
     <message>
-        <source>kvr: межі «%1» не прочитати: %2</source>
-        <translation>kvr: cannot read the limits “%1”: %2</translation>
-    </message>
-    <message>
         <source>Використання:
   kvr [ФАЙЛ]                 вікна програми; ФАЙЛ відкривається, як «Відкрити дослід…»
   kvr --check ФАЙЛ...        рядок на кожен дослід, через табуляцію, у стандартний вивід
@@ -825,6 +821,18 @@ enter a running time of the cutters of your choice</translation>
         <source>Звітів не складено: %1 (чому — див. деталі).</source>
         <translation>Reports not written: %1 (why: see the details).</translation>
     </message>
+    <message>
+        <source>вбудовані</source>
+        <translation>built-in</translation>
+    </message>
+    <message>
+        <source>Межі величин для приміток:</source>
+        <translation>Limits of the quantities for the notes:</translation>
+    </message>
+    <message>
+        <source>Межі величин</source>
+        <translation>Limits of the quantities</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -877,6 +885,10 @@ enter a running time of the cutters of your choice</translation>
     <message>
         <source>після назви мають стояти два числа, менше і більше</source>
         <translation>the name must be followed by two numbers, the smaller first</translation>
+    </message>
+    <message>
+        <source>межі «%1» не прочитати: %2</source>
+        <translation>cannot read the limits “%1”: %2</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ done
 # Each row: the exit status, the whole of standard error (\n a line break, USAGE the usage
 # text), the arguments.
 mkdir "$out/empty" -m 700 "$out/runtime" && usage=$("$kvr" --help)
-printf '1-example.kvr\r\n' >"$out/crlf.txt" && printf '# ours\nfeed 0,05 0,2\nfeed 1 1\n' >"$out/limits"
+printf '1-example.kvr\r\n' >"$out/crlf.txt" && printf '# ours\nfeed 0,05 0,2\nfeed 1 inf\n' >"$out/limits" && printf 'feed 2 1' >"$out/falling"
 while IFS='|' read -r status stderr arguments; do
     eval "set -- $arguments"
     run "$@"
@@ -48,6 +48,7 @@ done <<ROWS
 2|kvr: межі «$out/none» не прочитати: такого файлу немає; перевірте назву і папку|--check --limits "$out/none" 1-example.kvr
 2|kvr: межі «$out/crlf.txt» не прочитати: рядок 1: невідома величина «1-example.kvr»|--report "$out/r" --limits="$out/crlf.txt" 1-example.kvr
 2|kvr: межі «$out/limits» не прочитати: рядок 3: після назви мають стояти два числа, менше і більше|--check --limits "$out/limits" 1-example.kvr
+2|kvr: межі «$out/falling» не прочитати: рядок 1: після назви мають стояти два числа, менше і більше|--check --limits "$out/falling" 1-example.kvr
 2|kvr: «--limits» буває лише з --check чи --report\n\nUSAGE|--limits x 1-example.kvr
 0|1 файл: 1 без зауважень, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check --output="$out/upper.TSV" 1-example.kvr
 2|kvr: «-o» буває лише з --check чи --report\n\nUSAGE|-o x.xlsx 1-example.kvr
@@ -98,7 +99,7 @@ env -u XDG_RUNTIME_DIR "$kvr" --check . $'no\tsuch.kvr' >"$out/stdout" 2>"$out/s
 check "--check exits 1" [ $? = 1 ]
 check "--check table" diff "$expected" "$out/stdout"
 check "--check: the summary, and none of the toolkit's warnings" [ "$(cat "$out/stderr")" = "У теці «.» \
-знайдено 25 файлів (*.kvr).
+знайдено 26 файлів (*.kvr).
 $(awk -F'\t' \
     'NR>1{n[$2]++} END{printf "%d файлів: %d без зауважень, %d з попередженням, %d з помилкою обчислення, %d з хибними даними, %d не відкрито", NR-1,
     n["ok"], n["warning"], n["fault"], n["input"], n["file"]}' "$expected")" ]
@@ -117,6 +118,8 @@ check "the English workbook" /usr/bin/python3 "$workbook" "$out/en.xlsx" "${expe
 printf 'flank_wear 0 40\n' >"$out/lab" && run --check --limits "$out/lab" 1-example.kvr
 check "the lab's own limits" [ "$(awk -F'\t' 'END {print $3 "|" $NF}' "$out/stdout")" = "3|ім'я містить \
 керівні символи; hз13 = 43 мкм: поза межами 0–40; вимірювання — з прикладу, яким починає програма" ]
+# Only regular files: not a folder, a dangling link or a name that is all extension.
+mkdir "$out/folder.kvr" && ln -s none "$out/dangling.kvr" && touch "$out/.kvr"
 cp 1-example.kvr "$out/"$'\xcf\xe5.kvr' && run --check "$out"
 check "a name that is not UTF-8" [ "$(cut -f1,2 "$out/stdout")" = "$(printf 'file\tstatus\n%s\tok' \
     "$out/\\xCF\\xE5.kvr")" ]

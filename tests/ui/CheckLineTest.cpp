@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -344,7 +345,7 @@ std::string CheckGroupInWindows(const QString &folder, const QString &workbook,
                          " / " + edit->placeholderText();
             Find<QCheckBox>(modal, "ReportsCheck")->setChecked(checker.has_value());
             edit->setText(checker.value_or(edit->text()));
-            static_cast<QDialog *>(modal)->accept();
+            modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
             return true;
         }
         return true;

@@ -566,6 +566,7 @@ TEST_F(ExperimentFile, EveryAnswerOfEveryQuestionIsFollowedToTheEnd) {
             kvr + "|ReplaceFileBox" +
                 (button == QMessageBox::Yes ? "" : "|Зберегти дослід" + filter + "first.kvr"));
     EXPECT_EQ(Read(Path("first.kvr")), SerializeExperiment(edited));
+    kvr = "Зберегти дослід" + filter + "first.kvr"; // the file saved last is offered
     // Another window saved over it since: a save asks in other words, and closing asks too,
     // Enter keeping the other window's file and this window.
     ASSERT_TRUE(Write(Path("first.kvr"), "other"));

@@ -1,6 +1,7 @@
 #include "GroupChoices.h"
 
 #include "GroupReports.h"
+#include "MessageBoxes.h"
 #include "Settings.h"
 #include "Titles.h"
 
@@ -17,28 +18,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace kvr {
 
 namespace {
 
 const QString kReportsKey = QStringLiteral("group/reports");
 const QString kCheckerKey = QStringLiteral("group/checker");
+const QString kLimitsKey = QStringLiteral("group/limits");
 
 QString Tr(const char *text) { return QCoreApplication::translate("Group", text); }
 
-// The folder field with its own "Вибрати…", which opens a folder dialog where it points.
-QWidget *FolderRow(QDialog &dialog, QLineEdit *edit) {
+// A path field with its own "Вибрати…", which opens `choose` where the field points.
+QWidget *PathRow(QDialog &dialog, QLineEdit *edit, const char *name,
+                 const std::function<QString(const QString &)> &choose) {
     auto *row = new QWidget(&dialog);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *choose = new QPushButton(Tr(QT_TRANSLATE_NOOP("Group", "Вибрати…")), row);
-    choose->setObjectName(QStringLiteral("ChooseReportFolder"));
+    auto *button = new QPushButton(Tr(QT_TRANSLATE_NOOP("Group", "Вибрати…")), row);
+    button->setObjectName(QString::fromLatin1(name));
     layout->addWidget(edit, 1);
-    layout->addWidget(choose);
-    QObject::connect(choose, &QPushButton::clicked, &dialog, [&dialog, edit] {
-        const QString chosen = QFileDialog::getExistingDirectory(
-            &dialog, Tr(QT_TRANSLATE_NOOP("Group", "Тека звітів")), edit->text());
-        if (!chosen.isEmpty())
+    layout->addWidget(button);
+    QObject::connect(button, &QPushButton::clicked, &dialog, [edit, choose] {
+        if (const QString chosen = choose(edit->text()); !chosen.isEmpty())
             edit->setText(QDir::toNativeSeparators(chosen));
     });
     return row;
@@ -67,8 +70,20 @@ std::optional<GroupChoices> AskGroupChoices(QWidget *parent, const QString &fold
     checker->setPlaceholderText(InstructorLine().section(QLatin1String(": "), 1).trimmed());
     auto *form = new QFormLayout;
     form->addRow(reports);
-    form->addRow(Tr(QT_TRANSLATE_NOOP("Group", "Тека звітів:")), FolderRow(dialog, reportFolder));
+    form->addRow(Tr(QT_TRANSLATE_NOOP("Group", "Тека звітів:")),
+                 PathRow(dialog, reportFolder, "ChooseReportFolder", [&dialog](const QString &at) {
+                     return QFileDialog::getExistingDirectory(
+                         &dialog, Tr(QT_TRANSLATE_NOOP("Group", "Тека звітів")), at);
+                 }));
     form->addRow(Tr(QT_TRANSLATE_NOOP("Group", "Перевірив:")), checker);
+    auto *limitsFile = new QLineEdit(settings.value(kLimitsKey).toString());
+    limitsFile->setObjectName(QStringLiteral("LimitsEdit"));
+    limitsFile->setPlaceholderText(Tr(QT_TRANSLATE_NOOP("Group", "вбудовані")));
+    form->addRow(Tr(QT_TRANSLATE_NOOP("Group", "Межі величин для приміток:")),
+                 PathRow(dialog, limitsFile, "ChooseLimits", [&dialog](const QString &at) {
+                     return QFileDialog::getOpenFileName(
+                         &dialog, Tr(QT_TRANSLATE_NOOP("Group", "Межі величин")), at);
+                 }));
     for (QWidget *field : {reportFolder->parentWidget(), static_cast<QWidget *>(checker)})
         QObject::connect(reports, &QCheckBox::toggled, field, &QWidget::setEnabled);
     reportFolder->parentWidget()->setEnabled(reports->isChecked());
@@ -76,7 +91,17 @@ std::optional<GroupChoices> AskGroupChoices(QWidget *parent, const QString &fold
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(Tr(QT_TRANSLATE_NOOP("Group", "Перевірити")));
     buttons->button(QDialogButtonBox::Cancel)->setText(Tr(QT_TRANSLATE_NOOP("Group", "Скасувати")));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    // Limits that cannot be read keep the dialog open, saying why.
+    GroupChoices choices;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        Expected<LabLimits> limits =
+            LabLimits::Read(QDir::fromNativeSeparators(limitsFile->text().trimmed()));
+        if (!limits)
+            return ShowMessage(QMessageBox::Warning, limits.Error().Reason(FileAction::Open) + '.',
+                               &dialog, "LimitsFailureBox");
+        choices.limits = std::move(*limits);
+        dialog.accept();
+    });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(count);
@@ -84,11 +109,12 @@ std::optional<GroupChoices> AskGroupChoices(QWidget *parent, const QString &fold
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const GroupChoices choices{reports->isChecked(),
-                               QDir::fromNativeSeparators(reportFolder->text().trimmed()),
-                               checker->text().simplified()};
+    choices.reports = reports->isChecked();
+    choices.reportFolder = QDir::fromNativeSeparators(reportFolder->text().trimmed());
+    choices.checker = checker->text().simplified();
     settings.setValue(kReportsKey, choices.reports);
     settings.setValue(kCheckerKey, choices.checker);
+    settings.setValue(kLimitsKey, limitsFile->text().trimmed());
     return choices;
 }
 

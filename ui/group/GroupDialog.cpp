@@ -104,7 +104,7 @@ void CheckGroupAsked(QWidget *parent, const QString &startFolder) {
                     parent, "ReportFolderFailureBox");
         return;
     }
-    GroupCheck group;
+    GroupCheck group(choices->limits);
     Workbook book;
     GroupReports reports(reportFolder, choices->checker);
     QStringList written, problems;
