@@ -13,10 +13,11 @@ sheet = openpyxl.load_workbook(xlsx).active
 assert sheet.freeze_panes == 'B2' and sheet.auto_filter.ref.startswith('A1:'), 'header'
 captions = [cell.value for cell in sheet[1]]
 captions_file = sys.argv[5] if len(sys.argv) > 5 else 'check-captions.txt'
-assert captions == open(os.path.join(os.path.dirname(__file__), captions_file),
-                        encoding='utf-8').read().splitlines(), captions
-# characters wide (libxlsxwriter adds its padding): the file, the status, the message and
-# the notes; every column between them alike
+# a caption a line, or all on one line between tabs
+assert captions == re.split('[\t\n]', open(os.path.join(os.path.dirname(__file__), captions_file),
+                                         encoding='utf-8').read().strip('\n')), captions
+# characters wide (libxlsxwriter adds its padding): the file, the status, the note count, the
+# message and the notes; every column between them alike
 widths = [sheet.column_dimensions[openpyxl.utils.get_column_letter(c + 1)].width
           for c in range(len(captions))]
 assert widths == [w + 0.7109375 for w in [32, 9, 10, 48] + [14] * (len(captions) - 5) + [48]], widths

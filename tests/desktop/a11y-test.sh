@@ -36,6 +36,10 @@ diff <(section chart) <(a11y list "$graphs" | sed 's/^chart|//') || fail "charts
 a11y press "$main" "$(button 4)" && expect "$help" "^label\|$(one help)"
 a11y type "$results" "$(section results | sed -n 's/^text|\(.*\)|$/\1/p')" 100 && press_determine
 expect "$warning" "^label\|$(one warning)" && a11y press "$warning" "$(one ok)"
+# A red field says why in its description.
+IFS='|' read -r field typed why <<<"$(one red)"
+a11y type "$main" "$field" "$typed" && a11y press "$main" "$(button 1)"
+expect "$main" "^text\|$field\|$why$"
 echo "PASS: five windows opened and read through the accessibility bus"
 [[ -n ${WAYLAND_DISPLAY:-} ]] || exit 0
 for title in "$main" "$results" "$graphs" "$help" "$warning"; do grep -qF "set_title(\"$title\")" "$log" || fail "no set_title(\"$title\")"; done
