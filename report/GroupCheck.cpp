@@ -71,7 +71,7 @@ QString ColumnCaption(const QuantityValue &value) {
 const char *StatusCountWord(CheckStatus status) {
     switch (status) {
     case CheckStatus::Ok:
-        return QT_TRANSLATE_NOOP("Check", "%1 без зауважень");
+        return QT_TRANSLATE_NOOP("Check", "%1 без помилок");
     case CheckStatus::Warning:
         return QT_TRANSLATE_NOOP("Check", "%1 з попередженням");
     case CheckStatus::Fault:

@@ -62,7 +62,7 @@ std::vector<QString> CheckCaptions();
 QString CountedFiles(qsizetype n);
 // "У теці «group» знайдено 30 файлів (*.kvr).", or that it holds none.
 QString FolderCountText(const QString &shownFolder, qsizetype files);
-// "30 файлів: 17 без зауважень, 3 з попередженням, 1 з помилкою обчислення, 4 з хибними
+// "30 файлів: 17 без помилок, 3 з попередженням, 1 з помилкою обчислення, 4 з хибними
 // даними, 5 не відкрито"
 QString SummaryText(const StatusCounts &counts);
 

@@ -51,8 +51,8 @@
         <translation>The folder “%1” holds no experiment files (*.kvr).</translation>
     </message>
     <message>
-        <source>%1 без зауважень</source>
-        <translation>%1 clean</translation>
+        <source>%1 без помилок</source>
+        <translation>%1 without errors</translation>
     </message>
     <message>
         <source>%1 з попередженням</source>

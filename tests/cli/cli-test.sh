@@ -43,14 +43,14 @@ done <<ROWS
 2|kvr: не вдалося прочитати список файлів «$out/none»|--report "$out/r" --files-from="$out/none"
 2|kvr: не вдалося прочитати список файлів «/proc/self/mem»|--check --files-from /proc/self/mem
 1|kvr: теку «/sys/new» не створити|--report /sys/new 1-example.kvr
-1|У теці «$out/empty» немає файлів дослідів (*.kvr).\n0 файлів: 0 без зауважень, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check "$out/empty"
-0|1 файл: 1 без зауважень, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check --files-from "$out/crlf.txt"
+1|У теці «$out/empty» немає файлів дослідів (*.kvr).\n0 файлів: 0 без помилок, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check "$out/empty"
+0|1 файл: 1 без помилок, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check --files-from "$out/crlf.txt"
 2|kvr: межі «$out/none» не прочитати: такого файлу немає; перевірте назву і папку|--check --limits "$out/none" 1-example.kvr
 2|kvr: межі «$out/crlf.txt» не прочитати: рядок 1: невідома величина «1-example.kvr»|--report "$out/r" --limits="$out/crlf.txt" 1-example.kvr
 2|kvr: межі «$out/limits» не прочитати: рядок 3: після назви мають стояти два числа, менше і більше|--check --limits "$out/limits" 1-example.kvr
 2|kvr: межі «$out/falling» не прочитати: рядок 1: після назви мають стояти два числа, менше і більше|--check --limits "$out/falling" 1-example.kvr
 2|kvr: «--limits» буває лише з --check чи --report\n\nUSAGE|--limits x 1-example.kvr
-0|1 файл: 1 без зауважень, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check --output="$out/upper.TSV" 1-example.kvr
+0|1 файл: 1 без помилок, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито|--check --output="$out/upper.TSV" 1-example.kvr
 2|kvr: «-o» буває лише з --check чи --report\n\nUSAGE|-o x.xlsx 1-example.kvr
 2|kvr: «--checker=Петрів» буває лише з --check чи --report\n\nUSAGE|--checker=Петрів 1-example.kvr
 2|kvr: невідомий параметр «-xyz»\n\nUSAGE|-xyz -- 1-example.kvr
@@ -75,10 +75,10 @@ check "a lost write exits 2" [ $? = 2 ]
 
 run --check 1-example.kvr 1-example.kvr
 check "--check of good files exits 0" [ $? = 0 ]
-check "--check: two files" [ "$(cat "$out/stderr")" = "2 файли: 2 без зауважень, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито" ]
+check "--check: two files" [ "$(cat "$out/stderr")" = "2 файли: 2 без помилок, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито" ]
 printf '%s\n' 5-out-of-span.kvr | run --check --files-from -
 check "--check of a warning exits 1" [ $? = 1 ]
-check "--check: one file" [ "$(cat "$out/stderr")" = "1 файл: 0 без зауважень, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито" ]
+check "--check: one file" [ "$(cat "$out/stderr")" = "1 файл: 0 без помилок, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито" ]
 # Each status alone, and as the odd file first, in the middle and last, for both commands.
 for bad in 4-allowable-wear.kvr 6-fault.kvr 2-unreadable.kvr 8-broken.kvr; do
     run --check "$bad" "$bad"
@@ -101,7 +101,7 @@ check "--check table" diff "$expected" "$out/stdout"
 check "--check: the summary, and none of the toolkit's warnings" [ "$(cat "$out/stderr")" = "У теці «.» \
 знайдено 26 файлів (*.kvr).
 $(awk -F'\t' \
-    'NR>1{n[$2]++} END{printf "%d файлів: %d без зауважень, %d з попередженням, %d з помилкою обчислення, %d з хибними даними, %d не відкрито", NR-1,
+    'NR>1{n[$2]++} END{printf "%d файлів: %d без помилок, %d з попередженням, %d з помилкою обчислення, %d з хибними даними, %d не відкрито", NR-1,
     n["ok"], n["warning"], n["fault"], n["input"], n["file"]}' "$expected")" ]
 { find . -iname '*.kvr' -print0 | LC_ALL=C sort -z && printf 'no\tsuch.kvr\0'; } |
     run --check --files-from - --null -o "$out/table.tsv"
@@ -164,14 +164,14 @@ check "an undetermined run's report: why, where the models stand" [ "$(pdftotext
 on_tty() { script -qec "'$kvr' $* >/dev/null" /dev/null | tr '\r\033' '|~'; }
 three='1-example.kvr 8-broken.kvr 5-out-of-span.kvr'
 check "--check's progress" [ "$(on_tty --check $three)" = "$(printf '|Перевірено %s з 3' 1 2 3)|
-3 файли: 1 без зауважень, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 1 не відкрито|" ]
+3 файли: 1 без помилок, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 1 не відкрито|" ]
 check "--report's progress" [ "$(on_tty --report "$out/tty" $three)" = "|Опрацьовано 1 з 3|~[KНе \
 вдалося відкрити дослід «8-broken.kvr»: вміст не є правильним текстом JSON.|
 $(printf '|Опрацьовано %s з 3' 1 2 3)|
 Звіти, де бракує математичних моделей (причину сказано на сторінці):|
   $out/tty/Сидоренко $day.pdf|" ]
 script -qec "'$kvr' --check 1-example.kvr 2>'$out/err'" /dev/null >/dev/null
-check "no progress off a terminal" [ "$(cat "$out/err")" = "1 файл: 1 без зауважень, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито" ]
+check "no progress off a terminal" [ "$(cat "$out/err")" = "1 файл: 1 без помилок, 0 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 0 не відкрито" ]
 # The table reaches the disk before the program says it is written.
 strace -f -e trace=fsync -o "$out/trace" "$kvr" --check -o "$out/synced.tsv" 1-example.kvr 2>/dev/null
 check "the table is synced" grep -q '^[0-9]* *fsync(' "$out/trace"

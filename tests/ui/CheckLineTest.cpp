@@ -278,7 +278,7 @@ TEST(SummaryText, CountsFilesInEachFormOfTheWord) {
         StatusCounts counts{};
         counts[std::size_t(CheckStatus::Warning)] = n;
         EXPECT_EQ(SummaryText(counts),
-                  QStringLiteral("%1 %2: 0 без зауважень, %1 з попередженням, 0 з помилкою "
+                  QStringLiteral("%1 %2: 0 без помилок, %1 з попередженням, 0 з помилкою "
                                  "обчислення, 0 з хибними даними, 0 не відкрито")
                       .arg(n)
                       .arg(QString::fromUtf8(word)));
@@ -429,7 +429,7 @@ TEST_F(CheckTable, InTheWindowsSaysWhatBecameOfTheReports) {
             group.path(), workbook, QStringLiteral("Петрів О. І."), shown, -1, true);
         done = QStringLiteral(
                    "GroupDoneBox: Таблицю групи збережено у файл «%1».\n62 файли: 1 без "
-                   "зауважень, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, "
+                   "помилок, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, "
                    "60 не відкрито.\nЗвіти — у теці «%2»: нових %3, уже наявних (дослід не "
                    "змінився) %4; без математичних моделей 1 (причину сказано на сторінці).\n"
                    "Звітів не складено: 60 (чому — див. деталі).\n\nВідкрити таблицю?")
