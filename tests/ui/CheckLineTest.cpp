@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -340,12 +341,24 @@ std::string CheckGroupInWindows(const QString &folder, const QString &workbook,
             return box->objectName() == "GroupDoneBox" && open;
         } else if (modal->objectName() == "GroupChoicesDialog") {
             auto *edit = Find<QLineEdit>(modal, "CheckerEdit");
-            texts << modal->objectName() + ": " + modal->findChild<QLabel *>()->text() + " / " +
-                         Find<QLineEdit>(modal, "ReportFolderEdit")->text() + " / " + edit->text() +
-                         " / " + edit->placeholderText();
-            Find<QCheckBox>(modal, "ReportsCheck")->setChecked(checker.has_value());
-            edit->setText(checker.value_or(edit->text()));
-            modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            auto *limits = Find<QLineEdit>(modal, "LimitsEdit");
+            // Limits that cannot be read keep the dialog, saying why; none are the built-in.
+            const bool refused = texts.constLast().startsWith("LimitsFailureBox");
+            if (!refused && !texts.constLast().startsWith(modal->objectName())) {
+                texts << modal->objectName() + ": " + modal->findChild<QLabel *>()->text() + " / " +
+                             Find<QLineEdit>(modal, "ReportFolderEdit")->text() + " / " +
+                             edit->text() + " / " + edit->placeholderText();
+                Find<QCheckBox>(modal, "ReportsCheck")->setChecked(checker.has_value());
+                edit->setText(checker.value_or(edit->text()));
+                limits->setText(open ? QStringLiteral("/no/limits") : QString());
+                QTimer::singleShot(0, modal->findChild<QDialogButtonBox *>(),
+                                   [box = modal->findChild<QDialogButtonBox *>()] {
+                                       box->button(QDialogButtonBox::Ok)->click();
+                                   });
+            } else if (refused) {
+                limits->clear();
+                modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            }
             return true;
         }
         return true;
@@ -439,7 +452,9 @@ TEST_F(CheckTable, InTheWindowsSaysWhatBecameOfTheReports) {
         EXPECT_EQ(texts.substr(texts.find("|GroupChoices")),
                   ("|GroupChoicesDialog: У теці «" + group.path() +
                    "» знайдено 62 файли (*.kvr). / " + reports + " / " +
-                   (fresh ? "" : "Петрів О. І.") + " / Тарвилко Н. Г.|" +
+                   (fresh ? "" : "Петрів О. І.") +
+                   " / Тарвилко Н. Г.|LimitsFailureBox: межі "
+                   "«/no/limits» не прочитати: такого файлу немає; перевірте назву і папку.|" +
                    Progress(names, shown[0]) + "|" + done + details.mid(1) +
                    "|OpenWorkbookFailureBox: Не вдалося відкрити «" + workbook +
                    "»: у системі немає програми для електронних таблиць.")
