@@ -163,6 +163,8 @@ check "an undetermined run's report: why, where the models stand" [ "$(pdftotext
 # file counted in place, a message on a line of its own, the count ended before the summary.
 on_tty() { script -qec "'$kvr' $* >/dev/null" /dev/null | tr '\r\033' '|~'; }
 three='1-example.kvr 8-broken.kvr 5-out-of-span.kvr'
+# A PDF that is no report of ours is left alone.
+mkdir "$out/tty" && printf '%%PDF-1.4\n' >"$out/tty/foreign.pdf"
 check "--check's progress" [ "$(on_tty --check $three)" = "$(printf '|Перевірено %s з 3' 1 2 3)|
 3 файли: 1 без помилок, 1 з попередженням, 0 з помилкою обчислення, 0 з хибними даними, 1 не відкрито|" ]
 check "--report's progress" [ "$(on_tty --report "$out/tty" $three)" = "|Опрацьовано 1 з 3|~[KНе \
